@@ -1,0 +1,32 @@
+# moyu_program(target OUTPUT_DIR dir SOURCES …): a Windows program placed in the staged installation.
+function(moyu_program target)
+  cmake_parse_arguments(P "" "OUTPUT_DIR" "SOURCES" ${ARGN})
+  add_executable(${target} ${P_SOURCES})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${P_OUTPUT_DIR})
+endfunction()
+
+# moyu_stage_data(target SOURCE dir DESTINATION dir): copies a folder of run-time data files
+# into the staged installation whenever target is built.
+function(moyu_stage_data target)
+  cmake_parse_arguments(D "" "SOURCE;DESTINATION" "" ${ARGN})
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${D_SOURCE}/*)
+  set(outputs)
+  foreach(f ${files})
+    file(RELATIVE_PATH rel ${D_SOURCE} ${f})
+    set(out ${D_DESTINATION}/${rel})
+    add_custom_command(OUTPUT ${out} COMMAND ${CMAKE_COMMAND} -E copy ${f} ${out} DEPENDS ${f})
+    list(APPEND outputs ${out})
+  endforeach()
+  string(MD5 tag "${D_DESTINATION}")
+  add_custom_target(stage_${tag} ALL DEPENDS ${outputs})
+  add_dependencies(${target} stage_${tag})
+endfunction()
+
+# moyu_add_test(name SOURCES … LIBS …): one test executable, run under Wine as one CTest test.
+function(moyu_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} moyu_test_support)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Makes a fresh Debian machine ready to build and test the project: the i686 mingw-w64
+# toolchain, Wine with its 32-bit half, Xvfb and the tools window tests use, a CJK font,
+# the zh_CN.UTF-8 locale Wine needs for code page 936, and the project's private Wine prefix.
+# Idempotent: when nothing is missing it only checks and returns.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick fonts-wqy-zenhei
+          cmake locales googletest ninja-build)
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+  fi
+  as_root apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The posix-threads variant of the cross compiler gives us std::thread and std::mutex.
+if [ "$(readlink -f /usr/bin/i686-w64-mingw32-g++)" != /usr/bin/i686-w64-mingw32-g++-posix ]; then
+  as_root update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix >/dev/null
+  as_root update-alternatives --set i686-w64-mingw32-gcc /usr/bin/i686-w64-mingw32-gcc-posix >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+
+"$here/wine-run" --init

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets the machine up, builds everything and runs every test under Wine.
+#   scripts/test.sh [ctest arguments…]
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+"$repo/scripts/setup.sh"
+"$repo/scripts/build.sh"
+
+export WINEPREFIX=${MOYU_WINEPREFIX:-$repo/.wine} WINEARCH=win32
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+# One wineserver and one display for the whole run: each test executable is one Wine start.
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid 2>/dev/null; true' EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  export DISPLAY=":$n"
+fi
+
+cd "$repo/build"
+ctest --output-on-failure -j "$(nproc)" "$@"
