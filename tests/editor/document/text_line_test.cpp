@@ -1,0 +1,44 @@
+#include "editor/document/TextLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextLine, NewLineIsEmptyWithoutRunsOrFlags)
+{
+    CTextLine line;
+    EXPECT_EQ(0, line.GetLength());
+    EXPECT_STREQ("", line.GetText());
+    EXPECT_EQ(0, line.GetRunCount());
+    EXPECT_EQ(nullptr, line.GetRuns());
+    EXPECT_EQ(0, line.GetFlags());
+}
+
+TEST(TextLine, AssignKeepsBookmarkAndDropsRuns)
+{
+    CTextLine line("abc", 3);
+    const CColorRun runs[] = {{kRunWordByte, 0, 0, 3}, {kRunLineEnd, 0, 3, 0}};
+    line.SetRuns(runs, 2);
+    line.SetFlags(kLineBookmark | kLineHasQuotes);
+    EXPECT_EQ(3, line.GetRunsEnd());
+
+    line.Assign("xy");
+    EXPECT_STREQ("xy", line.GetText());
+    EXPECT_EQ(0, line.GetRunCount());
+    EXPECT_TRUE(line.IsBookmarked());
+}
+
+TEST(TextLine, AssignFromOwnTextIsSafe)
+{
+    CTextLine line("hello", 5);
+    line.Assign(line.GetText() + 1, 3);
+    EXPECT_STREQ("ell", line.GetText());
+}
+
+TEST(TextLine, CarriesZeroBytes)
+{
+    const char bytes[] = {'a', '\0', 'b'};
+    CTextLine line(bytes, 3);
+    ASSERT_EQ(3, line.GetLength());
+    EXPECT_EQ('b', line.GetAt(2));
+    EXPECT_EQ('\0', line.GetAt(3));
+    EXPECT_EQ('\0', line.GetAt(-1));
+}
