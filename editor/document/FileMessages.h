@@ -1,0 +1,8 @@
+#pragma once
+
+// The messages file loads and saves show when they fail.
+
+// "打开文件失败.\n%s"
+void ReportOpenFailure(const char* path);
+// "保存文件失败.\n%s\n- 稍后再试！" with the stop icon.
+void ReportSaveFailure(const char* path);

@@ -1,0 +1,69 @@
+#pragma once
+#include <vector>
+
+#include "editor/document/TextFormat.h"
+#include "editor/document/TextLine.h"
+
+// The document's ordered list of lines. Lines are kept in blocks of at most kMaxBlockLines
+// pointers with the index of each block's first line, so line n is found by a binary
+// search over the blocks (and at once when near the last lookup) and inserting or removing
+// a line moves at most one block's pointers. A CTextLine keeps its address for as long as
+// it is in the list, so views may hold on to it.
+//
+// Invariant (Check): every block is non-empty and holds at most kMaxBlockLines lines;
+// m_blockStarts[0] == 0 and each start is the previous start plus the previous block's size;
+// the sizes sum to m_count.
+class CLineList {
+public:
+    static const int kMaxBlockLines = 1024;
+
+    CLineList() = default;
+    ~CLineList();
+    CLineList(const CLineList&) = delete;
+    CLineList& operator=(const CLineList&) = delete;
+
+    int GetCount() const { return m_count; }
+    bool IsEmpty() const { return m_count == 0; }
+    bool IsValidIndex(LineIndex n) const { return n >= 0 && n < m_count; }
+
+    // Line n; an index below 0 or at or past the end gives the last line. Null only when
+    // the list is empty.
+    CTextLine* GetLine(LineIndex n) const;
+
+    // Appends a new line with the text and no runs.
+    CTextLine* AddTail(const char* text, int length);
+    // Inserts a new line so that it becomes line n (n == count appends); n is clamped to
+    // 0..count.
+    CTextLine* InsertLine(LineIndex n, const char* text, int length);
+    // Destroys count lines from line first on (the range is cut to the list).
+    void RemoveLines(LineIndex first, int count);
+    void RemoveAll();
+
+    // True when any line carries the overlong flag.
+    bool HasOverlongLine() const;
+
+    // Replaces all lines by the file's lines (always at least one line afterwards when the
+    // file could be opened). Reports an open failure to the user and returns false.
+    bool Load(const char* path, EncodingCode encoding, LineEndCode lineEnd,
+              TextLoadReport* report = nullptr);
+    // Writes all lines through a temporary file beside the target that then replaces it,
+    // so a failed save leaves the original as it was. Reports a failure and returns false.
+    bool Save(const char* path, EncodingCode encoding, LineEndCode lineEnd) const;
+
+    // Validates the invariant; for tests and debug checks.
+    bool Check() const;
+
+private:
+    struct Location {
+        int block;
+        int offset;
+    };
+    Location Locate(LineIndex n) const;
+    void ShiftStartsAfter(int block, int delta);
+    void SplitBlock(int block);
+
+    std::vector<std::vector<CTextLine*>> m_blocks;
+    std::vector<int> m_blockStarts;
+    int m_count = 0;
+    mutable int m_lastBlock = 0;  // block of the last lookup: walks by index are O(1)
+};
