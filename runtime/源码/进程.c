@@ -1,0 +1,76 @@
+/* Process wrappers over the C runtime's environment, exec, spawn and system families. */
+#include "runtime/源码/进程.h"
+
+#include <process.h>
+#include <stdlib.h>
+#include "runtime/源码/系统.h"
+
+enum { kSpawnModeMax = 128 };
+
+static int WantsSearch(KindWord search)
+{
+    return search == 1 || search == 搜索;
+}
+
+static int SpawnModeOf(KindWord mode)
+{
+    if (mode <= kSpawnModeMax)
+        return (int)mode;
+    if (mode == 并发)
+        return _P_NOWAIT;
+    if (mode == 覆盖)
+        return _P_OVERLAY;
+    if (mode == 后台)
+        return _P_DETACH;
+    return _P_WAIT;
+}
+
+const char* ProcGetEnv(const char* name)
+{
+    return name != NULL ? getenv(name) : NULL;
+}
+
+int ProcPutEnv(const char* assignment)
+{
+    return assignment != NULL && _putenv(assignment) == 0 ? 0 : -1;
+}
+
+typedef const char* const* ArgumentList;
+
+int ProcExec(const char* program, KindWord search, char* const* arguments,
+             char* const* environment)
+{
+    if (program == NULL || arguments == NULL)
+        return -1;
+    ArgumentList argv = (ArgumentList)arguments;
+    ArgumentList envp = (ArgumentList)environment;
+    if (WantsSearch(search))
+        environment != NULL ? _execvpe(program, argv, envp) : _execvp(program, argv);
+    else
+        environment != NULL ? _execve(program, argv, envp) : _execv(program, argv);
+    int code = SysGetLastError();
+    return code != 0 ? code : -1;
+}
+
+int ProcSpawn(KindWord mode, const char* program, KindWord search, char* const* arguments,
+              char* const* environment)
+{
+    if (program == NULL || arguments == NULL)
+        return -1;
+    int spawnMode = SpawnModeOf(mode);
+    ArgumentList argv = (ArgumentList)arguments;
+    ArgumentList envp = (ArgumentList)environment;
+    intptr_t result;
+    if (WantsSearch(search))
+        result = environment != NULL ? _spawnvpe(spawnMode, program, argv, envp)
+                                     : _spawnvp(spawnMode, program, argv);
+    else
+        result = environment != NULL ? _spawnve(spawnMode, program, argv, envp)
+                                     : _spawnv(spawnMode, program, argv);
+    return (int)result;
+}
+
+int ProcSystem(const char* commandLine)
+{
+    return system(commandLine);
+}
