@@ -1,6 +1,7 @@
 #include "framework/AppState.h"
 
 #include "framework/CString.h"
+#include "framework/FileName.h"
 
 namespace {
 
@@ -15,15 +16,10 @@ CString& AppName()
 CString ExecutableFileTitle()
 {
     char path[MAX_PATH * 2] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path - 1);
-    if (length == 0 || length >= sizeof path - 1)
+    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path)
         return CString();
-    CString full(path, (int)length);
-    int slash = full.ReverseFind('\\');
-    int colon = full.ReverseFind(':');
-    CString name = full.Mid((slash > colon ? slash : colon) + 1);
-    int dot = name.ReverseFind('.');
-    return dot > 0 ? name.Left(dot) : name;
+    return FilePathParts::TitleOf(CString(path, (int)length));
 }
 
 } // namespace
