@@ -170,10 +170,20 @@ int CString::CharLengthAt(int index) const
 
 int CString::CharStartFrom(int index) const
 {
-    int i = 0;
-    while (i < index && i < GetLength())
-        i += CharLengthAt(i);
-    return i;
+    if (index <= 0)
+        return 0;
+    if (index >= GetLength())
+        return GetLength();
+    // A byte outside the lead range always ends a character, so only the run of lead-range
+    // bytes just before index decides: they pair up from its start. This keeps a search
+    // from a start position from walking the whole string.
+    int run = 0;
+    while (run < index && GbkText::IsLeadByte((unsigned char)m_text[(size_t)(index - 1 - run)]))
+        ++run;
+    if (run % 2 == 0)
+        return index;
+    // index is the second byte of a pair, unless it is a zero byte after a lone lead byte.
+    return m_text[(size_t)index] == '\0' ? index : index + 1;
 }
 
 bool CString::SetContains(LPCTSTR charSet, const char* ch, int chLength)

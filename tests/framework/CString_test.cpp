@@ -113,6 +113,18 @@ TEST(CString, FindWithStartPositions)
     EXPECT_EQ(CString("中文中").Find("中", 1), 4);
 }
 
+TEST(CString, FindFromAStartInsideARunOfDoubleByteCharacters)
+{
+    // Bytes: x D6 D0 D6 D0 B0 41 x ; every start moves to the next character start.
+    CString s("x中中\xB0" "Ax");
+    struct Case { int start; int found; };
+    const Case cases[] = {{0, 0}, {1, 7}, {2, 7}, {6, 7}, {7, 7}, {8, -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(s.Find('x', c.start), c.found) << c.start;
+    EXPECT_EQ(s.Find("中", 2), 3);
+    EXPECT_EQ(s.Find("A", 6), -1);
+}
+
 TEST(CString, SpansAndFindOneOfStepByCharacter)
 {
     CString s("中中文x");
