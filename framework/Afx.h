@@ -2,6 +2,7 @@
 // Everything of the framework's window-free core.
 #include <windows.h>
 
+#include "framework/AppEnvironment.h"
 #include "framework/AppState.h"
 #include "framework/Archive.h"
 #include "framework/CString.h"
