@@ -1,0 +1,173 @@
+// The eight editing primitives of the document and the two text queries they build on.
+#include <string>
+
+#include "editor/document/TextDocument.h"
+
+namespace {
+
+// Rewrites a line as its text with [column, column + removed) replaced by the inserted bytes.
+void SpliceLine(CTextLine& line, ByteColumn column, int removed, const char* inserted, int insertedLength)
+{
+    std::string text;
+    text.reserve((size_t)(line.GetLength() - removed + insertedLength));
+    text.append(line.GetText(), (size_t)column);
+    text.append(inserted, (size_t)insertedLength);
+    text.append(line.GetText() + column + removed, (size_t)(line.GetLength() - column - removed));
+    line.Assign(text.data(), (int)text.size());
+}
+
+} // namespace
+
+bool CTextDocument::IsInsideLine(ByteColumn column, LineIndex line) const
+{
+    return m_lines.IsValidIndex(line) && column >= 0 && column <= m_lines.GetLine(line)->GetLength();
+}
+
+bool CTextDocument::InsertChar(ByteColumn column, LineIndex line, char byte)
+{
+    if (!IsInsideLine(column, line))
+        return false;
+    SpliceLine(*m_lines.GetLine(line), column, 0, &byte, 1);
+    TargetSet().RecordInsertChar(column, line);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::DeleteChar(ByteColumn column, LineIndex line)
+{
+    if (!IsInsideLine(column, line) || column >= m_lines.GetLine(line)->GetLength())
+        return false;
+    CTextLine& text = *m_lines.GetLine(line);
+    const char byte = text.GetAt(column);
+    SpliceLine(text, column, 1, "", 0);
+    TargetSet().RecordDeleteChar(column, line, byte);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::InsertString(ByteColumn column, LineIndex line, const char* text, int length)
+{
+    if (!IsInsideLine(column, line) || length < 0 || (text == nullptr && length > 0))
+        return false;
+    if (length == 0)
+        return true;
+    SpliceLine(*m_lines.GetLine(line), column, 0, text, length);
+    TargetSet().RecordInsertString(column, line, length);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::DeleteString(ByteColumn column, LineIndex line, int length)
+{
+    if (!IsInsideLine(column, line) || length < 0 ||
+        length > m_lines.GetLine(line)->GetLength() - column)
+        return false;
+    if (length == 0)
+        return true;
+    CTextLine& text = *m_lines.GetLine(line);
+    const CString removed(text.GetText() + column, length);
+    SpliceLine(text, column, length, "", 0);
+    TargetSet().RecordDeleteString(column, line, removed);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::InsertBlock(ByteColumn column, LineIndex line, ByteColumn* endColumn,
+                                LineIndex* endLine, const CStringLineList& block)
+{
+    if (!IsInsideLine(column, line) || block.IsEmpty())
+        return false;
+    CTextLine& first = *m_lines.GetLine(line);
+    const std::string tail(first.GetText() + column, (size_t)(first.GetLength() - column));
+    const int count = block.GetCount();
+    SpliceLine(first, column, first.GetLength() - column, block.GetAt(0), block.GetAt(0).GetLength());
+    CTextLine* last = &first;
+    for (int i = 1; i < count; ++i)
+        last = m_lines.InsertLine(line + i, block.GetAt(i), block.GetAt(i).GetLength());
+    const int lastLength = last->GetLength();
+    SpliceLine(*last, lastLength, 0, tail.data(), (int)tail.size());
+    const LineIndex finalLine = line + count - 1;
+    const ByteColumn finalColumn = lastLength;
+    if (endColumn != nullptr)
+        *endColumn = finalColumn;
+    if (endLine != nullptr)
+        *endLine = finalLine;
+    TargetSet().RecordInsertBlock(column, line, finalColumn, finalLine);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::DeleteBlock(ByteColumn column1, LineIndex line1, ByteColumn column2, LineIndex line2)
+{
+    CStringLineList removed;
+    if (!CopyBlock(removed, column1, line1, column2, line2))
+        return false;
+    CTextLine& first = *m_lines.GetLine(line1);
+    const CTextLine& last = *m_lines.GetLine(line2);
+    const std::string rest(last.GetText() + column2, (size_t)(last.GetLength() - column2));
+    SpliceLine(first, column1, first.GetLength() - column1, rest.data(), (int)rest.size());
+    m_lines.RemoveLines(line1 + 1, line2 - line1);
+    TargetSet().RecordDeleteBlock(column1, line1, std::move(removed));
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::SplitLine(ByteColumn column, LineIndex line)
+{
+    if (!IsInsideLine(column, line))
+        return false;
+    CTextLine& text = *m_lines.GetLine(line);
+    m_lines.InsertLine(line + 1, text.GetText() + column, text.GetLength() - column);
+    SpliceLine(text, column, text.GetLength() - column, "", 0);
+    TargetSet().RecordSplitLine(column, line);
+    StepRecorded();
+    return true;
+}
+
+bool CTextDocument::JoinLines(ByteColumn column, LineIndex line)
+{
+    (void)column;
+    // Line + 1 must exist: the last line is never joined with itself.
+    if (!m_lines.IsValidIndex(line) || !m_lines.IsValidIndex(line + 1))
+        return false;
+    CTextLine& text = *m_lines.GetLine(line);
+    const CTextLine& next = *m_lines.GetLine(line + 1);
+    const ByteColumn joinColumn = text.GetLength();
+    SpliceLine(text, joinColumn, 0, next.GetText(), next.GetLength());
+    m_lines.RemoveLines(line + 1, 1);
+    TargetSet().RecordJoinLines(joinColumn, line);
+    StepRecorded();
+    return true;
+}
+
+void CTextDocument::GetLineText(CString& text, ByteColumn column, LineIndex line, int length) const
+{
+    text.Empty();
+    const CTextLine* source = m_lines.GetLine(line);
+    if (source == nullptr || column < 0 || column >= source->GetLength() || length <= 0)
+        return;
+    if (length > source->GetLength() - column)
+        length = source->GetLength() - column;
+    text = CString(source->GetText() + column, length);
+}
+
+bool CTextDocument::CopyBlock(CStringLineList& block, ByteColumn column1, LineIndex line1,
+                              ByteColumn column2, LineIndex line2) const
+{
+    block.RemoveAll();
+    if (!IsInsideLine(column1, line1) || !IsInsideLine(column2, line2) || line2 < line1 ||
+        (line2 == line1 && column2 < column1))
+        return false;
+    const CTextLine& first = *m_lines.GetLine(line1);
+    if (line1 == line2) {
+        block.AddTail(first.GetText() + column1, column2 - column1);
+        return true;
+    }
+    block.AddTail(first.GetText() + column1, first.GetLength() - column1);
+    for (LineIndex n = line1 + 1; n < line2; ++n) {
+        const CTextLine& whole = *m_lines.GetLine(n);
+        block.AddTail(whole.GetText(), whole.GetLength());
+    }
+    block.AddTail(m_lines.GetLine(line2)->GetText(), column2);
+    return true;
+}

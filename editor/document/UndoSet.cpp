@@ -1,0 +1,161 @@
+#include "editor/document/UndoSet.h"
+
+void CUndoSet::Clear()
+{
+    m_groups.clear();
+    m_ops.clear();
+    m_columns.clear();
+    m_lines.clear();
+    m_lengths.clear();
+    m_bytes.clear();
+    m_strings.clear();
+    m_blocks.clear();
+}
+
+int CUndoSet::PopGroup()
+{
+    if (m_groups.empty())
+        return 0;
+    const int steps = m_groups.back();
+    m_groups.pop_back();
+    return steps;
+}
+
+void CUndoSet::PushStep(UndoOp op, ByteColumn column, LineIndex line)
+{
+    m_ops.push_back(op);
+    m_columns.push_back(column);
+    m_lines.push_back(line);
+}
+
+void CUndoSet::RecordInsertChar(ByteColumn column, LineIndex line)
+{
+    PushStep(kUndoInsertChar, column, line);
+}
+
+void CUndoSet::RecordDeleteChar(ByteColumn column, LineIndex line, char byte)
+{
+    PushStep(kUndoDeleteChar, column, line);
+    m_bytes.push_back(byte);
+}
+
+void CUndoSet::RecordInsertString(ByteColumn column, LineIndex line, int length)
+{
+    PushStep(kUndoInsertString, column, line);
+    m_lengths.push_back(length);
+}
+
+void CUndoSet::RecordDeleteString(ByteColumn column, LineIndex line, const CString& text)
+{
+    PushStep(kUndoDeleteString, column, line);
+    m_strings.push_back(text);
+}
+
+void CUndoSet::RecordInsertBlock(ByteColumn column, LineIndex line, ByteColumn endColumn,
+                                 LineIndex endLine)
+{
+    m_columns.push_back(endColumn);
+    m_lines.push_back(endLine);
+    PushStep(kUndoInsertBlock, column, line);
+}
+
+void CUndoSet::RecordDeleteBlock(ByteColumn column, LineIndex line, CStringLineList&& block)
+{
+    PushStep(kUndoDeleteBlock, column, line);
+    m_blocks.push_back(std::move(block));
+}
+
+void CUndoSet::RecordSplitLine(ByteColumn column, LineIndex line)
+{
+    PushStep(kUndoSplitLine, column, line);
+}
+
+void CUndoSet::RecordJoinLines(ByteColumn column, LineIndex line)
+{
+    PushStep(kUndoJoinLines, column, line);
+}
+
+bool CUndoSet::PopStep(UndoStep* step)
+{
+    if (m_ops.empty() || m_columns.empty() || m_lines.empty())
+        return false;
+    *step = UndoStep();
+    step->op = m_ops.back();
+    m_ops.pop_back();
+    step->column = m_columns.back();
+    m_columns.pop_back();
+    step->line = m_lines.back();
+    m_lines.pop_back();
+    switch (step->op) {
+    case kUndoDeleteChar:
+        if (!m_bytes.empty()) {
+            step->byte = m_bytes.back();
+            m_bytes.pop_back();
+        }
+        break;
+    case kUndoInsertString:
+        if (!m_lengths.empty()) {
+            step->length = m_lengths.back();
+            m_lengths.pop_back();
+        }
+        break;
+    case kUndoDeleteString:
+        if (!m_strings.empty()) {
+            step->text = std::move(m_strings.back());
+            m_strings.pop_back();
+        }
+        break;
+    case kUndoInsertBlock:
+        if (!m_columns.empty() && !m_lines.empty()) {
+            step->endColumn = m_columns.back();
+            m_columns.pop_back();
+            step->endLine = m_lines.back();
+            m_lines.pop_back();
+        }
+        break;
+    case kUndoDeleteBlock:
+        if (!m_blocks.empty()) {
+            step->block = std::move(m_blocks.back());
+            m_blocks.pop_back();
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool CUndoSet::GetLastPosition(ByteColumn* column, LineIndex* line) const
+{
+    if (m_groups.empty() || m_columns.empty() || m_lines.empty())
+        return false;
+    *column = m_columns.back();
+    *line = m_lines.back();
+    return true;
+}
+
+bool CUndoSet::Check() const
+{
+    size_t steps = 0;
+    for (int group : m_groups) {
+        if (group <= 0)
+            return false;
+        steps += (size_t)group;
+    }
+    size_t bytes = 0, lengths = 0, strings = 0, blocks = 0, positions = 0;
+    for (UndoOp op : m_ops) {
+        ++positions;
+        switch (op) {
+        case kUndoDeleteChar: ++bytes; break;
+        case kUndoInsertString: ++lengths; break;
+        case kUndoDeleteString: ++strings; break;
+        case kUndoInsertBlock: ++positions; break;
+        case kUndoDeleteBlock: ++blocks; break;
+        default: break;
+        }
+    }
+    // Steps of a group still open are not yet counted in a group.
+    return steps <= m_ops.size() && bytes == m_bytes.size() && lengths == m_lengths.size() &&
+           strings == m_strings.size() && blocks == m_blocks.size() &&
+           positions == m_columns.size() && positions == m_lines.size();
+}
