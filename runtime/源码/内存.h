@@ -41,13 +41,13 @@ void MemTempFree(void* own, void* block, const char* source, int line);
 int MemGetLiveCount(void);
 
 /* Shorthands for programs: pass the calling file and line. */
-#define MEM_ALLOC(size) MemAlloc((size), __FILE__, __LINE__)
-#define MEM_CALLOC(count, size) MemCalloc((count), (size), __FILE__, __LINE__)
-#define MEM_REALLOC(block, size) MemRealloc((block), (size), __FILE__, __LINE__)
-#define MEM_FREE(block) MemFree((block), __FILE__, __LINE__)
-#define MEM_TEMP_ALLOC(own, ownSize, needed, outSize) \
+#define MOYU_ALLOC(size) MemAlloc((size), __FILE__, __LINE__)
+#define MOYU_CALLOC(count, size) MemCalloc((count), (size), __FILE__, __LINE__)
+#define MOYU_REALLOC(block, size) MemRealloc((block), (size), __FILE__, __LINE__)
+#define MOYU_FREE(block) MemFree((block), __FILE__, __LINE__)
+#define MOYU_TEMP_ALLOC(own, ownSize, needed, outSize) \
     MemTempAlloc((own), (ownSize), (needed), (outSize), __FILE__, __LINE__)
-#define MEM_TEMP_FREE(own, block) MemTempFree((own), (block), __FILE__, __LINE__)
+#define MOYU_TEMP_FREE(own, block) MemTempFree((own), (block), __FILE__, __LINE__)
 
 #ifdef __cplusplus
 }

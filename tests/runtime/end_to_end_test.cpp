@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "stdout_capture.h"
+
+namespace {
+
+// The sample program built for this edition lies beside the test program.
+std::string SampleProgramPath()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string self(path, length);
+    return self.substr(0, self.find_last_of("\\/") + 1) + MOYU_SAMPLE_PROGRAM;
+}
+
+struct RunResult {
+    std::string output;
+    DWORD exitCode = 0;
+    bool started = false;
+};
+
+// Runs a command line with standard output and error on one pipe.
+RunResult RunProgram(std::string commandLine)
+{
+    RunResult result;
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return result;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process = {};
+    result.started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                    nullptr, &startup, &process) != 0;
+    CloseHandle(writeEnd);
+    if (result.started) {
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            result.output.append(buffer, got);
+        WaitForSingleObject(process.hProcess, 60000);
+        GetExitCodeProcess(process.hProcess, &result.exitCode);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(readEnd);
+    return result;
+}
+
+TEST(EndToEnd, ConsoleProgramRunsBetweenSystemStartAndEnd)
+{
+    RunResult run = RunProgram("\"" + SampleProgramPath() + "\" \"a b\" 中文");
+    ASSERT_TRUE(run.started) << SampleProgramPath();
+    EXPECT_EQ(7u, run.exitCode);
+    std::string expected = "首次跟踪:0\n参数:3\n[a b]\n[中文]\n";
+#if MOYU_OLD_ALLOCATOR
+    expected += "\n[信息]源码\\墨语言字符串.墨(111行):5 字节内存分配成功，内存=#。 "
+                "\n[信息]示例.墨(20行):释放内存，内存=#。 ";
+#elif MOYU_EDITION == 172
+    expected += " [信息]源码\\墨语言字符串.墨(111行):5字节内存分配成功，内存=# <2>。\n"
+                " [信息]示例.墨(20行):释放内存，内存=# <2>。\n";
+#else
+    // The exit list's chunk is live before 主程序 starts; the block goes with the log off.
+    expected += " [信息]源码\\墨语言字符串.墨(111行):5字节内存分配成功，内存=# <2>。\n";
+#endif
+    // The program's standard output is in text mode: CR LF line ends.
+    std::string output;
+    for (size_t i = 0; i < run.output.size(); i++) {
+        if (!(run.output[i] == '\r' && i + 1 < run.output.size() && run.output[i + 1] == '\n'))
+            output += run.output[i];
+    }
+    EXPECT_EQ(expected, MaskAddresses(output));
+}
+
+}  // namespace
