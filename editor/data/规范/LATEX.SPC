@@ -1,0 +1,7 @@
+; LaTeX documents
+$CASESENSITIVE=YES
+$DELIMITERS={}[]()$&#^_~%=,.;:!?"'
+$KEYWORDPREFIX=\
+$LINECOMMENT=%
+$PAIRS1={}
+$PAIRS2=[]

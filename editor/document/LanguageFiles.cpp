@@ -1,0 +1,228 @@
+#include "editor/document/LanguageFiles.h"
+
+#include "editor/document/GbkCompare.h"
+#include "editor/document/LinkFolder.h"
+#include "editor/util/CharClasses.h"
+
+namespace {
+
+// Link files are read in lines of this many bytes at most.
+const int kLinkLineLimit = 1023;
+
+const char kLinkFolder[] = "\\链接\\";
+const char kEnglishLinkFolder[] = "\\链接\\link\\";
+const char kSpecFolder[] = "\\规范\\";
+const char kEnglishSpecFolder[] = "\\规范\\spec\\";
+const char kDefaultExtension[] = ".墨";
+
+enum LinkKey { kKeySpec, kKeyKeywords, kKeyContains, kKeyUnknown };
+
+struct LinkKeyName {
+    const char* name;
+    LinkKey key;
+};
+
+const LinkKeyName kLinkKeys[] = {
+    {"SPECIFICATION", kKeySpec}, {"LANGSPEC", kKeySpec},        {"语言规范", kKeySpec},
+    {"KEYWORDS", kKeyKeywords},  {"关键词", kKeyKeywords},      {"CONTAINS", kKeyContains},
+    {"包含", kKeyContains},
+};
+
+LinkKey FindLinkKey(const std::string& key)
+{
+    for (const LinkKeyName& entry : kLinkKeys) {
+        if (GbkCompare::EqualsNoCase(key, entry.name, std::char_traits<char>::length(entry.name)))
+            return entry.key;
+    }
+    return kKeyUnknown;
+}
+
+// Reads the key lines of a link file and hands each known one to use(key, value).
+template <class Use>
+bool ReadLinkLines(const std::string& linkPath, SkippedLines* skipped, Use use)
+{
+    CDescriptionFile file;
+    if (!file.Open(linkPath.c_str(), kLinkLineLimit))
+        return false;
+    std::string line;
+    while (file.ReadLine(line)) {
+        if (line.empty())
+            continue;
+        size_t colon = line.find(':');
+        LinkKey key = colon == std::string::npos || file.LineWasCut()
+                          ? kKeyUnknown
+                          : FindLinkKey(line.substr(0, colon));
+        if (key == kKeyUnknown) {
+            if (skipped)
+                skipped->push_back({file.LineNumber(), line});
+            continue;
+        }
+        if (!use(key, line.substr(colon + 1)))
+            break;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string PathExtension(const std::string& path)
+{
+    size_t dot = std::string::npos;
+    size_t at = 0;
+    while (at < path.size()) {
+        char c = path[at];
+        if (c == '\\' || c == '/')
+            dot = std::string::npos;
+        else if (c == '.')
+            dot = at;
+        at += IsGbkLeadByte((unsigned char)c) && at + 1 < path.size() ? 2 : 1;
+    }
+    return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
+CLanguageFiles::CLanguageFiles(std::string programFolder)
+    : m_programFolder(std::move(programFolder)), m_keywords(CKeywordTable::kDocumentBuckets)
+{
+}
+
+void CLanguageFiles::Clear()
+{
+    m_specFileName.clear();
+    m_keywordFileName.clear();
+    m_langSpec.Reset();
+    m_keywords.RemoveAll();
+}
+
+std::string CLanguageFiles::ExtensionLinkPath(LinkLanguage language,
+                                              const std::string& extension) const
+{
+    if (language == kLinkChinese)
+        return m_programFolder + kLinkFolder + "后缀" + extension;
+    return m_programFolder + kEnglishLinkFolder + "extension" + extension;
+}
+
+std::string CLanguageFiles::LinkPattern(LinkLanguage language, const char* chineseStem,
+                                        const char* englishStem) const
+{
+    return language == kLinkChinese ? chineseStem : englishStem;
+}
+
+bool CLanguageFiles::MatchLinkFolder(const std::string& pattern, const std::string& text,
+                                     std::string& linkPath) const
+{
+    std::string folder =
+        m_programFolder + (m_linkLanguage == kLinkChinese ? kLinkFolder : kEnglishLinkFolder);
+    std::string loweredText = text;
+    GbkCompare::LowerInPlace(loweredText);
+    for (const std::string& file : ListMatchingFiles(folder, pattern)) {
+        std::string contains;
+        if (!ReadContainsPattern(file, contains))
+            continue;
+        GbkCompare::LowerInPlace(contains);
+        if (GbkCompare::FindAtCharStart(loweredText, contains) != std::string::npos) {
+            linkPath = file;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CLanguageFiles::MatchFirstLine(const std::string& firstLineText, std::string& linkPath) const
+{
+    return MatchLinkFolder(LinkPattern(m_linkLanguage, "首行.*", "firstline.*"), firstLineText,
+                           linkPath);
+}
+
+bool CLanguageFiles::MatchPathName(const std::string& path, std::string& linkPath) const
+{
+    return MatchLinkFolder(LinkPattern(m_linkLanguage, "文件名.*", "pathname.*"), path, linkPath);
+}
+
+bool CLanguageFiles::FindForLanguage(LinkLanguage language, const std::string& extension,
+                                     const std::string& path, const std::string& firstLineText,
+                                     std::string& linkPath)
+{
+    m_linkLanguage = language;
+    if (!extension.empty()) {
+        std::string byExtension = ExtensionLinkPath(language, extension);
+        if (IsExistingFile(byExtension)) {
+            linkPath = byExtension;
+            return true;
+        }
+    }
+    return MatchFirstLine(firstLineText, linkPath) || MatchPathName(path, linkPath);
+}
+
+bool CLanguageFiles::DetectSyntaxType(const std::string& path, const std::string& firstLineText)
+{
+    std::string extension = PathExtension(path);
+    std::string linkPath;
+    if (!FindForLanguage(kLinkChinese, extension, path, firstLineText, linkPath)
+        && !FindForLanguage(kLinkEnglish, extension, path, firstLineText, linkPath))
+        return false;
+    return ReadLinkFile(linkPath);
+}
+
+bool CLanguageFiles::DetectDefaultSyntaxType()
+{
+    for (LinkLanguage language : {kLinkChinese, kLinkEnglish}) {
+        m_linkLanguage = language;
+        std::string linkPath = ExtensionLinkPath(language, kDefaultExtension);
+        if (IsExistingFile(linkPath))
+            return ReadLinkFile(linkPath);
+    }
+    return false;
+}
+
+bool CLanguageFiles::ReadLinkFile(const std::string& linkPath, SkippedLines* skipped)
+{
+    m_specFileName.clear();
+    m_keywordFileName.clear();
+    bool opened = ReadLinkLines(linkPath, skipped, [&](LinkKey key, const std::string& value) {
+        if (key == kKeySpec)
+            m_specFileName = value;
+        else if (key == kKeyKeywords)
+            m_keywordFileName = value;
+        return true;
+    });
+    return opened && !m_specFileName.empty() && !m_keywordFileName.empty();
+}
+
+bool CLanguageFiles::ReadContainsPattern(const std::string& linkPath, std::string& pattern)
+{
+    bool found = false;
+    ReadLinkLines(linkPath, nullptr, [&](LinkKey key, const std::string& value) {
+        if (key != kKeyContains)
+            return true;
+        pattern = value;
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+std::string CLanguageFiles::DescriptionFolder() const
+{
+    return m_programFolder + (m_linkLanguage == kLinkChinese ? kSpecFolder : kEnglishSpecFolder);
+}
+
+bool CLanguageFiles::LoadLanguageFiles()
+{
+    if (m_specFileName.empty() || m_keywordFileName.empty())
+        return false;
+    std::string folder = DescriptionFolder();
+    m_langSpec.Load((folder + m_specFileName).c_str());
+    m_keywords.LoadKeywords((folder + m_keywordFileName).c_str(), m_langSpec.m_caseSensitive);
+    return true;
+}
+
+bool CLanguageFiles::UseSyntaxType(const std::string& specFileName,
+                                   const std::string& keywordFileName)
+{
+    if (specFileName.empty() || keywordFileName.empty())
+        return false;
+    Clear();
+    m_specFileName = specFileName;
+    m_keywordFileName = keywordFileName;
+    return LoadLanguageFiles();
+}

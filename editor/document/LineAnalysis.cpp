@@ -1,0 +1,31 @@
+#include "editor/document/LineAnalysis.h"
+
+#include "editor/document/LineLexer.h"
+#include "editor/document/LineList.h"
+#include "editor/document/ProgressSink.h"
+
+#include <memory>
+
+namespace {
+
+const int kProgressThreshold = 1000;
+const int kProgressStep = 20;
+
+} // namespace
+
+void AnalyzeLines(CLineList& lines, LineIndex first, int count, CLineLexer& lexer,
+                  bool doubleByteMode, IProgressSink* progress)
+{
+    if (!lines.IsValidIndex(first) || count <= 0)
+        return;
+    if (count > lines.GetCount() - first)
+        count = lines.GetCount() - first;
+    std::unique_ptr<CProgressScope> display;
+    if (count > kProgressThreshold)
+        display.reset(new CProgressScope(progress, "Analyzing...", true));
+    for (int done = 0; done < count; ++done) {
+        lexer.AnalyzeLine(*lines.GetLine(first + done), doubleByteMode);
+        if (display && done % kProgressStep == 0)
+            display->Draw((int)((long long)done * 100 / count));
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "editor/document/TextLine.h"
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CLangSpec;
+class CKeywordTable;
+class CSpellDictionary;
+
+// Splits one line at a time into colour runs from a language spec and its keyword table:
+// blanks, numbers, quote and comment markers, shadow, highlight and range markers, keywords,
+// variables, words and delimiters. It keeps no state from one line to the next; quoted text
+// and comments spanning lines are resolved by the painter from the marker runs and flags.
+//
+// Columns must fit a signed 16-bit field, so analysis stops at column 32766 and marks the
+// line overlong. Not re-entrant: one lexer serves the user-interface thread.
+class CLineLexer {
+public:
+    static constexpr int kRunBufferSize = 32768;
+    // A test of one byte needs a position below this; of a byte pair, below one less.
+    static constexpr int kByteLimit = 32766;
+    static constexpr int kPairLimit = 32765;
+    // Words of this length or longer are never keywords or dictionary words.
+    static constexpr int kMaxWordLength = 256;
+
+    CLineLexer();
+    CLineLexer(const CLineLexer&) = delete;
+    CLineLexer& operator=(const CLineLexer&) = delete;
+
+    // Copies what the lexer needs of a spec before a batch of lines. keywords may be null
+    // (no keywords); spelling is the dictionary when the spelling check is on, else null.
+    // The keyword table and dictionary must outlive the batch.
+    void BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
+                    const CSpellDictionary* spelling);
+
+    // Rebuilds the runs and the run flags of one line (the bookmark flag stays).
+    // doubleByteMode: lead bytes of the code page start two-byte characters inside words,
+    // numbers and variables.
+    void AnalyzeLine(CTextLine& line, bool doubleByteMode);
+
+    // True when the word is a keyword: kind is the low byte of its value, subKind the high
+    // byte; both 0 otherwise. The word is lower-cased first for a case-insensitive spec.
+    bool MatchKeyword(const char* word, int length, uint8_t& kind, uint8_t& subKind) const;
+    // True when the lower-cased word is in the spelling dictionary.
+    bool IsDictionaryWord(const char* word, int length) const;
+
+private:
+    struct Marker {
+        std::string text;
+        uint8_t kind;
+        uint8_t subKind;
+        bool lineComment;  // an ASCII-letter marker needs a non-letter after it
+        bool firstColumn;  // only at position 0
+    };
+
+    // The line being analysed.
+    struct Cursor {
+        const unsigned char* text;
+        int length;
+        bool doubleByte;
+    };
+
+    void StoreColorRun(int index, uint8_t kind, uint8_t subKind, int start, int length);
+    void InstallColorRuns(int count, bool overlong, CTextLine& line) const;
+
+    // Each step returns the position after its runs, or -1 when it does not apply.
+    int LexBlanks(const Cursor& c, int q);
+    int LexQuote(const Cursor& c, int q);
+    int LexMarker(const Cursor& c, int q);
+    int LexHexNumber(const Cursor& c, int q);
+    int LexDecimalNumber(const Cursor& c, int q);
+    int LexPrefixedKeyword(const Cursor& c, int q);
+    int LexVariable(const Cursor& c, int q);
+    int LexWord(const Cursor& c, int q);
+    int LexDelimiter(const Cursor& c, int q);
+
+    bool IsAsciiDelimiter(unsigned char b) const { return b < 0x7F && m_delimiter[b]; }
+    bool IsFullWidthDelimiterAt(const Cursor& c, int p) const;
+    bool IsKeywordPrefixAt(const Cursor& c, int p, int& length) const;
+    bool IsWordEnd(const Cursor& c, int p) const;
+    bool MarkerMatches(const Cursor& c, int p, const std::string& marker) const;
+
+    std::vector<CColorRun> m_runs;
+    int m_runCount = 0;
+
+    bool m_caseSensitive = true;
+    const CKeywordTable* m_keywords = nullptr;
+    const CSpellDictionary* m_spelling = nullptr;
+    std::bitset<128> m_delimiter;
+    std::bitset<65536> m_fullWidthDelimiter;
+    std::bitset<128> m_asciiKeywordPrefix;
+    std::string m_keywordPrefixes;
+    std::bitset<128> m_variablePrefix;
+    std::bitset<128> m_specialVariableChar;
+    std::string m_variableEnclosing;
+    std::string m_hexMark;
+    char m_quote[3] = {0, 0, 0};
+    char m_fullWidthQuote[4][2] = {};
+    uint8_t m_quoteRange = 0;
+    std::vector<Marker> m_markers;
+    std::bitset<256> m_markerFirstByte;
+};
