@@ -3,7 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "runtime/源码/字符.h"
+// The umbrella header, so that every module header is compiled as C++ too.
+#include "runtime/源码/墨语言.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 /* A tiny Moyu console program for the end-to-end test: it reports the first trace-mode
    change, its arguments and one tracked block, and returns 7. */
 #include "runtime/源码/墨语言.h"
-#include "runtime/源码/格式化.h"
 
 int 主程序(int argc, char** argv, char** envp)
 {
