@@ -37,6 +37,20 @@ int ProcPutEnv(const char* assignment)
 
 typedef const char* const* ArgumentList;
 
+enum { kFullPathSize = 260 };
+
+/* Looks the program up along PATH into full; the program itself when it is not found there,
+   so that the C runtime's own search (with its extension rules) still gets its turn. Our
+   own look-up comes first because the runtime's search fails after an earlier spawn on some
+   systems. */
+static const char* SearchProgram(const char* program, char* full, int* found)
+{
+    full[0] = '\0';
+    _searchenv(program, "PATH", full);
+    *found = full[0] != '\0';
+    return *found ? full : program;
+}
+
 int ProcExec(const char* program, KindWord search, char* const* arguments,
              char* const* environment)
 {
@@ -44,7 +58,11 @@ int ProcExec(const char* program, KindWord search, char* const* arguments,
         return -1;
     ArgumentList argv = (ArgumentList)arguments;
     ArgumentList envp = (ArgumentList)environment;
+    char full[kFullPathSize];
+    int found = 0;
     if (WantsSearch(search))
+        program = SearchProgram(program, full, &found);
+    if (WantsSearch(search) && !found)
         environment != NULL ? _execvpe(program, argv, envp) : _execvp(program, argv);
     else
         environment != NULL ? _execve(program, argv, envp) : _execv(program, argv);
@@ -60,8 +78,12 @@ int ProcSpawn(KindWord mode, const char* program, KindWord search, char* const* 
     int spawnMode = SpawnModeOf(mode);
     ArgumentList argv = (ArgumentList)arguments;
     ArgumentList envp = (ArgumentList)environment;
-    intptr_t result;
+    char full[kFullPathSize];
+    int found = 0;
     if (WantsSearch(search))
+        program = SearchProgram(program, full, &found);
+    intptr_t result;
+    if (WantsSearch(search) && !found)
         result = environment != NULL ? _spawnvpe(spawnMode, program, argv, envp)
                                      : _spawnvp(spawnMode, program, argv);
     else

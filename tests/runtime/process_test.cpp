@@ -1,0 +1,64 @@
+// Environment, spawn, exec and the command processor; ANSI to UTF-16.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/源码/宽字符.h"
+#include "runtime/源码/进程.h"
+
+namespace {
+
+TEST(ProcEnvironment, PutAndGet)
+{
+    EXPECT_EQ(ProcPutEnv("MOYU_PROCESS_TEST=中文值"), 0);
+    ASSERT_NE(ProcGetEnv("MOYU_PROCESS_TEST"), nullptr);
+    EXPECT_STREQ(ProcGetEnv("MOYU_PROCESS_TEST"), "中文值");
+    EXPECT_EQ(ProcGetEnv("MOYU_PROCESS_TEST_NONE"), nullptr);
+    EXPECT_EQ(ProcGetEnv(nullptr), nullptr);
+    EXPECT_EQ(ProcPutEnv(nullptr), -1);
+}
+
+TEST(ProcSystem, ReturnsTheCommandsResult)
+{
+    EXPECT_EQ(ProcSystem("exit 3"), 3);
+    EXPECT_EQ(ProcSystem("exit 0"), 0);
+}
+
+TEST(ProcSpawn, WaitsOrNotByMode)
+{
+    char* const argv[] = {(char*)"cmd.exe", (char*)"/c", (char*)"exit", (char*)"4", nullptr};
+    struct Case {
+        KindWord mode;
+        bool waits;
+    } cases[] = {{0, true}, {200, true}, {并发, false}, {后台, false}};
+    for (const Case& c : cases) {
+        int result = ProcSpawn(c.mode, "cmd.exe", 搜索, argv, nullptr);
+        if (c.waits)
+            EXPECT_EQ(result, 4) << std::hex << c.mode;
+        else
+            EXPECT_NE(result, -1) << std::hex << c.mode;
+    }
+    char* const env[] = {(char*)"MOYU_CHILD=1", nullptr};
+    EXPECT_EQ(ProcSpawn(0, "cmd.exe", 1, argv, env), 4);
+    EXPECT_EQ(ProcSpawn(0, "no_such_program_moyu.exe", 搜索, argv, nullptr), -1);
+    EXPECT_EQ(ProcSpawn(0, nullptr, 0, argv, nullptr), -1);
+}
+
+TEST(ProcExec, ReturnsAnErrorCodeOnlyOnFailure)
+{
+    char* const argv[] = {(char*)"no_such_program_moyu.exe", nullptr};
+    EXPECT_NE(ProcExec("no_such_program_moyu.exe", 0, argv, nullptr), 0);
+    EXPECT_EQ(ProcExec(nullptr, 0, argv, nullptr), -1);
+}
+
+TEST(StrToWide, ConvertsGbkToUtf16)
+{
+    wchar_t wide[8] = {};
+    EXPECT_EQ(StrToWide("中文a", -1, wide, 8), 4);
+    EXPECT_EQ(std::wstring(wide), std::wstring(L"\u4e2d\u6587a"));
+    EXPECT_EQ(StrToWide("中文", 2, wide, 8), 1);
+    EXPECT_EQ(StrToWide("中文", -1, nullptr, 0), 3);
+    EXPECT_EQ(StrToWide(nullptr, -1, wide, 8), 0);
+}
+
+}  // namespace
