@@ -1,8 +1,9 @@
 #include "editor/document/TextDocument.h"
 
 #include "editor/document/FileMessages.h"
+#include "framework/AppEnvironment.h"
 
-CTextDocument::CTextDocument()
+CTextDocument::CTextDocument() : m_doubleByteMode(DbcsEnabled() != 0)
 {
     ResetContents();
 }

@@ -66,8 +66,8 @@ public:
     const CLangSpec& GetLangSpec() const { return m_language.GetLangSpec(); }
     void SetProgressSink(IProgressSink* progress) { m_progress = progress; }
     IProgressSink* GetProgressSink() const { return m_progress; }
-    // Lead bytes are tested only while double-byte mode is on (set from the system at
-    // start-up).
+    // Lead bytes are tested only while double-byte mode is on; it starts as the
+    // process-wide flag start-up set from the system.
     void SetDoubleByteMode(bool enabled) { m_doubleByteMode = enabled; }
     bool IsDoubleByteMode() const { return m_doubleByteMode; }
     // Editor settings the document reads: the tab size (1..64) and wrap-around search.
