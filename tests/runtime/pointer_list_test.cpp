@@ -197,6 +197,31 @@ TEST(PtrList, ChunksComeFromTheAllocatorWithTheModulesSourceLines)
     EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(42行):33个4字节内存数组分配成功")) << log;
     EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(342行):释放内存")) << log;
 }
+
+size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1))
+        count++;
+    return count;
+}
+
+TEST(PtrList, ClearReleasesWithTheModulesSourceLines)
+{
+    int previous = MemSetTrace(关);
+    PtrListChunk* list = PtrListCreate();
+    for (int i = 0; i < 33; i++)
+        PtrListAdd(list, MemAlloc(4, "test", __LINE__));
+    MemSetTrace(开);
+    StdoutCapture capture;
+    PtrListClear(list);
+    MemSetTrace((KindWord)previous);
+    std::string log = capture.Finish();
+    PtrListFree(list);
+    EXPECT_EQ(32u, Occurrences(log, "源码\\墨语言指针.墨(313行):释放内存")) << log;
+    EXPECT_EQ(1u, Occurrences(log, "源码\\墨语言指针.墨(322行):释放内存")) << log;
+    EXPECT_EQ(1u, Occurrences(log, "源码\\墨语言指针.墨(325行):释放内存")) << log;
+}
 #endif
 
 }  // namespace
