@@ -1,6 +1,7 @@
 #include "framework/CString.h"
 
 #include "framework/AppState.h"
+#include "framework/Exceptions.h"
 #include "framework/Gbk.h"
 
 #include <algorithm>
@@ -9,6 +10,9 @@
 #include <vector>
 
 namespace {
+
+// A formatted result beyond this is a runaway format, not text.
+const size_t kMaxFormatBytes = 256u * 1024 * 1024;
 
 bool IsWhitespace(char c)
 {
@@ -466,6 +470,8 @@ void CString::FormatV(LPCTSTR format, va_list args)
             return;
         }
         size_t next = written >= 0 ? (size_t)written + 1 : buffer.size() * 2;
+        if (next > kMaxFormatBytes)
+            AfxThrowMemoryException();
         buffer.assign(next, '\0');
     }
 }
