@@ -121,6 +121,16 @@ TEST_F(Debug, BreakWaitsForAKeyOnlyWhenOn)
     EXPECT_EQ(DbgBreak("位置", 7), 0);
 }
 
+using DebugDeathTest = Debug;
+
+TEST_F(DebugDeathTest, CtrlCAndEscapeEndTheProgramWithTheKey)
+{
+    DbgSetBreak(开);
+    EXPECT_EXIT((PushKey(27), DbgBreak("位置", 1)), ::testing::ExitedWithCode(27), "");
+    EXPECT_EXIT((PushKey(3), DbgBreak("位置", 1)), ::testing::ExitedWithCode(3), "");
+    EXPECT_EXIT((PushKey(27), SysPause()), ::testing::ExitedWithCode(27), "");
+}
+
 TEST_F(Debug, PauseReturnsTheKey)
 {
     PushKey('k');

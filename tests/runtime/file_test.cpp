@@ -64,6 +64,17 @@ TEST(FileOpen, ChineseNameAndModeWords)
     EXPECT_EQ(FileClose(nullptr), 0);
 }
 
+TEST(FileOpenOrExitDeathTest, EndsTheProgramWhenTheFileCannotBeOpened)
+{
+    // The child process ends inside the statement, so nothing before it may need cleaning up.
+    EXPECT_EXIT(FileOpenOrExit("C:\\没有这个目录\\x.txt", "读"), ::testing::ExitedWithCode(-1), "");
+    TempDir dir;
+    std::string present = dir.WriteFile("有.txt", "x");
+    FILE* stream = FileOpenOrExit(present.c_str(), "读");
+    EXPECT_NE(stream, nullptr);
+    FileClose(stream);
+}
+
 struct ReadCharResult {
     int count;
     CharCode code;
