@@ -88,8 +88,6 @@ public:
                 break;
             m_index += GbkBytes::CharLength(m_line, m_length, m_index);
         }
-        if (m_index > m_length)
-            m_index = m_length;
         return std::string(m_line + start, m_index - start);
     }
 
@@ -100,11 +98,11 @@ private:
 };
 
 // The suffix after a key: ":*", ":*d", ":+" or ":-", optionally followed by ":" and a level;
-// or ":" and a level alone. False when junk follows.
-bool ReadKeySuffix(LineCursor& cursor, PromptKey& key)
+// or ":" and a level alone.
+void ReadKeySuffix(LineCursor& cursor, PromptKey& key)
 {
     if (cursor.Peek() != ':')
-        return true;
+        return;
     cursor.Advance();
     char mode = cursor.Peek();
     if (mode == '*' || mode == '+' || mode == '-') {
@@ -122,12 +120,11 @@ bool ReadKeySuffix(LineCursor& cursor, PromptKey& key)
             key.startLength = keyLength / 2 + 1;
         }
         if (cursor.Peek() != ':')
-            return true;
+            return;
         cursor.Advance();
     }
     if (IsDigit(cursor.Peek()))
         key.level = cursor.ReadLow8Number();
-    return true;
 }
 
 bool EndsToken(char c)
@@ -170,7 +167,8 @@ bool ParsePromptLine(const char* line, size_t length, PromptLine& out)
             break;
         PromptKey key;
         key.text = cursor.ReadRun(true);
-        if (!ReadKeySuffix(cursor, key) || !EndsToken(cursor.Peek()))
+        ReadKeySuffix(cursor, key);
+        if (!EndsToken(cursor.Peek()))
             return false;
         if (!key.text.empty())
             out.keys.push_back(key);

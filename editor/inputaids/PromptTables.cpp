@@ -10,13 +10,13 @@
 
 namespace {
 
-struct PromptFileSpec {
+struct PromptFileSource {
     int table;
     const char* name;
     int levelBase;
 };
 
-const PromptFileSpec kPromptFiles[] = {
+const PromptFileSource kPromptFiles[] = {
     {0, "一级语法提示.墨", 0},
     {0, "二级语法提示.墨", 10},
     {0, "三级语法提示.墨", 20},
@@ -87,7 +87,7 @@ void CPromptTables::Clear()
 void CPromptTables::LoadAll(const std::string& programFolder)
 {
     Clear();
-    for (const PromptFileSpec& file : kPromptFiles)
+    for (const PromptFileSource& file : kPromptFiles)
         LoadFile(file.table, programFolder + "\\配置\\" + file.name, file.levelBase);
 }
 
@@ -144,7 +144,10 @@ bool CPromptTables::AddLine(int table, const char* line, size_t length, int leve
 
 void CPromptTables::AddParsedEntries(int table, const PromptLine& line, int levelBase)
 {
-    std::unique_ptr<LineTexts> texts(new LineTexts{line.display, line.insert});
+    // The texts are owned before any entry points at them, so running out of memory midway
+    // leaves no entry dangling.
+    m_texts.push_back(std::unique_ptr<LineTexts>(new LineTexts{line.display, line.insert}));
+    const LineTexts* texts = m_texts.back().get();
     std::vector<PromptEntry>& entries = m_tables[table];
     bool first = true;
     for (const PromptKey& key : line.keys) {
@@ -160,7 +163,6 @@ void CPromptTables::AddParsedEntries(int table, const PromptLine& line, int leve
             first = false;
         }
     }
-    m_texts.push_back(std::move(texts));
 }
 
 void CPromptTables::SortTable(int table)
