@@ -217,3 +217,23 @@ TEST(CArchive, LoadingFlushGivesUnreadBytesBackToTheFile)
     ar.Flush();
     EXPECT_EQ(file.GetPosition(), 1u);
 }
+
+TEST(CArchive, DestructorSwallowsAFailedFinalWrite)
+{
+    TempDir dir;
+    std::string path = dir.WriteFile("ro", "");
+    CFile file(path.c_str(), CFile::modeRead);  // writes to this handle fail
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteString("pending");
+    }
+    CArchive ar(&file, CArchive::store);
+    ar.WriteString("pending");
+    try {
+        ar.Close();  // the same failure, reported when asked for
+        FAIL() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
+        e->Delete();
+    }
+}
