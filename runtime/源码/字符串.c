@@ -3,7 +3,9 @@
 #include "runtime/源码/字符.h"
 #include "runtime/源码/内存.h"
 
+#include <limits.h>
 #include <stddef.h>
+#include <stdint.h>
 #include <string.h>
 
 /* Source lines the module reports to the allocator. */
@@ -61,9 +63,10 @@ char* StrCopyCountN(const char* source, int n, char* buffer, int size)
 char* StrDup(const char* text, int pad, int extra)
 {
     int len = StrLen(text);
-    if (len + pad < 0 || len + extra < 0 || len + pad + extra <= 0)
+    long long total = (long long)len + pad + extra;
+    if ((long long)len + pad < 0 || (long long)len + extra < 0 || total <= 0 || total >= INT_MAX)
         return NULL;
-    char* block = (char*)MemAlloc((size_t)(len + pad + extra + 1), kSourceStringModule, kLineStrDup);
+    char* block = (char*)MemAlloc((size_t)total + 1, kSourceStringModule, kLineStrDup);
     if (!block)
         return NULL;
     int skipFront = pad < 0 ? -pad : 0;
@@ -83,6 +86,8 @@ static char* Join3(const char* a, const char* b, const char* c, int extra, int l
         return NULL;
     size_t la = a ? strlen(a) : 0, lb = b ? strlen(b) : 0, lc = c ? strlen(c) : 0;
     size_t room = extra > 0 ? (size_t)extra : 0;
+    if (room > SIZE_MAX - (la + lb + lc + 1))
+        return NULL;
     char* block = (char*)MemAlloc(la + lb + lc + room + 1, kSourceStringModule, line);
     if (!block)
         return NULL;

@@ -8,6 +8,7 @@
 #include <conio.h>
 #include <errno.h>
 #include <stdio.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
@@ -309,6 +310,8 @@ char** SplitCommandLine(const char* commandLine, int* argc, int reserved)
     int count = CountCommandLineArgs(commandLine);
     size_t textSize = (commandLine ? strlen(commandLine) : 0) + 1;
     size_t slots = (size_t)reserved + (size_t)count + 1;
+    if ((size_t)reserved > (SIZE_MAX - textSize) / sizeof(char*) - (size_t)count - 1)
+        return NULL;
     char** block = (char**)MemAlloc(slots * sizeof(char*) + textSize, kSourceSystemModule,
                                     kLineSplitCommandLine);
     if (!block)

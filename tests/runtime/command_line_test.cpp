@@ -2,6 +2,7 @@
 
 #if MOYU_EDITION == 172
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -65,10 +66,11 @@ TEST(CommandLineSplitter, NullCommandLineHasNoArguments)
     MemFree(argv, "test", 2);
 }
 
-TEST(CommandLineSplitter, NegativeReservedSlotsAreRefused)
+TEST(CommandLineSplitter, ReservedSlotCountsOutOfRangeAreRefused)
 {
     int argc = -1;
     EXPECT_EQ(nullptr, SplitCommandLine("a", &argc, -1));
+    EXPECT_EQ(nullptr, SplitCommandLine("a", &argc, INT_MAX));  // the block size would wrap
     EXPECT_EQ(-1, argc);
 }
 

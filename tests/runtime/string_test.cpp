@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "runtime/源码/内存.h"
@@ -48,6 +49,7 @@ TEST(String, DupPadsAndCuts)
         { "abc", 2, 0, "  abc" },  { "abcdef", -2, -1, "cde" }, { "", 0, 0, nullptr },
         { "abc", 0, 5, "abc" },    { "abc", -4, 0, nullptr },   { "abc", 0, -4, nullptr },
         { "abc", -2, -1, nullptr }, { nullptr, 3, 0, "   " },   { "ab", -2, 1, "" },
+        { "abc", INT_MAX, 0, nullptr }, { "abc", INT_MAX, INT_MAX, nullptr },  // sizes that overflow
     };
     for (const Case& c : cases) {
         int before = MemGetLiveCount();
@@ -69,6 +71,7 @@ TEST(String, JoinTreatsNullAsEmpty)
     EXPECT_EQ(nullptr, StrJoin3(nullptr, nullptr, nullptr));
     Block abc(StrJoin3("a", "中", "c"));
     EXPECT_STREQ("a中c", abc.text);
+    EXPECT_EQ(nullptr, StrJoin3Ex("a", "b", "c", INT_MAX));
     Block room(StrJoin3Ex("a", "b", "c", 10));
     StrCat(room.text, "0123456789");
     EXPECT_STREQ("abc0123456789", room.text);
