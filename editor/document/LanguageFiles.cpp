@@ -3,6 +3,7 @@
 #include "editor/document/GbkCompare.h"
 #include "editor/document/LinkFolder.h"
 #include "editor/util/CharClasses.h"
+#include "framework/AppEnvironment.h"
 
 namespace {
 
@@ -78,6 +79,10 @@ std::string PathExtension(const std::string& path)
         at += IsGbkLeadByte((unsigned char)c) && at + 1 < path.size() ? 2 : 1;
     }
     return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
+CLanguageFiles::CLanguageFiles() : CLanguageFiles(std::string(GetProgramFolder()))
+{
 }
 
 CLanguageFiles::CLanguageFiles(std::string programFolder)

@@ -15,8 +15,10 @@ enum LinkLanguage { kLinkEnglish = 0, kLinkChinese = 1 };
 // table parsed from them. The document owns one and re-detects whenever its name changes.
 class CLanguageFiles {
 public:
-    // programFolder: the editor's program folder, without a trailing backslash.
-    explicit CLanguageFiles(std::string programFolder = std::string());
+    // Uses the editor's program folder (GetProgramFolder).
+    CLanguageFiles();
+    // programFolder: the folder holding "链接" and "规范", without a trailing backslash.
+    explicit CLanguageFiles(std::string programFolder);
 
     void SetProgramFolder(const std::string& folder) { m_programFolder = folder; }
     const std::string& GetProgramFolder() const { return m_programFolder; }
