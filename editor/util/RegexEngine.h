@@ -1,0 +1,134 @@
+#pragma once
+#include <cstddef>
+
+class CString;
+
+// Node opcodes of a compiled program. A node is three bytes, {opcode, offset to the next
+// node as 16 bits low byte first, 0 = none}, followed for ANYOF, ANYBUT and EXACTLY by a
+// zero-terminated operand. BACK's offset points backwards, every other one forwards.
+enum RegexOpcode : unsigned char {
+    kOpEnd = 0,      // success
+    kOpBol = 1,      // the subject's start
+    kOpEol = 2,      // the subject's end
+    kOpAny = 3,      // any one byte
+    kOpAnyOf = 4,    // one byte of the set
+    kOpAnyBut = 5,   // one byte not in the set, not the end
+    kOpBranch = 6,   // the node behind it, else the next BRANCH of the chain
+    kOpBack = 7,     // no-op jumping backwards (loops)
+    kOpExactly = 8,  // the literal
+    kOpNothing = 9,  // the empty string
+    kOpStar = 10,    // the following simple node 0 or more times, longest first
+    kOpPlus = 11,    // the following simple node 1 or more times, longest first
+    kOpOpen = 20,    // + n: start of group n (1-9)
+    kOpClose = 30,   // + n: end of group n
+};
+
+constexpr size_t kRegexNodeSize = 3;
+// Group 0 is the whole match; groups 1-9 are the parenthesised ones.
+constexpr int kRegexGroupCount = 10;
+// Next-node offsets are 16 bits, so no program may be larger than they can span.
+constexpr size_t kRegexMaxProgramSize = 0xFFFF;
+// The matcher recurses once per alternative, group boundary and repeat; this keeps a
+// search over a long line far from the end of the stack.
+constexpr int kRegexMaxRecursionDepth = 6000;
+// Nodes visited and bytes spanned by repeats in one Find; past it Find reports no match,
+// so a pathological pattern cannot hang the editor.
+constexpr long kRegexMaxMatchSteps = 10000000;
+
+// Compiles a pattern (metacharacters ^ $ . [ ( ) | ? + * and the backslash, up to nine
+// groups) into a node program and searches zero-terminated byte strings for it with a
+// backtracking matcher. It has no options: callers lower-case pattern and text for a
+// case-insensitive search and rewrite class shorthands such as \w into bracket sets.
+// Literal runs, escapes, bracket sets and replacement templates step over double-byte
+// characters whole, so a GBK trail byte is never read as a metacharacter.
+class CRegexEngine {
+public:
+    CRegexEngine();
+    ~CRegexEngine();
+    CRegexEngine(const CRegexEngine&) = delete;
+    CRegexEngine& operator=(const CRegexEngine&) = delete;
+
+    // Releases everything: no program, no match.
+    void Reset();
+    // Frees the program and the copy of the match.
+    void Free();
+
+    // The engine, or null on a syntax error, a null pattern or a program too large for its
+    // offsets. After a failure there is no program and Find reports no match.
+    CRegexEngine* Compile(const char* pattern);
+
+    // Byte offset of the first match in subject, or -1 (also when the search ran past its
+    // step or depth bound). On success the group positions point into subject and a copy of
+    // the matched bytes is kept.
+    int Find(const char* subject);
+
+    // End minus start of the whole match; 0 without a match.
+    int GetMatchLength() const;
+    // The matched text; false without a match.
+    bool GetMatchText(CString& text) const;
+    // The template with "&" replaced by the whole match and "\0" to "\9" by the groups
+    // ("\\" gives a backslash, "\&" an ampersand); false without a match or without memory.
+    bool GetReplacementText(const char* replacementTemplate, CString& text) const;
+
+    // Moves the match found in searchedSubject to the same offsets of subject, whose bytes up
+    // to the match's end must exist, and keeps the copy from there: a search in a lower-cased
+    // copy of a line then yields the line's own text for the match and its groups.
+    void RebaseMatch(const char* searchedSubject, const char* subject);
+
+    // The compiled program (null before a successful compile) and its size in bytes.
+    const unsigned char* GetProgram() const { return m_program; }
+    size_t GetProgramSize() const { return m_programSize; }
+
+private:
+    // Offset of a node in the program; kNoNode for none and for a failed parse step.
+    using NodeOffset = size_t;
+    static constexpr NodeOffset kNoNode = static_cast<NodeOffset>(-1);
+
+    void ClearGroups();
+    void FreeMatchCopy();
+
+    NodeOffset ParseExpression(bool inGroup, unsigned* flags);
+    NodeOffset ParseBranch(unsigned* flags);
+    NodeOffset ParsePiece(unsigned* flags);
+    NodeOffset ParseAtom(unsigned* flags);
+    NodeOffset ParseBracketSet(unsigned* flags);
+    NodeOffset ParseLiteralRun(unsigned* flags);
+    NodeOffset EmitNode(unsigned char opcode);
+    void EmitByte(unsigned char byte);
+    void InsertNode(unsigned char opcode, NodeOffset at);
+    void SetTail(NodeOffset chain, NodeOffset target);
+    void SetOperandTail(NodeOffset branch, NodeOffset target);
+    void Optimize(unsigned flags);
+
+    unsigned char Op(NodeOffset node) const { return m_program[node]; }
+    NodeOffset Next(NodeOffset node) const;
+    const unsigned char* Operand(NodeOffset node) const { return m_program + node + kRegexNodeSize; }
+
+    bool TryAt(const unsigned char* position);
+    bool Match(NodeOffset node, int depth);
+    size_t CountRepeats(NodeOffset node);
+    size_t ExpandTemplate(const unsigned char* replacementTemplate, char* out) const;
+
+    int m_compiled;
+    char* m_matchCopy;
+    const unsigned char* m_groupStart[kRegexGroupCount];
+    const unsigned char* m_groupEnd[kRegexGroupCount];
+    unsigned char m_firstByte;
+    unsigned char m_anchored;
+    const unsigned char* m_requiredLiteral;
+    size_t m_requiredLength;
+    unsigned char* m_program;
+    size_t m_programSize;
+
+    const unsigned char* m_parse;
+    int m_nextGroup;
+    bool m_emitting;
+    size_t m_emit;
+    size_t m_sizeCount;
+    bool m_parseFailed;
+
+    const unsigned char* m_input;
+    const unsigned char* m_subjectStart;
+    long m_steps;
+    bool m_exhausted;
+};
