@@ -68,11 +68,22 @@ const CKeywordTable::Node* CKeywordTable::Lookup(const char* word, int* bucket) 
 {
     if (word == nullptr)
         word = "";
-    int index = BucketOf(word);
+    return Lookup(word, (int)std::strlen(word), bucket);
+}
+
+const CKeywordTable::Node* CKeywordTable::Lookup(const char* word, int length, int* bucket) const
+{
+    if (word == nullptr || length < 0)
+        length = 0;
+    // HashString over exactly these bytes, so the lexer need not copy a word to look it up.
+    uint32_t hash = 0;
+    for (int i = 0; i < length; ++i)
+        hash = hash * 33 + (unsigned char)word[i];
+    int index = (int)(hash % (uint32_t)m_bucketCount);
     if (bucket)
         *bucket = index;
     for (const Node* node = m_buckets[index]; node; node = node->next) {
-        if (std::strcmp(node->word.c_str(), word) == 0)
+        if (node->word.size() == (size_t)length && std::memcmp(node->word.data(), word, (size_t)length) == 0)
             return node;
     }
     return nullptr;

@@ -38,6 +38,8 @@ public:
     // The node holding word (exact bytes), or null. bucket receives the word's bucket either
     // way, so an insertion can go straight there.
     const Node* Lookup(const char* word, int* bucket = nullptr) const;
+    // The same for the length bytes at word, which need not be zero-terminated.
+    const Node* Lookup(const char* word, int length, int* bucket) const;
     // A fresh node from the free list: empty word, value 0; the count grows by one. The
     // caller links it with Link.
     Node* NewNode();

@@ -47,13 +47,16 @@ void MarkSingleBytes(const std::string& set, std::bitset<128>& marks)
     }
 }
 
-void MarkPairs(const std::string& set, std::bitset<65536>& marks)
+// Sets the bit of every double-byte pair of a set string; returns nothing, marks leads.
+void MarkPairs(const std::string& set, uint8_t* bits, uint8_t* byteClass, uint8_t leadClass)
 {
-    marks.reset();
     for (size_t i = 0; i + 1 < set.size(); ++i) {
         unsigned char b = (unsigned char)set[i];
         if (b > 0x80) {
-            marks.set((size_t)b << 8 | (unsigned char)set[i + 1]);
+            unsigned index = (unsigned)b << 8 | (unsigned char)set[i + 1];
+            if (bits)
+                bits[index >> 3] |= uint8_t(1u << (index & 7));
+            byteClass[b] |= leadClass;
             ++i;
         }
     }
@@ -72,13 +75,19 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
     m_keywords = keywords;
     m_spelling = spelling;
 
-    m_delimiter.reset();
+    std::memset(m_byteClass, 0, sizeof m_byteClass);
+    std::memset(m_fullWidthDelimiter, 0, sizeof m_fullWidthDelimiter);
+    for (int b = 0; b < 0x7F; ++b) {
+        if (IsBlank((unsigned char)b))
+            m_byteClass[b] |= kClassBlank;
+    }
     for (char c : spec.m_delimiters) {
         unsigned char b = (unsigned char)c;
         if (b < 0x7F)
-            m_delimiter.set(b);
+            m_byteClass[b] |= kClassDelimiter;
     }
-    MarkPairs(spec.m_fullWidthDelimiters, m_fullWidthDelimiter);
+    MarkPairs(spec.m_fullWidthDelimiters, m_fullWidthDelimiter, m_byteClass, kClassPairStart);
+    m_byteClass[0xA1] |= kClassPairStart;
     m_keywordPrefixes = spec.m_keywordPrefixes;
     MarkSingleBytes(m_keywordPrefixes, m_asciiKeywordPrefix);
     MarkSingleBytes(spec.m_variablePrefixes, m_variablePrefix);
@@ -116,13 +125,39 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
     add(spec.m_range1End, kRunRange1End, 0, false, false);
     add(spec.m_range2Begin, kRunRange2Begin, 0, false, false);
     add(spec.m_range2End, kRunRange2End, 0, false, false);
-    m_markerFirstByte.reset();
-    for (const Marker& marker : m_markers) {
-        unsigned char first = (unsigned char)marker.text[0];
-        m_markerFirstByte.set(first);
+    std::memset(m_markerFirstByte, 0, sizeof m_markerFirstByte);
+    auto markFirstByte = [&](const std::string& text, bool* marks) {
+        if (text.empty())
+            return;
+        unsigned char first = (unsigned char)text[0];
+        marks[first] = true;
         if (IsAsciiLetter(first))
-            m_markerFirstByte.set(first ^ 0x20);
+            marks[first ^ 0x20] = true;
+    };
+    for (const Marker& marker : m_markers)
+        markFirstByte(marker.text, m_markerFirstByte);
+
+    // Bytes where a step before the word step may start a token; all others go straight
+    // to the word or delimiter step.
+    bool special[256] = {};
+    std::memcpy(special, m_markerFirstByte, sizeof special);
+    markFirstByte(m_hexMark, special);
+    special[(unsigned char)' '] = special[0xA1] = true;
+    for (char quote : m_quote)
+        special[(unsigned char)quote] = quote != 0;
+    for (const auto& pair : m_fullWidthQuote)
+        special[(unsigned char)pair[0]] = special[(unsigned char)pair[0]] || pair[0] != 0;
+    for (int b = '0'; b <= '9'; ++b)
+        special[b] = true;
+    for (int b = 0; b < 128; ++b)
+        special[b] = special[b] || m_asciiKeywordPrefix[b] || m_variablePrefix[b];
+    uint8_t prefixLeads[256] = {};
+    MarkPairs(m_keywordPrefixes, nullptr, prefixLeads, 1);
+    for (int b = 0; b < 256; ++b) {
+        if (special[b] || prefixLeads[b])
+            m_byteClass[b] |= kClassSpecialStart;
     }
+    m_byteClass[0] &= uint8_t(~kClassSpecialStart);
 }
 
 bool CLineLexer::MatchKeyword(const char* word, int length, uint8_t& kind, uint8_t& subKind) const
@@ -130,12 +165,14 @@ bool CLineLexer::MatchKeyword(const char* word, int length, uint8_t& kind, uint8
     kind = subKind = 0;
     if (m_keywords == nullptr || word == nullptr || length <= 0 || length >= kMaxWordLength)
         return false;
-    char buffer[kMaxWordLength];
-    std::memcpy(buffer, word, (size_t)length);
-    buffer[length] = '\0';
-    if (!m_caseSensitive)
-        GbkCompare::LowerInPlace(buffer, (size_t)length);
-    const CKeywordTable::Node* node = m_keywords->Lookup(buffer);
+    const char* key = word;
+    char lowered[kMaxWordLength];
+    if (!m_caseSensitive) {
+        std::memcpy(lowered, word, (size_t)length);
+        GbkCompare::LowerInPlace(lowered, (size_t)length);
+        key = lowered;
+    }
+    const CKeywordTable::Node* node = m_keywords->Lookup(key, length, nullptr);
     if (node == nullptr)
         return false;
     kind = uint8_t(node->value & 0xFF);
@@ -182,7 +219,7 @@ void CLineLexer::InstallColorRuns(int count, bool overlong, CTextLine& line) con
 bool CLineLexer::IsFullWidthDelimiterAt(const Cursor& c, int p) const
 {
     return p < kPairLimit && p + 1 < c.length && c.text[p] > 0x80
-           && m_fullWidthDelimiter.test((size_t)c.text[p] << 8 | c.text[p + 1]);
+           && IsFullWidthDelimiterPair(c.text[p], c.text[p + 1]);
 }
 
 bool CLineLexer::IsKeywordPrefixAt(const Cursor& c, int p, int& length) const
@@ -192,7 +229,7 @@ bool CLineLexer::IsKeywordPrefixAt(const Cursor& c, int p, int& length) const
     unsigned char b = c.text[p];
     if (b < 0x80) {
         length = 1;
-        return m_asciiKeywordPrefix.test(b);
+        return m_asciiKeywordPrefix[b];
     }
     length = 2;
     return b > 0x80 && p < kPairLimit && p + 1 < c.length
@@ -204,8 +241,11 @@ bool CLineLexer::IsWordEnd(const Cursor& c, int p) const
     if (p >= c.length || p >= kByteLimit)
         return true;
     unsigned char b = c.text[p];
-    if (IsBlank(b) || IsAsciiDelimiter(b))
+    uint8_t byteClass = m_byteClass[b];
+    if (byteClass & (kClassBlank | kClassDelimiter))
         return true;
+    if (!(byteClass & kClassPairStart))
+        return false;
     if (b == 0xA1 && p < kPairLimit && p + 1 < c.length && c.text[p + 1] == 0xA1)
         return true;
     return IsFullWidthDelimiterAt(c, p);
@@ -240,7 +280,10 @@ void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode)
             continue;
         }
         int next;
-        if ((next = LexBlanks(c, q)) < 0 && (next = LexQuote(c, q)) < 0
+        if (!(m_byteClass[c.text[q]] & kClassSpecialStart)) {
+            if ((next = LexWord(c, q)) < 0)
+                next = LexDelimiter(c, q);
+        } else if ((next = LexBlanks(c, q)) < 0 && (next = LexQuote(c, q)) < 0
             && (next = LexMarker(c, q)) < 0 && (next = LexHexNumber(c, q)) < 0
             && (next = LexDecimalNumber(c, q)) < 0 && (next = LexPrefixedKeyword(c, q)) < 0
             && (next = LexVariable(c, q)) < 0 && (next = LexWord(c, q)) < 0)
@@ -290,7 +333,7 @@ int CLineLexer::LexQuote(const Cursor& c, int q)
 
 int CLineLexer::LexMarker(const Cursor& c, int q)
 {
-    if (!m_markerFirstByte.test(c.text[q]))
+    if (!m_markerFirstByte[c.text[q]])
         return -1;
     for (const Marker& marker : m_markers) {
         if (marker.firstColumn && q != 0)
@@ -368,7 +411,7 @@ int CLineLexer::LexPrefixedKeyword(const Cursor& c, int q)
 
 int CLineLexer::LexVariable(const Cursor& c, int q)
 {
-    if (c.text[q] >= 0x80 || !m_variablePrefix.test(c.text[q]))
+    if (c.text[q] >= 0x80 || !m_variablePrefix[c.text[q]])
         return -1;
     auto byteAt = [&](int p) -> int { return p < c.length && p < kByteLimit ? c.text[p] : -1; };
     auto isLead = [&](int b) { return c.doubleByte && b >= 0 && IsGbkLeadByte((unsigned char)b); };
@@ -388,8 +431,8 @@ int CLineLexer::LexVariable(const Cursor& c, int q)
         if (close == 0 || byteAt(p) != (unsigned char)close)
             return -1;
         ++p;
-    } else if (next >= 0 && next < 0x80 && m_specialVariableChar.test((size_t)next)) {
-        while (byteAt(p) >= 0 && byteAt(p) < 0x80 && m_specialVariableChar.test((size_t)byteAt(p)))
+    } else if (next >= 0 && next < 0x80 && m_specialVariableChar[(size_t)next]) {
+        while (byteAt(p) >= 0 && byteAt(p) < 0x80 && m_specialVariableChar[(size_t)byteAt(p)])
             ++p;
         while (!endsName(byteAt(p)))
             ++p;

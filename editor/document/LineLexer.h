@@ -78,7 +78,20 @@ private:
     int LexWord(const Cursor& c, int q);
     int LexDelimiter(const Cursor& c, int q);
 
-    bool IsAsciiDelimiter(unsigned char b) const { return b < 0x7F && m_delimiter[b]; }
+    // Bits of m_byteClass.
+    enum ByteClass : uint8_t {
+        kClassBlank = 0x01,
+        kClassDelimiter = 0x02,     // an ASCII delimiter
+        kClassPairStart = 0x04,     // may start A1 A1 or a full-width delimiter
+        kClassSpecialStart = 0x08,  // a step before the word step may claim a token here
+    };
+
+    bool IsAsciiDelimiter(unsigned char b) const { return (m_byteClass[b] & kClassDelimiter) != 0; }
+    bool IsFullWidthDelimiterPair(unsigned char lead, unsigned char trail) const
+    {
+        unsigned index = (unsigned)lead << 8 | trail;
+        return (m_fullWidthDelimiter[index >> 3] >> (index & 7)) & 1;
+    }
     bool IsFullWidthDelimiterAt(const Cursor& c, int p) const;
     bool IsKeywordPrefixAt(const Cursor& c, int p, int& length) const;
     bool IsWordEnd(const Cursor& c, int p) const;
@@ -90,8 +103,8 @@ private:
     bool m_caseSensitive = true;
     const CKeywordTable* m_keywords = nullptr;
     const CSpellDictionary* m_spelling = nullptr;
-    std::bitset<128> m_delimiter;
-    std::bitset<65536> m_fullWidthDelimiter;
+    uint8_t m_byteClass[256] = {};
+    uint8_t m_fullWidthDelimiter[65536 / 8] = {};
     std::bitset<128> m_asciiKeywordPrefix;
     std::string m_keywordPrefixes;
     std::bitset<128> m_variablePrefix;
@@ -102,5 +115,5 @@ private:
     char m_fullWidthQuote[4][2] = {};
     uint8_t m_quoteRange = 0;
     std::vector<Marker> m_markers;
-    std::bitset<256> m_markerFirstByte;
+    bool m_markerFirstByte[256] = {};
 };

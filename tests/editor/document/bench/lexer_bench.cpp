@@ -1,0 +1,138 @@
+// Loads and lexes a generated GBK Moyu source of 50 MB (or the size in MB given), as opening
+// a large file does: read the lines, choose the syntax type, analyse every line.
+// Run by hand: document_lexer_bench [megabytes]
+#include "editor/document/LanguageFiles.h"
+#include "editor/document/LineAnalysis.h"
+#include "editor/document/LineLexer.h"
+#include "editor/document/LineList.h"
+#include "editor/document/TextFormat.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const char* const kTemplates[] = {
+    "#包含 “标准输入输出.接口”",
+    "/* 第%d段：统计每个分组的计数器 */",
+    "整数类型 函数%d（整数类型 参数甲，字符类型 *名称）",
+    "开始",
+    "    整数类型 计数器%d 赋值 0；",
+    "    如果（参数甲 大于 %d 并且 名称 不等于 空指针）开始",
+    "        计数器%d 赋值 计数器%d 加 参数甲 乘 0x1F；  // 累加第%d项",
+    "        打印（“结果：%%d，名称：%%s\\n”，计数器%d，名称）；",
+    "    结束 否则 开始",
+    "        步进循环（序号 赋值 0；序号 小于 %d；序号 加加）",
+    "            数组[序号] 赋值 序号 除 2.5e+3；",
+    "    结束",
+    "    返回 计数器%d；",
+    "结束",
+    "",
+};
+
+double Seconds()
+{
+    LARGE_INTEGER frequency, now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&now);
+    return (double)now.QuadPart / (double)frequency.QuadPart;
+}
+
+// Peak committed memory of the process in bytes.
+unsigned long long PeakMemory()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.PeakPagefileUsage;
+}
+
+// The staged program folder: <build>\stage\bin, four folders above this program.
+std::string StagedProgramFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    for (int up = 0; up < 4; ++up)
+        folder = folder.substr(0, folder.find_last_of('\\'));
+    return folder + "\\stage\\bin";
+}
+
+bool WriteSource(const std::string& path, size_t targetBytes, size_t& written)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    std::string block;
+    char line[256];
+    written = 0;
+    for (int n = 0; written < targetBytes; ++n) {
+        const char* format = kTemplates[n % (sizeof kTemplates / sizeof kTemplates[0])];
+        std::snprintf(line, sizeof line, format, n % 997, n % 89, n % 53, n % 7);
+        block += line;
+        block += "\r\n";
+        if (block.size() > (1 << 20)) {
+            std::fwrite(block.data(), 1, block.size(), file);
+            written += block.size();
+            block.clear();
+        }
+    }
+    std::fwrite(block.data(), 1, block.size(), file);
+    written += block.size();
+    return std::fclose(file) == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    size_t megabytes = argc > 1 ? (size_t)std::atoi(argv[1]) : 50;
+    char temp[MAX_PATH];
+    ::GetTempPathA(sizeof temp, temp);
+    std::string path = std::string(temp) + "moyu-lexer-bench.墨";
+    size_t bytes = 0;
+    if (!WriteSource(path, megabytes << 20, bytes)) {
+        std::printf("cannot write %s\n", path.c_str());
+        return 1;
+    }
+    double mb = (double)bytes / (1 << 20);
+    unsigned long long memoryBefore = PeakMemory();
+
+    double start = Seconds();
+    CLineList lines;
+    EncodingCode encoding = kEncodingAnsi;
+    LineEndCode lineEnd = kLineEndDos;
+    DetectTextFormat(path.c_str(), &encoding, &lineEnd);
+    bool loaded = lines.Load(path.c_str(), encoding, lineEnd);
+    double loadedAt = Seconds();
+
+    CLanguageFiles language(StagedProgramFolder());
+    if (!loaded || !language.DetectSyntaxType(path, lines.GetLine(0)->GetText())
+        || !language.LoadLanguageFiles()) {
+        std::printf("cannot load the file or its description files\n");
+        std::remove(path.c_str());
+        return 1;
+    }
+    CLineLexer lexer;
+    lexer.BeginBatch(language.GetLangSpec(), &language.GetKeywords(), nullptr);
+    AnalyzeLines(lines, 0, lines.GetCount(), lexer, true, nullptr);
+    double lexedAt = Seconds();
+
+    long long runs = 0;
+    for (int i = 0; i < lines.GetCount(); ++i)
+        runs += lines.GetLine(i)->GetRunCount();
+    unsigned long long peak = PeakMemory();
+    std::printf("file: %.1f MB, %d lines, %lld colour runs\n", mb, lines.GetCount(), runs);
+    std::printf("load: %.2f s (%.1f MB/s)\n", loadedAt - start, mb / (loadedAt - start));
+    std::printf("lex:  %.2f s (%.1f MB/s)\n", lexedAt - loadedAt, mb / (lexedAt - loadedAt));
+    std::printf("load and lex: %.2f s (%.1f MB/s)\n", lexedAt - start, mb / (lexedAt - start));
+    std::printf("peak memory: %.1f MB (%.1f MB before loading, %.2f x the file)\n",
+                peak / 1048576.0, memoryBefore / 1048576.0, (peak - memoryBefore) / (double)bytes);
+    std::remove(path.c_str());
+    return 0;
+}
