@@ -147,7 +147,7 @@ CString GetLongPath(const char* path)
     const int prefixLength = PrefixLength(path);
     const CString prefix(path, prefixLength);
     const char* rest = path + prefixLength;
-    const bool rooted = IsSeparator(rest[0]) || (prefixLength > 2);
+    const bool rooted = IsSeparator(rest[0]);
 
     std::vector<CString> components;
     for (const CString& component : SplitComponents(rest)) {
