@@ -42,12 +42,13 @@ CString CutAtOpenPlaceholder(const char* command)
 
 CString GetHtmlOpenCommand()
 {
-    char className[kHtmlCommandMaxBytes] = {};
-    if (!RegReadRaw(HKEY_CLASSES_ROOT, ".htm", nullptr, className, sizeof className - 1) || !className[0])
+    // One spare zero byte behind each buffer keeps values of other types terminated.
+    char className[kHtmlCommandMaxBytes + 1] = {};
+    if (!RegReadRaw(HKEY_CLASSES_ROOT, ".htm", nullptr, className, kHtmlCommandMaxBytes) || !className[0])
         return CString();
     const CString commandKey = CString(className) + "\\shell\\open\\command";
-    char command[kHtmlCommandMaxBytes] = {};
-    if (!RegReadRaw(HKEY_CLASSES_ROOT, commandKey, nullptr, command, sizeof command - 1)) return CString();
+    char command[kHtmlCommandMaxBytes + 1] = {};
+    if (!RegReadRaw(HKEY_CLASSES_ROOT, commandKey, nullptr, command, kHtmlCommandMaxBytes)) return CString();
     return CutAtOpenPlaceholder(command);
 }
 

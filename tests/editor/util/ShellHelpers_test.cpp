@@ -1,5 +1,7 @@
 #include "editor/util/ShellHelpers.h"
 
+#include "editor/util/Registry.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -81,9 +83,49 @@ TEST(ShellHelpers, OpenCommandIsCutAtPlaceholder)
     for (const auto& c : cases) EXPECT_EQ(S(CutAtOpenPlaceholder(c.command)), c.cut) << c.command;
 }
 
-TEST(ShellHelpers, RegisteredHtmlCommandHasNoPlaceholder)
+// Registers a made-up class for ".htm" when the prefix has none, and removes it again.
+class HtmlAssociationTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        HKEY existing;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, KEY_QUERY_VALUE, &existing) == ERROR_SUCCESS) {
+            RegCloseKey(existing);
+            GTEST_SKIP() << "the prefix already associates .htm; leaving it alone";
+        }
+        m_created = true;
+    }
+    void TearDown() override
+    {
+        if (!m_created) return;
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open\\command").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (m_className + "\\shell").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, m_className.c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+    }
+
+    void Associate(const char* command)
+    {
+        ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".htm", nullptr, m_className.c_str()));
+        ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open\\command").c_str(), nullptr, command));
+    }
+
+    const std::string m_className = "MoyuUtilTest.htmlfile" + std::to_string(GetCurrentProcessId());
+    bool m_created = false;
+};
+
+TEST_F(HtmlAssociationTest, MissingAssociationGivesEmptyCommand)
 {
-    EXPECT_EQ(S(GetHtmlOpenCommand()).find("%1"), std::string::npos);
+    EXPECT_EQ(S(GetHtmlOpenCommand()), "");
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".htm", nullptr, m_className.c_str()));
+    EXPECT_EQ(S(GetHtmlOpenCommand()), "");  // class without an open command
+}
+
+TEST_F(HtmlAssociationTest, CommandIsReadThroughTheClassAndCut)
+{
+    Associate("\"C:\\浏览器\\web.exe\" -nohome \"%1\"");
+    EXPECT_EQ(S(GetHtmlOpenCommand()), "\"C:\\浏览器\\web.exe\" -nohome ");
 }
 
 // The fallback used to append the target bare, so a path with blanks reached the browser
