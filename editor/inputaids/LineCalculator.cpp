@@ -77,11 +77,10 @@ struct CLineCalculator::Parser {
     std::string ReadName()
     {
         std::string name;
-        size_t length = strlen(p);
         size_t index = 0;
-        while (index < length) {
-            size_t step = GbkBytes::CharLength(p, length, index);
+        while (p[index] != '\0') {
             char c = p[index];
+            size_t step = (GbkBytes::IsLeadByte((unsigned char)c) && p[index + 1] != '\0') ? 2 : 1;
             if (step == 1 && !IsAsciiLetter(c) && !IsAsciiDigit(c))
                 break;
             if (step == 1)

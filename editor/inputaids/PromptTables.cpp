@@ -119,7 +119,7 @@ PromptFileReport CPromptTables::LoadFile(int table, const std::string& path, int
                 --length;
             if (IsBlankLine(buffer, length))
                 continue;
-            if (AddLine(table, buffer, length, levelBase))
+            if (AppendLine(table, buffer, length, levelBase))
                 ++report.entryLineCount;
             else
                 report.skippedLines.push_back(report.lineCount);
@@ -135,6 +135,14 @@ bool CPromptTables::AddLine(int table, const char* line, size_t length, int leve
 {
     if (table < 0 || table >= kTableCount || !line)
         return false;
+    bool added = AppendLine(table, line, length, levelBase);
+    if (added)
+        SortTable(table);
+    return added;
+}
+
+bool CPromptTables::AppendLine(int table, const char* line, size_t length, int levelBase)
+{
     PromptLine parsed;
     if (!ParsePromptLine(line, length, parsed))
         return false;

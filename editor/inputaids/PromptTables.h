@@ -37,7 +37,7 @@ public:
     void LoadAll(const std::string& programFolder);
     // Adds the entries of one file to a table; the level base is added to every key's level.
     PromptFileReport LoadFile(int table, const std::string& path, int levelBase);
-    // Adds the entries of one line; false when it yields none.
+    // Adds the entries of one line and restores the order; false when it yields none.
     bool AddLine(int table, const char* line, size_t length, int levelBase);
     void Clear();
 
@@ -56,6 +56,8 @@ private:
         std::string insert;
     };
 
+    // Adds a line's entries without restoring the order; the caller sorts the table.
+    bool AppendLine(int table, const char* line, size_t length, int levelBase);
     void AddParsedEntries(int table, const struct PromptLine& line, int levelBase);
     void SortTable(int table);
 

@@ -7,6 +7,7 @@
 #include <direct.h>
 
 #include <cctype>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -254,4 +255,32 @@ TEST(PromptTables, FirstEntryOfALineOwnsTheTexts)
         owners += entry.OwnsTexts() ? 1 : 0;
     EXPECT_EQ(tables.Entries(0).size(), 3u);
     EXPECT_EQ(owners, 1);
+}
+
+TEST(PromptTables, LinesAddedOneByOneAreFoundInOrder)
+{
+    CPromptTables tables;
+    AddLines(tables, 2, {"1 later x k", "0 earlier x k", "0 other x j"});
+    EXPECT_TRUE(tables.Check());
+    EXPECT_EQ(Find(tables, "k", 2), (Strings{"earlier", "later"}));
+    EXPECT_EQ(Find(tables, "j", 2), (Strings{"other"}));
+}
+
+TEST_F(PromptTablesTest, LookupStaysWithinItsBucket)
+{
+    // A large table: every lookup walks only the entries of its key's hash, so twenty
+    // thousand lookups take milliseconds; walking the whole list would take minutes.
+    std::string text;
+    for (int i = 0; i < 40000; ++i)
+        text += "0 d" + std::to_string(i) + " x k" + std::to_string(i) + ":* w" + std::to_string(i) + "\n";
+    Load(0, text);
+    ASSERT_GT(m_tables.Entries(0).size(), 150000u);
+    auto start = std::chrono::steady_clock::now();
+    Matches matches;
+    int found = 0;
+    for (int i = 0; i < 20000; ++i)
+        found += m_tables.FindPromptMatches(("w" + std::to_string(i * 2)).c_str(), 0, matches);
+    auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(found, 20000);
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2000);
 }
