@@ -110,6 +110,8 @@ TEST_F(KeyLayer, NoKeyboardWithAnEmptyRingReturnsAtOnce)
     EXPECT_EQ(0, SysGetKey());
     EXPECT_EQ(0, SysGetKeyEcho());
     EXPECT_EQ(0, SysKeyPressed());
+    SysUngetKey('e');
+    EXPECT_EQ('e', SysGetKeyEcho());  // ring keys are still read, without echo
 }
 
 TEST_F(KeyLayer, AKeyReportedByTheKeyTestIsReadNext)
