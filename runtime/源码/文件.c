@@ -41,7 +41,7 @@ static char OpenModeLetter(CharCode code)
     return 0;
 }
 
-char* FileModeText(const char* mode, char* buffer, int size)
+char* FileModeText(FileOpenMode mode, char* buffer, int size)
 {
     if (buffer == NULL || size <= 0)
         return buffer;
@@ -169,7 +169,7 @@ int FileFindClose(FileFindRecord* record)
     return result;
 }
 
-FILE* FileOpen(const char* name, const char* mode)
+FILE* FileOpen(const char* name, FileOpenMode mode)
 {
     if (name == NULL || mode == NULL)
         return NULL;
@@ -177,7 +177,7 @@ FILE* FileOpen(const char* name, const char* mode)
     return fopen(name, FileModeText(mode, modeText, sizeof modeText));
 }
 
-FILE* FileOpenOrExit(const char* name, const char* mode)
+FILE* FileOpenOrExit(const char* name, FileOpenMode mode)
 {
     FILE* stream = FileOpen(name, mode);
     if (stream == NULL) {
@@ -187,7 +187,7 @@ FILE* FileOpenOrExit(const char* name, const char* mode)
     return stream;
 }
 
-FILE* FdToStream(int descriptor, const char* mode)
+FILE* FdToStream(int descriptor, FileOpenMode mode)
 {
     if (mode == NULL)
         return NULL;

@@ -20,8 +20,12 @@ typedef struct FileFindRecord {
 } FileFindRecord;
 
 /* Open-mode text: 读/r r, 写/w w, 添/a a, 数/b b, 文/t t, + +, either width; every other
-   character is dropped. Writes at most size - 1 letters and a NUL; returns the buffer. */
-char* FileModeText(const char* mode, char* buffer, int size);
+   character is dropped. */
+typedef const char* FileOpenMode;
+
+/* Translates an open mode into the C runtime's letters: at most size - 1 of them and a NUL.
+   Returns the buffer. */
+char* FileModeText(FileOpenMode mode, char* buffer, int size);
 
 /* 0 or -1. */
 int FileDelete(const char* name);
@@ -43,10 +47,10 @@ int FileFindFirst(const char* pattern, FileFindRecord* record);
 int FileFindNext(FileFindRecord* record);
 int FileFindClose(FileFindRecord* record);
 
-FILE* FileOpen(const char* name, const char* mode);
+FILE* FileOpen(const char* name, FileOpenMode mode);
 /* FileOpen, or prints "文件：（name）打开失败！" and ends the program through system end. */
-FILE* FileOpenOrExit(const char* name, const char* mode);
-FILE* FdToStream(int descriptor, const char* mode);
+FILE* FileOpenOrExit(const char* name, FileOpenMode mode);
+FILE* FdToStream(int descriptor, FileOpenMode mode);
 /* mode is the C runtime's own mode text. */
 FILE* FileReopen(const char* name, const char* mode, FILE* stream);
 

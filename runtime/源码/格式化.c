@@ -6,7 +6,6 @@
 #include "runtime/源码/内存.h"
 #include "runtime/源码/格式化内部.h"
 #include "runtime/源码/系统.h"
-#include "runtime/源码/字符串.h"
 
 /* The translator keeps this many bytes at the end of its buffer for the last directive. */
 enum { kFmtReserve = 8 };
@@ -42,10 +41,11 @@ typedef struct TranslateOutput {
     int hardLimit; /* size - 1: never written, it holds the NUL */
 } TranslateOutput;
 
-typedef struct DirectiveSpec {
+/* One directive's flag, width, precision and size letters, as the C runtime writes them. */
+typedef struct FormatDirective {
     char text[kFmtSpecCapacity];
     int length;
-} DirectiveSpec;
+} FormatDirective;
 
 static int IsIntroducer(CharCode code)
 {
@@ -94,7 +94,7 @@ static int IsBareControl(const char* conversion)
     return conversion[0] == '\n' || conversion[0] == '\t' || conversion[0] == '\r';
 }
 
-static void SpecAdd(DirectiveSpec* spec, char byte)
+static void SpecAdd(FormatDirective* spec, char byte)
 {
     if (spec->length < kFmtSpecCapacity - 1)
         spec->text[spec->length++] = byte;
@@ -112,7 +112,7 @@ static int IsAsciiDigit(CharCode code)
 }
 
 /* Reads flag, width, precision and size word (either width, 短 and 长 as h and l). */
-static const char* ReadDirectiveSpec(const char* p, DirectiveSpec* spec)
+static const char* ReadFormatDirective(const char* p, FormatDirective* spec)
 {
     CharCode code = HalfWidthAt(p);
     spec->length = 0;
@@ -165,8 +165,8 @@ static const char* FindNameConversion(const char* p)
 /* The bracket form "%（-10整数）"; p is past the introducer and the opening bracket. */
 static const char* TranslateBracketDirective(const char* p, TranslateOutput* out)
 {
-    DirectiveSpec spec;
-    p = ReadDirectiveSpec(p, &spec);
+    FormatDirective spec;
+    p = ReadFormatDirective(p, &spec);
     const char* conversion = FindNameConversion(p);
     if (conversion != NULL && IsBareControl(conversion)) {
         PutOutputByte(out, conversion[0]);
@@ -187,9 +187,9 @@ static const char* TranslateBracketDirective(const char* p, TranslateOutput* out
 /* The single-character form "%５整"; p is past the introducer. */
 static const char* TranslateLetterDirective(const char* p, TranslateOutput* out)
 {
-    DirectiveSpec spec;
+    FormatDirective spec;
     PutOutputByte(out, '%');
-    p = ReadDirectiveSpec(p, &spec);
+    p = ReadFormatDirective(p, &spec);
     PutOutputText(out, spec.text);
     CharCode code = MbCharAt(p);
     if (code == 0)

@@ -2,6 +2,7 @@
 #include "runtime/源码/调试.h"
 
 #include <stdarg.h>
+#include <stdint.h>
 #include <string.h>
 #include "runtime/源码/格式化.h"
 #include "runtime/源码/格式化内部.h"
@@ -11,8 +12,11 @@
 enum { kLevelBits = 0x7, kCategoryShift = 3 };
 enum { kKeyCtrlC = 3, kKeyEscape = 27 };
 
-/* Level in bits 0-2, category c on when bit 3 + c is set: level 2, category 0 on. */
-static unsigned g_debugState = 0x0A;
+/* Level in bits 0-2, category c on when bit 3 + c is set. */
+typedef uint32_t DebugState;
+
+/* Level 2, category 0 on. */
+static DebugState g_debugState = 0x0A;
 static char g_debugName[kDbgNameSize];
 static int g_breakOn;
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <errno.h>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdarg>
@@ -141,6 +143,21 @@ TEST(FileStreams, BytesPositionsAndFlags)
     FileClose(f);
     EXPECT_EQ(FileGetByte(nullptr), -1);
     EXPECT_EQ(FileNumber(nullptr), -1);
+}
+
+TEST(FdToStream, OpensAStreamWithModeWords)
+{
+    TempDir dir;
+    std::string path = dir.WriteFile("fd.txt", "甲乙");
+    int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    ASSERT_GE(fd, 0);
+    FILE* stream = FdToStream(fd, "读数");
+    ASSERT_NE(stream, nullptr);
+    CharCode code = 0;
+    EXPECT_EQ(FileReadChar(stream, &code), 2);
+    EXPECT_STREQ(MbCharText(code), "甲");
+    FileClose(stream);
+    EXPECT_EQ(FdToStream(0, nullptr), nullptr);
 }
 
 int VPrint(FILE* f, const char* format, ...)
