@@ -7,5 +7,9 @@ int StrToWide(const char* text, int byteCount, wchar_t* wide, int wideCount)
 {
     if (text == NULL || wideCount < 0 || (wide == NULL && wideCount != 0))
         return 0;
-    return MultiByteToWideChar(CP_ACP, 0, text, byteCount, wide, wideCount);
+    int converted = MultiByteToWideChar(CP_ACP, 0, text, byteCount, wide, wideCount);
+    /* A count that leaves out the NUL converts none; end the text when there is room. */
+    if (wide != NULL && converted > 0 && converted < wideCount && wide[converted - 1] != 0)
+        wide[converted] = 0;
+    return converted;
 }

@@ -23,7 +23,11 @@ char* DirGetCurrent(char* buffer, int size)
 {
     if (buffer == NULL || size <= 0)
         return NULL;
-    return _getcwd(buffer, size);
+    if (_getcwd(buffer, size) == NULL) {
+        buffer[0] = '\0';
+        return NULL;
+    }
+    return buffer;
 }
 
 int DirChange(const char* path)

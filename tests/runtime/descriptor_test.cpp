@@ -73,6 +73,7 @@ TEST(Directories, MakeChangeAndRemoveChineseFolder)
     char current[260];
     EXPECT_EQ(std::string(DirGetCurrent(current, sizeof current)), folder);
     EXPECT_EQ(DirGetCurrent(current, 3), nullptr);
+    EXPECT_STREQ(current, "");
     EXPECT_EQ(DirChange(saved), 0);
     EXPECT_EQ(DirRemove(folder.c_str()), 0);
     EXPECT_EQ(DirRemove(folder.c_str()), -1);

@@ -56,7 +56,9 @@ TEST(StrToWide, ConvertsGbkToUtf16)
     wchar_t wide[8] = {};
     EXPECT_EQ(StrToWide("中文a", -1, wide, 8), 4);
     EXPECT_EQ(std::wstring(wide), std::wstring(L"\u4e2d\u6587a"));
-    EXPECT_EQ(StrToWide("中文", 2, wide, 8), 1);
+    wchar_t cut[4] = {L'x', L'x', L'x', L'x'};
+    EXPECT_EQ(StrToWide("中文", 2, cut, 4), 1);
+    EXPECT_EQ(cut[1], L'\0');
     EXPECT_EQ(StrToWide("中文", -1, nullptr, 0), 3);
     EXPECT_EQ(StrToWide(nullptr, -1, wide, 8), 0);
 }
