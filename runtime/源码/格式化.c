@@ -9,8 +9,8 @@
 
 /* The translator keeps this many bytes at the end of its buffer for the last directive. */
 enum { kFmtReserve = 8 };
-/* Flag, width, precision and size of one directive; longer specs are cut, not overrun. */
-enum { kFmtSpecCapacity = 48 };
+/* Flag, width, precision and size of one directive; longer ones are cut, not overrun. */
+enum { kFmtDirectiveCapacity = 48 };
 
 typedef struct DirectiveEntry {
     const char* word;
@@ -43,7 +43,7 @@ typedef struct TranslateOutput {
 
 /* One directive's flag, width, precision and size letters, as the C runtime writes them. */
 typedef struct FormatDirective {
-    char text[kFmtSpecCapacity];
+    char text[kFmtDirectiveCapacity];
     int length;
 } FormatDirective;
 
@@ -94,11 +94,11 @@ static int IsBareControl(const char* conversion)
     return conversion[0] == '\n' || conversion[0] == '\t' || conversion[0] == '\r';
 }
 
-static void SpecAdd(FormatDirective* spec, char byte)
+static void DirectiveAdd(FormatDirective* directive, char byte)
 {
-    if (spec->length < kFmtSpecCapacity - 1)
-        spec->text[spec->length++] = byte;
-    spec->text[spec->length] = '\0';
+    if (directive->length < kFmtDirectiveCapacity - 1)
+        directive->text[directive->length++] = byte;
+    directive->text[directive->length] = '\0';
 }
 
 static CharCode HalfWidthAt(const char* p)
@@ -112,33 +112,33 @@ static int IsAsciiDigit(CharCode code)
 }
 
 /* Reads flag, width, precision and size word (either width, 短 and 长 as h and l). */
-static const char* ReadFormatDirective(const char* p, FormatDirective* spec)
+static const char* ReadFormatDirective(const char* p, FormatDirective* directive)
 {
     CharCode code = HalfWidthAt(p);
-    spec->length = 0;
-    spec->text[0] = '\0';
+    directive->length = 0;
+    directive->text[0] = '\0';
     if (code != 0 && code < 128 && strchr("-+0 #*", (int)code) != NULL) {
-        SpecAdd(spec, (char)code);
+        DirectiveAdd(directive, (char)code);
         p += MbCharLen(p);
     }
     while (IsAsciiDigit(HalfWidthAt(p))) {
-        SpecAdd(spec, (char)HalfWidthAt(p));
+        DirectiveAdd(directive, (char)HalfWidthAt(p));
         p += MbCharLen(p);
     }
     if (HalfWidthAt(p) == '.') {
-        SpecAdd(spec, '.');
+        DirectiveAdd(directive, '.');
         p += MbCharLen(p);
         while (IsAsciiDigit(HalfWidthAt(p))) {
-            SpecAdd(spec, (char)HalfWidthAt(p));
+            DirectiveAdd(directive, (char)HalfWidthAt(p));
             p += MbCharLen(p);
         }
     }
     code = MbCharAt(p);
     if (HalfWidthAt(p) == 'h' || code == WordCode("短")) {
-        SpecAdd(spec, 'h');
+        DirectiveAdd(directive, 'h');
         p += MbCharLen(p);
     } else if (HalfWidthAt(p) == 'l' || code == WordCode("长")) {
-        SpecAdd(spec, 'l');
+        DirectiveAdd(directive, 'l');
         p += MbCharLen(p);
     }
     return p;
@@ -165,14 +165,14 @@ static const char* FindNameConversion(const char* p)
 /* The bracket form "%（-10整数）"; p is past the introducer and the opening bracket. */
 static const char* TranslateBracketDirective(const char* p, TranslateOutput* out)
 {
-    FormatDirective spec;
-    p = ReadFormatDirective(p, &spec);
+    FormatDirective directive;
+    p = ReadFormatDirective(p, &directive);
     const char* conversion = FindNameConversion(p);
     if (conversion != NULL && IsBareControl(conversion)) {
         PutOutputByte(out, conversion[0]);
     } else if (conversion != NULL) {
         PutOutputByte(out, '%');
-        PutOutputText(out, spec.text);
+        PutOutputText(out, directive.text);
         PutConversion(out, conversion);
     }
     while (*p) {
@@ -187,10 +187,10 @@ static const char* TranslateBracketDirective(const char* p, TranslateOutput* out
 /* The single-character form "%５整"; p is past the introducer. */
 static const char* TranslateLetterDirective(const char* p, TranslateOutput* out)
 {
-    FormatDirective spec;
+    FormatDirective directive;
     PutOutputByte(out, '%');
-    p = ReadFormatDirective(p, &spec);
-    PutOutputText(out, spec.text);
+    p = ReadFormatDirective(p, &directive);
+    PutOutputText(out, directive.text);
     CharCode code = MbCharAt(p);
     if (code == 0)
         return p;
