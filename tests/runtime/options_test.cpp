@@ -51,6 +51,11 @@ TEST_F(OptGetTest, GroupsAndArguments)
     EXPECT_EQ(OptIndex, 4);
 }
 
+TEST_F(OptGetTest, LeadingWhiteSpaceIsSkipped)
+{
+    Expect({" -a", "\t-b"}, "ab", {{'a', nullptr}, {'b', nullptr}, {-1, nullptr}});
+}
+
 TEST_F(OptGetTest, ArgumentJoinedToTheLetter)
 {
     Expect({"-cvalue", "-ac中文"}, "abc:", {{'c', "value"}, {'a', nullptr}, {'c', "中文"}, {-1, nullptr}});
