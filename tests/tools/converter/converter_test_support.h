@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tools/converter/ConverterOptions.h"
+
+// Compares a golden file with the actual text; with MOYU_WRITE_GOLDEN=1 in the environment
+// the file is (re)written instead, for reviewing a deliberate change in the diff.
+void ExpectGolden(const std::string& path, const std::string& actual);
+
+// Text as the converter sees it: fixtures are UTF-8 in the repository and GBK at run time.
+std::string Utf8ToGbk(const std::string& utf8);
+std::string GbkToUtf8(const std::string& gbk);
+// CR LF pairs (text-mode output) as LF.
+std::string WithLineFeeds(const std::string& text);
+// A whole file, empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+// The names of the files in a folder with the given extension (".in"), sorted.
+std::vector<std::string> FilesWithExtension(const std::string& folder, const std::string& extension);
+
+// A fresh option record, conversion table and lexer for each test.
+class ConverterState {
+public:
+    explicit ConverterState(ConvertDirection direction);
+    ~ConverterState();
+    ConverterState(const ConverterState&) = delete;
+    ConverterState& operator=(const ConverterState&) = delete;
+
+    // Loads GBK table text through a temporary file, as the program reads table files.
+    void LoadTable(const std::string& gbkText);
+    // The repository's default table.
+    void LoadDefaultTableMaster();
+};
+
+// Runs ConvertStream over GBK text (through temporary files in text mode, as the program
+// opens them) and returns the output with LF line ends.
+std::string ConvertText(const std::string& gbkInput);

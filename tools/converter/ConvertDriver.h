@@ -1,0 +1,19 @@
+/* The conversion driver: translates the opened input word by word into the output in the
+   direction the options settled, keeping layout, blanks and line ends in place. */
+#ifndef MOYU_CONVERTER_CONVERT_DRIVER_H
+#define MOYU_CONVERTER_CONVERT_DRIVER_H
+
+#include <stdio.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Converts the whole input; the conversion table must be loaded. Read errors end it. */
+void ConvertStream(FILE* input, FILE* output);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,344 @@
+/* Character and string literals. */
+#include "tools/converter/Literals.h"
+
+#include <string.h>
+#include "runtime/源码/文件.h"
+#include "runtime/源码/字符串.h"
+#include "tools/converter/Lexer.h"
+
+enum {
+    kFullBackslash = 0xA3DC,
+    kEscapeBytes = 8,      /* an escape collects at most this many bytes */
+    kCharValueBytes = 4    /* a character literal's value holds at most four bytes */
+};
+
+static int IsBackslash(CharCode code)
+{
+    return code == '\\' || code == kFullBackslash;
+}
+
+static void WriteByte(FILE* out, int byte)
+{
+    FilePutByte(out, byte);
+}
+
+static void WriteText(FILE* out, const char* text)
+{
+    FilePutString(out, text);
+}
+
+static int HexValue(CharCode code)
+{
+    return ChIsHexDigit(code, 0, 0) ? CvtHexDigitValue(code) : -1;
+}
+
+int ParseEscape(const char* text, CharCode* code)
+{
+    if (text == NULL)
+        return 0;
+    int length = 0;
+    CharCode first = MbCharAtLen(text, &length);
+    if (!IsBackslash(first))
+        return 0;
+    const char* p = text + length;
+    CharCode value = '\\';
+    if (*p != '\0') {
+        int charLength = 0;
+        CharCode next = CvtToHalfWidth(MbCharAtLen(p, &charLength));
+        p += charLength;
+        static const char kLetters[] = "abfnrtv";
+        static const unsigned char kValues[] = { 7, 8, 12, 10, 13, 9, 11 };
+        const char* letter = next < 0x80 && next != 0 ? strchr(kLetters, (int)next) : NULL;
+        if (next == 'x') {
+            value = 'x';
+            int digits = 0;
+            CharCode hex = 0;
+            while (digits < 2 && *p) {
+                int digitLength = 0;
+                int digit = HexValue(MbCharAtLen(p, &digitLength));
+                if (digit < 0)
+                    break;
+                hex = hex * 16 + (CharCode)digit;
+                p += digitLength;
+                ++digits;
+            }
+            if (digits > 0)
+                value = hex;
+        } else if (letter != NULL) {
+            value = kValues[letter - kLetters];
+        } else if (next >= '0' && next <= '7') {
+            value = next - '0';
+            for (int digits = 1; digits < 3 && *p; ++digits) {
+                int digitLength = 0;
+                CharCode digit = CvtToHalfWidth(MbCharAtLen(p, &digitLength));
+                if (digit < '0' || digit > '7')
+                    break;
+                value = value * 8 + (digit - '0');
+                p += digitLength;
+            }
+        } else {
+            value = next;
+        }
+    }
+    if (code)
+        *code = value;
+    return (int)(p - text);
+}
+
+int EscapeToCText(CharCode code, char* out, int size)
+{
+    if (out == NULL || size < 3)
+        return -1;
+    static const struct { CharCode code; const char* text; } kEscapes[] = {
+        {7, "\\a"}, {8, "\\b"}, {9, "\\t"}, {10, "\\n"}, {11, "\\v"}, {12, "\\f"}, {13, "\\r"},
+        {34, "\\\""}, {39, "\\'"}, {63, "\\?"}, {92, "\\\\"},
+    };
+    for (size_t i = 0; i < sizeof kEscapes / sizeof kEscapes[0]; ++i) {
+        if (kEscapes[i].code == code) {
+            StrCopyN(kEscapes[i].text, out, size);
+            return StrLen(out);
+        }
+    }
+    out[0] = '\0';
+    return 0;
+}
+
+/* An escape being collected: the backslash and what follows it, whole characters. */
+typedef struct Escape {
+    char text[kEscapeBytes + 5];
+    int length;
+    int hasDoubleByte;
+} Escape;
+
+static int EscapeAppend(Escape* escape, CharCode code)
+{
+    if (escape->length + MbCharSize(code) > kEscapeBytes)
+        return 0;
+    escape->length += MbPutCharRaw(escape->text + escape->length, code);
+    escape->text[escape->length] = '\0';
+    if (MbCharSize(code) > 1)
+        escape->hasDoubleByte = 1;
+    return 1;
+}
+
+/* Reads one character, or (CharCode)-1 at the end or on an error. */
+static CharCode ReadChar(FILE* in)
+{
+    CharCode code = (CharCode)-1;
+    if (LexReadChar(in, &code) < 0)
+        return (CharCode)-1;
+    return code;
+}
+
+/* What stopped the collection of an escape. */
+typedef enum EscapeStop { kStopFull, kStopClosing, kStopLineFeed, kStopEnd, kStopBackslash } EscapeStop;
+
+/* Collects after a backslash: the character right after it always belongs to the escape
+   (so \' and \\ are escapes); then characters up to the closing character, a line feed, a
+   further backslash or the byte limit. An escaped closing character is taken as the C
+   quote it stands for. */
+static EscapeStop CollectEscape(FILE* in, CharCode closing, CharCode closingInC, Escape* escape)
+{
+    escape->text[0] = '\\';
+    escape->text[1] = '\0';
+    escape->length = 1;
+    escape->hasDoubleByte = 0;
+    CharCode c = ReadChar(in);
+    if (c == (CharCode)-1)
+        return kStopEnd;
+    if (c == '\n')
+        return kStopLineFeed;
+    EscapeAppend(escape, c == closing ? closingInC : c);
+    for (;;) {
+        if (escape->length >= kEscapeBytes)
+            return kStopFull;
+        c = ReadChar(in);
+        if (c == (CharCode)-1)
+            return kStopEnd;
+        if (c == '\n')
+            return kStopLineFeed;
+        if (IsBackslash(c))
+            return kStopBackslash;
+        if (c == closing)
+            return kStopClosing;
+        if (!EscapeAppend(escape, c)) {
+            /* Would overrun the limit: it is an ordinary character after the escape. */
+            escape->text[escape->length] = '\0';
+            char rest[5] = {0};
+            MbPutCharRaw(rest, c);
+            memcpy(escape->text + escape->length, rest, strlen(rest) + 1);
+            escape->length += (int)strlen(rest);
+            return kStopFull;
+        }
+    }
+}
+
+static void WriteCharValue(FILE* out, unsigned long value)
+{
+    char text[16];
+    if (EscapeToCText((CharCode)value, text, sizeof text) > 0) {
+        WriteByte(out, '\'');
+        WriteText(out, text);
+        WriteByte(out, '\'');
+    } else if (value <= 9) {
+        WriteByte(out, (int)('0' + value));
+    } else if (value >= 32 && value <= 126) {
+        WriteByte(out, '\'');
+        WriteByte(out, (int)value);
+        WriteByte(out, '\'');
+    } else {
+        WriteText(out, "0x");
+        char digits[9];
+        int n = 0;
+        do {
+            digits[n++] = (char)CvtHexDigitChar((int)(value & 0xF));
+            value >>= 4;
+        } while (value != 0 && n < 8);
+        /* Whole bytes, as the character's hex code is written. */
+        if (n % 2)
+            digits[n++] = '0';
+        while (n > 0)
+            WriteByte(out, digits[--n]);
+    }
+}
+
+/* Adds a code's bytes to the literal's value while it holds fewer than four. */
+static void AddToValue(unsigned long* value, int* bytes, CharCode code)
+{
+    char raw[4];
+    int length = MbPutCharRaw(raw, code);
+    for (int i = 0; i < length && *bytes < kCharValueBytes; ++i, ++*bytes)
+        *value = (*value << 8) | (unsigned char)raw[i];
+}
+
+/* The characters of an escape's text after the escape itself, added as ordinary ones. */
+static void AddEscape(const Escape* escape, unsigned long* value, int* bytes)
+{
+    CharCode code = 0;
+    int used = ParseEscape(escape->text, &code);
+    AddToValue(value, bytes, code);
+    const char* p = escape->text + used;
+    while (*p) {
+        int length = 0;
+        CharCode rest = MbCharAtLen(p, &length);
+        AddToValue(value, bytes, rest);
+        p += length;
+    }
+}
+
+QuoteEnd ConvertCharLiteral(FILE* in, FILE* out, CharCode closing)
+{
+    unsigned long value = 0;
+    int bytes = 0;
+    QuoteEnd end = kQuoteInputEnd;
+    CharCode c = ReadChar(in);
+    for (;;) {
+        if (c == (CharCode)-1) {
+            end = kQuoteInputEnd;
+            break;
+        }
+        if (c == '\n') {
+            end = kQuoteLineFeed;
+            break;
+        }
+        if (c == closing) {
+            end = kQuoteClosed;
+            break;
+        }
+        if (!IsBackslash(c)) {
+            AddToValue(&value, &bytes, c);
+            c = ReadChar(in);
+            continue;
+        }
+        Escape escape;
+        EscapeStop stop = CollectEscape(in, closing, '\'', &escape);
+        AddEscape(&escape, &value, &bytes);
+        switch (stop) {
+        case kStopClosing: c = closing; break;
+        case kStopLineFeed: c = '\n'; break;
+        case kStopEnd: c = (CharCode)-1; break;
+        case kStopBackslash: c = '\\'; break;
+        case kStopFull: c = ReadChar(in); break;
+        }
+    }
+    WriteCharValue(out, value);
+    if (end == kQuoteLineFeed)
+        WriteByte(out, '\n');
+    return end;
+}
+
+/* Writes an escape with a double-byte character in a form C understands. */
+static void WriteDoubleByteEscape(FILE* out, const Escape* escape)
+{
+    CharCode code = 0;
+    int used = ParseEscape(escape->text, &code);
+    char text[16];
+    if (EscapeToCText(code, text, sizeof text) > 0) {
+        WriteText(out, text);
+    } else if (code >= 32 && code <= 126) {
+        WriteByte(out, (int)code);
+    } else if (code >= 256) {
+        FileWriteChar(out, code);
+    } else {
+        WriteText(out, "\\x");
+        WriteText(out, MbCharHexText(code));
+    }
+    WriteText(out, escape->text + used);
+}
+
+QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing)
+{
+    CharCode c = ReadChar(in);
+    for (;;) {
+        if (c == (CharCode)-1)
+            return kQuoteInputEnd;
+        if (c == '\n') {
+            WriteByte(out, '\n');
+            return kQuoteLineFeed;
+        }
+        if (c == closing) {
+            WriteByte(out, '"');
+            return kQuoteClosed;
+        }
+        if (!IsBackslash(c)) {
+            FileWriteChar(out, c);
+            c = ReadChar(in);
+            continue;
+        }
+        Escape escape;
+        EscapeStop stop = CollectEscape(in, closing, '"', &escape);
+        if (escape.hasDoubleByte)
+            WriteDoubleByteEscape(out, &escape);
+        else
+            WriteText(out, escape.text);
+        switch (stop) {
+        case kStopClosing: c = closing; break;
+        case kStopLineFeed: c = '\n'; break;
+        case kStopEnd: c = (CharCode)-1; break;
+        case kStopBackslash: c = '\\'; break;
+        case kStopFull: c = ReadChar(in); break;
+        }
+    }
+}
+
+QuoteEnd CopyQuoted(FILE* in, FILE* out, CharCode closing)
+{
+    for (;;) {
+        CharCode c = ReadChar(in);
+        if (c == (CharCode)-1)
+            return kQuoteInputEnd;
+        FileWriteChar(out, c);
+        if (c == '\n')
+            return kQuoteLineFeed;
+        if (c == closing)
+            return kQuoteClosed;
+        if (IsBackslash(c)) {
+            CharCode escaped = ReadChar(in);
+            if (escaped == (CharCode)-1)
+                return kQuoteInputEnd;
+            FileWriteChar(out, escaped);
+            if (escaped == '\n')
+                return kQuoteLineFeed;
+        }
+    }
+}

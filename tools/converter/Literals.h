@@ -1,0 +1,37 @@
+/* Quoted characters and strings: Moyu character and string literals converted to C, and
+   quoted text copied unchanged in the other direction. The readers take the characters
+   after the opening quote through LexReadChar and write straight to the output. */
+#ifndef MOYU_CONVERTER_LITERALS_H
+#define MOYU_CONVERTER_LITERALS_H
+
+#include <stdio.h>
+#include "runtime/源码/字符.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* How a quoted text ended. */
+typedef enum QuoteEnd { kQuoteClosed, kQuoteLineFeed, kQuoteInputEnd } QuoteEnd;
+
+/* A Moyu character literal as a C character constant or number; a line feed that ends an
+   unterminated literal is written after it. */
+QuoteEnd ConvertCharLiteral(FILE* in, FILE* out, CharCode closing);
+/* The rest of a string literal (the opening double quote is already written). */
+QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing);
+/* Copies up to and including the closing character or a line feed; an escaped closing
+   character does not end the text. */
+QuoteEnd CopyQuoted(FILE* in, FILE* out, CharCode closing);
+
+/* The bytes of an escape sequence at text (backslash of either width included), 0 when
+   text does not start with one; code receives its value. */
+int ParseEscape(const char* text, CharCode* code);
+/* The C escape text of a code ("\n", "\\" …): its length, 0 (empty text) when the code has
+   none, -1 for a null buffer or a size below 3. */
+int EscapeToCText(CharCode code, char* out, int size);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,132 @@
+/* Lookups in the built-in word tables. */
+#include "tools/converter/WordTables.h"
+
+#include "runtime/源码/字符串.h"
+#include "tools/converter/Lexer.h"
+#include "tools/converter/WordTableData.h"
+
+static int RowExists(const WordRow* row)
+{
+    if (row->mode == kBothModes)
+        return 1;
+    return (row->mode == kC51Only) == (LexC51Mode() == 1);
+}
+
+/* The first row of the current mode whose word equals word; null when none. The first
+   character picks the candidates before the whole word is compared. */
+static const WordRow* FindRow(const WordTable* table, const char* word, CharCode firstChar)
+{
+    if (word == NULL)
+        return NULL;
+    for (int i = 0; i < table->count; ++i) {
+        const WordRow* row = &table->rows[i];
+        if (MbCharAt(row->word) == firstChar && StrCompare(row->word, word) == 0 && RowExists(row))
+            return row;
+    }
+    return NULL;
+}
+
+static int Deliver(const WordRow* row, char* out, int size)
+{
+    if (row == NULL || out == NULL || size <= 0)
+        return 0;
+    StrCopyN(row->translation, out, size);
+    return row->code;
+}
+
+static void ClearOut(char* out, int size)
+{
+    if (out != NULL && size > 0)
+        out[0] = '\0';
+}
+
+int OperatorWordToC(const char* word, CharCode firstChar, char* out, int size)
+{
+    ClearOut(out, size);
+    return Deliver(FindRow(&kOperatorWordsToC, word, firstChar), out, size);
+}
+
+/* Directive rows apply to the directive word itself; the "defined" rows only later. */
+static int DirectiveWord(const WordTable* table, int laterCode, const char* laterWord,
+                         const char* word, CharCode firstChar, char* out, int size, int laterInLine)
+{
+    ClearOut(out, size);
+    const WordRow* row = FindRow(table, word, firstChar);
+    if (row == NULL)
+        return 0;
+    int isLaterRow = laterWord != NULL ? StrCompare(row->word, laterWord) == 0 : row->code == laterCode;
+    if (isLaterRow != (laterInLine != 0))
+        return 0;
+    return Deliver(row, out, size);
+}
+
+int DirectiveWordToC(const char* word, CharCode firstChar, char* out, int size, int laterInLine)
+{
+    return DirectiveWord(&kDirectiveWordsToC, kDirectiveDefinedToC, NULL, word, firstChar, out,
+                         size, laterInLine);
+}
+
+int DirectiveWordFromC(const char* word, CharCode firstChar, char* out, int size, int laterInLine)
+{
+    return DirectiveWord(&kDirectiveWordsFromC, 0, kDirectiveDefinedFromC, word, firstChar, out,
+                         size, laterInLine);
+}
+
+/* A word beginning with "__" is compared from its third character, one with a single "_"
+   from its second. */
+static const char* SkipLowLines(const char* word)
+{
+    if (word[0] == '_' && word[1] == '_')
+        return word + 2;
+    return word[0] == '_' ? word + 1 : word;
+}
+
+static const WordRow* FindUnderscoreRow(const WordTable* table, const char* word)
+{
+    const char* bare = SkipLowLines(word);
+    for (int i = 0; i < table->count; ++i) {
+        const WordRow* row = &table->rows[i];
+        if (StrCompare(SkipLowLines(row->word), bare) == 0 && RowExists(row))
+            return row;
+    }
+    return NULL;
+}
+
+int KeywordToC(const char* word, CharCode firstChar, char* out, int size)
+{
+    ClearOut(out, size);
+    if (word == NULL)
+        return 0;
+    if (word[0] == '_')
+        return Deliver(FindUnderscoreRow(&kUnderscoreKeywordsToC, word), out, size);
+    return Deliver(FindRow(&kKeywordsToC, word, firstChar), out, size);
+}
+
+int KeywordFromC(const char* word, CharCode firstChar, char* out, int size)
+{
+    ClearOut(out, size);
+    if (word == NULL)
+        return 0;
+    if (word[0] == '_' && word[1] == '_')
+        return Deliver(FindUnderscoreRow(&kUnderscoreKeywordsFromC, word), out, size);
+    return Deliver(FindRow(&kKeywordsFromC, word, firstChar), out, size);
+}
+
+const char* PragmaWordText(int code)
+{
+    for (int i = 0; i < kPragmaWords.count; ++i) {
+        if (kPragmaWords.rows[i].code == code)
+            return kPragmaWords.rows[i].word;
+    }
+    return NULL;
+}
+
+int PragmaWordIs(const char* word, int code)
+{
+    if (word == NULL)
+        return 0;
+    if (code == kPragmaInclude && StrCompare(word, PragmaWordText(kPragmaLoad)) == 0)
+        return 1;
+    const char* text = PragmaWordText(code);
+    return text != NULL && StrCompare(word, text) == 0;
+}

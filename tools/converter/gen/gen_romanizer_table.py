@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Generates RomanizerTableData.c, the romanizer's constant tables, from pinyin readings.
+
+Source of the readings: the code-point-to-pinyin map pinyin_dict.go of go-pinyin
+(github.com/mozillazg/go-pinyin, MIT licence), as shipped by Debian's package
+golang-github-mozillazg-go-pinyin-dev. Run once; the output is committed, so the build
+needs neither Python nor the package:
+
+    gen_romanizer_table.py [pinyin_dict.go] > ../RomanizerTableData.c
+
+Naming rules:
+- A reading is the syllable without tone marks, u-umlaut written v; a character keeps its
+  distinct readings in the source's order, at most four.
+- The stored syllable writes "ng" after its first letter as "g" (zhong -> zhog).
+- Names of one syllable form a series: the syllable's case patterns (binary counting, the
+  last letter the lowest bit: bi, bI, Bi, BI), ten digits each; after them the lower-case
+  syllable with the numbers from 10 on. One-letter syllables put a 0 before the digit.
+- First readings are named in code order before any further reading, so the names that
+  RomanizeChar writes do not depend on how many rarer readings the source lists.
+"""
+import re
+import sys
+import unicodedata
+
+DEFAULT_SOURCE = "/usr/share/gocode/src/github.com/mozillazg/go-pinyin/pinyin_dict.go"
+MAX_READINGS = 4
+NAME_FIELD = 7
+
+
+def load_readings(path):
+    text = open(path, encoding="utf-8").read()
+    return {int(m.group(1), 16): m.group(2)
+            for m in re.finditer(r'0x([0-9A-F]+): "([^"]*)"', text)}
+
+
+def toneless(reading):
+    out = []
+    for ch in reading:
+        decomposed = unicodedata.normalize("NFD", ch)
+        out.append("v" if ch == "ü" or "\u0308" in decomposed else decomposed[0])
+    return "".join(out)
+
+
+def squash(syllable):
+    return syllable[0] + syllable[1:].replace("ng", "g")
+
+
+def series_name(syllable, index):
+    base = squash(syllable)
+    pad = "0" if len(base) == 1 else ""
+    patterns = 1 << len(base)
+    if index < patterns * 10:
+        pattern = index // 10
+        cased = "".join(ch.upper() if (pattern >> (len(base) - 1 - i)) & 1 else ch
+                        for i, ch in enumerate(base))
+        return cased + pad + str(index % 10)
+    return base + pad + str(index - patterns * 10 + 10)
+
+
+def gb2312_rows(readings):
+    """(code, [syllables]) for B0A1..F7FE in code order; unassigned codes get []."""
+    rows = []
+    for lead in range(0xB0, 0xF8):
+        for trail in range(0xA1, 0xFF):
+            code = (lead << 8) | trail
+            try:
+                char = bytes([lead, trail]).decode("gb2312")
+            except UnicodeDecodeError:
+                rows.append((code, []))
+                continue
+            syllables = []
+            for reading in readings.get(ord(char), "").split(","):
+                if reading:
+                    syllable = toneless(reading)
+                    if syllable not in syllables:
+                        syllables.append(syllable)
+            if not syllables:
+                sys.exit("no reading for %04X" % code)
+            rows.append((code, syllables[:MAX_READINGS]))
+    return rows
+
+
+def build(readings):
+    rows = gb2312_rows(readings)
+    counts = {}
+
+    def next_name(syllable):
+        index = counts.get(syllable, 0)
+        counts[syllable] = index + 1
+        return series_name(syllable, index), index
+
+    code_table = []   # (code, name, readings byte, sort key or None)
+    for code, syllables in rows:
+        if not syllables:
+            code_table.append((code, "%04X" % code, 0, None))
+            continue
+        name, index = next_name(syllables[0])
+        code_table.append((code, name, len(syllables), (syllables[0], index)))
+    for code, syllables in rows:
+        for number, syllable in enumerate(syllables[1:], start=2):
+            name, index = next_name(syllable)
+            code_table.append((code, name, number, (syllable, index)))
+
+    named = [row for row in code_table if row[3] is not None]
+    names = [row[1] for row in named]
+    assert len(set(names)) == len(names), "duplicate names"
+    assert all(2 <= len(n) < NAME_FIELD for n in names)
+    name_table = sorted(named, key=lambda row: (row[1][0], squash(row[3][0]), row[3][1]))
+
+    letters = [chr(c) for c in range(ord("A"), ord("Z") + 1)] + \
+              [chr(c) for c in range(ord("a"), ord("z") + 1)]
+    index = []
+    for letter in letters:
+        hits = [i for i, row in enumerate(name_table) if row[1][0] == letter]
+        index.append((letter, hits[0], hits[-1]) if hits else (letter, -1, -1))
+    return code_table, name_table, index
+
+
+def emit_rows(out, rows):
+    for i in range(0, len(rows), 4):
+        chunk = rows[i:i + 4]
+        out.write("    " + " ".join('{0x%04X, 0, "%s", %d},' % (r[0], r[1], r[2])
+                                     for r in chunk) + "\n")
+
+
+def main():
+    source = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_SOURCE
+    code_table, name_table, index = build(load_readings(source))
+    out = sys.stdout
+    out.write("/* Generated by gen/gen_romanizer_table.py from go-pinyin's pinyin_dict.go "
+              "(MIT licence); do not edit. */\n")
+    out.write('#include "tools/converter/RomanizerTable.h"\n\n')
+    out.write("const RomanizerRow kRomanizerCodeTable[] = {\n")
+    emit_rows(out, code_table)
+    out.write("};\n\n")
+    out.write("const RomanizerRow kRomanizerNameTable[] = {\n")
+    emit_rows(out, name_table)
+    out.write("};\n\n")
+    out.write("const RomanizerLetterRange kRomanizerLetterIndex[] = {\n")
+    for letter, first, last in index:
+        out.write("    {'%s', %d, %d},\n" % (letter, first, last))
+    out.write("};\n\n")
+    # The header's row counts must agree with the data.
+    for array, count, enum in (("kRomanizerCodeTable", len(code_table), "kRomanizerCodeRows"),
+                               ("kRomanizerNameTable", len(name_table), "kRomanizerNameRows"),
+                               ("kRomanizerLetterIndex", len(index), "kRomanizerLetters")):
+        out.write("_Static_assert(sizeof %s / sizeof %s[0] == %s && %s == %d, \"%s\");\n"
+                  % (array, array, enum, enum, count, enum))
+    sys.stderr.write("code rows %d, name rows %d\n" % (len(code_table), len(name_table)))
+
+
+if __name__ == "__main__":
+    main()
