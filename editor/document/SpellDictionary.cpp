@@ -2,6 +2,7 @@
 
 #include "editor/document/GbkCompare.h"
 #include "editor/document/ProgressSink.h"
+#include "framework/AppEnvironment.h"
 
 #include <cstdio>
 #include <cstring>
@@ -66,4 +67,9 @@ CSpellDictionary& TheSpellDictionary()
 bool LoadSpellDictionaries(const std::string& programFolder, IProgressSink* progress)
 {
     return TheSpellDictionary().Load(programFolder, progress);
+}
+
+bool LoadSpellDictionaries(IProgressSink* progress)
+{
+    return LoadSpellDictionaries(std::string(GetProgramFolder()), progress);
 }

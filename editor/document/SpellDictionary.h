@@ -38,3 +38,5 @@ CSpellDictionary& TheSpellDictionary();
 
 // Loads the process-wide dictionary from programFolder; see CSpellDictionary::Load.
 bool LoadSpellDictionaries(const std::string& programFolder, IProgressSink* progress);
+// The same from the editor's program folder (GetProgramFolder).
+bool LoadSpellDictionaries(IProgressSink* progress);

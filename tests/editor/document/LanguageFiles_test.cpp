@@ -88,6 +88,14 @@ TEST_F(LanguageFilesTest, FirstLinePatternMatchesWithoutCase)
     EXPECT_FALSE(m_files.DetectSyntaxType("C:\\x\\run", "#!/bin/bash"));
 }
 
+TEST_F(LanguageFilesTest, PatternMatchesOnlyAtCharacterStarts)
+{
+    // 0x81 0x40 is one character whose trail byte is "@".
+    EnglishLink("链接\\link\\firstline.at", "TEXT.SPC", "TEXT.KEY", "@");
+    EXPECT_FALSE(m_files.DetectSyntaxType("C:\\x\\run", "\x81\x40"));
+    EXPECT_TRUE(m_files.DetectSyntaxType("C:\\x\\run", "\x81\x40@"));
+}
+
 TEST_F(LanguageFilesTest, DetectionOrder)
 {
     struct OrderCase {
