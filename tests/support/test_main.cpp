@@ -1,7 +1,26 @@
 #include <gtest/gtest.h>
 
+#include "framework/MessageBox.h"
+
+namespace {
+
+// Under the test display a real message box would wait for a click that never comes, so a
+// box that no test scripted fails the running test and is answered with its default button.
+class UnexpectedMessageBoxGuard : public MessageBoxHook {
+public:
+    int OnMessageBox(HWND, LPCTSTR text, LPCTSTR caption, UINT type) override
+    {
+        ADD_FAILURE() << "unexpected message box \"" << (caption ? caption : "") << "\": " << (text ? text : "");
+        return ScopedMessageBoxHook::DefaultAnswer(type);
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    UnexpectedMessageBoxGuard guard;
+    SetMessageBoxHook(&guard);
     return RUN_ALL_TESTS();
 }
