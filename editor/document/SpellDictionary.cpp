@@ -55,7 +55,7 @@ bool CSpellDictionary::Contains(const char* word, int length) const
     std::memcpy(lowered, word, (size_t)length);
     lowered[length] = '\0';
     GbkCompare::LowerInPlace(lowered, (size_t)length);
-    return m_words.Lookup(lowered) != nullptr;
+    return m_words.Lookup(lowered, length, nullptr) != nullptr;
 }
 
 CSpellDictionary& TheSpellDictionary()

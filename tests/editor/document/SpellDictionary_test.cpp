@@ -78,6 +78,15 @@ TEST_F(SpellDictionaryTest, ProgressEveryHundredWordsAddedReachesTheEnd)
     EXPECT_EQ("draw:" + std::to_string(afterHundredth * 100 / words.size()), m_progress.m_calls[1]);
 }
 
+TEST_F(SpellDictionaryTest, WordHoldingAZeroByteIsNotItsPrefix)
+{
+    m_dir.WriteFile(CSpellDictionary::kSystemFileName, "ab\n");
+    m_dir.WriteFile(CSpellDictionary::kUserFileName, "");
+    ASSERT_TRUE(m_dictionary.Load(m_dir.Path(), nullptr));
+    EXPECT_TRUE(m_dictionary.Contains("ab", 2));
+    EXPECT_FALSE(m_dictionary.Contains("ab\0cd", 5));
+}
+
 TEST_F(SpellDictionaryTest, LongWordsAreNotLookedUp)
 {
     std::string longWord(300, 'a');
