@@ -12,15 +12,43 @@ static int RowExists(const WordRow* row)
     return (row->mode == kC51Only) == (LexC51Mode() == 1);
 }
 
+enum { kMaxTableRows = 128, kCachedTables = 8 };
+
+/* The first characters of a table's rows, worked out once: every identifier of a source is
+   looked up, so the candidates are picked by comparing numbers. */
+typedef struct FirstCharCache {
+    const WordTable* table;
+    CharCode firstChars[kMaxTableRows];
+} FirstCharCache;
+
+static const CharCode* FirstChars(const WordTable* table)
+{
+    static FirstCharCache caches[kCachedTables];
+    for (int i = 0; i < kCachedTables; ++i) {
+        FirstCharCache* cache = &caches[i];
+        if (cache->table == table)
+            return cache->firstChars;
+        if (cache->table == NULL && table->count <= kMaxTableRows) {
+            for (int row = 0; row < table->count; ++row)
+                cache->firstChars[row] = MbCharAt(table->rows[row].word);
+            cache->table = table;
+            return cache->firstChars;
+        }
+    }
+    return NULL;
+}
+
 /* The first row of the current mode whose word equals word; null when none. The first
    character picks the candidates before the whole word is compared. */
 static const WordRow* FindRow(const WordTable* table, const char* word, CharCode firstChar)
 {
     if (word == NULL)
         return NULL;
+    const CharCode* firstChars = FirstChars(table);
     for (int i = 0; i < table->count; ++i) {
         const WordRow* row = &table->rows[i];
-        if (MbCharAt(row->word) == firstChar && StrCompare(row->word, word) == 0 && RowExists(row))
+        CharCode rowFirst = firstChars != NULL ? firstChars[i] : MbCharAt(row->word);
+        if (rowFirst == firstChar && StrCompare(row->word, word) == 0 && RowExists(row))
             return row;
     }
     return NULL;
