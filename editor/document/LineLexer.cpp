@@ -143,10 +143,14 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
     std::memcpy(special, m_markerFirstByte, sizeof special);
     markFirstByte(m_hexMark, special);
     special[(unsigned char)' '] = special[0xA1] = true;
-    for (char quote : m_quote)
-        special[(unsigned char)quote] = quote != 0;
-    for (const auto& pair : m_fullWidthQuote)
-        special[(unsigned char)pair[0]] = special[(unsigned char)pair[0]] || pair[0] != 0;
+    for (char quote : m_quote) {
+        if (quote != 0)
+            special[(unsigned char)quote] = true;
+    }
+    for (const auto& pair : m_fullWidthQuote) {
+        if (pair[0] != 0)
+            special[(unsigned char)pair[0]] = true;
+    }
     for (int b = '0'; b <= '9'; ++b)
         special[b] = true;
     for (int b = 0; b < 128; ++b)
