@@ -15,8 +15,9 @@ struct ConverterRun {
     DWORD exitCode = 0xFFFFFFFF;
 };
 
-// Runs the staged 墨转换.exe in a folder with an empty standard input.
-ConverterRun RunConverter(const std::string& arguments, const std::string& folder)
+// Runs the staged 墨转换.exe in a folder; standard input holds the given text.
+ConverterRun RunConverter(const std::string& arguments, const std::string& folder,
+                          const std::string& input = "")
 {
     ConverterRun run;
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
@@ -25,6 +26,9 @@ ConverterRun RunConverter(const std::string& arguments, const std::string& folde
         return run;
     SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(inWrite, HANDLE_FLAG_INHERIT, 0);
+    DWORD written = 0;
+    if (!input.empty())
+        WriteFile(inWrite, input.data(), (DWORD)input.size(), &written, nullptr);
     CloseHandle(inWrite);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -128,6 +132,7 @@ TEST(EndToEnd, OutputNamesAndDirections)
         {"a.墨 x.out", "a.墨", "x.out", true},
         {"-后缀 .txt a.墨", "a.墨", "a.txt", true},
         {"标准输入输出.接口", "标准输入输出.接口", "stdio.h", true},
+        {"stdio.h", "stdio.h", "标准输入输出.接口", false},
         {"-转名字 中文.墨", "中文.墨", "zh_zhog0wen3.c", true},
     };
     for (const auto& c : kCases) {
@@ -230,6 +235,18 @@ TEST(EndToEnd, BannerUsageAndHelp)
     EXPECT_TRUE(Contains(banner.output, "输入=a.墨， 输出=a.c，转换表=转换表，操作类型=中转英 \n"));
     ConverterRun silent = RunConverter("-安静 a.墨", dir.Path());
     EXPECT_EQ("[恭喜]a.c(1) 成功生成！\n", silent.output);
+}
+
+TEST(EndToEnd, NamesTypedAtThePrompts)
+{
+    TempDir dir;
+    dir.WriteFile("a.墨", "我的词\n");
+    dir.WriteFile("表", "myword 我的词\n");
+    ConverterRun run = RunConverter("-安静", dir.Path(), "a.墨\nout.c\n表\n");
+    EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
+    // Piped answers are not echoed, so the prompts run on without their line ends.
+    EXPECT_TRUE(Contains(run.output, "\n输入文件：\n输出文件：\n转换表文件：[恭喜]out.c(1) 成功生成！\n"));
+    EXPECT_EQ("myword\n", WithLineFeeds(TempDir::ReadFile(dir / "out.c")));
 }
 
 TEST(EndToEnd, ExitCodes)
