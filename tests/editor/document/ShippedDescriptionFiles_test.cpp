@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -130,21 +131,46 @@ TEST_F(ShippedDescriptionFilesTest, SourcesAreDetectedByTheirExtensions)
     EXPECT_EQ("PERL.SPC", script.GetSpecFileName());
 }
 
-TEST_F(ShippedDescriptionFilesTest, MoyuLineIsColouredByTheShippedFiles)
+TEST_F(ShippedDescriptionFilesTest, LinesAreColouredByTheShippedFiles)
 {
-    CLanguageFiles files(m_program);
-    ASSERT_TRUE(files.DetectSyntaxType("C:\\src\\a.墨", ""));
-    ASSERT_TRUE(files.LoadLanguageFiles());
-    CLineLexer lexer;
-    lexer.BeginBatch(files.GetLangSpec(), &files.GetKeywords(), nullptr);
-    std::string text = "如果（计数 大于 0x1F）开始 // 注释";
-    CTextLine line(text.data(), (int)text.size());
-    lexer.AnalyzeLine(line, true);
-    std::string kinds;
-    for (int i = 0; i < line.GetRunCount(); ++i)
-        kinds += std::to_string(line.GetRun(i)->kind) + " ";
-    // 如果 （ 计 数 _ 大于 _ 0x1F ） 开始 _ // _ 注 释 end
-    EXPECT_EQ("21 33 34 34 4 23 4 5 33 21 4 9 4 34 34 1 ", kinds);
+    struct ColourCase {
+        const char* path;
+        const char* line;
+        const char* kinds;
+    };
+    const ColourCase cases[] = {
+        // 如果 （ 计 数 _ 大于 _ 0x1F ） 开始 _ // _ 注 释 end
+        {"a.墨", "如果（计数 大于 0x1F）开始 // 注释", "21 33 34 34 4 23 4 5 33 21 4 9 4 34 34 1"},
+        // #包含 _ “ 标 准 . 接 口 ”
+        {"a.接口", "#包含 “标准.接口”", "24 4 6 34 34 33 34 34 6 1"},
+        // 【 注 】 整数类型 _ 甲 赋值 真 ；
+        {"a.墨双", "【注】整数类型 甲 赋值 真；", "10 34 11 22 4 34 4 23 4 25 33 1"},
+        // I D R _ M E N U 1 _ 菜单 _ 可丢弃的
+        {"a.素材", "IDR_MENU 菜单 可丢弃的", "31 31 31 31 31 31 31 31 4 22 4 24 1"},
+        // mov _ eax , _ 0 _ ;
+        {"a.汇编", "MOV eax, 0 ; x", "21 4 22 33 4 5 4 9 4 31 1"},
+        // #include _ < stdio . h > _ //
+        {"a.cpp", "#include <io.h> //", "23 4 33 31 31 33 31 33 4 9 1"},
+        // my _ $x _ = _ ${name} ;
+        {"a.pl", "my $x = ${n};", "21 4 20 4 33 4 20 33 1"},
+        // <!-- _ --> < b >
+        {"a.html", "<!-- --><b>", "10 4 11 33 21 33 1"},
+        // def _ f ( self ) : _ #
+        {"a.py", "def f(self): #", "21 4 31 33 22 33 33 4 9 1"},
+    };
+    for (const ColourCase& c : cases) {
+        CLanguageFiles files(m_program);
+        ASSERT_TRUE(files.DetectSyntaxType(std::string("C:\\src\\") + c.path, c.line)) << c.path;
+        ASSERT_TRUE(files.LoadLanguageFiles());
+        CLineLexer lexer;
+        lexer.BeginBatch(files.GetLangSpec(), &files.GetKeywords(), nullptr);
+        CTextLine line(c.line, (int)strlen(c.line));
+        lexer.AnalyzeLine(line, true);
+        std::string kinds;
+        for (int i = 0; i < line.GetRunCount(); ++i)
+            kinds += (i ? " " : "") + std::to_string(line.GetRun(i)->kind);
+        EXPECT_EQ(c.kinds, kinds) << c.path << ": " << c.line;
+    }
 }
 
 TEST_F(ShippedDescriptionFilesTest, SpellingDictionariesLoad)
