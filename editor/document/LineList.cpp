@@ -1,10 +1,30 @@
 #include "editor/document/LineList.h"
 
 #include <algorithm>
+#include <new>
 
 CLineList::~CLineList()
 {
     RemoveAll();
+}
+
+CTextLine* CLineList::NewLine(const char* text, int length)
+{
+    if (m_freeSlots.empty()) {
+        m_slabs.emplace_back(new LineSlot[kSlabLines]);
+        LineSlot* slab = m_slabs.back().get();
+        for (int i = kSlabLines - 1; i >= 0; --i)
+            m_freeSlots.push_back(&slab[i]);
+    }
+    LineSlot* slot = m_freeSlots.back();
+    m_freeSlots.pop_back();
+    return new (slot->bytes) CTextLine(text, length);
+}
+
+void CLineList::DeleteLine(CTextLine* line)
+{
+    line->~CTextLine();
+    m_freeSlots.push_back(reinterpret_cast<LineSlot*>(line));
 }
 
 CLineList::Location CLineList::Locate(LineIndex n) const
@@ -45,10 +65,12 @@ CTextLine* CLineList::AddTail(const char* text, int length)
 CTextLine* CLineList::InsertLine(LineIndex n, const char* text, int length)
 {
     n = std::max(0, std::min(n, m_count));
-    CTextLine* line = new CTextLine(text, length);
-    if (m_blocks.empty()) {
+    CTextLine* line = NewLine(text, length);
+    // Appending past a full last block starts a new one, so a loaded file fills its blocks.
+    if (m_blocks.empty() || (n == m_count && (int)m_blocks.back().size() >= kMaxBlockLines)) {
         m_blocks.emplace_back();
-        m_blockStarts.push_back(0);
+        m_blocks.back().reserve(kMaxBlockLines + 1);
+        m_blockStarts.push_back(m_count);
     }
     Location at;
     if (n == m_count)
@@ -74,7 +96,9 @@ void CLineList::SplitBlock(int block)
 {
     std::vector<CTextLine*>& full = m_blocks[block];
     const int half = (int)full.size() / 2;
-    std::vector<CTextLine*> upper(full.begin() + half, full.end());
+    std::vector<CTextLine*> upper;
+    upper.reserve(kMaxBlockLines + 1);
+    upper.assign(full.begin() + half, full.end());
     full.resize((size_t)half);
     m_blocks.insert(m_blocks.begin() + block + 1, std::move(upper));
     m_blockStarts.insert(m_blockStarts.begin() + block + 1, m_blockStarts[block] + half);
@@ -97,7 +121,7 @@ void CLineList::RemoveLines(LineIndex first, int count)
         std::vector<CTextLine*>& block = m_blocks[b];
         const int take = std::min(left, (int)block.size() - offset);
         for (int i = offset; i < offset + take; ++i)
-            delete block[i];
+            DeleteLine(block[i]);
         block.erase(block.begin() + offset, block.begin() + offset + take);
         left -= take;
         if (block.empty()) {
@@ -121,16 +145,21 @@ void CLineList::RemoveLines(LineIndex first, int count)
     // Blocks before the first touched one keep their starts.
     for (size_t i = (size_t)std::max(touched, 0); i < m_blocks.size(); ++i)
         m_blockStarts[i] = i == 0 ? 0 : m_blockStarts[i - 1] + (int)m_blocks[i - 1].size();
-    if (m_blocks.empty())
+    if (m_blocks.empty()) {
         m_lastBlock = 0;
+        m_freeSlots.clear();
+        m_slabs.clear();
+    }
 }
 
 void CLineList::RemoveAll()
 {
     for (std::vector<CTextLine*>& block : m_blocks)
         for (CTextLine* line : block)
-            delete line;
+            line->~CTextLine();
     m_blocks.clear();
+    m_freeSlots.clear();
+    m_slabs.clear();
     m_blockStarts.clear();
     m_count = 0;
     m_lastBlock = 0;

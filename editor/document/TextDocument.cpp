@@ -3,7 +3,8 @@
 #include "editor/document/FileMessages.h"
 #include "framework/AppEnvironment.h"
 
-CTextDocument::CTextDocument() : m_doubleByteMode(DbcsEnabled() != 0)
+CTextDocument::CTextDocument()
+    : m_language(std::string(::GetProgramFolder())), m_doubleByteMode(DbcsEnabled() != 0)
 {
     ResetContents();
 }

@@ -6,40 +6,47 @@ char CTextLine::s_emptyText[1] = {'\0'};
 
 CTextLine::~CTextLine()
 {
-    FreeText();
-    FreeRuns();
+    delete[] BlockStart();
 }
 
-void CTextLine::SetText(const char* text, int length)
+char* CTextLine::BlockStart() const
 {
-    if (text == nullptr || length <= 0) {
+    if (m_runCount > 0)
+        return reinterpret_cast<char*>(m_runs);
+    return m_text != s_emptyText ? m_text : nullptr;
+}
+
+void CTextLine::Rebuild(const CColorRun* runs, int runCount, const char* text, int length)
+{
+    if (runs == nullptr || runCount < 0)
+        runCount = 0;
+    if (runCount > 32767)
+        runCount = 32767;
+    if (text == nullptr || length < 0)
+        length = 0;
+    char* old = BlockStart();
+    if (runCount == 0 && length == 0) {
+        m_runs = nullptr;
         m_text = s_emptyText;
-        m_length = 0;
-        return;
+    } else {
+        const size_t runBytes = sizeof(CColorRun) * (size_t)runCount;
+        // The source may lie in the old block, so it is freed only after the copy.
+        char* block = new char[runBytes + (size_t)length + 1];
+        if (runCount > 0)
+            std::memcpy(block, runs, runBytes);
+        std::memcpy(block + runBytes, text, (size_t)length);
+        block[runBytes + (size_t)length] = '\0';
+        m_runs = runCount > 0 ? reinterpret_cast<CColorRun*>(block) : nullptr;
+        m_text = block + runBytes;
     }
-    char* copy = new char[(size_t)length + 1];
-    std::memcpy(copy, text, (size_t)length);
-    copy[length] = '\0';
-    m_text = copy;
     m_length = length;
-}
-
-void CTextLine::FreeText()
-{
-    if (m_text != s_emptyText)
-        delete[] m_text;
-    m_text = s_emptyText;
-    m_length = 0;
+    m_runCount = (int16_t)runCount;
+    delete[] old;
 }
 
 void CTextLine::Assign(const char* text, int length)
 {
-    // The source may be this line's own text, so copy before freeing.
-    char* old = m_text;
-    SetText(text, length);
-    if (old != s_emptyText && old != m_text)
-        delete[] old;
-    FreeRuns();
+    Rebuild(nullptr, 0, text, length);
 }
 
 void CTextLine::Assign(const char* text)
@@ -49,21 +56,13 @@ void CTextLine::Assign(const char* text)
 
 void CTextLine::SetRuns(const CColorRun* runs, int count)
 {
-    FreeRuns();
-    if (runs == nullptr || count <= 0)
-        return;
-    if (count > 32767)
-        count = 32767;
-    m_runs = new CColorRun[(size_t)count];
-    std::memcpy(m_runs, runs, sizeof(CColorRun) * (size_t)count);
-    m_runCount = (int16_t)count;
+    Rebuild(runs, count, m_text, m_length);
 }
 
 void CTextLine::FreeRuns()
 {
-    delete[] m_runs;
-    m_runs = nullptr;
-    m_runCount = 0;
+    if (m_runCount > 0)
+        Rebuild(nullptr, 0, m_text, m_length);
 }
 
 int CTextLine::GetRunsEnd() const

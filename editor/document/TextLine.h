@@ -78,7 +78,7 @@ enum LineFlag : uint16_t {
 class CTextLine {
 public:
     CTextLine() = default;
-    CTextLine(const char* text, int length) { SetText(text, length); }
+    CTextLine(const char* text, int length) { Rebuild(nullptr, 0, text, length); }
     virtual ~CTextLine();
     CTextLine(const CTextLine&) = delete;
     CTextLine& operator=(const CTextLine&) = delete;
@@ -114,14 +114,16 @@ public:
     bool IsBookmarked() const { return HasFlag(kLineBookmark); }
 
 private:
-    void SetText(const char* text, int length);
-    void FreeText();
+    // The runs and the text share one heap block, runs first, so a line costs one
+    // allocation: [runs: count * 6 bytes][text: length + 1 bytes].
+    void Rebuild(const CColorRun* runs, int runCount, const char* text, int length);
+    char* BlockStart() const;
 
     static char s_emptyText[1];
 
-    char* m_text = s_emptyText;  // heap block of m_length + 1 bytes, or s_emptyText
+    char* m_text = s_emptyText;  // inside the block, or s_emptyText when there is none
     int m_length = 0;
-    CColorRun* m_runs = nullptr;
+    CColorRun* m_runs = nullptr;  // the block's start when there are runs
     int16_t m_runCount = 0;
     uint16_t m_flags = 0;
 };

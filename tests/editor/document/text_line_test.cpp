@@ -42,3 +42,29 @@ TEST(TextLine, CarriesZeroBytes)
     EXPECT_EQ('\0', line.GetAt(3));
     EXPECT_EQ('\0', line.GetAt(-1));
 }
+
+TEST(TextLine, RunsAndTextShareStorageWithoutDisturbingEachOther)
+{
+    CTextLine line("abc", 3);
+    const CColorRun runs[] = {{kRunWordByte, 0, 0, 1}, {kRunDelimiter, 0, 1, 2}, {kRunLineEnd, 0, 3, 0}};
+    line.SetRuns(runs, 3);
+    EXPECT_STREQ("abc", line.GetText());
+    ASSERT_EQ(3, line.GetRunCount());
+    EXPECT_EQ(kRunDelimiter, line.GetRun(1)->kind);
+    EXPECT_EQ(nullptr, line.GetRun(3));
+
+    // Runs taken from the line itself are copied before the old storage goes.
+    line.SetRuns(line.GetRuns() + 1, 2);
+    ASSERT_EQ(2, line.GetRunCount());
+    EXPECT_EQ(kRunLineEnd, line.GetRun(1)->kind);
+    EXPECT_STREQ("abc", line.GetText());
+
+    line.FreeRuns();
+    EXPECT_EQ(0, line.GetRunCount());
+    EXPECT_STREQ("abc", line.GetText());
+
+    line.SetRuns(runs, 1);
+    line.Assign("", 0);
+    EXPECT_STREQ("", line.GetText());
+    EXPECT_EQ(0, line.GetRunCount());
+}
