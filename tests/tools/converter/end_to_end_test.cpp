@@ -134,6 +134,8 @@ TEST(EndToEnd, OutputNamesAndDirections)
         {"标准输入输出.接口", "标准输入输出.接口", "stdio.h", true},
         {"stdio.h", "stdio.h", "标准输入输出.接口", false},
         {"-转名字 中文.墨", "中文.墨", "zh_zhog0wen3.c", true},
+        {"-文件名中转英 中文.墨", "中文.墨", "zh_zhog0wen3.c", true},
+        {"中文.墨", "中文.墨", "中文.c", true},
     };
     for (const auto& c : kCases) {
         TempDir dir;

@@ -61,6 +61,8 @@ TEST(Literals, MoyuLiteralsBecomeC)
         {"“\\ｎ”", "\"\\n\""},
         {"\"\\中\"", "\"中\""},
         {"“中”x", "\"中\"x"},
+        {"＂ab＂", "\"ab\""},
+        {"＇a＇", "'a'"},
     };
     for (const auto& c : kCases) {
         ConverterState state(kMoyuToC);
