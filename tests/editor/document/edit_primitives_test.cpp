@@ -128,7 +128,7 @@ TEST(EditPrimitives, DeleteBlockRecordsTheRemovedLines)
 
 // Indexes outside the text are refused without a change or a step; the last line in
 // particular is never joined with itself (the lookup clamps to the last line).
-TEST(EditPrimitives, PrimitivesValidateIndexes)
+TEST(EditPrimitives, PrimitivesRefuseIndexesOutsideTheTextInsteadOfClampingToTheLastLine)
 {
     struct Case {
         const char* name;
