@@ -144,6 +144,12 @@ public:
     int LeadingSpacesToTabsAll();
     int TrimTrailingBlanksAll();
 
+    // ---- colouring ----
+    // Rebuilds the colour runs of count lines from first on (nothing when first lies
+    // outside) from the document's spec and keywords, and the spelling dictionary while its
+    // check is on; above 1000 lines the progress sink shows it.
+    void AnalyzeAllLines(LineIndex first, int count);
+
     // ---- line queries (colour runs must have been analysed) ----
     // Start of the first run that is not a line end, tab or blanks; the runs' end when none.
     static int GetFirstTextColumn(const CTextLine& line);

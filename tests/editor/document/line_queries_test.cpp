@@ -252,3 +252,27 @@ TEST(LineQueries, CountWordsAndBytes)
     EXPECT_EQ(5, doc.CountBytes());
     EXPECT_EQ(3, doc.CountWords());
 }
+
+// The queries on runs the document's own analysis produced.
+TEST(LineQueries, OnAnalysedLines)
+{
+    CTextDocument doc;
+    doc.SetDoubleByteMode(true);
+    Spec(doc).m_pairs[0] = "()";
+    Spec(doc).m_fullWidthPairs[0] = kOpenParen + kCloseParen;
+    SetDocumentTexts(doc, {"f(a, g(b))", "  \t ", "x" + kOpenParen + "\xD6\xD0" + kCloseParen});
+    doc.AnalyzeAllLines(0, doc.GetLineCount());
+    ByteColumn column = 1;
+    LineIndex line = 0;
+    ASSERT_TRUE(doc.FindMatchingPair(column, line));
+    EXPECT_EQ(9, column);
+    column = 7;
+    ASSERT_TRUE(doc.FindPairForward(column, line));
+    EXPECT_EQ(8, column);
+    EXPECT_TRUE(doc.IsBlankLineAt(1));
+    EXPECT_EQ(10, CTextDocument::GetLastTextColumn(*doc.GetLine(0)));
+    column = 3;
+    line = 2;
+    ASSERT_TRUE(doc.FindPairBackward(column, line));
+    EXPECT_EQ(1, column);
+}
