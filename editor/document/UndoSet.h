@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <vector>
+#include <deque>
 
 #include "editor/document/StringLineList.h"
 #include "editor/document/TextLine.h"
@@ -67,14 +67,16 @@ public:
     bool Check() const;
 
 private:
+    // Deques: a push never moves the entries already recorded, so no single keystroke pays
+    // for copying a long log.
     void PushStep(UndoOp op, ByteColumn column, LineIndex line);
 
-    std::vector<int> m_groups;
-    std::vector<UndoOp> m_ops;
-    std::vector<ByteColumn> m_columns;  // position 1
-    std::vector<LineIndex> m_lines;     // position 2
-    std::vector<int> m_lengths;
-    std::vector<char> m_bytes;
-    std::vector<CString> m_strings;
-    std::vector<CStringLineList> m_blocks;
+    std::deque<int> m_groups;
+    std::deque<UndoOp> m_ops;
+    std::deque<ByteColumn> m_columns;  // position 1
+    std::deque<LineIndex> m_lines;     // position 2
+    std::deque<int> m_lengths;
+    std::deque<char> m_bytes;
+    std::deque<CString> m_strings;
+    std::deque<CStringLineList> m_blocks;
 };

@@ -107,6 +107,27 @@ double RunEdits(CTextDocument& doc, int edits, unsigned seed)
     return watch.Seconds();
 }
 
+// Typing in one place: a character, and a new line now and then, as one group each.
+double RunTyping(CTextDocument& doc, int keys)
+{
+    LineIndex line = doc.GetLineCount() / 2;
+    ByteColumn column = 0;
+    CStopwatch watch;
+    for (int i = 0; i < keys; ++i) {
+        doc.BeginUndoGroup(1);
+        if (i % 40 == 39) {
+            doc.SplitLine(column, line);
+            ++line;
+            column = 0;
+        } else {
+            doc.InsertChar(column++, line, 'a');
+        }
+        doc.EndUndoGroup();
+        doc.GetRedoSet().Clear();
+    }
+    return watch.Seconds();
+}
+
 double RunLookups(const CTextDocument& doc, int lookups, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -126,9 +147,11 @@ void BenchSize(int lines, int edits)
     Fill(doc, lines);
     const double editSeconds = RunEdits(doc, edits, 1234);
     const double lookupSeconds = RunLookups(doc, 1000000, 99);
-    std::printf("%8d lines: %d edits in %.3f s (%.2f us per edit), 1,000,000 random line lookups in %.3f s; "
-                "%d lines after, %d undo groups\n",
-                lines, edits, editSeconds, editSeconds * 1e6 / edits, lookupSeconds, doc.GetLineCount(),
+    const double typingSeconds = RunTyping(doc, edits);
+    std::printf("%8d lines: %d scattered edits in %.3f s (%.2f us each); %d keys typed in one place in %.3f s "
+                "(%.2f us each); 1,000,000 random line lookups in %.3f s; %d lines after, %d undo groups\n",
+                lines, edits, editSeconds, editSeconds * 1e6 / edits, edits, typingSeconds,
+                typingSeconds * 1e6 / edits, lookupSeconds, doc.GetLineCount(),
                 doc.GetUndoSet().GetGroupCount());
     if (!doc.GetLines().Check())
         std::printf("  line list invariant broken!\n");
