@@ -168,6 +168,15 @@ bool CLanguageFiles::DetectSyntaxType(const std::string& path, const std::string
     return ReadLinkFile(linkPath);
 }
 
+bool CLanguageFiles::Choose(const std::string& path, const std::string& firstLineText)
+{
+    Clear();
+    if (!DetectSyntaxType(path, firstLineText))
+        return false;
+    LoadLanguageFiles();
+    return true;
+}
+
 bool CLanguageFiles::DetectDefaultSyntaxType()
 {
     for (LinkLanguage language : {kLinkChinese, kLinkEnglish}) {

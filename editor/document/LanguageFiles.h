@@ -30,6 +30,9 @@ public:
     // path, first among the Chinese link files and then the English ones. True when a link
     // file was found and named both files (the names are then set).
     bool DetectSyntaxType(const std::string& path, const std::string& firstLineText);
+    // What a document does when its name changes: Clear, detect, and when a link file named
+    // both files, load them. Returns the detection's result.
+    bool Choose(const std::string& path, const std::string& firstLineText);
     // For a new document without a name: only the extension links for ".墨".
     bool DetectDefaultSyntaxType();
 

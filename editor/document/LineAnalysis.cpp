@@ -1,5 +1,6 @@
 #include "editor/document/LineAnalysis.h"
 
+#include "editor/document/LanguageFiles.h"
 #include "editor/document/LineLexer.h"
 #include "editor/document/LineList.h"
 #include "editor/document/ProgressSink.h"
@@ -28,4 +29,13 @@ void AnalyzeLines(CLineList& lines, LineIndex first, int count, CLineLexer& lexe
         if (display && done % kProgressStep == 0)
             display->Draw((int)((long long)done * 100 / count));
     }
+}
+
+void AnalyzeAllLines(CLineList& lines, const CLanguageFiles& language,
+                     const CSpellDictionary* spelling, LineIndex first, int count,
+                     bool doubleByteMode, IProgressSink* progress)
+{
+    CLineLexer& lexer = TheLineLexer();
+    lexer.BeginBatch(language.GetLangSpec(), &language.GetKeywords(), spelling);
+    AnalyzeLines(lines, first, count, lexer, doubleByteMode, progress);
 }

@@ -494,3 +494,9 @@ int CLineLexer::LexDelimiter(const Cursor& c, int q)
                   0, q, 1);
     return q + 1;
 }
+
+CLineLexer& TheLineLexer()
+{
+    static CLineLexer lexer;
+    return lexer;
+}

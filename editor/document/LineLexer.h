@@ -117,3 +117,6 @@ private:
     std::vector<Marker> m_markers;
     bool m_markerFirstByte[256] = {};
 };
+
+// The lexer the document and its views share on the user-interface thread.
+CLineLexer& TheLineLexer();

@@ -143,6 +143,18 @@ TEST_F(LanguageFilesTest, DetectionOrder)
     }
 }
 
+TEST_F(LanguageFilesTest, ChooseStartsFromPlainTextEveryTime)
+{
+    Link("链接\\后缀.墨", "墨.规范", "墨.关键词");
+    ASSERT_TRUE(m_files.Choose("a.墨", ""));
+    EXPECT_EQ("0x", m_files.GetLangSpec().m_hexMark);
+    EXPECT_NE(nullptr, m_files.GetKeywords().Lookup("如果"));
+    EXPECT_FALSE(m_files.Choose("a.unknown", ""));
+    EXPECT_TRUE(m_files.GetSpecFileName().empty());
+    EXPECT_TRUE(m_files.GetLangSpec().m_hexMark.empty());
+    EXPECT_EQ(0, m_files.GetKeywords().GetCount());
+}
+
 TEST_F(LanguageFilesTest, LinkFileNamingOnlyTheSpecFails)
 {
     m_dir.WriteFile("链接\\后缀.墨", "语言规范:墨.规范\n");

@@ -1,6 +1,7 @@
 #include "editor/document/LineAnalysis.h"
 
 #include "editor/document/LangSpec.h"
+#include "editor/document/LanguageFiles.h"
 #include "editor/document/LineLexer.h"
 #include "editor/document/LineList.h"
 #include "RecordingProgress.h"
@@ -61,6 +62,16 @@ TEST_F(LineAnalysisTest, RangeOutsideTheDocumentIsCutOrIgnored)
     AnalyzeLines(m_lines, 8, 1000000, m_lexer, true, &m_progress);
     EXPECT_EQ(2, AnalysedCount());
     EXPECT_TRUE(m_progress.m_calls.empty());
+}
+
+TEST_F(LineAnalysisTest, WholeDocumentAnalysisUsesTheDocumentsKeywords)
+{
+    Fill(3);
+    CLanguageFiles language("C:\\nowhere");
+    language.GetKeywords().Add("a", kRunKeyword0 + 2);
+    AnalyzeAllLines(m_lines, language, nullptr, 0, 3, true, nullptr);
+    EXPECT_EQ(3, AnalysedCount());
+    EXPECT_EQ(kRunKeyword0 + 2, m_lines.GetLine(2)->GetRun(0)->kind);
 }
 
 } // namespace
