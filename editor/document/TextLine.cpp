@@ -56,6 +56,11 @@ void CTextLine::Assign(const char* text)
 
 void CTextLine::SetRuns(const CColorRun* runs, int count)
 {
+    // Re-analysis of an unchanged line usually gives as many runs as before: overwrite them.
+    if (runs != nullptr && count > 0 && count == m_runCount) {
+        std::memmove(m_runs, runs, sizeof(CColorRun) * (size_t)count);
+        return;
+    }
     Rebuild(runs, count, m_text, m_length);
 }
 

@@ -68,3 +68,16 @@ TEST(TextLine, RunsAndTextShareStorageWithoutDisturbingEachOther)
     EXPECT_STREQ("", line.GetText());
     EXPECT_EQ(0, line.GetRunCount());
 }
+
+TEST(TextLine, SettingAsManyRunsAgainReplacesThem)
+{
+    CTextLine line("ab", 2);
+    const CColorRun first[] = {{kRunWordByte, 0, 0, 2}, {kRunLineEnd, 0, 2, 0}};
+    const CColorRun second[] = {{kRunKeyword0, kRangeInside1, 0, 2}, {kRunLineEnd, 0, 2, 0}};
+    line.SetRuns(first, 2);
+    line.SetRuns(second, 2);
+    ASSERT_EQ(2, line.GetRunCount());
+    EXPECT_EQ(kRunKeyword0, line.GetRun(0)->kind);
+    EXPECT_EQ(kRangeInside1, line.GetRun(0)->subKind);
+    EXPECT_STREQ("ab", line.GetText());
+}
