@@ -1,4 +1,5 @@
 #include "editor/document/TextDocument.h"
+#include "editor/util/RegexEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -275,4 +276,25 @@ TEST(LineQueries, OnAnalysedLines)
     line = 2;
     ASSERT_TRUE(doc.FindPairBackward(column, line));
     EXPECT_EQ(1, column);
+}
+
+TEST(LineQueries, RegularExpressionSearch)
+{
+    CTextDocument doc;
+    Prepare(doc, {"alpha", "beta 42", "gamma 7"});
+    CRegexEngine engine;
+    ASSERT_NE(nullptr, engine.Compile("[0-9]+"));
+    ByteColumn column = 0;
+    LineIndex line = 0;
+    ASSERT_TRUE(doc.FindForward(column, line, "[0-9]+", kSearchRegex | kSearchMatchCase, &engine));
+    EXPECT_EQ(1, line);
+    EXPECT_EQ(5, column);
+    column = 0;
+    line = 2;
+    ASSERT_TRUE(doc.FindBackward(column, line, "[0-9]+", kSearchRegex | kSearchMatchCase, &engine));
+    EXPECT_EQ(1, line);
+    // Without an engine a regular-expression search finds nothing rather than crashing.
+    column = 0;
+    line = 0;
+    EXPECT_FALSE(doc.FindForward(column, line, "[0-9]+", kSearchRegex, nullptr));
 }
