@@ -5,6 +5,7 @@
 #include "runtime/源码/文件.h"
 #include "runtime/源码/字符串.h"
 #include "tools/converter/ConverterOptions.h"
+#include "tools/converter/InputReader.h"
 #include "tools/converter/Lexer.h"
 #include "tools/converter/Literals.h"
 #include "tools/converter/DriverState.h"
@@ -25,7 +26,7 @@ int DriverReadWord(Driver* driver)
 
 void WriteText(Driver* driver, const char* text)
 {
-    FilePutString(driver->out, text);
+    SinkPutText(driver->out, text);
 }
 
 void WriteWord(Driver* driver)
@@ -42,7 +43,7 @@ void WriteHalfWidthWord(Driver* driver)
 
 void WriteFirstChar(Driver* driver)
 {
-    FileWriteChar(driver->out, CvtToHalfWidth(driver->first));
+    SinkPutChar(driver->out, CvtToHalfWidth(driver->first));
 }
 
 /* The section search: a 〖 alone on its line opens a candidate; a later 〗 at the start of
@@ -51,15 +52,17 @@ void WriteFirstChar(Driver* driver)
    text mode the stream's offsets are not reliable once it has buffered LF-only lines. */
 static void FindSections(Driver* driver)
 {
+    static InputReader reader;
     FILE* in = driver->in;
     long start = FileTell(in);
+    InputReaderOpen(&reader, in);
     int lineFeeds = 0;
     int atLineStart = 1;       /* only blanks or tabs since the last line feed */
     int candidateLines = 0;    /* line feeds up to the end of the candidate 〖 line; 0 = none */
     int openSeen = 0;          /* a 〖 on the current line, followed so far by blanks only */
     int sectionsFound = 0;
     CharCode code;
-    while (!sectionsFound && FileReadChar(in, &code) > 0) {
+    while (!sectionsFound && InputReadChar(&reader, &code) > 0) {
         if (code == '\n') {
             ++lineFeeds;
             if (openSeen && candidateLines == 0)
@@ -85,9 +88,10 @@ static void FindSections(Driver* driver)
     if (!sectionsFound)
         return;
     driver->sectionLines = candidateLines;
+    /* Byte by byte from the stream itself, so that the lexer starts right after the line. */
     for (int skipped = 0; skipped < candidateLines && FileReadChar(in, &code) > 0;) {
         if (code == '\n') {
-            FilePutByte(driver->out, '\n');
+            SinkPutByte(driver->out, '\n');
             ++skipped;
         }
     }
@@ -377,9 +381,11 @@ static void Dispatch(Driver* driver)
 void ConvertStream(FILE* input, FILE* output)
 {
     static Driver driver;
+    static OutputSink sink;
     memset(&driver, 0, sizeof driver);
+    SinkOpen(&sink, output);
     driver.in = input;
-    driver.out = output;
+    driver.out = &sink;
     driver.toC = Options()->direction == kMoyuToC;
     if (driver.toC)
         FindSections(&driver);
@@ -396,4 +402,5 @@ void ConvertStream(FILE* input, FILE* output)
         }
         Dispatch(&driver);
     }
+    SinkFlush(&sink);
 }

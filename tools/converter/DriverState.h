@@ -4,6 +4,7 @@
 
 #include <stdio.h>
 #include "runtime/源码/字符.h"
+#include "tools/converter/OutputSink.h"
 
 enum {
     kWordSize = 512,
@@ -15,7 +16,7 @@ enum {
 
 typedef struct Driver {
     FILE* in;
-    FILE* out;
+    OutputSink* out;
     int toC;              /* direction Moyu to C */
     int sectionLines;     /* Moyu to C: lines before the first code section; 0 = no sections */
     int verbatimUntil;    /* word type that ends verbatim copying; 12: suppressed until 〖 */

@@ -2,7 +2,7 @@
 #include "tools/converter/Lexer.h"
 
 #include <string.h>
-#include "runtime/源码/文件.h"
+#include "tools/converter/InputReader.h"
 
 enum { kEndOfInput = (CharCode)-1 };
 
@@ -10,6 +10,16 @@ static CharCode g_lookAhead = kEndOfInput;
 static int g_pending;
 static int g_readFailed;
 static int g_c51Mode;
+
+static InputReader g_input;
+
+/* One character of the stream through the lexer's block reader. */
+static int ReadInputChar(FILE* stream, CharCode* code)
+{
+    if (g_input.stream != stream)
+        InputReaderOpen(&g_input, stream);
+    return InputReadChar(&g_input, code);
+}
 
 void LexSetC51Mode(int on)
 {
@@ -23,6 +33,7 @@ int LexC51Mode(void)
 
 void LexReset(void)
 {
+    InputReaderOpen(&g_input, NULL);
     g_pending = 0;
     g_readFailed = 0;
     g_lookAhead = kEndOfInput;
@@ -32,7 +43,7 @@ void LexReset(void)
 static void Advance(FILE* stream)
 {
     CharCode code = kEndOfInput;
-    int count = FileReadChar(stream, &code);
+    int count = ReadInputChar(stream, &code);
     if (count < 0)
         g_readFailed = 1;
     g_lookAhead = count > 0 ? code : kEndOfInput;
@@ -47,7 +58,7 @@ int LexReadChar(FILE* stream, CharCode* character)
         result = code == kEndOfInput ? -1 : 0;
     } else {
         code = kEndOfInput;
-        result = FileReadChar(stream, &code);
+        result = ReadInputChar(stream, &code);
         if (result == 0)
             result = -1;
     }

@@ -98,7 +98,8 @@ enum {
    is the next word); firstChar receives its first character as it stands in the input.
    Returns the word type or a negative result. */
 int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar);
-/* Drops a pending look-ahead. */
+/* Drops a pending look-ahead and the input read ahead of it: the next read starts at the
+   stream's position. */
 void LexReset(void);
 /* The pending look-ahead (result 0, -1 at the end) or a newly read character (its byte
    count, negative at the end or on an error); the look-ahead is no longer pending. */

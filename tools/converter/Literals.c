@@ -17,14 +17,14 @@ static int IsBackslash(CharCode code)
     return code == '\\' || code == kFullBackslash;
 }
 
-static void WriteByte(FILE* out, int byte)
+static void WriteByte(OutputSink* out, int byte)
 {
-    FilePutByte(out, byte);
+    SinkPutByte(out, byte);
 }
 
-static void WriteText(FILE* out, const char* text)
+static void WriteText(OutputSink* out, const char* text)
 {
-    FilePutString(out, text);
+    SinkPutText(out, text);
 }
 
 static int HexValue(CharCode code)
@@ -173,7 +173,7 @@ static EscapeStop CollectEscape(FILE* in, CharCode closing, CharCode closingInC,
     }
 }
 
-static void WriteCharValue(FILE* out, unsigned long value)
+static void WriteCharValue(OutputSink* out, unsigned long value)
 {
     char text[16];
     if (EscapeToCText((CharCode)value, text, sizeof text) > 0) {
@@ -226,7 +226,7 @@ static void AddEscape(const Escape* escape, unsigned long* value, int* bytes)
     }
 }
 
-QuoteEnd ConvertCharLiteral(FILE* in, FILE* out, CharCode closing)
+QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing)
 {
     unsigned long value = 0;
     int bytes = 0;
@@ -268,7 +268,7 @@ QuoteEnd ConvertCharLiteral(FILE* in, FILE* out, CharCode closing)
 }
 
 /* Writes an escape with a double-byte character in a form C understands. */
-static void WriteDoubleByteEscape(FILE* out, const Escape* escape)
+static void WriteDoubleByteEscape(OutputSink* out, const Escape* escape)
 {
     CharCode code = 0;
     int used = ParseEscape(escape->text, &code);
@@ -278,7 +278,7 @@ static void WriteDoubleByteEscape(FILE* out, const Escape* escape)
     } else if (code >= 32 && code <= 126) {
         WriteByte(out, (int)code);
     } else if (code >= 256) {
-        FileWriteChar(out, code);
+        SinkPutChar(out, code);
     } else {
         WriteText(out, "\\x");
         WriteText(out, MbCharHexText(code));
@@ -286,7 +286,7 @@ static void WriteDoubleByteEscape(FILE* out, const Escape* escape)
     WriteText(out, escape->text + used);
 }
 
-QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing)
+QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
 {
     CharCode c = ReadChar(in);
     for (;;) {
@@ -301,7 +301,7 @@ QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing)
             return kQuoteClosed;
         }
         if (!IsBackslash(c)) {
-            FileWriteChar(out, c);
+            SinkPutChar(out, c);
             c = ReadChar(in);
             continue;
         }
@@ -321,13 +321,13 @@ QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing)
     }
 }
 
-QuoteEnd CopyQuoted(FILE* in, FILE* out, CharCode closing)
+QuoteEnd CopyQuoted(FILE* in, OutputSink* out, CharCode closing)
 {
     for (;;) {
         CharCode c = ReadChar(in);
         if (c == (CharCode)-1)
             return kQuoteInputEnd;
-        FileWriteChar(out, c);
+        SinkPutChar(out, c);
         if (c == '\n')
             return kQuoteLineFeed;
         if (c == closing)
@@ -336,7 +336,7 @@ QuoteEnd CopyQuoted(FILE* in, FILE* out, CharCode closing)
             CharCode escaped = ReadChar(in);
             if (escaped == (CharCode)-1)
                 return kQuoteInputEnd;
-            FileWriteChar(out, escaped);
+            SinkPutChar(out, escaped);
             if (escaped == '\n')
                 return kQuoteLineFeed;
         }

@@ -6,6 +6,7 @@
 
 #include <stdio.h>
 #include "runtime/源码/字符.h"
+#include "tools/converter/OutputSink.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -16,12 +17,12 @@ typedef enum QuoteEnd { kQuoteClosed, kQuoteLineFeed, kQuoteInputEnd } QuoteEnd;
 
 /* A Moyu character literal as a C character constant or number; a line feed that ends an
    unterminated literal is written after it. */
-QuoteEnd ConvertCharLiteral(FILE* in, FILE* out, CharCode closing);
+QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing);
 /* The rest of a string literal (the opening double quote is already written). */
-QuoteEnd ConvertStringLiteral(FILE* in, FILE* out, CharCode closing);
+QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing);
 /* Copies up to and including the closing character or a line feed; an escaped closing
    character does not end the text. */
-QuoteEnd CopyQuoted(FILE* in, FILE* out, CharCode closing);
+QuoteEnd CopyQuoted(FILE* in, OutputSink* out, CharCode closing);
 
 /* The bytes of an escape sequence at text (backslash of either width included), 0 when
    text does not start with one; code receives its value. */
