@@ -81,7 +81,7 @@ std::string PathExtension(const std::string& path)
     return dot == std::string::npos ? std::string() : path.substr(dot);
 }
 
-CLanguageFiles::CLanguageFiles() : CLanguageFiles(std::string(GetProgramFolder()))
+CLanguageFiles::CLanguageFiles() : CLanguageFiles(std::string(::GetProgramFolder()))
 {
 }
 

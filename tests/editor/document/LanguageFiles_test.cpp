@@ -1,4 +1,5 @@
 #include "editor/document/LanguageFiles.h"
+#include "framework/AppEnvironment.h"
 
 #include "temp_dir.h"
 
@@ -200,3 +201,10 @@ TEST_F(LanguageFilesTest, SyntaxTypeKeepsTheSpellingAndClearReturnsToPlainText)
 }
 
 } // namespace
+
+TEST(LanguageFilesDefaultFolder, DefaultConstructionReadsTheProgramFolder)
+{
+    ScopedProgramFolder folder("C:\\墨语言\\bin");
+    CLanguageFiles files;
+    EXPECT_EQ(files.GetProgramFolder(), "C:\\墨语言\\bin");
+}
