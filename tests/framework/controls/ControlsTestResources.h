@@ -1,0 +1,22 @@
+#pragma once
+// Resource ids of the control and resource tests.
+#define IDD_LIST_ITEMS 200
+#define IDD_NO_LIST_ITEMS 201
+#define IDD_BAD_LIST_ITEMS 202
+#define IDC_ITEMS_COMBO 1001
+#define IDC_ITEMS_LIST 1002
+#define IDC_CHINESE_LABEL 1003
+#define IDC_SECOND_COMBO 1004
+#define IDR_TEST_MENU 300
+#define IDR_TEST_ACCELERATORS 400
+#define IDS_COPY_PROMPT 500
+#define IDI_FRAME 600
+#define IDC_FRAME_CURSOR 601
+#define IDB_ARROWS 602
+#define IDR_TEST_TOOLBAR 602
+#define ID_TEST_OPEN 40001
+#define ID_TEST_EXIT 40002
+#define ID_TEST_COPY 40003
+#define ID_TEST_PASTE 40004
+#define ID_TEST_FIRST_MORE 40005
+#define ID_TEST_MENU_NAMED 40010
