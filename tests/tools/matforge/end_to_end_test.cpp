@@ -165,10 +165,14 @@ TEST(EndToEnd, RegressionLongLinesAreConvertedWhole)
 TEST(EndToEnd, RegressionLongFileNamesAreBounded)
 {
     TempDir dir;
+    dir.WriteFile("a.素材", kScript);
     std::string name(3000, 'n');
     MatforgeRun run = RunMatforge(name + " " + name + ".rc", dir.Path());
     EXPECT_EQ(3u, run.exitCode);
-    EXPECT_TRUE(Contains(run.output, "无法打开输入文件：" + name + ".素材")) << run.output.size();
+    EXPECT_EQ("无法打开输入文件：" + name + ".素材\n", run.output);
+    run = RunMatforge("a.素材 " + name + ".rc", dir.Path());
+    EXPECT_EQ(3u, run.exitCode);
+    EXPECT_EQ("无法打开输出文件：" + name + ".rc\n", run.output);
 }
 
 TEST(EndToEnd, ATextThatIsNotGbkIsRefusedAndLeavesNoOutput)
