@@ -1,0 +1,7 @@
+#include "editor/view/SearchParameters.h"
+
+CSearchParameters& TheSearchParameters()
+{
+    static CSearchParameters parameters;
+    return parameters;
+}

@@ -1,0 +1,280 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "editor/document/StringLineList.h"
+#include "editor/document/TextDocument.h"
+#include "editor/view/DisplayLineList.h"
+#include "editor/view/LineLayout.h"
+#include "editor/view/ViewInterfaces.h"
+#include "editor/view/ViewMetrics.h"
+#include "editor/view/ViewSettings.h"
+#include "editor/view/ViewTypes.h"
+
+// The window-free engine of one editor view (one document pane): its display lines, caret,
+// anchor, desired x, scroll offsets, selection and the arithmetic on them. The window class
+// CWrenView owns one and forwards to it; edit actions, command bodies, undo replay and search
+// are built on its public operations. Every position is in layout pixels (PixelX from the
+// left edge of the text area, PixelY = display-line number × line height); columns are byte
+// offsets in a document line.
+//
+// The engine reaches the outside only through the interfaces it is given: the screen's text
+// metrics, the host window, the clipboard, the settings, the process-wide editing modes and
+// the document with the notifier that reaches all its views.
+class CViewEngine {
+public:
+    CViewEngine(CTextDocument& document, const ITextMetrics& screenMetrics, IViewHost& host,
+                IClipboard& clipboard, const CViewSettings& settings, CEditingModes& modes);
+    CViewEngine(const CViewEngine&) = delete;
+    CViewEngine& operator=(const CViewEngine&) = delete;
+
+    // ---- collaborators ----
+    CTextDocument& GetDocument() const { return m_document; }
+    IViewHost& GetHost() const { return m_host; }
+    IClipboard& GetClipboard() const { return m_clipboard; }
+    const CViewSettings& GetSettings() const { return m_settings; }
+    CEditingModes& GetModes() const { return m_modes; }
+    const CMetricCache& GetMetrics() const { return m_metrics; }
+    bool IsColumnMode() const { return m_modes.columnMode; }
+    bool IsDoubleByteMode() const { return m_document.IsDoubleByteMode(); }
+    // The notifier edits go through; without one set, an edit reaches this view only.
+    void SetNotifier(IViewNotifier* notifier) { m_notifier = notifier; }
+    IViewNotifier& GetNotifier();
+
+    // ---- lifecycle (window events) ----
+    // Initial state of a new pane: copied from a neighbour showing the same document, or
+    // all positions 0, spelling off and wrap by the wrap-on-open setting (off in column
+    // mode). Then the display lines are built.
+    void InitialUpdate(const CViewEngine* neighbour);
+    // The document was reloaded: positions and selection to 0, display lines rebuilt.
+    void ResetLayout();
+    // The client area's new size; rewraps (keeping positions) when the width changed while
+    // wrapping to the window.
+    void SetClientSize(int width, int height);
+    int GetClientWidth() const { return m_clientWidth; }
+    int GetClientHeight() const { return m_clientHeight; }
+
+    bool IsWordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool wrap) { m_wordWrap = wrap; }
+    bool IsSpellingCheck() const { return m_spellingCheck; }
+    void SetSpellingCheck(bool on) { m_spellingCheck = on; }
+
+    // ---- display lines ----
+    const CDisplayLineList& GetDisplayLines() const { return m_displayLines; }
+    int GetDisplayLineCount() const { return m_displayLines.GetCount(); }
+    // The screen layout's parameters for the current size and settings.
+    LayoutParameters ScreenLayoutParameters() const;
+    // Lays out count document lines from first on again.
+    void FormatLines(LineIndex first, int count);
+    // Rebuilds every display line from the document.
+    void ReformatDocument();
+    // Notifications: count document lines from first were deleted / count lines were
+    // inserted after document line after (negative: at the head). Stored positions below
+    // the change move with their lines.
+    void RemoveDisplayLines(LineIndex first, int count);
+    void InsertDisplayLines(LineIndex after, int count);
+    // Caret, anchor and top line as text positions around a rebuild.
+    void SaveLayoutPositions();
+    void RestoreLayoutPositions();
+    // The display lines agree with a fresh layout of the document and the positions lie in
+    // the layout; for tests and debug checks.
+    bool Check() const;
+
+    // ---- metrics ----
+    int GetLineHeight() const { return m_metrics.GetLineHeight(); }
+    int GetGutterWidth() const { return m_metrics.GetGutterWidth(); }
+    int GetAverageCharWidth() const { return m_metrics.GetAverageCharWidth(); }
+    // Client height / line height.
+    int GetVisibleLineCount() const;
+    // The fonts changed: measure again and rebuild, keeping positions.
+    void RefreshViewFonts();
+
+    // ---- display-line look-ups ----
+    // Display line at y / line height; the last one when out of range; null when empty.
+    const CDisplayLine* GetDisplayLineAtY(PixelY y) const;
+    DisplayLineIndex GetDisplayLineIndexAtY(PixelY y) const;
+    LineIndex GetDocumentLineAtY(PixelY y) const;
+    // y of the display line of a document line whose end column lies past the column; the
+    // line's last display line when none does.
+    PixelY GetYOfPosition(ByteColumn column, LineIndex line) const;
+    LineIndex GetLastLineIndex() const { return m_document.GetLineCount() - 1; }
+    PixelY GetLastDisplayLineY() const;
+
+    // ---- columns and pixels ----
+    // Column at x on a display line; with snap an x past the end gives the end column,
+    // without it a virtual column by average character widths.
+    ByteColumn ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const;
+    PixelX XFromColumn(const CDisplayLine& line, ByteColumn column, bool snap) const;
+    DocPosition DocPositionFromPixels(PixelX x, PixelY y) const;
+    PixelPosition PixelsFromDocPosition(ByteColumn column, LineIndex line) const;
+    // The caret as a text position: snapped in stream mode, virtual in column mode.
+    DocPosition GetCaretDocPosition() const;
+    DocPosition GetAnchorDocPosition() const;
+    // Caret (and desired x) to a text position; in column mode a virtual column past the
+    // line's end lands on the character grid.
+    void SetCaretToDocPosition(ByteColumn column, LineIndex line);
+    void SetAnchorToDocPosition(ByteColumn column, LineIndex line);
+
+    // ---- word bounds (columns on one document line) ----
+    ByteColumn WordEndFrom(LineIndex line, ByteColumn pos) const;
+    ByteColumn WordStartFrom(LineIndex line, ByteColumn pos) const;
+    ByteColumn NextWordStart(LineIndex line, ByteColumn pos) const;
+    ByteColumn PrevWordStart(LineIndex line, ByteColumn pos) const;
+    // The word at a position: [start, end); empty (start == end == pos) when none.
+    void GetWordBounds(LineIndex line, ByteColumn pos, ByteColumn& start, ByteColumn& end) const;
+    // The word that ends at a position.
+    void GetVocabularyWordBounds(LineIndex line, ByteColumn pos, ByteColumn& start,
+                                 ByteColumn& end) const;
+
+    // ---- caret, anchor and drop position ----
+    PixelX GetCaretX() const { return m_caretX; }
+    PixelY GetCaretY() const { return m_caretY; }
+    PixelX GetAnchorX() const { return m_anchorX; }
+    PixelY GetAnchorY() const { return m_anchorY; }
+    PixelX GetDesiredX() const { return m_desiredX; }
+    void SetDesiredX(PixelX x) { m_desiredX = x; }
+    void SetCaretY(PixelY y);
+    // With store 0 the x is replaced by the desired x; with store 1 it becomes it.
+    void SetCaretX(PixelX x, int store);
+    void SetCaretFromPoint(int clientX, int clientY);
+    // Plain assignment of pixel positions the caller computed from this layout.
+    void SetCaretPixels(PixelX x, PixelY y) { m_caretX = x; m_caretY = y; }
+    void SetAnchor(PixelX x, PixelY y) { m_anchorX = x; m_anchorY = y; }
+    // The anchor to the caret.
+    void DropAnchor() { m_anchorX = m_caretX; m_anchorY = m_caretY; }
+    PixelX GetDropX() const { return m_dropX; }
+    PixelY GetDropY() const { return m_dropY; }
+    void SetDropY(PixelY y);
+    void SetDropX(PixelX x);
+    void SetDropFromPoint(int clientX, int clientY);
+    bool IsCaretInView() const;
+
+    // ---- selection ----
+    bool IsSelectionActive() const { return m_selectionActive; }
+    void SetSelectionActive(bool active) { m_selectionActive = active; }
+    // Selection active exactly when anchor and caret differ.
+    void UpdateSelectionActive() { m_selectionActive = m_anchorX != m_caretX || m_anchorY != m_caretY; }
+    bool IsSelectionSaved() const { return m_selectionSaved; }
+    const PixelSelection& GetSavedSelection() const { return m_savedSelection; }
+    // Saves the normalised selection (selection saved = 1), or clears saved.
+    void SaveSelection();
+    void ClearSavedSelection() { m_selectionSaved = false; }
+    bool IsMouseSelecting() const { return m_mouseSelecting; }
+    void SetMouseSelecting(bool on) { m_mouseSelecting = on; }
+    bool IsGutterSelecting() const { return m_gutterSelecting; }
+    void SetGutterSelecting(bool on) { m_gutterSelecting = on; }
+    PixelSelection GetSelectionRect() const;
+    DocSelection GetSelectionRange() const;
+    // Display-line span of the selection in document lines (end line − start line), 0
+    // without a selection.
+    int GetSelectionLineSpan() const;
+    bool IsInSelection(PixelX x, PixelY y) const;
+    bool IsPointInSelection(int clientX, int clientY) const;
+    void ExtendFromSavedSelection();
+    void ExtendGutterSelectionEnd();
+
+    // ---- clipboard, dates, keys ----
+    bool SetClipboardText(const CStringLineList& lines);
+    bool GetClipboardText(CStringLineList& lines);
+    int GetModifierMask() const;
+
+    // ---- caret movement (each sets caret x and desired x) ----
+    void StepLeft(int n);
+    void StepRight(int n);
+    void WordLeft();
+    void WordRight();
+    void ToDisplayLineStart();
+    void ToDisplayLineEnd();
+    void ToFirstTextPosition();
+    void JumpDocLineStart();
+    void JumpDocLineEnd();
+    void LineUp();
+    void LineDown();
+    void ToScreenTop();
+    void ToScreenBottom();
+    void PageUp();
+    void PageDown();
+    void HalfPageUp();
+    void HalfPageDown();
+    void JumpDocStart();
+    void JumpDocEnd();
+    void ToScreenTopStart();
+    void ToScreenBottomEnd();
+    void ScrollUpKeepCaret();
+    void ScrollDownKeepCaret();
+    // Both return whether they scrolled.
+    bool ScrollUpOnly();
+    bool ScrollDownOnly();
+    // The movement of a caret key with the modifier mask (Shift is the caller's); returns
+    // whether a full repaint is needed.
+    bool MoveCaretForKey(int key, int modifiers);
+
+    // ---- scrolling ----
+    PixelX GetScrollX() const { return m_scrollX; }
+    PixelY GetScrollY() const { return m_scrollY; }
+    void SetScrollY(PixelY y);
+    void SetScrollX(PixelX x);
+    // Scrolls this pane and tells the host, which makes the neighbouring panes follow.
+    void ScrollTo(PixelX x, PixelY y);
+    void EnsureCaretVisible();
+    void EnsureCaretVisibleNarrow();
+    void EnsureDropPointVisible();
+    void ScrollCaretToTop();
+    void ScrollCaretToBottom();
+    void ScrollCaretToCentre();
+
+    // ---- state of view B's operations kept with the view ----
+    // The next forward search starts at the selection's start.
+    int m_searchFromSelectionStart = 0;
+
+private:
+    const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(m_caretY); }
+    LineIndex DocLineOfDisplay(const CDisplayLine* line) const;
+    CLineLayout ScreenLayout() const;
+    void LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n);
+    // Stored y positions after display line `from` move by delta display lines.
+    void ShiftPositions(DisplayLineIndex from, int delta);
+    bool IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column) const;
+    bool IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) const;
+    int ClassAt(const CTextLine& line, ByteColumn pos) const;
+    int CharLengthAt(const CTextLine& line, ByteColumn pos) const;
+    ByteColumn CharStartBefore(const CTextLine& line, ByteColumn pos) const;
+    PixelX NearestBoundaryX(const CDisplayLine& line, PixelX x, bool checkLeadByte) const;
+
+    CTextDocument& m_document;
+    IViewHost& m_host;
+    IClipboard& m_clipboard;
+    const CViewSettings& m_settings;
+    CEditingModes& m_modes;
+    CMetricCache m_metrics;
+    IViewNotifier* m_notifier = nullptr;
+
+    CDisplayLineList m_displayLines;
+
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    bool m_wordWrap = false;
+    bool m_spellingCheck = false;
+    PixelX m_scrollX = 0;
+    PixelY m_scrollY = 0;
+    PixelX m_anchorX = 0;
+    PixelY m_anchorY = 0;
+    PixelX m_caretX = 0;
+    PixelY m_caretY = 0;
+    PixelX m_desiredX = 0;
+    bool m_selectionSaved = false;
+    bool m_selectionActive = false;
+    PixelSelection m_savedSelection;
+    bool m_mouseSelecting = false;
+    bool m_gutterSelecting = false;
+    PixelX m_dropX = 0;
+    PixelY m_dropY = 0;
+
+    // Text positions kept over a rebuild.
+    struct LayoutPositions {
+        ByteColumn topColumn = 0;
+        LineIndex topLine = 0;
+        DocPosition anchor;
+        DocPosition caret;
+    } m_layoutPositions;
+};
