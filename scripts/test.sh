@@ -19,6 +19,9 @@ if [ -z "${DISPLAY:-}" ]; then
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   export DISPLAY=":$n"
 fi
+# Start Wine's background services now, with no terminal or pipe: started by the first test,
+# they would inherit its output pipe and keep CTest waiting for it to close.
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 cd "$repo/build"
 ctest --output-on-failure -j "$(nproc)" "$@"
