@@ -193,7 +193,14 @@ TEST(CFileStatus, SetStatusKeepsPreciseTimeAndSetsAttributes)
     std::string target = dir.WriteFile("b", "b");
     CFileStatus status;
     ASSERT_TRUE(CFile::GetStatus(source.c_str(), status));
-    status.m_lastWriteTime.dwLowDateTime += 1234567;  // sub-second detail must survive
+    // Sub-second detail must survive. Stay inside the same second as the CTime, which would
+    // otherwise count as changed and win.
+    ULARGE_INTEGER precise;
+    precise.LowPart = status.m_lastWriteTime.dwLowDateTime;
+    precise.HighPart = status.m_lastWriteTime.dwHighDateTime;
+    precise.QuadPart = precise.QuadPart / 10000000 * 10000000 + 1234567;
+    status.m_lastWriteTime.dwLowDateTime = precise.LowPart;
+    status.m_lastWriteTime.dwHighDateTime = precise.HighPart;
     status.m_attribute = CFile::readOnly;
     CFile::SetStatus(target.c_str(), status);
 
