@@ -1,0 +1,259 @@
+#include "framework/CommonDialogs.h"
+
+#include "DialogDriverThread.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The dialog's control ids of the system templates.
+const int kFilterCombo = 0x470;      // cmb1: file types; font faces in the font dialog
+const int kFileNameCombo = 0x47c;    // cmb13: the file name of explorer-style dialogs
+const int kFileNameEdit = 0x480;     // edt1: the file name of older templates
+
+std::vector<std::string> SplitAtZeros(const std::string& list)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start < list.size() && list[start] != '\0') {
+        size_t end = list.find('\0', start);
+        parts.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::vector<std::string> ComboItems(HWND dialog, int id)
+{
+    std::vector<std::string> items;
+    HWND combo = ::GetDlgItem(dialog, id);
+    int count = (int)::SendMessage(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = "";
+        if (::SendMessage(combo, CB_GETLBTEXTLEN, i, 0) < (LRESULT)sizeof text)
+            ::SendMessage(combo, CB_GETLBTEXT, i, (LPARAM)text);
+        items.push_back(text);
+    }
+    return items;
+}
+
+void TypeFileName(HWND dialog, const char* name)
+{
+    HWND field = ::GetDlgItem(dialog, kFileNameCombo);
+    if (!field)
+        field = ::GetDlgItem(dialog, kFileNameEdit);
+    ::SendMessage(field, WM_SETTEXT, 0, (LPARAM)name);
+}
+
+} // namespace
+
+// "纜" is 0xC0 0x7C in GBK: its trail byte is the byte of '|'.
+TEST(FileDialogFilterTest, RegressionTrailByteOfBarIsNotASeparator)
+{
+    std::string list = FileDialogFilterList("纜文件 (*.纜)|*.纜|全部 (*.*)|*.*||");
+    std::vector<std::string> parts = SplitAtZeros(list);
+    ASSERT_EQ(4u, parts.size());
+    EXPECT_EQ("纜文件 (*.纜)", parts[0]);
+    EXPECT_EQ("*.纜", parts[1]);
+    EXPECT_EQ("全部 (*.*)", parts[2]);
+    EXPECT_EQ("*.*", parts[3]);
+}
+
+TEST(FileDialogFilterTest, ListAlwaysEndsInTwoZeros)
+{
+    struct Case {
+        const char* filter;
+        size_t parts;
+    } cases[] = {{"", 0}, {"文本|*.txt", 2}, {"文本|*.txt|", 2}, {"文本|*.txt||", 2}};
+    for (const Case& c : cases) {
+        std::string list = FileDialogFilterList(c.filter);
+        ASSERT_GE(list.size(), 2u);
+        EXPECT_EQ(std::string(2, '\0'), list.substr(list.size() - 2)) << c.filter;
+        EXPECT_EQ(c.parts, SplitAtZeros(list).size()) << c.filter;
+    }
+    EXPECT_EQ(std::string(2, '\0'), FileDialogFilterList(nullptr));
+}
+
+TEST(FileDialogTest, OpenDialogShowsTitleFiltersAndFilterIndexAndCancels)
+{
+    TempDir folder;
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                       "纜文件 (*.纜)|*.纜|项目文件 (*.项目)|*.项目||");
+    dialog.m_ofn.lpstrTitle = "打开项目";
+    dialog.m_ofn.nFilterIndex = 2;
+    std::string initialFolder = folder.Path();
+    dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
+
+    std::string title;
+    std::vector<std::string> filters;
+    int selectedFilter = -1;
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) {
+            char text[64] = "";
+            ::GetWindowText(window, text, sizeof text);
+            title = text;
+            filters = ComboItems(window, kFilterCombo);
+            selectedFilter = (int)::SendDlgItemMessage(window, kFilterCombo, CB_GETCURSEL, 0, 0);
+        }, IDCANCEL);
+        result = dialog.DoModal();
+    }
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("打开项目", title);
+    ASSERT_EQ(2u, filters.size());
+    EXPECT_EQ("纜文件 (*.纜)", filters[0]);
+    EXPECT_EQ("项目文件 (*.项目)", filters[1]);
+    EXPECT_EQ(1, selectedFilter);
+}
+
+TEST(FileDialogTest, MultipleSelectionGivesEachFullPath)
+{
+    TempDir folder;
+    folder.WriteFile("甲.txt", "x");
+    folder.WriteFile("乙.txt", "x");
+    std::vector<char> names(4096, '\0');
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT,
+                       "文本 (*.txt)|*.txt||");
+    dialog.m_ofn.lpstrFile = names.data();
+    dialog.m_ofn.nMaxFile = (DWORD)names.size();
+    std::string initialFolder = folder.Path();
+    dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND window) {
+            TypeFileName(window, "\"甲.txt\" \"乙.txt\"");
+        }, IDOK);
+        result = dialog.DoModal();
+    }
+    ASSERT_EQ(IDOK, result);
+    std::vector<std::string> paths;
+    POSITION position = dialog.GetStartPosition();
+    while (position && paths.size() < 5)
+        paths.push_back((LPCTSTR)dialog.GetNextPathName(position));
+    ASSERT_EQ(2u, paths.size());
+    EXPECT_EQ(folder.Path() + "\\甲.txt", paths[0]);
+    EXPECT_EQ(folder.Path() + "\\乙.txt", paths[1]);
+}
+
+TEST(FileDialogTest, SaveDialogAppendsTheDefaultExtensionWithoutItsDot)
+{
+    TempDir folder;
+    CFileDialog dialog(FALSE, ".项目", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "项目文件 (*.项目)|*.项目||");
+    std::string initialFolder = folder.Path();
+    dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND window) { TypeFileName(window, "新项目"); }, IDOK);
+        result = dialog.DoModal();
+    }
+    ASSERT_EQ(IDOK, result);
+    EXPECT_STREQ((folder.Path() + "\\新项目.项目").c_str(), dialog.GetPathName());
+    EXPECT_STREQ("新项目.项目", dialog.GetFileName());
+    EXPECT_STREQ("项目", dialog.GetFileExt());
+    EXPECT_STREQ("新项目", dialog.GetFileTitle());
+    EXPECT_EQ(1u, dialog.m_ofn.nFilterIndex);
+}
+
+TEST(FileDialogTest, SinglePathIteratesOnceAndEmptyNotAtAll)
+{
+    CFileDialog dialog(TRUE, nullptr, "C:\\目录\\文件.txt");
+    POSITION position = dialog.GetStartPosition();
+    ASSERT_NE(nullptr, position);
+    EXPECT_STREQ("C:\\目录\\文件.txt", dialog.GetNextPathName(position));
+    EXPECT_EQ(nullptr, position);
+    EXPECT_STREQ("文件.txt", dialog.GetFileName());
+
+    CFileDialog empty(TRUE);
+    EXPECT_EQ(nullptr, empty.GetStartPosition());
+    EXPECT_STREQ("", empty.GetFileExt());
+}
+
+TEST(ColorDialogTest, InitialColourIsHonoured)
+{
+    CColorDialog dialog(RGB(12, 34, 56));
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDOK);
+        result = dialog.DoModal();
+    }
+    ASSERT_EQ(IDOK, result);
+    EXPECT_EQ(RGB(12, 34, 56), dialog.GetColor());
+}
+
+TEST(ColorDialogTest, CancelKeepsTheColour)
+{
+    CColorDialog dialog(RGB(200, 100, 0));
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDCANCEL);
+        result = dialog.DoModal();
+    }
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(RGB(200, 100, 0), dialog.GetColor());
+}
+
+TEST(FontDialogTest, FixedPitchOnlyOffersFewerFaces)
+{
+    auto facesOffered = [](DWORD flags) {
+        CFontDialog dialog(nullptr, flags);
+        std::vector<std::string> faces;
+        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) { faces = ComboItems(window, kFilterCombo); },
+                                  IDCANCEL);
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());
+        return faces;
+    };
+    std::vector<std::string> all = facesOffered(CF_SCREENFONTS);
+    std::vector<std::string> fixed = facesOffered(CF_SCREENFONTS | CF_FIXEDPITCHONLY);
+    ASSERT_FALSE(all.empty());
+    EXPECT_LT(fixed.size(), all.size());
+    for (const std::string& face : fixed)
+        EXPECT_NE(all.end(), std::find(all.begin(), all.end(), face)) << face;
+}
+
+TEST(FontDialogTest, OkReturnsTheInitialFont)
+{
+    LOGFONT initial = {};
+    initial.lfHeight = -16;
+    initial.lfWeight = FW_BOLD;
+    initial.lfCharSet = DEFAULT_CHARSET;
+    lstrcpy(initial.lfFaceName, "宋体");
+    CFontDialog dialog(&initial, CF_SCREENFONTS | CF_EFFECTS);
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDOK);
+        result = dialog.DoModal();
+    }
+    ASSERT_EQ(IDOK, result);
+    EXPECT_TRUE(dialog.IsBold());
+    EXPECT_FALSE(dialog.IsItalic());
+    EXPECT_GT(dialog.GetSize(), 0);
+    EXPECT_FALSE(dialog.GetFaceName().IsEmpty());
+}
+
+TEST(PrintDialogTest, PrintSetUpOpensAndCancels)
+{
+    DWORD needed = 0;
+    DWORD count = 0;
+    ::EnumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    if (needed == 0)
+        GTEST_SKIP() << "no printer installed";
+    CPrintDialog dialog(TRUE);
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDCANCEL);
+        result = dialog.DoModal();
+    }
+    EXPECT_EQ(IDCANCEL, result);
+}
+
+TEST(PrintDialogTest, NamesAreEmptyWithoutADevice)
+{
+    CPrintDialog dialog(TRUE);
+    EXPECT_STREQ("", dialog.GetDeviceName());
+    EXPECT_EQ(nullptr, dialog.CreatePrinterDC());
+}
