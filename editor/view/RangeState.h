@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "editor/document/TextLine.h"
 #include "editor/view/ViewSettings.h"
 
 // The quotation, comment, shadow, highlight and range state carried from segment to segment

@@ -6,8 +6,10 @@
 #include "editor/document/TextDocument.h"
 #include "editor/view/DisplayLineList.h"
 #include "editor/view/LineLayout.h"
+#include "editor/view/PrintLayout.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
+#include "editor/view/ViewNotifierList.h"
 #include "editor/view/ViewSettings.h"
 #include "editor/view/ViewTypes.h"
 
@@ -223,6 +225,17 @@ public:
     void ScrollCaretToBottom();
     void ScrollCaretToCentre();
 
+    // ---- printing ----
+    const CPrintLayout& GetPrintLayout() const { return m_printLayout; }
+    // The document lines a print of the selection covers: from its start line as many as it
+    // spans, plus one when its end column is not 0.
+    void GetSelectionPrintLines(LineIndex& first, int& count) const;
+    // The layout of a print job: the selection's lines or the whole document, wrapped for
+    // the page; returns the job's page count.
+    int BeginPrintLayout(const ITextMetrics& printer, const PageRect& page, bool selectionOnly);
+    // The job ended: the printer lines are released.
+    void EndPrintLayout() { m_printLayout.Clear(); }
+
     // ---- state of view B's operations kept with the view ----
     // The next forward search starts at the selection's start.
     int m_searchFromSelectionStart = 0;
@@ -231,9 +244,12 @@ private:
     const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(m_caretY); }
     LineIndex DocLineOfDisplay(const CDisplayLine* line) const;
     CLineLayout ScreenLayout() const;
-    void LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n);
-    // Stored y positions after display line `from` move by delta display lines.
-    void ShiftPositions(DisplayLineIndex from, int delta);
+    // Lays out document line n into its first display line and as many continuations as it
+    // needs; returns the line's last display line.
+    CDisplayLine* LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n);
+    // oldCount display lines from start became newCount: stored y positions after them
+    // move with them, those inside stay inside.
+    void RemapPositions(DisplayLineIndex start, int oldCount, int newCount);
     bool IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column) const;
     bool IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) const;
     int ClassAt(const CTextLine& line, ByteColumn pos) const;
@@ -247,9 +263,11 @@ private:
     const CViewSettings& m_settings;
     CEditingModes& m_modes;
     CMetricCache m_metrics;
+    CViewNotifierList m_ownNotifier;  // this view alone, until a document list is set
     IViewNotifier* m_notifier = nullptr;
 
     CDisplayLineList m_displayLines;
+    CPrintLayout m_printLayout;
 
     int m_clientWidth = 0;
     int m_clientHeight = 0;

@@ -1,0 +1,92 @@
+#include "editor/view/ViewEngine.h"
+
+#include <algorithm>
+
+CViewEngine::CViewEngine(CTextDocument& document, const ITextMetrics& screenMetrics,
+                         IViewHost& host, IClipboard& clipboard, const CViewSettings& settings,
+                         CEditingModes& modes)
+    : m_document(document),
+      m_host(host),
+      m_clipboard(clipboard),
+      m_settings(settings),
+      m_modes(modes),
+      m_metrics(screenMetrics, settings)
+{
+    m_ownNotifier.AddView(this);
+    m_notifier = &m_ownNotifier;
+}
+
+IViewNotifier& CViewEngine::GetNotifier()
+{
+    return m_notifier ? *m_notifier : m_ownNotifier;
+}
+
+void CViewEngine::InitialUpdate(const CViewEngine* neighbour)
+{
+    if (neighbour) {
+        m_scrollX = neighbour->m_scrollX;
+        m_scrollY = neighbour->m_scrollY;
+        m_anchorX = neighbour->m_anchorX;
+        m_anchorY = neighbour->m_anchorY;
+        m_caretX = neighbour->m_caretX;
+        m_caretY = neighbour->m_caretY;
+        m_desiredX = neighbour->m_desiredX;
+        m_wordWrap = neighbour->m_wordWrap;
+        m_spellingCheck = neighbour->m_spellingCheck;
+    } else {
+        m_scrollX = m_scrollY = 0;
+        m_anchorX = m_anchorY = 0;
+        m_caretX = m_caretY = 0;
+        m_desiredX = 0;
+        m_spellingCheck = false;
+        m_wordWrap = m_settings.wrapOnOpen != 0 && !m_modes.columnMode;
+    }
+    m_savedSelection = PixelSelection();
+    m_selectionSaved = false;
+    m_selectionActive = false;
+    m_layoutPositions = LayoutPositions();
+    ReformatDocument();
+}
+
+void CViewEngine::ResetLayout()
+{
+    m_scrollX = m_scrollY = 0;
+    m_anchorX = m_anchorY = 0;
+    m_caretX = m_caretY = 0;
+    m_desiredX = 0;
+    m_savedSelection = PixelSelection();
+    m_selectionSaved = false;
+    m_selectionActive = false;
+    m_layoutPositions = LayoutPositions();
+    ReformatDocument();
+}
+
+void CViewEngine::SetClientSize(int width, int height)
+{
+    const bool rewrap = !m_displayLines.IsEmpty() && width != m_clientWidth && m_wordWrap &&
+                        m_settings.fixedWrapWidth == 0;
+    m_clientHeight = height;
+    if (!rewrap) {
+        m_clientWidth = width;
+        return;
+    }
+    SaveLayoutPositions();
+    m_clientWidth = width;
+    ReformatDocument();
+    RestoreLayoutPositions();
+}
+
+void CViewEngine::RefreshViewFonts()
+{
+    CMetricCache::AdvanceGeneration();
+    if (m_displayLines.IsEmpty())
+        return;
+    SaveLayoutPositions();
+    ReformatDocument();
+    RestoreLayoutPositions();
+}
+
+int CViewEngine::GetVisibleLineCount() const
+{
+    return m_clientHeight / GetLineHeight();
+}
