@@ -248,7 +248,7 @@ private:
     // needs; returns the line's last display line.
     CDisplayLine* LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n);
     // oldCount display lines from start became newCount: stored y positions after them
-    // move with them, those inside stay inside.
+    // move with them, those inside stay inside (on removal: on the line before).
     void RemapPositions(DisplayLineIndex start, int oldCount, int newCount);
     bool IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column) const;
     bool IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) const;

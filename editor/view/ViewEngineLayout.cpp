@@ -134,8 +134,10 @@ void CViewEngine::RemapPositions(DisplayLineIndex start, int oldCount, int newCo
         DisplayLineIndex k = y / h;
         if (k >= start + oldCount)
             k += newCount - oldCount;
+        else if (k >= start && newCount == 0)
+            k = start - 1;  // removed lines were joined into the line before them
         else if (k >= start)
-            k = start + std::min(k - start, std::max(0, newCount - 1));
+            k = start + std::min(k - start, newCount - 1);
         y = std::max(0, std::min(k, last)) * h;
     };
     remap(m_caretY);

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "ViewTestSupport.h"
+#include "editor/view/ViewNotifierList.h"
+
+namespace {
+
+// Fixed pitch, line numbers on: gutter (4 × 4 + 2) × 8 / 4 = 36, so a 200-pixel client
+// wraps at W = 200 − 16 − 36 = 148 with I = 32 and M = 64.
+const int kNarrowWidth = 200;
+
+std::string RandomText(std::mt19937& random)
+{
+    static const char* const kPieces[] = {"a", "bc ", "中文", "\t", "  ", "x,y", "词", "longerword"};
+    std::string text;
+    const int pieces = random() % 4 + 1;
+    for (int i = 0; i < pieces; ++i)
+        text += kPieces[random() % 8];
+    return text;
+}
+
+// Applies random edits through notifications, checking the invariant after each one.
+void RunRandomEdits(ViewFixture& f, IViewNotifier& notifier, unsigned seed, int edits)
+{
+    NotifyingEditor editor(f.document, notifier);
+    std::mt19937 random(seed);
+    for (int i = 0; i < edits; ++i) {
+        const int lines = f.document.GetLineCount();
+        const LineIndex line = random() % lines;
+        const int length = f.document.GetLine(line)->GetLength();
+        // Columns on character boundaries: the document keeps double-byte pairs whole.
+        ByteColumn column = length ? (ByteColumn)(random() % (length + 1)) : 0;
+        const char* text = f.document.GetLine(line)->GetText();
+        for (ByteColumn c = 0; c < length;) {
+            const int step = IsGbkLeadByte((unsigned char)text[c]) ? 2 : 1;
+            if (c + step > column) {
+                column = c + (column > c ? step : 0);
+                break;
+            }
+            c += step;
+        }
+        switch (random() % 6) {
+        case 0:
+            editor.InsertString(column, line, RandomText(random));
+            break;
+        case 1:
+            if (column < length)
+                editor.DeleteString(column, line,
+                                    IsGbkLeadByte((unsigned char)text[column]) ? 2 : 1);
+            break;
+        case 2:
+            editor.SplitLine(column, line);
+            break;
+        case 3:
+            if (line + 1 < lines)
+                editor.JoinLines(line);
+            break;
+        case 4: {
+            CStringLineList block;
+            block.AddTail(CString(RandomText(random).c_str()));
+            block.AddTail(CString(RandomText(random).c_str()));
+            block.AddTail(CString(RandomText(random).c_str()));
+            editor.InsertBlock(column, line, block);
+            break;
+        }
+        case 5:
+            if (line + 2 < lines)
+                editor.DeleteBlock(column, line, 0, line + 2);
+            break;
+        }
+        ASSERT_TRUE(f.view.Check()) << "after edit " << i;
+    }
+}
+
+}  // namespace
+
+class ViewLayoutTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ViewLayoutTest, DisplayLinesAgreeWithAFreshLayoutAfterEveryEdit)
+{
+    const bool wrap = GetParam();
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"整数 计数 = 0;  // 计数器", "\tif (a > b) return c;", "", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"},
+           kNarrowWidth, 160, wrap);
+    ASSERT_TRUE(f.view.Check());
+    f.view.SetCaretToDocPosition(3, 1);
+    RunRandomEdits(f, f.view.GetNotifier(), wrap ? 11u : 12u, 400);
+}
+
+TEST_P(ViewLayoutTest, TwoViewsOfOneDocumentFollowEveryEdit)
+{
+    ProportionalMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"第一行 text", "second line that is rather long and wraps in a narrow pane", "x"},
+           kNarrowWidth, 160, GetParam());
+    CViewEngine other(f.document, metrics, f.host, f.clipboard, f.settings, f.modes);
+    other.SetClientSize(300, 200);
+    other.InitialUpdate(&f.view);
+    other.SetWordWrap(!GetParam());
+    other.ReformatDocument();
+    CViewNotifierList views;
+    views.AddView(&f.view);
+    views.AddView(&other);
+    RunRandomEdits(f, views, 5u, 200);
+    EXPECT_TRUE(other.Check());
+}
+
+INSTANTIATE_TEST_SUITE_P(WrapOffAndOn, ViewLayoutTest, ::testing::Bool());
+
+TEST(ViewLayoutTest2, SoftBreakColumnBelongsToTheContinuationLine)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({std::string(30, 'a')}, kNarrowWidth, 160, true);
+    ASSERT_EQ(2, f.view.GetDisplayLineCount());
+    const CDisplayLine* first = f.view.GetDisplayLines().GetHead();
+    EXPECT_EQ(18, first->GetEndColumn());
+    const int h = f.view.GetLineHeight();
+    EXPECT_EQ(0, f.view.GetYOfPosition(17, 0));
+    EXPECT_EQ(h, f.view.GetYOfPosition(18, 0));
+    EXPECT_EQ(h, f.view.GetYOfPosition(30, 0));
+    // The continuation starts at the wrap indent: 4 blanks of 8.
+    EXPECT_EQ(32, first->Next()->GetStartX());
+    EXPECT_EQ(1, f.view.GetDocumentLineAtY(h) + 1);
+}
+
+TEST(ViewLayoutTest2, ResizingAWrappedViewKeepsCaretAnchorAndTopLine)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({std::string(60, 'a'), std::string(60, 'b'), std::string(60, 'c'), "d"}, 400, 48, true);
+    f.view.SetAnchorToDocPosition(5, 1);
+    f.view.SetCaretToDocPosition(50, 2);
+    f.view.SetScrollY(f.view.GetYOfPosition(0, 1));
+    f.view.SetClientSize(kNarrowWidth, 48);
+    EXPECT_TRUE(f.view.Check());
+    EXPECT_EQ((DocPosition{50, 2}), f.view.GetCaretDocPosition());
+    EXPECT_EQ((DocPosition{5, 1}), f.view.GetAnchorDocPosition());
+    EXPECT_EQ(f.view.GetCaretX(), f.view.GetDesiredX());
+    EXPECT_EQ(f.view.GetYOfPosition(0, 1), f.view.GetScrollY());
+}
+
+TEST(ViewLayoutTest2, LongReformatShowsThrottledProgress)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    SetDocumentLines(f.document, {});
+    CLineList& lines = f.document.GetLines();
+    lines.RemoveAll();
+    for (int i = 0; i < 1001; ++i)
+        lines.AddTail("x", 1);
+    f.document.AnalyzeAllLines(0, 1001);
+    f.view.SetClientSize(400, 200);
+    f.view.ReformatDocument();
+    EXPECT_EQ("Formatting...", f.host.progressText);
+    EXPECT_EQ(1, f.host.progressEnded);
+    ASSERT_EQ(50u, f.host.progress.size());  // every 20th of 1001 lines
+    EXPECT_EQ(1, f.host.progress.front());   // 20 × 100 / 1001
+    // 1000 lines or fewer: no progress.
+    f.view.FormatLines(0, 1000);
+    EXPECT_EQ(1, f.host.progressBegun);
+}
+
+TEST(ViewLayoutTest2, PositionsBelowInsertedOrRemovedLinesMoveWithTheirLines)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"0", "1", "2", "3", "4", "5"}, 400, 48);
+    const int h = f.view.GetLineHeight();
+    f.view.SetCaretToDocPosition(1, 4);
+    f.view.SetAnchorToDocPosition(0, 1);
+    NotifyingEditor editor(f.document, f.view.GetNotifier());
+    editor.SplitLine(1, 2);  // a line appears above the caret
+    EXPECT_EQ(5 * h, f.view.GetCaretY());
+    EXPECT_EQ(1 * h, f.view.GetAnchorY());
+    editor.DeleteBlock(0, 0, 0, 2);  // two lines go
+    EXPECT_EQ(3 * h, f.view.GetCaretY());
+    EXPECT_EQ(0, f.view.GetAnchorY());
+    EXPECT_TRUE(f.view.Check());
+}
