@@ -14,6 +14,12 @@ struct AFX_CMDHANDLERINFO {
     CCmdTarget* target = nullptr;
 };
 
+// The extra argument of a WM_NOTIFY routed through OnCmdMsg.
+struct AFX_NOTIFY {
+    LRESULT* result = nullptr;
+    NMHDR* header = nullptr;
+};
+
 // The root of everything that receives commands: looks commands up in its message map.
 // Routing classes (frames, views, documents) override OnCmdMsg to pass a command on.
 class CCmdTarget {
@@ -25,7 +31,7 @@ public:
 
     // Runs the handler for command id with code (CN_COMMAND, CN_UPDATE_COMMAND_UI, a control
     // notification, or a WM_NOTIFY code shifted as by ON_NOTIFY). extra is the CCmdUI*, the
-    // NotifyCall* or null. With handlerInfo set it only reports the target that would handle.
+    // AFX_NOTIFY* or null. With handlerInfo set it only reports the target that would handle.
     virtual BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo);
 
     // The cursor of BeginWaitCursor: stays an hourglass until EndWaitCursor.

@@ -31,5 +31,16 @@ public:
     void DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler);
 };
 
+// Asks the route whether a command is enabled without touching any user interface: a
+// menu or accelerator command an update handler disables is not run.
+class CTestCmdUI : public CCmdUI {
+public:
+    BOOL m_enabled = TRUE;
+    void Enable(BOOL on = TRUE) override;
+    void SetCheck(int) override {}
+    void SetRadio(BOOL) override {}
+    void SetText(LPCTSTR) override {}
+};
+
 // Updates each item of popup through target's route, as before the popup opens.
 void UpdateMenuCommandUI(HMENU popup, CCmdTarget* target, BOOL disableIfNoHandler);

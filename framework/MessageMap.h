@@ -53,7 +53,7 @@ protected:                                                      \
     const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const MessageMap* theClass::GetThisMessageMap()                                  \
     {                                                                                \
-        using ThisClass = theClass;                                                  \
+        using ThisClass [[maybe_unused]] = theClass;                                 \
         using TheBaseClass = baseClass;                                              \
         static const MessageMapEntry entries[] = {
 

@@ -3,9 +3,14 @@
 
 #include "framework/CString.h"
 #include "framework/CmdTarget.h"
+#include "framework/Geometry.h"
 
 class CDC;
 class CCmdUI;
+class CDataExchange;
+class CFont;
+class CMenu;
+class CRgn;
 
 // A window: wraps an HWND and receives its messages through the message map. One static
 // window procedure finds the object in the thread's handle map; a creation hook attaches
@@ -87,8 +92,8 @@ public:
     DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
-    void SetFont(HFONT font, BOOL redraw = TRUE);
-    HFONT GetFont() const;
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const;
     HICON SetIcon(HICON icon, BOOL big);
 
     // Relatives.
@@ -135,10 +140,10 @@ public:
     // Painting.
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
-    void InvalidateRgn(HRGN region, BOOL erase = TRUE);
+    void InvalidateRgn(CRgn* region, BOOL erase = TRUE);
     void ValidateRect(LPCRECT rect);
     void UpdateWindow();
-    BOOL RedrawWindow(LPCRECT update = nullptr, HRGN region = nullptr,
+    BOOL RedrawWindow(LPCRECT update = nullptr, CRgn* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     BOOL LockWindowUpdate();
     void UnlockWindowUpdate();
@@ -154,7 +159,7 @@ public:
     void ShowCaret();
     void HideCaret();
     static void SetCaretPos(POINT point);
-    static POINT GetCaretPos();
+    static CPoint GetCaretPos();
 
     // Scrolling.
     BOOL SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw = TRUE);
@@ -166,13 +171,17 @@ public:
     int GetScrollLimit(int bar) const;
     void ShowScrollBar(UINT bar, BOOL show = TRUE);
     void ScrollWindow(int dx, int dy, LPCRECT scroll = nullptr, LPCRECT clip = nullptr);
-    int ScrollWindowEx(int dx, int dy, LPCRECT scroll, LPCRECT clip, HRGN update, LPRECT updateRect, UINT flags);
+    int ScrollWindowEx(int dx, int dy, LPCRECT scroll, LPCRECT clip, CRgn* update, LPRECT updateRect, UINT flags);
+
+    // A borrowed device context of the client area, released with ReleaseDC.
+    CDC* GetDC();
+    int ReleaseDC(CDC* dc);
 
     // Menus of top-level windows.
-    HMENU GetMenu() const;
-    BOOL SetMenu(HMENU menu);
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* menu);
     void DrawMenuBar();
-    HMENU GetSystemMenu(BOOL revert) const;
+    CMenu* GetSystemMenu(BOOL revert) const;
 
     // Dialog items.
     void CheckDlgButton(int id, UINT check);
@@ -185,6 +194,11 @@ public:
     UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const;
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void DragAcceptFiles(BOOL accept = TRUE);
+
+    // Data exchange between the controls and the members: save TRUE reads and validates the
+    // controls; FALSE (after a failed validation, too) when a DDX/DDV call failed.
+    BOOL UpdateData(BOOL save = TRUE);
+    virtual void DoDataExchange(CDataExchange* dx);
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
 
@@ -211,18 +225,18 @@ protected:
     void OnSysKeyDown(UINT key, UINT repeat, UINT flags);
     void OnSysKeyUp(UINT key, UINT repeat, UINT flags);
     void OnChar(UINT ch, UINT repeat, UINT flags);
-    void OnMouseMove(UINT flags, POINT point);
-    void OnLButtonDown(UINT flags, POINT point);
-    void OnLButtonUp(UINT flags, POINT point);
-    void OnLButtonDblClk(UINT flags, POINT point);
-    void OnRButtonDown(UINT flags, POINT point);
-    void OnRButtonUp(UINT flags, POINT point);
-    BOOL OnMouseWheel(UINT flags, short delta, POINT point);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnRButtonUp(UINT flags, CPoint point);
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
-    LRESULT OnNcHitTest(POINT point);
+    LRESULT OnNcHitTest(CPoint point);
     void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
     void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
-    void OnContextMenu(CWnd* window, POINT point);
+    void OnContextMenu(CWnd* window, CPoint point);
     void OnDropFiles(HDROP drop);
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     UINT OnGetDlgCode();
@@ -259,4 +273,7 @@ public:
     ~WndCreateHook();
     WndCreateHook(const WndCreateHook&) = delete;
     WndCreateHook& operator=(const WndCreateHook&) = delete;
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
 };
