@@ -1,6 +1,8 @@
 #include "framework/Menu.h"
+#include "framework/Wnd.h"
 
 #include "ControlsTestResources.h"
+#include "DialogDriverThread.h"
 
 #include <gtest/gtest.h>
 
@@ -104,4 +106,29 @@ TEST(MenuTest, BuiltPopupIsDestroyedWithItsOwner)
         EXPECT_TRUE(::IsMenu(handle));
     }
     EXPECT_FALSE(::IsMenu(handle));
+}
+
+TEST(MenuTest, TrackPopupMenuReturnsTheCommandChosenWithTheKeyboard)
+{
+    // A plain window as the owner: a framework window would disable the items, which have no
+    // handlers on its command route, when the popup opens.
+    HWND plain = ::CreateWindowEx(0, "STATIC", "菜单", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(nullptr, plain);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
+    BOOL command;
+    {
+        // The menu's loop reads the keys posted to the popup: Down selects the first item.
+        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND popup) {
+            ::PostMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
+            ::PostMessage(popup, WM_KEYDOWN, VK_RETURN, 0);
+        }, 0, "#32768");
+        command = menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, 20, 20,
+                                                     CWnd::FromHandle(plain));
+        EXPECT_TRUE(driver.Found());
+    }
+    EXPECT_EQ(ID_TEST_OPEN, command);
+    EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr));
+    ::DestroyWindow(plain);
 }
