@@ -28,8 +28,8 @@ CString FileNameOf(const char* path)
 
 HWND CCommonDialog::OwnerWindow() const
 {
-    if (m_parent && m_parent->GetSafeHwnd())
-        return m_parent->GetSafeHwnd();
+    if (m_pParentWnd && m_pParentWnd->GetSafeHwnd())
+        return m_pParentWnd->GetSafeHwnd();
     return ::GetActiveWindow();
 }
 
@@ -72,7 +72,7 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt, LPCTSTR fileNa
     }
 }
 
-INT_PTR CFileDialog::DoModal()
+int CFileDialog::DoModal()
 {
     if (!m_ofn.lpstrFile || m_ofn.nMaxFile == 0)
         return IDCANCEL;
@@ -164,7 +164,7 @@ COLORREF* CColorDialog::GetSavedCustomColors()
     return customColors;
 }
 
-INT_PTR CColorDialog::DoModal()
+int CColorDialog::DoModal()
 {
     m_cc.hwndOwner = OwnerWindow();
     return ::ChooseColor(&m_cc) ? IDOK : IDCANCEL;
@@ -187,11 +187,44 @@ CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDc, CW
     }
 }
 
-INT_PTR CFontDialog::DoModal()
+namespace {
+
+// A DC of the user's default printer, as the profile's "device" entry names it
+// ("name,driver,port"); FALSE when there is none.
+BOOL CreateDefaultPrinterDC(CDC& printer)
+{
+    char device[512] = "";
+    ::GetProfileString("windows", "device", "", device, sizeof device);
+    char* comma = std::strchr(device, ',');
+    if (comma)
+        *comma = '\0';
+    if (device[0] == '\0')
+        return FALSE;
+    return printer.CreateDC("WINSPOOL", device, nullptr, nullptr);
+}
+
+} // namespace
+
+int CFontDialog::DoModal()
 {
     m_cf.hwndOwner = OwnerWindow();
     m_cf.lpLogFont = &m_lf;
-    return ::ChooseFont(&m_cf) ? IDOK : IDCANCEL;
+    // Printer fonts are listed from a printer DC: the default printer's when none was given,
+    // and without any printer the screen fonts alone. The caller's flags are kept for the
+    // next run.
+    const DWORD flags = m_cf.Flags;
+    CDC defaultPrinter;
+    if ((flags & CF_PRINTERFONTS) && !m_cf.hDC) {
+        if (CreateDefaultPrinterDC(defaultPrinter))
+            m_cf.hDC = defaultPrinter;
+        else
+            m_cf.Flags = (flags & ~CF_PRINTERFONTS) | CF_SCREENFONTS;
+    }
+    BOOL chosen = ::ChooseFont(&m_cf);
+    if (defaultPrinter.GetSafeHdc())
+        m_cf.hDC = nullptr;
+    m_cf.Flags = (m_cf.Flags & ~(CF_PRINTERFONTS | CF_SCREENFONTS)) | (flags & (CF_PRINTERFONTS | CF_SCREENFONTS));
+    return chosen ? IDOK : IDCANCEL;
 }
 
 CPrintDialog::CPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent) : CCommonDialog(parent)
@@ -205,7 +238,7 @@ CPrintDialog::CPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent) : CCo
         m_pd.Flags |= PD_RETURNDC;
 }
 
-INT_PTR CPrintDialog::DoModal()
+int CPrintDialog::DoModal()
 {
     m_pd.hwndOwner = OwnerWindow();
     return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;

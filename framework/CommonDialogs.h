@@ -3,26 +3,23 @@
 #include <commdlg.h>
 
 #include "framework/CString.h"
+#include "framework/Dialog.h"
 #include "framework/Position.h"
-#include "framework/Wnd.h"
 
 #include <string>
 
 class CDC;
 
 // Base of the system's common dialogs: the caller presets the public record, runs DoModal
-// (IDOK or IDCANCEL; the system runs its own modal loop) and reads the results after IDOK.
-// The owner is the parent given, else the active window of the thread.
-class CCommonDialog : public CWnd {
+// (IDOK or IDCANCEL; the system runs its own modal loop, without the framework's message
+// pre-translation) and reads the results after IDOK. The owner is the parent given, else
+// the active window of the thread.
+class CCommonDialog : public CDialog {
 public:
-    explicit CCommonDialog(CWnd* parent) : m_parent(parent) {}
-
-    virtual INT_PTR DoModal() = 0;
+    explicit CCommonDialog(CWnd* parent) { m_pParentWnd = parent; }
 
 protected:
     HWND OwnerWindow() const;
-
-    CWnd* m_parent;
 };
 
 // The filter list the system expects ("text\0pattern\0...\0\0") from the framework's form
@@ -40,7 +37,7 @@ public:
 
     // IDOK or IDCANCEL; also IDCANCEL when the system refuses (a name buffer too small for
     // the chosen files, a bad record).
-    INT_PTR DoModal() override;
+    int DoModal() override;
 
     // The chosen file's full path; with several files chosen, the folder.
     CString GetPathName() const;
@@ -72,7 +69,7 @@ class CColorDialog : public CCommonDialog {
 public:
     explicit CColorDialog(COLORREF initial = 0, DWORD flags = 0, CWnd* parent = nullptr);
 
-    INT_PTR DoModal() override;
+    int DoModal() override;
     COLORREF GetColor() const { return m_cc.rgbResult; }
     void SetCurrentColor(COLORREF color) { m_cc.rgbResult = color; }
 
@@ -82,14 +79,15 @@ public:
     CHOOSECOLOR m_cc;
 };
 
-// The font dialog. With a printer DC it lists that printer's fonts too (CF_PRINTERFONTS);
-// CF_FIXEDPITCHONLY in flags offers fixed-pitch fonts only.
+// The font dialog. CF_PRINTERFONTS lists the fonts of the printer DC given, else of the
+// default printer (screen fonts only when there is no printer); CF_FIXEDPITCHONLY offers
+// fixed-pitch fonts only. The LOGFONT height is a device height; GetSize gives points.
 class CFontDialog : public CCommonDialog {
 public:
     explicit CFontDialog(const LOGFONT* initial = nullptr, DWORD flags = CF_EFFECTS | CF_SCREENFONTS,
                          CDC* printerDc = nullptr, CWnd* parent = nullptr);
 
-    INT_PTR DoModal() override;
+    int DoModal() override;
 
     void GetCurrentFont(LOGFONT* logFont) const { *logFont = m_lf; }
     CString GetFaceName() const { return m_lf.lfFaceName; }
@@ -113,7 +111,7 @@ public:
                                         PD_NOSELECTION,
                           CWnd* parent = nullptr);
 
-    INT_PTR DoModal() override;
+    int DoModal() override;
     // Fills m_pd with the default printer without showing anything; FALSE without printers.
     BOOL GetDefaults();
 

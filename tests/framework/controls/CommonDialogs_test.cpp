@@ -215,6 +215,23 @@ TEST(FontDialogTest, FixedPitchOnlyOffersFewerFaces)
         EXPECT_NE(all.end(), std::find(all.begin(), all.end(), face)) << face;
 }
 
+TEST(FontDialogTest, PrinterFontsWithoutAPrinterStillOfferScreenFonts)
+{
+    CFontDialog dialog(nullptr, CF_BOTH | CF_EFFECTS);
+    std::vector<std::string> faces;
+    INT_PTR result;
+    {
+        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) { faces = ComboItems(window, kFilterCombo); },
+                                  IDCANCEL);
+        result = dialog.DoModal();
+        EXPECT_TRUE(driver.Found());
+    }
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_FALSE(faces.empty());
+    EXPECT_EQ((DWORD)(CF_BOTH | CF_EFFECTS), dialog.m_cf.Flags & (CF_BOTH | CF_EFFECTS));
+    EXPECT_EQ(nullptr, dialog.m_cf.hDC);
+}
+
 TEST(FontDialogTest, OkReturnsTheInitialFont)
 {
     LOGFONT initial = {};
