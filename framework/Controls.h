@@ -104,6 +104,15 @@ public:
     int SetItemHeight(int index, UINT height) { return (int)SendMessage(LB_SETITEMHEIGHT, index, height); }
     // The item nearest to a client point; outside is TRUE when the point is past the items.
     UINT ItemFromPoint(POINT point, BOOL& outside) const;
+
+    // The width in pixels the box scrolls horizontally over (WS_HSCROLL).
+    void SetHorizontalExtent(int width) { SendMessage(LB_SETHORIZONTALEXTENT, width); }
+    int GetHorizontalExtent() const { return (int)SendMessage(LB_GETHORIZONTALEXTENT); }
+    // Tab stops in dialog units (LBS_USETABSTOPS): the default of every 32, one distance
+    // repeated, or a list.
+    BOOL SetTabStops() { return (BOOL)SendMessage(LB_SETTABSTOPS); }
+    BOOL SetTabStops(const int& eachDistance) { return (BOOL)SendMessage(LB_SETTABSTOPS, 1, (LPARAM)&eachDistance); }
+    BOOL SetTabStops(int count, const int* tabStops) { return (BOOL)SendMessage(LB_SETTABSTOPS, count, (LPARAM)tabStops); }
 };
 
 class CComboBox : public CWnd {

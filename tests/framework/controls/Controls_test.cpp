@@ -39,6 +39,22 @@ TEST(ControlsTest, ListBoxItemsWithChineseTextAndRangeChecks)
     EXPECT_EQ(0, list.GetCurSel());
 }
 
+TEST(ControlsTest, ListBoxTabStopsAndHorizontalExtent)
+{
+    TestWindow parent;
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | WS_HSCROLL | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, kPlace, &parent, 104));
+    list.SetHorizontalExtent(2560);
+    EXPECT_EQ(2560, list.GetHorizontalExtent());
+    EXPECT_TRUE(list.SetTabStops(32));
+    int stops[] = {16, 48};
+    EXPECT_TRUE(list.SetTabStops(2, stops));
+    EXPECT_TRUE(list.SetTabStops());
+    CListBox noStops;
+    ASSERT_TRUE(noStops.Create(WS_VISIBLE, kPlace, &parent, 105));
+    EXPECT_FALSE(noStops.SetTabStops(32));
+}
+
 TEST(ControlsTest, ComboBoxItemsAndSelection)
 {
     TestWindow parent;
