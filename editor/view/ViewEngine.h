@@ -7,6 +7,7 @@
 #include "editor/view/DisplayLineList.h"
 #include "editor/view/LineLayout.h"
 #include "editor/view/PrintLayout.h"
+#include "editor/view/RangeStateCache.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
 #include "editor/view/ViewNotifierList.h"
@@ -225,6 +226,12 @@ public:
     void ScrollCaretToBottom();
     void ScrollCaretToCentre();
 
+    // ---- range state for painting ----
+    // The state to paint a display line with: carried from the document's head, the line's
+    // own reset applied when it is a first display line, and advanced over the earlier
+    // display lines of its document line. Costs at most one checkpoint interval.
+    RangeState GetRangeStateAtDisplayLine(const CDisplayLine& line);
+
     // ---- printing ----
     const CPrintLayout& GetPrintLayout() const { return m_printLayout; }
     // The document lines a print of the selection covers: from its start line as many as it
@@ -268,6 +275,7 @@ private:
 
     CDisplayLineList m_displayLines;
     CPrintLayout m_printLayout;
+    CRangeStateCache m_rangeStates;
 
     int m_clientWidth = 0;
     int m_clientHeight = 0;

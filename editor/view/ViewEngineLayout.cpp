@@ -64,6 +64,7 @@ void CViewEngine::FormatLines(LineIndex first, int count)
     count = std::min(count, available - first);
     if (count <= 0)
         return;
+    m_rangeStates.Invalidate(first);
     CLineLayout layout = ScreenLayout();
     const bool showProgress = count > kProgressThreshold;
     if (showProgress)
@@ -90,6 +91,7 @@ void CViewEngine::FormatLines(LineIndex first, int count)
 void CViewEngine::ReformatDocument()
 {
     m_displayLines.RemoveAll();
+    m_rangeStates.Clear();
     const int lines = m_document.GetLineCount();
     for (int i = 0; i < lines; ++i)
         m_displayLines.AddTail();
@@ -102,6 +104,7 @@ void CViewEngine::RemoveDisplayLines(LineIndex first, int count)
     CDisplayLine* line = m_displayLines.GetFirstOfDocLine(first);
     if (!line || count <= 0)
         return;
+    m_rangeStates.Invalidate(first);
     const DisplayLineIndex start = m_displayLines.IndexOf(line);
     int removed = 0;
     for (int i = 0; i < count && line; ++i) {
@@ -119,6 +122,7 @@ void CViewEngine::InsertDisplayLines(LineIndex after, int count)
 {
     if (count <= 0)
         return;
+    m_rangeStates.Invalidate(after + 1);
     CDisplayLine* anchor = after >= 0 ? m_displayLines.GetFirstOfDocLine(after) : nullptr;
     const DisplayLineIndex start = anchor ? m_displayLines.IndexOf(anchor) + 1 : 0;
     for (int i = 0; i < count; ++i)
@@ -219,4 +223,20 @@ bool CViewEngine::Check() const
             return false;
     }
     return true;
+}
+
+RangeState CViewEngine::GetRangeStateAtDisplayLine(const CDisplayLine& line)
+{
+    const LineIndex n = m_displayLines.DocLineOf(&line);
+    RangeState state = m_rangeStates.StateBefore(m_document, n);
+    state.StartDocumentLine(m_document.GetLangSpec().m_multiLineStrings);
+    const CDisplayLine* earlier = m_displayLines.GetFirstOfDocLine(n);
+    for (; earlier && earlier != &line; earlier = earlier->Next()) {
+        for (int i = 0; i < earlier->GetSegmentCount(); ++i) {
+            const DisplaySegment& segment = earlier->GetSegments()[i];
+            if (segment.kind >= kRunQuote1 && segment.kind <= kRunRange2End)
+                AdvanceRangeState(segment.kind, segment.subKind, state);
+        }
+    }
+    return state;
 }
