@@ -90,12 +90,21 @@ void CViewEngine::FormatLines(LineIndex first, int count)
 
 void CViewEngine::ReformatDocument()
 {
+    // A rebuild keeps pixel positions as they are (callers restore or reset them); only
+    // the lines' growth during the pass must not move them.
+    const PixelY caretY = m_caretY, anchorY = m_anchorY, scrollY = m_scrollY, dropY = m_dropY;
+    const PixelSelection saved = m_savedSelection;
     m_displayLines.RemoveAll();
     m_rangeStates.Clear();
     const int lines = m_document.GetLineCount();
     for (int i = 0; i < lines; ++i)
         m_displayLines.AddTail();
     FormatLines(0, lines);
+    m_caretY = caretY;
+    m_anchorY = anchorY;
+    m_scrollY = scrollY;
+    m_dropY = dropY;
+    m_savedSelection = saved;
     RemapPositions(0, 0, 0);
 }
 
