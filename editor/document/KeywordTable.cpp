@@ -78,11 +78,16 @@ const CKeywordTable::Node* CKeywordTable::Lookup(const char* word, int length, i
     // HashString over exactly these bytes, so the lexer need not copy a word to look it up.
     uint32_t hash = 0;
     for (int i = 0; i < length; ++i)
-        hash = hash * 33 + (unsigned char)word[i];
-    int index = (int)(hash % (uint32_t)m_bucketCount);
+        hash = HashStep(hash, (unsigned char)word[i]);
     if (bucket)
-        *bucket = index;
-    for (const Node* node = m_buckets[index]; node; node = node->next) {
+        *bucket = (int)(hash % (uint32_t)m_bucketCount);
+    return LookupHashed(word, length, hash);
+}
+
+const CKeywordTable::Node* CKeywordTable::LookupHashed(const char* word, int length,
+                                                       uint32_t hash) const
+{
+    for (const Node* node = m_buckets[hash % (uint32_t)m_bucketCount]; node; node = node->next) {
         if (node->word.size() == (size_t)length && std::memcmp(node->word.data(), word, (size_t)length) == 0)
             return node;
     }

@@ -40,6 +40,10 @@ public:
     const Node* Lookup(const char* word, int* bucket = nullptr) const;
     // The same for the length bytes at word, which need not be zero-terminated.
     const Node* Lookup(const char* word, int length, int* bucket) const;
+    // One step of the hash Lookup uses, over the bytes of a word in order from 0; callers
+    // that scan a word anyway hash it on the way and look it up with LookupHashed.
+    static uint32_t HashStep(uint32_t hash, unsigned char byte) { return hash * 33 + byte; }
+    const Node* LookupHashed(const char* word, int length, uint32_t hash) const;
     // A fresh node from the free list: empty word, value 0; the count grows by one. The
     // caller links it with Link.
     Node* NewNode();

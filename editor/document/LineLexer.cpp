@@ -3,9 +3,9 @@
 #include "editor/document/GbkCompare.h"
 #include "editor/document/KeywordTable.h"
 #include "editor/document/LangSpec.h"
+#include "editor/document/LineArena.h"
 #include "editor/document/SpellDictionary.h"
 #include "editor/util/CharClasses.h"
-#include "editor/util/DbcsSet.h"
 
 #include <cstring>
 
@@ -62,10 +62,46 @@ void MarkPairs(const std::string& set, uint8_t* bits, uint8_t* byteClass, uint8_
     }
 }
 
+// Sets the bit of every pair that IsDbcsPairInSet finds in a set string, walking it the same
+// way: up to its terminator, single bytes up to 0x80, pairs from a byte above.
+void MarkSetPairs(const char* set, uint8_t* bits)
+{
+    std::memset(bits, 0, 65536 / 8);
+    for (const unsigned char* p = (const unsigned char*)set; *p;) {
+        if (*p <= 0x80) {
+            ++p;
+            continue;
+        }
+        if (p[1] == 0)
+            break;
+        const unsigned index = (unsigned)p[0] << 8 | p[1];
+        bits[index >> 3] |= uint8_t(1u << (index & 7));
+        p += 2;
+    }
+}
+
+bool IsPairInBits(const uint8_t* bits, unsigned char lead, unsigned char trail)
+{
+    const unsigned index = (unsigned)lead << 8 | trail;
+    return (bits[index >> 3] >> (index & 7)) & 1;
+}
+
 } // namespace
 
 CLineLexer::CLineLexer() : m_runs(kRunBufferSize)
 {
+    for (int kind = 0; kind < 256; ++kind) {
+        uint16_t flag = 0;
+        if (kind >= kRunQuote1 && kind <= kRunQuote3)
+            flag = kLineHasQuotes;
+        else if (kind >= kRunLineComment && kind <= kRunBlockCommentOff)
+            flag = kLineHasComments;
+        else if (kind >= kRunShadowOn && kind <= kRunHighlightOff)
+            flag = kLineHasShadowMarks;
+        else if (kind >= kRunRange1Begin && kind <= kRunRange2End)
+            flag = kLineHasRangeMarks;
+        m_flagOfKind[kind] = flag;
+    }
 }
 
 void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
@@ -86,9 +122,15 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
         if (b < 0x7F)
             m_byteClass[b] |= kClassDelimiter;
     }
-    MarkPairs(spec.m_fullWidthDelimiters, m_fullWidthDelimiter, m_byteClass, kClassPairStart);
+    uint8_t delimiterLeads[256] = {};
+    MarkPairs(spec.m_fullWidthDelimiters, m_fullWidthDelimiter, delimiterLeads, 1);
+    for (int b = 0; b < 256; ++b) {
+        if (delimiterLeads[b])
+            m_byteClass[b] |= kClassPairStart;
+    }
     m_byteClass[0xA1] |= kClassPairStart;
     m_keywordPrefixes = spec.m_keywordPrefixes;
+    MarkSetPairs(m_keywordPrefixes.c_str(), m_keywordPrefixPair);
     MarkSingleBytes(m_keywordPrefixes, m_asciiKeywordPrefix);
     MarkSingleBytes(spec.m_variablePrefixes, m_variablePrefix);
     MarkSingleBytes(spec.m_specialVariableChars, m_specialVariableChar);
@@ -137,31 +179,42 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
     for (const Marker& marker : m_markers)
         markFirstByte(marker.text, m_markerFirstByte);
 
-    // Bytes where a step before the word step may start a token; all others go straight
-    // to the word or delimiter step.
-    bool special[256] = {};
-    std::memcpy(special, m_markerFirstByte, sizeof special);
-    markFirstByte(m_hexMark, special);
-    special[(unsigned char)' '] = special[0xA1] = true;
+    // Which steps before the word step may start a token at each byte; all other bytes go
+    // straight to the word or delimiter step.
+    auto markStep = [&](unsigned char b, uint16_t step) { m_byteClass[b] |= step; };
+    markStep(' ', kClassBlanksStep);
+    markStep(0xA1, kClassBlanksStep);
     for (char quote : m_quote) {
         if (quote != 0)
-            special[(unsigned char)quote] = true;
+            markStep((unsigned char)quote, kClassQuoteStep);
     }
     for (const auto& pair : m_fullWidthQuote) {
         if (pair[0] != 0)
-            special[(unsigned char)pair[0]] = true;
+            markStep((unsigned char)pair[0], kClassQuoteStep);
     }
+    bool hexFirstByte[256] = {};
+    markFirstByte(m_hexMark, hexFirstByte);
     for (int b = '0'; b <= '9'; ++b)
-        special[b] = true;
-    for (int b = 0; b < 128; ++b)
-        special[b] = special[b] || m_asciiKeywordPrefix[b] || m_variablePrefix[b];
+        markStep((unsigned char)b, kClassDecimalStep);
     uint8_t prefixLeads[256] = {};
     MarkPairs(m_keywordPrefixes, nullptr, prefixLeads, 1);
     for (int b = 0; b < 256; ++b) {
-        if (special[b] || prefixLeads[b])
+        if (m_markerFirstByte[b])
+            markStep((unsigned char)b, kClassMarkerStep);
+        if (hexFirstByte[b])
+            markStep((unsigned char)b, kClassHexStep);
+        if (!m_keywordPrefixes.empty() && (prefixLeads[b] || (b < 128 && m_asciiKeywordPrefix[b])))
+            markStep((unsigned char)b, kClassPrefixStep);
+        if (b < 128 && m_variablePrefix[b])
+            markStep((unsigned char)b, kClassVariableStep);
+    }
+    const uint16_t steps = kClassBlanksStep | kClassQuoteStep | kClassMarkerStep | kClassHexStep
+                           | kClassDecimalStep | kClassPrefixStep | kClassVariableStep;
+    for (int b = 0; b < 256; ++b) {
+        if (m_byteClass[b] & steps)
             m_byteClass[b] |= kClassSpecialStart;
     }
-    m_byteClass[0] &= uint8_t(~kClassSpecialStart);
+    m_byteClass[0] &= uint16_t(~(kClassSpecialStart | steps));
 }
 
 bool CLineLexer::MatchKeyword(const char* word, int length, uint8_t& kind, uint8_t& subKind) const
@@ -184,46 +237,46 @@ bool CLineLexer::MatchKeyword(const char* word, int length, uint8_t& kind, uint8
     return true;
 }
 
+bool CLineLexer::MatchScannedWord(const char* word, int length, uint32_t hash, uint8_t& kind,
+                                  uint8_t& subKind) const
+{
+    // The scan hashed the bytes as they stand; a case-insensitive table holds lowered words.
+    if (!m_caseSensitive)
+        return MatchKeyword(word, length, kind, subKind);
+    kind = subKind = 0;
+    if (m_keywords == nullptr || length <= 0 || length >= kMaxWordLength)
+        return false;
+    const CKeywordTable::Node* node = m_keywords->LookupHashed(word, length, hash);
+    if (node == nullptr)
+        return false;
+    kind = uint8_t(node->value & 0xFF);
+    subKind = uint8_t(node->value >> 8);
+    return true;
+}
+
 bool CLineLexer::IsDictionaryWord(const char* word, int length) const
 {
     return m_spelling != nullptr && length < kMaxWordLength && m_spelling->Contains(word, length);
 }
 
-void CLineLexer::StoreColorRun(int index, uint8_t kind, uint8_t subKind, int start, int length)
+void CLineLexer::InstallColorRuns(int count, bool overlong, CTextLine& line, CLineArena* runArena)
 {
-    if (index < 0 || index >= kRunBufferSize)
-        return;
-    CColorRun& run = m_runs[(size_t)index];
-    run.kind = kind;
-    run.subKind = subKind;
-    run.start = (int16_t)start;
-    run.length = (int16_t)length;
-}
-
-void CLineLexer::InstallColorRuns(int count, bool overlong, CTextLine& line) const
-{
-    uint16_t flags = line.GetFlags() & kLineBookmark;
-    for (int i = 0; i < count; ++i) {
-        uint8_t kind = m_runs[(size_t)i].kind;
-        if (kind >= kRunQuote1 && kind <= kRunQuote3)
-            flags |= kLineHasQuotes;
-        else if (kind >= kRunLineComment && kind <= kRunBlockCommentOff)
-            flags |= kLineHasComments;
-        else if (kind >= kRunShadowOn && kind <= kRunHighlightOff)
-            flags |= kLineHasShadowMarks;
-        else if (kind >= kRunRange1Begin && kind <= kRunRange2End)
-            flags |= kLineHasRangeMarks;
-    }
+    if (count > m_capacity)
+        count = m_capacity;
+    uint16_t flags = (line.GetFlags() & kLineBookmark) | m_lineFlags;
     if (overlong)
         flags |= kLineOverlong;
-    line.SetRuns(m_runs.data(), count);
+    if (runArena == nullptr) {
+        line.SetRuns(m_out, count);
+    } else if (m_out != m_runs.data()) {
+        runArena->Commit(sizeof(CColorRun) * (size_t)count);
+        line.BorrowRuns(m_out, count);
+    } else {
+        void* at = runArena->Allocate(sizeof(CColorRun) * (size_t)count, alignof(CColorRun));
+        std::memcpy(at, m_out, sizeof(CColorRun) * (size_t)count);
+        line.BorrowRuns(static_cast<CColorRun*>(at), count);
+    }
     line.SetFlags(flags);
-}
-
-bool CLineLexer::IsFullWidthDelimiterAt(const Cursor& c, int p) const
-{
-    return p < kPairLimit && p + 1 < c.length && c.text[p] > 0x80
-           && IsFullWidthDelimiterPair(c.text[p], c.text[p + 1]);
 }
 
 bool CLineLexer::IsKeywordPrefixAt(const Cursor& c, int p, int& length) const
@@ -237,22 +290,7 @@ bool CLineLexer::IsKeywordPrefixAt(const Cursor& c, int p, int& length) const
     }
     length = 2;
     return b > 0x80 && p < kPairLimit && p + 1 < c.length
-           && IsDbcsPairInSet(m_keywordPrefixes.c_str(), (const char*)c.text + p);
-}
-
-bool CLineLexer::IsWordEnd(const Cursor& c, int p) const
-{
-    if (p >= c.length || p >= kByteLimit)
-        return true;
-    unsigned char b = c.text[p];
-    uint8_t byteClass = m_byteClass[b];
-    if (byteClass & (kClassBlank | kClassDelimiter))
-        return true;
-    if (!(byteClass & kClassPairStart))
-        return false;
-    if (b == 0xA1 && p < kPairLimit && p + 1 < c.length && c.text[p + 1] == 0xA1)
-        return true;
-    return IsFullWidthDelimiterAt(c, p);
+           && IsPairInBits(m_keywordPrefixPair, b, c.text[p + 1]);
 }
 
 bool CLineLexer::MarkerMatches(const Cursor& c, int p, const std::string& marker) const
@@ -264,46 +302,73 @@ bool CLineLexer::MarkerMatches(const Cursor& c, int p, const std::string& marker
 
 void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode)
 {
-    Cursor c{(const unsigned char*)line.GetText(), line.GetLength(), doubleByteMode};
+    AnalyzeLine(line, doubleByteMode, nullptr);
+}
+
+void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* runArena)
+{
+    const int length = line.GetLength();
+    Cursor c{(const unsigned char*)line.GetText(), length, length < kByteLimit ? length : kByteLimit,
+             doubleByteMode};
+    // Every run but the line end covers at least one byte below the limit, so limit + 1
+    // runs always suffice: with that much room left in the arena, lex straight into it.
+    const int capacity = c.limit + 1;
+    void* direct = runArena ? runArena->Peek(sizeof(CColorRun) * (size_t)capacity, alignof(CColorRun))
+                            : nullptr;
+    m_out = direct ? static_cast<CColorRun*>(direct) : m_runs.data();
+    m_capacity = direct ? capacity : kRunBufferSize;
     m_runCount = 0;
-    bool overlong = false;
+    m_lineFlags = 0;
     int q = 0;
-    while (true) {
-        if (q >= c.length) {
-            StoreColorRun(m_runCount++, kRunLineEnd, 0, q, 0);
-            break;
-        }
-        if (q >= kByteLimit) {
-            StoreColorRun(m_runCount++, kRunLineEnd, 0, q, 0);
-            overlong = true;
-            break;
-        }
-        if (c.text[q] == '\t') {
+    while (q < c.limit) {
+        const unsigned char b = c.text[q];
+        if (b == '\t') {
             StoreColorRun(m_runCount++, kRunTab, 0, q, 1);
             ++q;
             continue;
         }
+        const uint16_t byteClass = m_byteClass[b];
         int next;
-        if (!(m_byteClass[c.text[q]] & kClassSpecialStart)) {
-            if ((next = LexWord(c, q)) < 0)
-                next = LexDelimiter(c, q);
-        } else if ((next = LexBlanks(c, q)) < 0 && (next = LexQuote(c, q)) < 0
-            && (next = LexMarker(c, q)) < 0 && (next = LexHexNumber(c, q)) < 0
-            && (next = LexDecimalNumber(c, q)) < 0 && (next = LexPrefixedKeyword(c, q)) < 0
-            && (next = LexVariable(c, q)) < 0 && (next = LexWord(c, q)) < 0)
+        if (byteClass & kClassSpecialStart)
+            next = LexSpecial(c, q, byteClass);
+        else if ((next = LexWord(c, q)) < 0)
             next = LexDelimiter(c, q);
         q = next;
     }
-    InstallColorRuns(m_runCount, overlong, line);
+    // Text left over means the limit stopped the walk.
+    StoreColorRun(m_runCount++, kRunLineEnd, 0, q, 0);
+    InstallColorRuns(m_runCount, q < length, line, runArena);
+}
+
+int CLineLexer::LexSpecial(const Cursor& c, int q, uint16_t byteClass)
+{
+    int next;
+    if ((byteClass & kClassBlanksStep) && (next = LexBlanks(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassQuoteStep) && (next = LexQuote(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassMarkerStep) && (next = LexMarker(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassHexStep) && (next = LexHexNumber(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassDecimalStep) && (next = LexDecimalNumber(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassPrefixStep) && (next = LexPrefixedKeyword(c, q)) >= 0)
+        return next;
+    if ((byteClass & kClassVariableStep) && (next = LexVariable(c, q)) >= 0)
+        return next;
+    if ((next = LexWord(c, q)) >= 0)
+        return next;
+    return LexDelimiter(c, q);
 }
 
 int CLineLexer::LexBlanks(const Cursor& c, int q)
 {
     int p = q;
-    while (p < c.length && p < kByteLimit) {
+    while (p < c.limit) {
         if (c.text[p] == ' ')
             ++p;
-        else if (c.text[p] == 0xA1 && p < kPairLimit && p + 1 < c.length && c.text[p + 1] == 0xA1)
+        else if (c.text[p] == 0xA1 && p + 1 < c.limit && c.text[p + 1] == 0xA1)
             p += 2;
         else
             break;
@@ -452,17 +517,28 @@ int CLineLexer::LexVariable(const Cursor& c, int q)
 
 int CLineLexer::LexWord(const Cursor& c, int q)
 {
-    if (IsAsciiDelimiter(c.text[q]) || IsFullWidthDelimiterAt(c, q))
+    // Kept in locals: the compiler must assume that a store into a run changes members.
+    const unsigned char* const text = c.text;
+    const int limit = c.limit;
+    const bool doubleByte = c.doubleByte;
+    if (IsAsciiDelimiter(text[q]) || IsFullWidthDelimiterAt(c, q))
         return -1;
-    auto charLength = [&](int p) {
-        return c.doubleByte && IsGbkLeadByte(c.text[p]) && p < kPairLimit && p + 1 < c.length ? 2 : 1;
-    };
-    int p = q + charLength(q);
-    while (!IsWordEnd(c, p))
-        p += charLength(p);
-    const char* word = (const char*)c.text + q;
+    // The keyword table's hash is computed on the way, so the lookup needs no second pass.
+    uint32_t hash = 0;
+    int p = q;
+    do {
+        const unsigned char b = text[p];
+        hash = CKeywordTable::HashStep(hash, b);
+        if (doubleByte && IsGbkLeadByte(b) && p + 1 < limit) {
+            hash = CKeywordTable::HashStep(hash, text[p + 1]);
+            p += 2;
+        } else {
+            ++p;
+        }
+    } while (!IsWordEnd(c, p));
+    const char* word = (const char*)text + q;
     uint8_t kind = 0, subKind = 0;
-    if (MatchKeyword(word, p - q, kind, subKind)) {
+    if (MatchScannedWord(word, p - q, hash, kind, subKind)) {
         StoreColorRun(m_runCount++, kind, subKind, q, p - q);
         return p;
     }
@@ -470,16 +546,25 @@ int CLineLexer::LexWord(const Cursor& c, int q)
         StoreColorRun(m_runCount++, kRunMisspelled, 0, q, p - q);
         return p;
     }
-    for (int r = q; r < p;) {
-        if (c.doubleByte && IsGbkLeadByte(c.text[r]) && r < kPairLimit && r + 1 < p
-            && c.text[r + 1] != 0) {
-            StoreColorRun(m_runCount++, kRunWordDbcsChar, 0, r, 2);
+    // One run per character; these kinds set no line flags.
+    CColorRun* const out = m_out;
+    const int capacity = m_capacity;
+    int count = m_runCount;
+    for (int r = q; r < p && count < capacity; ++count) {
+        CColorRun& run = out[count];
+        run.subKind = 0;
+        run.start = (int16_t)r;
+        if (doubleByte && IsGbkLeadByte(text[r]) && r < kPairLimit && r + 1 < p && text[r + 1] != 0) {
+            run.kind = kRunWordDbcsChar;
+            run.length = 2;
             r += 2;
         } else {
-            StoreColorRun(m_runCount++, kRunWordByte, 0, r, 1);
+            run.kind = kRunWordByte;
+            run.length = 1;
             ++r;
         }
     }
+    m_runCount = count;
     return p;
 }
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-class CLangSpec;
 class CKeywordTable;
+class CLangSpec;
+class CLineArena;
 class CSpellDictionary;
 
 // Splits one line at a time into colour runs from a language spec and its keyword table:
@@ -41,6 +42,9 @@ public:
     // doubleByteMode: lead bytes of the code page start two-byte characters inside words,
     // numbers and variables.
     void AnalyzeLine(CTextLine& line, bool doubleByteMode);
+    // The same, with the runs stored in runArena, which must outlive the line; null stores
+    // them in the line's own array.
+    void AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* runArena);
 
     // True when the word is a keyword: kind is the low byte of its value, subKind the high
     // byte; both 0 otherwise. The word is lower-cased first for a case-insensitive spec.
@@ -57,17 +61,31 @@ private:
         bool firstColumn;  // only at position 0
     };
 
-    // The line being analysed.
+    // The line being analysed; limit is the length cut to kByteLimit, so a byte test at p
+    // needs p < limit and a pair test p + 1 < limit.
     struct Cursor {
         const unsigned char* text;
         int length;
+        int limit;
         bool doubleByte;
     };
 
-    void StoreColorRun(int index, uint8_t kind, uint8_t subKind, int start, int length);
-    void InstallColorRuns(int count, bool overlong, CTextLine& line) const;
+    // Appends a run to the current line's runs (index is the run count before the call).
+    void StoreColorRun(int index, uint8_t kind, uint8_t subKind, int start, int length)
+    {
+        if (index < 0 || index >= m_capacity)
+            return;
+        CColorRun& run = m_out[index];
+        run.kind = kind;
+        run.subKind = subKind;
+        run.start = (int16_t)start;
+        run.length = (int16_t)length;
+        m_lineFlags |= m_flagOfKind[kind];
+    }
+    void InstallColorRuns(int count, bool overlong, CTextLine& line, CLineArena* runArena);
 
     // Each step returns the position after its runs, or -1 when it does not apply.
+    int LexSpecial(const Cursor& c, int q, uint16_t byteClass);
     int LexBlanks(const Cursor& c, int q);
     int LexQuote(const Cursor& c, int q);
     int LexMarker(const Cursor& c, int q);
@@ -78,12 +96,24 @@ private:
     int LexWord(const Cursor& c, int q);
     int LexDelimiter(const Cursor& c, int q);
 
-    // Bits of m_byteClass.
-    enum ByteClass : uint8_t {
+    // MatchKeyword for a word whose table hash the word step computed while scanning it.
+    bool MatchScannedWord(const char* word, int length, uint32_t hash, uint8_t& kind,
+                          uint8_t& subKind) const;
+
+    // Bits of m_byteClass. The step bits say which step before the word step may claim a
+    // token at the byte; a step is only tried where its bit is set.
+    enum ByteClass : uint16_t {
         kClassBlank = 0x01,
         kClassDelimiter = 0x02,     // an ASCII delimiter
         kClassPairStart = 0x04,     // may start A1 A1 or a full-width delimiter
-        kClassSpecialStart = 0x08,  // a step before the word step may claim a token here
+        kClassSpecialStart = 0x08,  // any of the step bits below
+        kClassBlanksStep = 0x10,
+        kClassQuoteStep = 0x20,
+        kClassMarkerStep = 0x40,
+        kClassHexStep = 0x80,
+        kClassDecimalStep = 0x100,
+        kClassPrefixStep = 0x200,
+        kClassVariableStep = 0x400,
     };
 
     bool IsAsciiDelimiter(unsigned char b) const { return (m_byteClass[b] & kClassDelimiter) != 0; }
@@ -92,21 +122,44 @@ private:
         unsigned index = (unsigned)lead << 8 | trail;
         return (m_fullWidthDelimiter[index >> 3] >> (index & 7)) & 1;
     }
-    bool IsFullWidthDelimiterAt(const Cursor& c, int p) const;
+    bool IsFullWidthDelimiterAt(const Cursor& c, int p) const
+    {
+        return p + 1 < c.limit && c.text[p] > 0x80 && IsFullWidthDelimiterPair(c.text[p], c.text[p + 1]);
+    }
     bool IsKeywordPrefixAt(const Cursor& c, int p, int& length) const;
-    bool IsWordEnd(const Cursor& c, int p) const;
+    bool IsWordEnd(const Cursor& c, int p) const
+    {
+        if (p >= c.limit)
+            return true;
+        const unsigned char b = c.text[p];
+        const uint16_t byteClass = m_byteClass[b];
+        if (byteClass & (kClassBlank | kClassDelimiter))
+            return true;
+        if (!(byteClass & kClassPairStart))
+            return false;
+        if (b == 0xA1 && p + 1 < c.limit && c.text[p + 1] == 0xA1)
+            return true;
+        return IsFullWidthDelimiterAt(c, p);
+    }
     bool MarkerMatches(const Cursor& c, int p, const std::string& marker) const;
 
+    // The static run buffer, and where the line being analysed puts its runs: the buffer
+    // or, when the line's runs go to an arena with room, straight into the arena.
     std::vector<CColorRun> m_runs;
+    CColorRun* m_out = nullptr;
+    int m_capacity = 0;
     int m_runCount = 0;
+    uint16_t m_lineFlags = 0;      // flags of the runs stored so far
+    uint16_t m_flagOfKind[256] = {};
 
     bool m_caseSensitive = true;
     const CKeywordTable* m_keywords = nullptr;
     const CSpellDictionary* m_spelling = nullptr;
-    uint8_t m_byteClass[256] = {};
+    uint16_t m_byteClass[256] = {};
     uint8_t m_fullWidthDelimiter[65536 / 8] = {};
     std::bitset<128> m_asciiKeywordPrefix;
     std::string m_keywordPrefixes;
+    uint8_t m_keywordPrefixPair[65536 / 8] = {};
     std::bitset<128> m_variablePrefix;
     std::bitset<128> m_specialVariableChar;
     std::string m_variableEnclosing;

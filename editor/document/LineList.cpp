@@ -1,6 +1,7 @@
 #include "editor/document/LineList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 CLineList::~CLineList()
@@ -149,6 +150,7 @@ void CLineList::RemoveLines(LineIndex first, int count)
         m_lastBlock = 0;
         m_freeSlots.clear();
         m_slabs.clear();
+        ReleaseArenas();
     }
 }
 
@@ -163,6 +165,37 @@ void CLineList::RemoveAll()
     m_blockStarts.clear();
     m_count = 0;
     m_lastBlock = 0;
+    ReleaseArenas();
+}
+
+void CLineList::ReleaseArenas()
+{
+    m_textArena.reset();
+    m_runArenas.clear();
+}
+
+CTextLine* CLineList::AppendLoadedLine(const char* text, int length)
+{
+    if (!m_textArena)
+        m_textArena.reset(new CLineArena);
+    char* copy = static_cast<char*>(m_textArena->Allocate((size_t)length + 1, 1));
+    std::memcpy(copy, text, (size_t)length);
+    copy[length] = '\0';
+    CTextLine* line = InsertLine(m_count, nullptr, 0);
+    line->BorrowText(copy, length);
+    return line;
+}
+
+CLineArena& CLineList::StartRunArena()
+{
+    m_runArenas.emplace_back(new CLineArena);
+    return *m_runArenas.back();
+}
+
+void CLineList::ReleaseStaleRunArenas()
+{
+    if (m_runArenas.size() > 1)
+        m_runArenas.erase(m_runArenas.begin(), m_runArenas.end() - 1);
 }
 
 bool CLineList::HasOverlongLine() const

@@ -78,9 +78,14 @@ size_t CGbkDecoder::MarkLength(EncodingCode encoding, const unsigned char* head,
     return 0;
 }
 
+bool CGbkDecoder::PassesThrough() const
+{
+    return !IsUtf16(m_encoding) && !IsUtf8(m_encoding);
+}
+
 void CGbkDecoder::Decode(const unsigned char* raw, size_t length, bool atEnd, std::string& out)
 {
-    if (!IsUtf16(m_encoding) && !IsUtf8(m_encoding)) {
+    if (PassesThrough()) {
         out.append(reinterpret_cast<const char*>(raw), length);
         return;
     }

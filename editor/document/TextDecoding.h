@@ -45,6 +45,8 @@ public:
     // incomplete tail is converted (or, for half a UTF-16 unit, dropped) now.
     void Decode(const unsigned char* raw, size_t length, bool atEnd, std::string& out);
     bool ReplacedCharacters() const { return m_replaced; }
+    // True when Decode copies the bytes unchanged (ANSI), so a caller may use them as read.
+    bool PassesThrough() const;
 
     // Length of the byte-order mark this encoding skips at the start of the file (0 when
     // the bytes do not begin with it).

@@ -10,18 +10,18 @@
 // Files are read and written in blocks this big: one read per block, not per line.
 static const size_t kFileBlockBytes = 1 << 20;
 
-namespace {
-
-class CLineListSink : public ILineSink {
+// Appends the lines a file load cuts, their text in the list's arena.
+class CLineList::CLoadSink : public ILineSink {
 public:
-    explicit CLineListSink(CLineList& lines) : m_lines(lines) {}
-    void AddLine(const char* text, size_t length) override { m_lines.AddTail(text, (int)length); }
+    explicit CLoadSink(CLineList& lines) : m_lines(lines) {}
+    void AddLine(const char* text, size_t length) override
+    {
+        m_lines.AppendLoadedLine(text, (int)length);
+    }
 
 private:
     CLineList& m_lines;
 };
-
-} // namespace
 
 bool CLineList::Load(const char* path, EncodingCode encoding, LineEndCode lineEnd,
                      TextLoadReport* report)
@@ -32,7 +32,7 @@ bool CLineList::Load(const char* path, EncodingCode encoding, LineEndCode lineEn
         return false;
     }
     RemoveAll();
-    CLineListSink sink(*this);
+    CLoadSink sink(*this);
     CLineSplitter splitter = CLineSplitter::ForLineEnd(sink, lineEnd);
     CGbkDecoder decoder(encoding);
     std::vector<unsigned char> raw(kFileBlockBytes);
@@ -46,9 +46,13 @@ bool CLineList::Load(const char* path, EncodingCode encoding, LineEndCode lineEn
         }
         const bool atEnd = got < raw.size();
         const size_t mark = first ? CGbkDecoder::MarkLength(encoding, raw.data(), got) : 0;
-        decoded.clear();
-        decoder.Decode(raw.data() + mark, got - mark, atEnd, decoded);
-        splitter.Feed(decoded.data(), decoded.size());
+        if (decoder.PassesThrough()) {
+            splitter.Feed(reinterpret_cast<const char*>(raw.data()) + mark, got - mark);
+        } else {
+            decoded.clear();
+            decoder.Decode(raw.data() + mark, got - mark, atEnd, decoded);
+            splitter.Feed(decoded.data(), decoded.size());
+        }
         if (atEnd)
             break;
     }

@@ -2,51 +2,53 @@
 
 #include <cstring>
 
+namespace {
+
+const int kMaxRuns = 32767;
+
+} // namespace
+
 char CTextLine::s_emptyText[1] = {'\0'};
 
 CTextLine::~CTextLine()
 {
-    delete[] BlockStart();
+    ReleaseText();
+    ReleaseRuns();
 }
 
-char* CTextLine::BlockStart() const
+void CTextLine::ReleaseText()
 {
-    if (m_runCount > 0)
-        return reinterpret_cast<char*>(m_runs);
-    return m_text != s_emptyText ? m_text : nullptr;
+    if (!m_textBorrowed && m_text != s_emptyText)
+        delete[] m_text;
+    m_text = s_emptyText;
+    m_length = 0;
+    m_textBorrowed = 0;
 }
 
-void CTextLine::Rebuild(const CColorRun* runs, int runCount, const char* text, int length)
+void CTextLine::ReleaseRuns()
 {
-    if (runs == nullptr || runCount < 0)
-        runCount = 0;
-    if (runCount > 32767)
-        runCount = 32767;
-    if (text == nullptr || length < 0)
-        length = 0;
-    char* old = BlockStart();
-    if (runCount == 0 && length == 0) {
-        m_runs = nullptr;
-        m_text = s_emptyText;
-    } else {
-        const size_t runBytes = sizeof(CColorRun) * (size_t)runCount;
-        // The source may lie in the old block, so it is freed only after the copy.
-        char* block = new char[runBytes + (size_t)length + 1];
-        if (runCount > 0)
-            std::memcpy(block, runs, runBytes);
-        std::memcpy(block + runBytes, text, (size_t)length);
-        block[runBytes + (size_t)length] = '\0';
-        m_runs = runCount > 0 ? reinterpret_cast<CColorRun*>(block) : nullptr;
-        m_text = block + runBytes;
-    }
-    m_length = length;
-    m_runCount = (int16_t)runCount;
-    delete[] old;
+    if (!m_runsBorrowed)
+        delete[] m_runs;
+    m_runs = nullptr;
+    m_runCount = 0;
+    m_runsBorrowed = 0;
 }
 
 void CTextLine::Assign(const char* text, int length)
 {
-    Rebuild(nullptr, 0, text, length);
+    if (text == nullptr || length < 0)
+        length = 0;
+    // The source may lie in the old text, so that is freed only after the copy.
+    char* copy = s_emptyText;
+    if (length > 0) {
+        copy = new char[(size_t)length + 1];
+        std::memcpy(copy, text, (size_t)length);
+        copy[length] = '\0';
+    }
+    ReleaseText();
+    ReleaseRuns();
+    m_text = copy;
+    m_length = (uint32_t)length;
 }
 
 void CTextLine::Assign(const char* text)
@@ -54,20 +56,51 @@ void CTextLine::Assign(const char* text)
     Assign(text, text ? (int)std::strlen(text) : 0);
 }
 
+void CTextLine::BorrowText(char* text, int length)
+{
+    ReleaseText();
+    if (text != nullptr && length >= 0) {
+        m_text = text;
+        m_length = (uint32_t)length;
+        m_textBorrowed = 1;
+    }
+}
+
 void CTextLine::SetRuns(const CColorRun* runs, int count)
 {
-    // Re-analysis of an unchanged line usually gives as many runs as before: overwrite them.
-    if (runs != nullptr && count > 0 && count == m_runCount) {
-        std::memmove(m_runs, runs, sizeof(CColorRun) * (size_t)count);
+    if (runs == nullptr || count <= 0) {
+        ReleaseRuns();
         return;
     }
-    Rebuild(runs, count, m_text, m_length);
+    if (count > kMaxRuns)
+        count = kMaxRuns;
+    // Re-analysis of an unchanged line usually gives as many runs as before, or fewer:
+    // reuse the storage (the source may be part of it).
+    if (count <= GetRunCount()) {
+        std::memmove(m_runs, runs, sizeof(CColorRun) * (size_t)count);
+        m_runCount = (uint16_t)count;
+        return;
+    }
+    CColorRun* copy = new CColorRun[(size_t)count];
+    std::memcpy(copy, runs, sizeof(CColorRun) * (size_t)count);
+    ReleaseRuns();
+    m_runs = copy;
+    m_runCount = (uint16_t)count;
+}
+
+void CTextLine::BorrowRuns(CColorRun* runs, int count)
+{
+    ReleaseRuns();
+    if (runs != nullptr && count > 0) {
+        m_runs = runs;
+        m_runCount = (uint16_t)(count > kMaxRuns ? kMaxRuns : count);
+        m_runsBorrowed = 1;
+    }
 }
 
 void CTextLine::FreeRuns()
 {
-    if (m_runCount > 0)
-        Rebuild(nullptr, 0, m_text, m_length);
+    ReleaseRuns();
 }
 
 int CTextLine::GetRunsEnd() const

@@ -77,19 +77,19 @@ enum LineFlag : uint16_t {
 
 class CTextLine {
 public:
-    CTextLine() = default;
-    CTextLine(const char* text, int length) { Rebuild(nullptr, 0, text, length); }
+    CTextLine() : m_length(0), m_textBorrowed(0), m_runCount(0), m_runsBorrowed(0) {}
+    CTextLine(const char* text, int length) : CTextLine() { Assign(text, length); }
     virtual ~CTextLine();
     CTextLine(const CTextLine&) = delete;
     CTextLine& operator=(const CTextLine&) = delete;
 
     // Zero-terminated; a line read from a file may also hold zero bytes before GetLength().
     const char* GetText() const { return m_text; }
-    int GetLength() const { return m_length; }
+    int GetLength() const { return (int)m_length; }
     // The byte at a column, 0 outside the line.
     char GetAt(ByteColumn column) const
     {
-        return column >= 0 && column < m_length ? m_text[column] : '\0';
+        return column >= 0 && column < GetLength() ? m_text[column] : '\0';
     }
 
     // Replaces the text and drops the runs; the flags stay (a bookmark survives an edit).
@@ -100,13 +100,20 @@ public:
     int GetRunCount() const { return m_runCount; }
     const CColorRun* GetRun(int index) const
     {
-        return index >= 0 && index < m_runCount ? &m_runs[index] : nullptr;
+        return index >= 0 && index < GetRunCount() ? &m_runs[index] : nullptr;
     }
-    // Copies count runs (at most 32767) into a new array owned by the line.
+    // Copies count runs (at most 32767) into the line: over the present runs when there
+    // are at least as many, else into a new array of the line's own.
     void SetRuns(const CColorRun* runs, int count);
     void FreeRuns();
     // Start + length of the last run; 0 without runs.
     int GetRunsEnd() const;
+
+    // Storage lent by an owner that outlives the line (the line list's arenas): the line
+    // points at it and never frees it; what the line owned before is freed. text must be
+    // zero-terminated at length; count is at most 32767.
+    void BorrowText(char* text, int length);
+    void BorrowRuns(CColorRun* runs, int count);
 
     uint16_t GetFlags() const { return m_flags; }
     void SetFlags(uint16_t flags) { m_flags = flags; }
@@ -114,16 +121,18 @@ public:
     bool IsBookmarked() const { return HasFlag(kLineBookmark); }
 
 private:
-    // The runs and the text share one heap block, runs first, so a line costs one
-    // allocation: [runs: count * 6 bytes][text: length + 1 bytes].
-    void Rebuild(const CColorRun* runs, int runCount, const char* text, int length);
-    char* BlockStart() const;
+    void ReleaseText();
+    void ReleaseRuns();
 
     static char s_emptyText[1];
 
-    char* m_text = s_emptyText;  // inside the block, or s_emptyText when there is none
-    int m_length = 0;
-    CColorRun* m_runs = nullptr;  // the block's start when there are runs
-    int16_t m_runCount = 0;
+    // Text and runs are each either the line's own heap block or borrowed; the two
+    // ownership bits ride in the length fields so that a line stays 20 bytes.
+    char* m_text = s_emptyText;
+    uint32_t m_length : 31;
+    uint32_t m_textBorrowed : 1;
+    CColorRun* m_runs = nullptr;
+    uint16_t m_runCount : 15;
+    uint16_t m_runsBorrowed : 1;
     uint16_t m_flags = 0;
 };

@@ -236,6 +236,30 @@ TEST_F(TextFileTest, LoadReportsCharactersGbkCannotHold)
     EXPECT_FALSE(cleanReport.replacedCharacters);
 }
 
+// Loaded lines keep their text in the list's arena; edits give lines text of their own and
+// a second load replaces everything.
+TEST_F(TextFileTest, LoadedLinesCanBeEditedRemovedAndReloaded)
+{
+    std::string bytes;
+    for (int i = 0; i < 5000; ++i)
+        bytes += "line " + std::to_string(i) + "\r\n";
+    const std::string path = Write(bytes);
+    CLineList lines;
+    ASSERT_TRUE(lines.Load(path.c_str(), kEncodingAnsi, kLineEndDos));
+    ASSERT_EQ(5001, lines.GetCount());
+    EXPECT_STREQ("line 4999", lines.GetLine(4999)->GetText());
+    lines.GetLine(10)->Assign("edited");
+    lines.InsertLine(11, "new", 3);
+    lines.RemoveLines(0, 5);
+    EXPECT_STREQ("edited", lines.GetLine(5)->GetText());
+    EXPECT_STREQ("new", lines.GetLine(6)->GetText());
+    EXPECT_STREQ("line 11", lines.GetLine(7)->GetText());
+    ASSERT_TRUE(lines.Load(path.c_str(), kEncodingAnsi, kLineEndDos));
+    EXPECT_EQ(5001, lines.GetCount());
+    EXPECT_STREQ("line 10", lines.GetLine(10)->GetText());
+    EXPECT_TRUE(lines.Check());
+}
+
 TEST_F(TextFileTest, MissingFileIsReported)
 {
     EXPECT_FALSE(m_lines.Load((m_dir / "none.txt").c_str(), kEncodingAnsi, kLineEndDos));

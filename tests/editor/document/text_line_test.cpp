@@ -81,3 +81,41 @@ TEST(TextLine, SettingAsManyRunsAgainReplacesThem)
     EXPECT_EQ(kRangeInside1, line.GetRun(0)->subKind);
     EXPECT_STREQ("ab", line.GetText());
 }
+
+TEST(TextLine, BorrowedTextAndRunsAreNeverFreedByTheLine)
+{
+    char text[] = "abc";
+    CColorRun runs[] = {{kRunWordByte, 0, 0, 3}, {kRunLineEnd, 0, 3, 0}};
+    {
+        CTextLine line;
+        line.BorrowText(text, 3);
+        line.BorrowRuns(runs, 2);
+        EXPECT_EQ(text, line.GetText());
+        EXPECT_EQ(runs, line.GetRuns());
+        EXPECT_EQ(3, line.GetRunsEnd());
+    }
+    CTextLine line;
+    line.BorrowText(text, 3);
+    line.BorrowRuns(runs, 2);
+    line.Assign("xy");
+    EXPECT_STREQ("xy", line.GetText());
+    EXPECT_EQ(0, line.GetRunCount());
+    EXPECT_STREQ("abc", text);
+}
+
+TEST(TextLine, MoreRunsThanABorrowedArrayHoldsGoIntoAnArrayOfTheLinesOwn)
+{
+    CColorRun lent[] = {{kRunWordByte, 0, 0, 1}, {kRunLineEnd, 0, 1, 0}};
+    const CColorRun three[] = {{kRunWordByte, 0, 0, 1}, {kRunDelimiter, 0, 1, 1}, {kRunLineEnd, 0, 2, 0}};
+    const CColorRun one[] = {{kRunLineEnd, 0, 0, 0}};
+    CTextLine line("ab", 2);
+    line.BorrowRuns(lent, 2);
+    line.SetRuns(one, 1);  // fits: written over the lent array
+    EXPECT_EQ(lent, line.GetRuns());
+    EXPECT_EQ(kRunLineEnd, lent[0].kind);
+    line.SetRuns(three, 3);
+    EXPECT_NE(lent, line.GetRuns());
+    ASSERT_EQ(3, line.GetRunCount());
+    EXPECT_EQ(kRunDelimiter, line.GetRun(1)->kind);
+    EXPECT_STREQ("ab", line.GetText());
+}
