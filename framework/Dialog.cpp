@@ -107,8 +107,12 @@ HWND CDialog::ModalOwner() const
         CWnd* mainWnd = AfxGetMainWnd();
         owner = mainWnd ? mainWnd->m_hWnd : ::GetActiveWindow();
     }
+    // A popup cannot be owned by a child window.
     while (owner != nullptr && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) != 0)
         owner = ::GetParent(owner);
+    // Without a parent given, a dialog opened from another dialog belongs to that one.
+    if (m_pParentWnd == nullptr && owner != nullptr)
+        owner = ::GetLastActivePopup(owner);
     return owner;
 }
 

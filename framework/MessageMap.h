@@ -169,10 +169,10 @@ protected:                                                      \
         CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam)))
 #define ON_WM_NCHITTEST() AFX_WM_ENTRY(WM_NCHITTEST, c.result = AFX_THIS(t)->OnNcHitTest(AFX_POINT_FROM(c.lParam)))
 #define ON_WM_HSCROLL()                                                          \
-    AFX_WM_ENTRY(WM_HSCROLL, AFX_THIS(t)->OnHScroll(LOWORD(c.wParam), static_cast<short>(HIWORD(c.wParam)), \
+    AFX_WM_ENTRY(WM_HSCROLL, AFX_THIS(t)->OnHScroll(LOWORD(c.wParam), HIWORD(c.wParam), \
         CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam))))
 #define ON_WM_VSCROLL()                                                          \
-    AFX_WM_ENTRY(WM_VSCROLL, AFX_THIS(t)->OnVScroll(LOWORD(c.wParam), static_cast<short>(HIWORD(c.wParam)), \
+    AFX_WM_ENTRY(WM_VSCROLL, AFX_THIS(t)->OnVScroll(LOWORD(c.wParam), HIWORD(c.wParam), \
         CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam))))
 #define ON_WM_CONTEXTMENU() \
     AFX_WM_ENTRY(WM_CONTEXTMENU, AFX_THIS(t)->OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), AFX_POINT_FROM(c.lParam)))
@@ -193,3 +193,26 @@ protected:                                                      \
     AFX_WM_ENTRY(WM_CTLCOLOR, c.result = reinterpret_cast<LRESULT>(AFX_THIS(t)->OnCtlColor( \
         CDC::FromHandle(reinterpret_cast<HDC>(c.wParam)), CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)), \
         static_cast<UINT>(c.code))))
+#define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, AFX_THIS(t)->OnNcDestroy())
+#define ON_WM_ACTIVATEAPP() \
+    AFX_WM_ENTRY(WM_ACTIVATEAPP, AFX_THIS(t)->OnActivateApp(static_cast<BOOL>(c.wParam), static_cast<DWORD>(c.lParam)))
+#define ON_WM_MOUSEACTIVATE()                                                    \
+    AFX_WM_ENTRY(WM_MOUSEACTIVATE, c.result = AFX_THIS(t)->OnMouseActivate(      \
+        CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam)))
+#define ON_WM_SYSCOMMAND() \
+    AFX_WM_ENTRY(WM_SYSCOMMAND, AFX_THIS(t)->OnSysCommand(static_cast<UINT>(c.wParam), c.lParam))
+#define ON_WM_CAPTURECHANGED() \
+    AFX_WM_ENTRY(WM_CAPTURECHANGED, AFX_THIS(t)->OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam))))
+#define ON_WM_WINDOWPOSCHANGING() \
+    AFX_WM_ENTRY(WM_WINDOWPOSCHANGING, AFX_THIS(t)->OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(c.lParam)))
+#define ON_WM_WINDOWPOSCHANGED() \
+    AFX_WM_ENTRY(WM_WINDOWPOSCHANGED, AFX_THIS(t)->OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(c.lParam)))
+// Non-client area, for windows that draw their own borders.
+#define ON_WM_NCCALCSIZE()                                                       \
+    AFX_WM_ENTRY(WM_NCCALCSIZE, AFX_THIS(t)->OnNcCalcSize(static_cast<BOOL>(c.wParam), \
+        reinterpret_cast<NCCALCSIZE_PARAMS*>(c.lParam)))
+#define ON_WM_NCPAINT() AFX_WM_ENTRY(WM_NCPAINT, AFX_THIS(t)->OnNcPaint())
+#define ON_WM_NCLBUTTONDOWN() \
+    AFX_WM_ENTRY(WM_NCLBUTTONDOWN, AFX_THIS(t)->OnNcLButtonDown(static_cast<UINT>(c.wParam), AFX_POINT_FROM(c.lParam)))
+#define ON_WM_NCLBUTTONDBLCLK() \
+    AFX_WM_ENTRY(WM_NCLBUTTONDBLCLK, AFX_THIS(t)->OnNcLButtonDblClk(static_cast<UINT>(c.wParam), AFX_POINT_FROM(c.lParam)))

@@ -378,13 +378,22 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
+namespace {
+
+void SendToDescendants(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, BOOL deep)
+{
+    for (HWND child = ::GetTopWindow(parent); child != nullptr; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageA(child, message, wParam, lParam);
+        if (deep)
+            SendToDescendants(child, message, wParam, lParam, TRUE);
+    }
+}
+
+} // namespace
+
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep)
 {
-    for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
-        ::SendMessageA(child, message, wParam, lParam);
-        if (deep && ::GetTopWindow(child) != nullptr)
-            FromHandle(child)->SendMessageToDescendants(message, wParam, lParam, TRUE);
-    }
+    SendToDescendants(m_hWnd, message, wParam, lParam, deep);
 }
 
 LRESULT CWnd::Default()
@@ -638,6 +647,18 @@ void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnDropFiles(HDROP) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
+// The framework's own end-of-window work runs after the message in any case (RouteMessage).
+void CWnd::OnNcDestroy() { Default(); }
+void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
+void CWnd::OnNcPaint() { Default(); }
+void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
 
 void CWnd::OnHScroll(UINT, UINT, CWnd* scrollBar)
 {

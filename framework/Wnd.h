@@ -240,6 +240,17 @@ protected:
     void OnDropFiles(HDROP drop);
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     UINT OnGetDlgCode();
+    void OnNcDestroy();
+    void OnActivateApp(BOOL active, DWORD threadId);
+    int OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message);
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnCaptureChanged(CWnd* newCapture);
+    void OnWindowPosChanging(WINDOWPOS* position);
+    void OnWindowPosChanged(WINDOWPOS* position);
+    void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
+    void OnNcPaint();
+    void OnNcLButtonDown(UINT hitTest, CPoint point);
+    void OnNcLButtonDblClk(UINT hitTest, CPoint point);
     void OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem);
     void OnMeasureItem(int id, LPMEASUREITEMSTRUCT measureItem);
     // Offers the colour request to the control first (reflection), else the default brush.

@@ -453,3 +453,33 @@ TEST(Dialog, RunsFromATemplateInMemory)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ModalLoop, DialogOpenedFromADialogBelongsToItAndDisablesIt)
+{
+    CommandDialog outer;
+    CommandDialog inner;
+    HWND innerOwner = nullptr;
+    HWND outerWindow = nullptr;
+    bool outerEnabledDuringInner = true;
+    DialogDriver driver;
+    driver.Queue([&](DialogDriver& d) {
+        EXPECT_EQ(inner.DoModal(), IDCANCEL);
+        EXPECT_TRUE(::IsWindowEnabled(d.Dialog())) << "enabled again after the inner run";
+        d.PressCancel();
+    });
+    driver.Queue([&](DialogDriver& d) {
+        innerOwner = ::GetWindow(d.Dialog(), GW_OWNER);
+        outerWindow = outer.m_hWnd;
+        outerEnabledDuringInner = ::IsWindowEnabled(outer.m_hWnd) != FALSE;
+        d.PressCancel();
+    });
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(driver.ScriptsRun(), 2);
+    ASSERT_NE(outerWindow, nullptr);
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_FALSE(outerEnabledDuringInner);
+}
+
+} // namespace
