@@ -1,6 +1,7 @@
 #include "framework/CommonDialogs.h"
 
 #include "framework/Dc.h"
+#include "framework/DialogDriver.h"
 #include "framework/Gbk.h"
 
 #include <cstring>
@@ -22,6 +23,25 @@ int LastSingleByte(const char* text, char ch)
 CString FileNameOf(const char* path)
 {
     return CString(path + LastSingleByte(path, '\\') + 1);
+}
+
+// The hook of the colour, font and print dialogs: tells the test driver, when there is one,
+// that the dialog is ready. TRUE lets the dialog put the focus on its first control.
+UINT_PTR CALLBACK CommonDialogHook(HWND dialog, UINT message, WPARAM, LPARAM)
+{
+    if (message != WM_INITDIALOG)
+        return 0;
+    DialogDriver::NotifyInitialized(dialog);
+    return TRUE;
+}
+
+// An explorer-style file dialog calls its hook for a child of the real dialog, and tells it
+// when the dialog has been filled.
+UINT_PTR CALLBACK FileDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_NOTIFY && reinterpret_cast<const OFNOTIFY*>(lParam)->hdr.code == CDN_INITDONE)
+        DialogDriver::NotifyInitialized(::GetParent(child));
+    return 0;
 }
 
 } // namespace
@@ -77,6 +97,8 @@ int CFileDialog::DoModal()
     if (!m_ofn.lpstrFile || m_ofn.nMaxFile == 0)
         return IDCANCEL;
     m_ofn.hwndOwner = OwnerWindow();
+    m_ofn.Flags |= OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+    m_ofn.lpfnHook = &FileDialogHook;
     BOOL chosen = m_openFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }
@@ -167,6 +189,8 @@ COLORREF* CColorDialog::GetSavedCustomColors()
 int CColorDialog::DoModal()
 {
     m_cc.hwndOwner = OwnerWindow();
+    m_cc.Flags |= CC_ENABLEHOOK;
+    m_cc.lpfnHook = &CommonDialogHook;
     return ::ChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }
 
@@ -209,6 +233,8 @@ int CFontDialog::DoModal()
 {
     m_cf.hwndOwner = OwnerWindow();
     m_cf.lpLogFont = &m_lf;
+    m_cf.Flags |= CF_ENABLEHOOK;
+    m_cf.lpfnHook = &CommonDialogHook;
     // Printer fonts are listed from a printer DC: the default printer's when none was given,
     // and without any printer the screen fonts alone. The caller's flags are kept for the
     // next run.
@@ -241,13 +267,16 @@ CPrintDialog::CPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent) : CCo
 int CPrintDialog::DoModal()
 {
     m_pd.hwndOwner = OwnerWindow();
+    m_pd.Flags |= PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK;
+    m_pd.lpfnSetupHook = &CommonDialogHook;
+    m_pd.lpfnPrintHook = &CommonDialogHook;
     return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;
 }
 
 BOOL CPrintDialog::GetDefaults()
 {
     DWORD flags = m_pd.Flags;
-    m_pd.Flags = (flags & ~PD_RETURNDC) | PD_RETURNDEFAULT;
+    m_pd.Flags = (flags & ~(PD_RETURNDC | PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK)) | PD_RETURNDEFAULT;
     m_pd.hwndOwner = nullptr;
     BOOL found = ::PrintDlg(&m_pd);
     m_pd.Flags = flags;

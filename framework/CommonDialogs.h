@@ -13,7 +13,8 @@ class CDC;
 // Base of the system's common dialogs: the caller presets the public record, runs DoModal
 // (IDOK or IDCANCEL; the system runs its own modal loop, without the framework's message
 // pre-translation) and reads the results after IDOK. The owner is the parent given, else
-// the active window of the thread.
+// the active window of the thread. Each dialog tells the test driver when it is ready, like
+// the framework's own dialogs.
 class CCommonDialog : public CDialog {
 public:
     explicit CCommonDialog(CWnd* parent) { m_pParentWnd = parent; }

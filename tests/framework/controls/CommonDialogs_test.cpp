@@ -1,6 +1,6 @@
 #include "framework/CommonDialogs.h"
+#include "framework/DialogDriver.h"
 
-#include "DialogDriverThread.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -28,26 +28,17 @@ std::vector<std::string> SplitAtZeros(const std::string& list)
     return parts;
 }
 
-std::vector<std::string> ComboItems(HWND dialog, int id)
+std::vector<std::string> ComboItems(DialogDriver& driver, int id)
 {
     std::vector<std::string> items;
-    HWND combo = ::GetDlgItem(dialog, id);
-    int count = (int)::SendMessage(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        char text[256] = "";
-        if (::SendMessage(combo, CB_GETLBTEXTLEN, i, 0) < (LRESULT)sizeof text)
-            ::SendMessage(combo, CB_GETLBTEXT, i, (LPARAM)text);
-        items.push_back(text);
-    }
+    for (int i = 0; i < driver.GetCount(id); ++i)
+        items.push_back((LPCTSTR)driver.GetItemText(id, i));
     return items;
 }
 
-void TypeFileName(HWND dialog, const char* name)
+bool TypeFileName(DialogDriver& driver, const char* name)
 {
-    HWND field = ::GetDlgItem(dialog, kFileNameCombo);
-    if (!field)
-        field = ::GetDlgItem(dialog, kFileNameEdit);
-    ::SendMessage(field, WM_SETTEXT, 0, (LPARAM)name);
+    return driver.SetText(driver.Item(kFileNameCombo) ? kFileNameCombo : kFileNameEdit, name);
 }
 
 } // namespace
@@ -92,18 +83,15 @@ TEST(FileDialogTest, OpenDialogShowsTitleFiltersAndFilterIndexAndCancels)
     std::string title;
     std::vector<std::string> filters;
     int selectedFilter = -1;
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) {
-            char text[64] = "";
-            ::GetWindowText(window, text, sizeof text);
-            title = text;
-            filters = ComboItems(window, kFilterCombo);
-            selectedFilter = (int)::SendDlgItemMessage(window, kFilterCombo, CB_GETCURSEL, 0, 0);
-        }, IDCANCEL);
-        result = dialog.DoModal();
-    }
-    EXPECT_EQ(IDCANCEL, result);
+    DialogDriver driver({[&](DialogDriver& d) {
+        title = (LPCTSTR)d.Caption();
+        filters = ComboItems(d, kFilterCombo);
+        selectedFilter = d.GetSelection(kFilterCombo);
+        d.PressCancel();
+    }});
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(1, driver.ScriptsRun());
+    EXPECT_EQ(0, driver.LeftOpenCount());
     EXPECT_EQ("打开项目", title);
     ASSERT_EQ(2u, filters.size());
     EXPECT_EQ("纜文件 (*.纜)", filters[0]);
@@ -123,14 +111,12 @@ TEST(FileDialogTest, MultipleSelectionGivesEachFullPath)
     dialog.m_ofn.nMaxFile = (DWORD)names.size();
     std::string initialFolder = folder.Path();
     dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND window) {
-            TypeFileName(window, "\"甲.txt\" \"乙.txt\"");
-        }, IDOK);
-        result = dialog.DoModal();
-    }
-    ASSERT_EQ(IDOK, result);
+    DialogDriver driver({[](DialogDriver& d) {
+        EXPECT_TRUE(TypeFileName(d, "\"甲.txt\" \"乙.txt\""));
+        d.PressOK();
+    }});
+    ASSERT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(0, driver.LeftOpenCount());
     std::vector<std::string> paths;
     POSITION position = dialog.GetStartPosition();
     while (position && paths.size() < 5)
@@ -146,12 +132,11 @@ TEST(FileDialogTest, SaveDialogAppendsTheDefaultExtensionWithoutItsDot)
     CFileDialog dialog(FALSE, ".项目", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "项目文件 (*.项目)|*.项目||");
     std::string initialFolder = folder.Path();
     dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND window) { TypeFileName(window, "新项目"); }, IDOK);
-        result = dialog.DoModal();
-    }
-    ASSERT_EQ(IDOK, result);
+    DialogDriver driver({[](DialogDriver& d) {
+        EXPECT_TRUE(TypeFileName(d, "新项目"));
+        d.PressOK();
+    }});
+    ASSERT_EQ(IDOK, dialog.DoModal());
     EXPECT_STREQ((folder.Path() + "\\新项目.项目").c_str(), dialog.GetPathName());
     EXPECT_STREQ("新项目.项目", dialog.GetFileName());
     EXPECT_STREQ("项目", dialog.GetFileExt());
@@ -176,24 +161,17 @@ TEST(FileDialogTest, SinglePathIteratesOnceAndEmptyNotAtAll)
 TEST(ColorDialogTest, InitialColourIsHonoured)
 {
     CColorDialog dialog(RGB(12, 34, 56));
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDOK);
-        result = dialog.DoModal();
-    }
-    ASSERT_EQ(IDOK, result);
+    DialogDriver driver({[](DialogDriver& d) { d.PressOK(); }});
+    ASSERT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(1, driver.ScriptsRun());
     EXPECT_EQ(RGB(12, 34, 56), dialog.GetColor());
 }
 
 TEST(ColorDialogTest, CancelKeepsTheColour)
 {
     CColorDialog dialog(RGB(200, 100, 0));
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDCANCEL);
-        result = dialog.DoModal();
-    }
-    EXPECT_EQ(IDCANCEL, result);
+    DialogDriver driver({[](DialogDriver& d) { d.PressCancel(); }});
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(RGB(200, 100, 0), dialog.GetColor());
 }
 
@@ -202,8 +180,10 @@ TEST(FontDialogTest, FixedPitchOnlyOffersFewerFaces)
     auto facesOffered = [](DWORD flags) {
         CFontDialog dialog(nullptr, flags);
         std::vector<std::string> faces;
-        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) { faces = ComboItems(window, kFilterCombo); },
-                                  IDCANCEL);
+        DialogDriver driver({[&](DialogDriver& d) {
+            faces = ComboItems(d, kFilterCombo);
+            d.PressCancel();
+        }});
         EXPECT_EQ(IDCANCEL, dialog.DoModal());
         return faces;
     };
@@ -219,14 +199,12 @@ TEST(FontDialogTest, PrinterFontsWithoutAPrinterStillOfferScreenFonts)
 {
     CFontDialog dialog(nullptr, CF_BOTH | CF_EFFECTS);
     std::vector<std::string> faces;
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), [&](HWND window) { faces = ComboItems(window, kFilterCombo); },
-                                  IDCANCEL);
-        result = dialog.DoModal();
-        EXPECT_TRUE(driver.Found());
-    }
-    EXPECT_EQ(IDCANCEL, result);
+    DialogDriver driver({[&](DialogDriver& d) {
+        faces = ComboItems(d, kFilterCombo);
+        d.PressCancel();
+    }});
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(1, driver.ScriptsRun());
     EXPECT_FALSE(faces.empty());
     EXPECT_EQ((DWORD)(CF_BOTH | CF_EFFECTS), dialog.m_cf.Flags & (CF_BOTH | CF_EFFECTS));
     EXPECT_EQ(nullptr, dialog.m_cf.hDC);
@@ -240,12 +218,8 @@ TEST(FontDialogTest, OkReturnsTheInitialFont)
     initial.lfCharSet = DEFAULT_CHARSET;
     lstrcpy(initial.lfFaceName, "宋体");
     CFontDialog dialog(&initial, CF_SCREENFONTS | CF_EFFECTS);
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDOK);
-        result = dialog.DoModal();
-    }
-    ASSERT_EQ(IDOK, result);
+    DialogDriver driver({[](DialogDriver& d) { d.PressOK(); }});
+    ASSERT_EQ(IDOK, dialog.DoModal());
     EXPECT_TRUE(dialog.IsBold());
     EXPECT_FALSE(dialog.IsItalic());
     EXPECT_GT(dialog.GetSize(), 0);
@@ -260,12 +234,9 @@ TEST(PrintDialogTest, PrintSetUpOpensAndCancels)
     if (needed == 0)
         GTEST_SKIP() << "no printer installed";
     CPrintDialog dialog(TRUE);
-    INT_PTR result;
-    {
-        DialogDriverThread driver(::GetCurrentThreadId(), nullptr, IDCANCEL);
-        result = dialog.DoModal();
-    }
-    EXPECT_EQ(IDCANCEL, result);
+    DialogDriver driver({[](DialogDriver& d) { d.PressCancel(); }});
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(1, driver.ScriptsRun());
 }
 
 TEST(PrintDialogTest, NamesAreEmptyWithoutADevice)

@@ -2,7 +2,7 @@
 #include "framework/Wnd.h"
 
 #include "ControlsTestResources.h"
-#include "DialogDriverThread.h"
+#include "PopupMenuDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -120,10 +120,10 @@ TEST(MenuTest, TrackPopupMenuReturnsTheCommandChosenWithTheKeyboard)
     BOOL command;
     {
         // The menu's loop reads the keys posted to the popup: Down selects the first item.
-        DialogDriverThread driver(::GetCurrentThreadId(), [](HWND popup) {
+        PopupMenuDriver driver(::GetCurrentThreadId(), [](HWND popup) {
             ::PostMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
             ::PostMessage(popup, WM_KEYDOWN, VK_RETURN, 0);
-        }, 0, "#32768");
+        });
         command = menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, 20, 20,
                                                      CWnd::FromHandle(plain));
         EXPECT_TRUE(driver.Found());
