@@ -19,6 +19,12 @@ bool NeverSplits(int kind)
     return kind == kRunLineEnd || kind == kRunTab || kind == kRunBlanks;
 }
 
+// Bytes of a run that lie inside the line's text: a run is never measured past the text.
+int BytesInText(const CTextLine& line, int start, int length)
+{
+    return std::max(0, std::min(length, line.GetLength() - start));
+}
+
 }  // namespace
 
 CLineLayout::CLineLayout(const ITextMetrics& metrics, const LayoutParameters& parameters)
@@ -87,7 +93,7 @@ int CLineLayout::LeadingBlankWidth(const CTextLine& line) const
         const CColorRun& run = line.GetRuns()[i];
         if (run.kind != kRunTab && run.kind != kRunBlanks)
             break;
-        x += MeasureRun(text + run.start, run.kind, run.length, x);
+        x += MeasureRun(text + run.start, run.kind, run.length, x);  // tabs and blanks: no text read
     }
     return x;
 }
@@ -112,7 +118,10 @@ void CLineLayout::LayoutUnwrapped(const CTextLine& line, Segments& out) const
     PixelX x = 0;
     for (int i = 0; i < line.GetRunCount(); ++i) {
         const CColorRun& run = line.GetRuns()[i];
-        const int width = MeasureRun(text + run.start, run.kind, run.length, x);
+        const int width = MeasureRun(text + run.start, run.kind,
+                                     NeverSplits(run.kind) ? run.length
+                                                           : BytesInText(line, run.start, run.length),
+                                     x);
         Append(out, run.kind, run.subKind, run.start, run.length, x, width);
         x += width;
     }
@@ -147,18 +156,20 @@ bool CLineLayout::LayOutPieces(PixelX x, bool allowWrap, Segments& out)
 {
     const LayoutParameters& p = m_parameters;
     const char* text = m_line->GetText();
-    const int textLength = m_line->GetLength();
     const int runCount = m_line->GetRunCount();
     while (m_hasPending || m_resume < runCount) {
         CColorRun piece = m_hasPending ? m_pending : m_line->GetRuns()[m_resume];
         if (!m_hasPending)
             ++m_resume;
         m_hasPending = false;
-        const int width = MeasureRun(text + piece.start, piece.kind, piece.length, x);
+        const int width = MeasureRun(
+            text + piece.start, piece.kind,
+            NeverSplits(piece.kind) ? piece.length : BytesInText(*m_line, piece.start, piece.length),
+            x);
         if (allowWrap && x + width > p.wrapWidth && !NeverSplits(piece.kind)) {
             if (p.continuationIndent + m_leadingWidth + width > p.wrapWidth) {
                 // Too wide even for a fresh continuation line: cut it where it stops fitting.
-                const int length = std::max(0, std::min<int>(piece.length, textLength - piece.start));
+                const int length = BytesInText(*m_line, piece.start, piece.length);
                 int count = FitBytes(text + piece.start, length, p.wrapWidth - x);
                 if (count == 0 && out.empty() && length > 0) {
                     // Nothing fits on an otherwise empty line: take one character, or the

@@ -109,9 +109,6 @@ void CViewEngine::JumpDocLineEnd()
     const LineIndex line = GetCaretDocPosition().line;
     const CTextLine* text = m_document.GetLine(line);
     SetCaretToDocPosition(text ? std::max(text->GetRunsEnd(), text->GetLength()) : 0, line);
-    const CDisplayLine* display = CaretLine();
-    if (display)
-        m_caretX = m_desiredX = display->GetEndX();
 }
 
 void CViewEngine::LineUp()

@@ -194,3 +194,19 @@ TEST(LineLayoutTest, RegressionRunWidthsKeepFull32Bits)
     EXPECT_EQ(48000, segments[0].width);
     EXPECT_EQ(48000, segments[1].x);
 }
+
+TEST(LineLayoutTest, RegressionRunPastTheTextIsMeasuredOnlyOverTheText)
+{
+    // A run that claims more bytes than the line holds must not be measured past its end.
+    ProportionalMetrics metrics;
+    LayoutParameters p = FixedParameters(40);
+    p.fixedPitch = false;
+    CLineLayout layout(metrics, p);
+    auto line = MakeLine("ab", {{kWord, 0, 30}});
+    CLineLayout::Segments segments;
+    layout.LayoutUnwrapped(*line, segments);
+    ASSERT_EQ(1u, segments.size());
+    EXPECT_EQ(14, segments[0].width);
+    EXPECT_FALSE(layout.FormatFirstDisplayLine(*line, segments));
+    EXPECT_EQ(14, segments[0].width);
+}
