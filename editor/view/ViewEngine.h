@@ -226,6 +226,31 @@ public:
     void ScrollCaretToBottom();
     void ScrollCaretToCentre();
 
+    // ---- scroll bars and the system caret (window arithmetic, no window) ----
+    struct ScrollBarState {
+        int maximum = 0;
+        int page = 0;
+        int position = 0;
+    };
+    // Display lines per vertical bar unit: 1 up to 32767 lines, doubling up to 32.
+    int GetVerticalScrollScale() const;
+    // Clamps scroll y into the layout first.
+    ScrollBarState UpdateVerticalScrollBar();
+    // Clamps a negative scroll x to 0 first; always 4094 columns beyond the page.
+    ScrollBarState UpdateHorizontalScrollBar();
+    // A dragged thumb's position as scroll offsets.
+    PixelY ScrollYFromThumb(int thumb) const { return thumb * GetLineHeight() * GetVerticalScrollScale(); }
+    PixelX ScrollXFromThumb(int thumb) const { return thumb * GetAverageCharWidth(); }
+    struct CaretPlacement {
+        int x = 0;  // client coordinates; (-10000, -10000) when outside the client area
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+    // Where and how large the system caret is drawn for the caret (or the drop caret).
+    CaretPlacement GetCaretPlacement() const;
+    CaretPlacement GetDropCaretPlacement() const;
+
     // ---- range state for painting ----
     // The state to paint a display line with: carried from the document's head, the line's
     // own reset applied when it is a first display line, and advanced over the earlier
