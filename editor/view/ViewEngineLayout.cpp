@@ -132,7 +132,13 @@ void CViewEngine::InsertDisplayLines(LineIndex after, int count)
     if (count <= 0)
         return;
     m_rangeStates.Invalidate(after + 1);
-    CDisplayLine* anchor = after >= 0 ? m_displayLines.GetFirstOfDocLine(after) : nullptr;
+    // Past the last document line the new lines follow the last display line: putting
+    // them at the head would move every line below them.
+    CDisplayLine* anchor = nullptr;
+    if (after >= m_displayLines.GetFirstLineCount())
+        anchor = m_displayLines.GetTail();
+    else if (after >= 0)
+        anchor = m_displayLines.GetFirstOfDocLine(after);
     const DisplayLineIndex start = anchor ? m_displayLines.IndexOf(anchor) + 1 : 0;
     for (int i = 0; i < count; ++i)
         m_displayLines.InsertAfter(anchor);

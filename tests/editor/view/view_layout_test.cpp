@@ -182,3 +182,20 @@ TEST(ViewLayoutTest2, PositionsBelowInsertedOrRemovedLinesMoveWithTheirLines)
     EXPECT_EQ(0, f.view.GetAnchorY());
     EXPECT_TRUE(f.view.Check());
 }
+
+TEST(ViewLayoutTest2, InsertedLinesGoToTheHeadForANegativeLineAndToTheTailPastTheEnd)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"one", "two"}, 400, 100);
+    f.document.GetLines().InsertLine(0, "zero", 4);
+    f.view.InsertDisplayLines(-1, 1);
+    f.document.AnalyzeAllLines(0, 1);
+    f.view.FormatLines(0, 1);
+    EXPECT_TRUE(f.view.Check());
+    f.document.GetLines().AddTail("three", 5);
+    f.view.InsertDisplayLines(99, 1);  // no such line: after the last one
+    f.document.AnalyzeAllLines(3, 1);
+    f.view.FormatLines(3, 1);
+    EXPECT_TRUE(f.view.Check());
+}
