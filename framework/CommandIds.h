@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+// The framework's standard command and window ids, with the values resource scripts and the
+// application's own maps expect.
+constexpr UINT ID_FILE_NEW = 0xE100;
+constexpr UINT ID_FILE_OPEN = 0xE101;
+constexpr UINT ID_FILE_CLOSE = 0xE102;
+constexpr UINT ID_FILE_SAVE = 0xE103;
+constexpr UINT ID_FILE_SAVE_AS = 0xE104;
+constexpr UINT ID_FILE_MRU_FILE1 = 0xE110;
+constexpr UINT ID_FILE_MRU_LAST = 0xE11F;
+constexpr UINT ID_WINDOW_ARRANGE = 0xE131;
+constexpr UINT ID_WINDOW_CASCADE = 0xE132;
+constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
+constexpr UINT ID_WINDOW_TILE_VERT = 0xE134;
+constexpr UINT ID_APP_EXIT = 0xE141;
+
+// Status-line text of a frame with nothing selected.
+constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+
+constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
+// The frame's client pane: the first view, the splitter or the MDI client.
+constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
+// Command ids the MDI client gives the window menu's child entries.
+constexpr UINT AFX_IDM_FIRST_MDICHILD = 0xFF00;
+
+// Sent to every view before a frame first shows.
+constexpr UINT WM_INITIALUPDATE = 0x0364;
+// Sent by a frame to each control bar while laying out; lParam is AFX_SIZEPARENTPARAMS*.
+constexpr UINT WM_SIZEPARENT = 0x0361;

@@ -1,0 +1,99 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/Geometry.h"
+#include "framework/RuntimeClass.h"
+#include "framework/Wnd.h"
+
+class CDC;
+class CDocument;
+class CFrameWnd;
+
+// One print job's state as the printing virtuals see it; the print loop fills and steps it.
+struct CPrintInfo {
+    PRINTDLGA m_printDialog = {};
+    BOOL m_bPreview = FALSE;
+    BOOL m_bContinuePrinting = TRUE;
+    UINT m_nCurPage = 1;
+    UINT m_nNumPreviewPages = 1;
+    CRect m_rectDraw;
+    void* m_lpUserData = nullptr;
+
+    CPrintInfo();
+    void SetMinPage(UINT page) { m_printDialog.nMinPage = static_cast<WORD>(page); }
+    void SetMaxPage(UINT page) { m_printDialog.nMaxPage = static_cast<WORD>(page); }
+    UINT GetMinPage() const { return m_printDialog.nMinPage; }
+    UINT GetMaxPage() const { return m_printDialog.nMaxPage; }
+};
+
+// A window that shows a splitter's shared scroll bars to the panes inside it.
+class CScrollBarLender {
+public:
+    virtual ~CScrollBarLender() = default;
+    // The shared bar (SB_HORZ or SB_VERT) that pane uses, or null when it has its own.
+    virtual HWND GetPaneScrollBar(int bar, const CWnd* pane) const = 0;
+};
+
+// A pane that shows one document: paints through OnDraw, hears of document changes through
+// OnUpdate, and passes the commands it does not handle on to its document.
+class CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+
+public:
+    CView();
+    // Leaves the document's view list.
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    // The nearest frame window above the view (an MDI child in an MDI application).
+    CFrameWnd* GetParentFrame() const;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    // The scroll bar that serves this view for bar: a splitter's shared one when its parent
+    // lends one, else null (the view's own bar).
+    virtual HWND GetScrollBarCtrl(int bar) const;
+    // Scroll-bar state through GetScrollBarCtrl, so views of a splitter share its bars.
+    BOOL SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw = TRUE);
+    BOOL GetScrollInfo(int bar, LPSCROLLINFO info, UINT mask = SIF_ALL) const;
+    int SetScrollPos(int bar, int pos, BOOL redraw = TRUE);
+    int GetScrollPos(int bar) const;
+
+    // Called by the frame when the view becomes or stops being its active view.
+    virtual void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView);
+    virtual void OnActivateFrame(UINT state, CFrameWnd* frame);
+
+    // Before the frame first shows: the default calls OnUpdate(null, 0, null).
+    virtual void OnInitialUpdate();
+    // The document changed; the default repaints the whole view.
+    virtual void OnUpdate(CView* sender, LPARAM hint, void* hintObject);
+    // Paints the document; the dc is prepared by OnPrepareDC.
+    virtual void OnDraw(CDC* dc) = 0;
+    virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
+
+    // Printing: the print loop calls these in this order.
+    virtual BOOL OnPreparePrinting(CPrintInfo* info);
+    virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info);
+    virtual void OnPrint(CDC* dc, CPrintInfo* info);
+    virtual void OnEndPrinting(CDC* dc, CPrintInfo* info);
+
+    // Routes: the view's own map, then its document.
+    BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
+
+protected:
+    // Views are made with new by their template and delete themselves.
+    void PostNcDestroy() override;
+
+    int OnCreate(LPCREATESTRUCT createStruct);
+    void OnDestroy();
+    void OnPaint();
+    LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
+
+    CDocument* m_pDocument = nullptr;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CDocument;
+};
