@@ -11,11 +11,19 @@
 #ifndef RC_INVOKED
 #include <windows.h>
 
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 /* 0 when the dialog ran; 1 when it could not be created. */
 int LoginDemoMain(int argc, char** argv, char** envp);
 INT_PTR CALLBACK LoginDemoDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 /* Checks the password; ends the dialog when it is right. Always 1. */
 int LoginDemoOnOk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+#ifdef __cplusplus
+}
+#endif
 #endif
 
 #endif

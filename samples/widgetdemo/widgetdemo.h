@@ -13,9 +13,17 @@
 #ifndef RC_INVOKED
 #include <windows.h>
 
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 /* 0 when the dialog ran; 1 when it could not be created. */
 int WidgetDemoMain(int argc, char** argv, char** envp);
 INT_PTR CALLBACK WidgetDemoDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+#ifdef __cplusplus
+}
+#endif
 #endif
 
 #endif
