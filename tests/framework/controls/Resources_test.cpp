@@ -33,8 +33,8 @@ TEST(ResourcesTest, AcceleratorTableHoldsItsKeys)
 TEST(ResourcesTest, IconCursorAndBitmapLoad)
 {
     HINSTANCE module = AfxGetResourceHandle();
-    HICON icon = ::LoadIcon(module, MAKEINTRESOURCE(IDI_FRAME));
-    EXPECT_NE(nullptr, icon);
+    EXPECT_NE(nullptr, ::LoadIcon(module, MAKEINTRESOURCE(IDI_FRAME)));
+    EXPECT_NE(nullptr, ::LoadIcon(module, "墨语言图标"));
     HCURSOR cursor = ::LoadCursor(module, MAKEINTRESOURCE(IDC_FRAME_CURSOR));
     ASSERT_NE(nullptr, cursor);
     ICONINFO info;
