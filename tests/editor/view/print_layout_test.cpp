@@ -108,3 +108,24 @@ TEST(PrintLayoutTest, PrinterLayoutWrapsTheSelectedLinesForThePage)
     f.view.EndPrintLayout();
     EXPECT_EQ(0, f.view.GetPrintLayout().GetLines().GetCount());
 }
+
+TEST(PrintLayoutTest, LongPrinterLayoutShowsProgressEverySecondLine)
+{
+    FixedPitchMetrics screen;
+    ViewFixture f(screen);
+    CLineList& lines = f.document.GetLines();
+    lines.RemoveAll();
+    for (int i = 0; i < 150; ++i)
+        lines.AddTail("line", 4);
+    f.document.AnalyzeAllLines(0, 150);
+    f.view.SetClientSize(400, 200);
+    f.view.InitialUpdate(nullptr);
+    FixedPitchMetrics printer;
+    PageRect page;
+    page.right = 600;
+    page.bottom = 2000;  // 100 lines, 96 with header and footer
+    EXPECT_EQ(2, f.view.BeginPrintLayout(printer, page, false));
+    EXPECT_EQ("Formatting...", f.host.progressText);
+    EXPECT_EQ(75u, f.host.progress.size());
+    EXPECT_EQ(1, f.host.progressEnded);
+}
