@@ -87,8 +87,24 @@ const CKeywordTable::Node* CKeywordTable::Lookup(const char* word, int length, i
 const CKeywordTable::Node* CKeywordTable::LookupHashed(const char* word, int length,
                                                        uint32_t hash) const
 {
-    for (const Node* node = m_buckets[hash % (uint32_t)m_bucketCount]; node; node = node->next) {
-        if (node->word.size() == (size_t)length && std::memcmp(node->word.data(), word, (size_t)length) == 0)
+    // The lexer looks up every word of a document here. Dividing by a constant compiles to
+    // a multiplication, so the usual bucket counts get a division of their own.
+    uint32_t index;
+    if (m_bucketCount == kDocumentBuckets)
+        index = hash % (uint32_t)kDocumentBuckets;
+    else if (m_bucketCount == kDictionaryBuckets)
+        index = hash % (uint32_t)kDictionaryBuckets;
+    else
+        index = hash % (uint32_t)m_bucketCount;
+    for (const Node* node = m_buckets[index]; node; node = node->next) {
+        if (node->word.size() != (size_t)length)
+            continue;
+        // Words are short: a loop beats a call into the C library.
+        const char* stored = node->word.data();
+        int i = 0;
+        while (i < length && stored[i] == word[i])
+            ++i;
+        if (i == length)
             return node;
     }
     return nullptr;
