@@ -33,6 +33,9 @@ TEST_F(DisplayTest, WaitDeliversMappedKeysAndTheirParameter)
     PostKeyDown(VK_NUMPAD5);
     EXPECT_EQ(GfxWaitKey(&key), 1);
     EXPECT_EQ(key, 0x115);
+    PostKeyDown(VK_DELETE);
+    EXPECT_EQ(GfxWaitKey(&key), 1);
+    EXPECT_EQ(key, 0x1A);
     PostChar('z');
     EXPECT_EQ(GfxWaitKey(&key), 1);
     EXPECT_EQ(key, 'z');

@@ -167,6 +167,28 @@ TEST_F(LineEditorTest, InputCharEchoesAsHexadecimal)
     EXPECT_EQ(plain, x);
 }
 
+TEST_F(LineEditorTest, InputCharEchoesCharactersButNotControlKeys)
+{
+    OpenDisplay();
+    PostChars("a\x1b\r");
+    PostKeyDown(VK_F2);
+    EXPECT_EQ(GfxInputChar(1), (CharCode)'a');
+    int x = 0, y = 0;
+    GfxGetCursorPos(&x, &y, 0);
+    EXPECT_GT(x, 0);
+    EXPECT_EQ(GfxInputChar(1), 0x1Bu);
+    int afterEscape = 0;
+    GfxGetCursorPos(&afterEscape, nullptr, 0);
+    EXPECT_EQ(afterEscape, x) << "a control key is not echoed";
+    EXPECT_EQ(GfxInputChar(1), (CharCode)'\n');
+    GfxGetCursorPos(&x, &y, 0);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, kConsoleLineHeight) << "carriage return echoes a newline";
+    EXPECT_EQ(GfxInputChar(1), 0x102u);
+    GfxGetCursorPos(&x, nullptr, 0);
+    EXPECT_EQ(x, 0) << "a function key is not echoed";
+}
+
 TEST_F(LineEditorTest, ScanfReadsAnEchoedLine)
 {
     OpenDisplay();

@@ -193,3 +193,24 @@ TEST_F(DisplayTest, TextCursorMarkFollowsShowAndHide)
     GfxHideTextCursor();
     EXPECT_EQ(State().textCursorState, kCursorOff);
 }
+
+TEST_F(DisplayTest, ConsoleFontSetsTheWidthOfWhatIsPrinted)
+{
+    OpenDisplay();
+    GfxPutString("WW", -1);
+    int narrow = 0;
+    GfxGetCursorPos(&narrow, nullptr, 0);
+    LOGFONTA large = {};
+    large.lfHeight = 32;
+    lstrcpyA(large.lfFaceName, "新宋体");
+    GfxSetConsoleFont(&large);
+    GfxSetCursorPos(0, 0, 0);
+    GfxPutString("WW", -1);
+    int wide = 0;
+    GfxGetCursorPos(&wide, nullptr, 0);
+    EXPECT_GT(wide, narrow);
+    HGDIOBJ before = GetCurrentObject(State().memoryDC, OBJ_FONT);
+    GfxPutString("x", -1);
+    EXPECT_EQ(GetCurrentObject(State().memoryDC, OBJ_FONT), before)
+        << "printing puts back the font that was selected";
+}
