@@ -199,3 +199,18 @@ TEST(ViewLayoutTest2, InsertedLinesGoToTheHeadForANegativeLineAndToTheTailPastTh
     f.view.FormatLines(3, 1);
     EXPECT_TRUE(f.view.Check());
 }
+
+TEST(ViewLayoutTest2, FixedWrapWidthIgnoresTheWindowWidth)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.settings.fixedWrapWidth = 20;  // W = 20 × 8 = 160 whatever the client width
+    f.Load({std::string(30, 'a')}, 2000, 100, true);
+    ASSERT_EQ(2, f.view.GetDisplayLineCount());
+    EXPECT_EQ(20, f.view.GetDisplayLines().GetHead()->GetEndColumn());
+    f.view.SetClientSize(300, 100);  // no rewrap for a fixed width
+    EXPECT_EQ(20, f.view.GetDisplayLines().GetHead()->GetEndColumn());
+    f.settings.fixedWrapWidth = 10;  // W = 80 is not above M + I = 96: no wrapping at all
+    f.view.ReformatDocument();
+    EXPECT_EQ(1, f.view.GetDisplayLineCount());
+}
