@@ -433,7 +433,8 @@ BOOL CToolTipCtrl::AddTool(CWnd* window, LPCTSTR text, LPCRECT rect, UINT_PTR to
         return FALSE;
     TOOLINFO info;
     FillToolInfo(info, window, toolId);
-    info.uFlags = TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the tip would chain itself into the tool's window procedure, which
+    // the framework may subclass and restore; the owner relays its messages instead.
     info.lpszText = const_cast<LPTSTR>(text);
     if (rect)
         info.rect = *rect;

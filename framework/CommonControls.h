@@ -168,8 +168,8 @@ public:
     void SetRules(WORD invalidCombinations, WORD modifiers) { SendMessage(HKM_SETRULES, invalidCombinations, MAKELPARAM(modifiers, 0)); }
 };
 
-// A tool-tip window for tools of a parent window; a parent relays its mouse messages with
-// RelayEvent (from PreTranslateMessage) so the tips appear.
+// A tool-tip window for tools of a parent window. The tips appear only while the tool's
+// window relays its mouse messages with RelayEvent (from PreTranslateMessage).
 class CToolTipCtrl : public CWnd {
 public:
     BOOL Create(CWnd* parent, DWORD style = 0);
