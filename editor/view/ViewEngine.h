@@ -58,6 +58,7 @@ public:
     int GetClientHeight() const { return m_clientHeight; }
 
     bool IsWordWrap() const { return m_wordWrap; }
+    // Only the flag: the caller rebuilds (keeping positions around it) when it changes.
     void SetWordWrap(bool wrap) { m_wordWrap = wrap; }
     bool IsSpellingCheck() const { return m_spellingCheck; }
     void SetSpellingCheck(bool on) { m_spellingCheck = on; }
@@ -69,7 +70,8 @@ public:
     LayoutParameters ScreenLayoutParameters() const;
     // Lays out count document lines from first on again.
     void FormatLines(LineIndex first, int count);
-    // Rebuilds every display line from the document.
+    // Rebuilds every display line from the document; pixel positions are left as they were
+    // (clamped to the new layout) for the caller to restore or reset.
     void ReformatDocument();
     // Notifications: count document lines from first were deleted / count lines were
     // inserted after document line after (negative: at the head). Stored positions below
