@@ -23,5 +23,5 @@ CDocManager* GetHostDocManager()
 
 CWnd* GetHostMainWnd()
 {
-    return g_host != nullptr ? g_host->GetMainWnd() : nullptr;
+    return g_host != nullptr ? g_host->GetMainWindow() : nullptr;
 }

@@ -13,7 +13,7 @@ public:
     virtual ~DocViewHost() = default;
     // The last stop of every command route.
     virtual CCmdTarget* GetCommandTarget() = 0;
-    virtual CWnd* GetMainWnd() = 0;
+    virtual CWnd* GetMainWindow() = 0;
     virtual CDocManager* GetDocManager() = 0;
     // The road every file takes to become a document (dropped files, recent files).
     virtual CDocument* OpenDocumentFile(LPCTSTR path) = 0;

@@ -7,6 +7,7 @@
 #include "framework/DocViewHost.h"
 #include "framework/Document.h"
 #include "framework/View.h"
+#include "framework/WinApp.h"
 
 #include <shellapi.h>
 
@@ -94,6 +95,12 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 
 void CFrameWnd::PostNcDestroy()
 {
+    // The application ends with its main window.
+    CWinApp* application = AfxGetApp();
+    if (application != nullptr && application->m_pMainWnd == this) {
+        application->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
     delete this;
 }
 

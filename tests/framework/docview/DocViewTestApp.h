@@ -84,7 +84,7 @@ public:
     ~CTestApp() override;
 
     CCmdTarget* GetCommandTarget() override { return this; }
-    CWnd* GetMainWnd() override { return m_mainFrame; }
+    CWnd* GetMainWindow() override { return m_mainFrame; }
     CDocManager* GetDocManager() override { return &m_docManager; }
     CDocument* OpenDocumentFile(LPCTSTR path) override;
 
