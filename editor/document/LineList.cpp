@@ -19,6 +19,8 @@ CTextLine* CLineList::NewLine(const char* text, int length)
     }
     LineSlot* slot = m_freeSlots.back();
     m_freeSlots.pop_back();
+    if (text == nullptr)
+        return new (slot->bytes) CTextLine;
     return new (slot->bytes) CTextLine(text, length);
 }
 

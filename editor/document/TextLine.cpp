@@ -27,7 +27,7 @@ void CTextLine::ReleaseText()
 
 void CTextLine::ReleaseRuns()
 {
-    if (!m_runsBorrowed)
+    if (!m_runsBorrowed && m_runs != nullptr)
         delete[] m_runs;
     m_runs = nullptr;
     m_runCount = 0;
