@@ -199,8 +199,10 @@ void CDocument::OnCloseDocument()
         CView* view = m_viewList.GetHead();
         CFrameWnd* frame = view->GetParentFrame();
         if (frame == nullptr) {
+            // A view deletes itself with its window, leaving the list as it goes.
             view->DestroyWindow();
-            RemoveView(view);
+            if (m_viewList.Find(view) != nullptr)
+                RemoveView(view);
             continue;
         }
         PreCloseFrame(frame);

@@ -85,3 +85,41 @@ TEST(ViewScrollBarTest, ViewWithoutALenderUsesItsOwnBars)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ViewLifetimeTest, FramelessViewClosesWithItsDocument)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "plain", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+    auto* document = new CTestDoc;
+    CCreateContext context;
+    context.m_pCurrentDoc = document;
+    auto* view = new CTestView;
+    ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &parent,
+                             AFX_IDW_PANE_FIRST, &context));
+    ASSERT_EQ(view->GetDocument(), document);
+    EXPECT_EQ(view->GetParentFrame(), nullptr);
+    HWND viewWindow = view->m_hWnd;
+    document->OnCloseDocument();  // destroys the view and deletes the document
+    EXPECT_FALSE(::IsWindow(viewWindow));
+    parent.DestroyWindow();
+}
+
+TEST(ViewLifetimeTest, ViewOutlivingItsDocumentForgetsIt)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "plain", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+    auto* document = new CTestDoc;
+    document->m_bAutoDelete = FALSE;
+    CCreateContext context;
+    context.m_pCurrentDoc = document;
+    auto* view = new CTestView;
+    ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &parent,
+                             AFX_IDW_PANE_FIRST, &context));
+    delete document;
+    EXPECT_EQ(view->GetDocument(), nullptr);
+    parent.DestroyWindow();
+}
+
+} // namespace
