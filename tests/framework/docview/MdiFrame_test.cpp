@@ -3,6 +3,7 @@
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/MessageBox.h"
+#include "framework/WinApp.h"
 
 #include <commctrl.h>
 
@@ -52,6 +53,13 @@ TEST_F(DocViewTest, TwoDocumentsInTwoChildrenActivateAndClose)
     // While a child is active the frame shows the template's menu.
     EXPECT_EQ(::GetMenu(Main().m_hWnd), m_app->m_template->m_hMenuShared);
     EXPECT_STREQ(WindowText(Main()), "b.tdoc - 墨测试");
+
+    // The window menu lists both children.
+    HMENU windowMenu = ::GetSubMenu(::GetMenu(Main().m_hWnd), 2);
+    int items = ::GetMenuItemCount(windowMenu);
+    ASSERT_GE(items, 4);
+    EXPECT_EQ(::GetMenuItemID(windowMenu, items - 2), AFX_IDM_FIRST_MDICHILD);
+    EXPECT_EQ(::GetMenuItemID(windowMenu, items - 1), AFX_IDM_FIRST_MDICHILD + 1);
 
     Main().MDINext();
     EXPECT_EQ(Main().MDIGetActive(), frameA);
@@ -136,6 +144,23 @@ TEST_F(DocViewTest, AcceleratorsOfTheActiveChildsTemplateAndOfTheFrame)
     EXPECT_EQ(HandledBy(), (std::vector<std::string>{"document", "main frame"}));
     MSG childKey = KeyDown(FirstView(a)->m_hWnd, VK_F7);
     EXPECT_FALSE(FrameOf(a)->PreTranslateMessage(&childKey));
+}
+
+TEST_F(DocViewTest, KeysPostedToAViewReachTheFrameAcceleratorsThroughThePump)
+{
+    CTestDoc* a = Open(WriteDoc("a.tdoc", "a"));
+    ASSERT_NE(a, nullptr);
+    HandledBy().clear();
+    FirstView(a)->PostMessage(WM_KEYDOWN, VK_F7, 1);
+    FirstView(a)->PostMessage(WM_KEYDOWN, VK_F8, 1);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    EXPECT_EQ(HandledBy(), (std::vector<std::string>{"document", "main frame"}));
 }
 
 TEST_F(DocViewTest, MdiSystemKeysCycleTheChildren)
