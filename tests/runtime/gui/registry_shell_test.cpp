@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "runtime/源码/外壳支持.h"
+#include "runtime/源码/视窗.h"
+
+namespace {
+
+const char kTestKey[] = "Software\\MoyuGuiTest";
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey); }
+
+    // Stores bytes as a REG_SZ value exactly as given, without adding a NUL.
+    static void PutRawString(const char* name, const std::string& bytes)
+    {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                  &key, nullptr), ERROR_SUCCESS);
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
+        RegCloseKey(key);
+    }
+};
+
+TEST_F(RegistryTest, WriteReadAndDelete)
+{
+    ASSERT_EQ(WndRegWrite(HKEY_CURRENT_USER, kTestKey, "名字", "墨语言"), 1);
+    char buffer[32];
+    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 1);
+    EXPECT_STREQ(buffer, "墨语言");
+
+    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, kTestKey, "名字"), 1);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, kTestKey, "名字"), 0);
+    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, kTestKey), 1);
+    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, kTestKey), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 0);
+}
+
+TEST_F(RegistryTest, ReadIntoTooSmallBufferFails)
+{
+    WndRegWrite(HKEY_CURRENT_USER, kTestKey, "v", "abcdef");
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", buffer, sizeof buffer), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", nullptr, 10), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", buffer, 0), 0);
+}
+
+TEST_F(RegistryTest, RegReadTerminatesAStringStoredWithoutNul)
+{
+    PutRawString("raw", "abc");
+    char buffer[8];
+    std::memset(buffer, 'x', sizeof buffer);
+    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "raw", buffer, sizeof buffer), 1);
+    EXPECT_STREQ(buffer, "abc");
+}
+
+TEST_F(RegistryTest, RegReadRefusesAnUnterminatedStringThatFillsTheBuffer)
+{
+    PutRawString("raw", "abcd");
+    char buffer[4];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "raw", buffer, sizeof buffer), 0);
+    EXPECT_EQ(buffer[0], '\0');
+}
+
+TEST(Environment, GetEnvAndCommandShell)
+{
+    SetEnvironmentVariableA("MOYU_GUI_TEST", "value");
+    char buffer[16] = {};
+    EXPECT_EQ(WndGetEnv("MOYU_GUI_TEST", buffer, sizeof buffer), 5u);
+    EXPECT_STREQ(buffer, "value");
+    EXPECT_EQ(WndGetEnv("MOYU_GUI_TEST", buffer, 2), 6u);  // too small: the size needed
+    SetEnvironmentVariableA("MOYU_GUI_TEST", nullptr);
+
+    char expected[MAX_PATH] = {}, shell[MAX_PATH] = {};
+    GetEnvironmentVariableA("COMSPEC", expected, sizeof expected);
+    WndGetCommandShell(shell, sizeof shell);
+    EXPECT_STREQ(shell, expected);
+}
+
+TEST(BrowserCommand, CutBeforeTheArgument)
+{
+    struct {
+        const char* command;
+        const char* expected;
+    } cases[] = {
+        {"\"C:\\浏览器\\b.exe\" \"%1\"", "\"C:\\浏览器\\b.exe\" "},
+        {"C:\\b.exe %1", "C:\\b.exe "},
+        {"C:\\b.exe -nohome", "C:\\b.exe -nohome"},
+        {"b.exe %1 \"%1\"", "b.exe %1 "},
+    };
+    for (const auto& c : cases) {
+        char text[64];
+        std::strcpy(text, c.command);
+        EXPECT_EQ(VdCutBrowserArgument(text), static_cast<int>(std::strlen(c.expected)));
+        EXPECT_STREQ(text, c.expected);
+    }
+}
+
+TEST(BrowserCommand, OpenDocumentFallbackQuotesTheFileName)
+{
+    char command[64];
+    ASSERT_EQ(VdBuildOpenCommand("b.exe", "C:\\My Files\\a b.htm", command, sizeof command), 1);
+    EXPECT_STREQ(command, "b.exe \"C:\\My Files\\a b.htm\"");
+    EXPECT_EQ(VdBuildOpenCommand("b.exe", "C:\\long name.htm", command, 20), 0);
+    EXPECT_STREQ(command, "");
+}
+
+// Points .htm at a class of the test's own in the private prefix and restores it after.
+class BrowserCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char old[520] = {};
+        m_hadClass = WndRegRead(HKEY_CLASSES_ROOT, ".htm", nullptr, old, sizeof old) == 1;
+        m_oldClass = old;
+        ASSERT_EQ(WndRegWrite(HKEY_CLASSES_ROOT, ".htm", nullptr, "MoyuGuiTest.htm"), 1);
+    }
+    void TearDown() override
+    {
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open\\command");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm");
+        if (m_hadClass)
+            WndRegWrite(HKEY_CLASSES_ROOT, ".htm", nullptr, m_oldClass.c_str());
+        else
+            WndRegDeleteValue(HKEY_CLASSES_ROOT, ".htm", nullptr);
+    }
+    static void SetCommand(const std::string& bytes, bool withNul = true)
+    {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open\\command", 0,
+                                  nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.c_str()),
+                       static_cast<DWORD>(bytes.size() + (withNul ? 1 : 0)));
+        RegCloseKey(key);
+    }
+
+    bool m_hadClass = false;
+    std::string m_oldClass;
+};
+
+TEST_F(BrowserCommandTest, ReadsTheCommandWithoutItsArgument)
+{
+    SetCommand("\"C:\\浏览器\\b.exe\" -x \"%1\"");
+    char buffer[64];
+    EXPECT_EQ(WndGetBrowserCommand(buffer, sizeof buffer), 21);
+    EXPECT_STREQ(buffer, "\"C:\\浏览器\\b.exe\" -x ");
+}
+
+TEST_F(BrowserCommandTest, TooSmallBufferGivesZeroAndATerminatedText)
+{
+    SetCommand("C:\\b.exe %1");
+    char buffer[5];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(WndGetBrowserCommand(buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "C:\\b");
+    EXPECT_EQ(WndGetBrowserCommand(nullptr, 10), 0);
+    EXPECT_EQ(WndGetBrowserCommand(buffer, 0), 0);
+}
+
+TEST_F(BrowserCommandTest, BrowserCommandStoredWithoutNulIsTerminated)
+{
+    SetCommand("C:\\b.exe", false);
+    char buffer[64];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(WndGetBrowserCommand(buffer, sizeof buffer), 8);
+    EXPECT_STREQ(buffer, "C:\\b.exe");
+}
+
+TEST_F(BrowserCommandTest, BrowserCommandFillingTheWorkBufferIsRefused)
+{
+    SetCommand(std::string(kBrowserWorkSize, 'a'), false);
+    char buffer[kBrowserWorkSize + 8];
+    EXPECT_EQ(WndGetBrowserCommand(buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(ShellHelpers, VerbWords)
+{
+    EXPECT_STREQ(VdShellVerb(打印), "print");
+    EXPECT_STREQ(VdShellVerb(浏览), "explore");
+    EXPECT_STREQ(VdShellVerb(0), "open");
+    EXPECT_STREQ(VdShellVerb(显示), "open");
+}
+
+TEST(ShellHelpers, SetConsoleCursorKeepsStandardOutputOpen)
+{
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD flags = 0;
+    ASSERT_TRUE(GetHandleInformation(output, &flags));
+    WndSetConsoleCursor(0, 0);
+    EXPECT_EQ(GetStdHandle(STD_OUTPUT_HANDLE), output);
+    EXPECT_TRUE(GetHandleInformation(output, &flags));
+}
+
+}  // namespace
