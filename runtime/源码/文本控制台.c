@@ -177,7 +177,7 @@ static int TextLength(const char* text, int length)
     return length < 0 ? (int)strlen(text) : length;
 }
 
-/* Selects a font made from the console font into dc for one piece; Done puts back what was
+/* Selects a font made from the console font into dc for one piece; RestoreFont puts back what was
    selected before and deletes it. */
 typedef struct ConsoleFontSelection {
     HDC dc;

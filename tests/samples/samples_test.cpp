@@ -71,7 +71,24 @@ HWND SampleDialog(const SampleProcess& sample, const char* caption)
     return dialog;
 }
 
+// Whether the program carries the icon that its display window's class takes.
+bool HasDisplayIcon(const char* program)
+{
+    HMODULE module = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return false;
+    HICON icon = LoadIconA(module, "墨语言图标");
+    FreeLibrary(module);
+    return icon != nullptr;
+}
+
 }  // namespace
+
+TEST(SamplesTest, CarryTheDisplayIcon)
+{
+    EXPECT_TRUE(HasDisplayIcon(MOYU_WIDGETDEMO_EXE));
+    EXPECT_TRUE(HasDisplayIcon(MOYU_LOGINDEMO_EXE));
+}
 
 TEST(WidgetDemoTest, ShowsItsDialogWithTheCommonControls)
 {
