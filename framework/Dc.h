@@ -141,10 +141,14 @@ public:
     HDC m_hDC = nullptr;
 };
 
-// Selects an object into a DC for a scope and puts back the one it replaced.
+// Selects a pen, brush, font or bitmap into a DC for a scope and puts back the one it
+// replaced. (A region is no selected object: it is copied as the clipping region.)
 class ScopedSelectObject {
 public:
-    ScopedSelectObject(CDC& dc, CGdiObject& object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
+    ScopedSelectObject(CDC& dc, CGdiObject& object)
+        : m_dc(dc), m_previous(object.GetObjectType() == OBJ_REGION ? nullptr : ::SelectObject(dc, object))
+    {
+    }
     ~ScopedSelectObject()
     {
         if (m_previous)
