@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "temp_dir.h"
 #include "runtime/源码/外壳支持.h"
 #include "runtime/源码/视窗.h"
 
@@ -183,6 +184,25 @@ TEST_F(BrowserCommandTest, BrowserCommandFillingTheWorkBufferIsRefused)
     char buffer[kBrowserWorkSize + 8];
     EXPECT_EQ(WndGetBrowserCommand(buffer, sizeof buffer), 0);
     EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(BrowserCommandTest, OpenDocumentFallsBackToTheBrowserWithTheQuotedName)
+{
+    // The "browser" writes a file named by its argument; unquoted, a name with a blank
+    // would have been two arguments.
+    char shell[MAX_PATH] = {};
+    ASSERT_GT(WndGetCommandShell(shell, sizeof shell), 0u);
+    SetCommand(std::string(shell) + " /c echo>\"%1\"");
+    TempDir temp;
+    std::string target = temp / "not yet here";
+    INT_PTR result = WndOpenDocument(target.c_str(), SW_HIDE);
+    EXPECT_GT(result, 31);
+    bool created = false;
+    for (int i = 0; i < 250 && !created; ++i, Sleep(20))
+        created = GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    EXPECT_TRUE(created);
+    for (int i = 0; i < 50 && !DeleteFileA(target.c_str()); ++i)
+        Sleep(20);
 }
 
 TEST(ShellHelpers, VerbWords)
