@@ -20,17 +20,23 @@ int GfxGetTextAlign(void) { return VdGetTextAlign(); }
 
 /* ---- Pens, brushes and fonts ------------------------------------------------------- */
 
+/* A missing record: -1 while the display is closed, as for every drawing call, else -2. */
+static int MissingRecord(void)
+{
+    return VdGetDrawDC(0) ? -2 : -1;
+}
+
 int GfxSetPen(const GfxPenRecord* pen)
 {
     if (!pen)
-        return -2;
+        return MissingRecord();
     return VdSetPen(pen->style, pen->width, pen->colour);
 }
 
 int GfxGetPen(GfxPenRecord* pen)
 {
     if (!pen)
-        return -2;
+        return MissingRecord();
     return VdGetPen(&pen->style, &pen->width, &pen->colour);
 }
 
@@ -53,14 +59,14 @@ int GfxGetPenColor(void)
 int GfxSetBrush(const GfxBrushRecord* brush)
 {
     if (!brush)
-        return -2;
+        return MissingRecord();
     return VdSetBrush(brush->style, brush->hatch, brush->colour);
 }
 
 int GfxGetBrush(GfxBrushRecord* brush)
 {
     if (!brush)
-        return -2;
+        return MissingRecord();
     return VdGetBrush(&brush->style, &brush->hatch, &brush->colour);
 }
 
@@ -186,7 +192,7 @@ int GfxPolyPolygon(const POINT* points, const INT* counts, int n) { return VdPol
 int GfxFillRect(const RECT* rect, const GfxBrushRecord* brush)
 {
     if (!brush)
-        return -2;
+        return MissingRecord();
     return VdFillRect(rect, brush->style, brush->hatch, brush->colour);
 }
 
