@@ -15,8 +15,9 @@ public:
     CLineArena(const CLineArena&) = delete;
     CLineArena& operator=(const CLineArena&) = delete;
 
-    // bytes of storage aligned to align (a power of two no larger than 8). Requests larger
-    // than a quarter chunk get a block of their own, so the current chunk's rest is kept.
+    // bytes of storage aligned to align (a power of two no larger than 8). A request larger
+    // than a quarter chunk that the current chunk's rest cannot hold gets a block of its
+    // own, so that rest stays for later requests.
     void* Allocate(size_t bytes, size_t align);
     // The free rest of the current chunk when at least bytes (aligned) remain, else null:
     // the caller may write there and then keep a prefix with Commit.
@@ -26,7 +27,6 @@ public:
 
     // Heap bytes held, for tests and measurements.
     size_t GetReservedBytes() const { return m_reserved; }
-    bool IsEmpty() const { return m_blocks.empty(); }
 
 private:
     static char* AlignUp(char* at, size_t align)
