@@ -328,10 +328,10 @@ void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* r
             continue;
         }
         const uint16_t byteClass = m_byteClass[b];
-        int next;
+        int next = -1;
         if (byteClass & kClassSpecialStart)
             next = LexSpecial(c, q, byteClass);
-        else if ((next = LexWord(c, q)) < 0)
+        if (next < 0 && (next = LexWord(c, q)) < 0)
             next = LexDelimiter(c, q);
         q = next;
     }
@@ -357,9 +357,7 @@ int CLineLexer::LexSpecial(const Cursor& c, int q, uint16_t byteClass)
         return next;
     if ((byteClass & kClassVariableStep) && (next = LexVariable(c, q)) >= 0)
         return next;
-    if ((next = LexWord(c, q)) >= 0)
-        return next;
-    return LexDelimiter(c, q);
+    return -1;
 }
 
 int CLineLexer::LexBlanks(const Cursor& c, int q)

@@ -85,6 +85,7 @@ private:
     void InstallColorRuns(int count, bool overlong, CTextLine& line, CLineArena* runArena);
 
     // Each step returns the position after its runs, or -1 when it does not apply.
+    // LexSpecial tries the steps before the word step that the byte class allows.
     int LexSpecial(const Cursor& c, int q, uint16_t byteClass);
     int LexBlanks(const Cursor& c, int q);
     int LexQuote(const Cursor& c, int q);
