@@ -11,17 +11,25 @@
 
 namespace {
 
-const char kTestKey[] = "Software\\MoyuGuiTest";
+// Names of this process's own, so that test runs sharing the prefix do not meet.
+std::string OwnName(const char* stem)
+{
+    return stem + std::to_string(GetCurrentProcessId());
+}
 
 class RegistryTest : public ::testing::Test {
 protected:
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey); }
+    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, Key()); }
+
+    const char* Key() const { return m_key.c_str(); }
+
+    const std::string m_key = OwnName("Software\\MoyuGuiTest");
 
     // Stores bytes as a REG_SZ value exactly as given, without adding a NUL.
-    static void PutRawString(const char* name, const std::string& bytes)
+    void PutRawString(const char* name, const std::string& bytes)
     {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Key(), 0, nullptr, 0, KEY_WRITE, nullptr,
                                   &key, nullptr), ERROR_SUCCESS);
         RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
@@ -31,27 +39,27 @@ protected:
 
 TEST_F(RegistryTest, WriteReadAndDelete)
 {
-    ASSERT_EQ(WndRegWrite(HKEY_CURRENT_USER, kTestKey, "名字", "墨语言"), 1);
+    ASSERT_EQ(WndRegWrite(HKEY_CURRENT_USER, Key(), "名字", "墨语言"), 1);
     char buffer[32];
-    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 1);
+    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "名字", buffer, sizeof buffer), 1);
     EXPECT_STREQ(buffer, "墨语言");
 
-    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, kTestKey, "名字"), 1);
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 0);
+    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, Key(), "名字"), 1);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "名字", buffer, sizeof buffer), 0);
     EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, kTestKey, "名字"), 0);
-    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, kTestKey), 1);
-    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, kTestKey), 0);
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "名字", buffer, sizeof buffer), 0);
+    EXPECT_EQ(WndRegDeleteValue(HKEY_CURRENT_USER, Key(), "名字"), 0);
+    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, Key()), 1);
+    EXPECT_EQ(WndRegDeleteKey(HKEY_CURRENT_USER, Key()), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "名字", buffer, sizeof buffer), 0);
 }
 
 TEST_F(RegistryTest, ReadIntoTooSmallBufferFails)
 {
-    WndRegWrite(HKEY_CURRENT_USER, kTestKey, "v", "abcdef");
+    WndRegWrite(HKEY_CURRENT_USER, Key(), "v", "abcdef");
     char buffer[4] = {'x', 'x', 'x', 'x'};
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", buffer, sizeof buffer), 0);
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", nullptr, 10), 0);
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "v", buffer, 0), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "v", buffer, sizeof buffer), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "v", nullptr, 10), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "v", buffer, 0), 0);
 }
 
 TEST_F(RegistryTest, RegReadTerminatesAStringStoredWithoutNul)
@@ -59,7 +67,7 @@ TEST_F(RegistryTest, RegReadTerminatesAStringStoredWithoutNul)
     PutRawString("raw", "abc");
     char buffer[8];
     std::memset(buffer, 'x', sizeof buffer);
-    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "raw", buffer, sizeof buffer), 1);
+    ASSERT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "raw", buffer, sizeof buffer), 1);
     EXPECT_STREQ(buffer, "abc");
 }
 
@@ -68,7 +76,7 @@ TEST_F(RegistryTest, RegReadRefusesAnUnterminatedStringThatFillsTheBuffer)
     PutRawString("raw", "abcd");
     char buffer[4];
     std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, kTestKey, "raw", buffer, sizeof buffer), 0);
+    EXPECT_EQ(WndRegRead(HKEY_CURRENT_USER, Key(), "raw", buffer, sizeof buffer), 0);
     EXPECT_EQ(buffer[0], '\0');
 }
 
@@ -123,29 +131,32 @@ protected:
         char old[520] = {};
         m_hadClass = WndRegRead(HKEY_CLASSES_ROOT, ".htm", nullptr, old, sizeof old) == 1;
         m_oldClass = old;
-        ASSERT_EQ(WndRegWrite(HKEY_CLASSES_ROOT, ".htm", nullptr, "MoyuGuiTest.htm"), 1);
+        ASSERT_EQ(WndRegWrite(HKEY_CLASSES_ROOT, ".htm", nullptr, m_class.c_str()), 1);
     }
     void TearDown() override
     {
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open\\command");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm");
+        for (const char* below : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, (m_class + below).c_str());
+        // Put the old class back only while .htm still names ours.
+        char now[520] = {};
+        if (!WndRegRead(HKEY_CLASSES_ROOT, ".htm", nullptr, now, sizeof now) || m_class != now)
+            return;
         if (m_hadClass)
             WndRegWrite(HKEY_CLASSES_ROOT, ".htm", nullptr, m_oldClass.c_str());
         else
             WndRegDeleteValue(HKEY_CLASSES_ROOT, ".htm", nullptr);
     }
-    static void SetCommand(const std::string& bytes, bool withNul = true)
+    void SetCommand(const std::string& bytes, bool withNul = true)
     {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "MoyuGuiTest.htm\\shell\\open\\command", 0,
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, (m_class + "\\shell\\open\\command").c_str(), 0,
                                   nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
         RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.c_str()),
                        static_cast<DWORD>(bytes.size() + (withNul ? 1 : 0)));
         RegCloseKey(key);
     }
 
+    const std::string m_class = OwnName("MoyuGuiTest.htm");
     bool m_hadClass = false;
     std::string m_oldClass;
 };
