@@ -7,7 +7,6 @@
 #include "runtime/源码/内存.h"
 #include "runtime/源码/系统.h"
 
-#include <conio.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -43,12 +42,30 @@ void VdDiscardState(void)
     g_display = NULL;
 }
 
+/* Reads one key press from the console, without echo. The C runtime's console reads may
+   hold a console handle from before the console was allocated, so the console input is
+   opened here. */
+static void WaitForConsoleKey(void)
+{
+    HANDLE input = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    if (input == INVALID_HANDLE_VALUE)
+        return;
+    INPUT_RECORD record;
+    DWORD count = 0;
+    while (ReadConsoleInputA(input, &record, 1, &count) && count == 1) {
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown)
+            break;
+    }
+    CloseHandle(input);
+}
+
 /* Waits for a key in the debug console so that its output can still be read. */
 static void CloseDebugConsole(void)
 {
     printf("\n按“回车键”关闭调试窗口");
     fflush(stdout);
-    _getch();
+    WaitForConsoleKey();
     FreeConsole();
 }
 
