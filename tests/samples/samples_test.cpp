@@ -40,8 +40,9 @@ void ExpectControls(HWND dialog, const ControlRow* rows, size_t count)
         }
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), row.className), 0) << ClassOf(control);
-        if (row.text)
+        if (row.text) {
             EXPECT_EQ(TextOf(control), row.text);
+        }
         EXPECT_EQ(TemplateBits((DWORD)GetWindowLongA(control, GWL_STYLE)), TemplateBits(row.style));
     }
 }
