@@ -216,12 +216,63 @@ TEST_F(BrowserCommandTest, OpenDocumentFallsBackToTheBrowserWithTheQuotedName)
         Sleep(20);
 }
 
-TEST(ShellHelpers, VerbWords)
+// A file type of the test's own whose print, explore and open verbs each leave a file
+// named after the verb beside the document.
+class ShellVerbTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char shell[MAX_PATH] = {};
+        ASSERT_GT(WndGetCommandShell(shell, sizeof shell), 0u);
+        ASSERT_EQ(WndRegWrite(HKEY_CLASSES_ROOT, m_extension.c_str(), nullptr, m_class.c_str()), 1);
+        for (const char* verb : {"print", "explore", "open"}) {
+            std::string key = m_class + "\\shell\\" + verb + "\\command";
+            std::string command = std::string(shell) + " /c echo>\"%1." + verb + "\"";
+            ASSERT_EQ(WndRegWrite(HKEY_CLASSES_ROOT, key.c_str(), nullptr, command.c_str()), 1);
+        }
+    }
+    void TearDown() override
+    {
+        for (const char* verb : {"print", "explore", "open"}) {
+            std::string key = m_class + "\\shell\\" + verb;
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, (key + "\\command").c_str());
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+        }
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (m_class + "\\shell").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, m_class.c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, m_extension.c_str());
+    }
+    static bool AppearsWithin(const std::string& file, int milliseconds)
+    {
+        for (int waited = 0; waited < milliseconds; waited += 20, Sleep(20)) {
+            if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+                return true;
+        }
+        return false;
+    }
+
+    const std::string m_extension = "." + OwnName("moyuverb");
+    const std::string m_class = OwnName("MoyuGuiTest.verbs");
+    TempDir m_temp;
+};
+
+TEST_F(ShellVerbTest, VerbWordsReachTheirShellVerbs)
 {
-    EXPECT_STREQ(VdShellVerb(打印), "print");
-    EXPECT_STREQ(VdShellVerb(浏览), "explore");
-    EXPECT_STREQ(VdShellVerb(0), "open");
-    EXPECT_STREQ(VdShellVerb(显示), "open");
+    std::string document = m_temp.WriteFile("doc" + m_extension, "x");
+    struct {
+        KindWord word;
+        const char* verb;
+    } cases[] = {{打印, "print"}, {浏览, "explore"}, {0, "open"}, {显示, "open"}};
+    for (const auto& c : cases) {
+        std::string mark = document + "." + c.verb;
+        DeleteFileA(mark.c_str());
+        HINSTANCE result = WndShellExecute(nullptr, c.word, document.c_str(), nullptr,
+                                           m_temp.Path().c_str(), SW_HIDE);
+        EXPECT_GT(reinterpret_cast<INT_PTR>(result), 32) << c.verb;
+        EXPECT_TRUE(AppearsWithin(mark, 5000)) << c.verb;
+        for (int i = 0; i < 50 && !DeleteFileA(mark.c_str()); ++i)
+            Sleep(20);
+    }
 }
 
 TEST(ShellHelpers, SetConsoleCursorKeepsStandardOutputOpen)
