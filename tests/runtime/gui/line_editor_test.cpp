@@ -208,3 +208,33 @@ TEST_F(LineEditorTest, RuntimeKeyReadsGoThroughTheDisplay)
     EXPECT_EQ(SysGetKey(), 'q');
     EXPECT_EQ(SysKeyPressed(), 0);
 }
+
+TEST_F(LineEditorTest, LineThatScrollsWhileTypedMovesItsStartUp)
+{
+    // A console two lines high, exactly eight characters wide.
+    HDC screen = GetDC(nullptr);
+    LOGFONTA record = {};
+    record.lfHeight = 16;
+    lstrcpyA(record.lfFaceName, "新宋体");
+    HFONT font = CreateFontIndirectA(&record);
+    HGDIOBJ old = SelectObject(screen, font);
+    SIZE eight = {};
+    GetTextExtentPoint32A(screen, "abcdefgh", 8, &eight);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+
+    OpenDisplay(eight.cx, 40);
+    GfxSetCursorPos(0, kConsoleLineHeight, 0);
+    PostChars("abcdefghij");
+    PostKeyDown(VK_LEFT);
+    PostKeyDown(VK_LEFT);
+    PostChar('\r');
+    char buffer[32];
+    EXPECT_EQ(GfxInputLine(buffer, sizeof buffer, 0), 10);
+    EXPECT_STREQ(buffer, "abcdefghij");
+    int x = -1, y = -1;
+    GfxGetCursorPos(&x, &y, 0);
+    EXPECT_EQ(y, 0) << "the caret is placed from the start, which moved up with the scroll";
+    EXPECT_EQ(x, eight.cx);
+}
