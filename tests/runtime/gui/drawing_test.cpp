@@ -415,6 +415,31 @@ TEST_F(DrawingTest, BitmapFromFileAtNaturalSizeAndTransparent)
     EXPECT_EQ(GetPixel(State().memoryDC, 201, 110), kWhite);
 }
 
+TEST_F(DrawingTest, BitmapResourceOfTheProgramInstance)
+{
+    OpenDisplay();
+    // The common-controls library stands in for the program: its tool-bar bitmap 120.
+    HMODULE library = LoadLibraryA("comctl32.dll");
+    ASSERT_NE(library, nullptr);
+    HINSTANCE program = State().instance;
+    State().instance = library;
+    const char* name = MAKEINTRESOURCEA(120);
+    BITMAP info = {};
+    EXPECT_EQ(GfxGetBitmapInfo(资源, name, &info), 1);
+    EXPECT_GT(info.bmWidth, 0);
+    EXPECT_GT(info.bmHeight, 0);
+    HBITMAP scaled = WndLoadBitmap(1, name, 8, 4);
+    ASSERT_NE(scaled, nullptr);
+    BITMAP scaledInfo = {};
+    GetObjectA(scaled, sizeof scaledInfo, &scaledInfo);
+    EXPECT_EQ(scaledInfo.bmWidth, 8);
+    EXPECT_EQ(scaledInfo.bmHeight, 4);
+    DeleteObject(scaled);
+    EXPECT_EQ(GfxGetBitmapInfo(资源, MAKEINTRESOURCEA(9999), &info), 0);
+    State().instance = program;
+    FreeLibrary(library);
+}
+
 TEST_F(DrawingTest, TransparentBltRefusesEmptySizes)
 {
     OpenDisplay();
