@@ -39,6 +39,10 @@ typedef enum ControlKind {
     kControlKindCount
 } ControlKind;
 
+/* The style argument of the control constructors: with bit 31 clear the platform window
+   style itself; with bit 31 set a kind (low 5 bits) of the constructor's table and flags. */
+typedef DWORD ControlStyleWord;
+
 /* A window style and extended style pair. */
 typedef struct ControlStyle {
     DWORD style;
@@ -57,32 +61,33 @@ enum {
 
 /* What a style word means for a constructor: pure, so it can be checked without windows.
    programSet is the pair WndSetControlStyle keeps. */
-ControlStyle WndResolveControlStyle(ControlKind kind, DWORD styleWord, ControlStyle programSet);
+ControlStyle WndResolveControlStyle(ControlKind kind, ControlStyleWord styleWord,
+                                    ControlStyle programSet);
 /* The platform class name for a Chinese name of ControlClassTable; any other name as given. */
 const char* WndMapClassName(const char* name);
 
 HWND WndCreateButton(HWND parent, const char* text, int x, int y, int width, int height,
-                     DWORD styleWord, int id);
+                     ControlStyleWord styleWord, int id);
 HWND WndCreateCheckBox(HWND parent, const char* text, int x, int y, int width, int height,
-                       DWORD styleWord, int id);
+                       ControlStyleWord styleWord, int id);
 HWND WndCreateRadioButton(HWND parent, const char* text, int x, int y, int width, int height,
-                          DWORD styleWord, int id);
+                          ControlStyleWord styleWord, int id);
 HWND WndCreateGroupBox(HWND parent, const char* text, int x, int y, int width, int height,
-                       DWORD styleWord, int id);
+                       ControlStyleWord styleWord, int id);
 HWND WndCreateLabel(HWND parent, const char* text, int x, int y, int width, int height,
-                    DWORD styleWord, int id);
+                    ControlStyleWord styleWord, int id);
 HWND WndCreatePicture(HWND parent, const char* text, int x, int y, int width, int height,
-                      DWORD styleWord, int id);
+                      ControlStyleWord styleWord, int id);
 HWND WndCreateEdit(HWND parent, const char* text, int x, int y, int width, int height,
-                   DWORD styleWord, int id);
+                   ControlStyleWord styleWord, int id);
 HWND WndCreateRichEdit(HWND parent, const char* text, int x, int y, int width, int height,
-                       DWORD styleWord, int id);
+                       ControlStyleWord styleWord, int id);
 HWND WndCreateComboBox(HWND parent, const char* text, int x, int y, int width, int height,
-                       DWORD styleWord, int id);
+                       ControlStyleWord styleWord, int id);
 HWND WndCreateListBox(HWND parent, const char* text, int x, int y, int width, int height,
-                      DWORD styleWord, int id);
+                      ControlStyleWord styleWord, int id);
 HWND WndCreateScrollBar(HWND parent, const char* text, int x, int y, int width, int height,
-                        DWORD styleWord, int id);
+                        ControlStyleWord styleWord, int id);
 
 void WndSetControlStyle(DWORD style, DWORD exStyle);
 /* The style for which 0, the extended style otherwise. */

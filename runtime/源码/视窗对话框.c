@@ -7,19 +7,23 @@
 #include <direct.h>
 
 /* The style words of in-memory dialogs; a style word of 0 stands for kDialogDefaultStyle. */
-static DWORD g_dialogStyle;
-static DWORD g_dialogExStyle;
+typedef struct DialogStyleWords {
+    DWORD style;
+    DWORD exStyle;
+} DialogStyleWords;
+
+static DialogStyleWords g_dialogStyleWords;
 
 static DWORD DialogStyle(void)
 {
-    return g_dialogStyle ? g_dialogStyle : kDialogDefaultStyle;
+    return g_dialogStyleWords.style ? g_dialogStyleWords.style : kDialogDefaultStyle;
 }
 
 void WndDialogStyle(KindWord operation, DWORD bits, int which, DWORD* old)
 {
-    if (g_dialogStyle == 0)
-        g_dialogStyle = kDialogDefaultStyle;
-    DWORD* word = which == 0 ? &g_dialogStyle : &g_dialogExStyle;
+    if (g_dialogStyleWords.style == 0)
+        g_dialogStyleWords.style = kDialogDefaultStyle;
+    DWORD* word = which == 0 ? &g_dialogStyleWords.style : &g_dialogStyleWords.exStyle;
     if (old)
         *old = *word;
     if (operation == 清除) {
@@ -29,8 +33,8 @@ void WndDialogStyle(KindWord operation, DWORD bits, int which, DWORD* old)
     } else if (operation == 添加) {
         *word |= bits;
     } else if (operation == 重置) {
-        g_dialogStyle = 0;
-        g_dialogExStyle = 0;
+        g_dialogStyleWords.style = 0;
+        g_dialogStyleWords.exStyle = 0;
     }
 }
 
@@ -50,15 +54,16 @@ INT_PTR WndRunDialog(HWND owner, const char* title, int x, int y, int width, int
 {
     DWORD style = CentreRule(&x, &y, DialogStyle());
     return DlgRunFromTemplateModal(owner, title, x, y, width, height, procedure, initParam,
-                                   face, pointSize, style, g_dialogExStyle);
+                                   face, pointSize, style, g_dialogStyleWords.exStyle);
 }
 
 INT_PTR WndRunDialogCentered(const char* title, int width, int height, DLGPROC procedure,
                              LPARAM initParam)
 {
-    DWORD style = g_dialogStyle ? g_dialogStyle | DS_CENTER : kDialogCentredDefaultStyle;
+    DWORD style = g_dialogStyleWords.style ? g_dialogStyleWords.style | DS_CENTER
+                                           : kDialogCentredDefaultStyle;
     return DlgRunFromTemplateModal(GfxGetDisplayWindow(), title, 0, 0, width, height, procedure,
-                                   initParam, NULL, 0, style, g_dialogExStyle);
+                                   initParam, NULL, 0, style, g_dialogStyleWords.exStyle);
 }
 
 HWND WndCreateDialog(HWND owner, const char* title, int x, int y, int width, int height,
@@ -66,7 +71,8 @@ HWND WndCreateDialog(HWND owner, const char* title, int x, int y, int width, int
 {
     DWORD style = CentreRule(&x, &y, DialogStyle());
     return DlgCreateFromTemplateModeless(owner, title, x, y, width, height, procedure,
-                                         initParam, face, pointSize, style, g_dialogExStyle);
+                                         initParam, face, pointSize, style,
+                                         g_dialogStyleWords.exStyle);
 }
 
 INT_PTR WndDialogBox(HWND owner, const char* templateName, DLGPROC procedure, LPARAM initParam)

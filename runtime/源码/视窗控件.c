@@ -7,12 +7,13 @@
 
 /* ---- Class names ------------------------------------------------------------------- */
 
-typedef struct ClassNameRow {
+/* The Chinese class names and the platform classes they stand for. */
+typedef struct ControlClassName {
     const char* name;
     const char* className;
-} ClassNameRow;
+} ControlClassName;
 
-static const ClassNameRow kControlClassTable[] = {
+static const ControlClassName kControlClassTable[] = {
     {"按钮", "BUTTON"},
     {"组合框", "COMBOBOX"},
     {"编辑框", "EDIT"},
@@ -30,7 +31,7 @@ const char* WndMapClassName(const char* name)
         return name;
     CharCode first = MbCharAt(name);
     for (size_t i = 0; i < sizeof kControlClassTable / sizeof kControlClassTable[0]; i++) {
-        const ClassNameRow* row = &kControlClassTable[i];
+        const ControlClassName* row = &kControlClassTable[i];
         if (MbCharAt(row->name) == first && strcmp(row->name, name) == 0)
             return row->className;
     }
@@ -84,7 +85,7 @@ static int Has(DWORD word, DWORD flag)
 }
 
 /* The flags that only some constructors know, applied in the order the table lists them. */
-static void ApplyKindFlags(ControlKind kind, DWORD word, ControlStyle* s)
+static void ApplyKindFlags(ControlKind kind, ControlStyleWord word, ControlStyle* s)
 {
     switch (kind) {
     case kControlButton:
@@ -128,7 +129,8 @@ static void ApplyKindFlags(ControlKind kind, DWORD word, ControlStyle* s)
     }
 }
 
-ControlStyle WndResolveControlStyle(ControlKind kind, DWORD styleWord, ControlStyle programSet)
+ControlStyle WndResolveControlStyle(ControlKind kind, ControlStyleWord styleWord,
+                                    ControlStyle programSet)
 {
     if (styleWord == 0)
         styleWord = kStyleWordTable;
@@ -214,7 +216,7 @@ HWND WndCreate(const char* className, const char* title, DWORD style, int x, int
 /* ---- Control constructors ---------------------------------------------------------- */
 
 static HWND CreateControl(ControlKind kind, HWND parent, const char* text, int x, int y,
-                          int width, int height, DWORD styleWord, int id)
+                          int width, int height, ControlStyleWord styleWord, int id)
 {
     ControlStyle s = WndResolveControlStyle(kind, styleWord, g_programSetStyle);
     HMENU childId = (HMENU)(INT_PTR)id;
@@ -230,7 +232,7 @@ static HWND CreateControl(ControlKind kind, HWND parent, const char* text, int x
 
 #define DEFINE_CONTROL_CONSTRUCTOR(name, kind)                                              \
     HWND name(HWND parent, const char* text, int x, int y, int width, int height,           \
-              DWORD styleWord, int id)                                                      \
+              ControlStyleWord styleWord, int id)                                           \
     {                                                                                       \
         return CreateControl(kind, parent, text, x, y, width, height, styleWord, id);      \
     }
