@@ -13,6 +13,7 @@ public:
     CSearchCommands& operator=(const CSearchCommands&) = delete;
 
     CSearchParameters& GetParameters() const { return m_parameters; }
+    CViewEngine& GetView() const { return m_actions.GetView(); }
 
     // ---- preparing ----
     // False for an empty text or a regular expression that does not compile.

@@ -1,0 +1,37 @@
+#pragma once
+#include "editor/view/EditGroups.h"
+#include "editor/view/SearchCommands.h"
+#include "editor/view/ViewPrompts.h"
+
+// The find, replace and go-to commands of one view as the user runs them: ask the dialog,
+// prepare the search, find and select, confirm each replacement, replace all and report
+// the result. The dialogs and messages come from IViewPrompts; every change is one edit
+// group.
+class CSearchDialogFlow {
+public:
+    CSearchDialogFlow(CSearchCommands& search, CEditGroups& groups, IViewPrompts& prompts);
+    CSearchDialogFlow(const CSearchDialogFlow&) = delete;
+    CSearchDialogFlow& operator=(const CSearchDialogFlow&) = delete;
+
+    void FindCommand();
+    void ReplaceCommand();
+    // Find next or previous with the prepared search; a hit after a replace preparation
+    // asks to confirm the replacement. False when nothing was found (reported).
+    bool FindOccurrence(bool backward);
+    // Replace all in the selection or the file; returns the count (reported).
+    int ReplaceAllCommand(bool inSelection);
+    void GoToLineCommand();
+
+private:
+    CViewEngine& View() const { return m_search.GetView(); }
+    // Presets a dialog's text: the selected text on one line, else the word at the caret.
+    CString PresetText() const;
+    // Prepares from a confirmed dialog; false (reported) when the expression is bad.
+    bool Prepare(const IViewPrompts::SearchRequest& request, bool replace);
+    void ConfirmReplacements();
+    void Repaint();
+
+    CSearchCommands& m_search;
+    CEditGroups& m_groups;
+    IViewPrompts& m_prompts;
+};
