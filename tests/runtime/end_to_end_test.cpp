@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "child_process.h"
 #include "stdout_capture.h"
+#include "text_codec.h"
 
 namespace {
 
@@ -17,56 +19,6 @@ std::string SampleProgramPath()
     return self.substr(0, self.find_last_of("\\/") + 1) + MOYU_SAMPLE_PROGRAM;
 }
 
-struct RunResult {
-    std::string output;
-    DWORD exitCode = 0;
-    bool started = false;
-};
-
-// Runs a command line with standard output and error on one pipe.
-RunResult RunProgram(std::string commandLine)
-{
-    RunResult result;
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return result;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process = {};
-    result.started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                    nullptr, &startup, &process) != 0;
-    CloseHandle(writeEnd);
-    if (result.started) {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
-            result.output.append(buffer, got);
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &result.exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    return result;
-}
-
-// Output with CR LF line ends (the program's standard output is in text mode) as LF.
-std::string WithLineFeeds(const std::string& text)
-{
-    std::string result;
-    for (size_t i = 0; i < text.size(); i++) {
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            result += text[i];
-    }
-    return result;
-}
-
 #if MOYU_OLD_ALLOCATOR
 const char kKeptBlockLine[] = "\n[信息]源码\\墨语言字符串.墨(111行):5 字节内存分配成功，内存=#。 ";
 #else
@@ -75,7 +27,7 @@ const char kKeptBlockLine[] = " [信息]源码\\墨语言字符串.墨(111行):5
 
 TEST(EndToEnd, ConsoleProgramRunsBetweenSystemStartAndEnd)
 {
-    RunResult run = RunProgram("\"" + SampleProgramPath() + "\" \"a b\" 中文");
+    ProgramRun run = RunProgram("\"" + SampleProgramPath() + "\" \"a b\" 中文");
     ASSERT_TRUE(run.started) << SampleProgramPath();
     EXPECT_EQ(7u, run.exitCode);
     // 2.0: the exit list's chunk is live before 主程序 starts, and the kept block is released
@@ -91,7 +43,7 @@ TEST(EndToEnd, ConsoleProgramRunsBetweenSystemStartAndEnd)
 
 TEST(EndToEnd, TerminateRunsSystemEndBeforeExiting)
 {
-    RunResult run = RunProgram("\"" + SampleProgramPath() + "\" 结束");
+    ProgramRun run = RunProgram("\"" + SampleProgramPath() + "\" 结束");
     ASSERT_TRUE(run.started) << SampleProgramPath();
     EXPECT_EQ(3u, run.exitCode);
     // No release is logged: system end switched the log off first.

@@ -2,17 +2,13 @@
 #include <string>
 #include <vector>
 
+#include "text_codec.h"
 #include "tools/converter/ConverterOptions.h"
 
 // Compares a golden file with the actual text; with MOYU_WRITE_GOLDEN=1 in the environment
 // the file is (re)written instead, for reviewing a deliberate change in the diff.
 void ExpectGolden(const std::string& path, const std::string& actual);
 
-// Text as the converter sees it: fixtures are UTF-8 in the repository and GBK at run time.
-std::string Utf8ToGbk(const std::string& utf8);
-std::string GbkToUtf8(const std::string& gbk);
-// CR LF pairs (text-mode output) as LF.
-std::string WithLineFeeds(const std::string& text);
 // A whole file, empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
 // The names of the files in a folder with the given extension (".in"), sorted.

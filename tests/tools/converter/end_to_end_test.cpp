@@ -4,55 +4,18 @@
 
 #include <string>
 
+#include "child_process.h"
 #include "converter_test_support.h"
 #include "temp_dir.h"
 #include "tools/converter/Romanizer.h"
 
 namespace {
 
-struct ConverterRun {
-    std::string output;   // standard output and error, LF line ends
-    DWORD exitCode = 0xFFFFFFFF;
-};
-
 // Runs the staged 墨转换.exe in a folder; standard input holds the given text.
-ConverterRun RunConverter(const std::string& arguments, const std::string& folder,
-                          const std::string& input = "")
+ProgramRun RunConverter(const std::string& arguments, const std::string& folder,
+                        const std::string& input = "")
 {
-    ConverterRun run;
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    HANDLE outRead = nullptr, outWrite = nullptr, inRead = nullptr, inWrite = nullptr;
-    if (!CreatePipe(&outRead, &outWrite, &inherit, 0) || !CreatePipe(&inRead, &inWrite, &inherit, 0))
-        return run;
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(inWrite, HANDLE_FLAG_INHERIT, 0);
-    DWORD written = 0;
-    if (!input.empty())
-        WriteFile(inWrite, input.data(), (DWORD)input.size(), &written, nullptr);
-    CloseHandle(inWrite);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inRead;
-    startup.hStdOutput = outWrite;
-    startup.hStdError = outWrite;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" MOYU_CONVERTER_EXE "\" " + arguments;
-    BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                  folder.c_str(), &startup, &process);
-    CloseHandle(outWrite);
-    CloseHandle(inRead);
-    if (started) {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(outRead, buffer, sizeof buffer, &got, nullptr) && got > 0)
-            run.output.append(buffer, got);
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(outRead);
+    ProgramRun run = RunProgram("\"" MOYU_CONVERTER_EXE "\" " + arguments, folder, input);
     run.output = WithLineFeeds(run.output);
     return run;
 }
@@ -94,7 +57,7 @@ TEST(EndToEnd, MoyuToCWritesTheOutputAndTheExactSuccessLine)
 {
     TempDir dir;
     dir.WriteFile("a.墨", "#包含 “标准输入输出.接口”\n整数类型 主函数(无类型) 开始 返回 0。结束\n");
-    ConverterRun run = RunConverter("a.墨", dir.Path());
+    ProgramRun run = RunConverter("a.墨", dir.Path());
     EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
     EXPECT_EQ("[恭喜]a.c(1) 成功生成！", LastLine(run.output));
     EXPECT_EQ("#include \"stdio.h\"\nint main(void) { return 0;}\n",
@@ -140,7 +103,7 @@ TEST(EndToEnd, OutputNamesAndDirections)
     for (const auto& c : kCases) {
         TempDir dir;
         dir.WriteFile(c.input, c.toC ? kMoyuSource : kCSource);
-        ConverterRun run = RunConverter(c.arguments, dir.Path());
+        ProgramRun run = RunConverter(c.arguments, dir.Path());
         EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(c.arguments) << "\n" << GbkToUtf8(run.output);
         EXPECT_EQ(std::string("[恭喜]") + c.output + "(1) 成功生成！", LastLine(run.output))
             << GbkToUtf8(c.arguments);
@@ -162,7 +125,7 @@ TEST(EndToEnd, OutputFolderOptions)
         CreateDirectoryA((dir / "src").c_str(), nullptr);
         dir.WriteFile("a.墨", kMoyuSource);
         dir.WriteFile("src\\a.墨", kMoyuSource);
-        ConverterRun run = RunConverter(c.arguments, dir.Path());
+        ProgramRun run = RunConverter(c.arguments, dir.Path());
         EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
         EXPECT_EQ(std::string("[恭喜]") + c.output + "(1) 成功生成！", LastLine(run.output));
         EXPECT_TRUE(Exists(dir / c.output)) << GbkToUtf8(c.output);
@@ -173,14 +136,14 @@ TEST(EndToEnd, ShortSuccessLine)
 {
     TempDir dir;
     dir.WriteFile("a.墨", kMoyuSource);
-    ConverterRun run = RunConverter("-含蓄 -安静 a.墨", dir.Path());
+    ProgramRun run = RunConverter("-含蓄 -安静 a.墨", dir.Path());
     EXPECT_EQ("=>a.c(1) 成功生成！\n", run.output);
 }
 
 TEST(EndToEnd, PrintOutputNameTouchesNoFile)
 {
     TempDir dir;
-    ConverterRun run = RunConverter("-安静 -取输出文件名 a.墨 x", dir.Path());
+    ProgramRun run = RunConverter("-安静 -取输出文件名 a.墨 x", dir.Path());
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ("x.c", run.output.substr(run.output.size() - 3));
     EXPECT_NE('\n', run.output.back());
@@ -193,7 +156,7 @@ TEST(EndToEnd, ModifyInPlaceReplacesTheInput)
 {
     TempDir dir;
     dir.WriteFile("a.墨", kMoyuSource);
-    ConverterRun run = RunConverter("-c -修改自身 -调试 a.墨", dir.Path());
+    ProgramRun run = RunConverter("-c -修改自身 -调试 a.墨", dir.Path());
     EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
     EXPECT_FALSE(Contains(run.output, "恭喜"));
     EXPECT_TRUE(Contains(run.output, "重命名文件（a.墨.墨临时）为输入文件名。"));
@@ -208,7 +171,7 @@ TEST(EndToEnd, ModifyInPlaceFailureExitsNonZero_Regression)
     dir.WriteFile("a.墨", kMoyuSource);
     // A folder in the input's place cannot be replaced by a file.
     CreateDirectoryA((dir / "b.墨").c_str(), nullptr);
-    ConverterRun run = RunConverter("-c -修改自身 b.墨", dir.Path());
+    ProgramRun run = RunConverter("-c -修改自身 b.墨", dir.Path());
     EXPECT_EQ(2u, run.exitCode) << GbkToUtf8(run.output);
     EXPECT_TRUE(Exists(dir / "b.墨"));
 }
@@ -216,7 +179,7 @@ TEST(EndToEnd, ModifyInPlaceFailureExitsNonZero_Regression)
 TEST(EndToEnd, BannerUsageAndHelp)
 {
     TempDir dir;
-    ConverterRun quiet = RunConverter("-安静", dir.Path());
+    ProgramRun quiet = RunConverter("-安静", dir.Path());
     EXPECT_EQ(1u, quiet.exitCode);
     EXPECT_TRUE(Contains(quiet.output, "墨转换 2.0"));
     EXPECT_TRUE(Contains(quiet.output, "\n用法:墨转换 [参数] 源程序文件名  输出文件名  [转换表] \n"));
@@ -226,16 +189,16 @@ TEST(EndToEnd, BannerUsageAndHelp)
     // Standard input is empty, so no typed line end precedes the message.
     EXPECT_EQ("输入文件：出错啦，源程序文件名或输出文件名为空！", LastLine(quiet.output));
 
-    ConverterRun help = RunConverter("", dir.Path());
+    ProgramRun help = RunConverter("", dir.Path());
     EXPECT_EQ(1u, help.exitCode);
     EXPECT_TRUE(Contains(help.output, "    [安静]安静模式，无版权声明  [墨]进行c转墨 [c]进行墨转c  [纯净]不使用缺省转换表  [输出 路径]指明输出文件路径\n"));
     EXPECT_TRUE(Contains(help.output, "    若输入为*.dy且未指定转换类型时进行c转墨。\n"));
 
     dir.WriteFile("a.墨", kMoyuSource);
-    ConverterRun banner = RunConverter("a.墨", dir.Path());
+    ProgramRun banner = RunConverter("a.墨", dir.Path());
     EXPECT_TRUE(Contains(banner.output, "墨转换 2.0"));
     EXPECT_TRUE(Contains(banner.output, "输入=a.墨， 输出=a.c，转换表=转换表，操作类型=中转英 \n"));
-    ConverterRun silent = RunConverter("-安静 a.墨", dir.Path());
+    ProgramRun silent = RunConverter("-安静 a.墨", dir.Path());
     EXPECT_EQ("[恭喜]a.c(1) 成功生成！\n", silent.output);
 }
 
@@ -244,7 +207,7 @@ TEST(EndToEnd, NamesTypedAtThePrompts)
     TempDir dir;
     dir.WriteFile("a.墨", "我的词\n");
     dir.WriteFile("表", "myword 我的词\n");
-    ConverterRun run = RunConverter("-安静", dir.Path(), "a.墨\nout.c\n表\n");
+    ProgramRun run = RunConverter("-安静", dir.Path(), "a.墨\nout.c\n表\n");
     EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
     // Piped answers are not echoed, so the prompts run on without their line ends.
     EXPECT_TRUE(Contains(run.output, "\n输入文件：\n输出文件：\n转换表文件：[恭喜]out.c(1) 成功生成！\n"));
@@ -254,17 +217,17 @@ TEST(EndToEnd, NamesTypedAtThePrompts)
 TEST(EndToEnd, ExitCodes)
 {
     TempDir dir;
-    ConverterRun missing = RunConverter("-安静 nope.墨", dir.Path());
+    ProgramRun missing = RunConverter("-安静 nope.墨", dir.Path());
     EXPECT_EQ(2u, missing.exitCode);
     EXPECT_EQ("无法打开输入文件：nope.墨\n", missing.output);
 
     dir.WriteFile("a.墨", kMoyuSource);
     CreateDirectoryA((dir / "folder.c").c_str(), nullptr);
-    ConverterRun badOutput = RunConverter("-安静 a.墨 folder.c", dir.Path());
+    ProgramRun badOutput = RunConverter("-安静 a.墨 folder.c", dir.Path());
     EXPECT_EQ(2u, badOutput.exitCode);
     EXPECT_EQ("无法打开输出文件：folder.c\n", badOutput.output);
 
-    ConverterRun unknown = RunConverter("-xyz a.墨", dir.Path());
+    ProgramRun unknown = RunConverter("-xyz a.墨", dir.Path());
     EXPECT_EQ(2u, unknown.exitCode);
     EXPECT_TRUE(Contains(unknown.output, "不能识别的参数：【-xyz】，作为文件名处理\n"));
     EXPECT_TRUE(Contains(unknown.output, "无法打开输入文件：-xyz\n"));
@@ -274,7 +237,7 @@ TEST(EndToEnd, OutputNamingTheInputIsRefused_Regression)
 {
     TempDir dir;
     dir.WriteFile("a.墨", kMoyuSource);
-    ConverterRun run = RunConverter("-安静 -c a.墨 .\\A.墨", dir.Path());
+    ProgramRun run = RunConverter("-安静 -c a.墨 .\\A.墨", dir.Path());
     EXPECT_EQ(2u, run.exitCode);
     EXPECT_TRUE(Contains(run.output, "输出文件与输入文件相同"));
     EXPECT_EQ(kMoyuSource, WithLineFeeds(TempDir::ReadFile(dir / "a.墨")));
@@ -285,7 +248,7 @@ TEST(EndToEnd, OptionValueMissingIsReported_Regression)
     TempDir dir;
     const char* kCases[] = { "-输出", "-安静 -后缀" };
     for (const char* arguments : kCases) {
-        ConverterRun run = RunConverter(arguments, dir.Path());
+        ProgramRun run = RunConverter(arguments, dir.Path());
         EXPECT_EQ(1u, run.exitCode);
         EXPECT_TRUE(Contains(run.output, "后缺少取值！")) << GbkToUtf8(run.output);
     }
@@ -298,7 +261,7 @@ TEST(EndToEnd, ManyOptionsDoNotOverflowTheCount_Regression)
     std::string arguments;
     for (int i = 0; i < 200; ++i)
         arguments += "-安静 ";
-    ConverterRun run = RunConverter(arguments + "a.墨", dir.Path());
+    ProgramRun run = RunConverter(arguments + "a.墨", dir.Path());
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ("[恭喜]a.c(1) 成功生成！\n", run.output);
 }
@@ -329,7 +292,7 @@ TEST(EndToEnd, TraceLines)
 {
     TempDir dir;
     dir.WriteFile("a.墨", kMoyuSource);
-    ConverterRun run = RunConverter("-调试 a.墨", dir.Path());
+    ProgramRun run = RunConverter("-调试 a.墨", dir.Path());
     EXPECT_TRUE(Contains(run.output, "名字转换=0,取输出名=0，去除路径=0，操作类型=c转墨\n"));
     EXPECT_TRUE(Contains(run.output, "缺省转换表文件="));
     EXPECT_TRUE(Contains(run.output, "墨转换.zhb（"));

@@ -57,7 +57,7 @@ TEST(EndToEnd, GoldenScripts)
         ASSERT_FALSE(script.empty()) << GbkToUtf8(input);
         TempDir dir;
         dir.WriteFile(input, script);
-        MatforgeRun run = RunMatforge("\"" + input + "\"", dir.Path());
+        ProgramRun run = RunMatforge("\"" + input + "\"", dir.Path());
         EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
         EXPECT_EQ("", run.output);
         EXPECT_EQ(expected, GbkToUtf8(WithLineFeeds(TempDir::ReadFile(dir / (BaseName(input) + ".rc")))))
@@ -78,7 +78,7 @@ TEST(EndToEnd, OutputNames)
         TempDir dir;
         CreateDirectoryA((dir / "sub").c_str(), nullptr);
         dir.WriteFile(c.input, kScript);
-        MatforgeRun run = RunMatforge(c.arguments, dir.Path());
+        ProgramRun run = RunMatforge(c.arguments, dir.Path());
         EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(c.arguments) << "\n" << GbkToUtf8(run.output);
         EXPECT_EQ(kConverted, WithLineFeeds(TempDir::ReadFile(dir / c.output))) << GbkToUtf8(c.arguments);
         EXPECT_EQ(kScript, TempDir::ReadFile(dir / c.input));
@@ -89,7 +89,7 @@ TEST(EndToEnd, WrongArgumentCountPrintsTheUsage)
 {
     for (const char* arguments : {"", "a.素材 b.rc c.rc"}) {
         TempDir dir;
-        MatforgeRun run = RunMatforge(arguments, dir.Path());
+        ProgramRun run = RunMatforge(arguments, dir.Path());
         EXPECT_EQ(1u, run.exitCode) << arguments;
         size_t newline = run.output.find('\n');
         ASSERT_NE(std::string::npos, newline) << GbkToUtf8(run.output);
@@ -103,7 +103,7 @@ TEST(EndToEnd, WrongExtension)
     for (const char* arguments : {"a.txt", "a.txt b.rc", "a.素材.bak"}) {
         TempDir dir;
         dir.WriteFile("a.txt", kScript);
-        MatforgeRun run = RunMatforge(arguments, dir.Path());
+        ProgramRun run = RunMatforge(arguments, dir.Path());
         EXPECT_EQ(2u, run.exitCode) << GbkToUtf8(arguments);
         EXPECT_EQ(kWrongExtension, run.output);
         EXPECT_FALSE(Exists(dir / "a.rc"));
@@ -117,7 +117,7 @@ TEST(EndToEnd, RegressionOutputNamingTheInputIsRefused)
         TempDir dir;
         CreateDirectoryA((dir / "sub").c_str(), nullptr);
         dir.WriteFile("a.素材", kScript);
-        MatforgeRun run = RunMatforge(std::string("a.素材 ") + output, dir.Path());
+        ProgramRun run = RunMatforge(std::string("a.素材 ") + output, dir.Path());
         EXPECT_EQ(3u, run.exitCode) << GbkToUtf8(output);
         EXPECT_EQ("输出文件不能是输入文件：" + std::string(output) + "\n", run.output);
         EXPECT_EQ(kScript, TempDir::ReadFile(dir / "a.素材")) << GbkToUtf8(output);
@@ -135,7 +135,7 @@ TEST(EndToEnd, RegressionInputThatCannotBeOpenedLeavesTheOutputUntouched)
         TempDir dir;
         CreateDirectoryA((dir / "sub.素材").c_str(), nullptr);
         dir.WriteFile(c.output, "earlier output\n");
-        MatforgeRun run = RunMatforge(c.arguments, dir.Path());
+        ProgramRun run = RunMatforge(c.arguments, dir.Path());
         EXPECT_EQ(3u, run.exitCode) << GbkToUtf8(c.arguments);
         EXPECT_TRUE(Contains(run.output, "无法打开输入文件：")) << GbkToUtf8(run.output);
         EXPECT_EQ("earlier output\n", TempDir::ReadFile(dir / c.output)) << GbkToUtf8(c.arguments);
@@ -146,7 +146,7 @@ TEST(EndToEnd, OutputThatCannotBeOpenedIsReported)
 {
     TempDir dir;
     dir.WriteFile("a.素材", kScript);
-    MatforgeRun run = RunMatforge("a.素材 nofolder\\b.rc", dir.Path());
+    ProgramRun run = RunMatforge("a.素材 nofolder\\b.rc", dir.Path());
     EXPECT_EQ(3u, run.exitCode);
     EXPECT_EQ("无法打开输出文件：nofolder\\b.rc\n", run.output);
 }
@@ -156,7 +156,7 @@ TEST(EndToEnd, RegressionLongLinesAreConvertedWhole)
     TempDir dir;
     std::string item = "菜单项 \"" + std::string(3000, 'x') + "\", 101, 选择的";
     dir.WriteFile("a.素材", "M 菜单\r\n开始\r\n" + item + "\r\n结束\r\n");
-    MatforgeRun run = RunMatforge("a.素材", dir.Path());
+    ProgramRun run = RunMatforge("a.素材", dir.Path());
     EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
     EXPECT_EQ("M MENU\nBEGIN\nMENUITEM \"" + std::string(3000, 'x') + "\", 101, CHECKED\nEND\n",
               WithLineFeeds(TempDir::ReadFile(dir / "a.rc")));
@@ -167,7 +167,7 @@ TEST(EndToEnd, RegressionLongFileNamesAreBounded)
     TempDir dir;
     dir.WriteFile("a.素材", kScript);
     std::string name(3000, 'n');
-    MatforgeRun run = RunMatforge(name + " " + name + ".rc", dir.Path());
+    ProgramRun run = RunMatforge(name + " " + name + ".rc", dir.Path());
     EXPECT_EQ(3u, run.exitCode);
     EXPECT_EQ("无法打开输入文件：" + name + ".素材\n", run.output);
     run = RunMatforge("a.素材 " + name + ".rc", dir.Path());
@@ -180,7 +180,7 @@ TEST(EndToEnd, ATextThatIsNotGbkIsRefusedAndLeavesNoOutput)
     TempDir dir;
     // A script saved as UTF-16: every other byte is zero.
     dir.WriteFile("a.素材", std::string("\xFF\xFE#\0a\0\n\0", 8));
-    MatforgeRun run = RunMatforge("a.素材", dir.Path());
+    ProgramRun run = RunMatforge("a.素材", dir.Path());
     EXPECT_EQ(3u, run.exitCode);
     EXPECT_TRUE(Contains(run.output, "含有零字节")) << GbkToUtf8(run.output);
     EXPECT_FALSE(Exists(dir / "a.rc"));
