@@ -63,6 +63,19 @@ public:
     void DoLeadingSpacesToTabs();
     void DoRemoveTrailingBlanks();
 
+    // ---- drag and drop ----
+    // Restores the selection a drag started from (caret and anchor pixels saved then) and
+    // deletes it; the selection is cleared.
+    void DeleteDragSource(PixelPosition sourceCaret, PixelPosition sourceAnchor);
+    // The drop point corrected for a source deleted before it: a point after the source on
+    // its (last) line moves left by the source's width, and in stream mode every point below
+    // the source's first line moves up by its line span.
+    PixelPosition AdjustDropPoint(PixelPosition sourceCaret, PixelPosition sourceAnchor,
+                                  PixelPosition drop) const;
+    void PlaceCaretAtDropPoint(PixelPosition drop);
+    // The caret to the drop point, then the lines pasted (as a column in column mode).
+    void DropText(PixelPosition drop, const CStringLineList& lines);
+
     // ---- undo, redo and caret keys ----
     void DoUndoStep();
     void DoRedoStep();

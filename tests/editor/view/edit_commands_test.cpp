@@ -280,3 +280,41 @@ TEST(EditCommandsTest, CaretKeyShowsTheCodeOfTheBytesAtTheCaret)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditCommandsTest, DragMoveWithinALineAdjustsTheDropPoint)
+{
+    EditFixture f;
+    f.Load({"abcd", "efgh"});
+    const PixelPosition anchor = f.view.PixelsFromDocPosition(1, 0);
+    const PixelPosition caret = f.view.PixelsFromDocPosition(3, 0);
+    const PixelPosition drop = f.view.PixelsFromDocPosition(4, 0);
+    CStringLineList moved;
+    moved.AddTail("bc");
+    f.Act([&] {
+        f.commands.DeleteDragSource(caret, anchor);
+        f.commands.DropText(f.commands.AdjustDropPoint(caret, anchor, drop), moved);
+    });
+    EXPECT_EQ((Texts{"adbc", "efgh"}), f.Lines());
+    ASSERT_TRUE(f.Undo());
+    EXPECT_EQ((Texts{"abcd", "efgh"}), f.Lines());
+}
+
+TEST(EditCommandsTest, DropBelowAMultiLineSourceMovesUpByItsSpan)
+{
+    EditFixture f;
+    f.Load({"abcd", "efgh", "ijkl"});
+    const PixelPosition anchor = f.view.PixelsFromDocPosition(2, 0);
+    const PixelPosition caret = f.view.PixelsFromDocPosition(2, 1);
+    const PixelPosition drop = f.view.PixelsFromDocPosition(1, 2);
+    const PixelPosition adjusted = f.commands.AdjustDropPoint(caret, anchor, drop);
+    EXPECT_EQ(drop.x, adjusted.x);
+    EXPECT_EQ(drop.y - f.view.GetLineHeight(), adjusted.y);
+    const PixelPosition onLastLine = f.view.PixelsFromDocPosition(3, 1);
+    const PixelPosition moved = f.commands.AdjustDropPoint(caret, anchor, onLastLine);
+    EXPECT_EQ(f.view.PixelsFromDocPosition(3, 0).x, moved.x);
+    EXPECT_EQ(0, moved.y);
+}
+
+} // namespace
