@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,54 @@ TEST_F(DrawingTest, ShapesSetTheRepaintBitAndDrawWithPenAndBrush)
 
     EXPECT_EQ(GfxSetPixel(1, 1, kBlue), static_cast<int>(kBlue));
     EXPECT_EQ(GfxGetPixel(1, 1), static_cast<int>(kBlue));
+}
+
+TEST_F(DrawingTest, AttributeSettersReturnTheOldValue)
+{
+    OpenDisplay();
+    int oldText = GfxGetTextColor();
+    EXPECT_EQ(GfxSetTextColor(kRed), oldText);
+    EXPECT_EQ(GfxGetTextColor(), static_cast<int>(kRed));
+    int oldBk = GfxGetBkColor();
+    EXPECT_EQ(GfxSetBkColor(kBlue), oldBk);
+    EXPECT_EQ(GfxGetBkColor(), static_cast<int>(kBlue));
+    int oldMode = GfxGetBkMode();
+    EXPECT_EQ(GfxSetBkMode(TRANSPARENT), oldMode);
+    EXPECT_EQ(GfxGetBkMode(), TRANSPARENT);
+    EXPECT_EQ(GfxSetRop2(R2_NOT), R2_COPYPEN);
+    EXPECT_EQ(GfxGetRop2(), R2_NOT);
+    EXPECT_EQ(GfxSetTextAlign(TA_BASELINE), TA_TOP);
+    EXPECT_EQ(GfxGetTextAlign(), TA_BASELINE);
+}
+
+TEST_F(DrawingTest, PolyShapesDrawAndRefuseMissingPoints)
+{
+    OpenDisplay();
+    POINT line[] = {{10, 10}, {40, 10}, {40, 40}, {10, 40}};
+    DWORD lineCounts[] = {2, 2};
+    INT polygonCounts[] = {4};
+    RECT box = {10, 10, 40, 40};
+    POINT from = {40, 25}, to = {10, 25};
+    const std::pair<const char*, std::function<int()>> cases[] = {
+        {"polyline", [&] { return GfxPolyline(line, 4, 0); }},
+        {"polyline from the position", [&] { return GfxPolyline(line, 4, 0x101); }},
+        {"poly-polyline", [&] { return GfxPolyPolyline(line, lineCounts, 2); }},
+        {"Bezier", [&] { return GfxPolyBezier(line, 4, 0); }},
+        {"Bezier from the position", [&] { return GfxPolyBezier(line + 1, 3, 1); }},
+        {"poly-polygon", [&] { return GfxPolyPolygon(line, polygonCounts, 1); }},
+        {"chord", [&] { return GfxChord(&box, &from, &to, 0); }},
+        {"pie", [&] { return GfxPie(&box, &from, &to, 1); }},
+    };
+    for (const auto& c : cases) {
+        ClearCanvas();
+        GfxMoveTo(10, 10, nullptr);
+        EXPECT_EQ(c.second(), 0) << c.first;
+        EXPECT_TRUE(HasInk(8, 8, 43, 43)) << c.first;
+    }
+    EXPECT_EQ(GfxPolyline(nullptr, 4, 0), 1);
+    EXPECT_EQ(GfxPolygon(line, 0), 1);
+    EXPECT_EQ(GfxPolyPolyline(line, nullptr, 2), 1);
+    EXPECT_EQ(GfxChord(nullptr, &from, &to, 0), 1);
 }
 
 TEST_F(DrawingTest, FillAndInvertRectangles)
