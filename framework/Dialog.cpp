@@ -5,6 +5,7 @@
 #include "framework/DialogDriver.h"
 #include "framework/DialogListItems.h"
 #include "framework/WinApp.h"
+#include "framework/WndThreadState.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -27,7 +28,17 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     if (message != WM_INITDIALOG)
         return FALSE;
     CDialog* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
-    return dialog != nullptr ? dialog->OnInitDialog() : TRUE;
+    if (dialog == nullptr)
+        return TRUE;
+    // The dialog manager's frames lie between here and the window procedure: nothing may
+    // pass them.
+    try {
+        return dialog->OnInitDialog();
+    } catch (...) {
+        ReportWindowProcedureException();
+        dialog->EndDialog(-1);
+        return FALSE;
+    }
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)

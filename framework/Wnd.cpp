@@ -71,6 +71,23 @@ LRESULT CALLBACK WndCreateHook::HookProc(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(state.createHook, code, wParam, lParam);
 }
 
+void ReportWindowProcedureException()
+{
+    try {
+        throw;
+    } catch (CUserException* e) {
+        // The user has been told already.
+        e->Delete();
+    } catch (CException* e) {
+        e->ReportError(MB_ICONSTOP);
+        e->Delete();
+    } catch (const std::exception& e) {
+        AfxMessageBox(e.what(), MB_ICONSTOP);
+    } catch (...) {
+        AfxMessageBox("An unexpected error occurred.", MB_ICONSTOP);
+    }
+}
+
 WndCreateHook::WndCreateHook(CWnd* window)
 {
     WndThreadState& state = CurrentWndThreadState();
@@ -111,18 +128,8 @@ LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // Nothing may leave a window procedure: report and give the message's failure result.
     try {
         result = WindowProc(message, wParam, lParam);
-    } catch (CUserException* e) {
-        e->Delete();
-        result = ResultAfterException(hWnd, message);
-    } catch (CException* e) {
-        e->ReportError(MB_ICONSTOP);
-        e->Delete();
-        result = ResultAfterException(hWnd, message);
-    } catch (const std::exception& e) {
-        AfxMessageBox(e.what(), MB_ICONSTOP);
-        result = ResultAfterException(hWnd, message);
     } catch (...) {
-        AfxMessageBox("An unexpected error occurred.", MB_ICONSTOP);
+        ReportWindowProcedureException();
         result = ResultAfterException(hWnd, message);
     }
     if (message == WM_NCDESTROY)
@@ -152,8 +159,9 @@ CWnd::~CWnd()
         return;
     if (FromHandlePermanent(m_hWnd) == this)
         DestroyWindow();
-    else
-        m_hWnd = nullptr;
+    // A window that went without telling this object must not stay in the map.
+    if (m_hWnd != nullptr)
+        Detach();
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)

@@ -44,7 +44,8 @@ public:
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
-    // Creation. A null class name means the framework's own window class.
+    // Creation. Create makes a child window (WS_CHILD is added); CreateEx makes any. A null
+    // class name means the framework's own window class.
     virtual BOOL Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
                         CWnd* parent, UINT id, LPVOID param = nullptr);
     BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y,

@@ -20,3 +20,7 @@ struct WndThreadState {
 };
 
 WndThreadState& CurrentWndThreadState();
+
+// Reports the exception being handled (call it inside a catch block) the way the window
+// procedure does: framework exceptions show their message, user exceptions nothing more.
+void ReportWindowProcedureException();

@@ -4,6 +4,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/DialogDriver.h"
+#include "framework/Exceptions.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "WindowTestResources.h"
@@ -235,14 +236,8 @@ public:
         ui->Enable(FALSE);
     }
     void OnTokensChanged() { ++tokenChanges; }
-    LRESULT OnKickIdle(WPARAM, LPARAM)
-    {
-        ++idleKicks;
-        return FALSE;
-    }
 
     int tokenChanges = 0;
-    int idleKicks = 0;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -251,7 +246,6 @@ BEGIN_MESSAGE_MAP(CommandDialog, CDialog)
     ON_BN_CLICKED(IDC_HANDLED, OnHandled)
     ON_UPDATE_COMMAND_UI(IDC_UPDATED, OnUpdateUpdated)
     ON_EN_CHANGE(IDC_TOKENS, OnTokensChanged)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
 TEST(Dialog, UpdateDialogControlsDisablesPushButtonsNobodyHandles)
@@ -269,7 +263,33 @@ TEST(Dialog, UpdateDialogControlsDisablesPushButtonsNobodyHandles)
         d.PressCancel();
     }};
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_GE(dialog.idleKicks, 1);
+}
+
+// Ends itself the first time its modal loop runs out of messages.
+class IdleEndingDialog : public CommandDialog {
+public:
+    LRESULT OnKickIdleEnd(WPARAM flags, LPARAM count)
+    {
+        kickFlags = static_cast<UINT>(flags);
+        kickCount = static_cast<LONG>(count);
+        EndDialog(55);
+        return FALSE;
+    }
+    UINT kickFlags = 0;
+    LONG kickCount = -1;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(IdleEndingDialog, CommandDialog)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdleEnd)
+END_MESSAGE_MAP()
+
+TEST(ModalLoop, KicksTheDialogWhenTheQueueRunsEmpty)
+{
+    IdleEndingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), 55);
+    EXPECT_EQ(dialog.kickFlags, static_cast<UINT>(MSGF_DIALOGBOX));
+    EXPECT_EQ(dialog.kickCount, 0);
 }
 
 TEST(Dialog, EnterInAnEditPressesTheDefaultButtonThroughTheModalLoop)
@@ -480,6 +500,24 @@ TEST(ModalLoop, DialogOpenedFromADialogBelongsToItAndDisablesIt)
     ASSERT_NE(outerWindow, nullptr);
     EXPECT_EQ(innerOwner, outerWindow);
     EXPECT_FALSE(outerEnabledDuringInner);
+}
+
+} // namespace
+
+namespace {
+
+// OnInitDialog runs below the dialog manager's own frames, which an exception must not cross.
+TEST(Dialog, ExceptionInOnInitDialogIsReportedAndEndsTheRunWithMinusOne)
+{
+    class FailingDialog : public CommandDialog {
+    public:
+        BOOL OnInitDialog() override { AfxThrowFileException(CFileException::accessDenied, -1, "乙.txt"); }
+    } dialog;
+    ScopedMessageBoxHook boxes;
+    EXPECT_EQ(dialog.DoModal(), -1);
+    ASSERT_EQ(boxes.Count(), 1);
+    EXPECT_NE(boxes.Last().text.Find("乙.txt"), -1);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
 } // namespace

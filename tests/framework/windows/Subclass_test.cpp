@@ -242,4 +242,16 @@ TEST(HandleMap, ForeignWindowsGetTemporaryWrappersThatNeverDestroyThem)
     EXPECT_TRUE(::IsWindow(edit));
 }
 
+TEST(HandleMap, AttachedWindowDestroyedBehindTheObjectsBackLeavesNoStaleEntry)
+{
+    Host host;
+    HWND edit = CreateControl(host, "EDIT", "", 0, 301);
+    {
+        CWnd attached;
+        ASSERT_TRUE(attached.Attach(edit));
+        ::DestroyWindow(edit);
+    }
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+}
+
 } // namespace
