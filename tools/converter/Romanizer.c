@@ -243,7 +243,9 @@ int DeromanizeName(const char* name, char* out, int size)
         out[pos] = '\0';
         p += used;
     }
-    if (*p != '\0') {
+    /* Only a text with Chinese characters is ever romanized, so a zh_ name that decodes
+       to none (zh_a, zh_1) is an ordinary identifier and stays as it is. */
+    if (*p != '\0' || MbCountHanzi(out) == 0) {
         out[0] = '\0';
         return 0;
     }

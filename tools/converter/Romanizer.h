@@ -29,7 +29,8 @@ int DeromanizeChar(const char* text, CharCode* code);
 int RomanizeName(const char* text, char* out, int size, KindWord style);
 /* The inverse of RomanizeName in style 简拼. A name without the "zh_" prefix is copied and
    its copied length returned; a "zh_" name returns 3 plus the bytes decoded, or 0 when it
-   does not decode completely (the caller keeps the name as it is). */
+   does not decode completely or holds no Chinese character (the caller keeps the name
+   as it is). */
 int DeromanizeName(const char* name, char* out, int size);
 
 #ifdef __cplusplus

@@ -159,6 +159,11 @@ TEST(Driver, RomanizedIdentifiersBothWays)
     EXPECT_EQ("zh_xyz zh_", FromC("zh_xyz zh_"));
 }
 
+TEST(Driver, ZhIdentifierWithoutChineseIsKept_Regression)
+{
+    EXPECT_EQ("zh_a = zh_1 + zh__ + zh_x_y;", FromC("zh_a = zh_1 + zh__ + zh_x_y;"));
+}
+
 TEST(Driver, OverlongIdentifierIsReportedAndKept_Regression)
 {
     std::string word;

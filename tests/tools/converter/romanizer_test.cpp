@@ -272,3 +272,13 @@ TEST(Deromanizer, UndecodableZhWordIsNotDropped_Regression)
         EXPECT_EQ(0, DeromanizeName(word, out, sizeof out)) << word;
     }
 }
+
+// C's own zh_a or zh_1 is no romanized name: decoding it would turn it into a or 1.
+TEST(Deromanizer, ZhIdentifierWithoutChineseIsKept_Regression)
+{
+    const char* kWords[] = { "zh_a", "zh_1", "zh__", "zh_x_y", "zh_iA", "zh_vi_", "zh_a_1" };
+    for (const char* word : kWords) {
+        char out[64];
+        EXPECT_EQ(0, DeromanizeName(word, out, sizeof out)) << word;
+    }
+}
