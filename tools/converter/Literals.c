@@ -301,7 +301,11 @@ QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
             return kQuoteClosed;
         }
         if (!IsBackslash(c)) {
-            SinkPutChar(out, c);
+            /* Between full-width quotes a plain " is text; C would end the string there. */
+            if (c == '"' && closing != '"')
+                WriteText(out, "\\\"");
+            else
+                SinkPutChar(out, c);
             c = ReadChar(in);
             continue;
         }

@@ -77,6 +77,14 @@ TEST(Literals, UnterminatedCharLiteralKeepsItsLineFeed_Regression)
     EXPECT_EQ("x = 0x6162\n\ny;\n", ConvertText("x = ‘ab\n\ny;\n"));
 }
 
+TEST(Literals, PlainQuoteInsideFullWidthQuotesStaysInTheString_Regression)
+{
+    ConverterState state(kMoyuToC);
+    EXPECT_EQ("s = \"他说\\\"好\\\"\";", ConvertText("s = “他说\"好\"”;"));
+    EXPECT_EQ("s = \"a\\\"b\";", ConvertText("s = ＂a\"b＂;"));
+    EXPECT_EQ("s = \"a\";b\"\"", ConvertText("s = \"a\";b“”"));
+}
+
 TEST(Literals, UnterminatedStringEndsAtTheLineFeed)
 {
     ConverterState state(kMoyuToC);
