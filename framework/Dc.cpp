@@ -1,50 +1,12 @@
 #include "framework/Dc.h"
 
 #include "framework/Debug.h"
+#include "framework/TempHandleMap.h"
 #include "framework/Wnd.h"
 
 #include <cstring>
-#include <map>
 
-namespace {
-
-// Borrowed DC wrappers of one thread; detached before they are freed.
-class DcTempMap {
-public:
-    ~DcTempMap() { Clear(); }
-
-    CDC* Find(HDC dc)
-    {
-        if (!dc)
-            return nullptr;
-        CDC*& wrapper = m_wrappers[dc];
-        if (!wrapper) {
-            wrapper = new CDC;
-            wrapper->m_hDC = dc;
-        }
-        return wrapper;
-    }
-
-    void Clear()
-    {
-        for (auto& entry : m_wrappers) {
-            entry.second->Detach();
-            delete entry.second;
-        }
-        m_wrappers.clear();
-    }
-
-private:
-    std::map<HDC, CDC*> m_wrappers;
-};
-
-DcTempMap& TempMap()
-{
-    static thread_local DcTempMap map;
-    return map;
-}
-
-} // namespace
+using DcTempMap = TempHandleMap<HDC, CDC, &CDC::m_hDC>;
 
 CDC::~CDC()
 {
@@ -76,12 +38,12 @@ BOOL CDC::DeleteDC()
 
 CDC* CDC::FromHandle(HDC dc)
 {
-    return TempMap().Find(dc);
+    return DcTempMap::ForThread().Find(dc);
 }
 
 void CDC::DeleteTempMap()
 {
-    TempMap().Clear();
+    DcTempMap::ForThread().Clear();
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* dc)

@@ -3,56 +3,12 @@
 #include "framework/AppState.h"
 #include "framework/Dc.h"
 #include "framework/Debug.h"
+#include "framework/TempHandleMap.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <map>
-#include <typeinfo>
-#include <utility>
 
-namespace {
-
-// Borrowed wrappers of one thread, one per handle and wrapper class. They are detached
-// before they are freed, so their handles survive.
-class GdiTempMap {
-public:
-    ~GdiTempMap() { Clear(); }
-
-    template <class T>
-    T* Find(HGDIOBJ handle)
-    {
-        if (!handle)
-            return nullptr;
-        auto key = std::make_pair(handle, &typeid(T));
-        auto found = m_wrappers.find(key);
-        if (found != m_wrappers.end())
-            return static_cast<T*>(found->second);
-        T* wrapper = new T;
-        wrapper->m_hObject = handle;
-        m_wrappers[key] = wrapper;
-        return wrapper;
-    }
-
-    void Clear()
-    {
-        for (auto& entry : m_wrappers) {
-            entry.second->Detach();
-            delete entry.second;
-        }
-        m_wrappers.clear();
-    }
-
-private:
-    std::map<std::pair<HGDIOBJ, const std::type_info*>, CGdiObject*> m_wrappers;
-};
-
-GdiTempMap& TempMap()
-{
-    static thread_local GdiTempMap map;
-    return map;
-}
-
-} // namespace
+using GdiTempMap = TempHandleMap<HGDIOBJ, CGdiObject, &CGdiObject::m_hObject>;
 
 CGdiObject::~CGdiObject()
 {
@@ -91,12 +47,12 @@ int CGdiObject::GetObject(int size, LPVOID buffer) const
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ object)
 {
-    return TempMap().Find<CGdiObject>(object);
+    return GdiTempMap::ForThread().Find<CGdiObject>(object);
 }
 
 void CGdiObject::DeleteTempMap()
 {
-    TempMap().Clear();
+    GdiTempMap::ForThread().Clear();
 }
 
 BOOL CPen::CreatePen(int penStyle, int width, COLORREF color)
@@ -111,7 +67,7 @@ BOOL CPen::CreatePenIndirect(const LOGPEN* logPen)
 
 CPen* CPen::FromHandle(HPEN pen)
 {
-    return TempMap().Find<CPen>(pen);
+    return GdiTempMap::ForThread().Find<CPen>(pen);
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color)
@@ -146,7 +102,7 @@ BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* logBrush)
 
 CBrush* CBrush::FromHandle(HBRUSH brush)
 {
-    return TempMap().Find<CBrush>(brush);
+    return GdiTempMap::ForThread().Find<CBrush>(brush);
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* logFont)
@@ -201,7 +157,7 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* logFont, CDC* dc)
 
 CFont* CFont::FromHandle(HFONT font)
 {
-    return TempMap().Find<CFont>(font);
+    return GdiTempMap::ForThread().Find<CFont>(font);
 }
 
 BOOL CBitmap::LoadBitmap(UINT resourceId)
@@ -242,7 +198,7 @@ CSize CBitmap::GetBitmapSize() const
 
 CBitmap* CBitmap::FromHandle(HBITMAP bitmap)
 {
-    return TempMap().Find<CBitmap>(bitmap);
+    return GdiTempMap::ForThread().Find<CBitmap>(bitmap);
 }
 
 BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
@@ -286,5 +242,5 @@ BOOL CRgn::SetRectRgn(int left, int top, int right, int bottom)
 
 CRgn* CRgn::FromHandle(HRGN region)
 {
-    return TempMap().Find<CRgn>(region);
+    return GdiTempMap::ForThread().Find<CRgn>(region);
 }

@@ -2,50 +2,12 @@
 
 #include "framework/AppState.h"
 #include "framework/Debug.h"
+#include "framework/TempHandleMap.h"
 #include "framework/Wnd.h"
 
-#include <map>
 #include <string>
 
-namespace {
-
-// Borrowed menu wrappers of one thread; detached before they are freed.
-class MenuTempMap {
-public:
-    ~MenuTempMap() { Clear(); }
-
-    CMenu* Find(HMENU menu)
-    {
-        if (!menu)
-            return nullptr;
-        CMenu*& wrapper = m_wrappers[menu];
-        if (!wrapper) {
-            wrapper = new CMenu;
-            wrapper->m_hMenu = menu;
-        }
-        return wrapper;
-    }
-
-    void Clear()
-    {
-        for (auto& entry : m_wrappers) {
-            entry.second->Detach();
-            delete entry.second;
-        }
-        m_wrappers.clear();
-    }
-
-private:
-    std::map<HMENU, CMenu*> m_wrappers;
-};
-
-MenuTempMap& TempMap()
-{
-    static thread_local MenuTempMap map;
-    return map;
-}
-
-} // namespace
+using MenuTempMap = TempHandleMap<HMENU, CMenu, &CMenu::m_hMenu>;
 
 CMenu::~CMenu()
 {
@@ -77,12 +39,12 @@ BOOL CMenu::DestroyMenu()
 
 CMenu* CMenu::FromHandle(HMENU menu)
 {
-    return TempMap().Find(menu);
+    return MenuTempMap::ForThread().Find(menu);
 }
 
 void CMenu::DeleteTempMap()
 {
-    TempMap().Clear();
+    MenuTempMap::ForThread().Clear();
 }
 
 BOOL CMenu::LoadMenu(UINT resourceId)
