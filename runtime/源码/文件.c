@@ -294,7 +294,13 @@ int FileFlush(FILE* stream)
 
 long FileLength(FILE* stream)
 {
-    return stream != NULL ? _filelength(_fileno(stream)) : -1L;
+    if (stream == NULL)
+        return -1L;
+    /* Bytes still in a writing stream's buffer belong to the file; a reading stream is left
+       alone, since flushing it would drop its buffered input. */
+    if (stream->_flag & _IOWRT)
+        fflush(stream);
+    return _filelength(_fileno(stream));
 }
 
 void FileClearError(FILE* stream)

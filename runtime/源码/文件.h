@@ -70,6 +70,7 @@ int FileSeek(FILE* stream, long offset, int origin);
 long FileTell(FILE* stream);
 void FileRewind(FILE* stream);
 int FileFlush(FILE* stream);
+/* Length of the stream's file, written bytes still in its buffer included. */
 long FileLength(FILE* stream);
 void FileClearError(FILE* stream);
 int FileSetBuffer(FILE* stream, char* buffer, int mode, int size);

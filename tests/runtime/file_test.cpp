@@ -145,6 +145,29 @@ TEST(FileStreams, BytesPositionsAndFlags)
     EXPECT_EQ(FileNumber(nullptr), -1);
 }
 
+TEST(FileLength, CountsWrittenBytesStillInTheStreamsBuffer)
+{
+    TempDir dir;
+    std::string path = dir / "length.bin";
+    FILE* out = FileOpen(path.c_str(), "写数");
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(FileWrite(out, "0123456789", 1, 10), 10);
+    EXPECT_EQ(FileLength(out), 10);
+    FileClose(out);
+
+    FILE* both = FileOpen(path.c_str(), "读+数");
+    ASSERT_NE(both, nullptr);
+    EXPECT_EQ(FileGetByte(both), '0');
+    EXPECT_EQ(FileLength(both), 10);
+    // Asking for the length while reading drops no buffered input.
+    EXPECT_EQ(FileGetByte(both), '1');
+    EXPECT_EQ(FileSeek(both, 0, SEEK_END), 0);
+    EXPECT_EQ(FileWrite(both, "ab", 1, 2), 2);
+    EXPECT_EQ(FileLength(both), 12);
+    FileClose(both);
+    EXPECT_EQ(FileLength(nullptr), -1);
+}
+
 TEST(FdToStream, OpensAStreamWithModeWords)
 {
     TempDir dir;
