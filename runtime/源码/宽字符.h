@@ -10,7 +10,8 @@ extern "C" {
 
 /* The platform's conversion in the ANSI code page: byteCount -1 includes the NUL; returns
    the UTF-16 units written (or needed when wideCount is 0), 0 on failure or a null text.
-   The result ends with a NUL whenever the buffer has room for one. */
+   The result ends with a NUL whenever the buffer has room for one; after a failure the
+   buffer holds an empty text. */
 int StrToWide(const char* text, int byteCount, wchar_t* wide, int wideCount);
 
 #ifdef __cplusplus

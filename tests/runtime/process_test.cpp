@@ -63,4 +63,12 @@ TEST(StrToWide, ConvertsGbkToUtf16)
     EXPECT_EQ(StrToWide(nullptr, -1, wide, 8), 0);
 }
 
+TEST(StrToWide, BufferTooSmallLeavesAnEmptyText)
+{
+    wchar_t wide[3] = {L'x', L'x', L'x'};
+    EXPECT_EQ(StrToWide("中文abc", -1, wide, 2), 0);
+    EXPECT_EQ(wide[0], L'\0');
+    EXPECT_EQ(wide[2], L'x');
+}
+
 }  // namespace
