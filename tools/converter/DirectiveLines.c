@@ -15,7 +15,8 @@ enum {
     kNameExtension = 3,  /* after the extension */
     kNameClosed = 5,     /* after the closing quote */
     kNameCommentOpen = 6,
-    kNameCommentClosed = 7
+    kNameCommentClosed = 7,
+    kNameCComment = 8    /* after a C comment opener: the rest of the line is comment text */
 };
 
 static int IsSeparator(const Driver* driver)
@@ -26,6 +27,16 @@ static int IsSeparator(const Driver* driver)
 static int InsideName(int state)
 {
     return state >= kNamePart && state <= 4;
+}
+
+/* Blanks, digits and punctuation typed in full width would not compile in C; file names,
+   quoted texts and comments keep their characters. */
+static void WriteOutsideTextToC(Driver* driver)
+{
+    if (driver->type == kLexIdentifier)
+        WriteWord(driver);
+    else
+        WriteHalfWidthWord(driver);
 }
 
 static void EndDirectiveLine(Driver* driver)
@@ -90,8 +101,13 @@ static void IncludeWordToC(Driver* driver, int* state)
             WriteRomanized(driver);
         else
             WriteWord(driver);
-    } else {
+    } else if (InsideName(*state) || *state == kNameCommentOpen || *state == kNameCComment) {
         WriteWord(driver);
+    } else if (type == kLexLineComment || type == kLexBlockCommentOpen) {
+        *state = kNameCComment;
+        WriteHalfWidthWord(driver);
+    } else {
+        WriteOutsideTextToC(driver);
     }
 }
 
@@ -170,10 +186,28 @@ void ConvertIncludeLineFromC(Driver* driver)
 void ConvertPragmaLineToC(Driver* driver)
 {
     int state = 0;
+    int quoted = 0;
+    int comment = 0;
     while (DriverReadWord(driver) >= 0) {
         if (driver->type == kLexLineFeed) {
             WriteWord(driver);
             break;
+        }
+        if (driver->type == kLexOpenDoubleQuote || driver->type == kLexCloseDoubleQuote
+            || driver->type == kLexDoubleQuote) {
+            quoted = driver->type == kLexOpenDoubleQuote
+                || (driver->type == kLexDoubleQuote && !quoted);
+            WriteText(driver, "\"");
+            continue;
+        }
+        if (quoted || comment) {
+            WriteWord(driver);
+            continue;
+        }
+        if (driver->type == kLexLineComment || driver->type == kLexBlockCommentOpen) {
+            comment = 1;
+            WriteHalfWidthWord(driver);
+            continue;
         }
         if (driver->type == kLexIdentifier) {
             if (state == 0 && PragmaWordIs(driver->word, kPragmaPack)) {
@@ -198,7 +232,7 @@ void ConvertPragmaLineToC(Driver* driver)
             state = 2;
             WriteFirstChar(driver);
         } else {
-            WriteWord(driver);
+            WriteOutsideTextToC(driver);
         }
     }
     EndDirectiveLine(driver);

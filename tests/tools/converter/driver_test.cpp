@@ -129,6 +129,17 @@ TEST(Driver, DirectiveLines)
     EXPECT_EQ("#if defined(A)\n#define B defined\n", ToC("#如果 已定义(A)\n#定义 B 已定义\n"));
 }
 
+TEST(Driver, FullWidthBlanksAndPunctuationInDirectiveLinesBecomeC_Regression)
+{
+    const std::string table = "#标准输入输出 stdio\n";
+    EXPECT_EQ("#include \"stdio.h\"\n", ToC("#包含　“标准输入输出.接口”\n", table));
+    EXPECT_EQ("#include <a.h>  // 注释，说明\n", ToC("#包含 <a.接口>　 // 注释，说明\n"));
+    EXPECT_EQ("#include \"目录　一/a.h\" /*注释，说明*/\n", ToC("#包含 “目录　一/a.接口” 【注释，说明】\n"));
+    EXPECT_EQ("#pragma pack(push,1)\n", ToC("#编译指令　对齐（入栈，１）\n"));
+    EXPECT_EQ("#pragma 消息(\"你好，世界\")\n", ToC("#编译指令 消息(“你好，世界”)\n"));
+    EXPECT_EQ("#pragma pack(pop) // 说明，\n", ToC("#编译指令 对齐(出栈) // 说明，\n"));
+}
+
 TEST(Driver, IncludeNamesRomanizedOnRequest)
 {
     ConverterState state(kMoyuToC);
