@@ -82,6 +82,16 @@ TEST_F(ProfileTest, ReadingDoesNotCreateKeys)
     EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\墨语言框架测试", 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
+TEST_F(ProfileTest, LongValuesComeBackWhole)
+{
+    app.SetRegistryKey(kCompany);
+    CString path;
+    for (int i = 0; i < 1000; ++i)
+        path += "目录\\";
+    ASSERT_TRUE(app.WriteProfileString("编辑器工作目录", "", path));
+    EXPECT_TRUE(app.GetProfileString("编辑器工作目录", "") == path);
+}
+
 TEST_F(ProfileTest, WithoutARegistryKeyNothingIsStored)
 {
     EXPECT_FALSE(app.WriteProfileString("节", "甲", "1"));
