@@ -8,6 +8,8 @@
 
 enum { kFullPercent = 0xA3A5 };
 enum { kNumberTextSize = 32, kDoubleTextSize = 100 };
+/* A 32-bit word in binary takes 32 digits and the NUL: a 32-byte buffer would cut one. */
+enum { kIntegerPrintSize = 36 };
 
 static int StreamByteReader(void* stream)
 {
@@ -77,13 +79,13 @@ int ConNewLineText(const char* text)
 
 int ConPrintLong(long value, int radix)
 {
-    char text[kNumberTextSize];
+    char text[kIntegerPrintSize];
     return ConPutString(CvtLongToStr(value, text, sizeof text, radix));
 }
 
 int ConPrintULong(unsigned long value, int radix)
 {
-    char text[kNumberTextSize];
+    char text[kIntegerPrintSize];
     return ConPutString(CvtULongToStr(value, text, sizeof text, radix));
 }
 

@@ -32,6 +32,17 @@ TEST(ConPutString, LinesAndNumbers)
     EXPECT_EQ(out.Restore(), "中\n\n文-42|ff|3.5000000|3.14");
 }
 
+TEST(ConPrintLong, BinaryOfAFullWordKeepsAllThirtyTwoDigits)
+{
+    StdStreamRedirect out(1);
+    ConPrintLong(-1, 2);
+    ConPutByte('|');
+    ConPrintULong(0x80000001ul, 2);
+    ConPutByte('|');
+    ConPrintLong(-2147483647L - 1, 10);
+    EXPECT_EQ(out.Restore(), std::string(32, '1') + "|1" + std::string(30, '0') + "1|-2147483648");
+}
+
 TEST(ConPutChar, WritesBytesFromTheHighestNonZeroByte)
 {
     struct Case {
