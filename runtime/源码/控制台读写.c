@@ -10,6 +10,8 @@ enum { kFullPercent = 0xA3A5 };
 enum { kNumberTextSize = 32, kDoubleTextSize = 100 };
 /* A 32-bit word in binary takes 32 digits and the NUL: a 32-byte buffer would cut one. */
 enum { kIntegerPrintSize = 36 };
+/* DBL_MAX with seven decimals: sign, 309 digits, point, 7 digits and the NUL. */
+enum { kDoublePrintSize = 320 };
 
 static int StreamByteReader(void* stream)
 {
@@ -91,7 +93,7 @@ int ConPrintULong(unsigned long value, int radix)
 
 int ConPrintDouble(double value)
 {
-    char text[kDoubleTextSize];
+    char text[kDoublePrintSize];
     StrPrintN(text, sizeof text, "%.7双", value);
     return ConPutString(text);
 }

@@ -1,6 +1,8 @@
 // Unformatted console output and input: bytes, whole characters, lines and numbers.
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,18 @@ TEST(ConPrintLong, BinaryOfAFullWordKeepsAllThirtyTwoDigits)
     ConPutByte('|');
     ConPrintLong(-2147483647L - 1, 10);
     EXPECT_EQ(out.Restore(), std::string(32, '1') + "|1" + std::string(30, '0') + "1|-2147483648");
+}
+
+TEST(ConPrintDouble, LargeValuesArePrintedWhole)
+{
+    StdStreamRedirect out(1);
+    ConPrintDouble(1e300);
+    ConPutByte('|');
+    ConPrintDouble(-DBL_MAX);
+    std::string printed = out.Restore();
+    char expected[800];
+    _snprintf(expected, sizeof expected, "%.7f|%.7f", 1e300, -DBL_MAX);
+    EXPECT_EQ(printed, expected);
 }
 
 TEST(ConPutChar, WritesBytesFromTheHighestNonZeroByte)
