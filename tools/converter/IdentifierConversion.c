@@ -9,6 +9,12 @@
 
 void WriteRomanized(Driver* driver)
 {
+    /* Without Chinese characters only full-width letters and digits could differ from C's,
+       and C takes none of them. */
+    if (MbCountHanzi(driver->word) == 0) {
+        WriteHalfWidthWord(driver);
+        return;
+    }
     char name[kLongTextSize];
     int consumed = RomanizeName(driver->word, name, sizeof name, kRomanizeStyleShort);
     /* A name romanized only in part would silently change the identifier. */

@@ -170,6 +170,14 @@ TEST(Driver, RomanizedIdentifiersBothWays)
     EXPECT_EQ("zh_xyz zh_", FromC("zh_xyz zh_"));
 }
 
+TEST(Driver, FullWidthLettersOfAnIdentifierWithoutChineseBecomeC_Regression)
+{
+    EXPECT_EQ("int x_1 = 1;", ToC("整数类型 ｘ＿１ 赋值 １。"));
+    // A file name keeps its characters: it names a file on disk.
+    EXPECT_EQ("#include \"ａｂ.h\"\n", ToC("#包含 “ａｂ.接口”\n"));
+    EXPECT_EQ(NameOf("变量Ａ"), ToC("变量Ａ"));
+}
+
 TEST(Driver, ZhIdentifierWithoutChineseIsKept_Regression)
 {
     EXPECT_EQ("zh_a = zh_1 + zh__ + zh_x_y;", FromC("zh_a = zh_1 + zh__ + zh_x_y;"));
