@@ -516,37 +516,20 @@ void CString::ReleaseBuffer(int newLength)
     m_text.resize((size_t)std::min(newLength, GetLength()));
 }
 
-CString operator+(const CString& left, const CString& right)
+namespace {
+
+template <class Left, class Right>
+CString Concatenate(const Left& left, const Right& right)
 {
     CString result(left);
     result += right;
     return result;
 }
 
-CString operator+(const CString& left, LPCTSTR right)
-{
-    CString result(left);
-    result += right;
-    return result;
-}
+} // namespace
 
-CString operator+(LPCTSTR left, const CString& right)
-{
-    CString result(left);
-    result += right;
-    return result;
-}
-
-CString operator+(const CString& left, char right)
-{
-    CString result(left);
-    result += right;
-    return result;
-}
-
-CString operator+(char left, const CString& right)
-{
-    CString result(left);
-    result += right;
-    return result;
-}
+CString operator+(const CString& left, const CString& right) { return Concatenate(left, right); }
+CString operator+(const CString& left, LPCTSTR right) { return Concatenate(left, right); }
+CString operator+(LPCTSTR left, const CString& right) { return Concatenate(left, right); }
+CString operator+(const CString& left, char right) { return Concatenate(left, right); }
+CString operator+(char left, const CString& right) { return Concatenate(left, right); }
