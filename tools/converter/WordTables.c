@@ -101,20 +101,21 @@ int DirectiveWordFromC(const char* word, CharCode firstChar, char* out, int size
 }
 
 /* A word beginning with "__" is compared from its third character, one with a single "_"
-   from its second. */
-static const char* SkipLowLines(const char* word)
+   from its second, against a row with the same leading low lines: _汇编 is not __汇编. */
+static int LowLines(const char* word)
 {
     if (word[0] == '_' && word[1] == '_')
-        return word + 2;
-    return word[0] == '_' ? word + 1 : word;
+        return 2;
+    return word[0] == '_' ? 1 : 0;
 }
 
 static const WordRow* FindUnderscoreRow(const WordTable* table, const char* word)
 {
-    const char* bare = SkipLowLines(word);
+    int skip = LowLines(word);
     for (int i = 0; i < table->count; ++i) {
         const WordRow* row = &table->rows[i];
-        if (StrCompare(SkipLowLines(row->word), bare) == 0 && RowExists(row))
+        if (LowLines(row->word) == skip && StrCompare(row->word + skip, word + skip) == 0
+            && RowExists(row))
             return row;
     }
     return NULL;

@@ -78,6 +78,16 @@ TEST(WordTables, UnderscoreWords)
     EXPECT_EQ(0, Find(KeywordFromC, "__if").code);
 }
 
+TEST(WordTables, UnderscoreWordsNeedTheirOwnLowLines_Regression)
+{
+    const struct { Lookup lookup; const char* word; } kCases[] = {
+        {KeywordToC, "__汇编"}, {KeywordToC, "_变参__"}, {KeywordToC, "_行__"},
+        {KeywordToC, "__变参_"}, {KeywordFromC, "__VA_ARGS_"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(0, Find(c.lookup, c.word).code) << c.word;
+}
+
 TEST(WordTables, DirectiveWordsAndTheLaterDefined)
 {
     EXPECT_EQ(1, Directive(true, "包含", 0).code);
