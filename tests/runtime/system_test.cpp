@@ -8,6 +8,7 @@
 
 #include "runtime/源码/内存.h"
 #include "runtime/源码/系统.h"
+#include "std_stream_redirect.h"
 #include "stdout_capture.h"
 
 namespace {
@@ -188,6 +189,18 @@ TEST_F(KeyLayer, FlushDropsEveryWaitingKey)
     EXPECT_TRUE(host.testKeys.empty());
     EXPECT_EQ(0, SysKeyPressed());
     EXPECT_EQ(0, SysGetKey());
+}
+
+TEST_F(KeyLayer, FlushKeysDropsBufferedStandardInputOnlyInEdition20)
+{
+    StdStreamRedirect in(0, "abc");
+    EXPECT_EQ('a', fgetc(stdin));
+    EXPECT_EQ(0, SysFlushKeys());
+#if MOYU_EDITION == 172
+    EXPECT_EQ('b', fgetc(stdin));
+#else
+    EXPECT_EQ(EOF, fgetc(stdin));
+#endif
 }
 
 TEST_F(KeyLayer, BannerGoesThroughThePrintCallbackWhenRedirected)
