@@ -1,8 +1,11 @@
 // Debug output by level and category, breakpoints and the pause.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "runtime/源码/内存.h"
 #include "runtime/源码/暂停.h"
 #include "runtime/源码/系统.h"
 #include "runtime/源码/调试.h"
@@ -129,6 +132,33 @@ TEST_F(DebugDeathTest, CtrlCAndEscapeEndTheProgramWithTheKey)
     EXPECT_EXIT((PushKey(27), DbgBreak("位置", 1)), ::testing::ExitedWithCode(27), "");
     EXPECT_EXIT((PushKey(3), DbgBreak("位置", 1)), ::testing::ExitedWithCode(3), "");
     EXPECT_EXIT((PushKey(27), SysPause()), ::testing::ExitedWithCode(27), "");
+}
+
+// Tells, as the process exits, whether system end ran: it switches the allocator log off.
+void ReportTraceModeAtExit()
+{
+    fprintf(stderr, "[trace=%d]", MemSetTrace(5));
+    fflush(stderr);
+}
+
+TEST_F(DebugDeathTest, PauseRunsSystemEndAndBreakDoesOnlyInEdition20)
+{
+    DbgSetBreak(开);
+    auto endAfterKey = [](int key, bool pause) {
+        atexit(ReportTraceModeAtExit);
+        MemSetTrace(开);
+        PushKey(key);
+        if (pause)
+            SysPause();
+        else
+            DbgBreak("位置", 1);
+    };
+    EXPECT_EXIT(endAfterKey(27, true), ::testing::ExitedWithCode(27), "\\[trace=0\\]");
+#if MOYU_EDITION == 172
+    EXPECT_EXIT(endAfterKey(3, false), ::testing::ExitedWithCode(3), "\\[trace=1\\]");
+#else
+    EXPECT_EXIT(endAfterKey(3, false), ::testing::ExitedWithCode(3), "\\[trace=0\\]");
+#endif
 }
 
 TEST_F(Debug, PauseReturnsTheKey)
