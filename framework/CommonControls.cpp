@@ -10,6 +10,19 @@ namespace {
 // Enough for any label these controls show; longer labels are cut, never overrun.
 const int kMaxLabelBytes = 1024;
 
+// Sends a control's hit-test message; flags, when given, receives where on the item point lies.
+template <class HitTestInfo>
+LRESULT SendHitTest(const CWnd& control, UINT message, POINT point, UINT* flags)
+{
+    HitTestInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.pt = point;
+    LRESULT item = control.SendMessage(message, 0, (LPARAM)&info);
+    if (flags)
+        *flags = info.flags;
+    return item;
+}
+
 } // namespace
 
 void AfxInitCommonControls()
@@ -153,13 +166,7 @@ BOOL CListCtrl::GetItemRect(int item, LPRECT rect, UINT code) const
 
 int CListCtrl::HitTest(POINT point, UINT* flags) const
 {
-    LVHITTESTINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.pt = point;
-    int item = (int)SendMessage(LVM_HITTEST, 0, (LPARAM)&info);
-    if (flags)
-        *flags = info.flags;
-    return item;
+    return (int)SendHitTest<LVHITTESTINFO>(*this, LVM_HITTEST, point, flags);
 }
 
 // Tree view.
@@ -310,13 +317,7 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const
 
 HTREEITEM CTreeCtrl::HitTest(POINT point, UINT* flags) const
 {
-    TVHITTESTINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.pt = point;
-    HTREEITEM item = (HTREEITEM)SendMessage(TVM_HITTEST, 0, (LPARAM)&info);
-    if (flags)
-        *flags = info.flags;
-    return item;
+    return (HTREEITEM)SendHitTest<TVHITTESTINFO>(*this, TVM_HITTEST, point, flags);
 }
 
 // Tab control.
@@ -359,13 +360,7 @@ CString CTabCtrl::GetItemText(int item) const
 
 int CTabCtrl::HitTest(POINT point, UINT* flags) const
 {
-    TCHITTESTINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.pt = point;
-    int item = (int)SendMessage(TCM_HITTEST, 0, (LPARAM)&info);
-    if (flags)
-        *flags = info.flags;
-    return item;
+    return (int)SendHitTest<TCHITTESTINFO>(*this, TCM_HITTEST, point, flags);
 }
 
 CSize CTabCtrl::SetItemSize(CSize size)
