@@ -234,6 +234,22 @@ TEST(PathQuotes, TestAddAndRemove)
 }
 
 // A text with only an opening quote used to lose its last real byte.
+// 誠 is D5 5C in GBK: its trail byte looks like a backslash but ends no directory part.
+TEST(PathQueries, TrailByteThatLooksLikeABackslashIsNoSeparator)
+{
+    ASSERT_EQ('\\', "誠"[1]);
+    char buffer[64];
+    EXPECT_STREQ(PathGetFileName("C:\\数据\\誠a.txt", buffer, sizeof buffer), "誠a.txt");
+    EXPECT_STREQ(PathGetDir("C:\\数据\\誠a.txt", buffer, sizeof buffer), "C:\\数据\\");
+    EXPECT_STREQ(PathGetBaseName("C:\\誠\\誠.txt", buffer, sizeof buffer), "誠");
+    EXPECT_STREQ(PathGetDir("誠.txt", buffer, sizeof buffer), "");
+    const char* extended = "a.b誠";
+    EXPECT_EQ(PathFindExt(extended), extended + 1);
+    EXPECT_STREQ(PathWithName("C:\\誠\\a.txt", "b.rc", buffer, sizeof buffer), "C:\\誠\\b.rc");
+    char path[32] = "C:\\誠.txt";
+    EXPECT_STREQ(PathSetExt(path, sizeof path, ".rc"), "C:\\誠.rc");
+}
+
 TEST(PathUnquote, KeepsLastByteWithoutClosingQuote)
 {
     char text[16] = "\"abc";
