@@ -116,6 +116,19 @@ CharCode ConGetChar(void)
     return code;
 }
 
+/* Bytes of a joined code from its highest non-zero byte down: a character cut short by the
+   end of input has fewer than its size says. */
+static int JoinedLength(CharCode code)
+{
+    return code > 0xFFFFFFu ? 4 : code > 0xFFFFu ? 3 : code > 0xFFu ? 2 : 1;
+}
+
+static void PutJoinedBytes(char* buffer, CharCode code, int length)
+{
+    for (int i = 0; i < length; i++)
+        buffer[i] = (char)(code >> (8 * (length - 1 - i)));
+}
+
 /* Stores characters while stored + length < limit; a newline ends the line and is kept
    when keepNewline is set. */
 static int ReadConsoleLine(char* buffer, int limit, int keepNewline)
@@ -130,9 +143,11 @@ static int ReadConsoleLine(char* buffer, int limit, int keepNewline)
                 buffer[stored++] = '\n';
             break;
         }
-        if (stored + MbCharSize(code) >= limit)
+        int length = JoinedLength(code);
+        if (stored + length >= limit)
             break;
-        stored += MbPutCharRaw(buffer + stored, code);
+        PutJoinedBytes(buffer + stored, code, length);
+        stored += length;
     }
     buffer[stored] = '\0';
     return stored;

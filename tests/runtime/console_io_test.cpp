@@ -156,6 +156,20 @@ TEST(ConReadText, DropsTheNewlineAndStaysBelowSizeMinusOne)
     EXPECT_STREQ(buffer, "xyz");
 }
 
+// Three bytes of a four-byte character at the end of input were stored behind a NUL.
+TEST(ConReadText, CharacterCutByTheEndOfInputKeepsItsBytes)
+{
+    const std::string input = "ab\x81\x30\x81";
+    for (bool keepNewline : {false, true}) {
+        StdStreamRedirect in(0, input);
+        char buffer[16];
+        int stored = keepNewline ? ConReadLine(buffer, sizeof buffer)
+                                 : ConReadText(buffer, sizeof buffer);
+        EXPECT_EQ(stored, 5);
+        EXPECT_EQ(std::string(buffer), input);
+    }
+}
+
 TEST(ConReadInt, ReadsOneLineAsANumber)
 {
     StdStreamRedirect in(0, "１２３\n-7x\n2.5\n");
