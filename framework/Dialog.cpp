@@ -118,6 +118,8 @@ HWND CDialog::ModalOwner() const
         CWnd* mainWnd = AfxGetMainWnd();
         owner = mainWnd ? mainWnd->m_hWnd : ::GetActiveWindow();
     }
+    if (owner != nullptr && !::IsWindow(owner))
+        owner = nullptr;
     // A popup cannot be owned by a child window.
     while (owner != nullptr && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) != 0)
         owner = ::GetParent(owner);

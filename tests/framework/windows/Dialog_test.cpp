@@ -521,3 +521,23 @@ TEST(Dialog, ExceptionInOnInitDialogIsReportedAndEndsTheRunWithMinusOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Dialog, MainWindowAlreadyGoneIsNoOwner)
+{
+    CWinApp app;
+    CWnd gone;
+    ASSERT_TRUE(gone.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND stale = gone.m_hWnd;
+    gone.Detach();
+    ::DestroyWindow(stale);
+    gone.m_hWnd = stale;
+    app.m_pMainWnd = &gone;
+    CommandDialog dialog;
+    DialogDriver driver{[](DialogDriver& d) { d.PressCancel(); }};
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    gone.m_hWnd = nullptr;
+}
+
+} // namespace
