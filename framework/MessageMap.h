@@ -30,12 +30,14 @@ struct MessageCall {
 
 using MessageThunk = void (*)(CCmdTarget* target, MessageCall& call);
 
+// One entry of a class's table; the table ends with an entry without thunk. Window-message
+// entries have code 0 and the id range 0 to 0.
 struct MessageMapEntry {
-    UINT message = 0;            // 0 ends the table unless registeredMessage is set
+    UINT message = 0;            // 0 for ON_REGISTERED_MESSAGE, whose number is known at run time
     int code = 0;                // command code, control or notify code
     UINT firstId = 0;
-    UINT lastId = 0;             // 0 with firstId 0: any id
-    const UINT* registeredMessage = nullptr;  // for ON_REGISTERED_MESSAGE
+    UINT lastId = 0;
+    const UINT* registeredMessage = nullptr;
     MessageThunk thunk = nullptr;
 };
 
@@ -44,6 +46,7 @@ struct MessageMap {
     const MessageMapEntry* entries;
 };
 
+// Declares the class's table; like the classic macro it leaves the access at protected.
 #define DECLARE_MESSAGE_MAP()                                   \
 protected:                                                      \
     static const MessageMap* GetThisMessageMap();               \
