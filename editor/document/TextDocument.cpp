@@ -37,7 +37,7 @@ bool CTextDocument::LoadFromFile(const char* path, EncodingCode encoding)
     ResetContents();
     EncodingCode detected;
     LineEndCode lineEnd;
-    if (!DetectTextFormat(path, &detected, &lineEnd)) {
+    if (!DetectTextFormat(path, encoding, &detected, &lineEnd)) {
         ReportOpenFailure(path);
         return false;
     }

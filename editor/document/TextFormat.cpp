@@ -65,6 +65,13 @@ LineEndCode ScanUnits(const unsigned char* bytes, size_t length, bool bigEndian)
     return LineEndFromSeen(sawCr, sawLf);
 }
 
+LineEndCode ScanLineEnds(const unsigned char* head, size_t length, EncodingCode encoding)
+{
+    if (encoding == kEncodingUtf16Le || encoding == kEncodingUtf16Be)
+        return ScanUnits(head, length, encoding == kEncodingUtf16Be);
+    return ScanBytes(head, length);
+}
+
 } // namespace
 
 void DetectTextFormatOfBytes(const unsigned char* head, size_t length,
@@ -78,13 +85,16 @@ void DetectTextFormatOfBytes(const unsigned char* head, size_t length,
     else if (length >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF)
         found = kEncodingUtf8Bom;
     *encoding = found;
-    if (found == kEncodingUtf16Le || found == kEncodingUtf16Be)
-        *lineEnd = ScanUnits(head, length, found == kEncodingUtf16Be);
-    else
-        *lineEnd = ScanBytes(head, length);
+    *lineEnd = ScanLineEnds(head, length, found);
 }
 
 bool DetectTextFormat(const char* path, EncodingCode* encoding, LineEndCode* lineEnd)
+{
+    return DetectTextFormat(path, kEncodingUnknown, encoding, lineEnd);
+}
+
+bool DetectTextFormat(const char* path, EncodingCode chosen, EncodingCode* encoding,
+                      LineEndCode* lineEnd)
 {
     CFileHandle file;
     if (!file.OpenForReading(path))
@@ -94,5 +104,7 @@ bool DetectTextFormat(const char* path, EncodingCode* encoding, LineEndCode* lin
     if (!file.ReadFully(head, sizeof head, &got))
         return false;
     DetectTextFormatOfBytes(head, got, encoding, lineEnd);
+    if (chosen != kEncodingUnknown && chosen != *encoding)
+        *lineEnd = ScanLineEnds(head, got, chosen);
     return true;
 }

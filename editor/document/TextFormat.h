@@ -52,3 +52,8 @@ void DetectTextFormatOfBytes(const unsigned char* head, size_t length,
                              EncodingCode* encoding, LineEndCode* lineEnd);
 // Reads the head of the file and decides both codes; false when the file cannot be opened.
 bool DetectTextFormat(const char* path, EncodingCode* encoding, LineEndCode* lineEnd);
+// The same for a file the user reads in an encoding of his choice (kEncodingUnknown: the
+// detected one): its line ends are scanned as that encoding stores them, so a UTF-16 file
+// without a mark is scanned in units too.
+bool DetectTextFormat(const char* path, EncodingCode chosen, EncodingCode* encoding,
+                      LineEndCode* lineEnd);

@@ -50,6 +50,39 @@ TEST(TextDocument, LoadWithAChosenEncoding)
     EXPECT_EQ("\xE4\xB8\xAD", TempDir::ReadFile(path));
 }
 
+// Many Chinese characters hold a 0A or 0D byte in UTF-16 (上 is U+4E0A, 不 U+4E0D): a file
+// without a mark read as UTF-16 must have its line ends found in units, not bytes.
+TEST(TextDocument, ChosenUtf16WithoutAMarkFindsLineEndsInUnitsNotBytes)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        EncodingCode encoding;
+        LineEndCode lineEnd;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"CR ends, 上 holds a LF byte", std::string("\x0A\x4E\x0D\x00\x0B\x4E", 6), kEncodingUtf16Le,
+         kLineEndMac, {"\xC9\xCF", "\xCF\xC2"}},
+        {"LF ends, 不 holds a CR byte", std::string("\x0D\x4E\x0A\x00\x0B\x4E", 6), kEncodingUtf16Le,
+         kLineEndUnix, {"\xB2\xBB", "\xCF\xC2"}},
+        {"big-endian CR ends", std::string("\x4E\x0A\x00\x0D\x4E\x0B", 6), kEncodingUtf16Be,
+         kLineEndMac, {"\xC9\xCF", "\xCF\xC2"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.WriteFile("w.txt", c.bytes);
+        CTextDocument doc;
+        ASSERT_TRUE(doc.LoadFromFile(path.c_str(), c.encoding)) << c.name;
+        EXPECT_EQ(c.lineEnd, doc.GetLineEnd()) << c.name;
+        EXPECT_EQ(c.lines, DocumentTexts(doc)) << c.name;
+        ASSERT_TRUE(doc.SaveToFile(path.c_str())) << c.name;
+        // Saving writes the mark the encoding carries, then the same units.
+        const std::string mark = c.encoding == kEncodingUtf16Le ? "\xFF\xFE" : "\xFE\xFF";
+        EXPECT_EQ(mark + c.bytes, TempDir::ReadFile(path)) << c.name;
+    }
+}
+
 TEST(TextDocument, LoadTellsWhenCharactersWereReplaced)
 {
     TempDir dir;
