@@ -148,7 +148,9 @@ bool CTextDocument::FindBackward(ByteColumn& column, LineIndex& lineIndex, const
         return false;
     };
     // A column at 0 leaves nothing before it on this line; -1 would mean the whole line.
-    if (column > 0 && search(lineIndex, column))
+    // A column past the end (a caret in column mode) has the whole line before it.
+    const int lineLength = m_lines.GetLine(lineIndex)->GetLength();
+    if (column > 0 && search(lineIndex, column < lineLength ? column : lineLength))
         return true;
     if (column <= 0 && lineIndex > 0 && search(lineIndex - 1, -1))
         return true;

@@ -217,6 +217,28 @@ TEST(LineQueries, SearchWithAndWithoutWrap)
     EXPECT_EQ(2, line);
 }
 
+// A caret in column mode may stand past the end of its line: the whole line lies before it.
+TEST(LineQueries, BackwardSearchFromPastTheLineEndSearchesTheWholeLine)
+{
+    CTextDocument doc;
+    Prepare(doc, {"abc", "xabc"});
+    struct Case {
+        ByteColumn column;
+        bool wraps;
+        LineIndex line;
+        ByteColumn found;
+    };
+    const Case cases[] = {{4, false, 1, 1}, {40, false, 1, 1}, {40, true, 1, 1}, {2, true, 0, 0}};
+    for (const Case& c : cases) {
+        doc.SetSearchWraps(c.wraps);
+        ByteColumn column = c.column;
+        LineIndex line = 1;
+        ASSERT_TRUE(doc.FindBackward(column, line, "abc", 0, nullptr)) << c.column;
+        EXPECT_EQ(c.line, line) << c.column;
+        EXPECT_EQ(c.found, column) << c.column;
+    }
+}
+
 TEST(LineQueries, CharacterClasses)
 {
     CTextDocument doc;
