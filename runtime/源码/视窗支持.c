@@ -171,6 +171,10 @@ char* DlgConvertFilter(const char* filter)
     if (!block)
         return NULL;
     memcpy(block, filter, length);
+    /* Terminated before the scan, so a lead byte at the end is not read with what follows
+       the copy. */
+    block[length] = '\0';
+    block[length + 1] = '\0';
     /* Only a single-byte '|' separates: a GBK trail byte can be 0x7C too. */
     for (size_t i = 0; i < length;) {
         int charLength = MbCharLen(block + i);
@@ -180,8 +184,6 @@ char* DlgConvertFilter(const char* filter)
             block[i] = '\0';
         i += (size_t)charLength;
     }
-    block[length] = '\0';
-    block[length + 1] = '\0';
     return block;
 }
 

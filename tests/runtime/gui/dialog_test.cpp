@@ -288,6 +288,26 @@ TEST(FileDialogFilter, FilterBarIsReplacedOnlyAsASingleByteCharacter)
     MemFree(block, __FILE__, __LINE__);
 }
 
+TEST(FileDialogFilter, FilterEndingInPartOfACharacterKeepsItsBytesAndTerminators)
+{
+    // A lead byte, or a lead byte and a digit, at the end: the scan must stop at the copy's
+    // end rather than join them with the bytes after it.
+    const std::string cases[] = {
+        std::string("a|\x81"),
+        std::string("a|\x81\x30"),
+        std::string("a|\x81\x30\x81"),
+    };
+    for (const std::string& filter : cases) {
+        SCOPED_TRACE(testing::PrintToString(filter));
+        char* block = DlgConvertFilter(filter.c_str());
+        ASSERT_NE(block, nullptr);
+        std::string expected = filter + std::string(2, '\0');
+        expected[1] = '\0';
+        EXPECT_EQ(std::string(block, filter.size() + 2), expected);
+        MemFree(block, __FILE__, __LINE__);
+    }
+}
+
 TEST(FileDialogFlags, LibraryAndPlatformFlags)
 {
     struct {
