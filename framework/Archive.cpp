@@ -14,13 +14,19 @@ const WORD kLongLengthWord = 0xFFFF;
 // allocating whatever the length claims first.
 const UINT kStringPiece = 64 * 1024;
 
+UINT BufferSize(int requested)
+{
+    return std::max<UINT>(requested > 0 ? (UINT)requested : 0, kMinimumBuffer);
+}
+
 } // namespace
 
 CArchive::CArchive(CFile* file, UINT mode, int bufferSize, void* /*buffer*/)
     : m_file(file),
       m_loading((mode & load) != 0),
       m_flushOnDelete((mode & bNoFlushOnDelete) == 0),
-      m_buffer(std::max<UINT>(bufferSize > 0 ? (UINT)bufferSize : 0, kMinimumBuffer))
+      m_readBuffer(m_loading ? BufferSize(bufferSize) : 0),
+      m_writeBuffer(m_loading ? 0 : BufferSize(bufferSize))
 {
     if (!m_file)
         AfxThrowArchiveException(CArchiveException::generic);
@@ -60,24 +66,7 @@ void CArchive::RequireStoring() const
 
 bool CArchive::FillBuffer()
 {
-    m_position = 0;
-    m_end = 0;
-    m_end = m_file->Read(m_buffer.data(), (UINT)m_buffer.size());
-    return m_end > 0;
-}
-
-int CArchive::GetByte()
-{
-    if (m_position == m_end && !FillBuffer())
-        return -1;
-    return (unsigned char)m_buffer[m_position++];
-}
-
-int CArchive::PeekByte()
-{
-    if (m_position == m_end && !FillBuffer())
-        return -1;
-    return (unsigned char)m_buffer[m_position];
+    return m_readBuffer.Fill([this](char* data, UINT size) { return m_file->Read(data, size); });
 }
 
 UINT CArchive::Read(void* buffer, UINT count)
@@ -90,9 +79,9 @@ UINT CArchive::Read(void* buffer, UINT count)
     char* out = static_cast<char*>(buffer);
     UINT done = 0;
     while (done < count) {
-        if (m_position == m_end) {
+        if (m_readBuffer.IsEmpty()) {
             // Large requests go straight to the file once the buffer is used up.
-            if (count - done >= m_buffer.size()) {
+            if (count - done >= m_readBuffer.Size()) {
                 UINT read = m_file->Read(out + done, count - done);
                 if (read == 0)
                     break;
@@ -102,10 +91,7 @@ UINT CArchive::Read(void* buffer, UINT count)
             if (!FillBuffer())
                 break;
         }
-        UINT take = std::min(count - done, m_end - m_position);
-        memcpy(out + done, m_buffer.data() + m_position, take);
-        m_position += take;
-        done += take;
+        done += m_readBuffer.Take(out + done, count - done);
     }
     return done;
 }
@@ -124,63 +110,30 @@ void CArchive::Write(const void* buffer, UINT count)
     if (!buffer)
         ThrowArchive(CArchiveException::generic);
     const char* in = static_cast<const char*>(buffer);
-    if (m_position + count <= m_buffer.size()) {
-        memcpy(m_buffer.data() + m_position, in, count);
-        m_position += count;
+    if (m_written + count <= m_writeBuffer.size()) {
+        memcpy(m_writeBuffer.data() + m_written, in, count);
+        m_written += count;
         return;
     }
     Flush();
-    if (count >= m_buffer.size()) {
+    if (count >= m_writeBuffer.size()) {
         m_file->Write(in, count);
         return;
     }
-    memcpy(m_buffer.data(), in, count);
-    m_position = count;
+    memcpy(m_writeBuffer.data(), in, count);
+    m_written = count;
 }
 
 BOOL CArchive::ReadString(CString& line)
 {
     RequireLoading();
-    line.Empty();
-    bool readAny = false;
-    for (;;) {
-        if (m_position == m_end && !FillBuffer())
-            break;
-        readAny = true;
-        const char* start = m_buffer.data() + m_position;
-        UINT available = m_end - m_position;
-        const char* newline = static_cast<const char*>(memchr(start, '\n', available));
-        UINT take = newline ? (UINT)(newline - start) : available;
-        line += CString(start, (int)take);
-        m_position += take;
-        if (newline) {
-            ++m_position;
-            if (line.GetLength() > 0 && line[line.GetLength() - 1] == '\r')
-                line.Delete(line.GetLength() - 1);
-            return TRUE;
-        }
-    }
-    return readAny ? TRUE : FALSE;
+    return m_readBuffer.ReadLine(line, [this] { return FillBuffer(); });
 }
 
 LPTSTR CArchive::ReadString(LPTSTR buffer, UINT maxChars)
 {
     RequireLoading();
-    if (!buffer || maxChars == 0)
-        return nullptr;
-    UINT count = 0;
-    while (count + 1 < maxChars) {
-        int c = GetByte();
-        if (c < 0)
-            break;
-        if (c == '\r' && PeekByte() == '\n')
-            c = GetByte();
-        buffer[count++] = (char)c;
-        if (c == '\n')
-            break;
-    }
-    buffer[count] = '\0';
-    return count > 0 ? buffer : nullptr;
+    return m_readBuffer.ReadLine(buffer, maxChars, true, [this] { return FillBuffer(); });
 }
 
 void CArchive::WriteString(LPCTSTR text)
@@ -194,18 +147,15 @@ void CArchive::Flush()
     if (m_closed)
         return;
     if (m_loading) {
-        if (m_position < m_end) {
-            LONG unread = (LONG)(m_end - m_position);
-            m_position = m_end = 0;
+        LONG unread = (LONG)m_readBuffer.DropUnread();
+        if (unread > 0)
             m_file->Seek(-unread, CFile::current);
-        }
-        m_position = m_end = 0;
         return;
     }
-    if (m_position > 0) {
-        UINT pending = m_position;
-        m_position = 0;  // a failed write is not repeated by the destructor
-        m_file->Write(m_buffer.data(), pending);
+    if (m_written > 0) {
+        UINT pending = m_written;
+        m_written = 0;  // a failed write is not repeated by the destructor
+        m_file->Write(m_writeBuffer.data(), pending);
     }
 }
 
@@ -220,7 +170,8 @@ void CArchive::Close()
 
 void CArchive::Abort()
 {
-    m_position = m_end = 0;
+    m_readBuffer.Clear();
+    m_written = 0;
     m_closed = true;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/CString.h"
 #include "framework/Exceptions.h"
 #include "framework/File.h"
+#include "framework/ReadBuffer.h"
 
 #include <vector>
 
@@ -25,7 +26,7 @@ public:
     BOOL IsStoring() const { return !m_loading; }
     CFile* GetFile() const { return m_file; }
     // Loading: nothing is left in the buffer (more may still come from the file).
-    BOOL IsBufferEmpty() const { return m_position == m_end; }
+    BOOL IsBufferEmpty() const { return m_loading ? m_readBuffer.IsEmpty() : m_written == 0; }
 
     // Fills the request unless the file ends first; returns the bytes read.
     UINT Read(void* buffer, UINT count);
@@ -69,8 +70,6 @@ private:
     void RequireLoading() const;
     void RequireStoring() const;
     bool FillBuffer();
-    int GetByte();
-    int PeekByte();
     // Reads exactly count bytes or throws endOfFile.
     void ReadExactly(void* buffer, UINT count);
     DWORD ReadUnsigned(int size);
@@ -81,7 +80,7 @@ private:
     bool m_loading;
     bool m_flushOnDelete;
     bool m_closed = false;
-    std::vector<char> m_buffer;
-    UINT m_position = 0;  // loading: next unread byte; storing: bytes buffered
-    UINT m_end = 0;       // loading: bytes in the buffer
+    ReadBuffer m_readBuffer;            // loading
+    std::vector<char> m_writeBuffer;  // storing
+    UINT m_written = 0;               // storing: bytes in m_writeBuffer
 };

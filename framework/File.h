@@ -3,6 +3,7 @@
 
 #include "framework/CString.h"
 #include "framework/Exceptions.h"
+#include "framework/ReadBuffer.h"
 #include "framework/Time.h"
 
 #include <string>
@@ -141,9 +142,7 @@ private:
     void ResetBuffers();
 
     bool m_text = true;
-    std::vector<char> m_readBuffer;
-    UINT m_readPos = 0;
-    UINT m_readEnd = 0;
+    ReadBuffer m_readBuffer;
     std::string m_writeBuffer;
 };
 

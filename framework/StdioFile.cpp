@@ -30,32 +30,25 @@ BOOL CStdioFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* error)
 
 void CStdioFile::ResetBuffers()
 {
-    m_readPos = m_readEnd = 0;
+    m_readBuffer.Clear();
     m_writeBuffer.clear();
 }
 
 bool CStdioFile::FillReadBuffer()
 {
     FlushWrites();
-    m_readBuffer.resize(kBufferSize);
-    m_readPos = 0;
-    m_readEnd = 0;
-    m_readEnd = CFile::Read(m_readBuffer.data(), kBufferSize);
-    return m_readEnd > 0;
+    m_readBuffer.Resize(kBufferSize);
+    return m_readBuffer.Fill([this](char* data, UINT size) { return CFile::Read(data, size); });
 }
 
 int CStdioFile::GetByte()
 {
-    if (m_readPos == m_readEnd && !FillReadBuffer())
-        return -1;
-    return (unsigned char)m_readBuffer[m_readPos++];
+    return m_readBuffer.GetByte([this] { return FillReadBuffer(); });
 }
 
 int CStdioFile::PeekByte()
 {
-    if (m_readPos == m_readEnd && !FillReadBuffer())
-        return -1;
-    return (unsigned char)m_readBuffer[m_readPos];
+    return m_readBuffer.PeekByte([this] { return FillReadBuffer(); });
 }
 
 void CStdioFile::FlushWrites()
@@ -70,56 +63,19 @@ void CStdioFile::FlushWrites()
 void CStdioFile::Synchronize()
 {
     FlushWrites();
-    if (m_readPos < m_readEnd) {
-        LONG unread = (LONG)(m_readEnd - m_readPos);
-        m_readPos = m_readEnd = 0;
+    LONG unread = (LONG)m_readBuffer.DropUnread();
+    if (unread > 0)
         CFile::Seek(-unread, current);
-    }
-    m_readPos = m_readEnd = 0;
 }
 
 BOOL CStdioFile::ReadString(CString& line)
 {
-    line.Empty();
-    bool readAny = false;
-    for (;;) {
-        if (m_readPos == m_readEnd && !FillReadBuffer())
-            break;
-        readAny = true;
-        const char* start = m_readBuffer.data() + m_readPos;
-        UINT available = m_readEnd - m_readPos;
-        const char* newline = static_cast<const char*>(memchr(start, '\n', available));
-        UINT take = newline ? (UINT)(newline - start) : available;
-        line += CString(start, (int)take);
-        m_readPos += take;
-        if (newline) {
-            ++m_readPos;
-            // The CR of a CR LF may have come in the previous buffer: strip it from the line.
-            if (line.GetLength() > 0 && line[line.GetLength() - 1] == '\r')
-                line.Delete(line.GetLength() - 1);
-            return TRUE;
-        }
-    }
-    return readAny ? TRUE : FALSE;
+    return m_readBuffer.ReadLine(line, [this] { return FillReadBuffer(); });
 }
 
 LPTSTR CStdioFile::ReadString(LPTSTR buffer, UINT maxChars)
 {
-    if (!buffer || maxChars == 0)
-        return nullptr;
-    UINT count = 0;
-    while (count + 1 < maxChars) {
-        int c = GetByte();
-        if (c < 0)
-            break;
-        if (c == '\r' && m_text && PeekByte() == '\n')
-            c = GetByte();
-        buffer[count++] = (char)c;
-        if (c == '\n')
-            break;
-    }
-    buffer[count] = '\0';
-    return count > 0 ? buffer : nullptr;
+    return m_readBuffer.ReadLine(buffer, maxChars, m_text, [this] { return FillReadBuffer(); });
 }
 
 void CStdioFile::WriteString(LPCTSTR text)
@@ -138,12 +94,9 @@ UINT CStdioFile::Read(void* buffer, UINT count)
     UINT done = 0;
     if (!m_text) {
         while (done < count) {
-            if (m_readPos == m_readEnd && !FillReadBuffer())
+            if (m_readBuffer.IsEmpty() && !FillReadBuffer())
                 break;
-            UINT take = std::min(count - done, m_readEnd - m_readPos);
-            memcpy(out + done, m_readBuffer.data() + m_readPos, take);
-            m_readPos += take;
-            done += take;
+            done += m_readBuffer.Take(out + done, count - done);
         }
         return done;
     }
@@ -179,9 +132,9 @@ void CStdioFile::Write(const void* buffer, UINT count)
         return;
     if (!buffer)
         AfxThrowFileException(CFileException::generic, -1, m_strFileName);
-    if (m_readPos < m_readEnd)
+    if (!m_readBuffer.IsEmpty())
         Synchronize();
-    m_readPos = m_readEnd = 0;
+    m_readBuffer.Clear();
     PutText(static_cast<const char*>(buffer), count);
 }
 
@@ -206,7 +159,7 @@ void CStdioFile::SetLength(DWORD newLength)
 
 DWORD CStdioFile::GetPosition() const
 {
-    return CFile::GetPosition() + (DWORD)m_writeBuffer.size() - (m_readEnd - m_readPos);
+    return CFile::GetPosition() + (DWORD)m_writeBuffer.size() - m_readBuffer.Unread();
 }
 
 void CStdioFile::Flush()
