@@ -15,11 +15,15 @@ namespace {
 
 constexpr char kIdleMessageText[] = "Ready";
 
-// The window with id below parent, searched depth first; null when there is none.
+// The window with id below parent, searched depth first; null when there is none. A child
+// carrying its parent's id wins over the parent, so the first pane inside a splitter (which
+// has the pane id itself) is found rather than the splitter.
 HWND FindDescendant(HWND parent, UINT id)
 {
-    if (HWND child = ::GetDlgItem(parent, static_cast<int>(id)))
-        return child;
+    if (HWND child = ::GetDlgItem(parent, static_cast<int>(id))) {
+        bool innerHasId = ::GetDlgItem(child, static_cast<int>(id)) != nullptr;
+        return innerHasId ? FindDescendant(child, id) : child;
+    }
     for (HWND child = ::GetTopWindow(parent); child != nullptr; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
         if (HWND found = FindDescendant(child, id))
             return found;

@@ -444,6 +444,7 @@ void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd* activated, CWnd*)
     }
     if (CView* view = GetActiveView())
         view->OnActivateView(activate, view, view);
-    if (activate && frame != nullptr)
-        frame->OnUpdateFrameTitle(TRUE);
+    // The last child going (even straight through the MDI client) takes its name off the caption.
+    if (frame != nullptr && (activate || activated == nullptr))
+        frame->OnUpdateFrameTitle(activate);
 }

@@ -261,4 +261,96 @@ TEST_F(DocViewTest, ClosingTheMainFrameAsksForModifiedDocumentsAndCancelKeepsIt)
     EXPECT_EQ(DocumentCount(), 1);
 }
 
+TEST_F(DocViewTest, ChildrenDestroyedThroughTheMdiClientCloseTheirDocumentsAndLeaveTheCaption)
+{
+    CTestDoc* a = Open(WriteDoc("a.tdoc", "a"));
+    CTestDoc* b = Open(WriteDoc("b.tdoc", "b"));
+    ASSERT_NE(b, nullptr);
+    FrameOf(b)->MDIDestroy();
+    EXPECT_EQ(DocumentCount(), 1);
+    EXPECT_EQ(Main().MDIGetActive(), FrameOf(a));
+    EXPECT_STREQ(WindowText(Main()), "a.tdoc - 墨测试");
+
+    // The caption named the closed document after the last child went this way.
+    FrameOf(a)->MDIDestroy();
+    EXPECT_EQ(DocumentCount(), 0);
+    EXPECT_EQ(Main().MDIGetActive(), nullptr);
+    EXPECT_EQ(::GetMenu(Main().m_hWnd), Main().GetDefaultMenu());
+    EXPECT_STREQ(WindowText(Main()), "墨测试");
+}
+
+// A view that maximises its frame on its initial update, before the frame first shows.
+class CMaximisingView : public CTestView {
+    DECLARE_DYNCREATE(CMaximisingView)
+
+public:
+    void OnInitialUpdate() override
+    {
+        CTestView::OnInitialUpdate();
+        static_cast<CMDIChildWnd*>(GetParentFrame())->MDIMaximize();
+    }
+};
+
+IMPLEMENT_DYNCREATE(CMaximisingView, CTestView)
+
+TEST_F(DocViewTest, ChildMaximisedByItsViewsInitialUpdateShowsMaximisedAndActive)
+{
+    CMultiDocTemplate docTemplate(IDR_TESTTYPE, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestChildFrame),
+                                  RUNTIME_CLASS(CMaximisingView));
+    docTemplate.LoadTemplate();
+    for (const char* name : {"a.tdoc", "b.tdoc"}) {
+        CDocument* document = docTemplate.OpenDocumentFile(WriteDoc(name, "x"));
+        ASSERT_NE(document, nullptr);
+        BOOL maximized = FALSE;
+        EXPECT_EQ(Main().MDIGetActive(&maximized), FrameOf(document));
+        EXPECT_TRUE(maximized);
+        EXPECT_TRUE(FrameOf(document)->IsZoomed());
+        EXPECT_NE(FrameOf(document)->GetStyle() & WS_VISIBLE, 0u);
+        EXPECT_EQ(Main().GetActiveDocument(), document);
+    }
+    docTemplate.CloseAllDocuments(TRUE);
+    EXPECT_EQ(Main().MDIGetActive(), nullptr);
+}
+
+// A child frame whose view sits inside a pane that carries the first-pane id itself, as the
+// panes of a splitter do.
+class CPaneFrame : public CMDIChildWnd {
+    DECLARE_DYNCREATE(CPaneFrame)
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* context) override
+    {
+        if (!m_pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), this, AFX_IDW_PANE_FIRST,
+                           nullptr))
+            return FALSE;
+        auto* view = dynamic_cast<CWnd*>(context->m_pNewViewClass->CreateObject());
+        return view != nullptr && view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100),
+                                               &m_pane, AFX_IDW_PANE_FIRST, context);
+    }
+
+    CWnd m_pane;
+};
+
+IMPLEMENT_DYNCREATE(CPaneFrame, CMDIChildWnd)
+
+TEST_F(DocViewTest, ViewInsideAPaneWithThePaneIdBecomesTheActiveView)
+{
+    // The pane was taken for the first view: the frame had no active view and commands
+    // never reached the view or its document.
+    CMultiDocTemplate docTemplate(IDR_TESTTYPE, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CPaneFrame),
+                                  RUNTIME_CLASS(CTestView));
+    docTemplate.LoadTemplate();
+    CDocument* document = docTemplate.OpenDocumentFile(WriteDoc("a.tdoc", "a"));
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(FrameOf(document)->GetActiveView(), FirstView(document));
+    EXPECT_EQ(FirstView(document)->m_initialUpdates, 1);
+    EXPECT_EQ(Main().GetActiveDocument(), document);
+    EXPECT_STREQ(WindowText(Main()), "a.tdoc - 墨测试");
+    HandledBy().clear();
+    Command(ID_TEST_VIEW_COMMAND);
+    Command(ID_TEST_DOC_COMMAND);
+    EXPECT_EQ(HandledBy(), (std::vector<std::string>{"view", "document"}));
+    docTemplate.CloseAllDocuments(TRUE);
+}
+
 } // namespace
