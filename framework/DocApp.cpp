@@ -86,6 +86,11 @@ void CDocApp::SaveStdProfileSettings()
     }
 }
 
+void CDocApp::OnUpdateRecentFileMenu(CCmdUI* cmdUI)
+{
+    m_docManager.OnUpdateRecentFileMenu(cmdUI);
+}
+
 int CDocApp::ExitInstance()
 {
     SaveStdProfileSettings();

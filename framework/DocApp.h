@@ -5,6 +5,7 @@
 #include "framework/DocViewHost.h"
 #include "framework/WinApp.h"
 
+class CCmdUI;
 class CDocTemplate;
 class CDocument;
 
@@ -42,5 +43,8 @@ public:
     CDocManager* GetDocManager() override { return &m_docManager; }
 
 protected:
+    // The framework's update of the recent-file items, for an application's own update handler.
+    void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
+
     CDocManager m_docManager;
 };

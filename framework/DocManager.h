@@ -62,9 +62,11 @@ public:
     virtual void OnFileNew();
     // File Open: the open dialog, then OpenDocumentFile through the application.
     virtual void OnFileOpen();
+    // The update of the first recent-file command: the list's items, or that item disabled
+    // when there is no list.
+    void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
 
 protected:
-    void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
     void OnOpenRecentFileCommand(UINT id);
 
     DECLARE_MESSAGE_MAP()

@@ -1,6 +1,7 @@
 #include "DocViewTestApp.h"
 
 #include "framework/AppState.h"
+#include "framework/CmdUI.h"
 #include "framework/DocApp.h"
 #include "framework/RecentFileList.h"
 
@@ -73,6 +74,66 @@ TEST_F(DocAppTest, CommandsEndAtTheApplicationThenItsDocumentManagerAndTheMainWi
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     MSG quit;
     EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// An application that runs the framework's recent-file update itself, but not for a
+// submenu that merely starts with the recent-file command.
+class CRecentUpdatingApp : public CTestDocApp {
+public:
+    int m_updates = 0;
+
+protected:
+    void OnUpdateRecentFiles(CCmdUI* cmdUI)
+    {
+        ++m_updates;
+        if (cmdUI->m_subMenu == nullptr)
+            OnUpdateRecentFileMenu(cmdUI);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecentUpdatingApp, CTestDocApp)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFiles)
+END_MESSAGE_MAP()
+
+CString MenuText(HMENU menu, int position)
+{
+    char text[512] = {};
+    ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(DocAppTest, ApplicationsOwnRecentFileUpdateCanRunTheFrameworks)
+{
+    CRecentUpdatingApp app;
+    app.LoadStdProfileSettings(10);
+    app.AddToRecentFileList("C:\\a.tdoc");
+    auto* frame = new CTestMainFrame;
+    ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
+    app.m_pMainWnd = frame;
+
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    HMENU file = ::GetSubMenu(menu, 0);
+    UpdateMenuCommandUI(file, frame, TRUE);
+    EXPECT_EQ(app.m_updates, 1);
+    EXPECT_STREQ(MenuText(file, 3), "&1 C:\\a.tdoc");
+    EXPECT_EQ(::GetMenuItemID(file, 3), ID_FILE_MRU_FILE1);
+
+    HMENU outer = ::CreatePopupMenu();
+    HMENU recent = ::CreatePopupMenu();
+    ::AppendMenuA(recent, MF_STRING, ID_FILE_MRU_FILE1, "最近文件");
+    ::AppendMenuA(outer, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), "最近");
+    UpdateMenuCommandUI(outer, frame, TRUE);
+    EXPECT_EQ(app.m_updates, 2);
+    EXPECT_EQ(::GetMenuItemCount(outer), 1);
+    EXPECT_EQ(::GetMenuItemCount(recent), 1);
+    EXPECT_STREQ(MenuText(recent, 0), "最近文件");
+
+    ::DestroyMenu(outer);
+    ::DestroyMenu(menu);
+    frame->DestroyWindow();
+    MSG quit;
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 } // namespace
