@@ -105,6 +105,8 @@ protected:                                                      \
 #define ON_CBN_SELENDOK(id, fn) ON_CONTROL(CBN_SELENDOK, id, fn)
 #define ON_CBN_KILLFOCUS(id, fn) ON_CONTROL(CBN_KILLFOCUS, id, fn)
 #define ON_CBN_SETFOCUS(id, fn) ON_CONTROL(CBN_SETFOCUS, id, fn)
+// A static control sends these only with the SS_NOTIFY style.
+#define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
 
 // WM_NOTIFY: handlers take (NMHDR*, LRESULT*).
 #define ON_NOTIFY(code, id, fn)                                                  \

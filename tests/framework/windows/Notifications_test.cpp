@@ -26,6 +26,7 @@ public:
     }
     void OnChangeInRange(UINT id) { log.push_back("change " + std::to_string(id)); }
     void OnSelChange() { log.push_back("selchange"); }
+    void OnSwatchClicked() { log.push_back("swatch clicked"); }
     LRESULT OnRefresh(WPARAM wParam, LPARAM)
     {
         log.push_back("refresh " + std::to_string(wParam));
@@ -40,6 +41,7 @@ BEGIN_MESSAGE_MAP(NotifiedParent, CWnd)
     ON_NOTIFY_RANGE(NM_DBLCLK, 20, 29, OnRangeDblClick)
     ON_CONTROL_RANGE(EN_CHANGE, 30, 39, OnChangeInRange)
     ON_LBN_SELCHANGE(40, OnSelChange)
+    ON_STN_CLICKED(50, OnSwatchClicked)
     ON_REGISTERED_MESSAGE(kRefreshMessage, OnRefresh)
 END_MESSAGE_MAP()
 
@@ -100,6 +102,19 @@ TEST_F(NotificationsTest, ControlRangesAndRegisteredMessages)
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(40, LBN_SELCHANGE), reinterpret_cast<LPARAM>(child.m_hWnd));
     EXPECT_EQ(parent.SendMessage(kRefreshMessage, 3), 9);
     EXPECT_EQ(parent.log, (std::vector<std::string>{"change 33", "selchange", "refresh 3"}));
+}
+
+// A colour swatch is a static with SS_NOTIFY: a click on it reaches the parent's map once.
+TEST_F(NotificationsTest, ClickOnANotifyingStaticReachesItsClickedHandler)
+{
+    HWND swatch = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 20, 20, 30, 20, parent.m_hWnd,
+                                    reinterpret_cast<HMENU>(50), ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(swatch, nullptr);
+    ::SendMessageA(swatch, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(swatch, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(50, STN_DBLCLK), reinterpret_cast<LPARAM>(swatch));
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(51, STN_CLICKED), reinterpret_cast<LPARAM>(swatch));
+    EXPECT_EQ(parent.log, (std::vector<std::string>{"swatch clicked"}));
 }
 
 } // namespace
