@@ -81,8 +81,9 @@ public:
     // The file the sequence reads or writes; null after reporting into error.
     virtual CFile* GetFile(LPCTSTR path, UINT openFlags, CFileException* error);
     virtual void ReleaseFile(CFile* file, BOOL abort);
-    // Shows the failure of a load or save: the exception's own message when it has one,
-    // else "Failed to open document." or "Failed to save document.".
+    // Shows the failure of a load or save: nothing for a user exception (already reported),
+    // the memory exception's own box, else defaultText (null: "Failed to open document." or
+    // "Failed to save document.").
     virtual void ReportSaveLoadException(LPCTSTR path, CException* e, BOOL saving, LPCTSTR defaultText);
 
     // Routes: the document's own map, then its template's.
