@@ -1,4 +1,5 @@
 #include "framework/CommonControls.h"
+#include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/DialogDriver.h"
@@ -108,4 +109,59 @@ TEST(ControlsInDialogTest, TemplateCommonControlsAreSubclassedFilledAndNotify)
     EXPECT_EQ(1, dialog.m_selectedMacro);
     EXPECT_EQ('Q', dialog.m_hotKey);
     EXPECT_EQ(HOTKEYF_ALT, dialog.m_hotKeyModifiers);
+}
+
+namespace {
+
+// The about box's link: a static subclassed by data exchange that makes its tool tip in the
+// pre-subclass hook and relays its mouse messages to it from PreTranslateMessage.
+class LinkLabel : public CStatic {
+public:
+    void PreSubclassWindow() override
+    {
+        ASSERT_TRUE(m_tip.Create(this));
+        ASSERT_TRUE(m_tip.AddTool(this, "https://example.org/墨语言", nullptr, 1));
+    }
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_MOUSEMOVE)
+            ++m_relayedMoves;
+        m_tip.RelayEvent(msg);
+        return CStatic::PreTranslateMessage(msg);
+    }
+
+    CToolTipCtrl m_tip;
+    int m_relayedMoves = 0;
+};
+
+class LinkDialog : public CDialog {
+public:
+    LinkDialog() : CDialog(IDD_LIST_ITEMS) {}
+    LinkLabel m_link;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_CHINESE_LABEL, m_link); }
+};
+
+} // namespace
+
+TEST(ControlsInDialogTest, SubclassedStaticMakesItsToolTipAndSeesItsMouseMessagesInTheModalLoop)
+{
+    LinkDialog dialog;
+    int toolCount = 0;
+    CString toolText;
+    DialogDriver driver{[&](DialogDriver& d) {
+        toolCount = dialog.m_link.m_tip.GetToolCount();
+        toolText = dialog.m_link.m_tip.GetText(&dialog.m_link, 1);
+        HWND label = d.Item(IDC_CHINESE_LABEL);
+        ::PostMessageA(label, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        ::PostMessageA(label, WM_MOUSEMOVE, 0, MAKELPARAM(3, 2));
+        ::PostMessageA(d.Dialog(), WM_COMMAND, IDCANCEL, 0);
+        d.KeepOpen();
+    }};
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(toolCount, 1);
+    EXPECT_STREQ(toolText, "https://example.org/墨语言");
+    EXPECT_EQ(dialog.m_link.m_relayedMoves, 2);
+    EXPECT_EQ(dialog.m_link.m_hWnd, nullptr) << "let go with the dialog";
 }
