@@ -173,6 +173,20 @@ static EscapeStop CollectEscape(FILE* in, CharCode closing, CharCode closingInC,
     }
 }
 
+/* The character to go on with after an escape: the one that stopped it, which the
+   collection has already read, or a fresh one when the escape filled up. */
+static CharCode CharAfterEscape(FILE* in, EscapeStop stop, CharCode closing)
+{
+    switch (stop) {
+    case kStopClosing: return closing;
+    case kStopLineFeed: return '\n';
+    case kStopEnd: return (CharCode)-1;
+    case kStopBackslash: return '\\';
+    case kStopFull: break;
+    }
+    return ReadChar(in);
+}
+
 static void WriteCharValue(OutputSink* out, unsigned long value)
 {
     char text[16];
@@ -253,13 +267,7 @@ QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing)
         Escape escape;
         EscapeStop stop = CollectEscape(in, closing, '\'', &escape);
         AddEscape(&escape, &value, &bytes);
-        switch (stop) {
-        case kStopClosing: c = closing; break;
-        case kStopLineFeed: c = '\n'; break;
-        case kStopEnd: c = (CharCode)-1; break;
-        case kStopBackslash: c = '\\'; break;
-        case kStopFull: c = ReadChar(in); break;
-        }
+        c = CharAfterEscape(in, stop, closing);
     }
     WriteCharValue(out, value);
     if (end == kQuoteLineFeed)
@@ -315,13 +323,7 @@ QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
             WriteDoubleByteEscape(out, &escape);
         else
             WriteText(out, escape.text);
-        switch (stop) {
-        case kStopClosing: c = closing; break;
-        case kStopLineFeed: c = '\n'; break;
-        case kStopEnd: c = (CharCode)-1; break;
-        case kStopBackslash: c = '\\'; break;
-        case kStopFull: c = ReadChar(in); break;
-        }
+        c = CharAfterEscape(in, stop, closing);
     }
 }
 
