@@ -1,9 +1,6 @@
 // Times the document's editing primitives at scattered positions, line lookup by number and
 // whole-file load and save, at two document sizes so the per-edit cost can be compared.
 // Run by hand: document_edits_bench [lines] [edits]
-#include <windows.h>
-#include <psapi.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -11,31 +8,14 @@
 
 #include "editor/document/TextDocument.h"
 #include "framework/MessageBox.h"
+#include "tests/support/bench_measures.h"
 
 namespace {
-
-class CStopwatch {
-public:
-    CStopwatch() { ::QueryPerformanceCounter(&m_start); }
-    double Seconds() const
-    {
-        LARGE_INTEGER now, frequency;
-        ::QueryPerformanceCounter(&now);
-        ::QueryPerformanceFrequency(&frequency);
-        return double(now.QuadPart - m_start.QuadPart) / double(frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_start;
-};
 
 // Committed memory now; some systems report no separate peak.
 double CommittedMegabytes()
 {
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PagefileUsage / (1024.0 * 1024.0);
+    return ProcessMemoryCounters().PagefileUsage / (1024.0 * 1024.0);
 }
 
 // A Moyu-like source line of GBK text, varied by its number.

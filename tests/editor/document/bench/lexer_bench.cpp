@@ -7,8 +7,9 @@
 #include "editor/document/LineList.h"
 #include "editor/document/TextFormat.h"
 
+#include "tests/support/bench_measures.h"
+
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,22 +35,10 @@ const char* const kTemplates[] = {
     "",
 };
 
-double Seconds()
-{
-    LARGE_INTEGER frequency, now;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 // Peak committed memory of the process in bytes.
 unsigned long long PeakMemory()
 {
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
-        return 0;
-    return counters.PeakPagefileUsage;
+    return ProcessMemoryCounters().PeakPagefileUsage;
 }
 
 // The staged program folder: <build>\stage\bin, four folders above this program.
@@ -103,13 +92,13 @@ int main(int argc, char** argv)
     double mb = (double)bytes / (1 << 20);
     unsigned long long memoryBefore = PeakMemory();
 
-    double start = Seconds();
+    CStopwatch watch;
     CLineList lines;
     EncodingCode encoding = kEncodingAnsi;
     LineEndCode lineEnd = kLineEndDos;
     DetectTextFormat(path.c_str(), &encoding, &lineEnd);
     bool loaded = lines.Load(path.c_str(), encoding, lineEnd);
-    double loadedAt = Seconds();
+    double loadedAt = watch.Seconds();
 
     CLanguageFiles language(StagedProgramFolder());
     if (!loaded || !language.DetectSyntaxType(path, lines.GetLine(0)->GetText())
@@ -121,16 +110,16 @@ int main(int argc, char** argv)
     CLineLexer lexer;
     lexer.BeginBatch(language.GetLangSpec(), &language.GetKeywords(), nullptr);
     AnalyzeLines(lines, 0, lines.GetCount(), lexer, true, nullptr);
-    double lexedAt = Seconds();
+    double lexedAt = watch.Seconds();
 
     long long runs = 0;
     for (int i = 0; i < lines.GetCount(); ++i)
         runs += lines.GetLine(i)->GetRunCount();
     unsigned long long peak = PeakMemory();
     std::printf("file: %.1f MB, %d lines, %lld colour runs\n", mb, lines.GetCount(), runs);
-    std::printf("load: %.2f s (%.1f MB/s)\n", loadedAt - start, mb / (loadedAt - start));
+    std::printf("load: %.2f s (%.1f MB/s)\n", loadedAt, mb / loadedAt);
     std::printf("lex:  %.2f s (%.1f MB/s)\n", lexedAt - loadedAt, mb / (lexedAt - loadedAt));
-    std::printf("load and lex: %.2f s (%.1f MB/s)\n", lexedAt - start, mb / (lexedAt - start));
+    std::printf("load and lex: %.2f s (%.1f MB/s)\n", lexedAt, mb / lexedAt);
     std::printf("peak memory: %.1f MB (%.1f MB before loading, %.2f x the file)\n",
                 peak / 1048576.0, memoryBefore / 1048576.0, (peak - memoryBefore) / (double)bytes);
     std::remove(path.c_str());
