@@ -17,26 +17,11 @@ enum {
 };
 #endif
 
-static int TranslatedScan(FILE* stream, const char* format, va_list args, int allocLine,
-                          int freeLine)
+static int Translated(FmtStreamRoutine routine, FILE* stream, const char* format, va_list args,
+                      int allocLine, int freeLine)
 {
-    char own[kFmtOwnBufferSize];
-    const char* translated = FmtTranslateScratch(format, own, sizeof own, kSourceFileModule,
-                                                 allocLine);
-    int result = vfscanf(stream, translated, args);
-    FmtReleaseScratch(own, translated, kSourceFileModule, freeLine);
-    return result;
-}
-
-static int TranslatedPrint(FILE* stream, const char* format, va_list args, int allocLine,
-                           int freeLine)
-{
-    char own[kFmtOwnBufferSize];
-    const char* translated = FmtTranslateScratch(format, own, sizeof own, kSourceFileModule,
-                                                 allocLine);
-    int result = vfprintf(stream, translated, args);
-    FmtReleaseScratch(own, translated, kSourceFileModule, freeLine);
-    return result;
+    return FmtTranslatedStreamCall(routine, stream, format, args, kSourceFileModule, allocLine,
+                                   freeLine);
 }
 
 int FileScan(FILE* stream, const char* format, ...)
@@ -45,7 +30,7 @@ int FileScan(FILE* stream, const char* format, ...)
         return 0;
     va_list args;
     va_start(args, format);
-    int result = TranslatedScan(stream, format, args, kScanAllocLine, kScanFreeLine);
+    int result = Translated(vfscanf, stream, format, args, kScanAllocLine, kScanFreeLine);
     va_end(args);
     return result;
 }
@@ -54,7 +39,7 @@ int FileVScan(FILE* stream, const char* format, va_list args)
 {
     if (stream == NULL || format == NULL)
         return 0;
-    return TranslatedScan(stream, format, args, kVScanAllocLine, kVScanFreeLine);
+    return Translated(vfscanf, stream, format, args, kVScanAllocLine, kVScanFreeLine);
 }
 
 int FileScanRaw(FILE* stream, const char* format, ...)
@@ -82,7 +67,7 @@ int FilePrint(FILE* stream, const char* format, ...)
         return 0;
     va_list args;
     va_start(args, format);
-    int result = TranslatedPrint(stream, format, args, kPrintAllocLine, kPrintFreeLine);
+    int result = Translated(vfprintf, stream, format, args, kPrintAllocLine, kPrintFreeLine);
     va_end(args);
     return result;
 }
@@ -91,7 +76,7 @@ int FileVPrint(FILE* stream, const char* format, va_list args)
 {
     if (stream == NULL || format == NULL)
         return 0;
-    return TranslatedPrint(stream, format, args, kVPrintAllocLine, kVPrintFreeLine);
+    return Translated(vfprintf, stream, format, args, kVPrintAllocLine, kVPrintFreeLine);
 }
 
 int FilePrintRaw(FILE* stream, const char* format, ...)

@@ -253,6 +253,16 @@ void FmtReleaseScratch(char* own, const char* translated, const char* source, in
     MemTempFree(own, (void*)translated, source, line);
 }
 
+int FmtTranslatedStreamCall(FmtStreamRoutine routine, FILE* stream, const char* format,
+                            va_list args, const char* source, int allocLine, int freeLine)
+{
+    char own[kFmtOwnBufferSize];
+    const char* translated = FmtTranslateScratch(format, own, sizeof own, source, allocLine);
+    int result = routine(stream, translated, args);
+    FmtReleaseScratch(own, translated, source, freeLine);
+    return result;
+}
+
 FILE* FmtStdOut(void)
 {
     return SysStdOut != NULL ? SysStdOut : stdout;
@@ -267,13 +277,11 @@ int ConPrint(const char* format, ...)
 {
     if (format == NULL)
         return 0;
-    char own[kFmtOwnBufferSize];
-    const char* translated = FmtTranslateScratch(format, own, sizeof own, kSourceFormatModule, 270);
     va_list args;
     va_start(args, format);
-    int result = vfprintf(FmtStdOut(), translated, args);
+    int result =
+        FmtTranslatedStreamCall(vfprintf, FmtStdOut(), format, args, kSourceFormatModule, 270, 277);
     va_end(args);
-    FmtReleaseScratch(own, translated, kSourceFormatModule, 277);
     return result;
 }
 
@@ -397,13 +405,11 @@ int ConScan(const char* format, ...)
 {
     if (format == NULL)
         return 0;
-    char own[kFmtOwnBufferSize];
-    const char* translated = FmtTranslateScratch(format, own, sizeof own, kSourceFormatModule, 506);
     va_list args;
     va_start(args, format);
-    int result = vfscanf(FmtStdIn(), translated, args);
+    int result =
+        FmtTranslatedStreamCall(vfscanf, FmtStdIn(), format, args, kSourceFormatModule, 506, 513);
     va_end(args);
-    FmtReleaseScratch(own, translated, kSourceFormatModule, 513);
     return result;
 }
 
