@@ -39,16 +39,20 @@ typedef const char* const* ArgumentList;
 
 enum { kFullPathSize = 260 };
 
-/* Looks the program up along PATH into full; the program itself when it is not found there,
-   so that the C runtime's own search (with its extension rules) still gets its turn. Our
-   own look-up comes first because the runtime's search fails after an earlier spawn on some
-   systems. */
-static const char* SearchProgram(const char* program, char* full, int* found)
+/* When search is asked for, looks the program up along PATH into full; the program itself
+   when it is not found there, with *runtimeSearch set so that the C runtime's own search
+   (with its extension rules) still gets its turn. Our own look-up comes first because the
+   runtime's search fails after an earlier spawn on some systems. */
+static const char* SearchProgram(const char* program, KindWord search, char* full,
+                                 int* runtimeSearch)
 {
+    *runtimeSearch = 0;
+    if (!WantsSearch(search))
+        return program;
     full[0] = '\0';
     _searchenv(program, "PATH", full);
-    *found = full[0] != '\0';
-    return *found ? full : program;
+    *runtimeSearch = full[0] == '\0';
+    return *runtimeSearch ? program : full;
 }
 
 int ProcExec(const char* program, KindWord search, char* const* arguments,
@@ -59,10 +63,9 @@ int ProcExec(const char* program, KindWord search, char* const* arguments,
     ArgumentList argv = (ArgumentList)arguments;
     ArgumentList envp = (ArgumentList)environment;
     char full[kFullPathSize];
-    int found = 0;
-    if (WantsSearch(search))
-        program = SearchProgram(program, full, &found);
-    if (WantsSearch(search) && !found)
+    int runtimeSearch;
+    program = SearchProgram(program, search, full, &runtimeSearch);
+    if (runtimeSearch)
         environment != NULL ? _execvpe(program, argv, envp) : _execvp(program, argv);
     else
         environment != NULL ? _execve(program, argv, envp) : _execv(program, argv);
@@ -79,11 +82,10 @@ int ProcSpawn(KindWord mode, const char* program, KindWord search, char* const* 
     ArgumentList argv = (ArgumentList)arguments;
     ArgumentList envp = (ArgumentList)environment;
     char full[kFullPathSize];
-    int found = 0;
-    if (WantsSearch(search))
-        program = SearchProgram(program, full, &found);
+    int runtimeSearch;
+    program = SearchProgram(program, search, full, &runtimeSearch);
     intptr_t result;
-    if (WantsSearch(search) && !found)
+    if (runtimeSearch)
         result = environment != NULL ? _spawnvpe(spawnMode, program, argv, envp)
                                      : _spawnvp(spawnMode, program, argv);
     else
