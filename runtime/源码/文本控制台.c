@@ -267,45 +267,42 @@ static int PieceLength(const char* text, int pos, int length)
     return piece > length - pos ? length - pos : piece;
 }
 
-int GfxPutString(const char* text, int length)
+/* Goes through text one character at a time, line feeds and carriage returns moving the
+   cursor; with draw set it puts the characters and lets the console scroll, else it only
+   moves the cursor. The number of scrolls. */
+static int WalkString(const char* text, int length, int draw)
 {
-    length = TextLength(text, length);
     int scrolls = 0;
     int pos = 0;
     while (pos < length) {
         if (text[pos] == '\n') {
-            scrolls += AdvanceLine(1);
+            scrolls += AdvanceLine(draw);
             pos++;
         } else if (text[pos] == '\r') {
             g_cursorX = 0;
             pos++;
         } else {
             int piece = PieceLength(text, pos, length);
-            scrolls += GfxPutText(text + pos, piece);
+            if (draw)
+                scrolls += GfxPutText(text + pos, piece);
+            else
+                GfxAdvanceText(text + pos, piece);
             pos += piece;
         }
     }
     return scrolls;
 }
 
+int GfxPutString(const char* text, int length)
+{
+    return WalkString(text, TextLength(text, length), 1);
+}
+
 int GfxAdvanceString(const char* text, int length)
 {
     length = TextLength(text, length);
-    int pos = 0;
-    while (pos < length) {
-        if (text[pos] == '\n') {
-            AdvanceLine(0);
-            pos++;
-        } else if (text[pos] == '\r') {
-            g_cursorX = 0;
-            pos++;
-        } else {
-            int piece = PieceLength(text, pos, length);
-            GfxAdvanceText(text + pos, piece);
-            pos += piece;
-        }
-    }
-    return pos;
+    WalkString(text, length, 0);
+    return length;
 }
 
 int GfxPrintf(const char* format, ...)
