@@ -2,6 +2,7 @@
 #include "tools/converter/OutputSink.h"
 
 #include <string.h>
+#include "runtime/源码/字符读写.h"
 #include "runtime/源码/文件.h"
 
 void SinkOpen(OutputSink* sink, FILE* stream)
@@ -39,14 +40,14 @@ void SinkPutText(OutputSink* sink, const char* text)
     }
 }
 
+/* The sink as the runtime's byte writer: a put byte never fails, it is flushed later. */
+static int PutByteOf(void* sink, int byte)
+{
+    SinkPutByte((OutputSink*)sink, byte);
+    return 1;
+}
+
 void SinkPutChar(OutputSink* sink, CharCode code)
 {
-    int started = 0;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        int byte = (int)((code >> shift) & 0xFF);
-        if (!started && byte == 0 && shift > 0)
-            continue;
-        started = 1;
-        SinkPutByte(sink, byte);
-    }
+    WriteCharBytes(PutByteOf, sink, code);
 }
