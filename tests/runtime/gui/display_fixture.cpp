@@ -67,3 +67,17 @@ void DisplayTest::Pump(int milliseconds)
         Sleep(10);
     }
 }
+
+int ConsoleTextWidth(HDC dc, const char* text)
+{
+    LOGFONTA record = {};
+    record.lfHeight = 16;
+    lstrcpyA(record.lfFaceName, "新宋体");
+    HFONT font = CreateFontIndirectA(&record);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return size.cx;
+}

@@ -27,3 +27,6 @@ protected:
     // Dispatches whatever is queued for up to the given time.
     static void Pump(int milliseconds);
 };
+
+// The width of a text on dc in the console's default font ("新宋体", height 16).
+int ConsoleTextWidth(HDC dc, const char* text);

@@ -213,18 +213,10 @@ TEST_F(LineEditorTest, LineThatScrollsWhileTypedMovesItsStartUp)
 {
     // A console two lines high, exactly eight characters wide.
     HDC screen = GetDC(nullptr);
-    LOGFONTA record = {};
-    record.lfHeight = 16;
-    lstrcpyA(record.lfFaceName, "新宋体");
-    HFONT font = CreateFontIndirectA(&record);
-    HGDIOBJ old = SelectObject(screen, font);
-    SIZE eight = {};
-    GetTextExtentPoint32A(screen, "abcdefgh", 8, &eight);
-    SelectObject(screen, old);
-    DeleteObject(font);
+    const int eightWidth = ConsoleTextWidth(screen, "abcdefgh");
     ReleaseDC(nullptr, screen);
 
-    OpenDisplay(eight.cx, 40);
+    OpenDisplay(eightWidth, 40);
     GfxSetCursorPos(0, kConsoleLineHeight, 0);
     PostChars("abcdefghij");
     PostKeyDown(VK_LEFT);
@@ -236,5 +228,5 @@ TEST_F(LineEditorTest, LineThatScrollsWhileTypedMovesItsStartUp)
     int x = -1, y = -1;
     GfxGetCursorPos(&x, &y, 0);
     EXPECT_EQ(y, 0) << "the caret is placed from the start, which moved up with the scroll";
-    EXPECT_EQ(x, eight.cx);
+    EXPECT_EQ(x, eightWidth);
 }

@@ -8,21 +8,6 @@
 
 namespace {
 
-// The width of a text in the console's default font ("新宋体", height 16).
-int TextWidth(HDC dc, const char* text)
-{
-    LOGFONTA record = {};
-    record.lfHeight = 16;
-    lstrcpyA(record.lfFaceName, "新宋体");
-    HFONT font = CreateFontIndirectA(&record);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    return size.cx;
-}
-
 struct Cursor {
     int x, y;
 };
@@ -59,7 +44,7 @@ TEST_F(DisplayTest, PrintingMovesTheCursorByTheTextWidth)
     OpenDisplay();
     EXPECT_EQ(GfxPutString("ab", -1), 0);
     Cursor cursor = CursorPixels();
-    EXPECT_EQ(cursor.x, TextWidth(State().memoryDC, "ab"));
+    EXPECT_EQ(cursor.x, ConsoleTextWidth(State().memoryDC, "ab"));
     EXPECT_EQ(cursor.y, 0);
     EXPECT_FALSE(AllWhite(Band(State().memoryDC, 0, 18, cursor.x))) << "the text was drawn";
     EXPECT_NE(State().repaintBits & kRepaintDrawn, 0);
@@ -67,7 +52,7 @@ TEST_F(DisplayTest, PrintingMovesTheCursorByTheTextWidth)
     GfxPutString("x\ncd", -1);
     cursor = CursorPixels();
     EXPECT_EQ(cursor.y, kConsoleLineHeight);
-    EXPECT_EQ(cursor.x, TextWidth(State().memoryDC, "cd"));
+    EXPECT_EQ(cursor.x, ConsoleTextWidth(State().memoryDC, "cd"));
     GfxPutChar('\r');
     EXPECT_EQ(CursorPixels().x, 0);
     EXPECT_EQ(CursorPixels().y, kConsoleLineHeight);
@@ -86,7 +71,7 @@ TEST_F(DisplayTest, NullOrEmptyTextPrintsNothing)
 TEST_F(DisplayTest, DoubleByteCharacterThatDoesNotFitWrapsWhole)
 {
     OpenDisplay(100, 100);
-    int width = TextWidth(State().memoryDC, "中");
+    int width = ConsoleTextWidth(State().memoryDC, "中");
     GfxSetCursorPos(100 - width + 1, 0, 0);
     GfxPutString("中", -1);
     Cursor cursor = CursorPixels();
@@ -100,7 +85,7 @@ TEST_F(DisplayTest, ConsoleLowerThan34PixelsPrintsEveryLineOnRowZero)
     OpenDisplay(100, 30);
     EXPECT_EQ(GfxPutString("a\nb\nc", -1), 0);
     EXPECT_EQ(CursorPixels().y, 0);
-    EXPECT_EQ(CursorPixels().x, TextWidth(State().memoryDC, "c"));
+    EXPECT_EQ(CursorPixels().x, ConsoleTextWidth(State().memoryDC, "c"));
 }
 
 TEST_F(DisplayTest, ScrollingMovesOnlyTheLinesBelowTheScrollTop)
@@ -129,7 +114,7 @@ TEST_F(DisplayTest, AdvancingMovesTheCursorWithoutDrawingOrScrolling)
     int consumed = GfxAdvanceString("abc\nde\nfg", -1);
     EXPECT_EQ(consumed, 9);
     EXPECT_EQ(CursorPixels().y, kConsoleLineHeight) << "the last line is kept, no scroll";
-    EXPECT_EQ(CursorPixels().x, TextWidth(State().memoryDC, "fg"));
+    EXPECT_EQ(CursorPixels().x, ConsoleTextWidth(State().memoryDC, "fg"));
     EXPECT_TRUE(AllWhite(Band(State().memoryDC, 0, 40, 100)));
     EXPECT_EQ(State().repaintBits, 0);
 }
@@ -152,7 +137,7 @@ TEST_F(DisplayTest, PrintfFormatsWithTheLanguageDirectives)
 {
     OpenDisplay();
     EXPECT_EQ(GfxPrintf("%整-%串", 42, "xy"), 5);
-    EXPECT_EQ(CursorPixels().x, TextWidth(State().memoryDC, "42-xy"));
+    EXPECT_EQ(CursorPixels().x, ConsoleTextWidth(State().memoryDC, "42-xy"));
     EXPECT_EQ(GfxPrintf(nullptr), 0);
 }
 
