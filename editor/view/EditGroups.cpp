@@ -37,9 +37,24 @@ void CEditGroups::FinishAction()
 
 void CEditGroups::Replay(CUndoSet& from)
 {
+    CTextDocument& document = Document();
     const int steps = from.PopGroup();
     DocPosition position = View().GetCaretDocPosition();
     bool replayed = false;
+    // Steps inside one line go straight to the document and the line is re-lexed and laid
+    // out once when the replay leaves it: undoing a replace-all of a large file re-lexes
+    // each line once, not once per match.
+    LineIndex changedLine = -1;
+    auto lineChanged = [&](LineIndex line) {
+        if (line != changedLine && changedLine >= 0)
+            m_actions.Notify(changedLine, 1);
+        changedLine = line;
+    };
+    auto flush = [&] {
+        if (changedLine >= 0)
+            m_actions.Notify(changedLine, 1);
+        changedLine = -1;
+    };
     for (int i = 0; i < steps; ++i) {
         UndoStep step;
         if (!from.PopStep(&step))
@@ -49,34 +64,43 @@ void CEditGroups::Replay(CUndoSet& from)
         position.line = step.line;
         switch (step.op) {
         case kUndoInsertChar:
-            m_actions.EditDeleteChar(step.column, step.line);
+            if (document.DeleteChar(step.column, step.line))
+                lineChanged(step.line);
             break;
         case kUndoDeleteChar:
-            m_actions.EditInsertChar(step.column, step.line, step.byte);
+            if (document.InsertChar(step.column, step.line, step.byte))
+                lineChanged(step.line);
             position.column = step.column + 1;
             break;
         case kUndoInsertString:
-            m_actions.EditDeleteString(step.column, step.line, step.length);
+            if (document.DeleteString(step.column, step.line, step.length))
+                lineChanged(step.line);
             break;
         case kUndoDeleteString:
-            m_actions.EditInsertString(step.column, step.line, step.text);
+            if (document.InsertString(step.column, step.line, step.text))
+                lineChanged(step.line);
             position.column = step.column + step.text.GetLength();
             break;
         case kUndoInsertBlock:
+            flush();
             m_actions.EditDeleteBlock(step.column, step.line, step.endColumn, step.endLine);
             break;
         case kUndoDeleteBlock:
+            flush();
             m_actions.EditInsertBlock(step.column, step.line, step.block, &position.column,
                                       &position.line);
             break;
         case kUndoSplitLine:
+            flush();
             m_actions.EditJoinLines(step.column, step.line);
             break;
         case kUndoJoinLines:
+            flush();
             m_actions.EditSplitLine(step.column, step.line);
             break;
         }
     }
+    flush();
     if (replayed) {
         View().SetCaretToDocPosition(position.column, position.line);
         View().DropAnchor();
