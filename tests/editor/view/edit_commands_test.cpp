@@ -318,3 +318,35 @@ TEST(EditCommandsTest, DropBelowAMultiLineSourceMovesUpByItsSpan)
 }
 
 } // namespace
+
+#include "temp_dir.h"
+
+namespace {
+
+TEST(EditCommandsTest, InsertFileReplacesTheSelectionWithTheFileLines)
+{
+    TempDir dir;
+    const std::string path = dir.WriteFile("part.txt", "one\r\ntwo\r\n");
+    EditFixture f;
+    f.Load({"abcd"});
+    f.Select(1, 0, 3, 0);
+    f.Act([&] { EXPECT_TRUE(f.commands.InsertFileAtCaret(path.c_str())); });
+    // The file's last line end is kept: its lines go in whole.
+    EXPECT_EQ((Texts{"aone", "two", "d"}), f.Lines());
+    ASSERT_TRUE(f.Undo());
+    EXPECT_EQ((Texts{"abcd"}), f.Lines());
+}
+
+TEST(EditCommandsTest, PlainInsertIgnoresOverwriteAndReplacesTheSelection)
+{
+    EditFixture f;
+    f.Load({"abcd"});
+    f.modes.overwriteMode = true;
+    f.Select(1, 0, 2, 0);
+    f.Act([&] { f.actions.InsertStringPlain("XY"); });
+    EXPECT_EQ((Texts{"aXYcd"}), f.Lines());
+    EXPECT_TRUE(f.modes.overwriteMode);
+    EXPECT_FALSE(f.view.IsSelectionActive());
+}
+
+} // namespace
