@@ -65,8 +65,8 @@ int CLineLayout::FitBytes(const char* text, int n, int available) const
     if (available < 0 || n <= 0)
         return 0;
     // Character boundaries, then the last one whose prefix fits; widths grow with the count.
-    std::vector<int> boundaries;
-    boundaries.reserve(n + 1);
+    std::vector<int>& boundaries = m_boundaries;
+    boundaries.clear();
     boundaries.push_back(0);
     for (int i = 0; i < n;) {
         const int step =

@@ -64,4 +64,6 @@ private:
     bool m_hasPending = false;
     CColorRun m_pending = {};  // the rest of a split run
     int m_counter = 0;         // display lines of this document line so far
+    // FitBytes' character boundaries, kept so a long layout pass does not allocate per cut.
+    mutable std::vector<int> m_boundaries;
 };

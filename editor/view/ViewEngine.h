@@ -279,8 +279,10 @@ private:
     LineIndex DocLineOfDisplay(const CDisplayLine* line) const;
     CLineLayout ScreenLayout() const;
     // Lays out document line n into its first display line and as many continuations as it
-    // needs; returns the line's last display line.
-    CDisplayLine* LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n);
+    // needs; returns the line's last display line. segments is scratch space the caller
+    // keeps across lines.
+    CDisplayLine* LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
+                                CDisplayLine* first, LineIndex n);
     // oldCount display lines from start became newCount: stored y positions after them
     // move with them, those inside stay inside (on removal: on the line before).
     void RemapPositions(DisplayLineIndex start, int oldCount, int newCount);

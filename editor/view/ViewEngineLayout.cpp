@@ -31,12 +31,12 @@ CLineLayout CViewEngine::ScreenLayout() const
     return CLineLayout(m_metrics.GetDevice(), ScreenLayoutParameters());
 }
 
-CDisplayLine* CViewEngine::LayoutDocLine(CLineLayout& layout, CDisplayLine* first, LineIndex n)
+CDisplayLine* CViewEngine::LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
+                                         CDisplayLine* first, LineIndex n)
 {
     while (first->Next() && !first->Next()->IsFirst())
         m_displayLines.Remove(first->Next());
     const CTextLine* text = m_document.GetLine(n);
-    CLineLayout::Segments segments;
     if (!m_wordWrap) {
         layout.LayoutUnwrapped(*text, segments);
         first->SetLayout(text, segments.data(), (int)segments.size(), text->GetFlags());
@@ -66,6 +66,9 @@ void CViewEngine::FormatLines(LineIndex first, int count)
         return;
     m_rangeStates.Invalidate(first);
     CLineLayout layout = ScreenLayout();
+    // One buffer for the whole pass: a buffer grown and freed per line fragments the heap,
+    // and some heaps then search ever longer free lists for the display line blocks.
+    CLineLayout::Segments segments;
     const bool showProgress = count > kProgressThreshold;
     if (showProgress)
         m_host.BeginProgress("Formatting...");
@@ -75,7 +78,7 @@ void CViewEngine::FormatLines(LineIndex first, int count)
         int oldCount = 1;
         for (CDisplayLine* next = line->Next(); next && !next->IsFirst(); next = next->Next())
             ++oldCount;
-        CDisplayLine* last = LayoutDocLine(layout, line, first + i);
+        CDisplayLine* last = LayoutDocLine(layout, segments, line, first + i);
         const int newCount = last->GetContinuationIndex() + 1;
         if (newCount != oldCount)
             RemapPositions(index, oldCount, newCount);

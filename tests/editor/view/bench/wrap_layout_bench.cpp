@@ -1,0 +1,77 @@
+// Times the first wrapped layout of a large document through the edit tests' fixture (a
+// fixed-pitch font, a language with comments and quotes, the view behind a notifier list,
+// a narrow window), step by step, at three document sizes: the layout must grow with the
+// line count only.
+// Run by hand: view_wrap_layout_bench [lines]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "tests/editor/view/EditTestSupport.h"
+
+namespace {
+
+class CStopwatch {
+public:
+    CStopwatch() { ::QueryPerformanceCounter(&m_start); }
+    double Seconds() const
+    {
+        LARGE_INTEGER now, frequency;
+        ::QueryPerformanceCounter(&now);
+        ::QueryPerformanceFrequency(&frequency);
+        return double(now.QuadPart - m_start.QuadPart) / double(frequency.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER m_start;
+};
+
+const char* const kSourceLines[] = {
+    "    \xD5\xFB\xCA\xFD total = total + value * 12;  // \xC0\xDB\xBC\xD3 running sum",
+    "    if (count > 0) { print(\"\xBD\xE1\xB9\xFB %d\", count); }",
+    "",
+    "\tthe quick brown fox jumps over the lazy dog and the cat sleeps on the mat",
+};
+
+void Run(int lines)
+{
+    EditFixture f;
+    CStopwatch fill;
+    CLineList& list = f.document.GetLines();
+    list.RemoveAll();
+    for (int n = 0; n < lines; ++n) {
+        const char* text = kSourceLines[n % 4];
+        list.AddTail(text, (int)strlen(text));
+    }
+    f.document.AnalyzeAllLines(0, f.document.GetLineCount());
+    const double fillSeconds = fill.Seconds();
+    f.view.SetClientSize(420, 600);
+    CStopwatch unwrapped;
+    f.view.InitialUpdate(nullptr);
+    const double unwrappedSeconds = unwrapped.Seconds();
+    f.view.SetWordWrap(true);
+    CStopwatch wrapped;
+    f.view.ReformatDocument();
+    const double wrappedSeconds = wrapped.Seconds();
+    CStopwatch rewrapped;
+    f.view.ReformatDocument();
+    const double rewrappedSeconds = rewrapped.Seconds();
+    std::printf("%7d lines (%7d display lines): fill and analyse %.2f s, unwrapped layout %.2f s, "
+                "wrapped layout %.2f s, again %.2f s, layout consistent: %s\n",
+                lines, f.view.GetDisplayLineCount(), fillSeconds, unwrappedSeconds,
+                wrappedSeconds, rewrappedSeconds, f.view.Check() ? "yes" : "NO");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setvbuf(stdout, nullptr, _IONBF, 0);
+    const int lines = argc > 1 ? atoi(argv[1]) : 600000;
+    Run(lines / 4);
+    Run(lines / 2);
+    Run(lines);
+    return 0;
+}
