@@ -2,7 +2,10 @@
 #include "editor/view/SearchCommands.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "editor/util/TextSearch.h"
 #include "editor/view/CharSteps.h"
 #include "editor/view/RegexPattern.h"
 
@@ -199,49 +202,123 @@ bool CSearchCommands::DoReplaceThis()
     return true;
 }
 
+namespace {
+
+const int kWholeDocumentNotify = 1000;
+
+} // namespace
+
+int CSearchCommands::FindInText(const char* text, ByteColumn start) const
+{
+    const int flags = m_parameters.flags;
+    const bool wholeWord = (flags & kSearchWholeWord) != 0;
+    const bool matchCase = (flags & kSearchMatchCase) != 0;
+    if (IsRegex())
+        return FindRegexForward(text, m_parameters.pattern, m_parameters.engine, start, wholeWord, matchCase);
+    return FindTextForward(text, m_parameters.pattern, start, wholeWord, matchCase);
+}
+
+// Matches are replaced in a copy of the line, searched exactly as the line would be after
+// each replacement; the line then gets at most two edits for all its matches but the last,
+// which keeps its own, so the newest undo step stays where the last match was.
+//
+// Re-analysing lines one at a time gives each a heap block of its own, and under Wine's heap
+// many blocks freed and allocated at growing sizes cost time in the square of their number.
+// Past kWholeDocumentNotify changed lines the whole document is re-analysed once instead:
+// its runs then share one block, at about the cost of loading the document.
 int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
 {
     CTextDocument& document = Document();
     const int lastLine = document.GetLineCount() - 1;
-    LineIndex changedLine = -1;
-    auto flushChangedLine = [&] {
-        if (changedLine >= 0)
-            m_actions.Notify(changedLine, 1);
-        changedLine = -1;
-    };
     int count = 0;
+    std::string work;
+    // Replacements made in work and not yet in the document, all on one line.
+    struct Pending {
+        bool any = false;
+        ByteColumn regionStart = 0;  // the first one's column, the same in both texts
+        int prefixDelta = 0;         // growth of the line by all but the last one
+        ByteColumn lastColumn = 0;   // the last one's column in work
+        int lastLength = 0;          // its match length
+        int lastReplacement = 0;     // its replacement length
+    } pending;
+    auto flush = [&](LineIndex line) {
+        if (!pending.any)
+            return;
+        const ByteColumn regionStart = pending.regionStart;
+        const int oldPrefix = pending.lastColumn - pending.prefixDelta - regionStart;
+        const int newPrefix = pending.lastColumn - regionStart;
+        if (oldPrefix > 0)
+            document.DeleteString(regionStart, line, oldPrefix);
+        if (newPrefix > 0)
+            document.InsertString(regionStart, line, work.data() + regionStart, newPrefix);
+        if (pending.lastLength > 0)
+            document.DeleteString(pending.lastColumn, line, pending.lastLength);
+        if (pending.lastReplacement > 0)
+            document.InsertString(pending.lastColumn, line, work.data() + pending.lastColumn,
+                                  pending.lastReplacement);
+        pending = Pending();
+    };
+    std::vector<LineIndex> changedLines;
     DocPosition at = from;
-    while (at.line <= lastLine) {
-        ByteColumn column = at.column;
-        LineIndex line = at.line;
-        if (!document.FindForward(column, line, m_parameters.pattern, m_parameters.flags,
-                                  &m_parameters.engine))
-            break;
-        const int length = MatchLength();
-        if (limit && (line > limit->line || (line == limit->line && column + length > limit->column)))
-            break;
-        const CString replacement = ReplacementForMatch();
-        if (line != changedLine)
-            flushChangedLine();
-        // Straight to the primitives (each recorded for undo); the line is re-lexed and laid
-        // out once when the search leaves it, not once per match.
-        if (length > 0)
-            document.DeleteString(column, line, length);
-        if (!replacement.IsEmpty())
-            document.InsertString(column, line, replacement);
-        changedLine = line;
-        if (limit && line == limit->line)
-            limit->column += replacement.GetLength() - length;
-        ++count;
-        at = DocPosition{column + replacement.GetLength(), line};
-        // After an empty match the search moves on by one character, or it would match
-        // the same place again for ever.
-        if (length == 0)
-            at = StepForward(at);
-        else if (at.column >= document.GetLine(line)->GetLength())
-            at = DocPosition{0, line + 1};
+    bool stopped = false;
+    // No match beyond the limit's line is replaced, so no line after it is searched.
+    const LineIndex endLine = limit ? std::min(lastLine, limit->line) : lastLine;
+    while (!stopped && at.line <= endLine) {
+        const LineIndex line = at.line;
+        const CTextLine& text = *document.GetLine(line);
+        work.assign(text.GetText(), (size_t)text.GetLength());
+        bool changed = false;
+        ByteColumn start = std::max(at.column, 0);
+        at = DocPosition{0, line + 1};
+        for (;;) {
+            const ByteColumn column = FindInText(work.c_str(), start);
+            if (column < 0)
+                break;
+            const int length = MatchLength();
+            if (limit && (line > limit->line || (line == limit->line && column + length > limit->column))) {
+                stopped = true;
+                break;
+            }
+            const CString replacement = ReplacementForMatch();
+            const int replacementLength = replacement.GetLength();
+            if (pending.any) {
+                pending.prefixDelta += pending.lastReplacement - pending.lastLength;
+            } else {
+                pending.any = true;
+                pending.regionStart = column;
+            }
+            pending.lastColumn = column;
+            pending.lastLength = length;
+            pending.lastReplacement = replacementLength;
+            work.replace((size_t)column, (size_t)length, (LPCTSTR)replacement, (size_t)replacementLength);
+            changed = true;
+            if (limit && line == limit->line)
+                limit->column += replacementLength - length;
+            ++count;
+            start = column + replacementLength;
+            // After an empty match the search moves on by one character, or it would match
+            // the same place again for ever; the step reads the line, so it must be current.
+            if (length == 0) {
+                flush(line);
+                const DocPosition next = StepForward(DocPosition{start, line});
+                if (next.line != line)
+                    break;
+                start = next.column;
+            } else if (start >= (ByteColumn)work.size()) {
+                break;
+            }
+        }
+        flush(line);
+        if (changed)
+            changedLines.push_back(line);
     }
-    flushChangedLine();
+    // Each changed line is re-lexed and laid out once, not once per match.
+    if ((int)changedLines.size() > kWholeDocumentNotify) {
+        m_actions.Notify(0, document.GetLineCount());
+    } else {
+        for (LineIndex line : changedLines)
+            m_actions.Notify(line, 1);
+    }
     m_hasEmptyMatch = false;
     return count;
 }

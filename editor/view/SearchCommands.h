@@ -63,6 +63,8 @@ private:
     bool Prepare(const CString& text, int flags);
     int MatchLength() const;
     CString ReplacementForMatch() const;
+    // The first match in a line's text at or after start, as the document search finds it.
+    int FindInText(const char* text, ByteColumn start) const;
     // Selects a match: caret at its start, anchor at its end.
     void SelectMatch(ByteColumn column, LineIndex line, int length);
     // Replaces every match from a position on; with a limit, only those wholly before it

@@ -173,6 +173,86 @@ TEST(SearchCommandsTest, WholeWordReplaceInFileSkipsPartsOfWords)
     EXPECT_EQ((Texts{"dog catalog dog"}), f.Lines());
 }
 
+// Loads lines past an initializer list, as the many-line cases need.
+void LoadMany(EditFixture& f, const std::vector<std::string>& lines, bool wrap, int width)
+{
+    CLineList& list = f.document.GetLines();
+    list.RemoveAll();
+    for (const std::string& line : lines)
+        list.AddTail(line.data(), (int)line.size());
+    f.document.AnalyzeAllLines(0, f.document.GetLineCount());
+    f.view.SetClientSize(width, 480);
+    f.view.InitialUpdate(nullptr);
+    f.view.SetWordWrap(wrap);
+    f.view.ReformatDocument();
+}
+
+std::vector<CColorRun> RunsOf(const CTextLine& line)
+{
+    return std::vector<CColorRun>(line.GetRuns(), line.GetRuns() + line.GetRunCount());
+}
+
+bool SameRuns(const std::vector<CColorRun>& a, const std::vector<CColorRun>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].kind != b[i].kind || a[i].subKind != b[i].subKind || a[i].start != b[i].start ||
+            a[i].length != b[i].length)
+            return false;
+    return true;
+}
+
+// Few or many changed lines, each with several matches, some rejected as parts of words:
+// the text, colour runs and layout after replace-all are those of the replaced text loaded
+// afresh, and one undo gives the original back.
+TEST(SearchCommandsTest, ReplaceAllLeavesTextRunsAndLayoutAsLoadingTheResult)
+{
+    const int lineCounts[] = {12, 1500};
+    for (int count : lineCounts) {
+        std::vector<std::string> original, replaced;
+        for (int n = 0; n < count; ++n) {
+            original.push_back(n % 3 == 2 ? "nothing here" : "a cat, a hat and a bat // a \"a\"");
+            replaced.push_back(n % 3 == 2 ? "nothing here" : "the cat, the hat and the bat // the \"the\"");
+        }
+        EditFixture f;
+        LoadMany(f, original, true, 160);
+        ASSERT_TRUE(f.search.DoReplace("a", "the", kSearchRegex | kSearchMatchCase | kSearchWholeWord));
+        int replacements = 0;
+        f.Act([&] { replacements = f.search.DoReplaceAllInFile(); });
+        EXPECT_EQ((count / 3 * 2 + (count % 3 > 0 ? 1 : 0) + (count % 3 > 1 ? 1 : 0)) * 5, replacements);
+        EXPECT_EQ(replaced, f.Lines()) << count;
+
+        EditFixture fresh;
+        LoadMany(fresh, replaced, true, 160);
+        EXPECT_EQ(fresh.view.GetDisplayLineCount(), f.view.GetDisplayLineCount()) << count;
+        for (LineIndex n = 0; n < count; ++n)
+            ASSERT_TRUE(SameRuns(RunsOf(*fresh.document.GetLine(n)), RunsOf(*f.document.GetLine(n))))
+                << count << " lines, line " << n;
+        EXPECT_TRUE(f.view.Check());
+
+        ASSERT_TRUE(f.Undo());
+        EXPECT_EQ(original, f.Lines()) << count;
+        EXPECT_TRUE(f.view.Check());
+    }
+}
+
+// A match right after a replacement is judged against the replaced text, as it was when each
+// match was edited into the line on its own.
+TEST(SearchCommandsTest, ReplaceAllJudgesWholeWordsAgainstEarlierReplacements)
+{
+    EditFixture f;
+    f.Load({" -- ", "-"});
+    ASSERT_TRUE(f.search.DoReplace("-", "c", kSearchWholeWord | kSearchMatchCase));
+    int count = 0;
+    f.Act([&] { count = f.search.DoReplaceAllInFile(); });
+    // The second '-' now follows the word character 'c'.
+    EXPECT_EQ(2, count);
+    EXPECT_EQ((Texts{" c- ", "c"}), f.Lines());
+    ASSERT_TRUE(f.Undo());
+    EXPECT_EQ((Texts{" -- ", "-"}), f.Lines());
+}
+
 TEST(SearchCommandsTest, GoToLineClamps)
 {
     struct GoToCase {

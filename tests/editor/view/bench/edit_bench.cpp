@@ -2,7 +2,8 @@
 // off and on (typing, deleting, pasting, each one edit group as the handlers run it), and
 // replace-all of a frequent word in a large document. A keystroke must cost the same in a
 // small and a large document.
-// Run by hand: view_edit_bench [lines] [edits] [replace-megabytes]
+// Run by hand: view_edit_bench [lines] [edits] [replace-megabytes]; 0 lines times only
+// replace-all.
 #include <windows.h>
 
 #include <cstdio>
@@ -178,10 +179,12 @@ int main(int argc, char** argv)
     const int lines = argc > 1 ? atoi(argv[1]) : 600000;
     const int edits = argc > 2 ? atoi(argv[2]) : 1000;
     const int megabytes = argc > 3 ? atoi(argv[3]) : 50;
-    TimeScatteredEdits(lines / 100, edits, false);
-    TimeScatteredEdits(lines, edits, false);
-    TimeScatteredEdits(lines / 100, edits, true);
-    TimeScatteredEdits(lines, edits, true);
+    if (lines > 0) {
+        TimeScatteredEdits(lines / 100, edits, false);
+        TimeScatteredEdits(lines, edits, false);
+        TimeScatteredEdits(lines / 100, edits, true);
+        TimeScatteredEdits(lines, edits, true);
+    }
     TimeReplaceAll(megabytes);
     return 0;
 }
