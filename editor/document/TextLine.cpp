@@ -2,9 +2,16 @@
 
 #include <cstring>
 
+#include "editor/document/LineBlockPool.h"
+
 namespace {
 
 const int kMaxRuns = 32767;
+
+size_t RunBytes(int count)
+{
+    return sizeof(CColorRun) * (size_t)count;
+}
 
 } // namespace
 
@@ -19,7 +26,7 @@ CTextLine::~CTextLine()
 void CTextLine::ReleaseText()
 {
     if (!m_textBorrowed && m_text != s_emptyText)
-        delete[] m_text;
+        LineBlockPool::Free(m_text, (size_t)m_length + 1);
     m_text = s_emptyText;
     m_length = 0;
     m_textBorrowed = 0;
@@ -28,7 +35,7 @@ void CTextLine::ReleaseText()
 void CTextLine::ReleaseRuns()
 {
     if (!m_runsBorrowed && m_runs != nullptr)
-        delete[] m_runs;
+        LineBlockPool::Free(m_runs, RunBytes(m_runCount));
     m_runs = nullptr;
     m_runCount = 0;
     m_runsBorrowed = 0;
@@ -41,7 +48,7 @@ void CTextLine::Assign(const char* text, int length)
     // The source may lie in the old text, so that is freed only after the copy.
     char* copy = s_emptyText;
     if (length > 0) {
-        copy = new char[(size_t)length + 1];
+        copy = static_cast<char*>(LineBlockPool::Allocate((size_t)length + 1));
         std::memcpy(copy, text, (size_t)length);
         copy[length] = '\0';
     }
@@ -74,15 +81,17 @@ void CTextLine::SetRuns(const CColorRun* runs, int count)
     }
     if (count > kMaxRuns)
         count = kMaxRuns;
-    // Re-analysis of an unchanged line usually gives as many runs as before, or fewer:
-    // reuse the storage (the source may be part of it).
-    if (count <= GetRunCount()) {
+    // Re-analysis of an unchanged line usually gives as many runs as before: reuse the
+    // storage (the source may be part of it). An owned block is reused only within its size
+    // class, since its size is known from the run count when it is freed.
+    if (count <= GetRunCount() &&
+        (m_runsBorrowed || LineBlockPool::SameClass(RunBytes(count), RunBytes(GetRunCount())))) {
         std::memmove(m_runs, runs, sizeof(CColorRun) * (size_t)count);
         m_runCount = (uint16_t)count;
         return;
     }
-    CColorRun* copy = new CColorRun[(size_t)count];
-    std::memcpy(copy, runs, sizeof(CColorRun) * (size_t)count);
+    CColorRun* copy = static_cast<CColorRun*>(LineBlockPool::Allocate(RunBytes(count)));
+    std::memcpy(copy, runs, RunBytes(count));
     ReleaseRuns();
     m_runs = copy;
     m_runCount = (uint16_t)count;
