@@ -2,6 +2,8 @@
 #include "editor/document/StringLineList.h"
 #include "editor/view/ViewEngine.h"
 
+#include <functional>
+
 // The edit actions of one view: each turns the pixel caret into a (column, line) position,
 // changes the document through the primitive wrappers and puts the caret back as pixels
 // (desired x too). The wrappers re-lex exactly the changed lines and tell every view of the
@@ -130,6 +132,7 @@ private:
     int TabBlankCount() const;
     // Pads a line with blanks up to column; true when it did.
     void PadLineTo(LineIndex line, ByteColumn column);
+    void DeleteForwardFromCaret(const std::function<ByteColumn(LineIndex line, ByteColumn caret, int length)>& endOf);
     void PlaceCaret(ByteColumn column, LineIndex line) { m_view.SetCaretToDocPosition(column, line); }
     // Blank-line walk of automatic indentation; returns the caret column on line + 1.
     ByteColumn IndentNewLine(LineIndex line);

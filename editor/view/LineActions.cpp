@@ -1,6 +1,7 @@
 // Edit actions on the caret's line: joins and splits, word and line deletions, duplication,
 // one-line indentation and commenting.
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "editor/view/EditActions.h"
@@ -30,18 +31,9 @@ void CEditActions::SplitLineAtCaret()
 
 void CEditActions::DeleteWordAtCaret()
 {
-    const DocPosition caret = m_view.GetCaretDocPosition();
-    const ByteColumn c = caret.column;
-    const LineIndex line = caret.line;
-    const int length = LineLength(line);
-    if (c < length) {
-        const ByteColumn end = std::min(length, std::max(c + 1, m_view.NextWordStart(line, c)));
-        EditDeleteString(c, line, end - c);
-    } else if (line < m_view.GetLastLineIndex()) {
-        PadLineTo(line, c);
-        EditJoinLines(c, line);
-    }
-    PlaceCaret(c, line);
+    DeleteForwardFromCaret([this](LineIndex line, ByteColumn c, int length) {
+        return std::min(length, std::max(c + 1, m_view.NextWordStart(line, c)));
+    });
 }
 
 void CEditActions::DeletePrevWordAtCaret()
@@ -71,12 +63,20 @@ void CEditActions::DeletePrevWordAtCaret()
 
 void CEditActions::DeleteToLineEndAtCaret()
 {
+    DeleteForwardFromCaret([](LineIndex, ByteColumn, int length) { return length; });
+}
+
+// Inside the caret line deletes from the caret to the column `endOf` gives; at or past the
+// line end pads the line to the caret and joins the next line to it. The caret stays put.
+void CEditActions::DeleteForwardFromCaret(
+    const std::function<ByteColumn(LineIndex line, ByteColumn caret, int length)>& endOf)
+{
     const DocPosition caret = m_view.GetCaretDocPosition();
     const ByteColumn c = caret.column;
     const LineIndex line = caret.line;
     const int length = LineLength(line);
     if (c < length) {
-        EditDeleteString(c, line, length - c);
+        EditDeleteString(c, line, endOf(line, c, length) - c);
     } else if (line < m_view.GetLastLineIndex()) {
         PadLineTo(line, c);
         EditJoinLines(c, line);
