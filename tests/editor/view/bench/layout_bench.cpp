@@ -13,23 +13,9 @@
 #include "editor/document/TextDocument.h"
 #include "editor/util/CharClasses.h"
 #include "editor/view/ViewEngine.h"
+#include "tests/support/bench_measures.h"
 
 namespace {
-
-class CStopwatch {
-public:
-    CStopwatch() { ::QueryPerformanceCounter(&m_start); }
-    double Seconds() const
-    {
-        LARGE_INTEGER now, frequency;
-        ::QueryPerformanceCounter(&now);
-        ::QueryPerformanceFrequency(&frequency);
-        return double(now.QuadPart - m_start.QuadPart) / double(frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_start;
-};
 
 // A proportional font without a device: ASCII 7 pixels (blank 4), double-byte 14.
 class BenchMetrics : public ITextMetrics {

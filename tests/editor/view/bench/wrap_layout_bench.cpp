@@ -10,42 +10,16 @@
 #include <cstring>
 
 #include "tests/editor/view/EditTestSupport.h"
+#include "tests/editor/view/bench/BenchDocument.h"
+#include "tests/support/bench_measures.h"
 
 namespace {
-
-class CStopwatch {
-public:
-    CStopwatch() { ::QueryPerformanceCounter(&m_start); }
-    double Seconds() const
-    {
-        LARGE_INTEGER now, frequency;
-        ::QueryPerformanceCounter(&now);
-        ::QueryPerformanceFrequency(&frequency);
-        return double(now.QuadPart - m_start.QuadPart) / double(frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_start;
-};
-
-const char* const kSourceLines[] = {
-    "    \xD5\xFB\xCA\xFD total = total + value * 12;  // \xC0\xDB\xBC\xD3 running sum",
-    "    if (count > 0) { print(\"\xBD\xE1\xB9\xFB %d\", count); }",
-    "",
-    "\tthe quick brown fox jumps over the lazy dog and the cat sleeps on the mat",
-};
 
 void Run(int lines)
 {
     EditFixture f;
     CStopwatch fill;
-    CLineList& list = f.document.GetLines();
-    list.RemoveAll();
-    for (int n = 0; n < lines; ++n) {
-        const char* text = kSourceLines[n % 4];
-        list.AddTail(text, (int)strlen(text));
-    }
-    f.document.AnalyzeAllLines(0, f.document.GetLineCount());
+    FillDocument(f, lines);
     const double fillSeconds = fill.Seconds();
     f.view.SetClientSize(420, 600);
     CStopwatch unwrapped;
