@@ -1,0 +1,164 @@
+#include "editor/shell/Handoff.h"
+
+#include <string>
+
+#include "framework/File.h"
+
+const char kHandoffMutexName[] = "墨语言编辑器.CmdLine";
+const char kHandoffFileName[] = "命令行.文本";
+
+namespace {
+
+// Shared by every process of the executable.
+InstanceSlot g_sharedSlot __attribute__((section("Shared"), shared)) = {0, 0};
+
+// Holds the named mutex (created when no process has it yet) for a scope. An abandoned
+// mutex is owned all the same: its holder ended, the file is still whole line by line.
+class MutexLock {
+public:
+    explicit MutexLock(const char* name) : m_mutex(::CreateMutexA(nullptr, FALSE, name))
+    {
+        if (m_mutex)
+            m_owned = ::WaitForSingleObject(m_mutex, INFINITE) != WAIT_FAILED;
+    }
+    ~MutexLock()
+    {
+        if (m_owned)
+            ::ReleaseMutex(m_mutex);
+        if (m_mutex)
+            ::CloseHandle(m_mutex);
+    }
+    MutexLock(const MutexLock&) = delete;
+    MutexLock& operator=(const MutexLock&) = delete;
+
+private:
+    HANDLE m_mutex;
+    bool m_owned = false;
+};
+
+bool IsThreadRunning(DWORD threadId)
+{
+    HANDLE thread = ::OpenThread(SYNCHRONIZE, FALSE, threadId);
+    if (!thread)
+        return false;
+    bool running = ::WaitForSingleObject(thread, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(thread);
+    return running;
+}
+
+} // namespace
+
+InstanceSlot& SharedInstanceSlot()
+{
+    return g_sharedSlot;
+}
+
+bool IsRegisteredInstanceAlive(const InstanceSlot& slot)
+{
+    DWORD threadId = (DWORD)slot.threadId;
+    if (threadId == 0 || !IsThreadRunning(threadId))
+        return false;
+    HWND window = (HWND)(LONG_PTR)slot.window;
+    return !window || (::IsWindow(window) && ::GetWindowThreadProcessId(window, nullptr) == threadId);
+}
+
+InstanceRole RegisterInstance(InstanceSlot& slot, bool multipleAllowed)
+{
+    // A thread message posted before the queue exists would be lost.
+    MSG msg;
+    ::PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+    LONG self = (LONG)::GetCurrentThreadId();
+    for (;;) {
+        LONG registered = slot.threadId;
+        bool alive = registered != 0 && IsRegisteredInstanceAlive(slot);
+        if (alive && !multipleAllowed)
+            return InstanceRole::kHandOff;
+        LONG window = slot.window;
+        if (::InterlockedCompareExchange(&slot.threadId, self, registered) != registered)
+            continue;  // another start registered meanwhile: decide again
+        if (!alive)
+            ::InterlockedCompareExchange(&slot.window, 0, window);
+        return alive ? InstanceRole::kAnother : InstanceRole::kFirst;
+    }
+}
+
+void RegisterInstanceWindow(InstanceSlot& slot, HWND window)
+{
+    ::InterlockedCompareExchange(&slot.window, (LONG)(LONG_PTR)window, 0);
+}
+
+CString FormatHandoffLine(const CString& startFolder, const char* commandLine)
+{
+    return "/D:\"" + startFolder + "\" " + (commandLine ? commandLine : "");
+}
+
+HandoffChannel::HandoffChannel(const CString& filePath, const char* mutexName)
+    : m_path(filePath), m_mutexName(mutexName)
+{
+}
+
+bool HandoffChannel::Append(const CString& line)
+{
+    MutexLock lock(m_mutexName);
+    CFile file;
+    if (!file.Open(m_path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::typeBinary))
+        return false;
+    try {
+        file.SeekToEnd();
+        CString text = line + "\n";
+        file.Write((LPCTSTR)text, (UINT)text.GetLength());
+        file.Close();
+    } catch (CException* error) {
+        error->Delete();
+        return false;
+    }
+    return true;
+}
+
+bool HandoffChannel::TakeLines(CStringArray& lines)
+{
+    lines.RemoveAll();
+    std::string data;
+    {
+        MutexLock lock(m_mutexName);
+        CFile file;
+        if (!file.Open(m_path, CFile::modeReadWrite | CFile::typeBinary))
+            return false;
+        try {
+            data.resize(file.GetLength());
+            if (!data.empty())
+                data.resize(file.Read(&data[0], (UINT)data.size()));
+            file.SetLength(0);
+            file.Close();
+        } catch (CException* error) {
+            error->Delete();
+            return false;
+        }
+    }
+    size_t start = 0;
+    while (start < data.size()) {
+        size_t end = data.find('\n', start);
+        if (end == std::string::npos)
+            end = data.size();
+        size_t stop = end;
+        while (stop > start && (data[stop - 1] == '\r' || data[stop - 1] == '\n'))
+            --stop;
+        if (stop > start)
+            lines.Add(CString(data.data() + start, (int)(stop - start)));
+        start = end + 1;
+    }
+    return true;
+}
+
+bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line)
+{
+    if (!channel.Append(line))
+        return false;
+    HWND window = (HWND)(LONG_PTR)slot.window;
+    if (window && ::IsWindow(window)) {
+        if (::IsIconic(window))
+            ::ShowWindow(window, SW_RESTORE);
+        ::SetForegroundWindow(window);
+    }
+    return ::PostThreadMessageA((DWORD)slot.threadId, kHandoffMessage, 0, 0) != FALSE;
+}

@@ -1,0 +1,68 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/Collections.h"
+#include "framework/CString.h"
+
+// Single instance: the first instance registers its main thread (and later its main
+// window) in values every copy of the program shares; a later start appends its command
+// line to the hand-off file under a named mutex and wakes the first instance with a
+// thread message, which then reads and empties the file.
+
+// The thread message that tells the first instance to read the hand-off file.
+const UINT kHandoffMessage = WM_USER + 1;
+// The mutex that guards the hand-off file.
+extern const char kHandoffMutexName[];  // "墨语言编辑器.CmdLine"
+// The hand-off file in the program folder.
+extern const char kHandoffFileName[];  // "命令行.文本"
+
+// The values shared by the running copies: 0 means none.
+struct InstanceSlot {
+    volatile LONG threadId;
+    volatile LONG window;
+};
+
+// The slot in the program's shared data section.
+InstanceSlot& SharedInstanceSlot();
+
+// True when the registered thread still runs and the registered window, if any, is its own.
+bool IsRegisteredInstanceAlive(const InstanceSlot& slot);
+
+// How a start goes on.
+enum class InstanceRole {
+    kFirst,    // runs on; the only or first running instance
+    kAnother,  // runs on beside a first instance (several instances allowed)
+    kHandOff,  // hands its command line to the first instance and ends
+};
+
+// Registers the calling thread (after making sure it has a message queue) unless it must
+// hand off. A registration whose thread has ended counts as none and is replaced, so a
+// start never hands over to an instance that is gone.
+InstanceRole RegisterInstance(InstanceSlot& slot, bool multipleAllowed);
+// Publishes the main window when none is registered yet.
+void RegisterInstanceWindow(InstanceSlot& slot, HWND window);
+
+// "/D:" + quoted start folder + " " + the command line (without the program name).
+CString FormatHandoffLine(const CString& startFolder, const char* commandLine);
+
+// The hand-off file and its mutex.
+class HandoffChannel {
+public:
+    explicit HandoffChannel(const CString& filePath, const char* mutexName = kHandoffMutexName);
+
+    // Appends one line (a line feed is added); false when the file cannot be written.
+    bool Append(const CString& line);
+    // The non-empty lines, whole and in order, without their line ends; the file is
+    // emptied. False when there is no file.
+    bool TakeLines(CStringArray& lines);
+
+private:
+    CString m_path;
+    CString m_mutexName;
+};
+
+// Appends the line, brings the first instance's window forward and posts the hand-off
+// message. False when the request cannot be delivered: the caller then runs as the first
+// instance and, since its line may already be in the file, processes the lines it takes
+// from the channel instead of its own command line.
+bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line);
