@@ -1,0 +1,32 @@
+#pragma once
+#include <deque>
+
+#include "framework/CString.h"
+
+// Requests to open a file that other parts of the IDE post (output-window jumps, the
+// history, finished conversions, the workspace bar). Each request is queued and posts one
+// File Open (local) or Remote Open command; each such command takes the oldest request of
+// its kind, so requests made in a row all open, in order.
+class OpenRequestQueue {
+public:
+    // The commands that take requests.
+    static constexpr unsigned kFileOpenCommand = 57601;
+    static constexpr unsigned kRemoteOpenCommand = 40002;
+
+    struct Request {
+        int account = -1;  // FTP account; -1 for a local file
+        CString path;
+        int size = 0;  // remote file length
+        int line = 0;  // 0: the caret stays where the view puts it
+    };
+
+    // Queues a request; returns the command to post for it.
+    unsigned Post(const Request& request);
+    // The oldest request that the command serves, removed from the queue; false when none
+    // waits (the command then asks the user).
+    bool Take(unsigned command, Request& request);
+    bool IsEmpty() const { return m_requests.empty(); }
+
+private:
+    std::deque<Request> m_requests;
+};
