@@ -144,20 +144,14 @@ PositionHistory::Position PositionHistory::PositionOf(int node) const
     return position;
 }
 
-bool PositionHistory::Back(Position& position)
+bool PositionHistory::Step(bool forward, Position& position)
 {
-    if (m_current == kNone || m_nodes[m_current].prev == kNone)
+    if (m_current == kNone)
         return false;
-    m_current = m_nodes[m_current].prev;
-    position = PositionOf(m_current);
-    return true;
-}
-
-bool PositionHistory::Forward(Position& position)
-{
-    if (m_current == kNone || m_nodes[m_current].next == kNone)
+    int neighbour = forward ? m_nodes[m_current].next : m_nodes[m_current].prev;
+    if (neighbour == kNone)
         return false;
-    m_current = m_nodes[m_current].next;
+    m_current = neighbour;
     position = PositionOf(m_current);
     return true;
 }
@@ -169,21 +163,12 @@ void PositionHistory::FreeAll()
     m_first = m_current = m_free = kNone;
 }
 
-bool PositionHistory::NavigateBack(Position& position)
+bool PositionHistory::Navigate(bool forward, Position& position)
 {
-    bool moved = Back(position);
+    bool moved = Step(forward, position);
     if (moved)
         SetLastPosition(position.file, position.line);
-    m_bias = -kBias;
-    return moved;
-}
-
-bool PositionHistory::NavigateForward(Position& position)
-{
-    bool moved = Forward(position);
-    if (moved)
-        SetLastPosition(position.file, position.line);
-    m_bias = kBias;
+    m_bias = forward ? kBias : -kBias;
     return moved;
 }
 

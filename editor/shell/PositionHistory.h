@@ -28,14 +28,14 @@ public:
     // keeps the rest of the list.
     bool Insert(const char* file, int column, int line, bool before);
     // The neighbour, which becomes current; false at the end of the history.
-    bool Back(Position& position);
-    bool Forward(Position& position);
+    bool Back(Position& position) { return Step(false, position); }
+    bool Forward(Position& position) { return Step(true, position); }
     void FreeAll();
 
     // The back and forward commands: the neighbour to open, if any. Either way the next
     // five recordings are steered by NavigationBias().
-    bool NavigateBack(Position& position);
-    bool NavigateForward(Position& position);
+    bool NavigateBack(Position& position) { return Navigate(false, position); }
+    bool NavigateForward(Position& position) { return Navigate(true, position); }
     // -5 after back, +5 after forward, one step nearer 0 with each RecordJump.
     int NavigationBias() const { return m_bias; }
     // What the view records before a jump: while a navigation bias is left, the place goes
@@ -75,6 +75,8 @@ private:
     // Finds or makes the node for a place; kNone when it is current or memory ran out.
     int TakeNodeFor(const char* file, int column, int line);
     Position PositionOf(int node) const;
+    bool Step(bool forward, Position& position);
+    bool Navigate(bool forward, Position& position);
 
     std::vector<Node> m_nodes;
     std::unordered_map<std::string, std::unique_ptr<std::string>> m_names;

@@ -137,34 +137,22 @@ TEST(PositionHistory, MatchesAModelUnderRandomOperations)
         int line = (int)(random() % 12);
         int op = (int)(random() % 10);
         PositionHistory::Position position;
-        if (op < 5) {
+        if (op < 7) {
+            // Record, insert before or insert after.
+            bool record = op < 5, before = op == 5;
             Place place;
             bool expected = take(file, line, place);
             if (expected) {
-                if (model.empty()) {
-                    model.push_back(place);
-                    current = 0;
-                } else {
+                if (record && !model.empty())
                     model.resize(current + 1);
-                    model.push_back(place);
-                    ++current;
-                }
-            }
-            ASSERT_EQ(history.Record(file.c_str(), 0, line), expected) << step;
-        } else if (op < 7) {
-            bool before = op == 5;
-            Place place;
-            bool expected = take(file, line, place);
-            if (expected) {
-                if (model.empty()) {
-                    model.push_back(place);
+                if (model.empty())
                     current = 0;
-                } else {
-                    current += before ? 0 : 1;
-                    model.insert(model.begin() + current, place);
-                }
+                else if (!before)
+                    ++current;
+                model.insert(model.begin() + current, place);
             }
-            ASSERT_EQ(history.Insert(file.c_str(), 0, line, before), expected) << step;
+            bool recorded = record ? history.Record(file.c_str(), 0, line) : history.Insert(file.c_str(), 0, line, before);
+            ASSERT_EQ(recorded, expected) << step;
         } else if (op < 9) {
             bool expected = current > 0;
             ASSERT_EQ(history.Back(position), expected) << step;
