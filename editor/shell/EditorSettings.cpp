@@ -63,8 +63,7 @@ void SetFromStrings(std::array<Record, N>& table, const SettingsStringSource& st
         SetFromText(table[0], whole, whole, rest);
 }
 
-// The file's fields in file order, walked by a writer or a reader.
-// Settings is const for the writer.
+// The file's fields in file order, walked by a writer (Settings const) or a reader.
 template <class Io, class Settings>
 bool TransferConfig(Io& io, Settings& s)
 {
@@ -74,11 +73,14 @@ bool TransferConfig(Io& io, Settings& s)
     if (!(io.Fonts(s.screenFonts) && io.Int(s.screenFontSlot, 0, kMaxSlot) && io.Fonts(s.printerFonts) &&
           io.Int(s.printerFontSlot, 0, kMaxSlot) && io.Fonts(s.otherFonts)))
         return false;
-    decltype(&v.showLineNumbers) switches[] = {&v.showLineNumbers, &v.syntaxColouring, &v.boldKeywords, &v.italicComments,
-                       &v.highlightCurrentLine, &v.spacesForTab, &v.highlightMatchingPair, &v.autoIndent,
-                       &v.showSelectionMargin, &v.homeToFirstPosition, &v.searchWraps, &v.dragDropEditing,
-                       &v.autoCloseBrackets, &v.vocabularyPopup, &s.vocabularyWithComment, &v.wrapOnOpen,
-                       &v.showSpaces, &v.showTabs, &v.showLineEnds};
+    // The switches from showLineNumbers to showLineEnds.
+    decltype(&v.showLineNumbers) switches[] = {
+        &v.showLineNumbers, &v.syntaxColouring, &v.boldKeywords, &v.italicComments,
+        &v.highlightCurrentLine, &v.spacesForTab, &v.highlightMatchingPair, &v.autoIndent,
+        &v.showSelectionMargin, &v.homeToFirstPosition, &v.searchWraps, &v.dragDropEditing,
+        &v.autoCloseBrackets, &v.vocabularyPopup, &s.vocabularyWithComment, &v.wrapOnOpen,
+        &v.showSpaces, &v.showTabs, &v.showLineEnds,
+    };
     for (auto* value : switches) {
         if (!io.Int(*value))
             return false;
