@@ -29,20 +29,33 @@ bool IsCommentLine(const CString& line)
 
 } // namespace
 
+// Read through the wide API: the ANSI one of the platform layer we run on cuts a value with
+// double-byte characters to its character count.
 bool ReadEnvironmentValue(const char* name, CString& value, bool& present)
 {
     try {
-        std::vector<char> buffer(4096);
-        DWORD length = ::GetEnvironmentVariableA(name, buffer.data(), (DWORD)buffer.size());
+        int nameLength = ::MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
+        if (nameLength <= 0)
+            return false;
+        std::vector<wchar_t> wideName(nameLength);
+        ::MultiByteToWideChar(CP_ACP, 0, name, -1, wideName.data(), nameLength);
+
+        std::vector<wchar_t> buffer(4096);
+        DWORD length = ::GetEnvironmentVariableW(wideName.data(), buffer.data(), (DWORD)buffer.size());
         if (length >= buffer.size()) {
             buffer.resize(length + 1);
-            length = ::GetEnvironmentVariableA(name, buffer.data(), (DWORD)buffer.size());
+            length = ::GetEnvironmentVariableW(wideName.data(), buffer.data(), (DWORD)buffer.size());
             if (length == 0 || length >= buffer.size())
                 return false;
         }
         if (length == 0)
             return true;
-        value = CString(buffer.data(), (int)length);
+        int bytes = ::WideCharToMultiByte(CP_ACP, 0, buffer.data(), (int)length, nullptr, 0, nullptr, nullptr);
+        CString text;
+        ::WideCharToMultiByte(CP_ACP, 0, buffer.data(), (int)length, text.GetBufferSetLength(bytes), bytes, nullptr,
+                              nullptr);
+        text.ReleaseBuffer(bytes);
+        value = text;
         present = true;
         return true;
     } catch (const std::bad_alloc&) {

@@ -130,7 +130,8 @@ TEST(ChildEnvironment, SavedValuesComeBack)
     EXPECT_EQ(Get(env, "LIB"), "changed");
 
     // The process's own variables, of any length.
-    std::string longValue(10000, 'v');  // past the first 4096-byte buffer
+    // Past the first 4096-character buffer, with double-byte characters.
+    std::string longValue = std::string(10000, 'v') + "\\安装\\命令";
     ASSERT_TRUE(::SetEnvironmentVariableA("MOYU_SHELL_TEST", longValue.c_str()));
     CString value;
     bool present = false;

@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "child_process.h"
+#include "editor/shell/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
 #include "temp_dir.h"
 
@@ -230,4 +232,52 @@ TEST(Handoff, SlotLivesInASharedSection)
         }
     }
     EXPECT_TRUE(found);
+}
+
+namespace {
+
+const char kChildFileVariable[] = "MOYU_HANDOFF_TEST_FILE";
+const char kChildMutex[] = "墨语言编辑器.CmdLine.test4";
+
+} // namespace
+
+// Run by SecondCopyHandsOverToTheFirst as a second copy of this program.
+TEST(Handoff, SecondCopyChild)
+{
+    CString file;
+    bool present = false;
+    if (!ReadEnvironmentValue(kChildFileVariable, file, present) || !present)
+        GTEST_SKIP() << "runs only as the second copy";
+    ASSERT_EQ(RegisterInstance(SharedInstanceSlot(), false), InstanceRole::kHandOff);
+    HandoffChannel channel(file, kChildMutex);
+    ASSERT_TRUE(HandOff(SharedInstanceSlot(), channel, FormatHandoffLine("C:\\第二", "a.墨 \"b c.墨\"")));
+}
+
+TEST(Handoff, SecondCopyHandsOverToTheFirst)
+{
+    InstanceSlot& slot = SharedInstanceSlot();
+    ASSERT_EQ(slot.threadId, 0);
+    ASSERT_EQ(RegisterInstance(slot, false), InstanceRole::kFirst);
+
+    TempDir dir;
+    const std::string file = dir / "命令行.文本";
+    char program[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    ::SetEnvironmentVariableA(kChildFileVariable, file.c_str());
+    ProgramRun run = RunProgram("\"" + std::string(program) + "\" --gtest_filter=Handoff.SecondCopyChild");
+    ::SetEnvironmentVariableA(kChildFileVariable, nullptr);
+    slot.threadId = 0;
+    slot.window = 0;
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, (HWND)-1, kHandoffMessage, kHandoffMessage, PM_REMOVE));
+    CStringArray lines;
+    HandoffChannel channel(file.c_str(), kChildMutex);
+    ASSERT_TRUE(channel.TakeLines(lines)) << run.output;
+    ASSERT_EQ(lines.GetSize(), 1);
+    CCommandArgs args(lines[0]);
+    ASSERT_EQ(args.GetCount(), 2);
+    EXPECT_EQ(S(args.GetAt(1)), "b c.墨");
 }
