@@ -162,3 +162,15 @@ bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& l
     }
     return ::PostThreadMessageA((DWORD)slot.threadId, kHandoffMessage, 0, 0) != FALSE;
 }
+
+std::vector<CommandLineTarget> TakeHandoffTargets(HandoffChannel& channel, const CString& startFolder)
+{
+    std::vector<CommandLineTarget> targets;
+    CStringArray lines;
+    channel.TakeLines(lines);
+    for (int i = 0; i < lines.GetSize(); ++i) {
+        std::vector<CommandLineTarget> more = ResolveCommandLine(CCommandArgs(lines[i]), startFolder);
+        targets.insert(targets.end(), more.begin(), more.end());
+    }
+    return targets;
+}

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
+#include "editor/shell/CommandArgs.h"
 #include "framework/Collections.h"
 #include "framework/CString.h"
 
@@ -66,3 +69,7 @@ private:
 // instance and, since its line may already be in the file, processes the lines it takes
 // from the channel instead of its own command line.
 bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line);
+
+// What the handed-over lines ask to open, line by line in the order written; each line's
+// relative names start from the folder of the start that wrote it. Empties the file.
+std::vector<CommandLineTarget> TakeHandoffTargets(HandoffChannel& channel, const CString& startFolder);

@@ -214,6 +214,26 @@ TEST(Handoff, LinesParseBackWithTheStartFolder)
     }
 }
 
+TEST(Handoff, HandedOverLinesOpenFromTheirOwnFolders)
+{
+    TempDir dir;
+    ::CreateDirectoryA((dir / "一").c_str(), nullptr);
+    ::CreateDirectoryA((dir / "二").c_str(), nullptr);
+    dir.WriteFile("一\\a.墨", "");
+    dir.WriteFile("二\\b.墨", "");
+    dir.WriteFile("二\\c.墨", "");
+    HandoffChannel channel((dir / "命令行.文本").c_str(), "墨语言编辑器.CmdLine.test5");
+    // Three starts before the first instance reads: two names in one line, an empty line.
+    channel.Append(FormatHandoffLine((dir / "二").c_str(), "/L:4 b.墨 c.墨"));
+    channel.Append(FormatHandoffLine((dir / "一").c_str(), ""));
+    channel.Append(FormatHandoffLine((dir / "一").c_str(), "a.墨"));
+    std::vector<std::string> opened;
+    for (const CommandLineTarget& target : TakeHandoffTargets(channel, "C:\\elsewhere"))
+        opened.push_back(S(target.path).substr(dir.Path().size()) + "@" + std::to_string(target.line));
+    EXPECT_EQ(opened, (std::vector<std::string>{"\\二\\b.墨@4", "\\二\\c.墨@4", "\\一\\a.墨@1"}));
+    EXPECT_EQ(TempDir::ReadFile(dir / "命令行.文本"), "");
+}
+
 TEST(Handoff, SlotLivesInASharedSection)
 {
     // Every copy of the program must see the same slot: the section that holds it is shared.
