@@ -46,6 +46,13 @@ bool IsThreadRunning(DWORD threadId)
     return running;
 }
 
+bool IsInstanceAlive(DWORD threadId, HWND window)
+{
+    if (threadId == 0 || !IsThreadRunning(threadId))
+        return false;
+    return !window || (::IsWindow(window) && ::GetWindowThreadProcessId(window, nullptr) == threadId);
+}
+
 } // namespace
 
 InstanceSlot& SharedInstanceSlot()
@@ -55,11 +62,7 @@ InstanceSlot& SharedInstanceSlot()
 
 bool IsRegisteredInstanceAlive(const InstanceSlot& slot)
 {
-    DWORD threadId = (DWORD)slot.threadId;
-    if (threadId == 0 || !IsThreadRunning(threadId))
-        return false;
-    HWND window = (HWND)(LONG_PTR)slot.window;
-    return !window || (::IsWindow(window) && ::GetWindowThreadProcessId(window, nullptr) == threadId);
+    return IsInstanceAlive((DWORD)slot.threadId, (HWND)(LONG_PTR)slot.window);
 }
 
 InstanceRole RegisterInstance(InstanceSlot& slot, bool multipleAllowed)
@@ -70,10 +73,12 @@ InstanceRole RegisterInstance(InstanceSlot& slot, bool multipleAllowed)
     LONG self = (LONG)::GetCurrentThreadId();
     for (;;) {
         LONG registered = slot.threadId;
-        bool alive = registered != 0 && IsRegisteredInstanceAlive(slot);
+        LONG window = slot.window;
+        if (registered == self)
+            return InstanceRole::kFirst;
+        bool alive = registered != 0 && IsInstanceAlive((DWORD)registered, (HWND)(LONG_PTR)window);
         if (alive && !multipleAllowed)
             return InstanceRole::kHandOff;
-        LONG window = slot.window;
         if (::InterlockedCompareExchange(&slot.threadId, self, registered) != registered)
             continue;  // another start registered meanwhile: decide again
         if (!alive)

@@ -143,6 +143,7 @@ TEST(Handoff, RegistrationSkipsInstancesThatHaveEnded)
     InstanceSlot slot = {0, 0};
     EXPECT_EQ(RegisterInstance(slot, false), InstanceRole::kFirst);
     EXPECT_EQ((DWORD)slot.threadId, self);
+    EXPECT_EQ(RegisterInstance(slot, false), InstanceRole::kFirst);  // never to itself
 
     FirstInstanceThread first;
     slot = {(LONG)first.Id(), 0};
