@@ -83,6 +83,10 @@ void CSearchDialogFlow::ConfirmReplacements()
     case IViewPrompts::kReplaceThis:
         m_groups.RunAction([this] { m_search.DoReplaceThis(); });
         break;
+    case IViewPrompts::kReplaceAndFindNext:
+        m_groups.RunAction([this] { m_search.DoReplaceThis(); });
+        FindOccurrence(false);
+        break;
     case IViewPrompts::kReplaceAll: ReplaceAllCommand(false); break;
     case IViewPrompts::kFindNext: FindOccurrence(false); break;
     case IViewPrompts::kFindPrevious: FindOccurrence(true); break;

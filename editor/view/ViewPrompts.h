@@ -23,8 +23,17 @@ public:
     // The go-to-line dialog for lines first..last, preset to line; false when cancelled.
     virtual bool AskGoToLine(int first, int last, int& line) = 0;
 
-    // The replace confirmation shown near the selected match (client point).
-    enum ReplaceChoice { kReplaceThis, kReplaceAll, kFindNext, kFindPrevious, kCancel };
+    // The replace confirmation shown near the selected match (client point): replace this
+    // match and stop, or and go on to the next; replace every match in the file; skip to the
+    // next or previous match; stop.
+    enum ReplaceChoice {
+        kReplaceThis,
+        kReplaceAndFindNext,
+        kReplaceAll,
+        kFindNext,
+        kFindPrevious,
+        kCancel
+    };
     virtual ReplaceChoice ConfirmReplace(int clientX, int clientY) = 0;
 
     // "找不到字符串‘%s’." with the search text.

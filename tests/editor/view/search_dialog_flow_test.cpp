@@ -59,6 +59,21 @@ TEST(SearchDialogFlowTest, ReplaceConfirmsEachMatch)
     EXPECT_EQ((Texts{"a x a", "a"}), f.Lines());
 }
 
+TEST(SearchDialogFlowTest, ReplaceAndFindNextGoesOnFromBehindTheReplacement)
+{
+    FlowFixture f;
+    f.Load({"a x a", "a"});
+    f.Caret(0, 0);
+    f.prompts.replaceAnswer.text = "a";
+    f.prompts.replaceAnswer.replacement = "aa";
+    f.prompts.replaceAnswer.scope = IViewPrompts::SearchRequest::kNextMatch;
+    f.prompts.confirmations = {IViewPrompts::kReplaceAndFindNext, IViewPrompts::kReplaceAndFindNext,
+                               IViewPrompts::kCancel};
+    f.flow.ReplaceCommand();
+    EXPECT_EQ((Texts{"aa x aa", "a"}), f.Lines());
+    EXPECT_EQ(1, f.CaretAt().line) << "stopped at the third match";
+}
+
 TEST(SearchDialogFlowTest, ReplaceAllReportsTheCount)
 {
     FlowFixture f;
