@@ -1,0 +1,190 @@
+#include "editor/dialogs/ShellIntegration.h"
+
+#include "editor/util/PathUtil.h"
+#include "editor/util/Registry.h"
+
+#include <windows.h>
+
+const char kMenuFileType[] = "voderar";
+const char* const kMenuExtensions[6] = {".墨", ".接口", ".定义", ".素材", ".导出", ".文本"};
+
+namespace {
+
+constexpr char kIdeProgIdPrefix[] = "墨语言编辑器";
+constexpr char kBackupValue[] = "backup";
+constexpr char kOpenCommandKey[] = "\\shell\\open\\command";
+constexpr char kIconKey[] = "\\DefaultIcon";
+constexpr DWORD kKeyNameBytes = 2048;
+
+CString ReadDefault(const char* key)
+{
+    CString value;
+    RegReadString(HKEY_CLASSES_ROOT, key, nullptr, value);
+    return value;
+}
+
+bool WriteDefault(const CString& key, const CString& value)
+{
+    return RegWriteString(HKEY_CLASSES_ROOT, key, nullptr, value);
+}
+
+bool RemoveDefault(const CString& key)
+{
+    return RegRemoveValue(HKEY_CLASSES_ROOT, key, nullptr);
+}
+
+bool RemoveKey(const CString& key)
+{
+    return RegRemoveKey(HKEY_CLASSES_ROOT, key);
+}
+
+} // namespace
+
+ShellNames::ShellNames(const char* executablePath)
+    : executable(executablePath),
+      folder(GetDirectoryPart(executablePath)),
+      title(GetFileTitlePart(executablePath))
+{
+}
+
+ShellNames ShellNames::Running()
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = ::GetModuleFileName(nullptr, path, sizeof path);
+    return ShellNames(length > 0 && length < sizeof path ? path : "");
+}
+
+CString ShellNames::MenuKey() const { return "*\\shell\\" + title; }
+CString ShellNames::MenuText() const { return "用" + title + "打开"; }
+CString ShellNames::OpenCommand() const { return "\"" + executable + "\" \"%1\""; }
+CString ShellNames::IconValue() const { return executable + ", 0"; }
+
+bool IsExplorerMenuEntryPresent(const ShellNames& names)
+{
+    CString value;
+    return RegReadString(HKEY_CLASSES_ROOT, names.MenuKey() + "\\Command", nullptr, value);
+}
+
+int ApplyExplorerMenuEntry(const ShellNames& names, bool add)
+{
+    if (IsExplorerMenuEntryPresent(names) == add)
+        return 0;
+    const CString type = kMenuFileType;
+    const CString menuKey = names.MenuKey();
+    const CString commandKey = menuKey + "\\Command";
+    int failures = 0;
+    auto step = [&failures](bool done) { failures += done ? 0 : 1; };
+    if (add) {
+        for (const char* extension : kMenuExtensions)
+            step(WriteDefault(extension, type));
+        step(WriteDefault(type + kOpenCommandKey, names.OpenCommand()));
+        step(WriteDefault(type + kIconKey, names.IconValue()));
+        step(WriteDefault(menuKey, names.MenuText()));
+        step(WriteDefault(commandKey, names.OpenCommand()));
+        return failures;
+    }
+    for (const CString& key : {commandKey, menuKey, type + kIconKey, type + kOpenCommandKey}) {
+        step(RemoveDefault(key));
+        step(RemoveKey(key));
+    }
+    for (const CString& key : {type + "\\shell\\open", type + "\\shell", type})
+        step(RemoveKey(key));
+    for (const char* extension : kMenuExtensions)
+        step(RemoveDefault(extension));
+    step(RemoveKey(kMenuExtensions[0]));
+    return failures;
+}
+
+CString IdeProgId(const CString& extension)
+{
+    return kIdeProgIdPrefix + extension;
+}
+
+CString NormalizeExtension(const char* typed)
+{
+    CString extension = typed;
+    extension.TrimLeft();
+    extension.TrimRight();
+    extension.MakeLower();
+    if (!extension.IsEmpty() && extension[0] != '.')
+        extension = "." + extension;
+    return extension.GetLength() >= 2 ? extension : CString();
+}
+
+Association ReadAssociation(const char* extension)
+{
+    Association association;
+    association.progId = ReadDefault(extension);
+    if (association.progId.IsEmpty())
+        return association;
+    association.description = ReadDefault(association.progId);
+    association.command = ReadDefault(association.progId + "\\Shell\\Open\\Command");
+    association.icon = ReadDefault(association.progId + kIconKey);
+    return association;
+}
+
+bool AssociateExtension(const ShellNames& names, const CString& extension)
+{
+    const CString previous = ReadDefault(extension);
+    CString description = previous.IsEmpty() ? CString() : ReadDefault(previous);
+    if (description.IsEmpty()) {
+        description = extension.Mid(1);
+        description.MakeUpper();
+        description += " File";
+    }
+    const CString progId = IdeProgId(extension);
+    return WriteDefault(progId, description) &&
+           RegWriteString(HKEY_CLASSES_ROOT, progId, kBackupValue, previous) &&
+           WriteDefault(progId + kIconKey, names.IconValue()) &&
+           WriteDefault(progId + kOpenCommandKey, names.OpenCommand()) &&
+           WriteDefault(extension, progId);
+}
+
+bool RestoreExtension(const CString& extension)
+{
+    const CString progId = IdeProgId(extension);
+    CString backup;
+    RegReadString(HKEY_CLASSES_ROOT, progId, kBackupValue, backup);
+    const bool removed = RemoveKey(progId + kIconKey) && RemoveKey(progId + kOpenCommandKey) &&
+                         RemoveKey(progId + "\\shell\\open") && RemoveKey(progId + "\\shell") &&
+                         RemoveKey(progId);
+    if (!removed)
+        return false;
+    return backup.IsEmpty() ? RemoveKey(extension) : WriteDefault(extension, backup);
+}
+
+bool SaveAssociationEdits(const char* extension, const Association& edited)
+{
+    const Association current = ReadAssociation(extension);
+    if (current.progId.IsEmpty())
+        return true;
+    bool written = true;
+    if (edited.description != current.description)
+        written &= WriteDefault(current.progId, edited.description);
+    if (edited.command != current.command)
+        written &= WriteDefault(current.progId + "\\Shell\\Open\\Command", edited.command);
+    if (edited.icon != current.icon)
+        written &= WriteDefault(current.progId + kIconKey, edited.icon);
+    return written;
+}
+
+void ListExtensions(std::vector<CString>& all, std::vector<CString>& edited)
+{
+    all.clear();
+    edited.clear();
+    char name[kKeyNameBytes];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        if (::RegEnumKeyEx(HKEY_CLASSES_ROOT, index, name, &length, nullptr, nullptr, nullptr,
+                           nullptr) != ERROR_SUCCESS)
+            break;
+        CString progId;
+        if (name[0] != '.' || !RegReadString(HKEY_CLASSES_ROOT, name, nullptr, progId))
+            continue;
+        CString extension = name;
+        extension.MakeLower();
+        all.push_back(extension);
+        if (progId.Left(sizeof kIdeProgIdPrefix - 1) == kIdeProgIdPrefix)
+            edited.push_back(extension);
+    }
+}
