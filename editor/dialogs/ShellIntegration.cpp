@@ -2,6 +2,7 @@
 
 #include "editor/util/PathUtil.h"
 #include "editor/util/Registry.h"
+#include "framework/AppEnvironment.h"
 
 #include <windows.h>
 
@@ -187,4 +188,49 @@ void ListExtensions(std::vector<CString>& all, std::vector<CString>& edited)
         if (progId.Left(sizeof kIdeProgIdPrefix - 1) == kIdeProgIdPrefix)
             edited.push_back(extension);
     }
+}
+
+namespace {
+constexpr char kViewSourceKey[] = "Software\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
+constexpr char kContextMenuKey[] = "*\\shellex\\ContextMenuHandlers\\墨语言编辑器";
+constexpr char kShellExtProgId[] = "墨语言编辑器.ShellExt";
+constexpr char kApprovedKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+constexpr char kShellExtModule[] = "\\ShellExt.dll";
+} // namespace
+
+const char kShellExtClassId[] = "{6B1C5E2A-4D7F-4E0B-9C3A-2F8D1E5B7A90}";
+
+bool IsViewSourceEditor()
+{
+    CString editor;
+    return RegReadString(HKEY_LOCAL_MACHINE, kViewSourceKey, nullptr, editor) &&
+           editor.CompareNoCase(ShellNames::Running().executable) == 0;
+}
+
+bool SetViewSourceEditor(bool on)
+{
+    if (IsViewSourceEditor() == on)
+        return true;
+    return on ? RegWriteString(HKEY_LOCAL_MACHINE, kViewSourceKey, nullptr, ShellNames::Running().executable)
+              : RegRemoveKey(HKEY_LOCAL_MACHINE, kViewSourceKey);
+}
+
+bool IsContextMenuRegistered()
+{
+    CString classId;
+    return RegReadString(HKEY_CLASSES_ROOT, kContextMenuKey, nullptr, classId) &&
+           classId.CompareNoCase(kShellExtClassId) == 0;
+}
+
+bool RegisterContextMenu(bool on)
+{
+    if (IsContextMenuRegistered() == on)
+        return true;
+    if (on)
+        return RegisterInprocServer(kShellExtClassId, kShellExtProgId, GetProgramFolder() + kShellExtModule) &&
+               RegWriteString(HKEY_LOCAL_MACHINE, kApprovedKey, kShellExtClassId, kShellExtProgId) &&
+               WriteDefault(kContextMenuKey, kShellExtClassId);
+    return UnregisterInprocServer(kShellExtClassId, kShellExtProgId) &&
+           RegRemoveValue(HKEY_LOCAL_MACHINE, kApprovedKey, kShellExtClassId) &&
+           RemoveKey(kContextMenuKey);
 }

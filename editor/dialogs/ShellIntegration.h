@@ -62,3 +62,16 @@ bool SaveAssociationEdits(const char* extension, const Association& edited);
 // The registered extensions (in lower case) whose file type can be read, in registry
 // order, and among them those the IDE edits.
 void ListExtensions(std::vector<CString>& all, std::vector<CString>& edited);
+
+// The browser's view-source editor (a value under HKEY_LOCAL_MACHINE): whether it names the
+// running executable, and setting or removing it. Nothing is done when it already is as
+// asked; false when a registry step failed.
+bool IsViewSourceEditor();
+bool SetViewSourceEditor(bool on);
+
+// The Explorer context-menu extension "ShellExt.dll" in the program folder: its in-process
+// registration, its approval and its context-menu handler key. The library itself is not
+// part of the IDE; only its registration is. False when a step failed.
+extern const char kShellExtClassId[];
+bool IsContextMenuRegistered();
+bool RegisterContextMenu(bool on);

@@ -1,5 +1,6 @@
 #include "editor/dialogs/ShellIntegration.h"
 #include "editor/util/Registry.h"
+#include "framework/AppEnvironment.h"
 
 #include <windows.h>
 
@@ -111,4 +112,34 @@ TEST(ShellIntegrationTest, AssociationKeepsTheEarlierTypeAndItsDescription)
     EXPECT_STREQ("(missing)", Read("墨语言编辑器.zzw"));
     RegRemoveKey(HKEY_CLASSES_ROOT, ".zzw");
     RegRemoveKey(HKEY_CLASSES_ROOT, "zzwfile");
+}
+
+TEST(ShellIntegrationTest, ViewSourceEditorNamesTheRunningProgramAndIsRecognised)
+{
+    ASSERT_TRUE(SetViewSourceEditor(true));
+    EXPECT_TRUE(IsViewSourceEditor()) << "what is written is what the query looks for";
+    EXPECT_TRUE(SetViewSourceEditor(true));
+    ASSERT_TRUE(SetViewSourceEditor(false));
+    EXPECT_FALSE(IsViewSourceEditor());
+    EXPECT_TRUE(SetViewSourceEditor(false));
+}
+
+TEST(ShellIntegrationTest, ContextMenuExtensionIsRegisteredFromTheProgramFolderAndRemoved)
+{
+    ScopedProgramFolder folder("C:\\墨语言\\bin");
+    ASSERT_TRUE(RegisterContextMenu(true));
+    EXPECT_TRUE(IsContextMenuRegistered());
+    const CString classKey = CString("CLSID\\") + kShellExtClassId;
+    EXPECT_STREQ("C:\\墨语言\\bin\\ShellExt.dll", Read(classKey + "\\InProcServer32"));
+    CString approved;
+    EXPECT_TRUE(RegReadString(HKEY_LOCAL_MACHINE,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
+                              kShellExtClassId, approved));
+    EXPECT_STREQ("墨语言编辑器.ShellExt", approved);
+    EXPECT_TRUE(RegisterContextMenu(true)) << "registered already";
+
+    ASSERT_TRUE(RegisterContextMenu(false));
+    EXPECT_FALSE(IsContextMenuRegistered());
+    EXPECT_STREQ("(missing)", Read(classKey));
+    EXPECT_STREQ("(missing)", Read("墨语言编辑器.ShellExt"));
 }

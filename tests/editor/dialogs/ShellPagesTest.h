@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_TEST_SHELL_PAGES 9001
