@@ -62,7 +62,6 @@ BOOL CReplaceDlg::OnInitDialog()
 {
     CSearchDialog::OnInitDialog();
     m_replaceTokens.focused = false;
-    m_replaceTokens.selectionStart = m_replaceTokens.selectionEnd = 0;
     FillField(IDC_REPLACE_TEXT, m_replaceHistory, m_replaceText);
     if (m_scope == kScopeSelection) {
         SetDefaultButton(*this, IDC_REPLACE_ALL, IDC_FIND_NEXT);

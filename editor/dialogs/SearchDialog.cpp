@@ -40,7 +40,6 @@ BOOL CSearchDialog::OnInitDialog()
         m_tokenImages.Create(IDB_SEARCH_TOKENS, kTokenImageWidth, 0, kTokenTransparent))
         m_tokenIcon = m_tokenImages.ExtractIcon(kTokenButtonImage);
     m_findField.focused = false;
-    m_findField.selectionStart = m_findField.selectionEnd = 0;
     for (const TokenField* field : {&m_findField, m_replaceField})
         if (field)
             SendDlgItemMessage(field->buttonId, BM_SETIMAGE, IMAGE_ICON, (LPARAM)m_tokenIcon);
@@ -75,10 +74,21 @@ BOOL CSearchDialog::PreTranslateMessage(MSG* msg)
                 const DWORD selection = (DWORD)SendDlgItemMessage(field->comboId, CB_GETEDITSEL);
                 field->selectionStart = LOWORD(selection);
                 field->selectionEnd = HIWORD(selection);
+                const CString text = FieldText(field->comboId);
+                if (CountsCharacters(field->comboId, text)) {
+                    field->selectionStart = CharacterToBytePosition(text, field->selectionStart);
+                    field->selectionEnd = CharacterToBytePosition(text, field->selectionEnd);
+                }
             }
         }
     }
     return CDialog::PreTranslateMessage(msg);
+}
+
+bool CSearchDialog::CountsCharacters(int comboId, const CString& text) const
+{
+    const HWND edit = ::GetWindow(GetDlgItem(comboId)->GetSafeHwnd(), GW_CHILD);
+    return edit && (int)::SendMessage(edit, EM_LINELENGTH, 0, 0) != text.GetLength();
 }
 
 void CSearchDialog::OnFindEditChange()
@@ -129,6 +139,8 @@ void CSearchDialog::OnToken(UINT command)
     CWnd* combo = GetDlgItem(field->comboId);
     combo->SetWindowText(text);
     combo->SetFocus();
+    if (CountsCharacters(field->comboId, text))
+        caret = ByteToCharacterPosition(text, caret);
     SendDlgItemMessage(field->comboId, CB_SETEDITSEL, 0, MAKELPARAM(caret, caret));
     CheckDlgButton(IDC_REGULAR_EXPRESSION, BST_CHECKED);
     if (field == &m_findField)

@@ -17,7 +17,8 @@ public:
 protected:
     CSearchDialog(UINT templateId, CWnd* parent, size_t findHistoryCapacity);
 
-    // One text field with a token button: the field's focus and its last selection.
+    // One text field with a token button: the field's focus and the selection it last had
+    // (kept from one opening to the next, in bytes of its text).
     struct TokenField {
         int comboId;
         int buttonId;
@@ -53,6 +54,8 @@ private:
     void OnReplaceBlur();
     void OnToken(UINT command);
     void ShowTokenMenu(const TokenField& field);
+    // Whether the field's edit control counts positions in characters rather than bytes.
+    bool CountsCharacters(int comboId, const CString& text) const;
 
     CImageList m_tokenImages;
     HICON m_tokenIcon = nullptr;

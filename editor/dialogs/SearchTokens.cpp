@@ -71,3 +71,19 @@ CString InsertSearchToken(const CString& text, int start, int end, const SearchT
     caret = start + token.caretOffset;
     return text.Left(start) + token.text + text.Mid(end);
 }
+
+int CharacterToBytePosition(const CString& text, int characters)
+{
+    int position = 0;
+    for (int n = 0; n < characters && position < text.GetLength(); ++n)
+        position += GbkText::CharLength(text, text.GetLength(), position);
+    return position;
+}
+
+int ByteToCharacterPosition(const CString& text, int bytes)
+{
+    int characters = 0;
+    for (int position = 0; position < bytes && position < text.GetLength(); ++characters)
+        position += GbkText::CharLength(text, text.GetLength(), position);
+    return characters;
+}

@@ -21,3 +21,10 @@ const SearchToken* FindSearchToken(UINT command);
 // back to the start of a double-byte character they fall into.
 CString InsertSearchToken(const CString& text, int start, int end, const SearchToken& token,
                           int& caret);
+
+// An edit control counts positions in bytes of its text on one platform and in characters
+// on another (Wine's edit control keeps Unicode text). These convert between the two for a
+// GBK text, whose characters are one or two bytes each; a position past the end gives the
+// end.
+int CharacterToBytePosition(const CString& text, int characters);
+int ByteToCharacterPosition(const CString& text, int bytes);

@@ -133,6 +133,38 @@ TEST(FindDialogTest, TokenGoesWhereTheUserLeftTheSelectionAndSwitchesToExpressio
     EXPECT_STREQ("[^]\\d", afterSelection);
     EXPECT_EQ(BST_CHECKED, regex);
     EXPECT_TRUE(enabled);
+
+    // The selection outlives the opening; with a shorter text it is clamped to the end.
+    dialog.m_findText = "x";
+    driver.Queue([&](DialogDriver& d) {
+        PickToken(d, ID_TOKEN_ANY);
+        afterSelection = d.GetText(IDC_FIND_TEXT);
+        d.PressCancel();
+    });
+    dialog.DoModal();
+    EXPECT_STREQ("x.", afterSelection);
+}
+
+TEST(FindDialogTest, TokenAfterChineseTextGoesWhereTheCaretWas)
+{
+    CFindDlg dialog;
+    dialog.m_findText = "中文ab";
+    CString text;
+    DWORD caret = 0;
+    DialogDriver driver{[&](DialogDriver& d) {
+        // Behind "中文", counted as the field's edit control counts.
+        const HWND edit = ::GetWindow(d.Item(IDC_FIND_TEXT), GW_CHILD);
+        const bool characters = ::SendMessage(edit, EM_LINELENGTH, 0, 0) == 4;
+        LeaveSelection(d, IDC_FIND_TEXT, characters ? 2 : 4, characters ? 2 : 4);
+        PickToken(d, ID_TOKEN_GROUP);
+        text = d.GetText(IDC_FIND_TEXT);
+        const DWORD selection = (DWORD)::SendDlgItemMessage(d.Dialog(), IDC_FIND_TEXT, CB_GETEDITSEL, 0, 0);
+        caret = characters ? LOWORD(selection) + 2 : LOWORD(selection);
+        d.PressCancel();
+    }};
+    dialog.DoModal();
+    EXPECT_STREQ("中文()ab", text);
+    EXPECT_EQ(5u, caret) << "between the parentheses, in bytes";
 }
 
 TEST(FindDialogTest, TokenButtonShowsTheFindTokensMenu)

@@ -29,6 +29,17 @@ TEST(SearchTokensTest, InsertsAtTheRememberedSelectionClampedToTheText)
     }
 }
 
+TEST(SearchTokensTest, PositionsConvertBetweenCharactersAndBytes)
+{
+    const CString text = "中a文";
+    const int bytes[] = {0, 2, 3, 5, 5};
+    for (int characters = 0; characters < 5; ++characters)
+        EXPECT_EQ(bytes[characters], CharacterToBytePosition(text, characters)) << characters;
+    const int characters[] = {0, 1, 1, 2, 3, 3, 3};
+    for (int byte = 0; byte < 7; ++byte)
+        EXPECT_EQ(characters[byte], ByteToCharacterPosition(text, byte)) << byte;
+}
+
 TEST(SearchTokensTest, EveryMenuCommandHasItsTokenAndCaret)
 {
     const struct {
