@@ -7,7 +7,7 @@
 #include "framework/MessageBox.h"
 
 namespace {
-constexpr char kFeedbackTarget[] = "mailto:feedback@moyuyan.org";
+constexpr char kFeedbackTarget[] = "mailto:feedback@moyuyan.example";
 constexpr char kSponsorPage[] = "\\帮助\\赞助.html";
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 // Resource ids of the IDE. Ranges: templates, menus, bitmaps and cursors 100-199; strings
-// 50000-54999 by subsystem; control ids 1000-1299 (shared between dialogs: an id names a
+// 50000-54999 by subsystem; control ids 100-1299 (shared between dialogs: an id names a
 // control only within its template); commands 32768-45999.
 
 #ifndef IDC_STATIC
