@@ -37,7 +37,18 @@ TEST(AboutBoxTest, ShowsVersionCreditsFolderAndTheLinksTargets)
     dialog.m_versionText = "墨语言编辑器 2.0";
     CString version, credits, sponsorText, feedbackTip;
     DWORD feedbackStyle = 0;
+    RECT cell = {126, 146, 126 + 37, 146 + 8}, link = {};
+    SIZE text = {};
     DialogDriver driver{[&](DialogDriver& d) {
+        // The centred link shrinks to its text about the centre of its template cell.
+        dialog.MapDialogRect(&cell);
+        ::GetWindowRect(d.Item(IDC_FEEDBACK_LINK), &link);
+        ::MapWindowPoints(nullptr, d.Dialog(), (POINT*)&link, 2);
+        HDC dc = ::GetDC(d.Item(IDC_FEEDBACK_LINK));
+        HGDIOBJ old = ::SelectObject(dc, (HFONT)::SendMessage(d.Item(IDC_FEEDBACK_LINK), WM_GETFONT, 0, 0));
+        ::GetTextExtentPoint32(dc, "反馈", 4, &text);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(d.Item(IDC_FEEDBACK_LINK), dc);
         version = d.GetText(IDC_ABOUT_VERSION);
         credits = d.GetText(IDC_ABOUT_CREDITS);
         sponsorText = d.GetText(IDC_SPONSOR_LINK);
@@ -53,6 +64,9 @@ TEST(AboutBoxTest, ShowsVersionCreditsFolderAndTheLinksTargets)
     EXPECT_EQ(0, dialog.m_feedbackLink.GetTarget().Find("mailto:"));
     EXPECT_STREQ("C:\\墨语言\\帮助\\赞助.html", dialog.m_sponsorLink.GetTarget());
     EXPECT_EQ(DWORD(LinkUnderline | LinkAutoSize | LinkFocusOnClick | LinkHoverColour), feedbackStyle);
+    EXPECT_EQ(text.cx, link.right - link.left);
+    EXPECT_EQ(text.cy, link.bottom - link.top);
+    EXPECT_NEAR((cell.left + cell.right) / 2, (link.left + link.right) / 2, 1);
 }
 
 TEST(AboutBoxTest, LinkShowsOurHandCursorChangesColourAndOpensOnSpaceOrClick)

@@ -153,3 +153,30 @@ TEST(SearchPromptsTest, BadExpressionAndGoToLineComeBackAsMessagesAndMoves)
     EXPECT_STREQ("1", preset);
     EXPECT_EQ(2, v.CaretAt().line);
 }
+
+TEST(SearchPromptsTest, AllOpenFilesGoesToWhoeverOwnsTheDocumentsOrCannotBeChosen)
+{
+    PromptedView v;
+    v.Load({"a"});
+    bool choosableWithout = true;
+    DialogDriver driver;
+    driver.Queue([&](DialogDriver& d) {
+        choosableWithout = d.IsEnabled(IDC_SCOPE_ALL_FILES);
+        d.PressCancel();
+    });
+    v.flow.ReplaceCommand();
+    EXPECT_FALSE(choosableWithout);
+
+    IViewPrompts::SearchRequest handed;
+    v.dialogs.m_replaceInOpenFiles = [&](const IViewPrompts::SearchRequest& request) { handed = request; };
+    driver.Queue([](DialogDriver& d) {
+        d.Click(IDC_SCOPE_ALL_FILES);
+        d.SetText(IDC_REPLACE_TEXT, "b");
+        Answer(d, "a", {IDC_MATCH_CASE}, IDC_REPLACE_ALL);
+    });
+    v.flow.ReplaceCommand();
+    EXPECT_STREQ("a", handed.text);
+    EXPECT_STREQ("b", handed.replacement);
+    EXPECT_EQ(kSearchMatchCase, handed.flags);
+    EXPECT_EQ((Texts{"a"}), v.Lines()) << "not this view's to replace";
+}
