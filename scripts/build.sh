@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Configures (once) and builds every program, library and test into build/.
+# Configures and builds every program, library and test into build/.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-if [ ! -f "$repo/build/build.ninja" ]; then
-  cmake -S "$repo" -B "$repo/build" -G Ninja
-fi
+# Configured every time (a second or two): folders that appear later, such as a new
+# subsystem's, are only picked up by a fresh configure.
+cmake -S "$repo" -B "$repo/build" -G Ninja >/dev/null
 cmake --build "$repo/build"
