@@ -153,7 +153,10 @@ TEST(CommonControlsTest, ToolTipToolsAndTheirTexts)
     TestWindow parent;
     CToolTipCtrl tips;
     ASSERT_TRUE(tips.Create(&parent));
+#ifdef NDEBUG
+    // No parent is a caller's fault that assertions stop; without them it is refused.
     EXPECT_FALSE(tips.Create(nullptr));
+#endif
     ASSERT_TRUE(tips.AddTool(&parent, "http://www.example.com/墨", nullptr, 1));
     EXPECT_EQ(1, tips.GetToolCount());
     EXPECT_STREQ("http://www.example.com/墨", tips.GetText(&parent, 1));

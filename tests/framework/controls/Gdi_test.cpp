@@ -178,8 +178,12 @@ TEST(GdiTest, RegionsCombine)
     both.GetRgnBox(&box);
     EXPECT_EQ(CRect(5, 5, 10, 10), box);
 
+#ifdef NDEBUG
+    // Combining into a region never created is a caller's fault that assertions stop;
+    // without them it fails.
     CRgn empty;
     EXPECT_EQ(ERROR, empty.CombineRgn(&a, &b, RGN_OR));
+#endif
 }
 
 TEST(GdiTest, ChineseTextMeasuresFullWidthInTheCjkFont)

@@ -58,7 +58,10 @@ TEST(ImageListTest, ExtractIconGivesAnIconOnlyInRange)
     ::DestroyIcon(icon);
     EXPECT_EQ(nullptr, images.ExtractIcon(3));
     EXPECT_EQ(nullptr, images.ExtractIcon(-1));
+#ifdef NDEBUG
+    // Drawing without a DC is a caller's fault that assertions stop; without them it is refused.
     EXPECT_FALSE(images.Draw(nullptr, 0, CPoint(0, 0), ILD_NORMAL));
+#endif
 }
 
 TEST(ImageListTest, MissingBitmapOrTooWideImageFails)

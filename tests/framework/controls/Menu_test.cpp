@@ -129,6 +129,9 @@ TEST(MenuTest, TrackPopupMenuReturnsTheCommandChosenWithTheKeyboard)
         EXPECT_TRUE(driver.Found());
     }
     EXPECT_EQ(ID_TEST_OPEN, command);
+#ifdef NDEBUG
+    // A missing owner is a caller's fault that assertions stop; without them it is refused.
     EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr));
+#endif
     ::DestroyWindow(plain);
 }
