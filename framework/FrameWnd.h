@@ -2,11 +2,16 @@
 #include <windows.h>
 
 #include "framework/CString.h"
+#include "framework/Collections.h"
 #include "framework/CommandIds.h"
+#include "framework/ControlBar.h"
 #include "framework/Menu.h"
 #include "framework/RuntimeClass.h"
 #include "framework/Wnd.h"
 
+#include <string>
+
+class CDockBar;
 class CDocument;
 class CView;
 
@@ -71,6 +76,37 @@ public:
     // The status-line prompt of command id: its string resource up to the first '\n'.
     virtual void GetMessageString(UINT id, CString& message) const;
 
+    // Control bars. EnableDocking makes the dock bars of the given sides (CBRS_ALIGN_*);
+    // DockControlBar docks a bar at one of them (0: the first side the bar allows), at rect
+    // (screen) or in a new last row; FloatControlBar puts it in a small frame of its own at
+    // point (screen). ShowControlBar shows or hides a bar now or, with delay, at the next
+    // idle time, as DelayRecalcLayout lays the frame out then.
+    void EnableDocking(DWORD dockStyle);
+    void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
+    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP);
+    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+    void DelayRecalcLayout(BOOL notify = TRUE);
+    // The bar with control id id (docked, floating or straight in the frame); null if none.
+    CControlBar* GetControlBar(UINT id) const;
+    // The frame's dock bar of a side, by its AFX_IDW_DOCKBAR_* id; null before EnableDocking.
+    CDockBar* GetDockBar(UINT dockBarId) const;
+    // The dock bar (id) a bar dropped at a screen point joins: one of the sides the bar may
+    // dock at whose edge lies within margin pixels; 0 when it floats there.
+    UINT DockBarAtPoint(const CControlBar* bar, CPoint point, int margin) const;
+    // The first of the frame's dock bars (top, bottom, left, right) among the sides given.
+    UINT CanDockAt(const CControlBar* bar, DWORD sides) const;
+    // Every bar with an id keeps its visibility, side, row, offset and floating point in
+    // the application's profile, in sections named after section. Loading a state that
+    // names a bar the frame does not have, or holds values out of range, changes nothing.
+    void SaveBarState(LPCTSTR section) const;
+    void LoadBarState(LPCTSTR section);
+    // Bars join and leave the list when their windows are made and destroyed.
+    void AddControlBar(CControlBar* bar);
+    void RemoveControlBar(CControlBar* bar);
+    // Every control bar of the frame, dock bars included (CControlBar*). Print preview
+    // hides and restores them through ShowControlBar.
+    CPtrList m_listControlBars;
+
     HACCEL GetAccelerators() const { return m_hAccelTable; }
     // The number of this frame among the document's frames (0 when it is the only one).
     int m_nWindow = 0;
@@ -80,6 +116,8 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Answers tool tips of tool-bar buttons: the part of the command's string after '\n'.
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 protected:
     // Frames are made with new and delete themselves.
@@ -100,6 +138,11 @@ protected:
     BOOL OnEraseBkgnd(CDC* dc);
     void OnDropFiles(HDROP drop);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    // Lays out what DelayRecalcLayout asked for and updates the floating bars, which are
+    // not the frame's descendants.
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    BOOL OnToolTipText(NMHDR* header, LRESULT* result);
 
     CString m_strTitle;
     HACCEL m_hAccelTable = nullptr;
@@ -115,4 +158,8 @@ protected:
 private:
     CView* m_pViewActive = nullptr;
     BOOL m_bInRecalcLayout = FALSE;
+    BOOL m_bDelayedLayout = FALSE;
+    // Tool-tip texts live until the tip has copied them.
+    CString m_toolTipText;
+    std::wstring m_toolTipTextW;
 };
