@@ -482,9 +482,9 @@ CRect CSplitterWnd::TrackerRect() const
     CRect rect;
     bool rows = m_tracking.kind == SplitterHit::kRowBar || m_tracking.kind == SplitterHit::kRowSplitBox;
     if (rows)
-        rect = CRect(client.left, m_trackPoint.y - kGap / 2, client.right, m_trackPoint.y + kGap - kGap / 2);
+        rect = CRect(client.left, m_trackPoint.y, client.right, m_trackPoint.y + kGap);
     else
-        rect = CRect(m_trackPoint.x - kGap / 2, client.top, m_trackPoint.x + kGap - kGap / 2, client.bottom);
+        rect = CRect(m_trackPoint.x, client.top, m_trackPoint.x + kGap, client.bottom);
     return rect;
 }
 
@@ -508,9 +508,24 @@ void CSplitterWnd::OnLButtonDown(UINT, CPoint point)
     SplitterHit hit = HitTestSplitter(GetLayout(), point);
     if (hit.kind == SplitterHit::kNone)
         return;
+    SplitterLayout layout = GetLayout();
+    CPoint corner;
+    switch (hit.kind) {
+    case SplitterHit::kRowSplitBox:
+        corner = layout.rowSplitBox.TopLeft();
+        break;
+    case SplitterHit::kColSplitBox:
+        corner = layout.colSplitBox.TopLeft();
+        break;
+    default:
+        corner.x = hit.col >= 0 ? layout.colBars[hit.col].left : point.x;
+        corner.y = hit.row >= 0 ? layout.rowBars[hit.row].top : point.y;
+        break;
+    }
     m_tracking = hit;
     m_bTracking = TRUE;
-    m_trackPoint = point;
+    m_trackGrab = point - corner;
+    m_trackPoint = corner;
     SetCapture();
     SetFocus();
     DrawTracker();
@@ -520,7 +535,7 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint point)
 {
     if (!m_bTracking)
         return;
-    m_trackPoint = point;
+    m_trackPoint = point - m_trackGrab;
     DrawTracker();
 }
 
@@ -528,11 +543,11 @@ void CSplitterWnd::OnLButtonUp(UINT, CPoint point)
 {
     if (!m_bTracking)
         return;
-    m_trackPoint = point;
+    m_trackPoint = point - m_trackGrab;
     m_bTracking = FALSE;
     DrawTracker();
     ::ReleaseCapture();
-    EndTracking(point);
+    EndTracking(m_trackPoint);
 }
 
 void CSplitterWnd::OnCaptureChanged(CWnd*)

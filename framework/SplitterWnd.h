@@ -102,7 +102,7 @@ protected:
     void SyncScrollBars();
     // Sends a shared bar's scroll message to each pane it serves.
     void ScrollPanes(UINT message, UINT code, UINT pos, HWND bar);
-    // Applies a tracked drag that ended at point.
+    // Applies a tracked drag whose bar or box ended with its top left corner at point.
     void EndTracking(CPoint point);
     void DrawTracker();
     CRect TrackerRect() const;
@@ -123,9 +123,11 @@ protected:
     std::vector<HWND> m_hScrollBars;
     std::vector<HWND> m_vScrollBars;
 
-    // A split bar or box being dragged: what, from where, and where it is now.
+    // A split bar or box being dragged: what, where the mouse holds it, and where its top
+    // left corner is now.
     SplitterHit m_tracking;
     BOOL m_bTracking = FALSE;
+    CSize m_trackGrab;
     CPoint m_trackPoint;
     BOOL m_bTrackerShown = FALSE;
     CRect m_trackerShown;
