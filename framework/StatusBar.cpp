@@ -54,6 +54,7 @@ BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
+    ON_MESSAGE(WM_REFLECT_BASE + WM_DRAWITEM, OnDrawItemReflected)
 END_MESSAGE_MAP()
 
 CStatusBar::CStatusBar() = default;
@@ -263,6 +264,14 @@ LRESULT CStatusBar::OnSetFont(WPARAM, LPARAM)
     LRESULT result = Default();
     UpdatePaneEdges();
     return result;
+}
+
+void CStatusBar::DrawItem(LPDRAWITEMSTRUCT) {}
+
+LRESULT CStatusBar::OnDrawItemReflected(WPARAM, LPARAM lParam)
+{
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL stretch, BOOL horz)

@@ -54,6 +54,8 @@ public:
 
     CSize CalcFixedLayout(BOOL stretch, BOOL horz) override;
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
+    // Paints an SBPS_OWNERDRAW pane (itemID is its index); the default paints nothing.
+    virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
 
 protected:
     struct Pane {
@@ -69,6 +71,7 @@ protected:
     LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItemReflected(WPARAM wParam, LPARAM lParam);
 
     // Gives the control the pane edges for the bar's width.
     void UpdatePaneEdges();

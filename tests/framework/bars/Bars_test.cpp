@@ -214,6 +214,29 @@ TEST_F(BarsTest, StatusPanesAreAsWideAsTheirIndicatorStrings)
     EXPECT_EQ(status.GetCount(), 3) << "a failed SetIndicators leaves the panes";
 }
 
+// A status bar that paints one pane itself.
+class COwnerDrawStatusBar : public CStatusBar {
+public:
+    std::vector<UINT> m_drawn;
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override { m_drawn.push_back(drawItem->itemID); }
+};
+
+TEST_F(BarsTest, OwnerDrawnPanesArePaintedByTheBar)
+{
+    COwnerDrawStatusBar bar;
+    ASSERT_TRUE(bar.Create(m_frame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0xE8F0));
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_LINE};
+    ASSERT_TRUE(bar.SetIndicators(indicators, 2));
+    bar.SetPaneStyle(1, SBPS_OWNERDRAW);
+    m_frame->RecalcLayout();
+    // Only a bar on the screen paints.
+    m_frame->ShowWindow(SW_SHOWNA);
+    bar.RedrawWindow();
+    ASSERT_FALSE(bar.m_drawn.empty());
+    EXPECT_EQ(bar.m_drawn.front(), 1u);
+    bar.DestroyWindow();
+}
+
 TEST_F(BarsTest, TipsShowTheTextAfterTheNewlineAndTheMessagePaneThePromptBeforeIt)
 {
     struct Case {
@@ -289,6 +312,17 @@ TEST_F(BarsTest, ReloadingAToolBarReplacesItsButtonsAndSizes)
     // A resource that is not there changes nothing.
     EXPECT_FALSE(palette.LoadToolBar(999));
     EXPECT_EQ(palette.GetCount(), 4);
+
+    // A floating bar's frame follows the new buttons.
+    m_frame->FloatControlBar(&palette, CPoint(700, 300));
+    CWnd* mini = palette.GetDockBar()->GetParent();
+    CRect small;
+    mini->GetClientRect(&small);
+    ASSERT_TRUE(palette.LoadToolBar(IDR_OTHER_BAR));
+    CRect large;
+    mini->GetClientRect(&large);
+    EXPECT_EQ(large.Size(), palette.CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH));
+    EXPECT_GT(large.Height(), small.Height());
 }
 
 TEST_F(BarsTest, DoubleClickFloatsABarAndDocksItBackWhereItWas)
