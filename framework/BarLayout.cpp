@@ -2,6 +2,28 @@
 
 #include <algorithm>
 
+CRect TakeSideStrip(CRect* room, BarSide side, int thickness)
+{
+    CRect strip = *room;
+    bool vertical = side == BarSide::kTop || side == BarSide::kBottom;
+    thickness = std::max(0, std::min(thickness, static_cast<int>(vertical ? room->Height() : room->Width())));
+    switch (side) {
+    case BarSide::kTop:
+        strip.bottom = room->top += thickness;
+        break;
+    case BarSide::kBottom:
+        strip.top = room->bottom -= thickness;
+        break;
+    case BarSide::kLeft:
+        strip.right = room->left += thickness;
+        break;
+    case BarSide::kRight:
+        strip.left = room->right -= thickness;
+        break;
+    }
+    return strip;
+}
+
 DockRowsLayout LayoutDockRows(const std::vector<std::vector<DockRowItem>>& rows, int rowLength)
 {
     DockRowsLayout layout;

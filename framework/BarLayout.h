@@ -8,6 +8,14 @@
 // Rectangle arithmetic of control bars and splitters, free of windows: the window classes
 // feed these functions sizes and apply what comes back.
 
+// --- Frame edges -----------------------------------------------------------------------------
+
+enum class BarSide { kTop, kBottom, kLeft, kRight };
+
+// Takes a strip thickness pixels thick (at most what there is) off side of room and returns
+// it: how a frame's bars and dock bars take their places one after the other.
+CRect TakeSideStrip(CRect* room, BarSide side, int thickness);
+
 // --- Dock rows -------------------------------------------------------------------------------
 
 // One bar in a dock row: its length along the row, its thickness across it, and where the

@@ -78,6 +78,17 @@ DWORD DockBarAlignment(UINT dockBarId)
     }
 }
 
+BarSide BarSideOf(DWORD alignment)
+{
+    if (alignment & CBRS_ALIGN_BOTTOM)
+        return BarSide::kBottom;
+    if (alignment & CBRS_ALIGN_LEFT)
+        return BarSide::kLeft;
+    if (alignment & CBRS_ALIGN_RIGHT)
+        return BarSide::kRight;
+    return BarSide::kTop;
+}
+
 IMPLEMENT_DYNAMIC_ROOT(CControlBar)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
@@ -209,14 +220,11 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-CSize CControlBar::CalcFixedLayout(BOOL stretch, BOOL horz)
+CSize CControlBar::SizeAround(CSize content, BOOL stretch, BOOL horz) const
 {
-    CSize size;
-    CRect inside;
+    CRect inside(0, 0, 0, 0);
     CalcInsideRect(inside, horz);
-    // The borders alone: a bar with nothing in it.
-    size.cx = -inside.Width();
-    size.cy = -inside.Height();
+    CSize size(content.cx - inside.Width(), content.cy - inside.Height());
     if (stretch) {
         if (horz)
             size.cx = 32767;
@@ -224,6 +232,12 @@ CSize CControlBar::CalcFixedLayout(BOOL stretch, BOOL horz)
             size.cy = 32767;
     }
     return size;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL stretch, BOOL horz)
+{
+    // The borders alone: a bar with nothing in it.
+    return SizeAround(CSize(0, 0), stretch, horz);
 }
 
 CSize CControlBar::CalcDynamicLayout(int, DWORD mode)
@@ -275,31 +289,15 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
     auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     if (!IsVisible() || (m_dwStyle & CBRS_ALIGN_ANY) == 0)
         return 0;
-    CRect& room = *reinterpret_cast<CRect*>(&layout->rect);
+    CRect* room = reinterpret_cast<CRect*>(&layout->rect);
     BOOL horz = IsHorz();
     CSize size = CalcFixedLayout(layout->bStretch, horz);
-    CRect place = room;
-    if (horz) {
-        size.cy = std::min<LONG>(size.cy, room.Height());
-        if (m_dwStyle & CBRS_ALIGN_TOP) {
-            place.bottom = place.top + size.cy;
-            room.top += size.cy;
-        } else {
-            place.top = place.bottom - size.cy;
-            room.bottom -= size.cy;
-        }
-        if (!layout->bStretch)
+    CRect place = TakeSideStrip(room, BarSideOf(m_dwStyle), horz ? size.cy : size.cx);
+    // Unstretched, the bar is only as long as it wants to be.
+    if (!layout->bStretch) {
+        if (horz)
             place.right = place.left + std::min<LONG>(size.cx, place.Width());
-    } else {
-        size.cx = std::min<LONG>(size.cx, room.Width());
-        if (m_dwStyle & CBRS_ALIGN_LEFT) {
-            place.right = place.left + size.cx;
-            room.left += size.cx;
-        } else {
-            place.left = place.right - size.cx;
-            room.right -= size.cx;
-        }
-        if (!layout->bStretch)
+        else
             place.bottom = place.top + std::min<LONG>(size.cy, place.Height());
     }
     if (layout->hDWP != nullptr)

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/BarLayout.h"
 #include "framework/CommandIds.h"
 #include "framework/Geometry.h"
 #include "framework/RuntimeClass.h"
@@ -66,6 +67,8 @@ constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 
 // The side (CBRS_ALIGN_*) a dock bar id stands for; 0 for anything else.
 DWORD DockBarAlignment(UINT dockBarId);
+// The frame edge of a CBRS_ALIGN_* side (the top for none).
+BarSide BarSideOf(DWORD alignment);
 
 // A strip attached to a frame's edge (a tool bar, the status bar, a dialog bar), or one that
 // floats in a small frame of its own. It answers the frame's layout request with the size
@@ -110,6 +113,9 @@ public:
     virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) = 0;
     // Shrinks rect (the bar's window rectangle) to the room inside the borders and gripper.
     virtual void CalcInsideRect(CRect& rect, BOOL horz) const;
+    // The bar's size around content of the given size: borders and gripper added, and with
+    // stretch the whole length of a dock bar.
+    CSize SizeAround(CSize content, BOOL stretch, BOOL horz) const;
     // Shows or hides the bar when the frame next lays itself out.
     virtual void DelayShow(BOOL show);
 

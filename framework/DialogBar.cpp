@@ -50,16 +50,7 @@ BOOL CDialogBar::Create(CWnd* parent, LPCTSTR templateName, UINT style, UINT id)
 
 CSize CDialogBar::CalcFixedLayout(BOOL stretch, BOOL horz)
 {
-    CRect inside(0, 0, 0, 0);
-    CalcInsideRect(inside, horz);
-    CSize size(m_sizeDefault.cx - inside.Width(), m_sizeDefault.cy - inside.Height());
-    if (stretch) {
-        if (horz)
-            size.cx = 32767;
-        else
-            size.cy = 32767;
-    }
-    return size;
+    return SizeAround(m_sizeDefault, stretch, horz);
 }
 
 void CDialogBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler)

@@ -22,6 +22,6 @@ public:
 protected:
     BOOL IsBackgroundPoint(CPoint clientPoint) const override;
 
-    // The template's size with the bar's borders.
+    // The template's size.
     CSize m_sizeDefault;
 };

@@ -197,25 +197,7 @@ LRESULT CDockBar::OnSizeParent(WPARAM, LPARAM lParam)
     BOOL horz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     int length = horz ? room.Width() : room.Height();
     int thickness = PlaceBars(length, layout->hDWP != nullptr);
-    CRect place = room;
-    switch (m_dwStyle & CBRS_ALIGN_ANY) {
-    case CBRS_ALIGN_TOP:
-        place.bottom = place.top + thickness;
-        room.top = place.bottom;
-        break;
-    case CBRS_ALIGN_BOTTOM:
-        place.top = place.bottom - thickness;
-        room.bottom = place.top;
-        break;
-    case CBRS_ALIGN_LEFT:
-        place.right = place.left + thickness;
-        room.left = place.right;
-        break;
-    default:
-        place.left = place.right - thickness;
-        room.right = place.left;
-        break;
-    }
+    CRect place = TakeSideStrip(&room, BarSideOf(m_dwStyle), thickness);
     if (layout->hDWP != nullptr)
         layout->hDWP = ::DeferWindowPos(layout->hDWP, m_hWnd, nullptr, place.left, place.top, place.Width(),
                                         place.Height(), SWP_NOACTIVATE | SWP_NOZORDER);

@@ -18,6 +18,26 @@ CView* AsView(CWnd* window)
     return dynamic_cast<CView*>(window);
 }
 
+// The sizes of one row or column; out of range reads as 0 and writes nothing.
+template <typename Extents>
+void ReadExtent(const Extents& extents, int index, int& current, int& minimum)
+{
+    ASSERT(index >= 0 && index < static_cast<int>(extents.size()));
+    bool valid = index >= 0 && index < static_cast<int>(extents.size());
+    current = valid ? extents[index].current : 0;
+    minimum = valid ? extents[index].minimum : 0;
+}
+
+template <typename Extents>
+void WriteExtent(Extents& extents, int index, int ideal, int minimum)
+{
+    ASSERT(index >= 0 && index < static_cast<int>(extents.size()));
+    if (index < 0 || index >= static_cast<int>(extents.size()))
+        return;
+    extents[index].ideal = std::max(ideal, 0);
+    extents[index].minimum = std::max(minimum, 0);
+}
+
 } // namespace
 
 IMPLEMENT_DYNAMIC_ROOT(CSplitterWnd)
@@ -50,17 +70,11 @@ BOOL CSplitterWnd::Create(CWnd* parent, int maxRows, int maxCols, SIZE sizeMin, 
     m_nMaxRows = std::max(1, std::min(maxRows, 2));
     m_nMaxCols = std::max(1, std::min(maxCols, 2));
     m_pDynamicViewClass = context->m_pNewViewClass;
-    m_bHasHScroll = (style & WS_HSCROLL) != 0;
-    m_bHasVScroll = (style & WS_VSCROLL) != 0;
     m_nRows = m_nCols = 1;
     m_rowInfo.assign(m_nMaxRows, Extent{0, static_cast<int>(sizeMin.cy), 0});
     m_colInfo.assign(m_nMaxCols, Extent{0, static_cast<int>(sizeMin.cx), 0});
-    DWORD windowStyle = (style & ~(WS_HSCROLL | WS_VSCROLL | SPLS_DYNAMIC_SPLIT)) | WS_CHILD | WS_CLIPCHILDREN;
-    LPCTSTR className = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
-                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!CreateEx(0, className, nullptr, windowStyle, CRect(0, 0, 0, 0), parent, id))
+    if (!CreateSplitterWindow(parent, style, id))
         return FALSE;
-    SyncScrollBars();
     if (!CreateView(0, 0, context->m_pNewViewClass, CSize(0, 0), context)) {
         DestroyWindow();
         return FALSE;
@@ -77,14 +91,20 @@ BOOL CSplitterWnd::CreateStatic(CWnd* parent, int rows, int cols, DWORD style, U
     m_bDynamic = FALSE;
     m_nMaxRows = m_nRows = rows;
     m_nMaxCols = m_nCols = cols;
-    m_bHasHScroll = (style & WS_HSCROLL) != 0;
-    m_bHasVScroll = (style & WS_VSCROLL) != 0;
     m_rowInfo.assign(rows, Extent());
     m_colInfo.assign(cols, Extent());
+    return CreateSplitterWindow(parent, style, id);
+}
+
+BOOL CSplitterWnd::CreateSplitterWindow(CWnd* parent, DWORD style, UINT id)
+{
+    // The scroll bars asked for are the shared ones, not the window's own.
+    m_bHasHScroll = (style & WS_HSCROLL) != 0;
+    m_bHasVScroll = (style & WS_VSCROLL) != 0;
     DWORD windowStyle = (style & ~(WS_HSCROLL | WS_VSCROLL | SPLS_DYNAMIC_SPLIT)) | WS_CHILD | WS_CLIPCHILDREN;
     LPCTSTR className = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!CreateEx(0, className, nullptr, windowStyle, CRect(0, 0, 0, 0), parent, id))
+    if (className == nullptr || !CreateEx(0, className, nullptr, windowStyle, CRect(0, 0, 0, 0), parent, id))
         return FALSE;
     SyncScrollBars();
     return TRUE;
@@ -130,36 +150,22 @@ BOOL CSplitterWnd::CreateView(int row, int col, const CRuntimeClass* viewClass, 
 
 void CSplitterWnd::GetRowInfo(int row, int& current, int& minimum) const
 {
-    ASSERT(row >= 0 && row < m_nMaxRows);
-    bool valid = row >= 0 && row < static_cast<int>(m_rowInfo.size());
-    current = valid ? m_rowInfo[row].current : 0;
-    minimum = valid ? m_rowInfo[row].minimum : 0;
+    ReadExtent(m_rowInfo, row, current, minimum);
 }
 
 void CSplitterWnd::SetRowInfo(int row, int ideal, int minimum)
 {
-    ASSERT(row >= 0 && row < m_nMaxRows);
-    if (row < 0 || row >= static_cast<int>(m_rowInfo.size()))
-        return;
-    m_rowInfo[row].ideal = std::max(ideal, 0);
-    m_rowInfo[row].minimum = std::max(minimum, 0);
+    WriteExtent(m_rowInfo, row, ideal, minimum);
 }
 
 void CSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const
 {
-    ASSERT(col >= 0 && col < m_nMaxCols);
-    bool valid = col >= 0 && col < static_cast<int>(m_colInfo.size());
-    current = valid ? m_colInfo[col].current : 0;
-    minimum = valid ? m_colInfo[col].minimum : 0;
+    ReadExtent(m_colInfo, col, current, minimum);
 }
 
 void CSplitterWnd::SetColumnInfo(int col, int ideal, int minimum)
 {
-    ASSERT(col >= 0 && col < m_nMaxCols);
-    if (col < 0 || col >= static_cast<int>(m_colInfo.size()))
-        return;
-    m_colInfo[col].ideal = std::max(ideal, 0);
-    m_colInfo[col].minimum = std::max(minimum, 0);
+    WriteExtent(m_colInfo, col, ideal, minimum);
 }
 
 int CSplitterWnd::IdFromRowCol(int row, int col) const
@@ -312,113 +318,96 @@ void CSplitterWnd::RecalcLayout()
     Invalidate(TRUE);
 }
 
-void CSplitterWnd::HandOverActivePane(int row, int col, int keptRow, int keptCol)
+CWnd* CSplitterWnd::PaneAt(bool rows, int index, int other) const
 {
-    auto* frame = dynamic_cast<CFrameWnd*>(GetParent());
-    CWnd* going = GetPane(row, col);
-    if (frame == nullptr || going == nullptr || frame->GetActiveView() != going)
+    return rows ? GetPane(index, other) : GetPane(other, index);
+}
+
+BOOL CSplitterWnd::SplitAt(bool rows, int sizeBefore)
+{
+    int& count = rows ? m_nRows : m_nCols;
+    int maximum = rows ? m_nMaxRows : m_nMaxCols;
+    int others = rows ? m_nCols : m_nRows;
+    ASSERT(m_bDynamic && count < maximum);
+    if (!m_bDynamic || count >= maximum || m_pDynamicViewClass == nullptr)
+        return FALSE;
+    int added = count;
+    (rows ? m_rowInfo : m_colInfo)[added - 1].ideal = std::max(sizeBefore, 0);
+    ++count;
+    // The new panes show the documents of their neighbours before them.
+    std::vector<CView*> made;
+    for (int other = 0; other < others; ++other) {
+        int row = rows ? added : other;
+        int col = rows ? other : added;
+        CCreateContext context = ContextFromPane(rows ? row - 1 : row, rows ? col : col - 1);
+        if (!CreateView(row, col, m_pDynamicViewClass, CSize(0, 0), &context)) {
+            for (CView* view : made)
+                view->DestroyWindow();
+            --count;
+            RecalcLayout();
+            return FALSE;
+        }
+        made.push_back(AsView(GetPane(row, col)));
+    }
+    RecalcLayout();
+    for (CView* view : made)
+        if (view != nullptr)
+            view->SendMessage(WM_INITIALUPDATE);
+    return TRUE;
+}
+
+void CSplitterWnd::DeleteAt(bool rows, int index)
+{
+    int& count = rows ? m_nRows : m_nCols;
+    int others = rows ? m_nCols : m_nRows;
+    std::vector<Extent>& info = rows ? m_rowInfo : m_colInfo;
+    ASSERT(count > 1 && index >= 0 && index < count);
+    if (count <= 1 || index < 0 || index >= count)
         return;
-    if (CView* kept = AsView(GetPane(keptRow, keptCol)))
-        frame->SetActiveView(kept);
+    int kept = index == 0 ? 1 : 0;
+    for (int other = 0; other < others; ++other) {
+        CWnd* going = PaneAt(rows, index, other);
+        auto* frame = dynamic_cast<CFrameWnd*>(GetParent());
+        // The frame's active view, if it goes, hands over to the pane that stays.
+        if (frame != nullptr && going != nullptr && frame->GetActiveView() == going) {
+            if (CView* stays = AsView(PaneAt(rows, kept, other)))
+                frame->SetActiveView(stays);
+        }
+        if (going != nullptr)
+            going->DestroyWindow();
+    }
+    for (int later = index + 1; later < count; ++later) {
+        for (int other = 0; other < others; ++other) {
+            if (CWnd* pane = PaneAt(rows, later, other))
+                pane->SetDlgCtrlID(rows ? IdFromRowCol(later - 1, other) : IdFromRowCol(other, later - 1));
+        }
+    }
+    info.erase(info.begin() + index);
+    info.push_back(Extent{0, info.front().minimum, 0});
+    --count;
+    // The last row or column takes what is left.
+    info[count - 1].ideal = 0;
+    RecalcLayout();
 }
 
 BOOL CSplitterWnd::SplitRow(int cyBefore)
 {
-    ASSERT(m_bDynamic && m_nRows < m_nMaxRows);
-    if (!m_bDynamic || m_nRows >= m_nMaxRows || m_pDynamicViewClass == nullptr)
-        return FALSE;
-    int newRow = m_nRows;
-    m_rowInfo[newRow - 1].ideal = std::max(cyBefore, 0);
-    ++m_nRows;
-    std::vector<CView*> made;
-    for (int col = 0; col < m_nCols; ++col) {
-        CCreateContext context = ContextFromPane(newRow - 1, col);
-        if (!CreateView(newRow, col, m_pDynamicViewClass, CSize(0, 0), &context)) {
-            for (CView* view : made)
-                view->DestroyWindow();
-            --m_nRows;
-            RecalcLayout();
-            return FALSE;
-        }
-        made.push_back(AsView(GetPane(newRow, col)));
-    }
-    RecalcLayout();
-    for (CView* view : made)
-        if (view != nullptr)
-            view->SendMessage(WM_INITIALUPDATE);
-    return TRUE;
+    return SplitAt(true, cyBefore);
 }
 
 BOOL CSplitterWnd::SplitColumn(int cxBefore)
 {
-    ASSERT(m_bDynamic && m_nCols < m_nMaxCols);
-    if (!m_bDynamic || m_nCols >= m_nMaxCols || m_pDynamicViewClass == nullptr)
-        return FALSE;
-    int newCol = m_nCols;
-    m_colInfo[newCol - 1].ideal = std::max(cxBefore, 0);
-    ++m_nCols;
-    std::vector<CView*> made;
-    for (int row = 0; row < m_nRows; ++row) {
-        CCreateContext context = ContextFromPane(row, newCol - 1);
-        if (!CreateView(row, newCol, m_pDynamicViewClass, CSize(0, 0), &context)) {
-            for (CView* view : made)
-                view->DestroyWindow();
-            --m_nCols;
-            RecalcLayout();
-            return FALSE;
-        }
-        made.push_back(AsView(GetPane(row, newCol)));
-    }
-    RecalcLayout();
-    for (CView* view : made)
-        if (view != nullptr)
-            view->SendMessage(WM_INITIALUPDATE);
-    return TRUE;
+    return SplitAt(false, cxBefore);
 }
 
 void CSplitterWnd::DeleteRow(int row)
 {
-    ASSERT(m_nRows > 1 && row >= 0 && row < m_nRows);
-    if (m_nRows <= 1 || row < 0 || row >= m_nRows)
-        return;
-    int kept = row == 0 ? 1 : 0;
-    for (int col = 0; col < m_nCols; ++col) {
-        HandOverActivePane(row, col, kept, col);
-        if (CWnd* pane = GetPane(row, col))
-            pane->DestroyWindow();
-    }
-    for (int r = row + 1; r < m_nRows; ++r)
-        for (int col = 0; col < m_nCols; ++col)
-            if (CWnd* pane = GetPane(r, col))
-                pane->SetDlgCtrlID(IdFromRowCol(r - 1, col));
-    m_rowInfo.erase(m_rowInfo.begin() + row);
-    m_rowInfo.push_back(Extent{0, m_rowInfo.front().minimum, 0});
-    // The remaining row takes the whole height.
-    m_rowInfo[m_nRows - 2].ideal = 0;
-    --m_nRows;
-    RecalcLayout();
+    DeleteAt(true, row);
 }
 
 void CSplitterWnd::DeleteColumn(int col)
 {
-    ASSERT(m_nCols > 1 && col >= 0 && col < m_nCols);
-    if (m_nCols <= 1 || col < 0 || col >= m_nCols)
-        return;
-    int kept = col == 0 ? 1 : 0;
-    for (int row = 0; row < m_nRows; ++row) {
-        HandOverActivePane(row, col, row, kept);
-        if (CWnd* pane = GetPane(row, col))
-            pane->DestroyWindow();
-    }
-    for (int c = col + 1; c < m_nCols; ++c)
-        for (int row = 0; row < m_nRows; ++row)
-            if (CWnd* pane = GetPane(row, c))
-                pane->SetDlgCtrlID(IdFromRowCol(row, c - 1));
-    m_colInfo.erase(m_colInfo.begin() + col);
-    m_colInfo.push_back(Extent{0, m_colInfo.front().minimum, 0});
-    m_colInfo[m_nCols - 2].ideal = 0;
-    --m_nCols;
-    RecalcLayout();
+    DeleteAt(false, col);
 }
 
 void CSplitterWnd::OnSize(UINT type, int cx, int cy)
@@ -573,50 +562,48 @@ void CSplitterWnd::OnKeyDown(UINT key, UINT repeat, UINT flags)
 void CSplitterWnd::EndTracking(CPoint point)
 {
     SplitterLayout layout = GetLayout();
-    CRect client;
-    GetClientRect(&client);
-    CRect inside = layout.panes.front().front();
-    inside.UnionRect(&inside, &layout.panes.back().back());
-    bool rows = m_tracking.kind == SplitterHit::kRowBar || m_tracking.kind == SplitterHit::kRowSplitBox ||
-                m_tracking.kind == SplitterHit::kBarCross;
-    bool cols = m_tracking.kind == SplitterHit::kColBar || m_tracking.kind == SplitterHit::kColSplitBox ||
-                m_tracking.kind == SplitterHit::kBarCross;
-    if (rows) {
-        int row = m_tracking.kind == SplitterHit::kRowSplitBox ? -1 : m_tracking.row;
-        int top = row >= 0 ? layout.panes[row][0].top : inside.top;
-        int height = point.y - top;
-        int minimum = m_rowInfo[0].minimum;
-        if (row < 0) {
-            // From the split box: a split where there is room for both rows.
-            if (height >= minimum && inside.bottom - (point.y + kGap) >= minimum)
-                SplitRow(height);
-        } else if (height < minimum && m_bDynamic) {
-            DeleteRow(row);
-        } else if (inside.bottom - (point.y + kGap) < m_rowInfo[row + 1].minimum && m_bDynamic &&
-                   row + 1 == m_nRows - 1) {
-            DeleteRow(row + 1);
-        } else {
-            SetRowInfo(row, std::max(height, 0), m_rowInfo[row].minimum);
-        }
-    }
-    if (cols) {
-        int col = m_tracking.kind == SplitterHit::kColSplitBox ? -1 : m_tracking.col;
-        int left = col >= 0 ? layout.panes[0][col].left : inside.left;
-        int width = point.x - left;
-        int minimum = m_colInfo[0].minimum;
-        if (col < 0) {
-            if (width >= minimum && inside.right - (point.x + kGap) >= minimum)
-                SplitColumn(width);
-        } else if (width < minimum && m_bDynamic) {
-            DeleteColumn(col);
-        } else if (inside.right - (point.x + kGap) < m_colInfo[col + 1].minimum && m_bDynamic &&
-                   col + 1 == m_nCols - 1) {
-            DeleteColumn(col + 1);
-        } else {
-            SetColumnInfo(col, std::max(width, 0), m_colInfo[col].minimum);
-        }
-    }
+    SplitterHit::Kind kind = m_tracking.kind;
+    if (kind == SplitterHit::kRowBar || kind == SplitterHit::kRowSplitBox || kind == SplitterHit::kBarCross)
+        EndTrackingAlong(true, kind == SplitterHit::kRowSplitBox ? -1 : m_tracking.row, point.y, layout);
+    if (kind == SplitterHit::kColBar || kind == SplitterHit::kColSplitBox || kind == SplitterHit::kBarCross)
+        EndTrackingAlong(false, kind == SplitterHit::kColSplitBox ? -1 : m_tracking.col, point.x, layout);
     RecalcLayout();
+}
+
+void CSplitterWnd::EndTrackingAlong(bool rows, int index, int position, const SplitterLayout& layout)
+{
+    const CRect& first = layout.panes.front().front();
+    const CRect& last = layout.panes.back().back();
+    int start = rows ? first.top : first.left;
+    if (index >= 0)
+        start = rows ? layout.panes[index][0].top : layout.panes[0][index].left;
+    int end = rows ? last.bottom : last.right;
+    std::vector<Extent>& info = rows ? m_rowInfo : m_colInfo;
+    int count = rows ? m_nRows : m_nCols;
+    int size = position - start;
+    int rest = end - (position + kGap);
+    if (index < 0) {
+        // From the split box: a split where there is room for both.
+        if (size >= info[0].minimum && rest >= info[0].minimum) {
+            if (rows)
+                SplitRow(size);
+            else
+                SplitColumn(size);
+        }
+        return;
+    }
+    // Dragged (nearly) onto an edge, a dynamic splitter loses the row or column there.
+    int gone = -1;
+    if (m_bDynamic && size < info[index].minimum)
+        gone = index;
+    else if (m_bDynamic && index + 1 == count - 1 && rest < info[index + 1].minimum)
+        gone = index + 1;
+    if (gone < 0)
+        info[index].ideal = std::max(size, 0);
+    else if (rows)
+        DeleteRow(gone);
+    else
+        DeleteColumn(gone);
 }
 
 void CSplitterWnd::ScrollPanes(UINT message, UINT code, UINT pos, HWND bar)

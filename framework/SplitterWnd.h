@@ -97,17 +97,25 @@ protected:
     void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
     void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
 
+    // The splitter's own window with the shared scroll bars of style.
+    BOOL CreateSplitterWindow(CWnd* parent, DWORD style, UINT id);
     SplitterMetrics Metrics() const;
     // Makes or removes shared scroll bars so there is one per column and one per row.
     void SyncScrollBars();
     // Sends a shared bar's scroll message to each pane it serves.
     void ScrollPanes(UINT message, UINT code, UINT pos, HWND bar);
-    // Applies a tracked drag whose bar or box ended with its top left corner at point.
+    // Applies a tracked drag whose bar or box ended with its top left corner at point;
+    // EndTrackingAlong does it for rows or columns: the bar below or right of index (-1: the
+    // split box) now starts at position.
     void EndTracking(CPoint point);
+    void EndTrackingAlong(bool rows, int index, int position, const SplitterLayout& layout);
     void DrawTracker();
     CRect TrackerRect() const;
-    // The pane that takes over when pane goes: becomes the frame's active view if pane was.
-    void HandOverActivePane(int row, int col, int keptRow, int keptCol);
+    // Rows (rows true) or columns alike: the pane at index along that axis and other across
+    // it; adding one after the last; removing one.
+    CWnd* PaneAt(bool rows, int index, int other) const;
+    BOOL SplitAt(bool rows, int sizeBefore);
+    void DeleteAt(bool rows, int index);
     CCreateContext ContextFromPane(int row, int col) const;
 
     BOOL m_bDynamic = FALSE;

@@ -307,7 +307,7 @@ void CToolBar::SetButtonInfo(int index, UINT id, UINT style, int image)
 
 void CToolBar::MeasureButtons(std::vector<int>* widths, std::vector<bool>* separators)
 {
-    LayoutButtons(std::vector<bool>(static_cast<size_t>(GetCount()), false), TRUE);
+    LayoutButtons(std::vector<bool>(static_cast<size_t>(GetCount()), false));
     widths->clear();
     separators->clear();
     for (int i = 0; i < GetCount(); ++i) {
@@ -318,14 +318,7 @@ void CToolBar::MeasureButtons(std::vector<int>* widths, std::vector<bool>* separ
     }
 }
 
-CSize CToolBar::BarSizeFor(const CSize& content, BOOL horz) const
-{
-    CRect inside(0, 0, 0, 0);
-    CalcInsideRect(inside, horz);
-    return CSize(content.cx - inside.Width(), content.cy - inside.Height());
-}
-
-CSize CToolBar::LayoutButtons(const std::vector<bool>& wraps, BOOL horz)
+CSize CToolBar::LayoutButtons(const std::vector<bool>& wraps)
 {
     int count = GetCount();
     for (int i = 0; i < count; ++i) {
@@ -347,21 +340,14 @@ CSize CToolBar::LayoutButtons(const std::vector<bool>& wraps, BOOL horz)
     }
     if (count == 0)
         content = CRect(CPoint(0, 0), m_sizeButton);
-    return BarSizeFor(CSize(content.right, content.bottom), horz);
+    return CSize(content.right, content.bottom);
 }
 
 CSize CToolBar::CalcFixedLayout(BOOL stretch, BOOL horz)
 {
     // Docked at a side, the buttons stand in one column.
     std::vector<bool> wraps(static_cast<size_t>(GetCount()), !horz);
-    CSize size = LayoutButtons(wraps, horz);
-    if (stretch) {
-        if (horz)
-            size.cx = 32767;
-        else
-            size.cy = 32767;
-    }
-    return size;
+    return SizeAround(LayoutButtons(wraps), stretch, horz);
 }
 
 CSize CToolBar::CalcDynamicLayout(int length, DWORD mode)
@@ -371,9 +357,7 @@ CSize CToolBar::CalcDynamicLayout(int length, DWORD mode)
     std::vector<int> widths;
     std::vector<bool> separators;
     MeasureButtons(&widths, &separators);
-    CRect inside(0, 0, 0, 0);
-    CalcInsideRect(inside, TRUE);
-    int frameWidth = -inside.Width();
+    int frameWidth = SizeAround(CSize(0, 0), FALSE, TRUE).cx;
     int width = m_mruWidth;
     if (mode & LM_LENGTHY) {
         // The narrowest line width whose lines fit in the height asked for.
@@ -383,7 +367,7 @@ CSize CToolBar::CalcDynamicLayout(int length, DWORD mode)
         width = total;
         for (int candidate = 1, sum = 0; candidate <= static_cast<int>(widths.size()); ++candidate) {
             sum += widths[candidate - 1];
-            CSize size = LayoutButtons(WrapButtons(widths, separators, sum), TRUE);
+            CSize size = SizeAround(LayoutButtons(WrapButtons(widths, separators, sum)), FALSE, TRUE);
             if (size.cy <= length) {
                 width = sum;
                 break;
@@ -392,7 +376,7 @@ CSize CToolBar::CalcDynamicLayout(int length, DWORD mode)
     } else if ((mode & LM_MRUWIDTH) == 0 && length >= 0) {
         width = length - frameWidth;
     }
-    CSize size = LayoutButtons(WrapButtons(widths, separators, width), TRUE);
+    CSize size = SizeAround(LayoutButtons(WrapButtons(widths, separators, width)), FALSE, TRUE);
     if (mode & LM_COMMIT)
         m_mruWidth = size.cx - frameWidth;
     return size;

@@ -121,11 +121,10 @@ protected:
     void OnHotItemChange(NMHDR* header, LRESULT* result);
 
 private:
-    // Sets the line ends of the buttons; returns the size of the bar around them.
-    CSize LayoutButtons(const std::vector<bool>& wraps, BOOL horz);
+    // Sets the line ends of the buttons; returns the size they take.
+    CSize LayoutButtons(const std::vector<bool>& wraps);
     // The widths and separator flags of the buttons laid out in one line.
     void MeasureButtons(std::vector<int>* widths, std::vector<bool>* separators);
-    CSize BarSizeFor(const CSize& content, BOOL horz) const;
     // A floating bar's small frame follows a change of buttons.
     void RefreshFloatingFrame();
 

@@ -15,6 +15,29 @@ namespace {
 
 using Row = std::vector<DockRowItem>;
 
+TEST(SideStripTest, EachSideTakesItsStripAndLeavesTheRest)
+{
+    struct Case {
+        BarSide side;
+        int thickness;
+        CRect strip;
+        CRect rest;
+    };
+    const Case cases[] = {
+        {BarSide::kTop, 20, CRect(0, 0, 300, 20), CRect(0, 20, 300, 200)},
+        {BarSide::kBottom, 20, CRect(0, 180, 300, 200), CRect(0, 0, 300, 180)},
+        {BarSide::kLeft, 50, CRect(0, 0, 50, 200), CRect(50, 0, 300, 200)},
+        {BarSide::kRight, 50, CRect(250, 0, 300, 200), CRect(0, 0, 250, 200)},
+        {BarSide::kTop, 500, CRect(0, 0, 300, 200), CRect(0, 200, 300, 200)},
+        {BarSide::kRight, -5, CRect(300, 0, 300, 200), CRect(0, 0, 300, 200)},
+    };
+    for (const Case& c : cases) {
+        CRect room(0, 0, 300, 200);
+        EXPECT_EQ(TakeSideStrip(&room, c.side, c.thickness), c.strip) << static_cast<int>(c.side) << " " << c.thickness;
+        EXPECT_EQ(room, c.rest) << static_cast<int>(c.side) << " " << c.thickness;
+    }
+}
+
 TEST(DockRowsTest, BarsKeepTheirOrderAndOffsetsWithinTheRowLength)
 {
     struct Case {

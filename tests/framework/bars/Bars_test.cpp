@@ -1,6 +1,7 @@
 #include "BarsTestFrame.h"
 
 #include "../windows/WindowTestSupport.h"
+#include "registry_tree.h"
 
 #include <ostream>
 
@@ -19,25 +20,9 @@ BEGIN_MESSAGE_MAP(CBarsTestFrame, CFrameWnd)
     ON_COMMAND(ID_CMD_PALETTE_A, OnPaletteA)
 END_MESSAGE_MAP()
 
-namespace {
-
-void DeleteTree(HKEY parent, const char* path)
-{
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    char child[256];
-    while (::RegEnumKeyA(key, 0, child, sizeof child) == ERROR_SUCCESS)
-        DeleteTree(key, child);
-    ::RegCloseKey(key);
-    ::RegDeleteKeyA(parent, path);
-}
-
-} // namespace
-
 void BarsTest::RemoveTestKey()
 {
-    DeleteTree(HKEY_CURRENT_USER, "Software\\墨语言控制条测试");
+    DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\墨语言控制条测试");
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "framework/WinApp.h"
 
+#include "registry_tree.h"
+
 namespace {
 
 constexpr char kCompany[] = "墨语言框架测试";
@@ -12,19 +14,7 @@ protected:
     void SetUp() override { RemoveTestKey(); }
     void TearDown() override { RemoveTestKey(); }
 
-    static void RemoveTestKey() { DeleteTree(HKEY_CURRENT_USER, "Software\\墨语言框架测试"); }
-
-    static void DeleteTree(HKEY parent, const char* path)
-    {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-            return;
-        char child[256];
-        while (::RegEnumKeyA(key, 0, child, sizeof child) == ERROR_SUCCESS)
-            DeleteTree(key, child);
-        ::RegCloseKey(key);
-        ::RegDeleteKeyA(parent, path);
-    }
+    static void RemoveTestKey() { DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\墨语言框架测试"); }
 
     CWinApp app{"编辑器"};
 };
