@@ -106,6 +106,8 @@ CControlBar::CControlBar() = default;
 
 CControlBar::~CControlBar()
 {
+    // Here rather than in CWnd's destructor, so that OnDestroy still takes the bar out of
+    // its dock bar and its frame's list.
     if (m_hWnd != nullptr)
         DestroyWindow();
 }

@@ -233,6 +233,7 @@ BOOL CMiniDockFrameWnd::Create(CFrameWnd* dockSite, CControlBar* bar)
     }
     m_wndDockBar.m_pDockSite = dockSite;
     m_wndDockBar.SetOwner(dockSite);
+    m_bAutoDelete = TRUE;
     return TRUE;
 }
 
@@ -346,5 +347,6 @@ LRESULT CMiniDockFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
 
 void CMiniDockFrameWnd::PostNcDestroy()
 {
-    delete this;
+    if (m_bAutoDelete)
+        delete this;
 }

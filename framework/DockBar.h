@@ -86,6 +86,8 @@ protected:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     BOOL m_inLayout = FALSE;
+    // Made with new, the window frees the object once Create has succeeded.
+    BOOL m_bAutoDelete = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -83,12 +83,12 @@ void CFrameWnd::EnableDocking(DWORD dockStyle)
     for (const auto& side : kDockBars) {
         if ((dockStyle & side.side) == 0 || GetDockBar(side.id) != nullptr)
             continue;
+        // Freed by its window only once it has one: a failed creation leaves it to us.
         auto* dockBar = new CDockBar;
-        dockBar->m_bAutoDelete = TRUE;
-        if (!dockBar->Create(this, side.side, side.id)) {
+        if (!dockBar->Create(this, side.side, side.id))
             delete dockBar;
-            continue;
-        }
+        else
+            dockBar->m_bAutoDelete = TRUE;
     }
 }
 
@@ -150,8 +150,8 @@ void CFrameWnd::FloatControlBar(CControlBar* bar, CPoint point, DWORD style)
             delete frame;
             return;
         }
-        bar->SetBarStyle((bar->GetBarStyle() & ~CBRS_ALIGN_ANY) | (style & CBRS_ALIGN_ANY ? style & CBRS_ALIGN_ANY
-                                                                                           : CBRS_ALIGN_TOP));
+        DWORD side = style & CBRS_ALIGN_ANY;
+        bar->SetBarStyle((bar->GetBarStyle() & ~CBRS_ALIGN_ANY) | (side != 0 ? side : CBRS_ALIGN_TOP));
         frame->m_wndDockBar.InsertBar(bar, 0, 0, TRUE);
         frame->RecalcLayout();
     }

@@ -89,11 +89,11 @@ int CStatusBar::TextWidth(const CString& text) const
 
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count)
 {
-    ASSERT(m_hWnd != nullptr && count >= 0 && (count == 0 || ids != nullptr));
+    ASSERT(m_hWnd != nullptr && count >= 0);
     std::vector<Pane> panes;
     for (int i = 0; i < count; ++i) {
         Pane pane;
-        pane.id = ids[i];
+        pane.id = ids != nullptr ? ids[i] : ID_SEPARATOR;
         if (pane.id == ID_SEPARATOR) {
             pane.style = SBPS_NOBORDERS | SBPS_STRETCH;
             pane.width = kMessagePaneWidth;

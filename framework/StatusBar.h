@@ -35,7 +35,8 @@ public:
                   UINT id = AFX_IDW_STATUS_BAR);
 
     // One pane per id, each as wide as its id's string (id 0: the stretching message pane);
-    // FALSE when an id other than 0 has no string. Pane texts start empty.
+    // FALSE when an id other than 0 has no string. Null ids: count panes of id 0, to be set
+    // up with SetPaneInfo. Pane texts start empty.
     BOOL SetIndicators(const UINT* ids, int count);
 
     int GetCount() const { return static_cast<int>(m_panes.size()); }

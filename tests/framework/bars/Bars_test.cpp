@@ -197,6 +197,13 @@ TEST_F(BarsTest, StatusPanesAreAsWideAsTheirIndicatorStrings)
     static const UINT missing[] = {ID_SEPARATOR, ID_INDICATOR_MISSING};
     EXPECT_FALSE(status.SetIndicators(missing, 2));
     EXPECT_EQ(status.GetCount(), 3) << "a failed SetIndicators leaves the panes";
+    // Without ids, panes are made to be set up one by one.
+    ASSERT_TRUE(status.SetIndicators(nullptr, 2));
+    status.SetPaneInfo(1, ID_INDICATOR_LINE, SBPS_NORMAL, 70);
+    status.GetPaneInfo(1, id, style, lineWidth);
+    EXPECT_EQ(id, static_cast<UINT>(ID_INDICATOR_LINE));
+    EXPECT_EQ(lineWidth, 70);
+    EXPECT_EQ(status.CommandToIndex(ID_SEPARATOR), 0);
 }
 
 // A status bar that paints one pane itself.
