@@ -258,7 +258,16 @@ TEST_F(BarsTest, TipsShowTheTextAfterTheNewlineAndTheMessagePaneThePromptBeforeI
         ::WideCharToMultiByte(CP_ACP, 0, wide.lpszText, -1, back, sizeof back, nullptr, nullptr);
         EXPECT_STREQ(back, c.tip) << c.id;
     }
-    EXPECT_NE(m_frame->m_wndToolBar.GetToolBarCtrl().GetToolTips(), nullptr);
+    // The bar's tip control asks the bar, which passes the question on to its frame.
+    HWND tips = m_frame->m_wndToolBar.GetToolBarCtrl().GetToolTips();
+    ASSERT_NE(tips, nullptr);
+    NMTTDISPINFOA asked = {};
+    asked.hdr.hwndFrom = tips;
+    asked.hdr.idFrom = ID_CMD_CHECKED;
+    asked.hdr.code = TTN_NEEDTEXTA;
+    m_frame->m_wndToolBar.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
+    ASSERT_NE(asked.lpszText, nullptr);
+    EXPECT_STREQ(asked.lpszText, "选中");
 
     // The button under the mouse shows its prompt; leaving the bar brings the idle text.
     CStatusBar& status = m_frame->m_wndStatusBar;
