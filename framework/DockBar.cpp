@@ -42,9 +42,7 @@ void CDockBar::InsertBar(CControlBar* bar, int row, int pos, BOOL newRow)
     DWORD side = m_bFloating ? (bar->m_dwStyle & CBRS_ALIGN_ANY) : (m_dwStyle & CBRS_ALIGN_ANY);
     if (side == 0)
         side = CBRS_ALIGN_TOP;
-    bar->SetBarStyle((bar->m_dwStyle & ~CBRS_ALIGN_ANY) | side | (m_bFloating ? CBRS_FLOATING : 0));
-    if (!m_bFloating)
-        bar->SetBarStyle(bar->m_dwStyle & ~CBRS_FLOATING);
+    bar->SetBarStyle((bar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | side | (m_bFloating ? CBRS_FLOATING : 0));
 }
 
 void CDockBar::DockControlBar(CControlBar* bar, LPCRECT rect)
@@ -61,17 +59,7 @@ void CDockBar::DockControlBar(CControlBar* bar, LPCRECT rect)
     // The rows as they stand without the bar, so that moving it within its own row works.
     if (bar->m_pDockBar == this)
         RemoveControlBar(bar);
-    std::vector<std::vector<DockRowItem>> rows;
-    for (const std::vector<Slot>& slots : m_rows) {
-        std::vector<DockRowItem> items;
-        for (const Slot& slot : slots) {
-            CSize size = BarSize(slot.bar);
-            items.push_back(DockRowItem{horz ? size.cx : size.cy, horz ? size.cy : size.cx, slot.pos,
-                                        slot.bar->IsVisible() != FALSE});
-        }
-        rows.push_back(std::move(items));
-    }
-    int row = DockRowAt(LayoutDockRows(rows, 32767), middle);
+    int row = DockRowAt(LayoutDockRows(RowItems(horz, 32767), 32767), middle);
     if (row < 0)
         InsertBar(bar, 0, along, TRUE);
     else
@@ -146,24 +134,29 @@ CSize CDockBar::BarSize(CControlBar* bar) const
     return bar->CalcFixedLayout(FALSE, horz);
 }
 
-int CDockBar::PlaceBars(int length, BOOL apply)
+std::vector<std::vector<DockRowItem>> CDockBar::RowItems(BOOL horz, int length) const
 {
-    BOOL horz = m_bFloating || (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     std::vector<std::vector<DockRowItem>> rows;
     for (const std::vector<Slot>& slots : m_rows) {
         std::vector<DockRowItem> items;
         for (const Slot& slot : slots) {
             CSize size = BarSize(slot.bar);
-            int along = horz ? size.cx : size.cy;
-            int across = horz ? size.cy : size.cx;
             // A bar never reaches past the dock bar.
-            if (!m_bFloating)
-                along = std::min(along, length);
+            int along = std::min(static_cast<int>(horz ? size.cx : size.cy), length);
+            int across = horz ? size.cy : size.cx;
             items.push_back(DockRowItem{along, across, slot.pos, slot.bar->IsVisible() != FALSE});
         }
         rows.push_back(std::move(items));
     }
-    DockRowsLayout layout = LayoutDockRows(rows, m_bFloating ? 32767 : length);
+    return rows;
+}
+
+int CDockBar::PlaceBars(int length, BOOL apply)
+{
+    BOOL horz = m_bFloating || (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    if (m_bFloating)
+        length = 32767;
+    DockRowsLayout layout = LayoutDockRows(RowItems(horz, length), length);
     if (apply) {
         for (size_t r = 0; r < m_rows.size(); ++r) {
             for (size_t i = 0; i < m_rows[r].size(); ++i) {

@@ -54,6 +54,9 @@ protected:
     BOOL IsBackgroundPoint(CPoint) const override { return FALSE; }
     // The size bar wants in this dock bar.
     CSize BarSize(CControlBar* bar) const;
+    // The rows as the layout sees them: each bar's length along the row (at most length),
+    // its thickness, its offset and whether it shows.
+    std::vector<std::vector<DockRowItem>> RowItems(BOOL horz, int length) const;
 
     BOOL m_bFloating = FALSE;
     std::vector<std::vector<Slot>> m_rows;

@@ -347,6 +347,14 @@ TEST_F(BarsTest, DoubleClickFloatsABarAndDocksItBackWhereItWas)
     CSize size = palette.CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
     EXPECT_EQ(client.Size(), size);
 
+    // Its close box hides the bar, which comes back in its frame.
+    floating->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(palette.IsVisible());
+    EXPECT_FALSE(floating->IsWindowVisible());
+    m_frame->ShowControlBar(&palette, TRUE, FALSE);
+    EXPECT_TRUE(floating->IsWindowVisible());
+    EXPECT_TRUE(palette.IsFloating());
+
     HWND floatingWindow = floating->m_hWnd;
     floating->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
     EXPECT_FALSE(palette.IsFloating());
