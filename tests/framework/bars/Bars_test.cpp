@@ -505,20 +505,4 @@ TEST_F(BarsTest, DialogBarCommandsReachTheOwnerFrame)
     EXPECT_TRUE(button->IsWindowEnabled());
 }
 
-// Not a test: shows a frame with docked and floating bars for a look at it (run with
-// --gtest_also_run_disabled_tests and take a screenshot while it waits).
-TEST_F(BarsTest, DISABLED_ShowFrameForALook)
-{
-    m_frame->ShowWindow(SW_SHOW);
-    m_frame->FloatControlBar(&m_frame->m_wndSide, CPoint(700, 120));
-    m_frame->SetMessageText("就绪");
-    m_frame->m_wndStatusBar.SetPaneText(2, "GBK, DOS");
-    DWORD end = ::GetTickCount() + 6000;
-    while (::GetTickCount() < end) {
-        IdleUpdate();
-        PumpPending();
-        ::Sleep(50);
-    }
-}
-
 } // namespace

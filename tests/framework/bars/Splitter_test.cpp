@@ -263,4 +263,47 @@ TEST_F(SplitterTest, TheActivePaneFollowsClicksAndPassesOnWhenItsRowGoes)
     EXPECT_EQ(Splitter().GetActivePane(), top);
 }
 
+// A frame whose client is a static splitter of one row and two columns.
+class CStaticSplitFrame : public CFrameWnd {
+public:
+    CSplitterWnd m_wndSplitter;
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* context) override
+    {
+        return m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE | WS_HSCROLL) &&
+               m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(120, 0), context) &&
+               m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CPaneView), CSize(0, 0), context);
+    }
+};
+
+TEST(StaticSplitterTest, PanesAreMadeOnceAndABarDraggedToTheEdgeOnlyMoves)
+{
+    CPaneDoc doc;
+    CCreateContext context;
+    context.m_pCurrentDoc = &doc;
+    auto* frame = new CStaticSplitFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "静态拆分", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 400), nullptr, nullptr, &context));
+    CSplitterWnd& splitter = frame->m_wndSplitter;
+    EXPECT_EQ(splitter.GetRowCount(), 1);
+    EXPECT_EQ(splitter.GetColumnCount(), 2);
+    EXPECT_EQ(doc.GetViewCount(), 2);
+    SplitterLayout layout = splitter.GetLayout();
+    EXPECT_TRUE(layout.rowSplitBox.IsRectEmpty());
+    EXPECT_TRUE(layout.colSplitBox.IsRectEmpty());
+    EXPECT_EQ(layout.hScrollBars.size(), 2u);
+    EXPECT_TRUE(layout.vScrollBars.empty());
+    EXPECT_EQ(layout.panes[0][0].Width(), 120);
+    // A pane that exists is not made again.
+    EXPECT_FALSE(splitter.CreateView(0, 1, RUNTIME_CLASS(CPaneView), CSize(0, 0), &context));
+
+    CPoint bar = layout.colBars[0].CenterPoint();
+    splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar.x, bar.y));
+    splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, bar.y));
+    EXPECT_EQ(splitter.GetColumnCount(), 2);
+    EXPECT_EQ(doc.GetViewCount(), 2);
+    EXPECT_EQ(splitter.GetLayout().panes[0][0].Width(), 0);
+    frame->DestroyWindow();
+}
+
 } // namespace
