@@ -203,3 +203,15 @@ void AfxThrowUserException()
 {
     throw new CUserException;
 }
+
+BOOL CNotSupportedException::GetErrorMessage(LPTSTR buffer, UINT maxChars, PUINT helpContext) const
+{
+    if (helpContext)
+        *helpContext = 0;
+    return CopyMessage("不支持该操作。", buffer, maxChars);
+}
+
+void AfxThrowNotSupportedException()
+{
+    throw new CNotSupportedException;
+}

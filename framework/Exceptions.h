@@ -94,3 +94,11 @@ public:
 [[noreturn]] void AfxThrowArchiveException(int cause, LPCTSTR fileName = nullptr);
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowUserException();
+
+// Thrown by an operation the object cannot do at all (seeking a socket, for one).
+class CNotSupportedException : public CException {
+public:
+    BOOL GetErrorMessage(LPTSTR buffer, UINT maxChars, PUINT helpContext = nullptr) const override;
+};
+
+[[noreturn]] void AfxThrowNotSupportedException();

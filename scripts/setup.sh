@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick fonts-wqy-zenhei
-          cmake locales googletest ninja-build)
+          cmake locales googletest ninja-build python3-pyftpdlib)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 

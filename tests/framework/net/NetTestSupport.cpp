@@ -1,0 +1,129 @@
+#include "NetTestSupport.h"
+
+#include "framework/Socket.h"
+
+#include <cstdio>
+
+const char LocalFtpServer::kUser[] = "moyu";
+const char LocalFtpServer::kPassword[] = "secret";
+
+namespace {
+
+// How long the server may live at most, should a test die before stopping it.
+const char kServerLifetimeSeconds[] = "300";
+
+// The host path of a Windows path, for the server, which runs outside Wine.
+std::string HostPath(const std::string& path)
+{
+    using ToUnix = char*(CDECL*)(LPCWSTR);
+    auto toUnix = reinterpret_cast<ToUnix>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    WCHAR wide[MAX_PATH * 2] = {};
+    if (!toUnix || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2))
+        return std::string();
+    char* unixPath = toUnix(wide);
+    if (!unixPath)
+        return std::string();
+    std::string result = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+} // namespace
+
+LocalFtpServer::LocalFtpServer()
+{
+    AfxSocketInit();
+    CreateDirectoryA((m_dir / "root").c_str(), nullptr);
+    CreateDirectoryA((m_dir / "root\\sub").c_str(), nullptr);
+    std::string command = std::string("/usr/bin/python3 \"") + MOYU_FTP_SERVER_SCRIPT + "\" \"" +
+                          HostPath(m_dir / "root") + "\" " + kUser + " " + kPassword + " \"" +
+                          HostPath(m_dir.Path()) + "\" " + kServerLifetimeSeconds + " www:sub";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    // Wine starts the host's program; its handle cannot be waited on, so the control files
+    // tell when it is up and when it is gone.
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; i < 200 && !Exists(m_dir / "port"); ++i)
+        Sleep(50);
+    std::string port = TempDir::ReadFile(m_dir / "port");
+    m_port = (UINT)atoi(port.c_str());
+}
+
+LocalFtpServer::~LocalFtpServer()
+{
+    if (!m_port)
+        return;
+    m_dir.WriteFile("stop", "");
+    for (int i = 0; i < 100 && Exists(m_dir / "port"); ++i)
+        Sleep(50);
+}
+
+ScriptedPeer::ScriptedPeer(Script script, DWORD deadlineMs) : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+{
+    AfxSocketInit();
+    m_listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = inet_addr("127.0.0.1");
+    int length = sizeof address;
+    if (bind(m_listener, (sockaddr*)&address, sizeof address) != 0 || listen(m_listener, 1) != 0 ||
+        getsockname(m_listener, (sockaddr*)&address, &length) != 0)
+        return;
+    m_port = ntohs(address.sin_port);
+    m_thread = std::thread([this, script, deadlineMs] {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(m_listener, &ready);
+        timeval wait = {(long)(deadlineMs / 1000), (long)(deadlineMs % 1000) * 1000};
+        if (select(0, &ready, nullptr, nullptr, &wait) != 1)
+            return;
+        SOCKET connection = accept(m_listener, nullptr, nullptr);
+        if (connection == INVALID_SOCKET)
+            return;
+        // Bound the script's own waits too.
+        DWORD timeout = deadlineMs;
+        setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, (const char*)&timeout, sizeof timeout);
+        script(connection, m_stop);
+        closesocket(connection);
+    });
+}
+
+ScriptedPeer::~ScriptedPeer()
+{
+    SetEvent(m_stop);
+    if (m_listener != INVALID_SOCKET)
+        closesocket(m_listener);
+    if (m_thread.joinable())
+        m_thread.join();
+    CloseHandle(m_stop);
+}
+
+void ScriptedPeer::SendText(SOCKET connection, const std::string& text)
+{
+    send(connection, text.data(), (int)text.size(), 0);
+}
+
+void ScriptedPeer::Reset(SOCKET connection)
+{
+    linger abortive = {1, 0};
+    setsockopt(connection, SOL_SOCKET, SO_LINGER, (const char*)&abortive, sizeof abortive);
+}
+
+std::string PatternBytes(size_t n)
+{
+    std::string bytes(n, '\0');
+    unsigned state = 12345;
+    for (size_t i = 0; i < n; ++i) {
+        state = state * 1103515245 + 12345;
+        bytes[i] = (char)(state >> 16);
+    }
+    return bytes;
+}
