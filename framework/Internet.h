@@ -113,8 +113,10 @@ private:
 
 // Walks a folder of an FTP connection, like CFileFind. Each entry is a folder, a link or a
 // plain file, whatever attributes the platform reports: a plain file always matches
-// FILE_ATTRIBUTE_NORMAL (some platforms give it no attribute at all), a link never does and
-// reaches the caller under its own name, without the " -> target" some servers append.
+// FILE_ATTRIBUTE_NORMAL (Wine gives it no attribute at all), a link never does and reaches
+// the caller under its own name, without the " -> target" some servers append. Wine's
+// listing parser drops the link mark (a link shows as a plain file) and cuts names at their
+// first blank; nothing above it can restore either.
 class CFtpFileFind {
 public:
     explicit CFtpFileFind(CFtpConnection* connection, DWORD_PTR context = 1);

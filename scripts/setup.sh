@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes a fresh Debian machine ready to build and test the project: the i686 mingw-w64
-# toolchain, Wine with its 32-bit half, Xvfb and the tools window tests use, a CJK font,
+# toolchain, Wine with its 32-bit half, Xvfb and the tools window tests use, the FTP server
+# the network tests start (pyftpdlib), a CJK font,
 # the zh_CN.UTF-8 locale Wine needs for code page 936, and the project's private Wine prefix.
 # Idempotent: when nothing is missing it only checks and returns.
 set -euo pipefail

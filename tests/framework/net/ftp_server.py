@@ -29,7 +29,8 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(user, password, root, perm="elradfmwMT")
-    handler = type("Handler", (FTPHandler,), {"authorizer": authorizer})
+    # A wrong password is answered at once, not after the usual pause against guessing.
+    handler = type("Handler", (FTPHandler,), {"authorizer": authorizer, "auth_failed_timeout": 0})
     server = FTPServer(("127.0.0.1", 0), handler)
 
     port_file = os.path.join(control, "port")
