@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "framework/Geometry.h"
+#include "framework/Ole.h"
 #include "framework/RuntimeClass.h"
 #include "framework/Wnd.h"
 
@@ -62,6 +63,13 @@ public:
     // Called by the frame when the view becomes or stops being its active view.
     virtual void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView);
     virtual void OnActivateFrame(UINT state, CFrameWnd* frame);
+
+    // A drag over the view, from its registered COleDropTarget; the point is in client
+    // coordinates. The defaults accept nothing.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* dataObject, DWORD keyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* dataObject, DWORD keyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* dataObject, DROPEFFECT dropEffect, CPoint point);
 
     // Before the frame first shows: the default calls OnUpdate(null, 0, null).
     virtual void OnInitialUpdate();

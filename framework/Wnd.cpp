@@ -8,6 +8,7 @@
 #include "framework/Gdi.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
+#include "framework/Ole.h"
 #include "framework/WaitCursor.h"
 #include "framework/WndThreadState.h"
 
@@ -140,6 +141,8 @@ LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::OnNcDestroyed()
 {
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Revoke();
     HWND hWnd = m_hWnd;
     if (m_superProc != nullptr && hWnd != nullptr &&
         reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc)

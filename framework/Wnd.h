@@ -10,6 +10,7 @@ class CCmdUI;
 class CDataExchange;
 class CFont;
 class CMenu;
+class COleDropTarget;
 class CRgn;
 
 // A window: wraps an HWND and receives its messages through the message map. One static
@@ -25,6 +26,8 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    // The drop target registered on the window; revoked when the window is destroyed.
+    COleDropTarget* m_pDropTarget = nullptr;
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
