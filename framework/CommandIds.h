@@ -14,7 +14,30 @@ constexpr UINT ID_WINDOW_ARRANGE = 0xE131;
 constexpr UINT ID_WINDOW_CASCADE = 0xE132;
 constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
 constexpr UINT ID_WINDOW_TILE_VERT = 0xE134;
+constexpr UINT ID_EDIT_CLEAR = 0xE120;
+constexpr UINT ID_EDIT_CLEAR_ALL = 0xE121;
+constexpr UINT ID_EDIT_COPY = 0xE122;
+constexpr UINT ID_EDIT_CUT = 0xE123;
+constexpr UINT ID_EDIT_FIND = 0xE124;
+constexpr UINT ID_EDIT_PASTE = 0xE125;
+constexpr UINT ID_EDIT_PASTE_LINK = 0xE126;
+constexpr UINT ID_EDIT_PASTE_SPECIAL = 0xE127;
+constexpr UINT ID_EDIT_REPEAT = 0xE128;
+constexpr UINT ID_EDIT_REPLACE = 0xE129;
+constexpr UINT ID_EDIT_SELECT_ALL = 0xE12A;
+constexpr UINT ID_EDIT_UNDO = 0xE12B;
+constexpr UINT ID_EDIT_REDO = 0xE12C;
+constexpr UINT ID_APP_ABOUT = 0xE140;
 constexpr UINT ID_APP_EXIT = 0xE141;
+
+// Status-bar panes of the keyboard states; the string of the same id gives a pane's width.
+constexpr UINT ID_INDICATOR_EXT = 0xE700;
+constexpr UINT ID_INDICATOR_CAPS = 0xE701;
+constexpr UINT ID_INDICATOR_NUM = 0xE702;
+constexpr UINT ID_INDICATOR_SCRL = 0xE703;
+constexpr UINT ID_INDICATOR_OVR = 0xE704;
+constexpr UINT ID_INDICATOR_REC = 0xE705;
+constexpr UINT ID_INDICATOR_KANA = 0xE706;
 
 // Status-line text of a frame with nothing selected.
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;

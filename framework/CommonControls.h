@@ -60,6 +60,9 @@ public:
     BOOL RedrawItems(int first, int last) { return (BOOL)SendMessage(LVM_REDRAWITEMS, first, last); }
     BOOL Update(int item) { return (BOOL)SendMessage(LVM_UPDATE, item); }
     BOOL SortItems(PFNLVCOMPARE compare, DWORD_PTR data) { return (BOOL)SendMessage(LVM_SORTITEMS, data, (LPARAM)compare); }
+    // The first item after start (-1: from the top) that matches; -1 when none does. Text
+    // searches (LVFI_STRING, with LVFI_PARTIAL for a prefix) ignore case.
+    int FindItem(LVFINDINFO* info, int start = -1) const { return (int)SendMessage(LVM_FINDITEM, start, (LPARAM)info); }
 };
 
 class CTreeCtrl : public CWnd {
@@ -94,6 +97,8 @@ public:
     BOOL Expand(HTREEITEM item, UINT code) { return (BOOL)SendMessage(TVM_EXPAND, code, (LPARAM)item); }
     BOOL EnsureVisible(HTREEITEM item) { return (BOOL)SendMessage(TVM_ENSUREVISIBLE, 0, (LPARAM)item); }
     BOOL SortChildren(HTREEITEM item) { return (BOOL)SendMessage(TVM_SORTCHILDREN, 0, (LPARAM)item); }
+    // Sorts the children of sort->hParent with sort->lpfnCompare, which gets the items' data.
+    BOOL SortChildrenCB(LPTVSORTCB sort) { return (BOOL)SendMessage(TVM_SORTCHILDRENCB, 0, (LPARAM)sort); }
 
     BOOL GetItem(TVITEM* item) const { return (BOOL)SendMessage(TVM_GETITEM, 0, (LPARAM)item); }
     BOOL SetItem(const TVITEM* item) { return (BOOL)SendMessage(TVM_SETITEM, 0, (LPARAM)item); }

@@ -33,7 +33,9 @@ private:
 // and file made from it must be closed before it is.
 class CInternetSession {
 public:
-    // Blocking calls of connections made from the session give up after this long.
+    // Blocking calls of connections made from the session give up after this long, where
+    // the platform honours it: Wine's FTP ignores these time-outs and waits until the server
+    // answers or closes.
     static const DWORD kDefaultTimeout = 30000;
 
     // A null agent names the running program. Throws CInternetException on failure.

@@ -24,9 +24,9 @@ public:
     SOCKET m_hSocket;
     operator SOCKET() const { return m_hSocket; }
 
-    // Makes the socket and binds it to the port and dotted address (0 and null: any).
-    // The event mask names notifications this class does not deliver; it only decides
-    // whether the socket is made at all (0 still makes it).
+    // Makes the socket and binds it to the port and dotted address (0 and null: any). The
+    // event mask is accepted for callers written against it: these sockets deliver no
+    // notifications; CSocket waits in its calls instead.
     BOOL Create(UINT port = 0, int type = SOCK_STREAM,
                 long events = FD_READ | FD_WRITE | FD_OOB | FD_ACCEPT | FD_CONNECT | FD_CLOSE,
                 LPCTSTR address = nullptr);

@@ -142,6 +142,11 @@ void CWinApp::DoWaitCursor(int code)
     AfxDoWaitCursor(code);
 }
 
+HCURSOR CWinApp::LoadCursor(LPCTSTR name) const
+{
+    return ::LoadCursor(AfxGetResourceHandle(), name);
+}
+
 void CWinApp::SetRegistryKey(LPCTSTR registryKey)
 {
     ASSERT(registryKey != nullptr && registryKey[0] != '\0');

@@ -39,6 +39,12 @@ public:
 
     void DoWaitCursor(int code);
 
+    // A cursor of the resource module; null when it has none of that name.
+    HCURSOR LoadCursor(LPCTSTR name) const;
+    HCURSOR LoadCursor(UINT id) const { return LoadCursor(MAKEINTRESOURCE(id)); }
+    // One of the system's cursors (IDC_ARROW, IDC_IBEAM, IDC_WAIT…).
+    HCURSOR LoadStandardCursor(LPCTSTR name) const { return ::LoadCursor(nullptr, name); }
+
     // The profile lives under HKEY_CURRENT_USER\Software\<registryKey>\<application name>.
     void SetRegistryKey(LPCTSTR registryKey);
     void SetRegistryKey(UINT stringId);

@@ -176,6 +176,58 @@ TEST(Socket, EveryBlockingCallEndsAtTheTimeout)
     EXPECT_EQ(WSAETIMEDOUT, SocketErrorThrownBy([&] { in.ReadString(line); }));
 }
 
+namespace {
+
+int paints = 0;
+int commands = 0;
+
+LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        ++paints;
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    if (message == WM_COMMAND)
+        ++commands;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+// While a call waits on the interface thread, its windows repaint, but nothing else runs:
+// a posted command is still queued afterwards.
+TEST(Socket, WaitingCallRepaintsButRunsNoCommand)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpszClassName = "SocketWaitTestWindow";
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpfnWndProc = CountingWindowProc;
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("SocketWaitTestWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(nullptr, window);
+    UpdateWindow(window);
+
+    ScriptedPeer silent([](SOCKET, HANDLE stop) { WaitForSingleObject(stop, 10000); });
+    CSocket client;
+    ASSERT_TRUE(client.Create());
+    ASSERT_TRUE(client.Connect("127.0.0.1", silent.Port()));
+    client.SetTimeout(300);
+    paints = commands = 0;
+    InvalidateRect(window, nullptr, TRUE);
+    PostMessageA(window, WM_COMMAND, 1, 0);
+    char c;
+    EXPECT_EQ(SOCKET_ERROR, client.Receive(&c, 1));
+    EXPECT_GE(paints, 1);
+    EXPECT_EQ(0, commands);
+    MSG message;
+    EXPECT_TRUE(PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    DestroyWindow(window);
+}
+
 // After a peer resets the connection, reading ends and the flush of a storing archive's Close
 // reports the failure instead of dropping the data unnoticed.
 TEST(Socket, PeerResetFailsReadsAndTheClosingFlush)
