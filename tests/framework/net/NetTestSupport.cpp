@@ -127,3 +127,100 @@ std::string PatternBytes(size_t n)
     }
     return bytes;
 }
+
+MiniFtp::MiniFtp(UINT port)
+{
+    AfxSocketInit();
+    m_connected = m_control.Create() && m_control.Connect("127.0.0.1", port);
+    m_file = std::make_unique<CSocketFile>(&m_control);
+    m_in = std::make_unique<CArchive>(m_file.get(), CArchive::load);
+    m_out = std::make_unique<CArchive>(m_file.get(), CArchive::store);
+}
+
+int MiniFtp::ReadReply()
+{
+    CString line;
+    if (!m_in->ReadString(line))
+        return 0;
+    m_text = line;
+    while (line.GetLength() < 4 || line[3] != ' ') {
+        if (!m_in->ReadString(line))
+            return 0;
+        m_text += "\n" + line;
+    }
+    return atoi(line.Left(3));
+}
+
+int MiniFtp::Command(const CString& command)
+{
+    m_out->WriteString(command + "\r\n");
+    m_out->Flush();
+    return ReadReply();
+}
+
+bool MiniFtp::Login(const char* user, const char* password)
+{
+    return ReadReply() == 220 && Command(CString("USER ") + user) == 331 && Command(CString("PASS ") + password) == 230;
+}
+
+std::unique_ptr<CSocket> MiniFtp::OpenData(bool passive, const CString& command)
+{
+    auto data = std::make_unique<CSocket>();
+    if (passive) {
+        if (Command("PASV") != 227)
+            return nullptr;
+        int h1, h2, h3, h4, p1, p2;
+        int open = m_text.Find('(');
+        if (open < 0 || sscanf((LPCTSTR)m_text + open, "(%d,%d,%d,%d,%d,%d)", &h1, &h2, &h3, &h4, &p1, &p2) != 6)
+            return nullptr;
+        CString host;
+        host.Format("%d.%d.%d.%d", h1, h2, h3, h4);
+        if (!data->Create() || !data->Connect(host, p1 * 256 + p2) || !IsPreliminary(Command(command)))
+            return nullptr;
+        return data;
+    }
+    CSocket listener;
+    CString address;
+    UINT port = 0;
+    m_control.GetSockName(address, port);
+    if (!listener.Create(0, SOCK_STREAM, address) || !listener.Listen() || !listener.GetSockName(address, port))
+        return nullptr;
+    address.Replace('.', ',');
+    CString argument;
+    argument.Format("PORT %s,%u,%u", (LPCTSTR)address, port / 256, port % 256);
+    if (Command(argument) != 200 || !IsPreliminary(Command(command)) || !listener.Accept(*data))
+        return nullptr;
+    return data;
+}
+
+std::string MiniFtp::Receive(bool passive, const CString& command, int& code)
+{
+    code = 0;
+    std::string bytes;
+    {
+        auto data = OpenData(passive, command);
+        if (!data)
+            return bytes;
+        CSocketFile file(data.get());
+        CArchive in(&file, CArchive::load);
+        char block[4096];
+        while (UINT read = in.Read(block, sizeof block))
+            bytes.append(block, read);
+    }
+    code = ReadReply();
+    return bytes;
+}
+
+int MiniFtp::Send(bool passive, const CString& command, const std::string& bytes)
+{
+    {
+        auto data = OpenData(passive, command);
+        if (!data)
+            return 0;
+        CSocketFile file(data.get());
+        CArchive out(&file, CArchive::store);
+        out.Write(bytes.data(), (UINT)bytes.size());
+        out.Close();
+    }
+    return ReadReply();
+}

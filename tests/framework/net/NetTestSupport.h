@@ -2,9 +2,13 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include "framework/Archive.h"
+#include "framework/Socket.h"
+
 #include "temp_dir.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -56,6 +60,37 @@ private:
     UINT m_port = 0;
     HANDLE m_stop;
     std::thread m_thread;
+};
+
+// Just enough of an FTP client to drive a real server through the socket classes: a
+// control channel of archives over a CSocketFile, data channels in passive or active mode.
+class MiniFtp {
+public:
+    explicit MiniFtp(UINT port);
+
+    bool Connected() const { return m_connected; }
+    // The reply's code (0 when the connection ended); its lines, joined by LF, in LastText.
+    int ReadReply();
+    int Command(const CString& command);
+    const CString& LastText() const { return m_text; }
+    bool Login(const char* user, const char* password);
+
+    // RETR or LIST: the bytes of the data channel; the final reply's code in code.
+    std::string Receive(bool passive, const CString& command, int& code);
+    // STOR: the final reply's code.
+    int Send(bool passive, const CString& command, const std::string& bytes);
+
+private:
+    static bool IsPreliminary(int code) { return code >= 100 && code < 200; }
+    // Sends the command over a new data channel; null unless the server answered 1xx.
+    std::unique_ptr<CSocket> OpenData(bool passive, const CString& command);
+
+    CSocket m_control;
+    bool m_connected = false;
+    std::unique_ptr<CSocketFile> m_file;
+    std::unique_ptr<CArchive> m_in;
+    std::unique_ptr<CArchive> m_out;
+    CString m_text;
 };
 
 // n bytes of a fixed pseudo-random pattern: every byte value occurs, line ends included.
