@@ -407,14 +407,9 @@ public:
 
     STDMETHODIMP DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override
     {
-        if (!effect)
-            return E_INVALIDARG;
-        DWORD allowed = *effect;
-        *effect = DROPEFFECT_NONE;
-        if (!m_owner || !data)
-            return S_OK;
-        data->AddRef();
-        m_data.Attach(data, TRUE);
+        DWORD allowed;
+        if (!Start(data, effect, allowed))
+            return effect ? S_OK : E_INVALIDARG;
         *effect = Allowed(m_owner->OnDragEnter(Window(), &m_data, keyState, Client(point)), allowed);
         return S_OK;
     }
@@ -438,14 +433,9 @@ public:
     // The effect is the one a drag over the point would get now; OnDrop can still refuse.
     STDMETHODIMP Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override
     {
-        if (!effect)
-            return E_INVALIDARG;
-        DWORD allowed = *effect;
-        *effect = DROPEFFECT_NONE;
-        if (!m_owner || !data)
-            return S_OK;
-        data->AddRef();
-        m_data.Attach(data, TRUE);
+        DWORD allowed;
+        if (!Start(data, effect, allowed))
+            return effect ? S_OK : E_INVALIDARG;
         CPoint client = Client(point);
         DROPEFFECT dropEffect =
             Allowed(m_owner->OnDragOver(Window(), &m_data, keyState, client), allowed) & ~DROPEFFECT_SCROLL;
@@ -460,6 +450,21 @@ public:
 
 private:
     ~Adapter() override = default;
+
+    // Takes the source's allowed effects out of *effect, which says none until the target
+    // answers, and holds the data; false when there is no one or nothing to ask.
+    bool Start(IDataObject* data, DWORD* effect, DWORD& allowed)
+    {
+        if (!effect)
+            return false;
+        allowed = *effect;
+        *effect = DROPEFFECT_NONE;
+        if (!m_owner || !data)
+            return false;
+        data->AddRef();
+        m_data.Attach(data, TRUE);
+        return true;
+    }
 
     // What the target wants, within what the source allows; scrolling is always allowed.
     static DROPEFFECT Allowed(DROPEFFECT wanted, DWORD allowed) { return wanted & (allowed | DROPEFFECT_SCROLL); }

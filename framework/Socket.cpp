@@ -11,9 +11,16 @@ const DWORD kWaitSlice = 50;
 std::mutex g_startMutex;
 bool g_started = false;
 
-CString DottedAddress(const SOCKADDR_IN& address)
+// The dotted address and port that getName (getsockname or getpeername) gives.
+BOOL AddressOf(int(WSAAPI* getName)(SOCKET, sockaddr*, int*), SOCKET socket, CString& address, UINT& port)
 {
-    return CString(::inet_ntoa(address.sin_addr));
+    SOCKADDR_IN name = {};
+    int length = sizeof name;
+    if (getName(socket, reinterpret_cast<SOCKADDR*>(&name), &length) != 0)
+        return FALSE;
+    address = ::inet_ntoa(name.sin_addr);
+    port = ::ntohs(name.sin_port);
+    return TRUE;
 }
 
 // Lets the calling thread's windows repaint while a socket call waits; other messages stay
@@ -159,24 +166,12 @@ void CAsyncSocket::Close()
 
 BOOL CAsyncSocket::GetSockName(CString& address, UINT& port) const
 {
-    SOCKADDR_IN name = {};
-    int length = sizeof name;
-    if (::getsockname(m_hSocket, reinterpret_cast<SOCKADDR*>(&name), &length) != 0)
-        return FALSE;
-    address = DottedAddress(name);
-    port = ::ntohs(name.sin_port);
-    return TRUE;
+    return AddressOf(::getsockname, m_hSocket, address, port);
 }
 
 BOOL CAsyncSocket::GetPeerName(CString& address, UINT& port) const
 {
-    SOCKADDR_IN name = {};
-    int length = sizeof name;
-    if (::getpeername(m_hSocket, reinterpret_cast<SOCKADDR*>(&name), &length) != 0)
-        return FALSE;
-    address = DottedAddress(name);
-    port = ::ntohs(name.sin_port);
-    return TRUE;
+    return AddressOf(::getpeername, m_hSocket, address, port);
 }
 
 BOOL CAsyncSocket::SetSockOpt(int option, const void* value, int length, int level)
