@@ -64,7 +64,8 @@ protected:
 };
 
 // A socket whose calls wait until they are done, the peer fails or the time-out passes;
-// nothing waits forever. A call that times out fails with WSAETIMEDOUT. While it waits on a
+// nothing waits forever (but a host name's lookup, which takes what the system's resolver
+// takes). A call that times out fails with WSAETIMEDOUT. While it waits on a
 // thread with windows, their paint messages are still handled so the windows do not freeze.
 class CSocket : public CAsyncSocket {
 public:

@@ -123,6 +123,18 @@ protected:
 
 } // namespace
 
+// A thread already in the multithreaded COM apartment cannot start OLE.
+TEST(OleStart, FailsWhereComRunsMultithreaded)
+{
+    BOOL started = TRUE;
+    std::thread([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        started = AfxOleInit();
+        CoUninitialize();
+    }).join();
+    EXPECT_FALSE(started);
+}
+
 TEST_F(OleDragDrop, DataObjectRoundTrip)
 {
     COleDataSource source;
