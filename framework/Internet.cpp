@@ -34,6 +34,32 @@ CString PlatformMessage(DWORD error)
     return message;
 }
 
+// Texts for the failures FTP users meet, where the platform has no message of its own.
+struct KnownError {
+    DWORD code;
+    const char* text;
+};
+const KnownError kKnownErrors[] = {
+    {ERROR_INTERNET_TIMEOUT, "操作超时。"},
+    {ERROR_INTERNET_EXTENDED_ERROR, "服务器报告了一个错误。"},
+    {ERROR_INTERNET_NAME_NOT_RESOLVED, "无法解析服务器名称。"},
+    {ERROR_INTERNET_LOGIN_FAILURE, "登录服务器失败：用户名或密码不正确。"},
+    {ERROR_INTERNET_CANNOT_CONNECT, "无法连接到服务器。"},
+    {ERROR_INTERNET_CONNECTION_ABORTED, "与服务器的连接已中止。"},
+    {ERROR_INTERNET_CONNECTION_RESET, "与服务器的连接已被重置。"},
+    {ERROR_FTP_TRANSFER_IN_PROGRESS, "连接上还有一个传输没有结束。"},
+    {ERROR_FTP_DROPPED, "FTP 会话已中断。"},
+};
+
+const char* KnownErrorText(DWORD code)
+{
+    for (const KnownError& known : kKnownErrors) {
+        if (known.code == code)
+            return known.text;
+    }
+    return nullptr;
+}
+
 // The server's last reply on this thread, without trailing line ends.
 CString LastResponse()
 {
@@ -63,6 +89,8 @@ BOOL CInternetException::GetErrorMessage(LPTSTR buffer, UINT maxChars, PUINT hel
     if (helpContext)
         *helpContext = 0;
     CString message = PlatformMessage(m_dwError);
+    if (message.IsEmpty() && KnownErrorText(m_dwError))
+        message = KnownErrorText(m_dwError);
     if (message.IsEmpty())
         message.Format("互联网操作失败（错误 %lu）。", m_dwError);
     if (!m_response.IsEmpty())

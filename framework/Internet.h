@@ -11,7 +11,8 @@ class CInternetFile;
 
 // A failure of the platform's internet functions: m_dwError is their error code. The text
 // is the platform's message for it, followed by the server's last reply when there is one;
-// codes the platform has no message for still get a text with their number.
+// where the platform has no message (Wine has none), the common FTP failures have our own
+// and any other code a text with its number.
 class CInternetException : public CException {
 public:
     // Takes the calling thread's last server reply along, as later calls may replace it.

@@ -51,7 +51,9 @@ LocalFtpServer::LocalFtpServer()
         return;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    for (int i = 0; i < 200 && !Exists(m_dir / "port"); ++i)
+    // Python starts in a fraction of a second; a machine busy with a parallel build may
+    // take much longer.
+    for (int i = 0; i < 400 && !Exists(m_dir / "port"); ++i)
         Sleep(50);
     std::string port = TempDir::ReadFile(m_dir / "port");
     m_port = (UINT)atoi(port.c_str());
