@@ -15,9 +15,8 @@ constexpr UINT SBPS_OWNERDRAW = SBT_OWNERDRAW;
 constexpr UINT SBPS_DISABLED = 0x04000000;  // the text is kept but not drawn
 constexpr UINT SBPS_STRETCH = 0x08000000;   // the pane takes the room the others leave
 
-// Indicator ids of the standard panes.
-constexpr UINT ID_INDICATOR_OVR = 0xE704;
-constexpr UINT ID_INDICATOR_REC = 0xE705;
+// The message pane in a list of indicator ids; the standard panes' ids (ID_INDICATOR_OVR and
+// the like) are the framework's standard ids.
 constexpr UINT ID_SEPARATOR = 0;
 
 // The frame's status line: a row of panes, each named by an indicator id whose string gives
