@@ -1,4 +1,6 @@
-// The eight editing primitives of the document and the two text queries they build on.
+// The eight editing primitives of the document and the two text queries they build on. Each
+// primitive records its step, then announces what it changed: lines inserted or removed
+// first, then the changed lines, which are re-analysed before any watcher hears of them.
 #include <string>
 
 #include "editor/document/TextDocument.h"
@@ -30,6 +32,7 @@ bool CTextDocument::InsertChar(ByteColumn column, LineIndex line, char byte)
     SpliceLine(*m_lines.GetLine(line), column, 0, &byte, 1);
     TargetSet().RecordInsertChar(column, line);
     StepRecorded();
+    LinesChanged(line, 1);
     return true;
 }
 
@@ -42,6 +45,7 @@ bool CTextDocument::DeleteChar(ByteColumn column, LineIndex line)
     SpliceLine(text, column, 1, "", 0);
     TargetSet().RecordDeleteChar(column, line, byte);
     StepRecorded();
+    LinesChanged(line, 1);
     return true;
 }
 
@@ -54,6 +58,7 @@ bool CTextDocument::InsertString(ByteColumn column, LineIndex line, const char* 
     SpliceLine(*m_lines.GetLine(line), column, 0, text, length);
     TargetSet().RecordInsertString(column, line, length);
     StepRecorded();
+    LinesChanged(line, 1);
     return true;
 }
 
@@ -69,6 +74,7 @@ bool CTextDocument::DeleteString(ByteColumn column, LineIndex line, int length)
     SpliceLine(text, column, length, "", 0);
     TargetSet().RecordDeleteString(column, line, removed);
     StepRecorded();
+    LinesChanged(line, 1);
     return true;
 }
 
@@ -94,6 +100,8 @@ bool CTextDocument::InsertBlock(ByteColumn column, LineIndex line, ByteColumn* e
         *endLine = finalLine;
     TargetSet().RecordInsertBlock(column, line, finalColumn, finalLine);
     StepRecorded();
+    LinesInserted(line, count - 1);
+    LinesChanged(line, count);
     return true;
 }
 
@@ -109,6 +117,8 @@ bool CTextDocument::DeleteBlock(ByteColumn column1, LineIndex line1, ByteColumn 
     m_lines.RemoveLines(line1 + 1, line2 - line1);
     TargetSet().RecordDeleteBlock(column1, line1, std::move(removed));
     StepRecorded();
+    LinesDeleted(line1 + 1, line2 - line1);
+    LinesChanged(line1, 1);
     return true;
 }
 
@@ -121,6 +131,8 @@ bool CTextDocument::SplitLine(ByteColumn column, LineIndex line)
     SpliceLine(text, column, text.GetLength() - column, "", 0);
     TargetSet().RecordSplitLine(column, line);
     StepRecorded();
+    LinesInserted(line, 1);
+    LinesChanged(line, 2);
     return true;
 }
 
@@ -137,6 +149,8 @@ bool CTextDocument::JoinLines(ByteColumn column, LineIndex line)
     m_lines.RemoveLines(line + 1, 1);
     TargetSet().RecordJoinLines(joinColumn, line);
     StepRecorded();
+    LinesDeleted(line + 1, 1);
+    LinesChanged(line, 1);
     return true;
 }
 

@@ -165,6 +165,9 @@ void CTextDocument::ToggleBookmark(LineIndex n)
         return;
     CTextLine& line = *m_lines.GetLine(n);
     line.SetFlags(line.GetFlags() ^ kLineBookmark);
+    // The display lines carry a copy of the flags; the runs stay as they are.
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnLinesChanged(n, 1);
 }
 
 bool CTextDocument::FindNextBookmark(LineIndex& n) const

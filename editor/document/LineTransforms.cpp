@@ -154,6 +154,7 @@ int CTextDocument::ForLines(LineIndex first, bool includeLast, LineIndex last, L
         first = 0;
     if (last >= m_lines.GetCount())
         last = m_lines.GetCount() - 1;
+    CChangeBatch batch(*this);
     int total = 0;
     for (LineIndex n = first; n <= last; ++n)
         total += op(n);
@@ -162,6 +163,7 @@ int CTextDocument::ForLines(LineIndex first, bool includeLast, LineIndex last, L
 
 template <class LineOp> int CTextDocument::ForAllLines(LineOp op)
 {
+    CChangeBatch batch(*this);
     int total = 0;
     for (LineIndex n = 0; n < m_lines.GetCount(); ++n)
         total += op(n);

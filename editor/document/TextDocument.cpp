@@ -1,5 +1,8 @@
 #include "editor/document/TextDocument.h"
 
+#include <algorithm>
+#include <new>
+
 #include "editor/document/FileMessages.h"
 #include "framework/AppEnvironment.h"
 
@@ -81,4 +84,109 @@ void CTextDocument::StepRecorded()
 {
     ++m_stepCounter;
     SetModifiedFlag(1);
+}
+
+void CTextDocument::AddWatcher(IDocumentWatcher* watcher)
+{
+    if (watcher && std::find(m_watchers.begin(), m_watchers.end(), watcher) == m_watchers.end())
+        m_watchers.push_back(watcher);
+}
+
+void CTextDocument::RemoveWatcher(IDocumentWatcher* watcher)
+{
+    m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), watcher), m_watchers.end());
+}
+
+void CTextDocument::NotifyViewsLinesChanged(LineIndex first, int count)
+{
+    LinesChanged(first, count);
+}
+
+void CTextDocument::RefreshAllViews()
+{
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnDocumentRefreshed();
+}
+
+void CTextDocument::ResetAllViews()
+{
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnDocumentReset();
+}
+
+void CTextDocument::LinesChanged(LineIndex first, int count)
+{
+    if (count <= 0)
+        return;
+    if (m_batchDepth > 0) {
+        for (LineIndex n = first; n < first + count; ++n)
+            if (m_batchLines.empty() || m_batchLines.back() != n)
+                m_batchLines.push_back(n);
+        return;
+    }
+    AnalyzeAllLines(first, count);
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnLinesChanged(first, count);
+}
+
+void CTextDocument::LinesInserted(LineIndex after, int count)
+{
+    if (count <= 0)
+        return;
+    // Collected line numbers above the insertion would be stale afterwards.
+    FlushChangedLines();
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnLinesInserted(after, count);
+}
+
+void CTextDocument::LinesDeleted(LineIndex first, int count)
+{
+    if (count <= 0)
+        return;
+    FlushChangedLines();
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->OnLinesDeleted(first, count);
+}
+
+void CTextDocument::FlushChangedLines()
+{
+    if (m_batchLines.empty())
+        return;
+    std::vector<LineIndex> lines;
+    lines.swap(m_batchLines);
+    const int depth = m_batchDepth;
+    m_batchDepth = 0;
+    struct RestoreDepth {
+        int& depth;
+        int value;
+        ~RestoreDepth() { depth = value; }
+    } restore{m_batchDepth, depth};
+    if ((int)lines.size() > kBatchWholeDocument) {
+        LinesChanged(0, GetLineCount());
+        return;
+    }
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    // Neighbouring lines go out as one range.
+    size_t start = 0;
+    for (size_t i = 1; i <= lines.size(); ++i) {
+        if (i < lines.size() && lines[i] == lines[i - 1] + 1)
+            continue;
+        LinesChanged(lines[start], lines[i - 1] - lines[start] + 1);
+        start = i;
+    }
+}
+
+void CTextDocument::EndChangeBatch()
+{
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        FlushChangedLines();
+}
+
+CChangeBatch::~CChangeBatch()
+{
+    try {
+        m_document.EndChangeBatch();
+    } catch (const std::bad_alloc&) {
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 
+#include "editor/document/DocumentWatcher.h"
 #include "editor/document/LanguageFiles.h"
 #include "editor/document/LineList.h"
 #include "editor/document/StringLineList.h"
@@ -19,13 +21,14 @@ enum SearchFlag {
 };
 
 // The window-free heart of one open file: its lines, formats, undo and redo logs, language
-// description and modified state, with the editing primitives every change goes through and
-// the read-only queries the view asks. The framework document derives from it and adds the
-// file commands and views; everything here is testable without a window.
+// description, modified state and watchers, with the editing primitives every change goes
+// through and the read-only queries the view asks. The framework document owns one and adds
+// the file commands; everything here is testable without a window.
 //
 // Every primitive validates its line and column indexes and refuses (false, nothing changed
 // or recorded) what lies outside the text. A primitive that changes text records one step
-// into the set chosen by BeginUndoGroup and marks the document modified.
+// into the set chosen by BeginUndoGroup, marks the document modified, re-analyses the lines
+// it changed and tells every watcher, so each view learns of every edit by this one path.
 class CTextDocument {
 public:
     CTextDocument();
@@ -33,9 +36,21 @@ public:
     CTextDocument(const CTextDocument&) = delete;
     CTextDocument& operator=(const CTextDocument&) = delete;
 
-    // The modified flag; virtual so the framework document can map it onto its own.
-    virtual void SetModifiedFlag(int modified = 1) { m_modified = modified != 0; }
-    virtual int IsModified() { return m_modified ? 1 : 0; }
+    // The one modified flag of the document; the framework document forwards to it.
+    void SetModifiedFlag(int modified = 1) { m_modified = modified != 0; }
+    int IsModified() const { return m_modified ? 1 : 0; }
+
+    // ---- watchers ----
+    // A watcher stays registered until it removes itself; it must outlive its registration.
+    void AddWatcher(IDocumentWatcher* watcher);
+    void RemoveWatcher(IDocumentWatcher* watcher);
+    int GetWatcherCount() const { return (int)m_watchers.size(); }
+    // Re-analyses count lines from first and tells every watcher; inside a change batch
+    // both wait for the batch's end. For changes that are no primitive (line flags).
+    void NotifyViewsLinesChanged(LineIndex first, int count);
+    // Every watcher rebuilds all its display lines / starts again at the top of a new text.
+    void RefreshAllViews();
+    void ResetAllViews();
 
     // ---- contents and formats ----
     CLineList& GetLines() { return m_lines; }
@@ -53,7 +68,9 @@ public:
     void ResetContents();
     // Clears the logs and the modified state, detects the file's formats (a non-zero
     // encoding replaces the detected one) and loads its lines. False when the file cannot
-    // be read (reported to the user); the document then holds at least one line.
+    // be read (reported to the user); the document then holds at least one line. The
+    // watchers' display lines refer to the old lines: the caller analyses the new text and
+    // calls ResetAllViews before anything paints.
     bool LoadFromFile(const char* path, EncodingCode encoding = kEncodingUnknown);
     // Writes the lines in the document's formats; the original stays when this fails.
     bool SaveToFile(const char* path) const { return m_lines.Save(path, m_encoding, m_lineEnd); }
@@ -172,6 +189,7 @@ public:
     bool FindBackward(ByteColumn& column, LineIndex& lineIndex, const char* text, int flags,
                       CRegexEngine* engine) const;
 
+    // Toggles the line's bookmark flag; every watcher lays the line out again.
     void ToggleBookmark(LineIndex n);
     // The next (previous) bookmarked line after (before) n, wrapping once through the
     // document; false when there is none.
@@ -202,9 +220,24 @@ public:
     // The text's bytes with the line ends between lines in the document's format.
     long long CountBytes() const;
 
+    // ---- change batches ----
+    // Inside a batch the primitives collect the lines they change; when the outermost batch
+    // ends each is analysed and announced once (past kBatchWholeDocument lines, the whole
+    // document at once). Lines inserted or removed are announced at once, after the lines
+    // changed so far. Views are stale inside a batch: its body must not ask them anything.
+    void BeginChangeBatch() { ++m_batchDepth; }
+    void EndChangeBatch();
+    static const int kBatchWholeDocument = 1000;
+
 private:
     CUndoSet& TargetSet() { return m_recordTarget == 1 ? m_undoSet : m_redoSet; }
     void StepRecorded();
+    // A primitive changed count lines from first (inserted lines after after, removed from
+    // first): analysis and the watchers, at once or at the batch's end.
+    void LinesChanged(LineIndex first, int count);
+    void LinesInserted(LineIndex after, int count);
+    void LinesDeleted(LineIndex first, int count);
+    void FlushChangedLines();
     bool IsInsideLine(ByteColumn column, LineIndex line) const;
     int ClassifyByte(unsigned char byte) const;
     template <class LineOp> int ForLines(LineIndex first, bool includeLast, LineIndex last, LineOp op);
@@ -221,6 +254,10 @@ private:
     int m_tabSize = 4;
     bool m_searchWraps = true;
 
+    std::vector<IDocumentWatcher*> m_watchers;
+    int m_batchDepth = 0;
+    std::vector<LineIndex> m_batchLines;  // changed inside the open batch, in change order
+
     CUndoSet m_undoSet;
     CUndoSet m_redoSet;
     int m_recordTarget = 1;
@@ -232,4 +269,18 @@ private:
     // partner (one or two bytes each).
     std::string m_pairSymbol;
     std::string m_pairPartner;
+};
+
+// Holds a change batch of a document open for its scope, so the batch ends on every path.
+// Ending it analyses and announces the collected lines; should that run out of memory, the
+// views keep their old layout of those lines until the next change reaches them.
+class CChangeBatch {
+public:
+    explicit CChangeBatch(CTextDocument& document) : m_document(document) { m_document.BeginChangeBatch(); }
+    ~CChangeBatch();
+    CChangeBatch(const CChangeBatch&) = delete;
+    CChangeBatch& operator=(const CChangeBatch&) = delete;
+
+private:
+    CTextDocument& m_document;
 };

@@ -6,9 +6,9 @@
 
 // The edit actions of one view: each turns the pixel caret into a (column, line) position,
 // changes the document through the primitive wrappers and puts the caret back as pixels
-// (desired x too). The wrappers re-lex exactly the changed lines and tell every view of the
-// document which lines changed, were inserted or were removed. Actions never open or close
-// edit groups: the caller runs them inside one (CEditGroups).
+// (desired x too). The document re-lexes exactly the changed lines and tells every view of
+// it which lines changed, were inserted or were removed. Actions never open or close edit
+// groups: the caller runs them inside one (CEditGroups).
 class CEditActions {
 public:
     explicit CEditActions(CViewEngine& view) : m_view(view) {}
@@ -54,10 +54,6 @@ public:
     int EditSpacesToTabsAll();
     int EditLeadingSpacesToTabsAll();
     int EditTrimTrailingAll();
-
-    // Re-lexes count lines from first and tells every view they changed; for callers that
-    // batch several primitives on one line.
-    void Notify(LineIndex first, int count);
 
     // ---- caret actions ----
     void TypeCharAtCaret(char ch);

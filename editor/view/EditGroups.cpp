@@ -37,24 +37,25 @@ void CEditGroups::FinishAction()
 
 void CEditGroups::Replay(CUndoSet& from)
 {
-    CTextDocument& document = Document();
-    const int steps = from.PopGroup();
     DocPosition position = View().GetCaretDocPosition();
     bool replayed = false;
-    // Steps inside one line go straight to the document and the line is re-lexed and laid
-    // out once when the replay leaves it: undoing a replace-all of a large file re-lexes
-    // each line once, not once per match.
-    LineIndex changedLine = -1;
-    auto lineChanged = [&](LineIndex line) {
-        if (line != changedLine && changedLine >= 0)
-            m_actions.Notify(changedLine, 1);
-        changedLine = line;
-    };
-    auto flush = [&] {
-        if (changedLine >= 0)
-            m_actions.Notify(changedLine, 1);
-        changedLine = -1;
-    };
+    {
+        // Inside one change batch each changed line is re-lexed and laid out once when the
+        // replay ends: undoing a replace-all costs about what the replace-all did.
+        CChangeBatch batch(Document());
+        replayed = ReplaySteps(from, position);
+    }
+    if (replayed) {
+        View().SetCaretToDocPosition(position.column, position.line);
+        View().DropAnchor();
+    }
+}
+
+bool CEditGroups::ReplaySteps(CUndoSet& from, DocPosition& position)
+{
+    CTextDocument& document = Document();
+    const int steps = from.PopGroup();
+    bool replayed = false;
     for (int i = 0; i < steps; ++i) {
         UndoStep step;
         if (!from.PopStep(&step))
@@ -64,47 +65,34 @@ void CEditGroups::Replay(CUndoSet& from)
         position.line = step.line;
         switch (step.op) {
         case kUndoInsertChar:
-            if (document.DeleteChar(step.column, step.line))
-                lineChanged(step.line);
+            document.DeleteChar(step.column, step.line);
             break;
         case kUndoDeleteChar:
-            if (document.InsertChar(step.column, step.line, step.byte))
-                lineChanged(step.line);
+            document.InsertChar(step.column, step.line, step.byte);
             position.column = step.column + 1;
             break;
         case kUndoInsertString:
-            if (document.DeleteString(step.column, step.line, step.length))
-                lineChanged(step.line);
+            document.DeleteString(step.column, step.line, step.length);
             break;
         case kUndoDeleteString:
-            if (document.InsertString(step.column, step.line, step.text))
-                lineChanged(step.line);
+            document.InsertString(step.column, step.line, step.text);
             position.column = step.column + step.text.GetLength();
             break;
         case kUndoInsertBlock:
-            flush();
-            m_actions.EditDeleteBlock(step.column, step.line, step.endColumn, step.endLine);
+            document.DeleteBlock(step.column, step.line, step.endColumn, step.endLine);
             break;
         case kUndoDeleteBlock:
-            flush();
-            m_actions.EditInsertBlock(step.column, step.line, step.block, &position.column,
-                                      &position.line);
+            document.InsertBlock(step.column, step.line, &position.column, &position.line, step.block);
             break;
         case kUndoSplitLine:
-            flush();
-            m_actions.EditJoinLines(step.column, step.line);
+            document.JoinLines(step.column, step.line);
             break;
         case kUndoJoinLines:
-            flush();
-            m_actions.EditSplitLine(step.column, step.line);
+            document.SplitLine(step.column, step.line);
             break;
         }
     }
-    flush();
-    if (replayed) {
-        View().SetCaretToDocPosition(position.column, position.line);
-        View().DropAnchor();
-    }
+    return replayed;
 }
 
 void CEditGroups::Undo()

@@ -45,6 +45,8 @@ public:
 private:
     void FinishAction();
     void Replay(CUndoSet& from);
+    // Applies the inverse of the newest group's steps; position ends where the last one did.
+    bool ReplaySteps(CUndoSet& from, DocPosition& position);
     CViewEngine& View() const { return m_actions.GetView(); }
     CTextDocument& Document() const { return m_actions.GetDocument(); }
 

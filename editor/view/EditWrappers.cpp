@@ -1,113 +1,67 @@
 // The thin layer between the edit actions and the document primitives: each wrapper makes
-// one change, re-lexes exactly the lines it touched and tells every view of them (inserted
-// or removed lines first, then the changed ones).
+// one change with the view's settings. The document re-lexes exactly the lines it touched
+// and tells every view of them.
 #include "editor/view/EditActions.h"
-
-void CEditActions::Notify(LineIndex first, int count)
-{
-    if (count <= 0)
-        return;
-    GetDocument().AnalyzeAllLines(first, count);
-    m_view.GetNotifier().NotifyViewsLinesChanged(first, count);
-}
 
 bool CEditActions::EditInsertChar(ByteColumn column, LineIndex line, char ch)
 {
-    if (!GetDocument().InsertChar(column, line, ch))
-        return false;
-    Notify(line, 1);
-    return true;
+    return GetDocument().InsertChar(column, line, ch);
 }
 
 bool CEditActions::EditDeleteChar(ByteColumn column, LineIndex line)
 {
-    if (!GetDocument().DeleteChar(column, line))
-        return false;
-    Notify(line, 1);
-    return true;
+    return GetDocument().DeleteChar(column, line);
 }
 
 bool CEditActions::EditInsertString(ByteColumn column, LineIndex line, const char* text, int length)
 {
-    if (length <= 0 || !GetDocument().InsertString(column, line, text, length))
-        return false;
-    Notify(line, 1);
-    return true;
+    return length > 0 && GetDocument().InsertString(column, line, text, length);
 }
 
 bool CEditActions::EditDeleteString(ByteColumn column, LineIndex line, int count)
 {
-    if (count <= 0 || !GetDocument().DeleteString(column, line, count))
-        return false;
-    Notify(line, 1);
-    return true;
+    return count > 0 && GetDocument().DeleteString(column, line, count);
 }
 
 bool CEditActions::EditSplitLine(ByteColumn column, LineIndex line)
 {
-    if (!GetDocument().SplitLine(column, line))
-        return false;
-    m_view.GetNotifier().NotifyViewsLinesInserted(line, 1);
-    Notify(line, 2);
-    return true;
+    return GetDocument().SplitLine(column, line);
 }
 
 bool CEditActions::EditJoinLines(ByteColumn column, LineIndex line)
 {
-    if (!GetDocument().JoinLines(column, line))
-        return false;
-    m_view.GetNotifier().NotifyViewsLinesDeleted(line + 1, 1);
-    Notify(line, 1);
-    return true;
+    return GetDocument().JoinLines(column, line);
 }
 
 int CEditActions::EditIndentLine(LineIndex line)
 {
-    const int width = GetDocument().IndentLineAt(line, m_view.GetSettings().tabSize,
+    return GetDocument().IndentLineAt(line, m_view.GetSettings().tabSize,
                                                  m_view.GetSettings().spacesForTab != 0);
-    if (width != 0)
-        Notify(line, 1);
-    return width;
 }
 
 int CEditActions::EditUnindentLine(LineIndex line)
 {
-    const int width = GetDocument().UnindentLineAt(line, m_view.GetSettings().tabSize);
-    if (width != 0)
-        Notify(line, 1);
-    return width;
+    return GetDocument().UnindentLineAt(line, m_view.GetSettings().tabSize);
 }
 
 int CEditActions::EditCommentLine(LineIndex line)
 {
-    const int width = GetDocument().CommentLineAt(line);
-    if (width != 0)
-        Notify(line, 1);
-    return width;
+    return GetDocument().CommentLineAt(line);
 }
 
 int CEditActions::EditUncommentLine(LineIndex line)
 {
-    const int width = GetDocument().UncommentLineAt(line);
-    if (width != 0)
-        Notify(line, 1);
-    return width;
+    return GetDocument().UncommentLineAt(line);
 }
 
 int CEditActions::EditTrimLeading(LineIndex line)
 {
-    const int removed = GetDocument().TrimLeadingBlanksAt(line);
-    if (removed != 0)
-        Notify(line, 1);
-    return removed;
+    return GetDocument().TrimLeadingBlanksAt(line);
 }
 
 int CEditActions::EditTrimTrailing(LineIndex line)
 {
-    const int removed = GetDocument().TrimTrailingBlanksAt(line);
-    if (removed != 0)
-        Notify(line, 1);
-    return removed;
+    return GetDocument().TrimTrailingBlanksAt(line);
 }
 
 bool CEditActions::EditInsertBlock(ByteColumn column, LineIndex line, const CStringLineList& block,
@@ -117,9 +71,6 @@ bool CEditActions::EditInsertBlock(ByteColumn column, LineIndex line, const CStr
     LineIndex endOn = line;
     if (!GetDocument().InsertBlock(column, line, &endAt, &endOn, block))
         return false;
-    if (endOn > line)
-        m_view.GetNotifier().NotifyViewsLinesInserted(line, endOn - line);
-    Notify(line, endOn - line + 1);
     if (endColumn)
         *endColumn = endAt;
     if (endLine)
@@ -130,92 +81,52 @@ bool CEditActions::EditInsertBlock(ByteColumn column, LineIndex line, const CStr
 bool CEditActions::EditDeleteBlock(ByteColumn startColumn, LineIndex startLine,
                                    ByteColumn endColumn, LineIndex endLine)
 {
-    if (!GetDocument().DeleteBlock(startColumn, startLine, endColumn, endLine))
-        return false;
-    if (endLine > startLine)
-        m_view.GetNotifier().NotifyViewsLinesDeleted(startLine + 1, endLine - startLine);
-    Notify(startLine, 1);
-    return true;
+    return GetDocument().DeleteBlock(startColumn, startLine, endColumn, endLine);
 }
-
-namespace {
-
-// The lines a range form touches: first .. last, the last only when its column is not 0.
-int RangeLineCount(LineIndex firstLine, ByteColumn lastColumn, LineIndex lastLine)
-{
-    return lastLine - firstLine + (lastColumn != 0 ? 1 : 0);
-}
-
-} // namespace
 
 int CEditActions::EditIndentLines(ByteColumn, LineIndex firstLine, ByteColumn lastColumn,
                                   LineIndex lastLine)
 {
-    const int changed = GetDocument().IndentLines(firstLine, lastColumn != 0, lastLine,
+    return GetDocument().IndentLines(firstLine, lastColumn != 0, lastLine,
                                                   m_view.GetSettings().tabSize,
                                                   m_view.GetSettings().spacesForTab != 0);
-    Notify(firstLine, RangeLineCount(firstLine, lastColumn, lastLine));
-    return changed;
 }
 
 int CEditActions::EditUnindentLines(ByteColumn, LineIndex firstLine, ByteColumn lastColumn,
                                     LineIndex lastLine)
 {
-    const int changed = GetDocument().UnindentLines(firstLine, lastColumn != 0, lastLine,
+    return GetDocument().UnindentLines(firstLine, lastColumn != 0, lastLine,
                                                     m_view.GetSettings().tabSize);
-    Notify(firstLine, RangeLineCount(firstLine, lastColumn, lastLine));
-    return changed;
 }
 
 int CEditActions::EditCommentLines(ByteColumn, LineIndex firstLine, ByteColumn lastColumn,
                                    LineIndex lastLine)
 {
-    const int changed = GetDocument().CommentLines(firstLine, lastColumn != 0, lastLine);
-    Notify(firstLine, RangeLineCount(firstLine, lastColumn, lastLine));
-    return changed;
+    return GetDocument().CommentLines(firstLine, lastColumn != 0, lastLine);
 }
 
 int CEditActions::EditUncommentLines(ByteColumn, LineIndex firstLine, ByteColumn lastColumn,
                                      LineIndex lastLine)
 {
-    const int changed = GetDocument().UncommentLines(firstLine, lastColumn != 0, lastLine);
-    Notify(firstLine, RangeLineCount(firstLine, lastColumn, lastLine));
-    return changed;
+    return GetDocument().UncommentLines(firstLine, lastColumn != 0, lastLine);
 }
-
-namespace {
-
-template <class Transform> int WholeDocument(CTextDocument& document, IViewNotifier& notifier,
-                                             Transform transform)
-{
-    const int changed = transform(document);
-    document.AnalyzeAllLines(0, document.GetLineCount());
-    notifier.RefreshAllViews();
-    return changed;
-}
-
-} // namespace
 
 int CEditActions::EditTabsToSpacesAll()
 {
-    return WholeDocument(GetDocument(), m_view.GetNotifier(),
-                         [](CTextDocument& d) { return d.TabsToSpacesAll(); });
+    return GetDocument().TabsToSpacesAll();
 }
 
 int CEditActions::EditSpacesToTabsAll()
 {
-    return WholeDocument(GetDocument(), m_view.GetNotifier(),
-                         [](CTextDocument& d) { return d.SpacesToTabsAll(); });
+    return GetDocument().SpacesToTabsAll();
 }
 
 int CEditActions::EditLeadingSpacesToTabsAll()
 {
-    return WholeDocument(GetDocument(), m_view.GetNotifier(),
-                         [](CTextDocument& d) { return d.LeadingSpacesToTabsAll(); });
+    return GetDocument().LeadingSpacesToTabsAll();
 }
 
 int CEditActions::EditTrimTrailingAll()
 {
-    return WholeDocument(GetDocument(), m_view.GetNotifier(),
-                         [](CTextDocument& d) { return d.TrimTrailingBlanksAll(); });
+    return GetDocument().TrimTrailingBlanksAll();
 }

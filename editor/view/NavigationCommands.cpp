@@ -23,8 +23,6 @@ bool CSearchCommands::DoToggleBookmark()
     const bool hadSelection = View().IsSelectionActive();
     const LineIndex line = View().GetCaretDocPosition().line;
     Document().ToggleBookmark(line);
-    // The display lines carry a copy of the line's flags: lay the line out again.
-    View().GetNotifier().NotifyViewsLinesChanged(line, 1);
     return FinishMove(true, hadSelection);
 }
 

@@ -202,12 +202,6 @@ bool CSearchCommands::DoReplaceThis()
     return true;
 }
 
-namespace {
-
-const int kWholeDocumentNotify = 1000;
-
-} // namespace
-
 int CSearchCommands::FindInText(const char* text, ByteColumn start) const
 {
     const int flags = m_parameters.flags;
@@ -222,13 +216,14 @@ int CSearchCommands::FindInText(const char* text, ByteColumn start) const
 // each replacement; the line then gets at most two edits for all its matches but the last,
 // which keeps its own, so the newest undo step stays where the last match was.
 //
-// Re-analysing lines one at a time gives each a heap block of its own, and under Wine's heap
-// many blocks freed and allocated at growing sizes cost time in the square of their number.
-// Past kWholeDocumentNotify changed lines the whole document is re-analysed once instead:
-// its runs then share one block, at about the cost of loading the document.
+// The replacements run in one change batch, so each changed line is re-lexed and laid out
+// once, not once per match, and past the batch's limit the whole document at once: lines
+// re-analysed one at a time get a heap block each, and under Wine's heap many blocks freed
+// and allocated at growing sizes cost time in the square of their number.
 int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
 {
     CTextDocument& document = Document();
+    CChangeBatch batch(document);
     const int lastLine = document.GetLineCount() - 1;
     int count = 0;
     std::string work;
@@ -258,7 +253,6 @@ int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
                                   pending.lastReplacement);
         pending = Pending();
     };
-    std::vector<LineIndex> changedLines;
     DocPosition at = from;
     bool stopped = false;
     // No match beyond the limit's line is replaced, so no line after it is searched.
@@ -267,7 +261,6 @@ int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
         const LineIndex line = at.line;
         const CTextLine& text = *document.GetLine(line);
         work.assign(text.GetText(), (size_t)text.GetLength());
-        bool changed = false;
         ByteColumn start = std::max(at.column, 0);
         at = DocPosition{0, line + 1};
         for (;;) {
@@ -291,7 +284,6 @@ int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
             pending.lastLength = length;
             pending.lastReplacement = replacementLength;
             work.replace((size_t)column, (size_t)length, (LPCTSTR)replacement, (size_t)replacementLength);
-            changed = true;
             if (limit && line == limit->line)
                 limit->column += replacementLength - length;
             ++count;
@@ -309,15 +301,6 @@ int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
             }
         }
         flush(line);
-        if (changed)
-            changedLines.push_back(line);
-    }
-    // Each changed line is re-lexed and laid out once, not once per match.
-    if ((int)changedLines.size() > kWholeDocumentNotify) {
-        m_actions.Notify(0, document.GetLineCount());
-    } else {
-        for (LineIndex line : changedLines)
-            m_actions.Notify(line, 1);
     }
     m_hasEmptyMatch = false;
     return count;

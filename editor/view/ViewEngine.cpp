@@ -12,13 +12,39 @@ CViewEngine::CViewEngine(CTextDocument& document, const ITextMetrics& screenMetr
       m_modes(modes),
       m_metrics(screenMetrics, settings)
 {
-    m_ownNotifier.AddView(this);
-    m_notifier = &m_ownNotifier;
+    m_document.AddWatcher(this);
 }
 
-IViewNotifier& CViewEngine::GetNotifier()
+CViewEngine::~CViewEngine()
 {
-    return m_notifier ? *m_notifier : m_ownNotifier;
+    m_document.RemoveWatcher(this);
+}
+
+void CViewEngine::OnLinesChanged(LineIndex first, int count)
+{
+    if (!m_displayLines.IsEmpty())
+        FormatLines(first, count);
+}
+
+void CViewEngine::OnLinesInserted(LineIndex after, int count)
+{
+    if (!m_displayLines.IsEmpty())
+        InsertDisplayLines(after, count);
+}
+
+void CViewEngine::OnLinesDeleted(LineIndex first, int count)
+{
+    if (!m_displayLines.IsEmpty())
+        RemoveDisplayLines(first, count);
+}
+
+void CViewEngine::OnDocumentRefreshed()
+{
+    if (m_displayLines.IsEmpty())
+        return;
+    SaveLayoutPositions();
+    ReformatDocument();
+    RestoreLayoutPositions();
 }
 
 void CViewEngine::InitialUpdate(const CViewEngine* neighbour)

@@ -10,7 +10,6 @@
 #include "editor/view/RangeStateCache.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
-#include "editor/view/ViewNotifierList.h"
 #include "editor/view/ViewSettings.h"
 #include "editor/view/ViewTypes.h"
 
@@ -23,11 +22,13 @@
 //
 // The engine reaches the outside only through the interfaces it is given: the screen's text
 // metrics, the host window, the clipboard, the settings, the process-wide editing modes and
-// the document with the notifier that reaches all its views.
-class CViewEngine {
+// the document, which it watches for its whole life: every change of the text, whoever made
+// it, reaches the display lines through the document's notifications.
+class CViewEngine : public IDocumentWatcher {
 public:
     CViewEngine(CTextDocument& document, const ITextMetrics& screenMetrics, IViewHost& host,
                 IClipboard& clipboard, const CViewSettings& settings, CEditingModes& modes);
+    ~CViewEngine() override;
     CViewEngine(const CViewEngine&) = delete;
     CViewEngine& operator=(const CViewEngine&) = delete;
 
@@ -40,9 +41,6 @@ public:
     const CMetricCache& GetMetrics() const { return m_metrics; }
     bool IsColumnMode() const { return m_modes.columnMode; }
     bool IsDoubleByteMode() const { return m_document.IsDoubleByteMode(); }
-    // The notifier edits go through; without one set, an edit reaches this view only.
-    void SetNotifier(IViewNotifier* notifier) { m_notifier = notifier; }
-    IViewNotifier& GetNotifier();
 
     // ---- lifecycle (window events) ----
     // Initial state of a new pane: copied from a neighbour showing the same document, or
@@ -78,6 +76,14 @@ public:
     // the change move with their lines.
     void RemoveDisplayLines(LineIndex first, int count);
     void InsertDisplayLines(LineIndex after, int count);
+    // The document's notifications; ignored until the first layout (InitialUpdate) built
+    // the display lines.
+    void OnLinesChanged(LineIndex first, int count) override;
+    void OnLinesInserted(LineIndex after, int count) override;
+    void OnLinesDeleted(LineIndex first, int count) override;
+    // Rebuilt keeping the caret, anchor and top line at their text positions.
+    void OnDocumentRefreshed() override;
+    void OnDocumentReset() override { ResetLayout(); }
     // Caret, anchor and top line as text positions around a rebuild.
     void SaveLayoutPositions();
     void RestoreLayoutPositions();
@@ -299,8 +305,6 @@ private:
     const CViewSettings& m_settings;
     CEditingModes& m_modes;
     CMetricCache m_metrics;
-    CViewNotifierList m_ownNotifier;  // this view alone, until a document list is set
-    IViewNotifier* m_notifier = nullptr;
 
     CDisplayLineList m_displayLines;
     CPrintLayout m_printLayout;

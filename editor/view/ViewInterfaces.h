@@ -3,9 +3,9 @@
 
 #include "editor/view/ViewTypes.h"
 
-// What the view engine needs of the world outside it. The window class implements these
-// with real fonts, the window, the clipboard and the document's list of views; tests use
-// fakes, so the whole engine runs without a window.
+// What the view engine needs of the world outside it besides its document. The window class
+// implements these with real fonts, the window and the clipboard; tests use fakes, so the
+// whole engine runs without a window.
 
 // Font metrics of one device with its font selected (the screen's back buffer or a printer).
 class ITextMetrics {
@@ -56,17 +56,4 @@ public:
     virtual bool PutText(const char* bytes, int length) = 0;
     // The CF_TEXT block, its whole size; false when there is none.
     virtual bool GetText(std::string& bytes) = 0;
-};
-
-// The document's list of views: an edit tells every view which lines changed. The core
-// document has no list of views of its own; CViewNotifierList serves until it does.
-class IViewNotifier {
-public:
-    virtual ~IViewNotifier() = default;
-    virtual void NotifyViewsLinesChanged(LineIndex first, int count) = 0;
-    // count lines were inserted after document line after (negative: at the head).
-    virtual void NotifyViewsLinesInserted(LineIndex after, int count) = 0;
-    virtual void NotifyViewsLinesDeleted(LineIndex first, int count) = 0;
-    // Every view rebuilds its display lines.
-    virtual void RefreshAllViews() = 0;
 };

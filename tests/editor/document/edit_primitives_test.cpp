@@ -220,7 +220,7 @@ TEST(EditPrimitives, GetLastPositionWithoutGroupLeavesOutputs)
     EXPECT_EQ(9, line);
 }
 
-TEST(EditPrimitives, EditKeepsBookmarkAndDropsRuns)
+TEST(EditPrimitives, EditKeepsBookmarkAndReanalysesTheLine)
 {
     CTextDocument doc;
     SetDocumentTexts(doc, {"abc"});
@@ -232,7 +232,17 @@ TEST(EditPrimitives, EditKeepsBookmarkAndDropsRuns)
     doc.InsertChar(0, 0, 'x');
     doc.EndUndoGroup();
     EXPECT_TRUE(line->IsBookmarked());
-    EXPECT_EQ(0, line->GetRunCount());
+
+    CTextDocument fresh;
+    SetDocumentTexts(fresh, {"xabc"});
+    fresh.AnalyzeAllLines(0, 1);
+    const CTextLine* expected = fresh.GetLine(0);
+    ASSERT_EQ(expected->GetRunCount(), line->GetRunCount());
+    for (int i = 0; i < line->GetRunCount(); ++i) {
+        EXPECT_EQ(expected->GetRuns()[i].kind, line->GetRuns()[i].kind) << i;
+        EXPECT_EQ(expected->GetRuns()[i].start, line->GetRuns()[i].start) << i;
+        EXPECT_EQ(expected->GetRuns()[i].length, line->GetRuns()[i].length) << i;
+    }
 }
 
 TEST(EditPrimitives, GetLineTextAndCopyBlock)

@@ -7,7 +7,6 @@
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchCommands.h"
-#include "editor/view/ViewNotifierList.h"
 #include "editor/view/ViewPrompts.h"
 
 // Dialog answers scripted by a test, and the messages the commands reported.
@@ -59,7 +58,7 @@ public:
 };
 
 // One document and one view with the edit actions, edit groups, command bodies and search
-// commands over them, every edit reaching the view through the notifier list.
+// commands over them, every edit reaching the view through the document.
 struct EditFixture : ViewFixture {
     explicit EditFixture(const ITextMetrics& metrics = s_fixedPitch)
         : ViewFixture(metrics),
@@ -68,8 +67,6 @@ struct EditFixture : ViewFixture {
           commands(actions, groups),
           search(actions, parameters)
     {
-        notifier.AddView(&view);
-        view.SetNotifier(&notifier);
         CLangSpec& spec = document.GetLanguageFiles().GetLangSpec();
         spec.m_lineComment[0] = "//";
         spec.m_indentOn = '{';
@@ -126,7 +123,6 @@ struct EditFixture : ViewFixture {
 
     static FixedPitchMetrics s_fixedPitch;
 
-    CViewNotifierList notifier;
     CEditActions actions;
     ScriptedPrompts prompts;
     CEditGroups groups;

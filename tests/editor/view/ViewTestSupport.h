@@ -153,59 +153,31 @@ struct ViewFixture {
     CViewEngine view;
 };
 
-// Edits as the view's edit wrappers make them: the primitive, the extra notification of
-// inserted or removed lines, re-analysis and the lines-changed notification.
-class NotifyingEditor {
+// Edits straight through the document's primitives, which tell every view of the document.
+class DocumentEditor {
 public:
-    NotifyingEditor(CTextDocument& document, IViewNotifier& notifier)
-        : m_document(document), m_notifier(notifier)
-    {
-    }
+    explicit DocumentEditor(CTextDocument& document) : m_document(document) {}
     void InsertString(ByteColumn column, LineIndex line, const std::string& text)
     {
         m_document.InsertString(column, line, text.data(), (int)text.size());
-        Changed(line, 1);
     }
     void DeleteString(ByteColumn column, LineIndex line, int count)
     {
         m_document.DeleteString(column, line, count);
-        Changed(line, 1);
     }
-    void SplitLine(ByteColumn column, LineIndex line)
-    {
-        m_document.SplitLine(column, line);
-        m_notifier.NotifyViewsLinesInserted(line, 1);
-        Changed(line, 2);
-    }
-    void JoinLines(LineIndex line)
-    {
-        m_document.JoinLines(m_document.GetLine(line)->GetLength(), line);
-        m_notifier.NotifyViewsLinesDeleted(line + 1, 1);
-        Changed(line, 1);
-    }
+    void SplitLine(ByteColumn column, LineIndex line) { m_document.SplitLine(column, line); }
+    void JoinLines(LineIndex line) { m_document.JoinLines(m_document.GetLine(line)->GetLength(), line); }
     void InsertBlock(ByteColumn column, LineIndex line, const CStringLineList& block)
     {
         ByteColumn endColumn;
         LineIndex endLine;
         m_document.InsertBlock(column, line, &endColumn, &endLine, block);
-        if (endLine > line)
-            m_notifier.NotifyViewsLinesInserted(line, endLine - line);
-        Changed(line, endLine - line + 1);
     }
     void DeleteBlock(ByteColumn column1, LineIndex line1, ByteColumn column2, LineIndex line2)
     {
         m_document.DeleteBlock(column1, line1, column2, line2);
-        if (line2 > line1)
-            m_notifier.NotifyViewsLinesDeleted(line1 + 1, line2 - line1);
-        Changed(line1, 1);
     }
 
 private:
-    void Changed(LineIndex line, int count)
-    {
-        m_document.AnalyzeAllLines(line, count);
-        m_notifier.NotifyViewsLinesChanged(line, count);
-    }
     CTextDocument& m_document;
-    IViewNotifier& m_notifier;
 };

@@ -82,7 +82,7 @@ TEST(RangeStateCacheTest, StatesAtAnyLineAgreeWithTheWalkFromTheHeadAcrossEdits)
     EXPECT_TRUE(f.view.GetRangeStateAtDisplayLine(*f.view.GetDisplayLines().GetAt(900)).blockComment);
 
     // Lines inserted and removed above later checkpoints.
-    NotifyingEditor editor(f.document, f.view.GetNotifier());
+    DocumentEditor editor(f.document);
     editor.SplitLine(2, 100);
     ExpectAgreesWithWalk(f.view, false);
     editor.DeleteBlock(0, 3, 0, 7);  // takes the comment's opening line away

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ViewTestSupport.h"
-#include "editor/view/ViewNotifierList.h"
 
 namespace {
 
@@ -22,10 +21,10 @@ std::string RandomText(std::mt19937& random)
     return text;
 }
 
-// Applies random edits through notifications, checking the invariant after each one.
-void RunRandomEdits(ViewFixture& f, IViewNotifier& notifier, unsigned seed, int edits)
+// Applies random edits through the document, checking the invariant after each one.
+void RunRandomEdits(ViewFixture& f, unsigned seed, int edits)
 {
-    NotifyingEditor editor(f.document, notifier);
+    DocumentEditor editor(f.document);
     std::mt19937 random(seed);
     for (int i = 0; i < edits; ++i) {
         const int lines = f.document.GetLineCount();
@@ -88,7 +87,7 @@ TEST_P(ViewLayoutTest, DisplayLinesAgreeWithAFreshLayoutAfterEveryEdit)
            kNarrowWidth, 160, wrap);
     ASSERT_TRUE(f.view.Check());
     f.view.SetCaretToDocPosition(3, 1);
-    RunRandomEdits(f, f.view.GetNotifier(), wrap ? 11u : 12u, 400);
+    RunRandomEdits(f, wrap ? 11u : 12u, 400);
 }
 
 TEST_P(ViewLayoutTest, TwoViewsOfOneDocumentFollowEveryEdit)
@@ -102,10 +101,7 @@ TEST_P(ViewLayoutTest, TwoViewsOfOneDocumentFollowEveryEdit)
     other.InitialUpdate(&f.view);
     other.SetWordWrap(!GetParam());
     other.ReformatDocument();
-    CViewNotifierList views;
-    views.AddView(&f.view);
-    views.AddView(&other);
-    RunRandomEdits(f, views, 5u, 200);
+    RunRandomEdits(f, 5u, 200);
     EXPECT_TRUE(other.Check());
 }
 
@@ -173,7 +169,7 @@ TEST(ViewLayoutTest2, PositionsBelowInsertedOrRemovedLinesMoveWithTheirLines)
     const int h = f.view.GetLineHeight();
     f.view.SetCaretToDocPosition(1, 4);
     f.view.SetAnchorToDocPosition(0, 1);
-    NotifyingEditor editor(f.document, f.view.GetNotifier());
+    DocumentEditor editor(f.document);
     editor.SplitLine(1, 2);  // a line appears above the caret
     EXPECT_EQ(5 * h, f.view.GetCaretY());
     EXPECT_EQ(1 * h, f.view.GetAnchorY());

@@ -86,14 +86,6 @@ struct Result {
     int displayLines;
 };
 
-// One edit the way the view's wrappers make it: the primitive, the notifications, the
-// re-analysis of the changed lines.
-void Changed(CTextDocument& document, CViewEngine& view, LineIndex line, int count)
-{
-    document.AnalyzeAllLines(line, count);
-    view.GetNotifier().NotifyViewsLinesChanged(line, count);
-}
-
 Result Run(int lines, int edits, bool wrap)
 {
     CTextDocument document;
@@ -135,28 +127,20 @@ Result Run(int lines, int edits, bool wrap)
         switch (i % 4) {
         case 0:  // type a character
             document.InsertChar(column, line, 'x');
-            Changed(document, view, line, 1);
             break;
         case 1:  // delete it again elsewhere
-            if (length > 0) {
+            if (length > 0)
                 document.DeleteChar(0, line);
-                Changed(document, view, line, 1);
-            }
             break;
         case 2: {  // paste three lines
             ByteColumn endColumn;
             LineIndex endLine;
             document.InsertBlock(column, line, &endColumn, &endLine, block);
-            view.GetNotifier().NotifyViewsLinesInserted(line, endLine - line);
-            Changed(document, view, line, endLine - line + 1);
             break;
         }
         case 3:  // and delete two lines
-            if (line + 2 < document.GetLineCount()) {
+            if (line + 2 < document.GetLineCount())
                 document.DeleteBlock(0, line, 0, line + 2);
-                view.GetNotifier().NotifyViewsLinesDeleted(line + 1, 2);
-                Changed(document, view, line, 1);
-            }
             break;
         }
         view.SetCaretToDocPosition(column, line);
