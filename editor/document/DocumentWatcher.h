@@ -19,4 +19,10 @@ public:
     virtual void OnDocumentRefreshed() = 0;
     // The text was replaced as a whole (a load or reload): positions start again at the top.
     virtual void OnDocumentReset() = 0;
+
+    // Where the watcher's caret is, so a reload can put it back: a line, or -1 for a
+    // watcher without a caret.
+    virtual LineIndex GetCaretLine() const { return -1; }
+    // Moves the caret to the start of a line and shows it.
+    virtual void GoToLine(LineIndex) {}
 };

@@ -68,6 +68,14 @@ void CTextDocument::EndUndoGroup()
     m_stepCounter = 0;
 }
 
+void CTextDocument::MarkSaved()
+{
+    SetModifiedFlag(0);
+    m_savePointDepth = m_undoSet.GetGroupCount();
+    m_recordTarget = 1;
+    m_stepCounter = 0;
+}
+
 void CTextDocument::CheckSavePoint()
 {
     if (m_savePointDepth == m_undoSet.GetGroupCount())
@@ -112,6 +120,17 @@ void CTextDocument::ResetAllViews()
 {
     for (IDocumentWatcher* watcher : m_watchers)
         watcher->OnDocumentReset();
+}
+
+LineIndex CTextDocument::GetFirstWatcherCaretLine() const
+{
+    return m_watchers.empty() ? -1 : m_watchers.front()->GetCaretLine();
+}
+
+void CTextDocument::GoToLineInWatchers(LineIndex line)
+{
+    for (IDocumentWatcher* watcher : m_watchers)
+        watcher->GoToLine(line);
 }
 
 void CTextDocument::LinesChanged(LineIndex first, int count)

@@ -51,6 +51,9 @@ public:
     // Every watcher rebuilds all its display lines / starts again at the top of a new text.
     void RefreshAllViews();
     void ResetAllViews();
+    // The caret line of the first watcher; -1 without one.
+    LineIndex GetFirstWatcherCaretLine() const;
+    void GoToLineInWatchers(LineIndex line);
 
     // ---- contents and formats ----
     CLineList& GetLines() { return m_lines; }
@@ -76,6 +79,9 @@ public:
     bool SaveToFile(const char* path) const { return m_lines.Save(path, m_encoding, m_lineEnd); }
     // The last load replaced characters GBK cannot hold: saving over the file loses them.
     bool HasReplacedCharacters() const { return m_replacedCharacters; }
+    void ForgetReplacedCharacters() { m_replacedCharacters = false; }
+    // The text reached the disk: not modified, the save point at the current undo depth.
+    void MarkSaved();
 
     // ---- collaborators ----
     CLanguageFiles& GetLanguageFiles() { return m_language; }
@@ -280,6 +286,19 @@ public:
     ~CChangeBatch();
     CChangeBatch(const CChangeBatch&) = delete;
     CChangeBatch& operator=(const CChangeBatch&) = delete;
+
+private:
+    CTextDocument& m_document;
+};
+
+// Holds an undo group open for its scope, so the group is closed on every path, also when a
+// step of it throws.
+class CUndoGroup {
+public:
+    CUndoGroup(CTextDocument& document, int target) : m_document(document) { m_document.BeginUndoGroup(target); }
+    ~CUndoGroup() { m_document.EndUndoGroup(); }
+    CUndoGroup(const CUndoGroup&) = delete;
+    CUndoGroup& operator=(const CUndoGroup&) = delete;
 
 private:
     CTextDocument& m_document;

@@ -38,6 +38,16 @@ void CViewEngine::OnLinesDeleted(LineIndex first, int count)
         RemoveDisplayLines(first, count);
 }
 
+void CViewEngine::GoToLine(LineIndex line)
+{
+    if (m_displayLines.IsEmpty())
+        return;
+    SetCaretToDocPosition(0, std::max(0, std::min(line, GetLastLineIndex())));
+    DropAnchor();
+    m_selectionActive = false;
+    EnsureCaretVisible();
+}
+
 void CViewEngine::OnDocumentRefreshed()
 {
     if (m_displayLines.IsEmpty())

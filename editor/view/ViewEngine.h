@@ -84,6 +84,9 @@ public:
     // Rebuilt keeping the caret, anchor and top line at their text positions.
     void OnDocumentRefreshed() override;
     void OnDocumentReset() override { ResetLayout(); }
+    LineIndex GetCaretLine() const override { return GetCaretDocPosition().line; }
+    // Caret to column 0 of the line, no selection, caret shown.
+    void GoToLine(LineIndex line) override;
     // Caret, anchor and top line as text positions around a rebuild.
     void SaveLayoutPositions();
     void RestoreLayoutPositions();

@@ -1,0 +1,7 @@
+#include "editor/document/DocumentServices.h"
+
+CDocumentServices& DocumentServices()
+{
+    static CDocumentServices services;
+    return services;
+}

@@ -1,0 +1,153 @@
+#pragma once
+#include <windows.h>
+
+#include "editor/document/DocumentServices.h"
+#include "editor/document/TextDocument.h"
+#include "framework/Document.h"
+#include "framework/File.h"
+
+class CCmdUI;
+
+// The framework document of one open file. It owns the text core (lines, formats, logs,
+// language files, watchers: the one modified flag lives there) and adds what reaches
+// beyond it: the file on disk with its status and attributes, backups, the syntax type
+// chosen for the file, a remote file's identity, and the document commands. Load and save
+// statuses of the core become the message boxes here; the core shows nothing of its own.
+class CWrenDoc : public CDocument {
+    DECLARE_DYNCREATE(CWrenDoc)
+
+public:
+    CWrenDoc();
+    ~CWrenDoc() override;
+
+    CTextDocument& GetText() { return m_text; }
+    const CTextDocument& GetText() const { return m_text; }
+
+    // ---- the framework's sequence ----
+    // The title becomes the full path of a local file or the remote title of a remote one;
+    // only local files go to the recent-file list.
+    void SetPathName(LPCTSTR path, BOOL addToMRU = TRUE) override;
+    BOOL IsModified() override { return m_text.IsModified(); }
+    void SetModifiedFlag(BOOL modified = TRUE) override { m_text.SetModifiedFlag(modified); }
+    BOOL OnNewDocument() override;
+    // Fails (the new frame goes away) when the file cannot be read whole.
+    BOOL OnOpenDocument(LPCTSTR path) override;
+    // The document counts as saved only once its text reached the disk: a failed save
+    // leaves it modified with its save point where it was.
+    BOOL OnSaveDocument(LPCTSTR path) override;
+    BOOL SaveModified() override;
+    BOOL DoFileSave() override;
+
+    // ---- reloading ----
+    // The file again, in the given encoding (0: detected); the syntax type stays.
+    BOOL OpenWithEncoding(LPCTSTR path, EncodingCode encoding);
+    // From disk or from the server, keeping the caret line of the first view.
+    BOOL Reload(EncodingCode encoding);
+    BOOL ReloadLocal(LPCTSTR path, LineIndex line, EncodingCode encoding);
+    BOOL ReloadRemote(int account, const CString& remotePath, long long size, LineIndex line,
+                      EncodingCode encoding);
+    // 53016 when a line is longer than a column can count: saving would cut it.
+    void WarnOverlongLines();
+
+    // ---- saving ----
+    BOOL SaveAs();
+    BOOL SaveLocal(LPCTSTR path);
+    // Saves the cache copy and uploads it; every failure leaves the modified flag and the
+    // save point as they were before.
+    BOOL SaveRemote(int account, const CString& remotePath);
+    BOOL Backup(LPCTSTR path);
+    // The cache copy of a remote file; empty when the account does not exist.
+    CString RemoteCachePath(int account, const CString& remotePath) const;
+
+    // ---- the file on disk ----
+    // The file's change time differs from the stored one (local documents with a path only).
+    bool IsFileChangedOnDisk() const;
+    // Stores the file's current status; 0 without a path or when it cannot be read.
+    int ReadFileStatus();
+    const CFileStatus& GetFileStatus() const { return m_fileStatus; }
+    DWORD GetFileAttributes() const { return m_attributes; }
+
+    // ---- identity ----
+    bool IsRemote() const { return m_remoteAccount >= 0; }
+    int GetRemoteAccount() const { return m_remoteAccount; }
+    const CString& GetRemotePath() const { return m_remotePath; }
+    // The local path, or the account's URL form followed by the remote path.
+    CString GetDisplayPath() const;
+    bool IsSyntaxAuto() const { return m_syntaxAuto; }
+
+    // ---- views (each watcher of the text) ----
+    void GoToLineInViews(LineIndex line);
+    int GetViewCount() const { return m_text.GetWatcherCount(); }
+
+    // ---- document commands ----
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileSaveAll();
+    void OnFileRemoteSaveAs();
+    void OnFileReload();
+    void OnFileReloadAs();
+    void OnSyntaxAuto();
+    void OnSyntaxPlain();
+    void OnSyntaxType(UINT id);
+    void OnLineEnd(UINT id);
+    void OnEncoding(UINT id);
+    void OnDocumentSummary();
+    void OnUpdateSyntaxAuto(CCmdUI* cmdUI);
+    void OnUpdateSyntaxPlain(CCmdUI* cmdUI);
+    void OnUpdateSyntaxType(CCmdUI* cmdUI);
+    void OnUpdateLineEnd(CCmdUI* cmdUI);
+    void OnUpdateEncoding(CCmdUI* cmdUI);
+
+    // The summary's fields as the dialog shows them.
+    CDocumentSummary GetSummary() const;
+
+protected:
+    void DeleteContents() override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Steps shared by opening and reloading: load the file through the core and store its
+    // status; false (reported) when it cannot be read whole.
+    bool LoadFile(LPCTSTR path, EncodingCode encoding);
+    // Plain text, then the type detected from the path and the first line (automatic).
+    void DetectSyntaxType(const CString& path);
+    // Colours every line, with progress, and tells every view to start again.
+    void AnalyseAndResetViews();
+    // Every line coloured again and every view rebuilt, after the syntax type changed.
+    void AnalyseAndRefreshViews();
+    // Runs a whole-document transform as one undoable action (the save options).
+    void RunSaveTransform(int (CTextDocument::*transform)());
+    // 54017, 54019, 54020: whether the file at path may be written.
+    bool CheckWritable(LPCTSTR path);
+    bool StoreFileStatus(LPCTSTR path);
+    bool AskSaveOverReplacedCharacters(LPCTSTR path);
+    bool GetAccount(int index, CRemoteAccount& account) const;
+    // Asks for the account's password unless it is saved or was given; false when cancelled.
+    bool EnsurePassword(int index, const CRemoteAccount& account);
+    bool QuestionReloadWhenModified();
+
+    CTextDocument m_text;
+    CFileStatus m_fileStatus;
+    DWORD m_attributes = 128;
+    int m_remoteAccount = -1;
+    CString m_remotePath;
+    bool m_syntaxAuto = true;
+};
+
+// The document's commands.
+enum WrenDocCommand : UINT {
+    kCmdSaveAll = 40001,
+    kCmdRemoteSaveAs = 40003,
+    kCmdReload = 40005,
+    kCmdReloadAs = 40008,
+    kCmdLineEndDos = 43536,  // to kCmdLineEndDos + 2: line ends 1 to 3
+    kCmdEncodingAnsi = 43539,  // to kCmdEncodingAnsi + 4: encodings 1 to 5
+    kCmdDocumentSummary = 43545,
+    kCmdSyntaxAuto = 43552,
+    kCmdSyntaxPlain = 43553,
+    kCmdSyntaxType = 43568,  // to kCmdSyntaxType + 31: the rows of the syntax-type table
+};
+
+// Message 53016's limit: columns are 16-bit.
+const int kOverlongLineLimit = 32767;
