@@ -18,6 +18,26 @@ void SpliceLine(CTextLine& line, ByteColumn column, int removed, const char* ins
     line.Assign(text.data(), (int)text.size());
 }
 
+// A step is recorded before its change is made; when the change then fails (out of memory)
+// the step is taken back, so the log never describes a change that did not happen.
+class CStepRecording {
+public:
+    explicit CStepRecording(CUndoSet& set) : m_set(set), m_mark(set.GetMark()) {}
+    ~CStepRecording()
+    {
+        if (!m_done)
+            m_set.RollBackTo(m_mark);
+    }
+    CStepRecording(const CStepRecording&) = delete;
+    CStepRecording& operator=(const CStepRecording&) = delete;
+    void Done() { m_done = true; }
+
+private:
+    CUndoSet& m_set;
+    CUndoSet::Mark m_mark;
+    bool m_done = false;
+};
+
 } // namespace
 
 bool CTextDocument::IsInsideLine(ByteColumn column, LineIndex line) const
@@ -29,8 +49,10 @@ bool CTextDocument::InsertChar(ByteColumn column, LineIndex line, char byte)
 {
     if (!IsInsideLine(column, line))
         return false;
-    SpliceLine(*m_lines.GetLine(line), column, 0, &byte, 1);
+    CStepRecording recording(TargetSet());
     TargetSet().RecordInsertChar(column, line);
+    SpliceLine(*m_lines.GetLine(line), column, 0, &byte, 1);
+    recording.Done();
     StepRecorded();
     LinesChanged(line, 1);
     return true;
@@ -42,8 +64,10 @@ bool CTextDocument::DeleteChar(ByteColumn column, LineIndex line)
         return false;
     CTextLine& text = *m_lines.GetLine(line);
     const char byte = text.GetAt(column);
-    SpliceLine(text, column, 1, "", 0);
+    CStepRecording recording(TargetSet());
     TargetSet().RecordDeleteChar(column, line, byte);
+    SpliceLine(text, column, 1, "", 0);
+    recording.Done();
     StepRecorded();
     LinesChanged(line, 1);
     return true;
@@ -55,8 +79,10 @@ bool CTextDocument::InsertString(ByteColumn column, LineIndex line, const char* 
         return false;
     if (length == 0)
         return true;
-    SpliceLine(*m_lines.GetLine(line), column, 0, text, length);
+    CStepRecording recording(TargetSet());
     TargetSet().RecordInsertString(column, line, length);
+    SpliceLine(*m_lines.GetLine(line), column, 0, text, length);
+    recording.Done();
     StepRecorded();
     LinesChanged(line, 1);
     return true;
@@ -71,8 +97,10 @@ bool CTextDocument::DeleteString(ByteColumn column, LineIndex line, int length)
         return true;
     CTextLine& text = *m_lines.GetLine(line);
     const CString removed(text.GetText() + column, length);
-    SpliceLine(text, column, length, "", 0);
+    CStepRecording recording(TargetSet());
     TargetSet().RecordDeleteString(column, line, removed);
+    SpliceLine(text, column, length, "", 0);
+    recording.Done();
     StepRecorded();
     LinesChanged(line, 1);
     return true;
@@ -86,19 +114,34 @@ bool CTextDocument::InsertBlock(ByteColumn column, LineIndex line, ByteColumn* e
     CTextLine& first = *m_lines.GetLine(line);
     const std::string tail(first.GetText() + column, (size_t)(first.GetLength() - column));
     const int count = block.GetCount();
-    SpliceLine(first, column, first.GetLength() - column, block.GetAt(0), block.GetAt(0).GetLength());
-    CTextLine* last = &first;
-    for (int i = 1; i < count; ++i)
-        last = m_lines.InsertLine(line + i, block.GetAt(i), block.GetAt(i).GetLength());
-    const int lastLength = last->GetLength();
-    SpliceLine(*last, lastLength, 0, tail.data(), (int)tail.size());
     const LineIndex finalLine = line + count - 1;
-    const ByteColumn finalColumn = lastLength;
+    const ByteColumn finalColumn = (count == 1 ? column : 0) + block.GetAt(count - 1).GetLength();
+    CStepRecording recording(TargetSet());
+    TargetSet().RecordInsertBlock(column, line, finalColumn, finalLine);
+    // The new lines first, the last with the old tail; the first line is rewritten last, so
+    // a failure on the way removes what was made and leaves the text as it was.
+    int made = 0;
+    try {
+        for (int i = 1; i < count; ++i) {
+            std::string text((LPCTSTR)block.GetAt(i), (size_t)block.GetAt(i).GetLength());
+            if (i == count - 1)
+                text += tail;
+            m_lines.InsertLine(line + i, text.data(), (int)text.size());
+            ++made;
+        }
+        std::string head((LPCTSTR)block.GetAt(0), (size_t)block.GetAt(0).GetLength());
+        if (count == 1)
+            head += tail;
+        SpliceLine(first, column, first.GetLength() - column, head.data(), (int)head.size());
+    } catch (...) {
+        m_lines.RemoveLines(line + 1, made);
+        throw;
+    }
+    recording.Done();
     if (endColumn != nullptr)
         *endColumn = finalColumn;
     if (endLine != nullptr)
         *endLine = finalLine;
-    TargetSet().RecordInsertBlock(column, line, finalColumn, finalLine);
     StepRecorded();
     LinesInserted(line, count - 1);
     LinesChanged(line, count);
@@ -113,9 +156,11 @@ bool CTextDocument::DeleteBlock(ByteColumn column1, LineIndex line1, ByteColumn 
     CTextLine& first = *m_lines.GetLine(line1);
     const CTextLine& last = *m_lines.GetLine(line2);
     const std::string rest(last.GetText() + column2, (size_t)(last.GetLength() - column2));
+    CStepRecording recording(TargetSet());
+    TargetSet().RecordDeleteBlock(column1, line1, std::move(removed));
     SpliceLine(first, column1, first.GetLength() - column1, rest.data(), (int)rest.size());
     m_lines.RemoveLines(line1 + 1, line2 - line1);
-    TargetSet().RecordDeleteBlock(column1, line1, std::move(removed));
+    recording.Done();
     StepRecorded();
     LinesDeleted(line1 + 1, line2 - line1);
     LinesChanged(line1, 1);
@@ -127,9 +172,16 @@ bool CTextDocument::SplitLine(ByteColumn column, LineIndex line)
     if (!IsInsideLine(column, line))
         return false;
     CTextLine& text = *m_lines.GetLine(line);
-    m_lines.InsertLine(line + 1, text.GetText() + column, text.GetLength() - column);
-    SpliceLine(text, column, text.GetLength() - column, "", 0);
+    CStepRecording recording(TargetSet());
     TargetSet().RecordSplitLine(column, line);
+    m_lines.InsertLine(line + 1, text.GetText() + column, text.GetLength() - column);
+    try {
+        SpliceLine(text, column, text.GetLength() - column, "", 0);
+    } catch (...) {
+        m_lines.RemoveLines(line + 1, 1);
+        throw;
+    }
+    recording.Done();
     StepRecorded();
     LinesInserted(line, 1);
     LinesChanged(line, 2);
@@ -145,9 +197,11 @@ bool CTextDocument::JoinLines(ByteColumn column, LineIndex line)
     CTextLine& text = *m_lines.GetLine(line);
     const CTextLine& next = *m_lines.GetLine(line + 1);
     const ByteColumn joinColumn = text.GetLength();
+    CStepRecording recording(TargetSet());
+    TargetSet().RecordJoinLines(joinColumn, line);
     SpliceLine(text, joinColumn, 0, next.GetText(), next.GetLength());
     m_lines.RemoveLines(line + 1, 1);
-    TargetSet().RecordJoinLines(joinColumn, line);
+    recording.Done();
     StepRecorded();
     LinesDeleted(line + 1, 1);
     LinesChanged(line, 1);

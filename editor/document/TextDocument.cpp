@@ -202,8 +202,12 @@ void CTextDocument::EndChangeBatch()
         FlushChangedLines();
 }
 
-CChangeBatch::~CChangeBatch()
+CChangeBatch::~CChangeBatch() noexcept(false)
 {
+    if (std::uncaught_exceptions() == m_exceptions) {
+        m_document.EndChangeBatch();
+        return;
+    }
     try {
         m_document.EndChangeBatch();
     } catch (const std::bad_alloc&) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -278,17 +279,20 @@ private:
 };
 
 // Holds a change batch of a document open for its scope, so the batch ends on every path.
-// Ending it analyses and announces the collected lines; should that run out of memory, the
-// views keep their old layout of those lines until the next change reaches them.
+// Ending it analyses and announces the collected lines. When that runs out of memory the
+// failure goes on to the caller, which takes the action back; while another exception is
+// already on its way, the views keep their old layout of those lines until the taking back
+// announces them again.
 class CChangeBatch {
 public:
     explicit CChangeBatch(CTextDocument& document) : m_document(document) { m_document.BeginChangeBatch(); }
-    ~CChangeBatch();
+    ~CChangeBatch() noexcept(false);
     CChangeBatch(const CChangeBatch&) = delete;
     CChangeBatch& operator=(const CChangeBatch&) = delete;
 
 private:
     CTextDocument& m_document;
+    int m_exceptions = std::uncaught_exceptions();
 };
 
 // Holds an undo group open for its scope, so the group is closed on every path, also when a

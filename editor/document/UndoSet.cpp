@@ -12,6 +12,34 @@ void CUndoSet::Clear()
     m_blocks.clear();
 }
 
+namespace {
+
+template <class List> void Truncate(List& list, size_t size) noexcept
+{
+    while (list.size() > size)
+        list.pop_back();
+}
+
+} // namespace
+
+CUndoSet::Mark CUndoSet::GetMark() const
+{
+    return Mark{{m_groups.size(), m_ops.size(), m_columns.size(), m_lines.size(), m_lengths.size(),
+                 m_bytes.size(), m_strings.size(), m_blocks.size()}};
+}
+
+void CUndoSet::RollBackTo(const Mark& mark) noexcept
+{
+    Truncate(m_groups, mark.sizes[0]);
+    Truncate(m_ops, mark.sizes[1]);
+    Truncate(m_columns, mark.sizes[2]);
+    Truncate(m_lines, mark.sizes[3]);
+    Truncate(m_lengths, mark.sizes[4]);
+    Truncate(m_bytes, mark.sizes[5]);
+    Truncate(m_strings, mark.sizes[6]);
+    Truncate(m_blocks, mark.sizes[7]);
+}
+
 int CUndoSet::PopGroup()
 {
     if (m_groups.empty())

@@ -43,6 +43,14 @@ public:
     bool IsEmpty() const { return m_groups.empty(); }
 
     void PushGroup(int steps) { m_groups.push_back(steps); }
+
+    // The lists' lengths, to take back what was recorded after it (a step whose change then
+    // failed, or a record that ran out of memory half way).
+    struct Mark {
+        size_t sizes[8] = {};
+    };
+    Mark GetMark() const;
+    void RollBackTo(const Mark& mark) noexcept;
     // The step count of the newest group, 0 when there is none.
     int PopGroup();
 

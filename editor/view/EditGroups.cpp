@@ -28,11 +28,22 @@ bool CEditGroups::GetLastEditPosition(ByteColumn& column, LineIndex& line) const
 
 void CEditGroups::FinishAction()
 {
-    EndEditGroup();
     ClearRedo();
     DropStaleSavePoint();
     View().EnsureCaretVisible();
     View().GetHost().InvalidateView();
+}
+
+void CEditGroups::TakeBackFailedAction(int groupsBefore)
+{
+    // Undoing releases what the action took, so it has the memory it needs.
+    if (CanUndo() > groupsBefore) {
+        CUndoGroup group(Document(), 0);
+        Replay(Document().GetUndoSet());
+    }
+    ClearRedo();
+    CheckSavePoint();
+    m_prompts.ReportOutOfMemory();
 }
 
 void CEditGroups::Replay(CUndoSet& from)
@@ -115,9 +126,10 @@ bool CEditGroups::UndoCommand()
     }
     if (!CanUndo())
         return false;
-    BeginEditGroup(0);
-    Undo();
-    EndEditGroup();
+    {
+        CUndoGroup group(Document(), 0);
+        Undo();
+    }
     CheckSavePoint();
     View().EnsureCaretVisible();
     View().GetHost().InvalidateView();
@@ -132,9 +144,10 @@ bool CEditGroups::RedoCommand()
     }
     if (!CanRedo())
         return false;
-    BeginEditGroup(1);
-    Redo();
-    EndEditGroup();
+    {
+        CUndoGroup group(Document(), 1);
+        Redo();
+    }
     CheckSavePoint();
     View().EnsureCaretVisible();
     View().GetHost().InvalidateView();

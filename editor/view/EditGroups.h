@@ -1,4 +1,6 @@
 #pragma once
+#include <new>
+
 #include "editor/view/EditActions.h"
 
 class IViewPrompts;
@@ -30,12 +32,24 @@ public:
     void Redo();
 
     // The action protocol: one group around body, then the redo set emptied, a stale save
-    // point dropped, the caret kept visible and the view repainted.
-    template <class Body> void RunAction(Body body)
+    // point dropped, the caret kept visible and the view repainted. An action that runs out
+    // of memory is taken back whole and reported; false then.
+    template <class Body> bool RunAction(Body body)
     {
-        BeginEditGroup(1);
-        body();
+        bool done = false;
+        const int groupsBefore = CanUndo();
+        {
+            CUndoGroup group(Document(), 1);
+            try {
+                body();
+                done = true;
+            } catch (const std::bad_alloc&) {
+            }
+        }
+        if (!done)
+            TakeBackFailedAction(groupsBefore);
         FinishAction();
+        return done;
     }
 
     // The undo and redo commands; refused (false) while a keyboard macro is recorded.
@@ -44,6 +58,8 @@ public:
 
 private:
     void FinishAction();
+    // Replays the group the failed action left (its steps so far) and forgets it.
+    void TakeBackFailedAction(int groupsBefore);
     void Replay(CUndoSet& from);
     // Applies the inverse of the newest group's steps; position ends where the last one did.
     bool ReplaySteps(CUndoSet& from, DocPosition& position);

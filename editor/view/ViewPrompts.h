@@ -44,4 +44,6 @@ public:
     virtual void ReportBadPattern(const CString& text) = 0;
     // "无效宏定义 '%s'.\n取消记录的按键信息." with the command's name; the recording ends.
     virtual void ReportRefusedWhileRecording(const char* command) = 0;
+    // "内存不足。": an action ran out of memory and was taken back.
+    virtual void ReportOutOfMemory() = 0;
 };

@@ -41,6 +41,7 @@ public:
     void ReportReplaceCount(int count) override { replaceCounts.push_back(count); }
     void ReportBadPattern(const CString& text) override { badPatterns.push_back((LPCTSTR)text); }
     void ReportRefusedWhileRecording(const char* command) override { refusals.push_back(command); }
+    void ReportOutOfMemory() override { ++outOfMemory; }
 
     SearchRequest findAnswer;
     bool findConfirmed = true;
@@ -55,6 +56,7 @@ public:
     std::vector<int> replaceCounts;
     std::vector<std::string> badPatterns;
     std::vector<std::string> refusals;
+    int outOfMemory = 0;
 };
 
 // One document and one view with the edit actions, edit groups, command bodies and search

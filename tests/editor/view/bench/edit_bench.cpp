@@ -125,19 +125,29 @@ void TimeReplaceAll(int megabytes)
         {"the", "THE", kSearchMatchCase},
         {"THE", "a", kSearchMatchCase | kSearchWholeWord},
         {"a", "the", kSearchRegex | kSearchMatchCase | kSearchWholeWord},
+        {"the", "THE", kSearchMatchCase},
+        {"THE", "the", kSearchMatchCase},
     };
+    auto megabytesInUse = [] { return (double)ProcessMemoryCounters().PagefileUsage / (1 << 20); };
+    std::printf("document loaded: %.0f MB in use\n", megabytesInUse());
     for (const Replace& r : replaces) {
         f.search.DoReplace(r.text, r.replacement, r.flags);
         int count = 0;
         CStopwatch replace;
         f.Act([&] { count = f.search.DoReplaceAllInFile(); });
         const double seconds = replace.Seconds();
-        std::printf("replace all \"%s\" by \"%s\" (flags %d) in %d MB (%d lines): %d replacements in %.2f s\n",
-                    r.text, r.replacement, r.flags, megabytes, lines, count, seconds);
+        std::printf("replace all \"%s\" by \"%s\" (flags %d) in %d MB (%d lines): %d replacements in %.2f s, "
+                    "%.0f MB in use, peak %.0f MB\n",
+                    r.text, r.replacement, r.flags, megabytes, lines, count, seconds, megabytesInUse(),
+                    (double)ProcessMemoryCounters().PeakPagefileUsage / (1 << 20));
     }
-    CStopwatch undo;
-    f.Undo();
-    std::printf("undo of the last replace all: %.2f s\n", undo.Seconds());
+    for (size_t i = 0; i < sizeof replaces / sizeof replaces[0]; ++i) {
+        CStopwatch undo;
+        f.Undo();
+        std::printf("undo of replace all %d: %.2f s, %.0f MB in use\n", (int)(sizeof replaces / sizeof replaces[0] - i),
+                    undo.Seconds(), megabytesInUse());
+    }
+    std::printf("out-of-memory reports: %d\n", (int)f.prompts.outOfMemory);
 }
 
 } // namespace
