@@ -17,7 +17,7 @@ size_t CharBoundaryAtOrBefore(const char* text, size_t length, size_t limit)
 {
     size_t at = 0;
     while (at < length) {
-        size_t next = at + (IsGbkLeadByte((unsigned char)text[at]) && at + 1 < length ? 2 : 1);
+        size_t next = at + (GbkText::IsLeadByte((unsigned char)text[at]) && at + 1 < length ? 2 : 1);
         if (next > limit)
             break;
         at = next;

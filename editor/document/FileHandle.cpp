@@ -81,7 +81,7 @@ std::string FolderOfPath(const char* path)
     for (int i = 0; path[i] != '\0';) {
         if (path[i] == '\\' || path[i] == '/')
             lastSeparator = i;
-        i += GbkCharLength(path + i);
+        i += GbkText::CharLength(path + i);
     }
     if (lastSeparator < 0)
         return ".";

@@ -21,7 +21,7 @@ inline bool StartsWithNoCase(const char* text, const char* prefix, size_t prefix
 {
     size_t at = 0;
     while (at < prefixLength) {
-        if (IsGbkLeadByte((unsigned char)prefix[at]) && at + 1 < prefixLength) {
+        if (GbkText::IsLeadByte((unsigned char)prefix[at]) && at + 1 < prefixLength) {
             if (text[at] != prefix[at] || text[at + 1] != prefix[at + 1])
                 return false;
             at += 2;
@@ -50,7 +50,7 @@ inline void LowerInPlace(char* text, size_t length)
 {
     size_t at = 0;
     while (at < length) {
-        if (IsGbkLeadByte((unsigned char)text[at]) && at + 1 < length) {
+        if (GbkText::IsLeadByte((unsigned char)text[at]) && at + 1 < length) {
             at += 2;
         } else {
             text[at] = FoldAscii(text[at]);
@@ -75,7 +75,7 @@ inline size_t FindAtCharStart(const std::string& text, const std::string& patter
     while (at + pattern.size() <= text.size()) {
         if (text.compare(at, pattern.size(), pattern) == 0)
             return at;
-        at += IsGbkLeadByte((unsigned char)text[at]) && at + 1 < text.size() ? 2 : 1;
+        at += GbkText::IsLeadByte((unsigned char)text[at]) && at + 1 < text.size() ? 2 : 1;
     }
     return std::string::npos;
 }

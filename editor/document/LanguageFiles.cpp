@@ -76,7 +76,7 @@ std::string PathExtension(const std::string& path)
             dot = std::string::npos;
         else if (c == '.')
             dot = at;
-        at += IsGbkLeadByte((unsigned char)c) && at + 1 < path.size() ? 2 : 1;
+        at += GbkText::IsLeadByte((unsigned char)c) && at + 1 < path.size() ? 2 : 1;
     }
     return dot == std::string::npos ? std::string() : path.substr(dot);
 }

@@ -38,7 +38,7 @@ void MarkSingleBytes(const std::string& set, std::bitset<128>& marks)
     marks.reset();
     for (size_t i = 0; i < set.size(); ++i) {
         unsigned char b = (unsigned char)set[i];
-        if (b > 0x80) {
+        if (GbkText::StartsSetPair(b)) {
             ++i;
             continue;
         }
@@ -52,7 +52,7 @@ void MarkPairs(const std::string& set, uint8_t* bits, uint8_t* byteClass, uint8_
 {
     for (size_t i = 0; i + 1 < set.size(); ++i) {
         unsigned char b = (unsigned char)set[i];
-        if (b > 0x80) {
+        if (GbkText::StartsSetPair(b)) {
             unsigned index = (unsigned)b << 8 | (unsigned char)set[i + 1];
             if (bits)
                 bits[index >> 3] |= uint8_t(1u << (index & 7));
@@ -68,7 +68,7 @@ void MarkSetPairs(const char* set, uint8_t* bits)
 {
     std::memset(bits, 0, 65536 / 8);
     for (const unsigned char* p = (const unsigned char*)set; *p;) {
-        if (*p <= 0x80) {
+        if (!GbkText::StartsSetPair(*p)) {
             ++p;
             continue;
         }
@@ -467,7 +467,7 @@ int CLineLexer::LexPrefixedKeyword(const Cursor& c, int q)
     }
     if (!hit) {
         while (!IsWordEnd(c, p))
-            p += c.doubleByte && IsGbkLeadByte(c.text[p]) && p < kPairLimit && p + 1 < c.length ? 2 : 1;
+            p += c.doubleByte && GbkText::IsLeadByte(c.text[p]) && p < kPairLimit && p + 1 < c.length ? 2 : 1;
         hit = MatchKeyword(text + q, p - q, kind, subKind);
     }
     if (!hit)
@@ -481,7 +481,7 @@ int CLineLexer::LexVariable(const Cursor& c, int q)
     if (c.text[q] >= 0x80 || !m_variablePrefix[c.text[q]])
         return -1;
     auto byteAt = [&](int p) -> int { return p < c.length && p < kByteLimit ? c.text[p] : -1; };
-    auto isLead = [&](int b) { return c.doubleByte && b >= 0 && IsGbkLeadByte((unsigned char)b); };
+    auto isLead = [&](int b) { return c.doubleByte && b >= 0 && GbkText::IsLeadByte((unsigned char)b); };
     auto endsName = [&](int b) {
         return b < 0 || IsBlank((unsigned char)b) || IsAsciiDelimiter((unsigned char)b) || isLead(b);
     };
@@ -527,7 +527,7 @@ int CLineLexer::LexWord(const Cursor& c, int q)
     do {
         const unsigned char b = text[p];
         hash = CKeywordTable::HashStep(hash, b);
-        if (doubleByte && IsGbkLeadByte(b) && p + 1 < limit) {
+        if (doubleByte && GbkText::IsLeadByte(b) && p + 1 < limit) {
             hash = CKeywordTable::HashStep(hash, text[p + 1]);
             p += 2;
         } else {
@@ -552,7 +552,7 @@ int CLineLexer::LexWord(const Cursor& c, int q)
         CColorRun& run = out[count];
         run.subKind = 0;
         run.start = (int16_t)r;
-        if (doubleByte && IsGbkLeadByte(text[r]) && r < kPairLimit && r + 1 < p && text[r + 1] != 0) {
+        if (doubleByte && GbkText::IsLeadByte(text[r]) && r < kPairLimit && r + 1 < p && text[r + 1] != 0) {
             run.kind = kRunWordDbcsChar;
             run.length = 2;
             r += 2;

@@ -381,7 +381,7 @@ int CTextDocument::ClassifyByte(unsigned char byte) const
 
 int CTextDocument::ClassifyChar(unsigned char first, unsigned char second) const
 {
-    if (m_doubleByteMode && IsGbkLeadByte(first)) {
+    if (m_doubleByteMode && GbkText::IsLeadByte(first)) {
         if (IsDbcsCharInSet(GetLangSpec().m_fullWidthDelimiters.c_str(), first, second))
             return 1;
         if (first == 0xA1 && second == 0xA1)
@@ -393,7 +393,7 @@ int CTextDocument::ClassifyChar(unsigned char first, unsigned char second) const
 
 int CTextDocument::ClassifyCharAfter(unsigned char first, unsigned char second) const
 {
-    if (m_doubleByteMode && IsGbkLeadByte(first)) {
+    if (m_doubleByteMode && GbkText::IsLeadByte(first)) {
         if (IsDbcsCharInSet(GetLangSpec().m_fullWidthDelimiters.c_str(), first, second))
             return 1;
         if (first == 0xA1 && second == 0xA1)

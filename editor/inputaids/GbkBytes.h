@@ -1,22 +1,19 @@
 #pragma once
 #include <cstddef>
 
-// Byte-level stepping over GBK text for the input aids. A byte above 0x80 begins a
-// double-byte character; a lead byte with nothing (or a zero byte) behind it stands alone,
-// so no scan ever reads past the end of its text.
+#include "framework/Gbk.h"
+
+// Cutting GBK text at character boundaries for the input aids, on the common character steps;
+// a lead byte with nothing (or a zero byte) behind it stands alone, so no scan ever reads past
+// the end of its text.
 namespace GbkBytes {
 
-inline bool IsLeadByte(unsigned char byte)
-{
-    return byte > 0x80;
-}
+using GbkText::IsLeadByte;
 
 // Length (1 or 2) of the character at text[index] within a text of the given length.
 inline size_t CharLength(const char* text, size_t length, size_t index)
 {
-    if (IsLeadByte((unsigned char)text[index]) && index + 1 < length && text[index + 1] != '\0')
-        return 2;
-    return 1;
+    return IsLeadByte((unsigned char)text[index]) && index + 1 < length && text[index + 1] != '\0' ? 2 : 1;
 }
 
 // The longest leading part of the text, at most maxBytes long, that ends on a character

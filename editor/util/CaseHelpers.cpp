@@ -15,7 +15,7 @@ void InvertCase(char* text)
 {
     if (!text) return;
     for (char* p = text; *p;) {
-        int length = GbkCharLength(p);
+        int length = GbkText::CharLength(p);
         if (length == 1) *p = IsAsciiUpper(*p) ? ToAsciiLower(*p) : ToAsciiUpper(*p);
         p += length;
     }
@@ -26,7 +26,7 @@ void CapitalizeWords(char* text)
     if (!text) return;
     bool inWord = false;
     for (char* p = text; *p;) {
-        int length = GbkCharLength(p);
+        int length = GbkText::CharLength(p);
         bool letter = length == 1 && (IsAsciiUpper(*p) || IsAsciiLower(*p));
         if (letter) *p = inWord ? ToAsciiLower(*p) : ToAsciiUpper(*p);
         inWord = letter;

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/Gbk.h"
 
 // Character classes over 16-bit GBK character codes (lead byte * 256 + trail byte for a
 // double-byte character, the byte itself for a single byte), as whole-word search, the
@@ -13,14 +14,3 @@ bool IsGbkHanzi(unsigned int code);
 // What whole-word search treats as part of a word: hanzi, letters, digits, '_' and the
 // full-width low line A3DF.
 bool IsWordChar(unsigned int code);
-
-// A byte that starts a double-byte character in code page 936.
-inline bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
-// Length in bytes (1 or 2) of the character that starts at text, which must not be at the
-// terminating zero. A lead byte followed by the terminator counts as a single byte, so a
-// walk never steps past the end of a truncated string.
-inline int GbkCharLength(const char* text)
-{
-    return IsGbkLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
-}

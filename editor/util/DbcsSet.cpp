@@ -1,11 +1,13 @@
 #include "editor/util/DbcsSet.h"
 
+#include "framework/Gbk.h"
+
 bool IsDbcsCharInSet(const char* set, unsigned char lead, unsigned char trail)
 {
     if (!set) return false;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(set);
     while (*p) {
-        if (*p <= 0x80) {
+        if (!GbkText::StartsSetPair(*p)) {
             ++p;
             continue;
         }

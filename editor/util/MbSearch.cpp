@@ -7,7 +7,7 @@
 const char* MbFindChar(const char* text, unsigned char byte)
 {
     if (!text || byte == 0) return nullptr;
-    for (const char* p = text; *p; p += GbkCharLength(p)) {
+    for (const char* p = text; *p; p += GbkText::CharLength(p)) {
         if (static_cast<unsigned char>(*p) == byte) return p;
     }
     return nullptr;
@@ -18,7 +18,7 @@ const char* MbFindString(const char* text, const char* needle)
     if (!text || !needle) return nullptr;
     size_t needleLength = strlen(needle);
     if (needleLength == 0) return text;
-    for (const char* p = text; *p; p += GbkCharLength(p)) {
+    for (const char* p = text; *p; p += GbkText::CharLength(p)) {
         // strncmp stops at the text's terminator, so it never reads past the end.
         if (strncmp(p, needle, needleLength) == 0) return p;
     }

@@ -35,10 +35,10 @@ bool IsEmpty(const char* text) { return !text || !*text; }
 // Length of the drive ("C:") or network ("\\server\share") prefix, 0 when there is none.
 int PrefixLength(const char* path)
 {
-    if (path[0] && path[1] == ':' && GbkCharLength(path) == 1) return 2;
+    if (path[0] && path[1] == ':' && GbkText::CharLength(path) == 1) return 2;
     if (!IsSeparator(path[0]) || !IsSeparator(path[1])) return 0;
     int i = 2;
-    for (int separators = 0; path[i]; i += GbkCharLength(path + i)) {
+    for (int separators = 0; path[i]; i += GbkText::CharLength(path + i)) {
         if (IsSeparator(path[i]) && ++separators == 2) break;
     }
     return i;
@@ -56,7 +56,7 @@ std::vector<CString> SplitComponents(const char* text)
             if (text[i] == '\0') break;
             start = ++i;
         } else {
-            i += GbkCharLength(text + i);
+            i += GbkText::CharLength(text + i);
         }
     }
     return components;
@@ -67,7 +67,7 @@ bool HasWildcard(const CString& name) { return name.FindOneOf("*?") >= 0; }
 bool EndsWithSeparator(const char* text)
 {
     int last = -1;
-    for (int i = 0; text[i]; i += GbkCharLength(text + i)) last = i;
+    for (int i = 0; text[i]; i += GbkText::CharLength(text + i)) last = i;
     return last >= 0 && IsSeparator(text[last]);
 }
 

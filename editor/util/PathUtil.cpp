@@ -13,7 +13,7 @@ const char* OrEmpty(const char* text) { return text ? text : ""; }
 int FindLastChar(const char* text, int length, char c)
 {
     int found = -1;
-    for (int i = 0; i < length; i += GbkCharLength(text + i))
+    for (int i = 0; i < length; i += GbkText::CharLength(text + i))
         if (text[i] == c) found = i;
     return found;
 }
@@ -22,7 +22,7 @@ int FindLastChar(const char* text, int length, char c)
 int LastCharStart(const char* text, int length)
 {
     int last = -1;
-    for (int i = 0; i < length; i += GbkCharLength(text + i)) last = i;
+    for (int i = 0; i < length; i += GbkText::CharLength(text + i)) last = i;
     return last;
 }
 
@@ -58,7 +58,7 @@ std::vector<CString> SplitAt(const char* text, char c)
             start = i + 1;
             ++i;
         } else {
-            i += GbkCharLength(text + i);
+            i += GbkText::CharLength(text + i);
         }
     }
     if (i > start) pieces.emplace_back(text + start, i - start);
@@ -68,7 +68,7 @@ std::vector<CString> SplitAt(const char* text, char c)
 bool IsCharStart(const char* text, int index)
 {
     int i = 0;
-    while (i < index && text[i]) i += GbkCharLength(text + i);
+    while (i < index && text[i]) i += GbkText::CharLength(text + i);
     return i == index;
 }
 
@@ -93,7 +93,7 @@ void AppendCacheComponent(CString& result, const char* component, int length)
         return;
     }
     for (int i = 0; i < length;) {
-        int charLength = GbkCharLength(component + i);
+        int charLength = GbkText::CharLength(component + i);
         if (charLength == 2) {
             result += CString(component + i, 2);
         } else {
@@ -162,7 +162,7 @@ CString RemotePathToCacheName(const char* remotePath)
             result += '\\';
             start = ++i;
         } else {
-            i += GbkCharLength(text + i);
+            i += GbkText::CharLength(text + i);
         }
     }
     return result;

@@ -26,7 +26,7 @@ bool IsSuffix(unsigned char c)
 
 int CharLength(const unsigned char* p)
 {
-    return GbkCharLength(reinterpret_cast<const char*>(p));
+    return GbkText::CharLength(reinterpret_cast<const char*>(p));
 }
 
 }  // namespace
@@ -344,7 +344,7 @@ CRegexEngine::NodeOffset CRegexEngine::ParseBracketSet(unsigned* flags)
             if (first > last + 1) return kNoNode;  // [z-a]
             for (unsigned c = first; c <= last; ++c) EmitByte(static_cast<unsigned char>(c));
             ++m_parse;
-            if (IsGbkLeadByte(static_cast<unsigned char>(last)) && *m_parse != '\0')
+            if (GbkText::IsLeadByte(static_cast<unsigned char>(last)) && *m_parse != '\0')
                 EmitByte(*m_parse++);
             continue;
         }

@@ -15,7 +15,7 @@ bool IsEmpty(const char* text) { return !text || !*text; }
 int FindAtCharacter(const char* text, const char* sub)
 {
     const size_t subLength = strlen(sub);
-    for (int i = 0; text[i]; i += GbkCharLength(text + i))
+    for (int i = 0; text[i]; i += GbkText::CharLength(text + i))
         if (strncmp(text + i, sub, subLength) == 0) return i;
     return -1;
 }
@@ -58,7 +58,7 @@ bool BuildHtmlFallbackCommand(const char* htmlCommand, const char* target, CStri
     CString line = CString(htmlCommand) + " \"" + target;
     // A backslash right before the closing quote would escape it for the started program.
     int last = -1;
-    for (int i = 0; target[i]; i += GbkCharLength(target + i)) last = i;
+    for (int i = 0; target[i]; i += GbkText::CharLength(target + i)) last = i;
     if (target[last] == '\\') line += '\\';
     commandLine = line + "\"";
     return true;

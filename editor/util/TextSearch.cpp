@@ -27,7 +27,7 @@ unsigned CodeBefore(Bytes text, int at)
 {
     if (at <= 0) return 0;
     unsigned last = text[at - 1];
-    if ((last & 0x80) && at >= 2) return (static_cast<unsigned>(text[at - 2]) << 8) | last;
+    if (GbkText::HasHighBit((unsigned char)last) && at >= 2) return (static_cast<unsigned>(text[at - 2]) << 8) | last;
     return last;
 }
 
@@ -36,7 +36,7 @@ unsigned CodeBefore(Bytes text, int at)
 unsigned CodeAt(Bytes text, int at)
 {
     unsigned first = text[at];
-    if (first & 0x80) return (first << 8) | text[at + 1];
+    if (GbkText::HasHighBit((unsigned char)first)) return (first << 8) | text[at + 1];
     return first;
 }
 
@@ -48,7 +48,7 @@ bool IsWholeWordAt(Bytes text, int at, int length)
 // Candidate starts step over a double-byte character whole.
 int StepFrom(Bytes text, int at)
 {
-    return (text[at] & 0x80) ? 2 : 1;
+    return GbkText::HasHighBit(text[at]) ? 2 : 1;
 }
 
 // Whether search (length bytes, all inside text from `at`) matches there. Without match
@@ -58,7 +58,7 @@ bool MatchesAt(Bytes text, int at, Bytes search, int length, bool matchCase)
 {
     Bytes here = text + at;
     for (int i = 0; i < length;) {
-        if (IsGbkLeadByte(search[i]) && i + 1 < length) {
+        if (GbkText::IsLeadByte(search[i]) && i + 1 < length) {
             if (here[i] != search[i] || here[i + 1] != search[i + 1]) return false;
             i += 2;
         } else {
@@ -78,7 +78,7 @@ const char* LoweredCopy(const char* text, int length)
     static std::string lowered;
     lowered.assign(text, static_cast<size_t>(length));
     for (int i = 0; i < length;) {
-        int charLength = GbkCharLength(&lowered[static_cast<size_t>(i)]);
+        int charLength = GbkText::CharLength(&lowered[static_cast<size_t>(i)]);
         if (charLength == 1) lowered[i] = static_cast<char>(FoldAscii(static_cast<unsigned char>(lowered[i])));
         i += charLength;
     }

@@ -56,10 +56,7 @@ int CharLengthBefore(const CTextLine& line, ByteColumn column, bool doubleByte)
 {
     if (column <= 0 || column > line.GetLength())
         return 0;
-    if (!doubleByte)
-        return 1;
-    const ByteColumn start = CharStartOf(line, column - 1, true);
-    return column - start;
+    return doubleByte ? GbkText::CharLengthBefore(line.GetText(), column) : 1;
 }
 
 bool IsInsideDoubleByte(const CTextLine& line, ByteColumn column, bool doubleByte)

@@ -70,7 +70,7 @@ int CLineLayout::FitBytes(const char* text, int n, int available) const
     boundaries.push_back(0);
     for (int i = 0; i < n;) {
         const int step =
-            m_parameters.doubleByte && IsGbkLeadByte((unsigned char)text[i]) && i + 1 < n ? 2 : 1;
+            m_parameters.doubleByte && GbkText::IsLeadByte((unsigned char)text[i]) && i + 1 < n ? 2 : 1;
         i += step;
         boundaries.push_back(i);
     }
@@ -174,7 +174,7 @@ bool CLineLayout::LayOutPieces(PixelX x, bool allowWrap, Segments& out)
                 if (count == 0 && out.empty() && length > 0) {
                     // Nothing fits on an otherwise empty line: take one character, or the
                     // line would never end.
-                    count = p.doubleByte && IsGbkLeadByte((unsigned char)text[piece.start]) &&
+                    count = p.doubleByte && GbkText::IsLeadByte((unsigned char)text[piece.start]) &&
                                     length > 1 ? 2 : 1;
                 }
                 const int pieceWidth = MeasureBytes(text + piece.start, count);

@@ -41,7 +41,7 @@ CString BuildRegexPattern(const CString& typed)
             marked += kEscapedBackslash;
             i += 2;
         } else {
-            const int step = (i + 1 < length) ? GbkCharLength(text + i) : 1;
+            const int step = (i + 1 < length) ? GbkText::CharLength(text + i) : 1;
             marked.append(text + i, (size_t)step);
             i += step;
         }
@@ -56,7 +56,7 @@ CString BuildRegexPattern(const CString& typed)
                 continue;
             }
         }
-        const size_t step = (i + 1 < marked.size()) ? (size_t)GbkCharLength(marked.c_str() + i) : 1;
+        const size_t step = (i + 1 < marked.size()) ? (size_t)GbkText::CharLength(marked.c_str() + i) : 1;
         rewritten.append(marked, i, step);
         i += step;
     }
@@ -85,7 +85,7 @@ CString ExpandTemplateTabs(const CString& replacementTemplate)
             result += '\t';
             i += 2;
         } else {
-            const int step = (i + 1 < length) ? GbkCharLength(text + i) : 1;
+            const int step = (i + 1 < length) ? GbkText::CharLength(text + i) : 1;
             result.append(text + i, (size_t)step);
             i += step;
         }

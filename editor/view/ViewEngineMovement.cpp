@@ -12,7 +12,7 @@ bool CViewEngine::IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column
     const DisplaySegment* segment = line.FindSegmentAtColumn(column - 1);
     if (segment && segment->kind == kRunWordDbcsChar && segment->firstColumn <= column - 1)
         return true;
-    return m_document.IsDoubleByteMode() && column >= 2 && IsGbkLeadByte(line.ByteAt(column - 2)) &&
+    return m_document.IsDoubleByteMode() && column >= 2 && GbkText::IsLeadByte(line.ByteAt(column - 2)) &&
            (line.ByteAt(column - 1) & 0x80) != 0;
 }
 
@@ -21,7 +21,7 @@ bool CViewEngine::IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) co
     const DisplaySegment* segment = line.FindSegmentAtColumn(column);
     if (segment && segment->kind == kRunWordDbcsChar && segment->firstColumn <= column)
         return true;
-    return m_document.IsDoubleByteMode() && IsGbkLeadByte(line.ByteAt(column)) &&
+    return m_document.IsDoubleByteMode() && GbkText::IsLeadByte(line.ByteAt(column)) &&
            line.ByteAt(column + 1) != 0;
 }
 

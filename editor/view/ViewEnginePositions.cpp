@@ -174,7 +174,7 @@ void CViewEngine::SetAnchorToDocPosition(ByteColumn column, LineIndex line)
 
 int CViewEngine::CharLengthAt(const CTextLine& line, ByteColumn pos) const
 {
-    return m_document.IsDoubleByteMode() && IsGbkLeadByte((unsigned char)line.GetAt(pos)) &&
+    return m_document.IsDoubleByteMode() && GbkText::IsLeadByte((unsigned char)line.GetAt(pos)) &&
                    pos + 1 < line.GetLength()
                ? 2
                : 1;
@@ -261,7 +261,7 @@ void CViewEngine::GetWordBounds(LineIndex lineIndex, ByteColumn pos, ByteColumn&
     if (cls == 1) {
         const unsigned char lead = (unsigned char)line.GetAt(pos);
         const unsigned char next = (unsigned char)line.GetAt(pos + 1);
-        const bool pair = m_document.IsDoubleByteMode() && IsGbkLeadByte(lead) &&
+        const bool pair = m_document.IsDoubleByteMode() && GbkText::IsLeadByte(lead) &&
                           (next >= 0x80 || (next >= '0' && next <= '9'));
         end = pos + (pair ? 2 : 1);
     } else if (cls == 2) {

@@ -54,7 +54,7 @@ PixelX CViewEngine::NearestBoundaryX(const CDisplayLine& line, PixelX x, bool ch
     int length = 1;
     if (segment && segment->kind == kRunWordDbcsChar)
         length = 2;
-    else if (checkLeadByte && m_document.IsDoubleByteMode() && IsGbkLeadByte(line.ByteAt(start)) &&
+    else if (checkLeadByte && m_document.IsDoubleByteMode() && GbkText::IsLeadByte(line.ByteAt(start)) &&
              start + 1 < line.GetEndColumn())
         length = 2;
     const PixelX startX = XFromColumn(line, start, true);

@@ -71,7 +71,7 @@ CViewEngine::CaretPlacement CViewEngine::GetCaretPlacement() const
             caret.width = segment->width;
         } else if (segment) {
             const bool pair = segment->kind == kRunWordDbcsChar ||
-                              (IsDoubleByteMode() && IsGbkLeadByte(line->ByteAt(column)));
+                              (IsDoubleByteMode() && GbkText::IsLeadByte(line->ByteAt(column)));
             const int count = pair && column + 1 < line->GetTextLength() ? 2 : 1;
             caret.width = m_metrics.GetDevice().MeasureText(line->GetText() + column,
                                                             std::min(count, line->GetTextLength() - column));

@@ -59,11 +59,11 @@ TEST(CharClasses, ClassifiesCodes)
 
 TEST(CharClasses, CharLengthNeverStepsPastTerminator)
 {
-    EXPECT_EQ(GbkCharLength("中"), 2);
-    EXPECT_EQ(GbkCharLength("a"), 1);
-    EXPECT_EQ(GbkCharLength("\xB0"), 1);  // truncated pair
-    EXPECT_EQ(GbkCharLength("\x80" "A"), 1);
-    EXPECT_EQ(GbkCharLength("\xFF" "A"), 1);
+    EXPECT_EQ(GbkText::CharLength("中"), 2);
+    EXPECT_EQ(GbkText::CharLength("a"), 1);
+    EXPECT_EQ(GbkText::CharLength("\xB0"), 1);  // truncated pair
+    EXPECT_EQ(GbkText::CharLength("\x80" "A"), 1);
+    EXPECT_EQ(GbkText::CharLength("\xFF" "A"), 1);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ public:
         int width = 0;
         for (int i = 0; i < length;) {
             const unsigned char byte = (unsigned char)text[i];
-            if (IsGbkLeadByte(byte) && i + 1 < length) {
+            if (GbkText::IsLeadByte(byte) && i + 1 < length) {
                 width += 14;
                 i += 2;
                 continue;

@@ -34,7 +34,7 @@ void RunRandomEdits(ViewFixture& f, unsigned seed, int edits)
         ByteColumn column = length ? (ByteColumn)(random() % (length + 1)) : 0;
         const char* text = f.document.GetLine(line)->GetText();
         for (ByteColumn c = 0; c < length;) {
-            const int step = IsGbkLeadByte((unsigned char)text[c]) ? 2 : 1;
+            const int step = GbkText::IsLeadByte((unsigned char)text[c]) ? 2 : 1;
             if (c + step > column) {
                 column = c + (column > c ? step : 0);
                 break;
@@ -48,7 +48,7 @@ void RunRandomEdits(ViewFixture& f, unsigned seed, int edits)
         case 1:
             if (column < length)
                 editor.DeleteString(column, line,
-                                    IsGbkLeadByte((unsigned char)text[column]) ? 2 : 1);
+                                    GbkText::IsLeadByte((unsigned char)text[column]) ? 2 : 1);
             break;
         case 2:
             editor.SplitLine(column, line);

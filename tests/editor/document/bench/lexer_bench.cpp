@@ -1,11 +1,14 @@
 // Loads and lexes a generated GBK Moyu source of 50 MB (or the size in MB given), as opening
-// a large file does: read the lines, choose the syntax type, analyse every line.
-// Run by hand: document_lexer_bench [megabytes]
+// a large file does: read the lines, choose the syntax type, analyse every line; with "doc"
+// the whole open of the framework document instead.
+// Run by hand: document_lexer_bench [megabytes] [doc]
 #include "editor/document/LanguageFiles.h"
 #include "editor/document/LineAnalysis.h"
 #include "editor/document/LineLexer.h"
 #include "editor/document/LineList.h"
 #include "editor/document/TextFormat.h"
+#include "editor/document/WrenDoc.h"
+#include "framework/AppEnvironment.h"
 
 #include "tests/support/bench_measures.h"
 
@@ -91,6 +94,26 @@ int main(int argc, char** argv)
     }
     double mb = (double)bytes / (1 << 20);
     unsigned long long memoryBefore = PeakMemory();
+
+    if (argc > 2 && std::string(argv[2]) == "doc") {
+        ScopedProgramFolder folder(StagedProgramFolder().c_str());
+        CWrenDoc document;
+        document.m_bAutoDelete = FALSE;
+        CStopwatch watch;
+        const bool opened = document.OnOpenDocument(path.c_str()) != FALSE;
+        const double seconds = watch.Seconds();
+        const unsigned long long peak = PeakMemory();
+        std::remove(path.c_str());
+        if (!opened || document.GetText().GetLanguageFiles().GetSpecFileName().empty()) {
+            std::printf("cannot open the file or detect its syntax type\n");
+            return 1;
+        }
+        std::printf("file: %.1f MB, %d lines\n", mb, document.GetText().GetLineCount());
+        std::printf("CWrenDoc open (detect, load, syntax type, lex): %.2f s (%.1f MB/s)\n", seconds, mb / seconds);
+        std::printf("peak memory: %.1f MB (%.1f MB before opening, %.2f x the file)\n", peak / 1048576.0,
+                    memoryBefore / 1048576.0, (peak - memoryBefore) / (double)bytes);
+        return 0;
+    }
 
     CStopwatch watch;
     CLineList lines;

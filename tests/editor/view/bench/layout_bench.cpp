@@ -29,7 +29,7 @@ public:
         int width = 0;
         for (int i = 0; i < length; ++i) {
             const unsigned char byte = (unsigned char)text[i];
-            if (IsGbkLeadByte(byte) && i + 1 < length) {
+            if (GbkText::IsLeadByte(byte) && i + 1 < length) {
                 width += 14;
                 ++i;
             } else {
