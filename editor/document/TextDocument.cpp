@@ -66,6 +66,16 @@ void CTextDocument::EndUndoGroup()
     if (m_stepCounter != 0)
         TargetSet().PushGroup(m_stepCounter);
     m_stepCounter = 0;
+    CUndoSet& set = TargetSet();
+    while (set.GetMemoryEstimate() > m_undoMemoryLimit && set.GetGroupCount() > 1) {
+        set.DropOldestGroup();
+        if (&set != &m_undoSet)
+            continue;
+        // Depths count from the oldest group: the saved state moves down with them, and is
+        // gone with the group it stood on.
+        m_savePointDepth = m_savePointDepth > 0 ? m_savePointDepth - 1 : -1;
+        --m_undoGroupsBeforeLastGroup;
+    }
 }
 
 void CTextDocument::MarkSaved()

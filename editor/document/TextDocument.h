@@ -107,6 +107,11 @@ public:
     // Closes the group; a group in which nothing changed leaves no entry.
     void EndUndoGroup();
     int GetRecordTarget() const { return m_recordTarget; }
+    // Past this estimate a log forgets its oldest groups when a group closes, keeping at
+    // least the newest: repeated replace-alls of a large document stay undoable one by one
+    // without their logs growing without bound.
+    void SetUndoMemoryLimit(size_t bytes) { m_undoMemoryLimit = bytes; }
+    static const size_t kDefaultUndoMemoryLimit = 64u << 20;
     int GetStepCounter() const { return m_stepCounter; }
 
     // Save point: the undo group count at the last save, -1 when it cannot be reached.
@@ -271,6 +276,7 @@ private:
     int m_stepCounter = 0;
     int m_savePointDepth = 0;
     int m_undoGroupsBeforeLastGroup = 0;
+    size_t m_undoMemoryLimit = kDefaultUndoMemoryLimit;
 
     // The bracket pair GetPairDelimiterAt found last: the symbol at the position and its
     // partner (one or two bytes each).

@@ -1,7 +1,16 @@
 #include "editor/document/UndoSet.h"
 
+size_t CUndoSet::TextBytes(const CStringLineList& block)
+{
+    size_t bytes = kEntryBytes;
+    for (int i = 0; i < block.GetCount(); ++i)
+        bytes += TextBytes(block.GetAt(i));
+    return bytes;
+}
+
 void CUndoSet::Clear()
 {
+    m_textBytes = 0;
     m_groups.clear();
     m_ops.clear();
     m_columns.clear();
@@ -30,6 +39,10 @@ CUndoSet::Mark CUndoSet::GetMark() const
 
 void CUndoSet::RollBackTo(const Mark& mark) noexcept
 {
+    for (size_t i = mark.sizes[6]; i < m_strings.size(); ++i)
+        m_textBytes -= TextBytes(m_strings[i]);
+    for (size_t i = mark.sizes[7]; i < m_blocks.size(); ++i)
+        m_textBytes -= TextBytes(m_blocks[i]);
     Truncate(m_groups, mark.sizes[0]);
     Truncate(m_ops, mark.sizes[1]);
     Truncate(m_columns, mark.sizes[2]);
@@ -77,6 +90,7 @@ void CUndoSet::RecordDeleteString(ByteColumn column, LineIndex line, const CStri
 {
     PushStep(kUndoDeleteString, column, line);
     m_strings.push_back(text);
+    m_textBytes += TextBytes(text);
 }
 
 void CUndoSet::RecordInsertBlock(ByteColumn column, LineIndex line, ByteColumn endColumn,
@@ -91,6 +105,7 @@ void CUndoSet::RecordDeleteBlock(ByteColumn column, LineIndex line, CStringLineL
 {
     PushStep(kUndoDeleteBlock, column, line);
     m_blocks.push_back(std::move(block));
+    m_textBytes += TextBytes(m_blocks.back());
 }
 
 void CUndoSet::RecordSplitLine(ByteColumn column, LineIndex line)
@@ -129,6 +144,7 @@ bool CUndoSet::PopStep(UndoStep* step)
         break;
     case kUndoDeleteString:
         if (!m_strings.empty()) {
+            m_textBytes -= TextBytes(m_strings.back());
             step->text = std::move(m_strings.back());
             m_strings.pop_back();
         }
@@ -143,12 +159,51 @@ bool CUndoSet::PopStep(UndoStep* step)
         break;
     case kUndoDeleteBlock:
         if (!m_blocks.empty()) {
+            m_textBytes -= TextBytes(m_blocks.back());
             step->block = std::move(m_blocks.back());
             m_blocks.pop_back();
         }
         break;
     default:
         break;
+    }
+    return true;
+}
+
+bool CUndoSet::DropOldestGroup()
+{
+    if (m_groups.empty())
+        return false;
+    const int steps = m_groups.front();
+    m_groups.pop_front();
+    // The oldest entries of every list belong to the oldest steps, in the same order.
+    for (int i = 0; i < steps && !m_ops.empty(); ++i) {
+        const UndoOp op = m_ops.front();
+        m_ops.pop_front();
+        m_columns.pop_front();
+        m_lines.pop_front();
+        switch (op) {
+        case kUndoDeleteChar:
+            m_bytes.pop_front();
+            break;
+        case kUndoInsertString:
+            m_lengths.pop_front();
+            break;
+        case kUndoDeleteString:
+            m_textBytes -= TextBytes(m_strings.front());
+            m_strings.pop_front();
+            break;
+        case kUndoInsertBlock:
+            m_columns.pop_front();
+            m_lines.pop_front();
+            break;
+        case kUndoDeleteBlock:
+            m_textBytes -= TextBytes(m_blocks.front());
+            m_blocks.pop_front();
+            break;
+        default:
+            break;
+        }
     }
     return true;
 }

@@ -51,6 +51,12 @@ public:
     };
     Mark GetMark() const;
     void RollBackTo(const Mark& mark) noexcept;
+
+    // Forgets the oldest group and its steps (its state can no longer be reached); false
+    // when there is none.
+    bool DropOldestGroup();
+    // About how many bytes the set holds: its steps and the texts they keep.
+    size_t GetMemoryEstimate() const { return m_ops.size() * kStepBytes + m_textBytes; }
     // The step count of the newest group, 0 when there is none.
     int PopGroup();
 
@@ -78,6 +84,13 @@ private:
     // Deques: a push never moves the entries already recorded, so no single keystroke pays
     // for copying a long log.
     void PushStep(UndoOp op, ByteColumn column, LineIndex line);
+    static size_t TextBytes(const CString& text) { return kEntryBytes + (size_t)text.GetLength(); }
+    static size_t TextBytes(const CStringLineList& block);
+
+    // Estimates: one step's entries in the position and op lists; one kept string.
+    static const size_t kStepBytes = 16;
+    static const size_t kEntryBytes = 40;
+    size_t m_textBytes = 0;
 
     std::deque<int> m_groups;
     std::deque<UndoOp> m_ops;

@@ -300,3 +300,40 @@ TEST(EditPrimitives, SavePoint)
     undo();
     EXPECT_TRUE(doc.IsModified());
 }
+
+// Past the memory limit the log forgets its oldest groups but keeps the newest, however
+// large; the save point moves with the depths and is gone with the group it stood on.
+TEST(EditPrimitives, UndoLogForgetsItsOldestGroupsPastTheLimit)
+{
+    CTextDocument doc;
+    SetDocumentTexts(doc, {std::string(1000, 'a'), std::string(1000, 'b'), "c"});
+    doc.SetSavePointDepth(1);
+    for (LineIndex line : {0, 1}) {
+        doc.BeginUndoGroup(1);
+        doc.InsertChar(0, 2, 'x');  // each group mixes kinds of steps
+        doc.DeleteString(0, line, 1000);
+        doc.InsertBlock(0, 2, nullptr, nullptr, Block({"p", "q"}));
+        doc.EndUndoGroup();
+        EXPECT_TRUE(doc.GetUndoSet().Check());
+    }
+    EXPECT_EQ(2, doc.GetUndoSet().GetGroupCount());
+    EXPECT_EQ(1, doc.GetSavePointDepth());
+
+    doc.SetUndoMemoryLimit(doc.GetUndoSet().GetMemoryEstimate());
+    doc.BeginUndoGroup(1);
+    doc.DeleteString(0, 3, 1);  // the line "c" moved down by the blocks
+    doc.EndUndoGroup();
+    EXPECT_EQ(2, doc.GetUndoSet().GetGroupCount()) << "the oldest went";
+    EXPECT_EQ(0, doc.GetSavePointDepth());
+    EXPECT_TRUE(doc.GetUndoSet().Check());
+
+    doc.SetUndoMemoryLimit(1);
+    doc.BeginUndoGroup(1);
+    doc.InsertChar(0, 0, 'y');
+    doc.EndUndoGroup();
+    EXPECT_EQ(1, doc.GetUndoSet().GetGroupCount()) << "the newest stays";
+    EXPECT_EQ(-1, doc.GetSavePointDepth()) << "the saved state is out of reach";
+    EXPECT_TRUE(doc.GetUndoSet().Check());
+    ReplayNewestGroup(doc, true);
+    EXPECT_EQ(std::string(), DocumentTexts(doc)[0]);
+}
