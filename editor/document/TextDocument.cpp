@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "editor/document/FileMessages.h"
 #include "framework/AppEnvironment.h"
 
 CTextDocument::CTextDocument()
@@ -40,10 +39,8 @@ bool CTextDocument::LoadFromFile(const char* path, EncodingCode encoding)
     ResetContents();
     EncodingCode detected;
     LineEndCode lineEnd;
-    if (!DetectTextFormat(path, encoding, &detected, &lineEnd)) {
-        ReportOpenFailure(path);
+    if (!DetectTextFormat(path, encoding, &detected, &lineEnd))
         return false;
-    }
     m_encoding = encoding != kEncodingUnknown ? encoding : detected;
     m_lineEnd = lineEnd;
     TextLoadReport report;

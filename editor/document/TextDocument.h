@@ -72,11 +72,13 @@ public:
     void ResetContents();
     // Clears the logs and the modified state, detects the file's formats (a non-zero
     // encoding replaces the detected one) and loads its lines. False when the file cannot
-    // be read (reported to the user); the document then holds at least one line. The
+    // be read whole (nothing is shown: the caller reports it); the document then holds at
+    // least one line. The
     // watchers' display lines refer to the old lines: the caller analyses the new text and
     // calls ResetAllViews before anything paints.
     bool LoadFromFile(const char* path, EncodingCode encoding = kEncodingUnknown);
-    // Writes the lines in the document's formats; the original stays when this fails.
+    // Writes the lines in the document's formats; the original stays when this fails, and
+    // nothing is shown.
     bool SaveToFile(const char* path) const { return m_lines.Save(path, m_encoding, m_lineEnd); }
     // The last load replaced characters GBK cannot hold: saving over the file loses them.
     bool HasReplacedCharacters() const { return m_replacedCharacters; }

@@ -27,10 +27,8 @@ bool CLineList::Load(const char* path, EncodingCode encoding, LineEndCode lineEn
                      TextLoadReport* report)
 {
     CFileHandle file;
-    if (!file.OpenForReading(path)) {
-        ReportOpenFailure(path);
+    if (!file.OpenForReading(path))
         return false;
-    }
     RemoveAll();
     CLoadSink sink(*this);
     CLineSplitter splitter = CLineSplitter::ForLineEnd(sink, lineEnd);
@@ -60,8 +58,6 @@ bool CLineList::Load(const char* path, EncodingCode encoding, LineEndCode lineEn
     splitter.Finish();
     if (report != nullptr)
         report->replacedCharacters = decoder.ReplacedCharacters();
-    if (!ok)
-        ReportOpenFailure(path);
     return ok;
 }
 
@@ -101,10 +97,8 @@ bool CLineList::Save(const char* path, EncodingCode encoding, LineEndCode lineEn
     // a full disk or a locked file must not leave a truncated original behind.
     const std::string folder = FolderOfPath(path);
     char tempPath[MAX_PATH];
-    if (folder.size() + 14 >= MAX_PATH || !::GetTempFileNameA(folder.c_str(), "myu", 0, tempPath)) {
-        ReportSaveFailure(path);
+    if (folder.size() + 14 >= MAX_PATH || !::GetTempFileNameA(folder.c_str(), "myu", 0, tempPath))
         return false;
-    }
     bool written;
     {
         CFileHandle out;
@@ -118,7 +112,6 @@ bool CLineList::Save(const char* path, EncodingCode encoding, LineEndCode lineEn
         written && ::MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!replaced) {
         ::DeleteFileA(tempPath);
-        ReportSaveFailure(path);
         return false;
     }
     if (exists && ::GetFileAttributesA(path) != attributes)

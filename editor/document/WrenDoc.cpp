@@ -3,6 +3,7 @@
 #include <new>
 
 #include "editor/document/BackupFile.h"
+#include "editor/document/FileMessages.h"
 #include "editor/document/ProgressSink.h"
 #include "editor/util/PathUtil.h"
 #include "framework/DocManager.h"
@@ -142,8 +143,10 @@ bool CWrenDoc::LoadFile(LPCTSTR path, EncodingCode encoding)
         AfxMessageBox(Formatted(kOutOfMemoryFormat, path), MB_ICONEXCLAMATION);
         return false;
     }
-    if (!loaded)
+    if (!loaded) {
+        ReportOpenFailure(path);
         return false;
+    }
     StoreFileStatus(path);
     return true;
 }
@@ -288,8 +291,10 @@ BOOL CWrenDoc::OnSaveDocument(LPCTSTR path)
         m_text.SetLineEnd(kLineEndUnix);
     {
         CWaitCursor wait;
-        if (!m_text.SaveToFile(target))
+        if (!m_text.SaveToFile(target)) {
+            ReportSaveFailure(target);
             return FALSE;
+        }
     }
     // Only now that the text is on disk does the document count as saved.
     m_text.MarkSaved();
