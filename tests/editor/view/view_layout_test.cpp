@@ -3,7 +3,9 @@
 #include <random>
 #include <string>
 
+#include "EditTestSupport.h"
 #include "ViewTestSupport.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -209,4 +211,36 @@ TEST(ViewLayoutTest2, FixedWrapWidthIgnoresTheWindowWidth)
     f.settings.fixedWrapWidth = 10;  // W = 80 is not above M + I = 96: no wrapping at all
     f.view.ReformatDocument();
     EXPECT_EQ(1, f.view.GetDisplayLineCount());
+}
+
+// Edits that no view made (a replace-all run from one pane, an undo, a reload of the text)
+// reach every view of the document, each laid out as a fresh layout would be.
+TEST(ViewLayoutTest2, EditsFromElsewhereReachEveryView)
+{
+    FixedPitchMetrics metrics;
+    EditFixture f;
+    std::initializer_list<std::string> lines = {"the cat", "第二行 the the", "", "the end"};
+    f.Load(lines, true, 160);
+    CViewEngine other(f.document, metrics, f.host, f.clipboard, f.settings, f.modes);
+    other.SetClientSize(300, 200);
+    other.InitialUpdate(&f.view);
+
+    f.search.DoReplace("the", "一个很长的替换文字 THE", kSearchMatchCase);
+    f.Act([&] { f.search.DoReplaceAllInFile(); });
+    EXPECT_NE(Texts(lines), f.Lines());
+    EXPECT_TRUE(f.view.Check());
+    EXPECT_TRUE(other.Check());
+
+    f.Undo();
+    EXPECT_EQ(Texts(lines), f.Lines());
+    EXPECT_TRUE(other.Check());
+
+    TempDir dir;
+    const std::string path = dir.WriteFile("a.txt", "one\r\ntwo\r\nthree");
+    ASSERT_TRUE(f.document.LoadFromFile(path.c_str()));
+    f.document.AnalyzeAllLines(0, f.document.GetLineCount());
+    f.document.ResetAllViews();
+    EXPECT_TRUE(f.view.Check());
+    EXPECT_TRUE(other.Check());
+    EXPECT_EQ(3, other.GetDisplayLineCount());
 }
