@@ -103,9 +103,7 @@ void CPrintLayout::LayoutForPrinter(const CTextDocument& document, const ITextMe
     p.doubleByte = document.IsDoubleByteMode();
     CLineLayout layout(printer, p);
 
-    const bool showProgress = host && count > kProgressThreshold;
-    if (showProgress)
-        host->BeginProgress("Formatting...");
+    CHostProgress progress(count > kProgressThreshold ? host : nullptr, "Formatting...");
     CLineLayout::Segments segments;
     for (int i = 0; i < count; ++i) {
         const CTextLine* text = document.GetLine(first + i);
@@ -118,11 +116,9 @@ void CPrintLayout::LayoutForPrinter(const CTextDocument& document, const ITextMe
             m_lines.SetContinuationIndex(line, layout.GetLastContinuationIndex());
             line->SetLayout(text, segments.data(), (int)segments.size(), text->GetFlags());
         }
-        if (showProgress && (i + 1) % kProgressEvery == 0)
-            host->SetProgress((int)((long long)(i + 1) * 100 / count));
+        if ((i + 1) % kProgressEvery == 0)
+            progress.Set((int)((long long)(i + 1) * 100 / count));
     }
-    if (showProgress)
-        host->EndProgress();
 }
 
 void CPrintLayout::Clear()

@@ -69,9 +69,7 @@ void CViewEngine::FormatLines(LineIndex first, int count)
     // One buffer for the whole pass: a buffer grown and freed per line fragments the heap,
     // and some heaps then search ever longer free lists for the display line blocks.
     CLineLayout::Segments segments;
-    const bool showProgress = count > kProgressThreshold;
-    if (showProgress)
-        m_host.BeginProgress("Formatting...");
+    CHostProgress progress(count > kProgressThreshold ? &m_host : nullptr, "Formatting...");
     CDisplayLine* line = m_displayLines.GetFirstOfDocLine(first);
     DisplayLineIndex index = m_displayLines.IndexOf(line);
     for (int i = 0; i < count && line; ++i) {
@@ -84,11 +82,9 @@ void CViewEngine::FormatLines(LineIndex first, int count)
             RemapPositions(index, oldCount, newCount);
         index += newCount;
         line = last->Next();
-        if (showProgress && (i + 1) % kProgressEvery == 0)
-            m_host.SetProgress((int)((long long)(i + 1) * 100 / count));
+        if ((i + 1) % kProgressEvery == 0)
+            progress.Set((int)((long long)(i + 1) * 100 / count));
     }
-    if (showProgress)
-        m_host.EndProgress();
 }
 
 void CViewEngine::ReformatDocument()

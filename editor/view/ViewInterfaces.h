@@ -57,3 +57,29 @@ public:
     // The CF_TEXT block, its whole size; false when there is none.
     virtual bool GetText(std::string& bytes) = 0;
 };
+
+// Shows a host's progress display for its scope and removes it on every path, also when a
+// step of the long pass throws; a null host shows nothing.
+class CHostProgress {
+public:
+    CHostProgress(IViewHost* host, const char* text) : m_host(host)
+    {
+        if (m_host)
+            m_host->BeginProgress(text);
+    }
+    ~CHostProgress()
+    {
+        if (m_host)
+            m_host->EndProgress();
+    }
+    CHostProgress(const CHostProgress&) = delete;
+    CHostProgress& operator=(const CHostProgress&) = delete;
+    void Set(int percent)
+    {
+        if (m_host)
+            m_host->SetProgress(percent);
+    }
+
+private:
+    IViewHost* m_host;
+};
