@@ -121,6 +121,9 @@ struct CDocumentServices {
     // sets it first, OnOpenDocument and OnSaveDocument copy it (-1: a local file).
     int pendingRemoteAccount = -1;
     CString pendingRemotePath;
+    // The template the next new document starts from (the new-from-template command sets
+    // it); the new document reads it as ANSI with CR LF line ends and empties it.
+    CString pendingTemplatePath;
 };
 
 CDocumentServices& DocumentServices();

@@ -106,10 +106,20 @@ BOOL CWrenDoc::OnNewDocument()
     m_strPathName.Empty();
     m_fileStatus = CFileStatus();
     m_attributes = 128;
-    m_syntaxAuto = true;
-    m_text.GetLanguageFiles().Clear();
-    if (m_text.GetLanguageFiles().DetectDefaultSyntaxType())
-        m_text.GetLanguageFiles().LoadLanguageFiles();
+    const CString templatePath = DocumentServices().pendingTemplatePath;
+    DocumentServices().pendingTemplatePath.Empty();
+    if (!templatePath.IsEmpty()) {
+        if (m_text.LoadFromFile(templatePath, kEncodingAnsi))
+            m_text.SetLineEnd(kLineEndDos);
+        else
+            m_text.ResetContents();
+        DetectSyntaxType(templatePath);
+    } else {
+        m_syntaxAuto = true;
+        m_text.GetLanguageFiles().Clear();
+        if (m_text.GetLanguageFiles().DetectDefaultSyntaxType())
+            m_text.GetLanguageFiles().LoadLanguageFiles();
+    }
     AnalyseAndResetViews();
     return TRUE;
 }

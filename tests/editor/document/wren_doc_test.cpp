@@ -234,6 +234,25 @@ TEST_F(WrenDocTest, SaveAsAnotherExtensionDetectsTheSyntaxTypeAgain)
     EXPECT_TRUE(Spec().empty());
 }
 
+TEST_F(WrenDocTest, NewDocumentFromNothingOrFromATemplate)
+{
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    EXPECT_EQ(1, m_doc.GetText().GetLineCount());
+    EXPECT_EQ(kEncodingAnsi, m_doc.GetText().GetEncoding());
+    EXPECT_EQ(kLineEndDos, m_doc.GetText().GetLineEnd());
+    EXPECT_EQ(128u, m_doc.GetFileAttributes());
+
+    DocumentServices().pendingTemplatePath = m_dir.WriteFile("模板.c", "int main()\n{\n}\n").c_str();
+    CWrenDoc fromTemplate;
+    fromTemplate.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(fromTemplate.OnNewDocument());
+    EXPECT_EQ(4, fromTemplate.GetText().GetLineCount());
+    EXPECT_EQ(kLineEndDos, fromTemplate.GetText().GetLineEnd());
+    EXPECT_FALSE(fromTemplate.GetText().GetLanguageFiles().GetSpecFileName().empty());
+    EXPECT_TRUE(fromTemplate.GetPathName().IsEmpty());
+    EXPECT_TRUE(DocumentServices().pendingTemplatePath.IsEmpty());
+}
+
 TEST_F(WrenDocTest, SaveModifiedWithACancelledSaveAsKeepsTheDocument)
 {
     ASSERT_TRUE(m_doc.OnNewDocument());
