@@ -228,8 +228,12 @@ BOOL CWrenDoc::ReloadLocal(LPCTSTR path, LineIndex line, EncodingCode encoding)
 {
     DocumentServices().pendingRemoteAccount = -1;
     DocumentServices().pendingRemotePath.Empty();
-    const CString reloaded = path;
-    if (!OpenWithEncoding(reloaded, encoding))
+    return ReopenAt(path, line, encoding);
+}
+
+BOOL CWrenDoc::ReopenAt(const CString& path, LineIndex line, EncodingCode encoding)
+{
+    if (!OpenWithEncoding(path, encoding))
         return FALSE;
     if (line > 0)
         GoToLineInViews(line);

@@ -126,6 +126,8 @@ private:
     // Asks for the account's password unless it is saved or was given; false when cancelled.
     bool EnsurePassword(int index, const CRemoteAccount& account);
     bool QuestionReloadWhenModified();
+    // OpenWithEncoding, then every view to the 1-based line (0: stays) and the overlong warning.
+    BOOL ReopenAt(const CString& path, LineIndex line, EncodingCode encoding);
 
     CTextDocument m_text;
     CFileStatus m_fileStatus;

@@ -111,11 +111,5 @@ BOOL CWrenDoc::ReloadRemote(int account, const CString& remotePath, long long si
         AfxMessageBox(kTransferCancelledText);
         return FALSE;
     }
-    const CString path = m_strPathName;
-    if (!OpenWithEncoding(path, encoding))
-        return FALSE;
-    if (line > 0)
-        GoToLineInViews(line);
-    WarnOverlongLines();
-    return TRUE;
+    return ReopenAt(m_strPathName, line, encoding);
 }

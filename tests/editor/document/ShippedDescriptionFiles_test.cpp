@@ -7,21 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/staged_program_folder.h"
+
 #include <cstring>
 #include <string>
 
 namespace {
-
-// The staged program folder: <build>\stage\bin, three folders above this test program.
-std::string StagedProgramFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    for (int up = 0; up < 4; ++up)
-        folder = folder.substr(0, folder.find_last_of('\\'));
-    return folder + "\\stage\\bin";
-}
 
 std::string Describe(const SkippedLines& skipped)
 {

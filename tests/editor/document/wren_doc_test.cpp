@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/staged_program_folder.h"
+
 #include <string>
 #include <vector>
 
@@ -14,16 +16,6 @@
 #include "undo_replay.h"
 
 namespace {
-
-std::string StagedProgramFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    for (int up = 0; up < 4; ++up)
-        folder = folder.substr(0, folder.find_last_of('\\'));
-    return folder + "\\stage\\bin";
-}
 
 // The FTP accounts and transfer dialog, answering from a script; a download writes
 // downloadText to the local file.

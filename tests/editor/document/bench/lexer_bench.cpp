@@ -11,6 +11,7 @@
 #include "framework/AppEnvironment.h"
 
 #include "tests/support/bench_measures.h"
+#include "tests/support/staged_program_folder.h"
 
 #include <windows.h>
 
@@ -42,17 +43,6 @@ const char* const kTemplates[] = {
 unsigned long long PeakMemory()
 {
     return ProcessMemoryCounters().PeakPagefileUsage;
-}
-
-// The staged program folder: <build>\stage\bin, four folders above this program.
-std::string StagedProgramFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    for (int up = 0; up < 4; ++up)
-        folder = folder.substr(0, folder.find_last_of('\\'));
-    return folder + "\\stage\\bin";
 }
 
 bool WriteSource(const std::string& path, size_t targetBytes, size_t& written)
