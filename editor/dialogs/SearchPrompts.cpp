@@ -3,6 +3,7 @@
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/document/TextDocument.h"
 #include "editor/res/resource.h"
+#include "framework/Exceptions.h"
 #include "framework/MessageBox.h"
 
 CSearchPrompts::CSearchPrompts(CWnd* view) : m_view(view) {}
@@ -121,4 +122,10 @@ void CSearchPrompts::ReportRefusedWhileRecording(const char* command)
     CString message;
     message.Format(IDS_REFUSED_WHILE_RECORDING, command);
     AfxMessageBox(message, MB_ICONSTOP);
+}
+
+void CSearchPrompts::ReportOutOfMemory()
+{
+    CMemoryException error;
+    error.ReportError(MB_ICONEXCLAMATION);
 }

@@ -26,6 +26,7 @@ public:
     void ReportReplaceCount(int count) override;
     void ReportBadPattern(const CString& text) override;
     void ReportRefusedWhileRecording(const char* command) override;
+    void ReportOutOfMemory() override;
 
     // The process's find and replace dialogs, made at first use.
     static CFindDlg& FindDialog();
