@@ -74,18 +74,18 @@ void CWrenDoc::DeleteContents()
 void CWrenDoc::SetPathName(LPCTSTR path, BOOL addToMRU)
 {
     CDocument::SetPathName(path, addToMRU && !IsRemote());
-    if (!IsRemote()) {
-        SetTitle(m_strPathName);
-        return;
-    }
-    CRemoteAccount account;
-    SetTitle(GetAccount(m_remoteAccount, account) ? account.GetUrlForm() + m_remotePath : m_remotePath);
+    SetTitle(IsRemote() ? RemoteTitle() : m_strPathName);
 }
 
 CString CWrenDoc::GetDisplayPath() const
 {
-    if (!IsRemote())
-        return m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+    if (IsRemote())
+        return RemoteTitle();
+    return m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+}
+
+CString CWrenDoc::RemoteTitle() const
+{
     CRemoteAccount account;
     return GetAccount(m_remoteAccount, account) ? account.GetUrlForm() + m_remotePath : m_remotePath;
 }

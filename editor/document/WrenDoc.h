@@ -76,8 +76,8 @@ public:
     bool IsSyntaxAuto() const { return m_syntaxAuto; }
 
     // ---- views (each watcher of the text) ----
+    // Every view to the 1-based line.
     void GoToLineInViews(LineIndex line);
-    int GetViewCount() const { return m_text.GetWatcherCount(); }
 
     // ---- document commands ----
     void OnFileSave();
@@ -123,6 +123,8 @@ private:
     bool StoreFileStatus(LPCTSTR path);
     bool AskSaveOverReplacedCharacters(LPCTSTR path);
     bool GetAccount(int index, CRemoteAccount& account) const;
+    // The account's URL form followed by the remote path.
+    CString RemoteTitle() const;
     // Asks for the account's password unless it is saved or was given; false when cancelled.
     bool EnsurePassword(int index, const CRemoteAccount& account);
     bool QuestionReloadWhenModified();
