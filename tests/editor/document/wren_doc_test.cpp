@@ -4,14 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/staged_program_folder.h"
-
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "editor/document/BackupFile.h"
 #include "framework/AppEnvironment.h"
+#include "framework/CmdTarget.h"
+#include "framework/CmdUI.h"
 #include "framework/MessageBox.h"
+#include "tests/support/staged_program_folder.h"
 #include "tests/support/temp_dir.h"
 #include "undo_replay.h"
 
@@ -422,4 +424,52 @@ TEST_F(WrenDocTest, FormatCommandsAndTheirChecks)
     m_boxes.QueueAnswer(IDYES);
     m_doc.OnEncoding(kCmdEncodingAnsi + 3);
     EXPECT_EQ(1, m_shell.reloadsPosted);
+}
+
+namespace {
+
+// Records the check state an update handler sets.
+class CheckRecorder : public CCmdUI {
+public:
+    void SetCheck(int check) override { checked = check; }
+    void Enable(BOOL) override {}
+    int checked = -1;
+};
+
+int CheckOf(CWrenDoc& doc, UINT id)
+{
+    CheckRecorder ui;
+    ui.m_nID = id;
+    ui.DoUpdate(&doc, FALSE);
+    return ui.checked;
+}
+
+} // namespace
+
+// The commands reach the document through its message map, and the menus show its state.
+TEST_F(WrenDocTest, CommandsRouteThroughTheMessageMap)
+{
+    DocumentServices().syntaxTypes[3] = CSyntaxTypeRow{"C", "CPLUSPLUS.SPC", "CPLUSPLUS.KEY"};
+    DocumentServices().syntaxTypes[4] = CSyntaxTypeRow{"no keywords", "CPLUSPLUS.SPC", ""};
+    Open("a.c", "int x;");
+    ASSERT_EQ("CPLUSPLUS.SPC", Spec()) << "the table row and the link file agree";
+    EXPECT_EQ(1, CheckOf(m_doc, kCmdSyntaxType + 3));
+    EXPECT_EQ(0, CheckOf(m_doc, kCmdSyntaxAuto)) << "the type is a row of the table";
+    EXPECT_EQ(0, CheckOf(m_doc, kCmdSyntaxPlain));
+
+    m_doc.OnCmdMsg(kCmdSyntaxType + 4, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ("CPLUSPLUS.SPC", Spec()) << "a row without a keyword file does nothing";
+    EXPECT_TRUE(m_doc.IsSyntaxAuto());
+    m_doc.OnCmdMsg(kCmdSyntaxPlain, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(1, CheckOf(m_doc, kCmdSyntaxPlain));
+    m_doc.OnCmdMsg(kCmdSyntaxType + 3, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ("CPLUSPLUS.SPC", Spec());
+    EXPECT_FALSE(m_doc.IsSyntaxAuto());
+
+    m_doc.OnCmdMsg(kCmdLineEndDos + 2, CN_COMMAND, nullptr, nullptr);
+    for (UINT i = 0; i < 3; ++i)
+        EXPECT_EQ(i == 2 ? 1 : 0, CheckOf(m_doc, kCmdLineEndDos + i)) << i;
+    for (UINT i = 0; i < 5; ++i)
+        EXPECT_EQ(i == 0 ? 1 : 0, CheckOf(m_doc, kCmdEncodingAnsi + i)) << i;
+    EXPECT_FALSE(m_doc.IsModified()) << "choosing a line end does not ask to save";
 }
