@@ -162,6 +162,16 @@ TEST_F(WrenDocTest, OpenEditSave)
     EXPECT_EQ(1, m_doc.GetText().GetSavePointDepth());
     EXPECT_FALSE(m_doc.IsFileChangedOnDisk());
     EXPECT_EQ(0, m_boxes.Count());
+
+    // Another program writes the file: reported once, until the status is read again.
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME changed = m_doc.GetFileStatus().m_lastWriteTime;
+    changed.dwHighDateTime += 1;
+    ::SetFileTime(file, nullptr, nullptr, &changed);
+    ::CloseHandle(file);
+    EXPECT_TRUE(m_doc.IsFileChangedOnDisk());
+    EXPECT_EQ(1, m_doc.ReadFileStatus());
+    EXPECT_FALSE(m_doc.IsFileChangedOnDisk());
 }
 
 // A save that cannot reach the disk leaves the document modified, its save point and path
