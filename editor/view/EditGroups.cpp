@@ -7,10 +7,6 @@ CEditGroups::CEditGroups(CEditActions& actions, IViewPrompts& prompts)
 {
 }
 
-void CEditGroups::BeginEditGroup(int target) { Document().BeginUndoGroup(target); }
-
-void CEditGroups::EndEditGroup() { Document().EndUndoGroup(); }
-
 void CEditGroups::ClearRedo() { Document().GetRedoSet().Clear(); }
 
 void CEditGroups::DropStaleSavePoint() { Document().DropStaleSavePoint(); }

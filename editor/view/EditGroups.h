@@ -15,9 +15,8 @@ public:
     CEditGroups(const CEditGroups&) = delete;
     CEditGroups& operator=(const CEditGroups&) = delete;
 
-    // 1 records into the undo set (actions and redo), 0 into the redo set (undo).
-    void BeginEditGroup(int target);
-    void EndEditGroup();
+    // Groups are opened and closed by CUndoGroup (target 1 records into the undo set for
+    // actions and redo, 0 into the redo set for undo), so none stays open when a step throws.
     void ClearRedo();
     // After a new action's group: the saved state is gone once the undo set held fewer
     // groups than the save point before that group.
