@@ -22,20 +22,26 @@ CViewEngine::~CViewEngine()
 
 void CViewEngine::OnLinesChanged(LineIndex first, int count)
 {
-    if (!m_displayLines.IsEmpty())
-        FormatLines(first, count);
+    if (m_displayLines.IsEmpty())
+        return;
+    FormatLines(first, count);
+    m_host.InvalidateView();
 }
 
 void CViewEngine::OnLinesInserted(LineIndex after, int count)
 {
-    if (!m_displayLines.IsEmpty())
-        InsertDisplayLines(after, count);
+    if (m_displayLines.IsEmpty())
+        return;
+    InsertDisplayLines(after, count);
+    m_host.InvalidateView();
 }
 
 void CViewEngine::OnLinesDeleted(LineIndex first, int count)
 {
-    if (!m_displayLines.IsEmpty())
-        RemoveDisplayLines(first, count);
+    if (m_displayLines.IsEmpty())
+        return;
+    RemoveDisplayLines(first, count);
+    m_host.InvalidateView();
 }
 
 void CViewEngine::GoToLine(LineIndex line)
@@ -55,6 +61,13 @@ void CViewEngine::OnDocumentRefreshed()
     SaveLayoutPositions();
     ReformatDocument();
     RestoreLayoutPositions();
+    m_host.InvalidateView();
+}
+
+void CViewEngine::OnDocumentReset()
+{
+    ResetLayout();
+    m_host.InvalidateView();
 }
 
 void CViewEngine::InitialUpdate(const CViewEngine* neighbour)

@@ -76,14 +76,15 @@ public:
     // the change move with their lines.
     void RemoveDisplayLines(LineIndex first, int count);
     void InsertDisplayLines(LineIndex after, int count);
-    // The document's notifications; ignored until the first layout (InitialUpdate) built
-    // the display lines.
+    // The document's notifications: the display lines follow and the host is invalidated
+    // (the view that made the edit repaints at once anyway). Ignored until the first layout
+    // (InitialUpdate) built the display lines.
     void OnLinesChanged(LineIndex first, int count) override;
     void OnLinesInserted(LineIndex after, int count) override;
     void OnLinesDeleted(LineIndex first, int count) override;
     // Rebuilt keeping the caret, anchor and top line at their text positions.
     void OnDocumentRefreshed() override;
-    void OnDocumentReset() override { ResetLayout(); }
+    void OnDocumentReset() override;
     LineIndex GetCaretLine() const override { return GetCaretDocPosition().line; }
     // Caret to column 0 of the line, no selection, caret shown.
     void GoToLine(LineIndex line) override;

@@ -221,7 +221,8 @@ TEST(ViewLayoutTest2, EditsFromElsewhereReachEveryView)
     EditFixture f;
     std::initializer_list<std::string> lines = {"the cat", "第二行 the the", "", "the end"};
     f.Load(lines, true, 160);
-    CViewEngine other(f.document, metrics, f.host, f.clipboard, f.settings, f.modes);
+    FakeHost otherHost;
+    CViewEngine other(f.document, metrics, otherHost, f.clipboard, f.settings, f.modes);
     other.SetClientSize(300, 200);
     other.InitialUpdate(&f.view);
 
@@ -230,6 +231,7 @@ TEST(ViewLayoutTest2, EditsFromElsewhereReachEveryView)
     EXPECT_NE(Texts(lines), f.Lines());
     EXPECT_TRUE(f.view.Check());
     EXPECT_TRUE(other.Check());
+    EXPECT_GT(otherHost.invalidations, 0) << "the other pane repaints";
 
     f.Undo();
     EXPECT_EQ(Texts(lines), f.Lines());
