@@ -149,6 +149,11 @@ int FindToolHotKey(const UserToolTable& tools, uint16_t vk, uint16_t modifiers)
     return 0;
 }
 
+bool IsStorableHotKey(uint16_t vk, uint16_t modifiers)
+{
+    return vk <= 0xFF && (modifiers & ~(kModShift | kModCtrl | kModAlt)) == 0;
+}
+
 uint16_t HeldHotKeyModifiers()
 {
     uint16_t modifiers = 0;
@@ -332,7 +337,7 @@ SetFileLoad LoadToolFile(const char* path, UserToolTable& tools)
     if (!LoadUserCommands(path, loaded))
         return SetFileLoad::kRefused;
     for (const CUserCommand& tool : loaded) {
-        if (tool.vk > 0xFF || (tool.modifiers & ~(kModShift | kModCtrl | kModAlt)) != 0)
+        if (!IsStorableHotKey(tool.vk, tool.modifiers))
             return SetFileLoad::kRefused;
     }
     tools = loaded;

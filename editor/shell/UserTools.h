@@ -28,6 +28,8 @@ CString ToolMenuText(const CUserCommand& tool, int slot);
 // The first slot with a tool whose hot key is vk with exactly these modifiers (1 Shift,
 // 2 Ctrl, 4 Alt); 0 when none.
 int FindToolHotKey(const UserToolTable& tools, uint16_t vk, uint16_t modifiers);
+// A key a hot-key control can hold: a virtual key below 256 and no modifier bits but these.
+bool IsStorableHotKey(uint16_t vk, uint16_t modifiers);
 // The Shift, Ctrl and Alt keys held now, as hot-key modifier bits.
 uint16_t HeldHotKeyModifiers();
 
