@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -32,13 +33,18 @@ bool IsBinaryByte(unsigned char byte)
     return byte == 0x07 || byte == 0x08 || byte == 0x7F || byte == 0xFF;
 }
 
-bool HoldsBinaryByte(const char* text, size_t length)
+const char* FindBinaryByte(const char* from, const char* end)
 {
-    for (size_t i = 0; i < length; ++i) {
-        if (IsBinaryByte((unsigned char)text[i]))
-            return true;
+    for (; from < end; ++from) {
+        if (IsBinaryByte((unsigned char)*from))
+            break;
     }
-    return false;
+    return from;
+}
+
+bool IsAsciiLetter(unsigned char byte)
+{
+    return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
 }
 
 // Entries the search passes over: hidden ones, and folders that lead elsewhere.
@@ -131,24 +137,44 @@ bool FileSearch::Prepare(const char* text, int mode)
     m_regex = (mode & kFindRegex) != 0;
     if (m_text.IsEmpty())
         return false;
-    if (!m_regex)
+    if (!m_regex) {
+        m_exactBytes = m_matchCase || std::none_of(text, text + strlen(text), [](char c) { return IsAsciiLetter(c); });
         return true;
+    }
     m_pattern = RewriteFindPattern(text, m_matchCase);
     return m_engine.Compile(m_pattern) != nullptr;
 }
 
-int FileSearch::FindInLine(const char* line, int length)
+int FileSearch::FindInLine(const char* line)
 {
     if (m_regex)
         return FindRegexForward(line, m_pattern, m_engine, 0, m_wholeWord, m_matchCase);
-    // Most lines hold no hit: look for the text's first byte before matching in earnest.
-    const unsigned char first = (unsigned char)m_text[0];
-    const bool folds = !m_matchCase && ((first | 0x20) >= 'a' && (first | 0x20) <= 'z');
-    if (!folds ? memchr(line, first, (size_t)length) == nullptr
-               : memchr(line, first | 0x20, (size_t)length) == nullptr &&
-                     memchr(line, first & ~0x20, (size_t)length) == nullptr)
-        return -1;
     return FindTextForward(line, m_text, 0, m_wholeWord, m_matchCase);
+}
+
+const char* FileSearch::NextCandidate(const char* from, const char* end) const
+{
+    if (m_regex)
+        return from;
+    const char* text = m_text;
+    const size_t length = (size_t)m_text.GetLength();
+    const unsigned char first = (unsigned char)text[0];
+    if (!m_exactBytes) {  // the first byte in either case begins it; the line search decides
+        const bool letter = IsAsciiLetter(first);
+        const char* lower = (const char*)memchr(from, letter ? first | 0x20 : first, (size_t)(end - from));
+        if (!letter)
+            return lower ? lower : end;
+        const char* upper = (const char*)memchr(from, first & ~0x20, (size_t)((lower ? lower : end) - from));
+        return upper ? upper : lower ? lower : end;
+    }
+    // Anywhere, even inside a character: this only spares lines that cannot hold a hit.
+    for (const char* p = from; (p = (const char*)memchr(p, first, (size_t)(end - p))) != nullptr; ++p) {
+        if ((size_t)(end - p) < length)
+            break;
+        if (memcmp(p, text, length) == 0)
+            return p;
+    }
+    return end;
 }
 
 int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
@@ -171,54 +197,55 @@ int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
         if (!file.ReadFully(&buffer[held], kReadSize, &got))
             got = 0;
         ended = got < kReadSize;
-        const size_t end = held + got;
-        size_t start = 0;
-        while (start < end) {
-            char* line = &buffer[start];
-            char* newline = (char*)memchr(line, '\n', end - start);
+        char* line = &buffer[0];
+        char* const end = line + held + got;
+        const char* binary = FindBinaryByte(line, end);
+        const char* candidate = NextCandidate(line, end);
+        while (line < end) {
+            char* newline = (char*)memchr(line, '\n', (size_t)(end - line));
             if (newline == nullptr && !ended) {
-                // An unfinished line: keep it for the next read unless it is already too long.
-                if (!skipping && end - start <= (size_t)kMaxSearchedLine)  // room for a CR
+                // An unfinished line: kept for the next read unless already too long.
+                if (!skipping && end - line <= kMaxSearchedLine)  // room for a CR
                     break;
                 if (!skipping) {
-                    if (HoldsBinaryByte(line, end - start))
+                    if (binary < end)
                         return hits;
                     sink.LineTooLong(path, ++lineNumber);
                     skipping = true;
                 }
-                start = end;
+                line = end;
                 break;
             }
-            const size_t next = newline ? (size_t)(newline - &buffer[0]) + 1 : end;
+            char* const lineEnd = newline ? newline : end;
+            char* const next = newline ? newline + 1 : end;
             if (skipping) {  // the rest of a long line
                 skipping = false;
-                start = next;
+                line = next;
                 continue;
             }
-            size_t length = (newline ? (size_t)(newline - line) : end - start);
-            if (length > 0 && line[length - 1] == '\r')
-                --length;
             ++lineNumber;
-            start = next;
-            if (HoldsBinaryByte(line, length))
+            if (binary < lineEnd)
                 return hits;
+            const size_t length = (size_t)(lineEnd - line) - (lineEnd > line && lineEnd[-1] == '\r' ? 1 : 0);
             if (length >= (size_t)kMaxSearchedLine) {
                 sink.LineTooLong(path, lineNumber);
-                continue;
+            } else if (candidate < lineEnd) {
+                const char saved = line[length];
+                line[length] = '\0';
+                const int column = FindInLine(line);
+                if (column >= 0) {
+                    hit.Format("%s(%d,%d): %s", (LPCTSTR)path, lineNumber, column + 1, line);
+                    sink.HitLine(hit);
+                    ++hits;
+                }
+                line[length] = saved;
+                candidate = NextCandidate(next, end);
             }
-            const char saved = line[length];
-            line[length] = '\0';
-            const int column = FindInLine(line, (int)length);
-            if (column >= 0) {
-                hit.Format("%s(%d,%d): %s", (LPCTSTR)path, lineNumber, column + 1, line);
-                sink.HitLine(hit);
-                ++hits;
-            }
-            line[length] = saved;
+            line = next;
         }
-        held = end - start;
-        if (held > 0 && start > 0)
-            memmove(&buffer[0], &buffer[start], held);
+        held = (size_t)(end - line);
+        if (held > 0 && line != &buffer[0])
+            memmove(&buffer[0], line, held);
     }
     return hits;
 }

@@ -61,13 +61,17 @@ public:
 private:
     int SearchTree(const CString& folder, const char* types, bool subFolders, int depth, FindInFilesSink& sink);
     // Column of the line's first hit, or -1; line is zero-terminated.
-    int FindInLine(const char* line, int length);
+    int FindInLine(const char* line);
+    // The first place at or after from where a plain hit could begin (end when there is
+    // none; from itself for a regular expression): lines before it need no search.
+    const char* NextCandidate(const char* from, const char* end) const;
 
     CString m_text;     // as given
     CString m_pattern;  // the compiled form of a regular expression
     bool m_wholeWord = false;
     bool m_matchCase = false;
     bool m_regex = false;
+    bool m_exactBytes = false;  // a plain hit holds the text's bytes as they are
     CRegexEngine m_engine;
     std::string m_buffer;
 };

@@ -94,6 +94,8 @@ TEST(FindInFiles, PlainWholeWordCaseAndRegularExpressions)
         {"count", kFindSubFolders, kFindMatchCase,
          {"乙.c(1,5): int count;", "二进制.c(1,1): count", "二进制.c(2,1): count 2", "子目录\\丙.墨(1,1): count 计数",
           "甲.墨(3,7): COUNT count"}},
+        // A text that begins with a blank and holds letters.
+        {" COUNT", kFindSubFolders, 0, {"乙.c(1,4): int count;", "乙.c(2,4): x = Count + 1;", "甲.墨(3,6): COUNT count"}},
         // "计数器" holds the word but is another word.
         {"计数", kFindSubFolders, kFindWholeWord | kFindMatchCase,
          {"子目录\\丙.墨(1,7): count 计数", "甲.墨(1,6): 整数 计数 = 0"}},
