@@ -10,6 +10,7 @@
 #include "framework/Gbk.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/TextSearch.h"
+#include "framework/File.h"
 
 namespace {
 
@@ -48,31 +49,10 @@ bool IsAsciiLetter(unsigned char byte)
 }
 
 // Entries the search passes over: hidden ones, and folders that lead elsewhere.
-bool IsPassedOver(const WIN32_FIND_DATAA& entry)
+bool IsPassedOver(const CFileFind& entry)
 {
-    return (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_REPARSE_POINT)) != 0;
+    return entry.IsDots() || entry.IsHidden() || entry.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT);
 }
-
-bool IsDots(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
-// Closes a directory listing.
-class FindGuard {
-public:
-    explicit FindGuard(HANDLE find) : m_find(find) {}
-    ~FindGuard()
-    {
-        if (m_find != INVALID_HANDLE_VALUE)
-            ::FindClose(m_find);
-    }
-    FindGuard(const FindGuard&) = delete;
-    FindGuard& operator=(const FindGuard&) = delete;
-
-private:
-    HANDLE m_find;
-};
 
 const size_t kReadSize = 256 * 1024;
 
@@ -259,21 +239,18 @@ int FileSearch::SearchTree(const CString& folder, const char* types, bool subFol
                            FindInFilesSink& sink)
 {
     const CString prefix = folder.Right(1) == "\\" ? folder : folder + "\\";
-    WIN32_FIND_DATAA entry;
-    HANDLE find = ::FindFirstFileA(prefix + "*.*", &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return 0;
-    FindGuard guard(find);
+    CFileFind entry;
     int hits = 0;
     std::vector<CString> folders;
-    do {
-        if (IsDots(entry.cFileName) || IsPassedOver(entry))
+    for (BOOL more = entry.FindFile(prefix + "*.*"); more;) {
+        more = entry.FindNextFile();
+        if (IsPassedOver(entry))
             continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            folders.push_back(prefix + entry.cFileName);
-        else if (MatchFileFilter(entry.cFileName, types))
-            hits += SearchFile(prefix + entry.cFileName, sink);
-    } while (::FindNextFileA(find, &entry));
+        if (entry.IsDirectory())
+            folders.push_back(entry.GetFilePath());
+        else if (MatchFileFilter(entry.GetFileName(), types))
+            hits += SearchFile(entry.GetFilePath(), sink);
+    }
     if (subFolders && depth < kMaxFolderDepth) {
         for (const CString& sub : folders)
             hits += SearchTree(sub, types, subFolders, depth + 1, sink);
