@@ -2,6 +2,14 @@
 
 #include "framework/Gbk.h"
 
+const char kCompilerDriver[] = "墨语言.exe";
+
+CString DriverArguments(const CString& projectPath)
+{
+    const bool quote = projectPath.Find(' ') >= 0;
+    return CString("-库 墨图形.库 ") + (quote ? "\"" + projectPath + "\"" : projectPath);
+}
+
 bool BuildCommandLine(const char* program, const char* arguments, CString& line)
 {
     line.Empty();

@@ -20,6 +20,12 @@ constexpr size_t kMaxCommandLineBytes = 32766;
 // False (and line empty) when it would exceed kMaxCommandLineBytes.
 bool BuildCommandLine(const char* program, const char* arguments, CString& line);
 
+// The compiler driver, found through the program search path.
+extern const char kCompilerDriver[];  // "墨语言.exe"
+// Its arguments for building a project: the graphics library, then the project's path,
+// quoted when it holds a blank.
+CString DriverArguments(const CString& projectPath);
+
 // One stream's bytes that have not been shown yet. A line ends at LF or at a CR not followed
 // by LF (a CR at the end of the bytes received counts as lone); the CR of CR LF is dropped.
 // An unfinished rest longer than kMaxRest is shown as a line of its own.

@@ -13,6 +13,8 @@
 
 namespace {
 
+std::string S(const CString& text) { return std::string((LPCTSTR)text, (size_t)text.GetLength()); }
+
 using Lines = std::vector<std::string>;
 
 struct RecordingSink : CaptureSink {
@@ -61,6 +63,13 @@ struct DriverOnPath {
         ::SetEnvironmentVariableA("PATH", (std::string(STAND_IN_DRIVER_DIR) + ";" + saved).c_str());
     }
     ~DriverOnPath() { ::SetEnvironmentVariableA("PATH", saved.c_str()); }
+};
+
+// Sets a variable of this process, which its children inherit, until the scope ends.
+struct ScopedVariable {
+    const char* name;
+    ScopedVariable(const char* n, const char* value) : name(n) { ::SetEnvironmentVariableA(name, value); }
+    ~ScopedVariable() { ::SetEnvironmentVariableA(name, nullptr); }
 };
 
 Lines Split(std::initializer_list<const char*> chunks)
@@ -141,17 +150,20 @@ TEST(CapturedProcess, BuildsInTheFolderWithEnvironmentHiddenAndReportsTheExitCod
     TempDir dir;
     const std::string folder = dir / "我的 项目";
     ::CreateDirectoryA(folder.c_str(), nullptr);
-    ::SetEnvironmentVariableA("QNB_MOYUYAN", "C:\\墨语言");
-    const std::string arguments = "-库 墨图形.库 -report -lines -stderr 错误流 -exit 3 \"" + folder + "\\甲.项目\"";
+    ScopedVariable root("QNB_MOYUYAN", "C:\\墨语言");
+    ScopedVariable steering("MOYU_STAND_IN", "-report -lines -stderr stderr-line -exit 3");
+    const std::string project = folder + "\\甲.项目";
+    const std::string arguments = S(DriverArguments(project.c_str()));
+    EXPECT_EQ("-库 墨图形.库 \"" + project + "\"", arguments);
+    EXPECT_EQ("-库 墨图形.库 C:\\甲\\乙.项目", S(DriverArguments("C:\\甲\\乙.项目")));
 
     RecordingSink sink;
     CapturedProcessState state(sink);
-    ASSERT_EQ(kStartOk, state.Start("墨语言.exe", arguments.c_str(), folder.c_str(), true, true));
+    ASSERT_EQ(kStartOk, state.Start(kCompilerDriver, arguments.c_str(), folder.c_str(), true, true));
     EXPECT_TRUE(state.IsCaptureActive());
     EXPECT_EQ(1, sink.starts);
     EXPECT_EQ("墨语言.exe " + arguments, sink.commandLine);
     PollToEnd(state, sink);
-    ::SetEnvironmentVariableA("QNB_MOYUYAN", nullptr);
 
     ASSERT_TRUE(sink.ended);
     EXPECT_EQ(3u, sink.exitCode);
@@ -165,10 +177,10 @@ TEST(CapturedProcess, BuildsInTheFolderWithEnvironmentHiddenAndReportsTheExitCod
         "[警告]乙.墨(12): 变量未用",
         "纯文本",
         "下一行",
-        "[错误]" + folder + "\\甲.项目(1): 无法打开",
+        "[错误]" + project + "(1): 无法打开",
     };
     Lines output(sink.lines.begin(), sink.lines.end());
-    output.erase(std::remove(output.begin(), output.end(), "错误流"), output.end());
+    output.erase(std::remove(output.begin(), output.end(), "stderr-line"), output.end());
     EXPECT_EQ(expected, output);
     EXPECT_EQ(expected.size() + 1, sink.lines.size()) << "the standard error line";
 }

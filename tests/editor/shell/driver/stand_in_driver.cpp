@@ -9,7 +9,9 @@
 //   -sleep MS      waits
 //   -exit N        ends with exit code N (default 0)
 //   -库 NAME       the library to link, passed over
-// Anything else is taken for a project or source name and named in an error line.
+// Anything else is taken for a project or source name and named in an error line. The
+// options in the variable MOYU_STAND_IN come first, so a test can steer a build whose
+// arguments the IDE makes.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -57,15 +59,9 @@ void Echo()
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv, int exitCode)
 {
-    // Line ends go out exactly as written.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    int exitCode = 0;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 0; i < argc; ++i) {
         const char* option = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : "0";
         if (!strcmp(option, "-report")) {
@@ -98,4 +94,21 @@ int main(int argc, char** argv)
         }
     }
     return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Line ends go out exactly as written.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    char steering[4096] = {};
+    char* words[64];
+    int count = 0;
+    if (::GetEnvironmentVariableA("MOYU_STAND_IN", steering, sizeof steering) < sizeof steering) {
+        for (char* word = strtok(steering, " "); word && count < 64; word = strtok(nullptr, " "))
+            words[count++] = word;
+    }
+    return Run(argc - 1, argv + 1, Run(count, words, 0));
 }
