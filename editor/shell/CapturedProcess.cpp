@@ -121,6 +121,10 @@ StartStatus CapturedProcessState::Start(const char* program, const char* argumen
     m_output.Flush([](const char*) {});
     m_error.Flush([](const char*) {});
     m_inputQueue.clear();
+    m_sent = 0;
+    // A child that does not read its input must not hold up the tick that writes to it.
+    DWORD noWait = PIPE_NOWAIT;
+    ::SetNamedPipeHandleState(m_inputWrite.Get(), &noWait, nullptr, nullptr);
     m_sink.CaptureStarted(commandLine);
     return kStartOk;
 }
@@ -164,11 +168,17 @@ void CapturedProcessState::Poll()
 
     if (running) {
         while (!m_inputQueue.empty()) {
-            std::string send = m_inputQueue.front() + "\n";
+            const std::string send = m_inputQueue.front() + "\n";
             DWORD written = 0;
-            ::WriteFile(m_inputWrite.Get(), send.data(), (DWORD)send.size(), &written, nullptr);
+            if (!::WriteFile(m_inputWrite.Get(), send.data() + m_sent, (DWORD)(send.size() - m_sent), &written,
+                             nullptr))
+                break;
+            m_sent += written;
+            if (m_sent < send.size())
+                break;  // the child has not read enough yet
             show(m_inputQueue.front().c_str());
             m_inputQueue.pop_front();
+            m_sent = 0;
         }
     }
 
@@ -202,4 +212,5 @@ void CapturedProcessState::CloseCapture()
     m_outputRead.Reset();
     m_errorRead.Reset();
     m_inputQueue.clear();
+    m_sent = 0;
 }

@@ -119,6 +119,7 @@ public:
     // capture once the child has ended. Does nothing without a capture.
     void Poll();
     // Queues one line for the child (cut at a character boundary to fit the send buffer).
+    // Lines are written without waiting: what the pipe cannot take now goes in a later tick.
     void QueueInput(const char* line);
     // Ends the last started child with exit code 1; false without one or when that fails.
     bool Kill();
@@ -141,7 +142,7 @@ private:
     CaptureLineBuffer m_output;
     CaptureLineBuffer m_error;
     std::deque<std::string> m_inputQueue;
-    int m_linesThisPoll = 0;
+    size_t m_sent = 0;  // bytes of the first queued line (and its line feed) written so far
 };
 
 template <class Sink> int CaptureLineBuffer::TakeLines(Sink sink)

@@ -213,6 +213,33 @@ TEST(CapturedProcess, QueuedInputReachesTheChildInOrderWithEchoes)
     EXPECT_EQ(0, longLine.compare(0, 4093, sink.lines[0]));
 }
 
+TEST(CapturedProcess, AChildThatReadsNothingNeverHoldsUpATick)
+{
+    DriverOnPath path;
+    RecordingSink sink;
+    CapturedProcessState state(sink);
+    ASSERT_EQ(kStartOk, state.Start("墨语言.exe", "-sleep 1500 -echo", "", true, true));
+    const std::string line(4000, 'q');
+    for (int i = 0; i < 64; ++i)  // far more than a pipe holds
+        state.QueueInput(line.c_str());
+    state.QueueInput("结束");
+    CStopwatch watch;
+    state.Poll();
+    EXPECT_LT(watch.Seconds(), 0.5);
+    PollToEnd(state, sink);
+    ASSERT_TRUE(sink.ended);
+    // Every line reached the child once, whole, in order, and was echoed once.
+    Lines echoes, answers;
+    for (const std::string& shown : sink.lines)
+        (shown.compare(0, 5, "收到:") == 0 ? answers : echoes).push_back(shown);
+    Lines sent(64, line);
+    sent.push_back("结束");
+    EXPECT_EQ(sent, echoes);
+    for (std::string& answer : sent)
+        answer = "收到:" + answer;
+    EXPECT_EQ(sent, answers);
+}
+
 TEST(CapturedProcess, FloodIsStoppedByThePollsLineLimit)
 {
     DriverOnPath path;
