@@ -26,6 +26,13 @@ static ConversionTable* g_tail;
 static int g_defaultLoaded;
 static int g_userLoaded;
 
+/* The main list's nodes by key, built at the first lookup after a change: every
+   identifier of a source is looked up, and the list holds a node per first character.
+   Open addressing over a power-of-two number of slots; null when not built. */
+static ConversionTable** g_keyIndex;
+static uint32_t g_keyIndexSize;
+static int g_keyIndexStale = 1;
+
 const ConversionTable* TableHead(void)
 {
     return g_head;
@@ -33,6 +40,7 @@ const ConversionTable* TableHead(void)
 
 void TableInsert(ConversionTable* node)
 {
+    g_keyIndexStale = 1;
     node->next = node->prev = node->nextSameKey = NULL;
     ConversionTable* at = g_head;
     while (at != NULL && at->key < node->key)
@@ -69,12 +77,67 @@ static int NodeMatches(const ConversionTable* node, const char* word, int isPrep
     return StrCompare(node->english, word) == 0;
 }
 
+static uint32_t KeySlot(CharCode key)
+{
+    return (key * 2654435761u) & (g_keyIndexSize - 1);
+}
+
+static void DropKeyIndex(void)
+{
+    MOYU_FREE(g_keyIndex);
+    g_keyIndex = NULL;
+    g_keyIndexSize = 0;
+}
+
+/* Without memory for the index the lookups walk the list. */
+static void BuildKeyIndex(void)
+{
+    DropKeyIndex();
+    uint32_t keys = 0;
+    for (const ConversionTable* at = g_head; at != NULL; at = at->next)
+        ++keys;
+    if (keys == 0)
+        return;
+    uint32_t size = 16;
+    while (size < 2 * keys)
+        size *= 2;
+    g_keyIndex = (ConversionTable**)MOYU_CALLOC(size, sizeof *g_keyIndex);
+    if (g_keyIndex == NULL)
+        return;
+    g_keyIndexSize = size;
+    for (ConversionTable* at = g_head; at != NULL; at = at->next) {
+        uint32_t slot = KeySlot(at->key);
+        while (g_keyIndex[slot] != NULL)
+            slot = (slot + 1) & (size - 1);
+        g_keyIndex[slot] = at;
+    }
+}
+
+/* The main-list node of the key, or null. */
+static const ConversionTable* NodeWithKey(CharCode key)
+{
+    if (g_keyIndexStale) {
+        BuildKeyIndex();
+        g_keyIndexStale = 0;
+    }
+    if (g_keyIndex == NULL) {
+        const ConversionTable* at = g_head;
+        while (at != NULL && at->key < key)
+            at = at->next;
+        return at != NULL && at->key == key ? at : NULL;
+    }
+    for (uint32_t slot = KeySlot(key); g_keyIndex[slot] != NULL;
+         slot = (slot + 1) & (g_keyIndexSize - 1)) {
+        if (g_keyIndex[slot]->key == key)
+            return g_keyIndex[slot];
+    }
+    return NULL;
+}
+
 static const char* LookupOnce(CharCode key, const char* word, int isPreprocessor)
 {
-    const ConversionTable* at = g_head;
-    while (at != NULL && at->key < key)
-        at = at->next;
-    if (at == NULL || at->key != key)
+    const ConversionTable* at = NodeWithKey(key);
+    if (at == NULL)
         return NULL;
     for (const ConversionTable* node = at; node != NULL; node = node->nextSameKey) {
         if (NodeMatches(node, word, isPreprocessor))
@@ -119,6 +182,8 @@ void TableFree(void)
     }
     g_head = g_tail = NULL;
     g_defaultLoaded = g_userLoaded = 0;
+    DropKeyIndex();
+    g_keyIndexStale = 1;
 }
 
 static int IsTableSpace(CharCode code)

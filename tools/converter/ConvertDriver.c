@@ -36,6 +36,14 @@ void WriteWord(Driver* driver)
 
 void WriteHalfWidthWord(Driver* driver)
 {
+    /* Most words are ASCII already. */
+    const char* end = driver->word;
+    while (*end != '\0' && (unsigned char)*end < 0x80)
+        ++end;
+    if (*end == '\0') {
+        SinkPutBytes(driver->out, driver->word, (size_t)(end - driver->word));
+        return;
+    }
     char half[kLongTextSize];
     CvtStrToHalfWidth(driver->word, half, sizeof half);
     WriteText(driver, half);
@@ -43,18 +51,55 @@ void WriteHalfWidthWord(Driver* driver)
 
 void WriteFirstChar(Driver* driver)
 {
-    SinkPutChar(driver->out, CvtToHalfWidth(driver->first));
+    if (driver->first < 0x80)
+        SinkPutByte(driver->out, (int)driver->first);
+    else
+        SinkPutChar(driver->out, CvtToHalfWidth(driver->first));
 }
 
 /* The section search: a 〖 alone on its line opens a candidate; a later 〗 at the start of
    a line turns section mode on, and reading goes on after the 〖 line. Otherwise reading
    starts again at the beginning. Positions are found again by counting line feeds: in
    text mode the stream's offsets are not reliable once it has buffered LF-only lines. */
+static int HoldsSectionOpen(FILE* in)
+{
+    /* The bytes of 〖 anywhere: most sources have no sections, and a byte search spares them
+       the search character by character. A false hit only costs that search. */
+    static uint32_t words[kInputBlockSize / 4];
+    const unsigned char* block = (const unsigned char*)words;
+    const uint32_t kSecondBytes = 0x01010101u * (kSectionOpen & 0xFF);
+    int previous = 0;
+    int length;
+    while ((length = FileRead(in, words, 1, sizeof words)) > 0) {
+        for (int i = 0; i < length; i += 4) {
+            /* Four bytes at a time while none of them can be the second byte of 〖. */
+            if (i + 4 <= length) {
+                uint32_t x = words[i / 4] ^ kSecondBytes;
+                if (((x - 0x01010101u) & ~x & 0x80808080u) == 0) {
+                    previous = block[i + 3];
+                    continue;
+                }
+            }
+            for (int j = i; j < i + 4 && j < length; ++j) {
+                if (block[j] == (kSectionOpen & 0xFF) && previous == (kSectionOpen >> 8))
+                    return 1;
+                previous = block[j];
+            }
+        }
+    }
+    return 0;
+}
+
 static void FindSections(Driver* driver)
 {
     static InputReader reader;
     FILE* in = driver->in;
     long start = FileTell(in);
+    int mayHold = HoldsSectionOpen(in);
+    FileClearError(in);
+    FileSeek(in, start > 0 ? start : 0, SEEK_SET);
+    if (!mayHold)
+        return;
     InputReaderOpen(&reader, in);
     int lineFeeds = 0;
     int atLineStart = 1;       /* only blanks or tabs since the last line feed */
@@ -148,6 +193,11 @@ static const char* SpacedOperatorWord(int type)
     case kLexLessEqual: return " 小于等于 ";
     case kLexShiftLeft: return " 左移 ";
     case kLexShiftRight: return " 右移 ";
+    case kLexShiftLeftAssign: return " 左移等 ";
+    case kLexShiftRightAssign: return " 右移等 ";
+    case kLexBarAssign: return " 位或等 ";
+    case kLexCaretAssign: return " 异或等 ";
+    case kLexAmpersandAssign: return " 位与等 ";
     default: return NULL;
     }
 }
@@ -175,6 +225,18 @@ static void ConvertOperator(Driver* driver)
         WriteHalfWidthWord(driver);
 }
 
+static QuoteContext QuoteContextAfter(const Driver* driver)
+{
+    if (driver->type != kLexIdentifier && driver->type != kLexNumber)
+        return kQuoteAfterOther;
+    const char* word = driver->word;
+    if (StrCompare(word, "L") == 0 || StrCompare(word, "u") == 0 || StrCompare(word, "U") == 0
+        || StrCompare(word, "u8") == 0)
+        return kQuoteAfterPrefix;
+    size_t length = strlen(word);
+    return length > 0 && (unsigned char)word[length - 1] < 0x80 ? kQuoteInsideWord : kQuoteAfterOther;
+}
+
 static void OnLineFeed(Driver* driver)
 {
     driver->verbatimUntil = 0;
@@ -186,6 +248,15 @@ static void AfterQuote(Driver* driver, QuoteEnd end)
 {
     if (end == kQuoteLineFeed)
         OnLineFeed(driver);
+}
+
+/* A quote that may open a character literal, Moyu to C; one that opens none is copied. */
+static void ConvertCharQuote(Driver* driver, CharCode closing)
+{
+    if (driver->beforeQuote == kQuoteInsideWord
+        || ConvertCharLiteral(driver->in, driver->out, closing,
+                              driver->beforeQuote == kQuoteAfterPrefix) == kQuoteNotALiteral)
+        WriteWord(driver);
 }
 
 static void Dispatch(Driver* driver);
@@ -230,7 +301,7 @@ static void Dispatch(Driver* driver)
         break;
     case kLexOpenSingleQuote:
         if (toC) {
-            AfterQuote(driver, ConvertCharLiteral(driver->in, driver->out, kFullCloseSingle));
+            ConvertCharQuote(driver, kFullCloseSingle);
         } else {
             WriteWord(driver);
             AfterQuote(driver, CopyQuoted(driver->in, driver->out, kFullCloseSingle));
@@ -241,7 +312,7 @@ static void Dispatch(Driver* driver)
         break;
     case kLexApostrophe:
         if (toC) {
-            AfterQuote(driver, ConvertCharLiteral(driver->in, driver->out, driver->first));
+            ConvertCharQuote(driver, driver->first);
         } else {
             WriteWord(driver);
             AfterQuote(driver, CopyQuoted(driver->in, driver->out, driver->first));
@@ -370,7 +441,8 @@ static void Dispatch(Driver* driver)
     case kLexUpArrow:
         break;
     default:
-        if (driver->type >= kLexPlus && driver->type <= kLexShiftRight)
+        if ((driver->type >= kLexPlus && driver->type <= kLexShiftRight)
+            || (driver->type >= kLexShiftLeftAssign && driver->type <= kLexAmpersandAssign))
             ConvertOperator(driver);
         else
             WriteWord(driver);
@@ -398,9 +470,11 @@ void ConvertStream(FILE* input, FILE* output)
                 WriteWord(&driver);
             else if (driver.type == kLexLineFeed)
                 WriteWord(&driver);
+            driver.beforeQuote = kQuoteAfterOther;
             continue;
         }
         Dispatch(&driver);
+        driver.beforeQuote = QuoteContextAfter(&driver);
     }
     SinkFlush(&sink);
 }

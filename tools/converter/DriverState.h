@@ -14,6 +14,11 @@ enum {
     kLongTextSize = 512
 };
 
+/* The word before a quote: a literal prefix (L, u, U, u8) makes a character literal after
+   it a wide one; any other word ending in an ASCII letter or digit makes the quote an
+   apostrophe inside a word (don't), since C has no literal right after a name. */
+typedef enum QuoteContext { kQuoteAfterOther, kQuoteAfterPrefix, kQuoteInsideWord } QuoteContext;
+
 typedef struct Driver {
     FILE* in;
     OutputSink* out;
@@ -24,6 +29,7 @@ typedef struct Driver {
     int untilDepth;       /* parentheses opened by 直到 */
     int whileDepth;       /* parentheses opened by 当 */
     int afterWhileCond;   /* words since the condition of 当 closed; 0 = not running */
+    int beforeQuote;      /* QuoteContext: what the word before tells about a quote after it */
     int type;             /* the current word */
     char word[kWordSize];
     CharCode first;

@@ -4,11 +4,21 @@
 #include "runtime/源码/格式化.h"
 #include "tools/converter/ConversionTable.h"
 #include "tools/converter/DriverState.h"
+#include "tools/converter/Lexer.h"
+#include "tools/converter/NameCache.h"
 #include "tools/converter/Romanizer.h"
 #include "tools/converter/WordTables.h"
 
 void WriteRomanized(Driver* driver)
 {
+    /* The names of identifiers met before: romanizing walks the word character by
+       character, and a source names the same identifiers again and again. */
+    static NameCache known;
+    const char* knownName = NameCacheFind(&known, driver->word);
+    if (knownName != NULL) {
+        WriteText(driver, knownName);
+        return;
+    }
     /* Without Chinese characters only full-width letters and digits could differ from C's,
        and C takes none of them. */
     if (MbCountHanzi(driver->word) == 0) {
@@ -23,7 +33,17 @@ void WriteRomanized(Driver* driver)
         WriteWord(driver);
         return;
     }
+    NameCacheAdd(&known, driver->word, name);
     WriteText(driver, name);
+}
+
+/* The text after #error and #warning is a message: the rest of the line is copied as it
+   stands, apostrophes and words alike. */
+static void CopyMessageAfter(Driver* driver, int directive)
+{
+    int warning = driver->directiveState == 1 && StrCompare(driver->word, "warning") == 0;
+    if (directive == kDirectiveError || warning)
+        driver->verbatimUntil = kLexLineFeed;
 }
 
 void ConvertIdentifierToC(Driver* driver)
@@ -36,6 +56,7 @@ void ConvertIdentifierToC(Driver* driver)
             driver->directiveState = 2;
             WriteText(driver, text);
             driver->afterWhileCond = 0;
+            CopyMessageAfter(driver, code);
             if (code == kDirectivePragma)
                 ConvertPragmaLineToC(driver);
             else if (code == kDirectiveInclude || code == kDirectiveLoad)
@@ -74,6 +95,7 @@ void ConvertIdentifierToC(Driver* driver)
     }
     WriteRomanized(driver);
     driver->afterWhileCond = 0;
+    CopyMessageAfter(driver, 0);
     if (driver->directiveState == 1 && StrCompare(driver->word, "include") == 0) {
         driver->directiveState = 2;
         ConvertIncludeLineToC(driver);
@@ -85,8 +107,10 @@ void ConvertIdentifierFromC(Driver* driver)
     char text[kFromCTextSize];
     if (driver->directiveState > 0) {
         int laterInLine = driver->directiveState == 2;
-        if (DirectiveWordFromC(driver->word, driver->first, text, sizeof text, laterInLine) > 0) {
+        int code = DirectiveWordFromC(driver->word, driver->first, text, sizeof text, laterInLine);
+        if (code > 0) {
             WriteText(driver, text);
+            CopyMessageAfter(driver, code);
             if (!laterInLine && PragmaWordIs(text, kPragmaInclude)) {
                 ConvertIncludeLineFromC(driver);
                 return;
@@ -113,6 +137,7 @@ void ConvertIdentifierFromC(Driver* driver)
         WriteText(driver, name);
     else
         WriteWord(driver);
+    CopyMessageAfter(driver, 0);
     if (driver->directiveState == 1 && StrCompare(driver->word, "包含") == 0) {
         driver->directiveState = 2;
         ConvertIncludeLineFromC(driver);

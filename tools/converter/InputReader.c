@@ -28,7 +28,7 @@ static int NextByte(void* context)
     return reader->bytes[reader->position++];
 }
 
-int InputReadChar(InputReader* reader, CharCode* code)
+int InputReadCharSlow(InputReader* reader, CharCode* code)
 {
     CharCode joined = (CharCode)-1;
     int count = ReadJoinedChar(NextByte, reader, 0, &joined);

@@ -23,9 +23,27 @@ typedef struct InputReader {
 
 /* Starts reading the stream from its current position. */
 void InputReaderOpen(InputReader* reader, FILE* stream);
+/* InputReadChar near the block's end: the bytes one at a time through the runtime's joiner. */
+int InputReadCharSlow(InputReader* reader, CharCode* code);
+
 /* As FileReadChar: the bytes read (1-4), 0 at the end and -1 on a read error, both with
-   code -1. */
-int InputReadChar(InputReader* reader, CharCode* code);
+   code -1. A character that lies whole in the block is joined here, by the same rules,
+   without a call per byte. */
+static inline int InputReadChar(InputReader* reader, CharCode* code)
+{
+    if (reader->position + 4 > reader->length || code == NULL)
+        return InputReadCharSlow(reader, code);
+    const unsigned char* p = reader->bytes + reader->position;
+    int count = 1;
+    if (MbByteClassTable[p[0]] & kMbLeadByte)
+        count = (MbByteClassTable[p[1]] & kMbFourByteDigit) ? 4 : 2;
+    CharCode joined = p[0];
+    for (int i = 1; i < count; ++i)
+        joined = (joined << 8) | p[i];
+    reader->position += count;
+    *code = joined;
+    return count;
+}
 
 #ifdef __cplusplus
 }

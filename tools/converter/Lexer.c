@@ -12,13 +12,26 @@ static int g_readFailed;
 static int g_c51Mode;
 
 static InputReader g_input;
+/* Characters given back, the next one to read last. */
+static CharCode g_unread[kLexUnreadSize];
+static int g_unreadCount;
 
-/* One character of the stream through the lexer's block reader. */
+/* One character: a given-back one, else the next of the stream through the block reader. */
 static int ReadInputChar(FILE* stream, CharCode* code)
 {
+    if (g_unreadCount > 0) {
+        *code = g_unread[--g_unreadCount];
+        return MbCharSize(*code);
+    }
     if (g_input.stream != stream)
         InputReaderOpen(&g_input, stream);
     return InputReadChar(&g_input, code);
+}
+
+void LexUnreadChars(const CharCode* characters, int count)
+{
+    for (int i = count - 1; i >= 0 && g_unreadCount < kLexUnreadSize; --i)
+        g_unread[g_unreadCount++] = characters[i];
 }
 
 void LexSetC51Mode(int on)
@@ -34,6 +47,7 @@ int LexC51Mode(void)
 void LexReset(void)
 {
     InputReaderOpen(&g_input, NULL);
+    g_unreadCount = 0;
     g_pending = 0;
     g_readFailed = 0;
     g_lookAhead = kEndOfInput;
@@ -75,24 +89,131 @@ typedef struct WordBuilder {
     int length;
 } WordBuilder;
 
-/* Appends the look-ahead and reads the next; 0 when the word is full (look-ahead kept). */
+/* Appends the look-ahead and reads the next; 0 when the word is full (look-ahead kept).
+   The word stays terminated. */
 static int Take(WordBuilder* word)
 {
-    if (MbAppendChar(word->buffer, word->usable, &word->length, g_lookAhead) == 0)
+    CharCode c = g_lookAhead;
+    if (c < 0x100 && word->length < word->usable) {
+        word->buffer[word->length++] = (char)c;
+    } else if (c < 0x10000 && word->length + 2 <= word->usable) {
+        word->buffer[word->length++] = (char)(c >> 8);
+        word->buffer[word->length++] = (char)c;
+    } else if (MbAppendChar(word->buffer, word->usable, &word->length, c) == 0) {
         return 0;
+    }
+    word->buffer[word->length] = '\0';
     Advance(word->stream);
     return 1;
 }
 
 static CharCode Half(void)
 {
-    return g_lookAhead == kEndOfInput ? kEndOfInput : CvtToHalfWidth(g_lookAhead);
+    if (g_lookAhead < 0x80 || g_lookAhead == kEndOfInput)
+        return g_lookAhead;
+    return CvtToHalfWidth(g_lookAhead);
 }
 
-static int IsIdentifierChar(void)
+/* Which ASCII bytes continue an identifier, and which make a blank run. */
+static const unsigned char kIdentifierBytes[128] = {
+    ['0'] = 1, ['1'] = 1, ['2'] = 1, ['3'] = 1, ['4'] = 1, ['5'] = 1, ['6'] = 1, ['7'] = 1,
+    ['8'] = 1, ['9'] = 1, ['_'] = 1,
+    ['A'] = 1, ['B'] = 1, ['C'] = 1, ['D'] = 1, ['E'] = 1, ['F'] = 1, ['G'] = 1, ['H'] = 1,
+    ['I'] = 1, ['J'] = 1, ['K'] = 1, ['L'] = 1, ['M'] = 1, ['N'] = 1, ['O'] = 1, ['P'] = 1,
+    ['Q'] = 1, ['R'] = 1, ['S'] = 1, ['T'] = 1, ['U'] = 1, ['V'] = 1, ['W'] = 1, ['X'] = 1,
+    ['Y'] = 1, ['Z'] = 1,
+    ['a'] = 1, ['b'] = 1, ['c'] = 1, ['d'] = 1, ['e'] = 1, ['f'] = 1, ['g'] = 1, ['h'] = 1,
+    ['i'] = 1, ['j'] = 1, ['k'] = 1, ['l'] = 1, ['m'] = 1, ['n'] = 1, ['o'] = 1, ['p'] = 1,
+    ['q'] = 1, ['r'] = 1, ['s'] = 1, ['t'] = 1, ['u'] = 1, ['v'] = 1, ['w'] = 1, ['x'] = 1,
+    ['y'] = 1, ['z'] = 1,
+};
+static const unsigned char kBlankBytes[128] = { [' '] = 1, ['\t'] = 1 };
+
+enum { kIdentStart = 1, kIdentPart = 2, kIdentNone = 3 };
+
+/* How a character stands to identifiers: it starts one (a Chinese character, a letter or
+   a low line of either width), only continues one (a digit of either width), or neither.
+   Double-byte codes are worked out once each. */
+static int IdentifierClass(CharCode code)
 {
-    return g_lookAhead != kEndOfInput
-        && (ChIsIdentStart(g_lookAhead) || Half() == '_' || ChIsDigit(g_lookAhead, 0));
+    static unsigned char wide[0x10000];
+    if (code < 0x80) {
+        if (!kIdentifierBytes[code])
+            return kIdentNone;
+        return code >= '0' && code <= '9' ? kIdentPart : kIdentStart;
+    }
+    unsigned char* known = code <= 0xFFFF ? &wide[code] : NULL;
+    if (known != NULL && *known != 0)
+        return *known;
+    int kind = kIdentNone;
+    if (code != kEndOfInput) {
+        if (ChIsIdentStart(code) || CvtToHalfWidth(code) == '_')
+            kind = kIdentStart;
+        else if (ChIsDigit(code, 0))
+            kind = kIdentPart;
+    }
+    if (known != NULL)
+        *known = (unsigned char)kind;
+    return kind;
+}
+
+/* The bytes of the character at p in the reader's block when it has one or two bytes and
+   continues the word (an identifier, or a blank run with blanksOnly); 0 for anything
+   else, and for a character the block does not hold whole. */
+static int RunCharBytes(const unsigned char* p, int available, int blanksOnly)
+{
+    if (p[0] < 0x80)
+        return (blanksOnly ? kBlankBytes[p[0]] : kIdentifierBytes[p[0]]) ? 1 : 0;
+    if (available < 2 || !(MbByteClassTable[p[0]] & kMbLeadByte)
+        || (MbByteClassTable[p[1]] & kMbFourByteDigit))
+        return 0;
+    CharCode code = ((CharCode)p[0] << 8) | p[1];
+    if (blanksOnly)
+        return CvtToHalfWidth(code) == ' ' ? 2 : 0;
+    return IdentifierClass(code) != kIdentNone ? 2 : 0;
+}
+
+/* Take, and then the characters after the look-ahead that continue the word straight
+   from the reader's block while it holds them whole. They are split as InputReadChar
+   splits them, so this takes what Take would take one at a time. */
+static int TakeRun(WordBuilder* word, int blanksOnly)
+{
+    CharCode c = g_lookAhead;
+    int size = c < 0x100 ? 1 : c < 0x10000 ? 2 : 0;
+    if (size == 0 || word->length + size > word->usable)
+        return Take(word);
+    if (size == 2)
+        word->buffer[word->length++] = (char)(c >> 8);
+    word->buffer[word->length++] = (char)c;
+    /* Given-back characters come before the block's. */
+    if (g_unreadCount == 0 && g_input.stream == word->stream) {
+        const unsigned char* p = g_input.bytes + g_input.position;
+        const unsigned char* end = g_input.bytes + g_input.length;
+        int n;
+        while (p < end && (n = RunCharBytes(p, (int)(end - p), blanksOnly)) > 0
+               && word->length + n <= word->usable) {
+            word->buffer[word->length++] = (char)p[0];
+            if (n == 2)
+                word->buffer[word->length++] = (char)p[1];
+            p += n;
+        }
+        g_input.position = (int)(p - g_input.bytes);
+    }
+    word->buffer[word->length] = '\0';
+    Advance(word->stream);
+    return 1;
+}
+
+static void ReadIdentifier(WordBuilder* word)
+{
+    while (IdentifierClass(g_lookAhead) != kIdentNone && TakeRun(word, 0)) {
+    }
+}
+
+static void ReadBlanks(WordBuilder* word)
+{
+    while ((Half() == ' ' || Half() == '\t') && TakeRun(word, 1)) {
+    }
 }
 
 static void ReadNumber(WordBuilder* word)
@@ -138,6 +259,7 @@ static const OperatorPair kOperatorPairs[] = {
     {'!', '=', kLexNotEqual}, {'=', '=', kLexEqual},
     {'<', '=', kLexLessEqual}, {'<', '<', kLexShiftLeft},
     {'>', '=', kLexGreaterEqual}, {'>', '>', kLexShiftRight}, {':', '=', kLexAssign},
+    {'|', '=', kLexBarAssign}, {'^', '=', kLexCaretAssign}, {'&', '=', kLexAmpersandAssign},
 };
 
 static int SingleCharType(CharCode half)
@@ -193,19 +315,30 @@ static int SingleCharType(CharCode half)
     }
 }
 
-/* A single character or a two-character operator (longest match). */
+/* A single character or an operator of two or three characters (longest match). */
 static int ReadPunctuation(WordBuilder* word)
 {
     CharCode first = Half();
     int type = SingleCharType(first);
     Take(word);
-    if (first >= 0x80)
+    static const unsigned char kPairFirst[128] = {
+        ['+'] = 1, ['-'] = 1, ['*'] = 1, ['/'] = 1, ['%'] = 1, ['&'] = 1, ['|'] = 1,
+        ['!'] = 1, ['='] = 1, ['<'] = 1, ['>'] = 1, [':'] = 1, ['^'] = 1,
+    };
+    if (first >= 0x80 || !kPairFirst[first])
         return type;
     CharCode second = Half();
     for (size_t i = 0; i < sizeof kOperatorPairs / sizeof kOperatorPairs[0]; ++i) {
         const OperatorPair* pair = &kOperatorPairs[i];
-        if ((CharCode)pair->first == first && (CharCode)pair->second == second)
-            return Take(word) ? pair->type : type;
+        if ((CharCode)pair->first != first || (CharCode)pair->second != second)
+            continue;
+        if (!Take(word))
+            return type;
+        int assign = pair->type == kLexShiftLeft ? kLexShiftLeftAssign
+                   : pair->type == kLexShiftRight ? kLexShiftRightAssign : 0;
+        if (assign != 0 && Half() == '=' && Take(word))
+            return assign;
+        return pair->type;
     }
     return type;
 }
@@ -214,7 +347,7 @@ int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar)
 {
     if (buffer == NULL || size < kLexMinBufferSize)
         return kLexBufferTooSmall;
-    memset(buffer, 0, (size_t)size);
+    buffer[0] = '\0';
     WordBuilder word = { stream, buffer, size - kLexMinBufferSize, 0 };
     if (word.usable <= 0)
         return kLexNoRoom;
@@ -230,19 +363,18 @@ int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar)
     if (MbCharSize(g_lookAhead) > word.usable)
         return kLexNoRoom;
 
-    CharCode half = Half();
-    if (ChIsIdentStart(g_lookAhead) || half == '_') {
-        while (IsIdentifierChar() && Take(&word)) {
-        }
+    int identifierClass = IdentifierClass(g_lookAhead);
+    if (identifierClass == kIdentStart) {
+        ReadIdentifier(&word);
         return kLexIdentifier;
     }
-    if (ChIsDigit(g_lookAhead, 0)) {
+    if (identifierClass == kIdentPart) {
         ReadNumber(&word);
         return kLexNumber;
     }
+    CharCode half = Half();
     if (half == ' ' || half == '\t') {
-        while ((Half() == ' ' || Half() == '\t') && Take(&word)) {
-        }
+        ReadBlanks(&word);
         return kLexBlanks;
     }
     if (half == '\n') {

@@ -83,7 +83,13 @@ typedef enum LexWordType {
     kLexAddressOfC51 = 69,      /* produced by the operator-word table only */
     kLexFullStop = 70,          /* 。 */
     kLexUpArrow = 72,           /* ↑ */
-    kLexAt = 73
+    kLexAt = 73,
+    /* The compound assignments whose operator has no two-character word of its own. */
+    kLexShiftLeftAssign = 74,   /* <<= */
+    kLexShiftRightAssign = 75,  /* >>= */
+    kLexBarAssign = 76,         /* |= */
+    kLexCaretAssign = 77,       /* ^= */
+    kLexAmpersandAssign = 78    /* &= */
 } LexWordType;
 
 enum {
@@ -91,7 +97,8 @@ enum {
     kLexBufferTooSmall = -2,
     kLexNoRoom = -3,
     kLexReadError = -4,
-    kLexMinBufferSize = 5
+    kLexMinBufferSize = 5,
+    kLexUnreadSize = 64
 };
 
 /* One word into buffer (terminated; a word longer than size - 5 bytes is cut and its rest
@@ -104,6 +111,10 @@ void LexReset(void);
 /* The pending look-ahead (result 0, -1 at the end) or a newly read character (its byte
    count, negative at the end or on an error); the look-ahead is no longer pending. */
 int LexReadChar(FILE* stream, CharCode* character);
+/* Gives characters back, in their reading order, to be read again before the stream: by
+   LexReadChar, or as the next word's characters. At most kLexUnreadSize of them, and only
+   while no look-ahead is pending (right after LexReadChar). */
+void LexUnreadChars(const CharCode* characters, int count);
 /* 1: c51 mode, anything else: normal. */
 void LexSetC51Mode(int on);
 int LexC51Mode(void);

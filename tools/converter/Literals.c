@@ -121,12 +121,22 @@ static int EscapeAppend(Escape* escape, CharCode code)
     return 1;
 }
 
+/* The characters read while a quote is tried as a character literal, to be given back to
+   the lexer when it opens none. */
+static struct {
+    int active;
+    int count;
+    CharCode chars[kLexUnreadSize];
+} g_tried;
+
 /* Reads one character, or (CharCode)-1 at the end or on an error. */
 static CharCode ReadChar(FILE* in)
 {
     CharCode code = (CharCode)-1;
     if (LexReadChar(in, &code) < 0)
         return (CharCode)-1;
+    if (g_tried.active && g_tried.count < kLexUnreadSize)
+        g_tried.chars[g_tried.count++] = code;
     return code;
 }
 
@@ -216,63 +226,62 @@ static void WriteCharValue(OutputSink* out, unsigned long value)
     }
 }
 
-/* Adds a code's bytes to the literal's value while it holds fewer than four. */
-static void AddToValue(unsigned long* value, int* bytes, CharCode code)
+/* A character literal's value as it is read: its first four bytes, and how many bytes
+   its characters and escapes give in all. */
+typedef struct CharValue {
+    unsigned long value;
+    int bytes;
+} CharValue;
+
+static void AddToValue(CharValue* literal, CharCode code)
 {
     char raw[4];
     int length = MbPutCharRaw(raw, code);
-    for (int i = 0; i < length && *bytes < kCharValueBytes; ++i, ++*bytes)
-        *value = (*value << 8) | (unsigned char)raw[i];
+    for (int i = 0; i < length; ++i, ++literal->bytes) {
+        if (literal->bytes < kCharValueBytes)
+            literal->value = (literal->value << 8) | (unsigned char)raw[i];
+    }
 }
 
 /* The characters of an escape's text after the escape itself, added as ordinary ones. */
-static void AddEscape(const Escape* escape, unsigned long* value, int* bytes)
+static void AddEscape(const Escape* escape, CharValue* literal)
 {
     CharCode code = 0;
     int used = ParseEscape(escape->text, &code);
-    AddToValue(value, bytes, code);
+    AddToValue(literal, code);
     const char* p = escape->text + used;
     while (*p) {
         int length = 0;
         CharCode rest = MbCharAtLen(p, &length);
-        AddToValue(value, bytes, rest);
+        AddToValue(literal, rest);
         p += length;
     }
 }
 
-QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing)
+/* Reads a literal's characters up to its closing character, a line feed or the end of
+   input; stops early once the value has more bytes than a literal holds. */
+static QuoteEnd ReadCharValue(FILE* in, CharCode closing, CharValue* literal)
 {
-    unsigned long value = 0;
-    int bytes = 0;
-    QuoteEnd end = kQuoteInputEnd;
     CharCode c = ReadChar(in);
     for (;;) {
-        if (c == (CharCode)-1) {
-            end = kQuoteInputEnd;
-            break;
-        }
-        if (c == '\n') {
-            end = kQuoteLineFeed;
-            break;
-        }
-        if (c == closing) {
-            end = kQuoteClosed;
-            break;
-        }
+        if (literal->bytes > kCharValueBytes)
+            return kQuoteNotALiteral;
+        if (c == (CharCode)-1)
+            return kQuoteInputEnd;
+        if (c == '\n')
+            return kQuoteLineFeed;
+        if (c == closing)
+            return kQuoteClosed;
         if (!IsBackslash(c)) {
-            AddToValue(&value, &bytes, c);
+            AddToValue(literal, c);
             c = ReadChar(in);
             continue;
         }
         Escape escape;
         EscapeStop stop = CollectEscape(in, closing, '\'', &escape);
-        AddEscape(&escape, &value, &bytes);
+        AddEscape(&escape, literal);
         c = CharAfterEscape(in, stop, closing);
     }
-    WriteCharValue(out, value);
-    if (end == kQuoteLineFeed)
-        WriteByte(out, '\n');
-    return end;
 }
 
 /* Writes an escape with a double-byte character in a form C understands. */
@@ -294,7 +303,9 @@ static void WriteDoubleByteEscape(OutputSink* out, const Escape* escape)
     WriteText(out, escape->text + used);
 }
 
-QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
+/* The rest of a quoted text as C text between quotes of quoteInC, the closing one
+   included. */
+static QuoteEnd ConvertQuotedText(FILE* in, OutputSink* out, CharCode closing, char quoteInC)
 {
     CharCode c = ReadChar(in);
     for (;;) {
@@ -305,26 +316,58 @@ QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
             return kQuoteLineFeed;
         }
         if (c == closing) {
-            WriteByte(out, '"');
+            WriteByte(out, quoteInC);
             return kQuoteClosed;
         }
         if (!IsBackslash(c)) {
-            /* Between full-width quotes a plain " is text; C would end the string there. */
-            if (c == '"' && closing != '"')
-                WriteText(out, "\\\"");
-            else
+            /* Between full-width quotes a plain C quote is text; C would end the text there. */
+            if (c == (CharCode)quoteInC && closing != (CharCode)quoteInC) {
+                WriteByte(out, '\\');
+                WriteByte(out, quoteInC);
+            } else {
                 SinkPutChar(out, c);
+            }
             c = ReadChar(in);
             continue;
         }
         Escape escape;
-        EscapeStop stop = CollectEscape(in, closing, '"', &escape);
+        EscapeStop stop = CollectEscape(in, closing, (CharCode)quoteInC, &escape);
         if (escape.hasDoubleByte)
             WriteDoubleByteEscape(out, &escape);
         else
             WriteText(out, escape.text);
         c = CharAfterEscape(in, stop, closing);
     }
+}
+
+QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing)
+{
+    return ConvertQuotedText(in, out, closing, '"');
+}
+
+QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing, int prefixed)
+{
+    CharValue literal = { 0, 0 };
+    g_tried.active = 1;
+    g_tried.count = 0;
+    QuoteEnd end = ReadCharValue(in, closing, &literal);
+    g_tried.active = 0;
+    if (end != kQuoteClosed || literal.bytes > kCharValueBytes) {
+        LexUnreadChars(g_tried.chars, g_tried.count);
+        return kQuoteNotALiteral;
+    }
+    /* A wide or Unicode literal's value is the compiler's to work out; a value that C reads
+       as negative (one byte above 0x7F in a signed char, four bytes with the sign bit in an
+       int) would change as a hex number. Both stay literals, in C's quotes and escapes. */
+    int negativeInC = (literal.bytes == 1 && literal.value > 0x7F)
+        || (literal.bytes == 4 && literal.value > 0x7FFFFFFFul);
+    if (prefixed || negativeInC) {
+        LexUnreadChars(g_tried.chars, g_tried.count);
+        WriteByte(out, '\'');
+        return ConvertQuotedText(in, out, closing, '\'');
+    }
+    WriteCharValue(out, literal.value);
+    return kQuoteClosed;
 }
 
 QuoteEnd CopyQuoted(FILE* in, OutputSink* out, CharCode closing)

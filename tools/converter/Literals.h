@@ -12,12 +12,15 @@
 extern "C" {
 #endif
 
-/* How a quoted text ended. */
-typedef enum QuoteEnd { kQuoteClosed, kQuoteLineFeed, kQuoteInputEnd } QuoteEnd;
+/* How a quoted text ended; kQuoteNotALiteral: the quote opens no character literal. */
+typedef enum QuoteEnd { kQuoteClosed, kQuoteLineFeed, kQuoteInputEnd, kQuoteNotALiteral } QuoteEnd;
 
-/* A Moyu character literal as a C character constant or number; a line feed that ends an
-   unterminated literal is written after it. */
-QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing);
+/* A Moyu character literal as a C character constant or number, or after a prefix (L, u,
+   U, u8) as a C literal of the same characters. A quote without its closing character on
+   its line within a literal's four bytes (an apostrophe in English text) opens none:
+   nothing is written, the characters after it are given back to the lexer, and the result
+   is kQuoteNotALiteral, for the caller to write the quote as a character of its own. */
+QuoteEnd ConvertCharLiteral(FILE* in, OutputSink* out, CharCode closing, int prefixed);
 /* The rest of a string literal (the opening double quote is already written). */
 QuoteEnd ConvertStringLiteral(FILE* in, OutputSink* out, CharCode closing);
 /* Copies up to and including the closing character or a line feed; an escaped closing

@@ -27,7 +27,16 @@ void SinkPutByte(OutputSink* sink, int byte)
 
 void SinkPutText(OutputSink* sink, const char* text)
 {
-    size_t length = strlen(text);
+    /* Most texts are a few bytes: copied as they are measured. */
+    for (; *text != '\0'; ++text) {
+        if (sink->length >= kOutputSinkSize)
+            SinkFlush(sink);
+        sink->bytes[sink->length++] = *text;
+    }
+}
+
+void SinkPutBytes(OutputSink* sink, const char* text, size_t length)
+{
     while (length > 0) {
         if (sink->length >= kOutputSinkSize)
             SinkFlush(sink);

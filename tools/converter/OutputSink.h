@@ -21,6 +21,7 @@ typedef struct OutputSink {
 void SinkOpen(OutputSink* sink, FILE* stream);
 void SinkPutByte(OutputSink* sink, int byte);
 void SinkPutText(OutputSink* sink, const char* text);
+void SinkPutBytes(OutputSink* sink, const char* bytes, size_t length);
 /* The character's bytes, highest non-zero byte first. */
 void SinkPutChar(OutputSink* sink, CharCode code);
 /* Writes what is gathered; the stream's error state tells whether all writes succeeded. */

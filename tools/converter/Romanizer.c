@@ -11,6 +11,7 @@
 #include <string.h>
 #include "runtime/源码/字符串.h"
 #include "tools/converter/RomanizerTable.h"
+#include "tools/converter/TextHash.h"
 
 enum { kFullLowLine = 0xA3DF, kHexCodeMinDigits = 4 };
 
@@ -73,14 +74,48 @@ int RomanizeChar(CharCode code, char* out, int size, KindWord style)
     return StrLen(out);
 }
 
-static int IsPrefixOf(const char* name, const char* text)
+/* The name table by name, built at the first use: a C source names many characters, and
+   a walk over a letter's rows for each would cost hundreds of comparisons. A slot holds 1 +
+   the row of a name; of equal names the later row, since the walk from the end finds it. */
+enum { kNameIndexSlots = 16384 };
+static int16_t g_nameIndex[kNameIndexSlots];
+static uint8_t g_nameLength[kRomanizerNameRows];
+static int g_nameIndexBuilt;
+
+static int RowHasName(int row, const char* text, int length)
 {
-    int i = 0;
-    for (; i < kRomanizerNameSize && name[i]; ++i) {
-        if (text[i] != name[i])
-            return 0;
+    return g_nameLength[row] == length && memcmp(kRomanizerNameTable[row].name, text, (size_t)length) == 0;
+}
+
+static void BuildNameIndex(void)
+{
+    for (int row = 0; row < kRomanizerNameRows; ++row) {
+        const char* name = kRomanizerNameTable[row].name;
+        int length = 0;
+        while (length < kRomanizerNameSize && name[length] != '\0')
+            ++length;
+        g_nameLength[row] = (uint8_t)length;
+        if (length == 0)
+            continue;
+        for (uint32_t slot = TextHashN(name, length);; ++slot) {
+            int16_t* at = &g_nameIndex[slot % kNameIndexSlots];
+            if (*at == 0 || RowHasName(*at - 1, name, length)) {
+                *at = (int16_t)(row + 1);
+                break;
+            }
+        }
     }
-    return i;
+    g_nameIndexBuilt = 1;
+}
+
+/* The row whose whole name is the first length bytes of text, or -1; hash is theirs. */
+static int RowNamed(const char* text, int length, uint32_t hash)
+{
+    for (uint32_t slot = hash;; ++slot) {
+        int row = g_nameIndex[slot % kNameIndexSlots] - 1;
+        if (row < 0 || RowHasName(row, text, length))
+            return row;
+    }
 }
 
 int DeromanizeChar(const char* text, CharCode* code)
@@ -93,14 +128,25 @@ int DeromanizeChar(const char* text, CharCode* code)
     int letter = first <= 'Z' ? first - 'A' : 26 + first - 'a';
     const RomanizerLetterRange* range = &kRomanizerLetterIndex[letter];
     if (range->firstRow >= 0) {
-        /* From the end: a longer name of a series lies behind its shorter prefix. */
-        for (int row = range->lastRow; row >= range->firstRow; --row) {
-            int length = IsPrefixOf(kRomanizerNameTable[row].name, text);
-            if (length > 0) {
-                if (code)
-                    *code = kRomanizerNameTable[row].code;
-                return length;
+        if (!g_nameIndexBuilt)
+            BuildNameIndex();
+        /* The last row of the letter whose name begins the text: a longer name of a series
+           lies behind its shorter prefix. */
+        int found = -1;
+        int foundLength = 0;
+        uint32_t hash = TextHashN(text, 0);
+        for (int length = 1; length <= kRomanizerNameSize && text[length - 1] != '\0'; ++length) {
+            hash = TextHashStep(hash, text[length - 1]);
+            int row = RowNamed(text, length, hash);
+            if (row > found && row >= range->firstRow && row <= range->lastRow) {
+                found = row;
+                foundLength = length;
             }
+        }
+        if (found >= 0) {
+            if (code)
+                *code = kRomanizerNameTable[found].code;
+            return foundLength;
         }
     }
     if (first >= 'A' && first <= 'F') {
@@ -226,8 +272,11 @@ int DeromanizeName(const char* name, char* out, int size)
     if (name == NULL || out == NULL || size < 5)
         return 0;
     int usable = size - 5;
-    int c = (unsigned char)name[3];
-    if (strncmp(name, "zh_", 3) != 0 || !(IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_')) {
+    /* The byte after the prefix is read only once the prefix is there: a shorter name
+       ends before it. */
+    int prefixed = strncmp(name, "zh_", 3) == 0;
+    int c = prefixed ? (unsigned char)name[3] : 0;
+    if (!prefixed || !(IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_')) {
         MbStrCopyN(name, out, size);
         return StrLen(out);
     }

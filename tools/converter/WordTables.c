@@ -1,8 +1,10 @@
 /* Lookups in the built-in word tables. */
 #include "tools/converter/WordTables.h"
 
+#include <string.h>
 #include "runtime/源码/字符串.h"
 #include "tools/converter/Lexer.h"
+#include "tools/converter/TextHash.h"
 #include "tools/converter/WordTableData.h"
 
 static int RowExists(const WordRow* row)
@@ -12,46 +14,102 @@ static int RowExists(const WordRow* row)
     return (row->mode == kC51Only) == (LexC51Mode() == 1);
 }
 
-enum { kMaxTableRows = 128, kCachedTables = 8 };
+enum { kMaxTableRows = 128, kIndexSlots = 256, kIndexedTables = 8 };
 
-/* The first characters of a table's rows, worked out once: every identifier of a source is
-   looked up, so the candidates are picked by comparing numbers. */
-typedef struct FirstCharCache {
+/* A table's rows by word, built once: every identifier of a source is looked up in
+   several tables, so a word costs one hash instead of a walk over the rows. A slot holds
+   1 + the first row of a word; the rows of the same word follow in table order. */
+typedef struct WordIndex {
     const WordTable* table;
-    CharCode firstChars[kMaxTableRows];
-} FirstCharCache;
+    int16_t slots[kIndexSlots];
+    int16_t nextSameWord[kMaxTableRows];
+    uint32_t hashes[kMaxTableRows];
+} WordIndex;
 
-static const CharCode* FirstChars(const WordTable* table)
+static void BuildIndex(WordIndex* index, const WordTable* table)
 {
-    static FirstCharCache caches[kCachedTables];
-    for (int i = 0; i < kCachedTables; ++i) {
-        FirstCharCache* cache = &caches[i];
-        if (cache->table == table)
-            return cache->firstChars;
-        if (cache->table == NULL && table->count <= kMaxTableRows) {
-            for (int row = 0; row < table->count; ++row)
-                cache->firstChars[row] = MbCharAt(table->rows[row].word);
-            cache->table = table;
-            return cache->firstChars;
+    memset(index->slots, 0, sizeof index->slots);
+    for (int row = 0; row < table->count; ++row) {
+        const char* word = table->rows[row].word;
+        index->nextSameWord[row] = -1;
+        index->hashes[row] = TextHash(word);
+        for (uint32_t slot = index->hashes[row];; ++slot) {
+            int16_t* at = &index->slots[slot % kIndexSlots];
+            if (*at == 0) {
+                *at = (int16_t)(row + 1);
+                break;
+            }
+            if (StrCompare(table->rows[*at - 1].word, word) == 0) {
+                int last = *at - 1;
+                while (index->nextSameWord[last] >= 0)
+                    last = index->nextSameWord[last];
+                index->nextSameWord[last] = (int16_t)row;
+                break;
+            }
+        }
+    }
+    index->table = table;
+}
+
+/* The table's index, or null for a table too large to index. */
+static const WordIndex* IndexOf(const WordTable* table)
+{
+    static WordIndex indexes[kIndexedTables];
+    if (table->count > kMaxTableRows)
+        return NULL;
+    for (int i = 0; i < kIndexedTables; ++i) {
+        WordIndex* index = &indexes[i];
+        if (index->table == table)
+            return index;
+        if (index->table == NULL) {
+            BuildIndex(index, table);
+            return index;
         }
     }
     return NULL;
 }
 
-/* The first row of the current mode whose word equals word; null when none. The first
-   character picks the candidates before the whole word is compared. */
+static int RowMatches(const WordRow* row, const char* word, CharCode firstChar)
+{
+    return MbCharAt(row->word) == firstChar && StrCompare(row->word, word) == 0 && RowExists(row);
+}
+
+/* The first row of a chain of rows with the same word that begins with firstChar and
+   exists in the current mode. */
+static const WordRow* FirstInMode(const WordTable* table, const WordIndex* index, int row,
+                                  CharCode firstChar)
+{
+    if (MbCharAt(table->rows[row].word) != firstChar)
+        return NULL;
+    for (; row >= 0; row = index->nextSameWord[row]) {
+        if (RowExists(&table->rows[row]))
+            return &table->rows[row];
+    }
+    return NULL;
+}
+
+/* The first row of the current mode whose word equals word and begins with firstChar;
+   null when none. */
 static const WordRow* FindRow(const WordTable* table, const char* word, CharCode firstChar)
 {
     if (word == NULL)
         return NULL;
-    const CharCode* firstChars = FirstChars(table);
-    for (int i = 0; i < table->count; ++i) {
-        const WordRow* row = &table->rows[i];
-        CharCode rowFirst = firstChars != NULL ? firstChars[i] : MbCharAt(row->word);
-        if (rowFirst == firstChar && StrCompare(row->word, word) == 0 && RowExists(row))
-            return row;
+    const WordIndex* index = IndexOf(table);
+    if (index == NULL) {
+        for (int i = 0; i < table->count; ++i) {
+            if (RowMatches(&table->rows[i], word, firstChar))
+                return &table->rows[i];
+        }
+        return NULL;
     }
-    return NULL;
+    uint32_t hash = TextHash(word);
+    for (uint32_t slot = hash;; ++slot) {
+        int first = index->slots[slot % kIndexSlots] - 1;
+        if (first < 0)
+            return NULL;
+        if (index->hashes[first] == hash && StrCompare(table->rows[first].word, word) == 0)
+            return FirstInMode(table, index, first, firstChar);
+    }
 }
 
 static int Deliver(const WordRow* row, char* out, int size)

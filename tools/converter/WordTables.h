@@ -25,7 +25,7 @@ enum {
 };
 
 /* Directive codes the driver acts on. */
-enum { kDirectiveInclude = 1, kDirectivePragma = 12, kDirectiveLoad = 71 };
+enum { kDirectiveInclude = 1, kDirectiveError = 10, kDirectivePragma = 12, kDirectiveLoad = 71 };
 
 /* Keyword codes the driver acts on. */
 enum { kKeywordDo = 41, kKeywordUntil = 42, kKeywordWhile = 43 };

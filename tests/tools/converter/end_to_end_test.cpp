@@ -288,6 +288,33 @@ TEST(EndToEnd, TablesAndConversionOptions)
     EXPECT_EQ("#include \"zh_zhog0wen3.h\"\n", WithLineFeeds(TempDir::ReadFile(dir / "c.c")));
 }
 
+// C to Moyu and back gives the C file again byte for byte, its CR LF line ends included:
+// wide and high-valued literals, apostrophes in messages and prose, compound assignments.
+TEST(EndToEnd, CFileRoundTripsByteForByte)
+{
+    const std::string c =
+        "#include <stdio.h>\r\n"
+        "#ifndef WCHAR_MAX\r\n"
+        "#error Don't build this without wchar_t, it's needed\r\n"
+        "#endif\r\n"
+        "#if 0\r\n"
+        "It's a note; don't 'quote' it, if you can't.\r\n"
+        "#endif\r\n"
+        "int main(void)\r\n"
+        "{\r\n"
+        "    wchar_t w = L'\\0', v = L'\\x7f';\r\n"
+        "    char c = '\\377', d = 'a';\r\n"
+        "    unsigned x = 1;\r\n"
+        "    x <<= 1; x >>= 1; x |= 2; x ^= 3; x &= 4; x += c == '\\xff';\r\n"
+        "    return printf(\"%u %c %d\\n\", x, d, (int)(w + v));\r\n"
+        "}\r\n";
+    TempDir dir;
+    dir.WriteFile("a.c", c);
+    EXPECT_EQ(0u, RunConverter("-安静 a.c", dir.Path()).exitCode);
+    EXPECT_EQ(0u, RunConverter("-安静 a.墨 b.c", dir.Path()).exitCode);
+    EXPECT_EQ(c, TempDir::ReadFile(dir / "b.c"));
+}
+
 TEST(EndToEnd, TraceLines)
 {
     TempDir dir;

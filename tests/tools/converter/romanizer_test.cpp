@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cctype>
 #include <cstring>
 #include <map>
@@ -232,6 +234,27 @@ TEST(Deromanizer, CopiesNamesWithoutThePrefix)
     }
     char small[4];
     EXPECT_EQ(0, DeromanizeName("zh_a", small, sizeof small));
+}
+
+// A name shorter than the prefix is read only up to its terminator: here the page after
+// the terminator cannot be read at all.
+TEST(Deromanizer, ShortNameIsNotReadPastItsEnd_Regression)
+{
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const DWORD page = system.dwPageSize;
+    char* pages = (char*)VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_NE(nullptr, pages);
+    DWORD previous = 0;
+    ASSERT_TRUE(VirtualProtect(pages + page, page, PAGE_NOACCESS, &previous));
+    for (const char* name : { "", "z", "zh" }) {
+        char* at = pages + page - strlen(name) - 1;
+        memcpy(at, name, strlen(name) + 1);
+        char out[16];
+        EXPECT_EQ((int)strlen(name), DeromanizeName(at, out, sizeof out)) << name;
+        EXPECT_STREQ(name, out);
+    }
+    VirtualFree(pages, 0, MEM_RELEASE);
 }
 
 // Every identifier comes back unchanged from its romanized name.
