@@ -230,8 +230,8 @@ static QuoteContext QuoteContextAfter(const Driver* driver)
     if (driver->type != kLexIdentifier && driver->type != kLexNumber)
         return kQuoteAfterOther;
     const char* word = driver->word;
-    if (StrCompare(word, "L") == 0 || StrCompare(word, "u") == 0 || StrCompare(word, "U") == 0
-        || StrCompare(word, "u8") == 0)
+    int prefix = word[0] == 'L' || word[0] == 'u' || word[0] == 'U';
+    if (prefix && (word[1] == '\0' || (word[0] == 'u' && word[1] == '8' && word[2] == '\0')))
         return kQuoteAfterPrefix;
     size_t length = strlen(word);
     return length > 0 && (unsigned char)word[length - 1] < 0x80 ? kQuoteInsideWord : kQuoteAfterOther;

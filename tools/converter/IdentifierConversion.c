@@ -9,12 +9,14 @@
 #include "tools/converter/Romanizer.h"
 #include "tools/converter/WordTables.h"
 
+/* Romanized names met before, in either direction: a name is worked out character by
+   character, and a source names the same identifiers again and again. */
+static NameCache g_romanized;
+static NameCache g_deromanized;
+
 void WriteRomanized(Driver* driver)
 {
-    /* The names of identifiers met before: romanizing walks the word character by
-       character, and a source names the same identifiers again and again. */
-    static NameCache known;
-    const char* knownName = NameCacheFind(&known, driver->word);
+    const char* knownName = NameCacheFind(&g_romanized, driver->word);
     if (knownName != NULL) {
         WriteText(driver, knownName);
         return;
@@ -33,7 +35,7 @@ void WriteRomanized(Driver* driver)
         WriteWord(driver);
         return;
     }
-    NameCacheAdd(&known, driver->word, name);
+    NameCacheAdd(&g_romanized, driver->word, name);
     WriteText(driver, name);
 }
 
@@ -132,11 +134,16 @@ void ConvertIdentifierFromC(Driver* driver)
         WriteText(driver, found);
         return;
     }
+    const char* knownName = NameCacheFind(&g_deromanized, driver->word);
     char name[kLongTextSize];
-    if (DeromanizeName(driver->word, name, sizeof name) > 0)
+    if (knownName != NULL) {
+        WriteText(driver, knownName);
+    } else if (DeromanizeName(driver->word, name, sizeof name) > 0) {
+        NameCacheAdd(&g_deromanized, driver->word, name);
         WriteText(driver, name);
-    else
+    } else {
         WriteWord(driver);
+    }
     CopyMessageAfter(driver, 0);
     if (driver->directiveState == 1 && StrCompare(driver->word, "包含") == 0) {
         driver->directiveState = 2;

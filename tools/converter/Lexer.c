@@ -157,49 +157,54 @@ static int IdentifierClass(CharCode code)
     return kind;
 }
 
-/* The bytes of the character at p in the reader's block when it has one or two bytes and
-   continues the word (an identifier, or a blank run with blanksOnly); 0 for anything
-   else, and for a character the block does not hold whole. */
-static int RunCharBytes(const unsigned char* p, int available, int blanksOnly)
+/* Whether the double-byte character code continues the word: an identifier, or a blank
+   run with blanksOnly. */
+static int ContinuesWord(CharCode code, int blanksOnly)
 {
-    if (p[0] < 0x80)
-        return (blanksOnly ? kBlankBytes[p[0]] : kIdentifierBytes[p[0]]) ? 1 : 0;
-    if (available < 2 || !(MbByteClassTable[p[0]] & kMbLeadByte)
-        || (MbByteClassTable[p[1]] & kMbFourByteDigit))
-        return 0;
-    CharCode code = ((CharCode)p[0] << 8) | p[1];
     if (blanksOnly)
-        return CvtToHalfWidth(code) == ' ' ? 2 : 0;
-    return IdentifierClass(code) != kIdentNone ? 2 : 0;
+        return CvtToHalfWidth(code) == ' ';
+    return IdentifierClass(code) != kIdentNone;
 }
 
 /* Take, and then the characters after the look-ahead that continue the word straight
-   from the reader's block while it holds them whole. They are split as InputReadChar
-   splits them, so this takes what Take would take one at a time. */
+   from the reader's block while it holds them whole: ASCII bytes the table accepts and
+   double-byte characters. They are split as InputReadChar splits them, so this takes
+   what Take would take one at a time; anything else is left to Take. */
 static int TakeRun(WordBuilder* word, int blanksOnly)
 {
     CharCode c = g_lookAhead;
     int size = c < 0x100 ? 1 : c < 0x10000 ? 2 : 0;
     if (size == 0 || word->length + size > word->usable)
         return Take(word);
+    char* out = word->buffer;
+    int length = word->length;
     if (size == 2)
-        word->buffer[word->length++] = (char)(c >> 8);
-    word->buffer[word->length++] = (char)c;
+        out[length++] = (char)(c >> 8);
+    out[length++] = (char)c;
     /* Given-back characters come before the block's. */
     if (g_unreadCount == 0 && g_input.stream == word->stream) {
+        const unsigned char* accepts = blanksOnly ? kBlankBytes : kIdentifierBytes;
         const unsigned char* p = g_input.bytes + g_input.position;
         const unsigned char* end = g_input.bytes + g_input.length;
-        int n;
-        while (p < end && (n = RunCharBytes(p, (int)(end - p), blanksOnly)) > 0
-               && word->length + n <= word->usable) {
-            word->buffer[word->length++] = (char)p[0];
-            if (n == 2)
-                word->buffer[word->length++] = (char)p[1];
-            p += n;
+        while (p < end && length < word->usable) {
+            if (p[0] < 0x80) {
+                if (!accepts[p[0]])
+                    break;
+                out[length++] = (char)*p++;
+                continue;
+            }
+            if (end - p < 2 || length + 2 > word->usable || !(MbByteClassTable[p[0]] & kMbLeadByte)
+                || (MbByteClassTable[p[1]] & kMbFourByteDigit)
+                || !ContinuesWord(((CharCode)p[0] << 8) | p[1], blanksOnly))
+                break;
+            out[length++] = (char)p[0];
+            out[length++] = (char)p[1];
+            p += 2;
         }
         g_input.position = (int)(p - g_input.bytes);
     }
-    word->buffer[word->length] = '\0';
+    out[length] = '\0';
+    word->length = length;
     Advance(word->stream);
     return 1;
 }
@@ -360,7 +365,7 @@ int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar)
         return g_readFailed ? kLexReadError : kLexEnd;
     if (firstChar)
         *firstChar = g_lookAhead;
-    if (MbCharSize(g_lookAhead) > word.usable)
+    if (g_lookAhead >= 0x100 && MbCharSize(g_lookAhead) > word.usable)
         return kLexNoRoom;
 
     int identifierClass = IdentifierClass(g_lookAhead);

@@ -160,6 +160,8 @@ TEST(Driver, SectionMode)
     // A 〖 followed by text on its line opens no section.
     EXPECT_EQ("〖 x\nif\n〗\n", ToC("〖 x\n如果\n〗\n"));
     EXPECT_EQ("〖 x 〗\n", ToC("〖 x 〗\n"));
+    // The bytes of 〖 across two characters (B0A1 BCBC) open nothing.
+    EXPECT_EQ(NameOf("啊技") + "\nif\n〗\n", ToC("啊技\n如果\n〗\n"));
 }
 
 TEST(Driver, RomanizedIdentifiersBothWays)
