@@ -57,14 +57,11 @@ void WriteFirstChar(Driver* driver)
         SinkPutChar(driver->out, CvtToHalfWidth(driver->first));
 }
 
-/* The section search: a 〖 alone on its line opens a candidate; a later 〗 at the start of
-   a line turns section mode on, and reading goes on after the 〖 line. Otherwise reading
-   starts again at the beginning. Positions are found again by counting line feeds: in
-   text mode the stream's offsets are not reliable once it has buffered LF-only lines. */
+/* Whether the bytes of 〖 occur anywhere in the rest of the stream. Most sources have no
+   sections, and this byte search spares them the search character by character; a hit
+   across two characters only costs that search. */
 static int HoldsSectionOpen(FILE* in)
 {
-    /* The bytes of 〖 anywhere: most sources have no sections, and a byte search spares them
-       the search character by character. A false hit only costs that search. */
     static uint32_t words[kInputBlockSize / 4];
     const unsigned char* block = (const unsigned char*)words;
     const uint32_t kSecondBytes = 0x01010101u * (kSectionOpen & 0xFF);
@@ -90,6 +87,10 @@ static int HoldsSectionOpen(FILE* in)
     return 0;
 }
 
+/* The section search: a 〖 alone on its line opens a candidate; a later 〗 at the start of
+   a line turns section mode on, and reading goes on after the 〖 line. Otherwise reading
+   starts again at the beginning. Positions are found again by counting line feeds: in
+   text mode the stream's offsets are not reliable once it has buffered LF-only lines. */
 static void FindSections(Driver* driver)
 {
     static InputReader reader;

@@ -267,6 +267,12 @@ static const OperatorPair kOperatorPairs[] = {
     {'|', '=', kLexBarAssign}, {'^', '=', kLexCaretAssign}, {'&', '=', kLexAmpersandAssign},
 };
 
+/* The first characters of the pairs above. */
+static const unsigned char kPairFirst[128] = {
+    ['+'] = 1, ['-'] = 1, ['*'] = 1, ['/'] = 1, ['%'] = 1, ['&'] = 1, ['|'] = 1,
+    ['!'] = 1, ['='] = 1, ['<'] = 1, ['>'] = 1, [':'] = 1, ['^'] = 1,
+};
+
 static int SingleCharType(CharCode half)
 {
     switch (half) {
@@ -326,10 +332,6 @@ static int ReadPunctuation(WordBuilder* word)
     CharCode first = Half();
     int type = SingleCharType(first);
     Take(word);
-    static const unsigned char kPairFirst[128] = {
-        ['+'] = 1, ['-'] = 1, ['*'] = 1, ['/'] = 1, ['%'] = 1, ['&'] = 1, ['|'] = 1,
-        ['!'] = 1, ['='] = 1, ['<'] = 1, ['>'] = 1, [':'] = 1, ['^'] = 1,
-    };
     if (first >= 0x80 || !kPairFirst[first])
         return type;
     CharCode second = Half();
