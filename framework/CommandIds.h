@@ -8,6 +8,11 @@ constexpr UINT ID_FILE_OPEN = 0xE101;
 constexpr UINT ID_FILE_CLOSE = 0xE102;
 constexpr UINT ID_FILE_SAVE = 0xE103;
 constexpr UINT ID_FILE_SAVE_AS = 0xE104;
+constexpr UINT ID_FILE_PAGE_SETUP = 0xE105;
+constexpr UINT ID_FILE_PRINT_SETUP = 0xE106;
+constexpr UINT ID_FILE_PRINT = 0xE107;
+constexpr UINT ID_FILE_PRINT_DIRECT = 0xE108;
+constexpr UINT ID_FILE_PRINT_PREVIEW = 0xE109;
 constexpr UINT ID_FILE_MRU_FILE1 = 0xE110;
 constexpr UINT ID_FILE_MRU_LAST = 0xE11F;
 constexpr UINT ID_WINDOW_ARRANGE = 0xE131;
@@ -42,7 +47,17 @@ constexpr UINT ID_INDICATOR_KANA = 0xE706;
 // Status-line text of a frame with nothing selected.
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
 
+// The print preview's tool bar buttons.
+constexpr UINT AFX_ID_PREVIEW_CLOSE = 0xE300;
+constexpr UINT AFX_ID_PREVIEW_NUMPAGE = 0xE301;
+constexpr UINT AFX_ID_PREVIEW_NEXT = 0xE302;
+constexpr UINT AFX_ID_PREVIEW_PREV = 0xE303;
+constexpr UINT AFX_ID_PREVIEW_PRINT = 0xE304;
+constexpr UINT AFX_ID_PREVIEW_ZOOMIN = 0xE305;
+constexpr UINT AFX_ID_PREVIEW_ZOOMOUT = 0xE306;
+
 constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
+constexpr UINT AFX_IDW_PREVIEW_BAR = 0xE802;
 // The frame's client pane: the first view, the splitter or the MDI client.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 // Command ids the MDI client gives the window menu's child entries.

@@ -3,6 +3,7 @@
 #include "framework/Dc.h"
 #include "framework/DialogDriver.h"
 #include "framework/Gbk.h"
+#include "framework/PrinterChoice.h"
 
 #include <cstring>
 
@@ -211,37 +212,19 @@ CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDc, CW
     }
 }
 
-namespace {
-
-// A DC of the user's default printer, as the profile's "device" entry names it
-// ("name,driver,port"); FALSE when there is none.
-BOOL CreateDefaultPrinterDC(CDC& printer)
-{
-    char device[512] = "";
-    ::GetProfileString("windows", "device", "", device, sizeof device);
-    char* comma = std::strchr(device, ',');
-    if (comma)
-        *comma = '\0';
-    if (device[0] == '\0')
-        return FALSE;
-    return printer.CreateDC("WINSPOOL", device, nullptr, nullptr);
-}
-
-} // namespace
-
 int CFontDialog::DoModal()
 {
     m_cf.hwndOwner = OwnerWindow();
     m_cf.lpLogFont = &m_lf;
     m_cf.Flags |= CF_ENABLEHOOK;
     m_cf.lpfnHook = &CommonDialogHook;
-    // Printer fonts are listed from a printer DC: the default printer's when none was given,
+    // Printer fonts are listed from a printer DC: the application's printer when none was given,
     // and without any printer the screen fonts alone. The caller's flags are kept for the
     // next run.
     const DWORD flags = m_cf.Flags;
     CDC defaultPrinter;
     if ((flags & CF_PRINTERFONTS) && !m_cf.hDC) {
-        if (CreateDefaultPrinterDC(defaultPrinter))
+        if (AfxGetPrinterChoice().CreatePrinterDC(defaultPrinter))
             m_cf.hDC = defaultPrinter;
         else
             m_cf.Flags = (flags & ~CF_PRINTERFONTS) | CF_SCREENFONTS;
@@ -283,23 +266,9 @@ BOOL CPrintDialog::GetDefaults()
     return found;
 }
 
-// part: 0 driver, 1 device, 2 port, as offsets in the DEVNAMES record.
 CString CPrintDialog::DevNamesText(int part) const
 {
-    if (!m_pd.hDevNames)
-        return CString();
-    const DEVNAMES* names = static_cast<const DEVNAMES*>(::GlobalLock(m_pd.hDevNames));
-    if (!names)
-        return CString();
-    SIZE_T size = ::GlobalSize(m_pd.hDevNames);
-    WORD offset = part == 0 ? names->wDriverOffset : part == 1 ? names->wDeviceOffset : names->wOutputOffset;
-    CString text;
-    if (offset < size) {
-        const char* start = reinterpret_cast<const char*>(names) + offset;
-        text = CString(start, (int)strnlen(start, size - offset));
-    }
-    ::GlobalUnlock(m_pd.hDevNames);
-    return text;
+    return DevNamesPart(m_pd.hDevNames, part);
 }
 
 CString CPrintDialog::GetDriverName() const

@@ -51,6 +51,14 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
     return Attach(::CreateCompatibleDC(dc ? dc->m_hDC : nullptr));
 }
 
+int CDC::StartDoc(LPCTSTR documentName)
+{
+    DOCINFO info = {};
+    info.cbSize = sizeof info;
+    info.lpszDocName = documentName;
+    return ::StartDoc(m_hDC, &info);
+}
+
 BOOL CDC::CreateDC(LPCTSTR driver, LPCTSTR device, LPCTSTR output, const DEVMODE* initData)
 {
     return Attach(::CreateDC(driver, device, output, initData));

@@ -138,7 +138,20 @@ public:
     BOOL GetCharWidth(UINT firstChar, UINT lastChar, LPINT widths) const;
     int GetTextFace(CString& faceName) const;
 
+    // Printing. IsPrinting tells drawing code that it draws a printed or previewed page;
+    // the print loop and the preview set m_bPrinting on their DCs.
+    int StartDoc(LPDOCINFO docInfo) { return ::StartDoc(m_hDC, docInfo); }
+    // A job named documentName (its title in the printer's queue).
+    int StartDoc(LPCTSTR documentName);
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
+    int SetAbortProc(ABORTPROC abortProc) { return ::SetAbortProc(m_hDC, abortProc); }
+    BOOL IsPrinting() const { return m_bPrinting; }
+
     HDC m_hDC = nullptr;
+    BOOL m_bPrinting = FALSE;
 };
 
 // Selects a pen, brush, font or bitmap into a DC for a scope and puts back the one it

@@ -337,6 +337,10 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    if (m_lpfnCloseProc != nullptr) {
+        m_lpfnCloseProc(this);
+        return;
+    }
     // Only the frame's own active document is asked here; the main window asks them all.
     CDocument* document = m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
     if (document != nullptr && !document->CanCloseFrame(this))

@@ -14,6 +14,7 @@
 class CDockBar;
 class CDocument;
 class CView;
+struct CPrintPreviewState;
 
 // Frame styles in the low word of the window style.
 constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
@@ -106,6 +107,14 @@ public:
     // Every control bar of the frame, dock bars included (CControlBar*). Print preview
     // hides and restores them through ShowControlBar.
     CPtrList m_listControlBars;
+
+    // Print preview: entering hides the control bars (all but the status bar), the menu, the
+    // accelerators and the client pane, whose place the preview takes; leaving puts back what
+    // state recorded.
+    virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
+    BOOL IsInPreviewMode() const { return m_lpfnCloseProc != nullptr; }
+    // Set while a preview is shown: closing the frame calls it, which ends only the preview.
+    void (*m_lpfnCloseProc)(CFrameWnd* frame) = nullptr;
 
     HACCEL GetAccelerators() const { return m_hAccelTable; }
     // The number of this frame among the document's frames (0 when it is the only one).

@@ -170,7 +170,8 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL addToTitle)
 
 BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo)
 {
-    CMDIChildWnd* child = MDIGetActive();
+    // In print preview the preview view, the frame's own active view, comes first.
+    CMDIChildWnd* child = IsInPreviewMode() ? nullptr : MDIGetActive();
     if (child != nullptr && child->OnCmdMsg(id, code, extra, handlerInfo))
         return TRUE;
     return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
@@ -178,7 +179,8 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* 
 
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
+    // No document window's keys while a preview hides them.
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST || IsInPreviewMode())
         return FALSE;
     CMDIChildWnd* child = MDIGetActive();
     if (child != nullptr && child->GetAccelerators() != nullptr &&

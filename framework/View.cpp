@@ -6,15 +6,6 @@
 #include "framework/Document.h"
 #include "framework/FrameWnd.h"
 
-CPrintInfo::CPrintInfo()
-{
-    m_printDialog.lStructSize = sizeof m_printDialog;
-    m_printDialog.nMinPage = 1;
-    m_printDialog.nMaxPage = 0xFFFF;
-    m_printDialog.nFromPage = 1;
-    m_printDialog.nToPage = 0xFFFF;
-}
-
 IMPLEMENT_DYNAMIC_ROOT(CView)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
@@ -23,6 +14,9 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivate)
     ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
+    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrintDirect)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 CView::CView() = default;
@@ -124,9 +118,9 @@ void CView::OnPrepareDC(CDC*, CPrintInfo* info)
         info->m_bContinuePrinting = info->m_nCurPage == 1;
 }
 
-BOOL CView::OnPreparePrinting(CPrintInfo*)
+BOOL CView::OnPreparePrinting(CPrintInfo* info)
 {
-    return TRUE;
+    return DoPreparePrinting(info);
 }
 
 void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}

@@ -3,6 +3,7 @@
 
 #include "framework/Geometry.h"
 #include "framework/Ole.h"
+#include "framework/PrintInfo.h"
 #include "framework/RuntimeClass.h"
 #include "framework/Wnd.h"
 
@@ -10,22 +11,12 @@ class CDC;
 class CDocument;
 class CFrameWnd;
 
-// One print job's state as the printing virtuals see it; the print loop fills and steps it.
-struct CPrintInfo {
-    PRINTDLGA m_printDialog = {};
-    BOOL m_bPreview = FALSE;
-    BOOL m_bContinuePrinting = TRUE;
-    UINT m_nCurPage = 1;
-    UINT m_nNumPreviewPages = 1;
-    CRect m_rectDraw;
-    void* m_lpUserData = nullptr;
-
-    CPrintInfo();
-    void SetMinPage(UINT page) { m_printDialog.nMinPage = static_cast<WORD>(page); }
-    void SetMaxPage(UINT page) { m_printDialog.nMaxPage = static_cast<WORD>(page); }
-    UINT GetMinPage() const { return m_printDialog.nMinPage; }
-    UINT GetMaxPage() const { return m_printDialog.nMaxPage; }
+// Pages a print job goes through: the chosen range, inside the document's pages.
+struct PrintPageRange {
+    UINT from = 1;
+    UINT to = 1;
 };
+PrintPageRange ClampPrintPageRange(UINT from, UINT to, UINT minPage, UINT maxPage);
 
 // A window that shows a splitter's shared scroll bars to the panes inside it.
 class CScrollBarLender {
@@ -79,11 +70,27 @@ public:
     virtual void OnDraw(CDC* dc) = 0;
     virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
 
-    // Printing: the print loop calls these in this order.
+    // Printing: the print loop calls these in this order. OnPreparePrinting sets the page
+    // range and calls DoPreparePrinting; the others get the printer DC (in preview, the
+    // preview's page DC for OnPrepareDC and OnPrint).
     virtual BOOL OnPreparePrinting(CPrintInfo* info);
     virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info);
     virtual void OnPrint(CDC* dc, CPrintInfo* info);
     virtual void OnEndPrinting(CDC* dc, CPrintInfo* info);
+    // Runs the print dialog on the application's printer choice, or for a preview or a
+    // direct print takes the choice as it is; leaves the printer DC in m_pPD->m_pd.hDC.
+    // FALSE when the user cancelled or there is no printer (told in a message box).
+    BOOL DoPreparePrinting(CPrintInfo* info);
+
+    // The standard commands: print with the dialog, print at once, print preview.
+    void OnFilePrint();
+    void OnFilePrintDirect();
+    void OnFilePrintPreview();
+    // The print loop on a prepared printer DC: OnBeginPrinting, the job with one
+    // OnPrepareDC, StartPage, OnPrint, EndPage per page of the chosen range while
+    // m_bContinuePrinting holds, OnEndPrinting. The printing dialog's Cancel or a failed page
+    // aborts the job. TRUE when the job was completed.
+    BOOL RunPrintLoop(CDC& dc, CPrintInfo& info);
 
     // Routes: the view's own map, then its document.
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
@@ -97,6 +104,8 @@ protected:
     void OnPaint();
     LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
+    // OnPreparePrinting, then the print loop on the DC it prepared.
+    void PrintWith(CPrintInfo& info);
 
     CDocument* m_pDocument = nullptr;
 

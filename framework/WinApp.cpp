@@ -1,6 +1,9 @@
 #include "framework/WinApp.h"
 
 #include "framework/AppState.h"
+#include "framework/CommandIds.h"
+#include "framework/CommonDialogs.h"
+#include "framework/PrinterChoice.h"
 #include "framework/Dc.h"
 #include "framework/Debug.h"
 #include "framework/Gdi.h"
@@ -18,6 +21,7 @@ constexpr UINT kSystemTimerMessage = 0x0118;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR appName)
@@ -229,4 +233,10 @@ BOOL AfxPumpMessage()
         ::DispatchMessageA(&msg);
     }
     return TRUE;
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    CPrintDialog dialog(TRUE);
+    AfxGetPrinterChoice().DoPrintDialog(dialog);
 }

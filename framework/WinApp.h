@@ -55,6 +55,10 @@ public:
 
     CWnd* GetMainWnd() const { return m_pMainWnd; }
 
+    // The standard Print Setup command: the set-up dialog on the application's printer
+    // choice (AfxGetPrinterChoice), which printing, preview and printer fonts then use.
+    void OnFilePrintSetup();
+
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
     LPTSTR m_lpCmdLine = nullptr;

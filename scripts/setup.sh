@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Makes a fresh Debian machine ready to build and test the project: the i686 mingw-w64
 # toolchain, Wine with its 32-bit half, Xvfb and the tools window tests use, the FTP server
-# the network tests start (pyftpdlib), a CJK font,
+# the network tests start (pyftpdlib), the PDF printer print tests print to (CUPS with
+# cups-pdf, read back with poppler's pdftotext), a CJK font,
 # the zh_CN.UTF-8 locale Wine needs for code page 936, and the project's private Wine prefix.
 # Idempotent: when nothing is missing it only checks and returns.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick fonts-wqy-zenhei
-          cmake locales googletest ninja-build python3-pyftpdlib)
+          cmake locales googletest ninja-build python3-pyftpdlib
+          cups printer-driver-cups-pdf libcups2:i386 poppler-utils)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -34,5 +36,10 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
+
+# The printer is configured through the scheduler; one started for it here is stopped again.
+cupsd_pid=$("$here/pdf-printer" start)
+"$here/pdf-printer" configure
+[ -z "$cupsd_pid" ] || "$here/pdf-printer" stop "$cupsd_pid"
 
 "$here/wine-run" --init

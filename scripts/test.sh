@@ -10,7 +10,11 @@ export WINEPREFIX=${MOYU_WINEPREFIX:-$repo/.wine} WINEARCH=win32
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # One wineserver and one display for the whole run: each test executable is one Wine start.
 wineserver -p
-trap 'wineserver -k 2>/dev/null || true; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid 2>/dev/null; true' EXIT
+# Print tests print to the PDF printer: its scheduler runs for the tests, and stops after them
+# when this run started it.
+cupsd_pid=$("$repo/scripts/pdf-printer" start)
+trap 'wineserver -k 2>/dev/null || true; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid 2>/dev/null
+      [ -n "${cupsd_pid:-}" ] && "$repo/scripts/pdf-printer" stop "$cupsd_pid"; true' EXIT
 if [ -z "${DISPLAY:-}" ]; then
   n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done

@@ -1,0 +1,163 @@
+#include "PrintTestSupport.h"
+
+#include "PrintTestResources.h"
+#include "child_process.h"
+#include "temp_dir.h"
+#include "text_codec.h"
+
+#include "framework/CommandIds.h"
+#include "framework/Dc.h"
+#include "framework/Gdi.h"
+
+#include <gtest/gtest.h>
+
+IMPLEMENT_DYNCREATE(CPrintTestView, CView)
+
+BOOL CPrintTestView::OnPreparePrinting(CPrintInfo* info)
+{
+    m_log.push_back("prepare");
+    if (m_pages > 0)
+        info->SetMaxPage(m_pages);
+    if (m_offerSelection) {
+        info->m_pPD->m_pd.Flags &= ~PD_NOSELECTION;
+        info->m_pPD->m_pd.Flags |= PD_SELECTION;
+    }
+    return DoPreparePrinting(info);
+}
+
+void CPrintTestView::OnBeginPrinting(CDC*, CPrintInfo* info)
+{
+    m_log.push_back(info->PrintSelection() ? "begin selection" : "begin");
+}
+
+void CPrintTestView::OnPrepareDC(CDC* dc, CPrintInfo* info)
+{
+    CView::OnPrepareDC(dc, info);
+    if (info != nullptr) {
+        m_log.push_back("preparedc " + std::to_string(info->m_nCurPage));
+        if (m_pages == 0)
+            info->m_bContinuePrinting = info->m_nCurPage <= m_unknownLength;
+    }
+}
+
+void CPrintTestView::OnPrint(CDC* dc, CPrintInfo* info)
+{
+    m_log.push_back("print " + std::to_string(info->m_nCurPage));
+    m_printDpi = dc->GetDeviceCaps(LOGPIXELSX);
+    m_dcIsPrinting = dc->IsPrinting();
+    m_infoIsPreview = info->m_bPreview;
+    m_rectDraw = info->m_rectDraw;
+    CFont font;
+    font.CreatePointFont(240, "宋体", dc);
+    ScopedSelectObject selected(*dc, font);
+    CString text;
+    text.Format("第%u页 Page %u", info->m_nCurPage, info->m_nCurPage);
+    dc->TextOut(300, 300, text);
+}
+
+void CPrintTestView::OnEndPrinting(CDC*, CPrintInfo*)
+{
+    m_log.push_back("end");
+}
+
+PrintTestWindows::PrintTestWindows()
+{
+    m_main = new CMDIFrameWnd;
+    if (!m_main->LoadFrame(IDR_PRINTFRAME)) {
+        ADD_FAILURE() << "main frame not created";
+        m_main = nullptr;
+        return;
+    }
+    m_doc = new CPrintTestDoc;
+    m_doc->m_bAutoDelete = FALSE;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CPrintTestView);
+    context.m_pCurrentDoc = m_doc;
+    m_child = new CMDIChildWnd;
+    if (!m_child->Create(nullptr, "doc", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300), m_main,
+                         &context)) {
+        ADD_FAILURE() << "document window not created";
+        return;
+    }
+    POSITION position = m_doc->GetFirstViewPosition();
+    m_view = static_cast<CPrintTestView*>(m_doc->GetNextView(position));
+    m_child->SetActiveView(m_view);
+    m_main->SetWindowPos(nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PrintTestWindows::~PrintTestWindows()
+{
+    if (m_main != nullptr)
+        m_main->DestroyWindow();
+    delete m_doc;
+}
+
+namespace PdfJobs {
+
+std::string Folder()
+{
+    // Wine gives the Unix home as "\??\Z:\home\user".
+    const char* home = std::getenv("WINEHOMEDIR");
+    std::string folder = home != nullptr ? home : "";
+    if (folder.rfind("\\??\\", 0) == 0)
+        folder.erase(0, 4);
+    return folder + "\\PDF";
+}
+
+std::string WaitFor(const std::string& title)
+{
+    std::string pattern = Folder() + "\\" + title + "*.pdf";
+    for (int waited = 0; waited < 60000; waited += 200) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            ::FindClose(search);
+            std::string path = Folder() + "\\" + found.cFileName;
+            // cups-pdf writes the file in place: it is whole once pdftotext reads its end.
+            if (found.nFileSizeLow > 0 && !PagesOf(path).empty())
+                return path;
+        }
+        ::Sleep(200);
+    }
+    return "";
+}
+
+std::vector<std::string> PagesOf(const std::string& path)
+{
+    // pdftotext runs as a Unix program, which writes to files but not to our pipes, and whose
+    // end Wine does not wait for; Z: is the Unix root.
+    auto unixPath = [](std::string windowsPath) {
+        if (windowsPath.size() > 2 && windowsPath[1] == ':')
+            windowsPath.erase(0, 2);
+        for (char& ch : windowsPath)
+            if (ch == '\\')
+                ch = '/';
+        return windowsPath;
+    };
+    std::string textPath = path + ".txt";
+    ::DeleteFileA(textPath.c_str());
+    RunProgram("Z:\\usr\\bin\\pdftotext -enc UTF-8 \"" + unixPath(path) + "\" \"" + unixPath(textPath) + "\"");
+    // Its text is whole when it ends in a form feed and has stopped growing.
+    std::string text;
+    for (int waited = 0; waited < 10000; waited += 50) {
+        ::Sleep(50);
+        std::string now = TempDir::ReadFile(textPath);
+        if (!now.empty() && now.back() == '\f' && now == text)
+            break;
+        text = now;
+    }
+    text = Utf8ToGbk(text);
+    ::DeleteFileA(textPath.c_str());
+    std::vector<std::string> pages;
+    size_t start = 0;
+    for (size_t feed; (feed = text.find('\f', start)) != std::string::npos; start = feed + 1)
+        pages.push_back(text.substr(start, feed - start));
+    return pages;
+}
+
+} // namespace PdfJobs
+
+std::string UniqueJobTitle(const char* stem)
+{
+    return std::string(stem) + std::to_string(::GetTickCount()) + "-" + std::to_string(::GetCurrentProcessId());
+}
