@@ -48,18 +48,6 @@ private:
 
 } // namespace
 
-PrintPageRange ClampPrintPageRange(UINT from, UINT to, UINT minPage, UINT maxPage)
-{
-    if (maxPage < minPage)
-        maxPage = minPage;
-    if (from > to)
-        std::swap(from, to);
-    PrintPageRange range;
-    range.from = from < minPage ? minPage : from > maxPage ? maxPage : from;
-    range.to = to < minPage ? minPage : to > maxPage ? maxPage : to;
-    return range;
-}
-
 BOOL CView::DoPreparePrinting(CPrintInfo* info)
 {
     PRINTDLG& pd = info->m_pPD->m_pd;
@@ -135,8 +123,12 @@ BOOL CView::RunPrintLoop(CDC& dc, CPrintInfo& info)
                     AfxGetPrinterChoice().GetDeviceName());
     dc.SetAbortProc(&AfxAbortProc);
     if (dc.StartDoc(title) <= 0) {
+        // The driver asks the abort procedure already while starting: a Cancel pressed
+        // then is no failure.
+        BOOL cancelled = progress.UserAborted();
         progress.Close();
-        AfxMessageBox(PrintText::kPrintFailed, MB_OK | MB_ICONEXCLAMATION);
+        if (!cancelled)
+            AfxMessageBox(PrintText::kPrintFailed, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     PrintJobGuard job(dc);

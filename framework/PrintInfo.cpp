@@ -2,6 +2,9 @@
 
 #include "framework/CommonDialogs.h"
 
+#include <algorithm>
+#include <utility>
+
 CPrintInfo::CPrintInfo()
     : m_dialog(std::make_unique<CPrintDialog>(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION))
 {
@@ -48,4 +51,16 @@ UINT CPrintInfo::GetToPage() const
 BOOL CPrintInfo::PrintSelection() const
 {
     return (m_pPD->m_pd.Flags & PD_SELECTION) != 0;
+}
+
+PrintPageRange ClampPrintPageRange(UINT from, UINT to, UINT minPage, UINT maxPage)
+{
+    if (maxPage < minPage)
+        maxPage = minPage;
+    if (from > to)
+        std::swap(from, to);
+    PrintPageRange range;
+    range.from = std::clamp(from, minPage, maxPage);
+    range.to = std::clamp(to, minPage, maxPage);
+    return range;
 }

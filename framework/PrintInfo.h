@@ -46,3 +46,10 @@ struct CPrintInfo {
 private:
     std::unique_ptr<CPrintDialog> m_dialog;
 };
+
+// Pages a print job goes through: the chosen range, inside the document's pages.
+struct PrintPageRange {
+    UINT from = 1;
+    UINT to = 1;
+};
+PrintPageRange ClampPrintPageRange(UINT from, UINT to, UINT minPage, UINT maxPage);

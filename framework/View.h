@@ -11,13 +11,6 @@ class CDC;
 class CDocument;
 class CFrameWnd;
 
-// Pages a print job goes through: the chosen range, inside the document's pages.
-struct PrintPageRange {
-    UINT from = 1;
-    UINT to = 1;
-};
-PrintPageRange ClampPrintPageRange(UINT from, UINT to, UINT minPage, UINT maxPage);
-
 // A window that shows a splitter's shared scroll bars to the panes inside it.
 class CScrollBarLender {
 public:

@@ -1,5 +1,5 @@
 #include "framework/PreviewLayout.h"
-#include "framework/View.h"
+#include "framework/PrintInfo.h"
 
 #include <gtest/gtest.h>
 
