@@ -305,7 +305,8 @@ HENHMETAFILE CPreviewView::GetPageMetafile(int index) const
 
 BOOL CPreviewView::PageExists(UINT page)
 {
-    if (page < m_info->GetMinPage() || page > m_info->GetMaxPage() || page > m_lastPage)
+    if (page < m_info->GetMinPage() || page > m_info->GetMaxPage() || page > m_lastPage ||
+        !::IsWindow(m_printViewWnd))
         return FALSE;
     if (m_info->GetMaxPage() != 0xFFFF)
         return TRUE;
@@ -379,6 +380,11 @@ void CPreviewView::Relayout()
 
 void CPreviewView::ShowPagesAgain()
 {
+    // The view that draws the pages is gone (its window was closed by other means).
+    if (!::IsWindow(m_printViewWnd)) {
+        Close();
+        return;
+    }
     Relayout();
     RenderPages();
     UINT current = m_info->m_nCurPage;
