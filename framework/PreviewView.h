@@ -69,10 +69,7 @@ public:
     UINT GetCurrentPage() const { return m_info->m_nCurPage; }
     UINT GetPagesShown() const { return m_layout.pageCount; }
     int GetZoom() const { return m_zoom; }
-    CView* GetPrintView() const { return m_printView; }
-    CPreviewBar& GetBar() { return m_bar; }
     const PreviewLayout& GetLayout() const { return m_layout; }
-    CPrintInfo& GetPrintInfo() { return *m_info; }
     // The recorded metafile of a shown page (0 or 1), null when it is blank.
     HENHMETAFILE GetPageMetafile(int index) const;
 

@@ -2,8 +2,6 @@
 
 #include "framework/CString.h"
 
-#include <cwchar>
-
 namespace {
 
 thread_local CPrintingDialog* t_running = nullptr;
