@@ -64,6 +64,10 @@ HWND SampleDialog(const SampleProcess& sample, const char* caption)
     HWND dialog = sample.WaitForWindow(kDialogClass, caption);
     if (!dialog)
         return nullptr;
+    // The dialog window exists with its caption before its controls do; it is shown only
+    // after the last control is made, so under load a check right after finding it raced
+    // the creation of the later controls.
+    EXPECT_TRUE(WaitUntil([dialog] { return IsWindowVisible(dialog) != FALSE; }));
     HWND display = sample.WaitForWindow(kDisplayClass, nullptr, 1000);
     EXPECT_NE(display, nullptr);
     EXPECT_FALSE(IsWindowVisible(display)) << "the display stays hidden";
