@@ -76,6 +76,21 @@ bool ReadTextLines(const char* path, CStringArray& lines)
     return true;
 }
 
+bool WriteFileBytes(const char* path, const CString& bytes)
+{
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
+        return false;
+    try {
+        file.Write((LPCTSTR)bytes, (UINT)bytes.GetLength());
+        file.Close();
+    } catch (CException* error) {
+        error->Delete();
+        return false;
+    }
+    return true;
+}
+
 void ApplyUserSettingsLine(const CString& line, CUserSettings& s)
 {
     struct NumberKey {
