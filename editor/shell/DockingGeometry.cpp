@@ -67,3 +67,29 @@ int DraggedDockSize(DockSide side, int size, int start, int end, int clientExten
     }
     return std::max(kDockMinimumSize, std::min(size + moved, size + clientExtent));
 }
+
+SIZE DockedPaneSize(bool horizontal, bool stretch, SIZE horizontalSize, SIZE verticalSize, int topDockWidth,
+                    int leftDockHeight)
+{
+    const int kStretched = 32767;
+    if (horizontal)
+        return {stretch ? kStretched : topDockWidth + 4, horizontalSize.cy};
+    return {verticalSize.cx, stretch ? kStretched : leftDockHeight + 4};
+}
+
+SIZE FloatingPaneSize(SIZE& floating, FloatingRequest request, int length)
+{
+    switch (request) {
+    case FloatingRequest::commit:
+        floating.cx = length;
+        break;
+    case FloatingRequest::height:
+        floating.cy = std::max(length, kDockMinimumSize);
+        break;
+    case FloatingRequest::width:
+        return {std::max(length, kDockMinimumSize), floating.cy};
+    case FloatingRequest::mostRecent:
+        break;
+    }
+    return floating;
+}

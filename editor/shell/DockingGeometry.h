@@ -34,3 +34,19 @@ int DockTrackingPosition(DockSide side, POINT mouse);
 // toward the client area, at least kDockMinimumSize and at most size + clientExtent. A
 // floating bar has no edge and keeps its size.
 int DraggedDockSize(DockSide side, int size, int start, int end, int clientExtent);
+
+// The size a docked bar asks for: the stretched or the dock bars' extent (+ 4) along the
+// dock, its own horizontal height or vertical width across it.
+SIZE DockedPaneSize(bool horizontal, bool stretch, SIZE horizontalSize, SIZE verticalSize, int topDockWidth,
+                    int leftDockHeight);
+
+// What the framework asks of a floating bar.
+enum class FloatingRequest {
+    mostRecent,  // the floating size as it stands
+    commit,      // the size is final: the length becomes the floating width
+    height,      // the user drags a horizontal border: the length is the new height
+    width,       // the user drags a vertical border: the length is the width asked about
+};
+// The floating size to answer; floating is updated where the request stores a length.
+// Lengths below kDockMinimumSize are raised to it.
+SIZE FloatingPaneSize(SIZE& floating, FloatingRequest request, int length);

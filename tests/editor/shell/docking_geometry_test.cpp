@@ -64,3 +64,45 @@ TEST(DockingGeometry, DraggedSizeStaysBetweenMinimumAndClientExtent)
     EXPECT_EQ(DockTrackingPosition(DockSide::top, {10, 20}), 20);
     EXPECT_EQ(DockTrackingPosition(DockSide::left, {10, 20}), 10);
 }
+
+TEST(DockingGeometry, DockedAndFloatingSizes)
+{
+    const SIZE horizontal = {640, 100}, vertical = {200, 480};
+    struct Docked {
+        bool horizontal, stretch;
+        SIZE expected;
+    };
+    const Docked docked[] = {
+        {true, false, {804, 100}},
+        {true, true, {32767, 100}},
+        {false, false, {200, 604}},
+        {false, true, {200, 32767}},
+    };
+    for (const Docked& c : docked) {
+        SIZE size = DockedPaneSize(c.horizontal, c.stretch, horizontal, vertical, 800, 600);
+        EXPECT_EQ(size.cx, c.expected.cx) << c.horizontal << c.stretch;
+        EXPECT_EQ(size.cy, c.expected.cy) << c.horizontal << c.stretch;
+    }
+
+    struct Floating {
+        FloatingRequest request;
+        int length;
+        SIZE answer, stored;
+    };
+    const Floating floating[] = {
+        {FloatingRequest::mostRecent, 999, {200, 150}, {200, 150}},
+        {FloatingRequest::width, 10, {32, 150}, {200, 150}},  // asked about, not stored
+        {FloatingRequest::width, 300, {300, 150}, {200, 150}},
+        {FloatingRequest::height, 5, {200, 32}, {200, 32}},
+        {FloatingRequest::height, 260, {200, 260}, {200, 260}},
+        {FloatingRequest::commit, 420, {420, 150}, {420, 150}},
+    };
+    for (const Floating& c : floating) {
+        SIZE stored = {200, 150};
+        SIZE answer = FloatingPaneSize(stored, c.request, c.length);
+        EXPECT_EQ(answer.cx, c.answer.cx) << (int)c.request << " " << c.length;
+        EXPECT_EQ(answer.cy, c.answer.cy) << (int)c.request << " " << c.length;
+        EXPECT_EQ(stored.cx, c.stored.cx) << (int)c.request << " " << c.length;
+        EXPECT_EQ(stored.cy, c.stored.cy) << (int)c.request << " " << c.length;
+    }
+}
