@@ -1,5 +1,8 @@
 #include "editor/shell/DirectoryBrowser.h"
 
+#include "editor/util/PathUtil.h"
+#include "editor/util/StringSort.h"
+#include "framework/File.h"
 #include "framework/Gbk.h"
 
 namespace {
@@ -39,4 +42,79 @@ CString FolderChooserStatusText(const CString& path)
     for (int step; end + (step = GbkText::CharLength(path, path.GetLength(), end)) <= kStatusTextBytes;)
         end += step;
     return path.Left(end) + "...";
+}
+
+namespace {
+
+// Calls visit for every listed entry of the folder until it returns false.
+template <class Visit> void ForEachEntry(const CString& folder, const char* patterns, Visit visit)
+{
+    CFileFind find;
+    BOOL more = find.FindFile(StripTrailingBackslash(folder) + "\\*.*");
+    while (more) {
+        more = find.FindNextFile();
+        if (find.IsDots())
+            continue;
+        bool isFolder = find.IsDirectory() != FALSE;
+        if (!isFolder && (find.IsHidden() || !MatchFileFilter(find.GetFileName(), patterns)))
+            continue;
+        if (!visit(isFolder, find.GetFileName()))
+            return;
+    }
+}
+
+} // namespace
+
+void ListFolderEntries(const CString& folder, const char* patterns, CStringArray& folders, CStringArray& files)
+{
+    folders.RemoveAll();
+    files.RemoveAll();
+    ForEachEntry(folder, patterns, [&](bool isFolder, const CString& name) {
+        (isFolder ? folders : files).Add(name);
+        return true;
+    });
+    SortStrings(folders, 0);
+    SortStrings(files, 0);
+}
+
+bool FolderHasEntries(const CString& folder, const char* patterns)
+{
+    bool found = false;
+    ForEachEntry(folder, patterns, [&](bool, const CString&) { return !(found = true); });
+    return found;
+}
+
+CString DriveEntryText(char letter, bool volumeRead, const CString& label, UINT driveType)
+{
+    CString text;
+    letter = GbkText::AsciiToUpper(letter);
+    if (volumeRead) {
+        text.Format("[%c:] %s", letter, (LPCTSTR)label);
+        return text;
+    }
+    const char* kind = "Unknown Type";
+    switch (driveType) {
+    case DRIVE_REMOVABLE:
+        kind = "Removable";
+        break;
+    case DRIVE_FIXED:
+        kind = "Local Drive";
+        break;
+    case DRIVE_REMOTE:
+        kind = "Network Drive";
+        break;
+    case DRIVE_CDROM:
+        kind = "CD-ROM";
+        break;
+    case DRIVE_RAMDISK:
+        kind = "RAM Disk";
+        break;
+    }
+    text.Format("[%c:] %s", letter, kind);
+    return text;
+}
+
+bool IsDriveEntry(const CString& entry, const CString& drive)
+{
+    return drive.GetLength() >= 1 && entry.GetLength() >= 4 && entry.Left(4).CompareNoCase("[" + drive.Left(1) + ":]") == 0;
 }
