@@ -35,7 +35,8 @@ CRegexEngine::CRegexEngine()
     : m_compiled(0),
       m_matchCopy(nullptr),
       m_program(nullptr),
-      m_programSize(0)
+      m_programSize(0),
+      m_budgetScopes(0)
 {
     Reset();
 }
@@ -465,10 +466,14 @@ int CRegexEngine::Find(const char* subject)
         !MbFindString(subject, reinterpret_cast<const char*>(m_requiredLiteral)))
         return -1;
 
+    if (m_budgetScopes == 0) {
+        m_steps = 0;
+        m_exhausted = false;
+    } else if (m_exhausted) {
+        return -1;
+    }
     const unsigned char* start = reinterpret_cast<const unsigned char*>(subject);
     m_subjectStart = start;
-    m_steps = 0;
-    m_exhausted = false;
 
     const unsigned char* found = nullptr;
     if (m_anchored) {
@@ -649,6 +654,19 @@ size_t CRegexEngine::CountRepeats(NodeOffset node)
     size_t count = static_cast<size_t>(p - m_input);
     m_steps += static_cast<long>(count);
     return count;
+}
+
+CRegexSearchBudget::CRegexSearchBudget(CRegexEngine& engine) : m_engine(engine)
+{
+    if (m_engine.m_budgetScopes++ == 0) {
+        m_engine.m_steps = 0;
+        m_engine.m_exhausted = false;
+    }
+}
+
+CRegexSearchBudget::~CRegexSearchBudget()
+{
+    --m_engine.m_budgetScopes;
 }
 
 // ---------------------------------------------------------------------------------------

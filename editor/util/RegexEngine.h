@@ -31,8 +31,9 @@ constexpr size_t kRegexMaxProgramSize = 0xFFFF;
 // The matcher recurses once per alternative, group boundary and repeat; this keeps a
 // search over a long line far from the end of the stack.
 constexpr int kRegexMaxRecursionDepth = 6000;
-// Nodes visited and bytes spanned by repeats in one Find; past it Find reports no match,
-// so a pathological pattern cannot hang the editor.
+// Nodes visited and bytes spanned by repeats in one Find, or in all the Finds of one
+// CRegexSearchBudget; past it Find reports no match, so a pathological pattern cannot hang
+// the editor.
 constexpr long kRegexMaxMatchSteps = 10000000;
 
 // Compiles a pattern (metacharacters ^ $ . [ ( ) | ? + * and the backslash, up to nine
@@ -61,6 +62,9 @@ public:
     // step or depth bound). On success the group positions point into subject and a copy of
     // the matched bytes is kept.
     int Find(const char* subject);
+    // Whether the last Find, or any Find of the current CRegexSearchBudget, stopped at the
+    // step or depth bound.
+    bool RanOutOfSteps() const { return m_exhausted; }
 
     // End minus start of the whole match; 0 without a match.
     int GetMatchLength() const;
@@ -80,6 +84,8 @@ public:
     size_t GetProgramSize() const { return m_programSize; }
 
 private:
+    friend class CRegexSearchBudget;
+
     // Offset of a node in the program; kNoNode for none and for a failed parse step.
     using NodeOffset = size_t;
     static constexpr NodeOffset kNoNode = static_cast<NodeOffset>(-1);
@@ -131,4 +137,22 @@ private:
     const unsigned char* m_subjectStart;
     long m_steps;
     bool m_exhausted;
+    // Open CRegexSearchBudget scopes; while any is open Find neither resets the step count
+    // nor searches again once the bound was reached.
+    int m_budgetScopes;
+};
+
+// One step budget for every Find on an engine while it lives. A search that calls Find once
+// per candidate match (a backward search, a rejected whole-word or '$' match, the matches of
+// one line in a replace-all) then costs at most one budget, not one per call. Scopes nest:
+// an inner one shares the outer budget.
+class CRegexSearchBudget {
+public:
+    explicit CRegexSearchBudget(CRegexEngine& engine);
+    ~CRegexSearchBudget();
+    CRegexSearchBudget(const CRegexSearchBudget&) = delete;
+    CRegexSearchBudget& operator=(const CRegexSearchBudget&) = delete;
+
+private:
+    CRegexEngine& m_engine;
 };

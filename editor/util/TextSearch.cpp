@@ -161,6 +161,7 @@ int FindRegexForward(const char* text, const char* pattern, CRegexEngine& engine
     const char* subject = matchCase ? text : LoweredCopy(text, length);
     bool caret = StartsWithCaret(pattern);
     bool dollar = EndsWithDollar(pattern);
+    CRegexSearchBudget budget(engine);
     for (int from = start; from <= length;) {
         int found = engine.Find(subject + from);
         if (found < 0) return -1;
@@ -192,6 +193,9 @@ int FindRegexBackward(const char* text, const char* pattern, CRegexEngine& engin
     bool dollar = EndsWithDollar(pattern);
     int best = -1;
     int bestEnd = -1;
+    // Every match of the line is tried: all of them share one budget, and a search that runs
+    // out of it finds nothing rather than whichever match it reached last.
+    CRegexSearchBudget budget(engine);
     for (int from = 0; from <= length;) {
         int found = engine.Find(subject + from);
         if (found < 0) break;
@@ -208,7 +212,7 @@ int FindRegexBackward(const char* text, const char* pattern, CRegexEngine& engin
         }
         from = at + 1;
     }
-    if (best < 0) return -1;
+    if (best < 0 || engine.RanOutOfSteps()) return -1;
     // Leave the engine describing the chosen match, not the last one tried.
     if (engine.Find(subject + best) != 0) return -1;
     if (!matchCase) engine.RebaseMatch(subject, text);

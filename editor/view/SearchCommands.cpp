@@ -263,6 +263,8 @@ int CSearchCommands::ReplaceAllFrom(DocPosition from, DocPosition* limit)
         work.assign(text.GetText(), (size_t)text.GetLength());
         ByteColumn start = std::max(at.column, 0);
         at = DocPosition{0, line + 1};
+        // The searches of one line share one step budget, as one search of it would.
+        CRegexSearchBudget budget(m_parameters.engine);
         for (;;) {
             const ByteColumn column = FindInText(work.c_str(), start);
             if (column < 0)

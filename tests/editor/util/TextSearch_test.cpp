@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -210,6 +211,28 @@ TEST(TextSearch, UncompiledEngineFindsNothing)
     EXPECT_EQ(FindRegexForward(nullptr, "b", engine, 0, kAnyWord, kMatchCase), -1);
     EXPECT_EQ(FindTextForward(nullptr, "b", 0, kAnyWord, kMatchCase), -1);
     EXPECT_EQ(FindTextBackward("abc", nullptr, -1, kAnyWord, kMatchCase), -1);
+}
+
+// A backward search calls the engine once per match; each call used to start a budget of
+// its own, so a line of many matches, each costly to find, took minutes.
+TEST(TextSearch, OneSearchOfALineSharesOneStepBudget)
+{
+    const char* pattern = "(a|a)*c|b";
+    std::string line;
+    while (line.size() < 32000) line += std::string(18, 'a') + "b";
+    CRegexEngine engine;
+    ASSERT_TRUE(engine.Compile(pattern));
+
+    auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(FindRegexBackward(line.c_str(), pattern, engine, -1, kAnyWord, kMatchCase), -1);
+    EXPECT_TRUE(engine.RanOutOfSteps());
+    EXPECT_EQ(FindRegexForward(line.c_str(), pattern, engine, 0, kWholeWord, kMatchCase), -1);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_LT(seconds, 2.0);
+
+    // One budget is plenty for the first match forward.
+    EXPECT_EQ(FindRegexForward(line.c_str(), pattern, engine, 0, kAnyWord, kMatchCase), 18);
+    EXPECT_FALSE(engine.RanOutOfSteps());
 }
 
 }  // namespace

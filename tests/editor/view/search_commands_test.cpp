@@ -2,6 +2,8 @@
 
 #include "EditTestSupport.h"
 
+#include <chrono>
+
 namespace {
 
 std::string Selected(EditFixture& f)
@@ -118,6 +120,25 @@ TEST(SearchCommandsTest, ReplaceAllAdvancesAfterAnEmptyMatch)
     ASSERT_TRUE(f.search.DoReplace("x*", "", kSearchRegex));
     f.Act([&] { count = f.search.DoReplaceAllInFile(); });
     EXPECT_EQ((Texts{"-a-b-", "-c-"}), f.Lines());
+}
+
+// Each match of a line was searched with a budget of its own, so a line of many costly
+// matches held the editor for minutes; now the line's searches share one and stop with it.
+TEST(SearchCommandsTest, ReplaceAllSearchesALineWithinOneStepBudget)
+{
+    std::string line;
+    while (line.size() < 32000)
+        line += std::string(18, 'a') + "b";
+    EditFixture f;
+    f.Load({line, "b"});
+    ASSERT_TRUE(f.search.DoReplace("(a|a)*c|b", "x", kSearchRegex));
+    int count = 0;
+    auto begin = std::chrono::steady_clock::now();
+    f.Act([&] { count = f.search.DoReplaceAllInFile(); });
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_LT(seconds, 3.0);
+    EXPECT_GE(count, 1);
+    EXPECT_EQ("x", f.Lines().back());
 }
 
 TEST(SearchCommandsTest, ReplaceAllTerminatesWhenTheReplacementHoldsTheText)
