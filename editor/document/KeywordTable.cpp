@@ -57,6 +57,7 @@ void CKeywordTable::RemoveAll()
     m_blocks.clear();
     m_freeList = nullptr;
     m_count = 0;
+    m_longest = 0;
 }
 
 int CKeywordTable::BucketOf(const char* word) const
@@ -137,6 +138,7 @@ void CKeywordTable::Link(Node* node, int bucket)
     node->bucket = bucket;
     node->next = m_buckets[bucket];
     m_buckets[bucket] = node;
+    m_longest = std::max(m_longest, (int)node->word.size());
 }
 
 bool CKeywordTable::Add(const char* word, uint16_t value)

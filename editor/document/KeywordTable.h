@@ -33,6 +33,8 @@ public:
     void RemoveAll();
 
     int GetCount() const { return m_count; }
+    // Bytes in the longest word linked since the table was last emptied.
+    int GetLongestLength() const { return m_longest; }
     int GetBucketCount() const { return m_bucketCount; }
 
     // The node holding word (exact bytes), or null. bucket receives the word's bucket either
@@ -47,7 +49,7 @@ public:
     // A fresh node from the free list: empty word, value 0; the count grows by one. The
     // caller links it with Link.
     Node* NewNode();
-    // Puts a node at the head of its bucket's chain.
+    // Puts a node, its word set, at the head of its bucket's chain.
     void Link(Node* node, int bucket);
     // Adds word with value unless present; true when added.
     bool Add(const char* word, uint16_t value);
@@ -73,6 +75,7 @@ private:
     int m_bucketCount;
     std::unique_ptr<Node*[]> m_buckets;
     int m_count = 0;
+    int m_longest = 0;
     Node* m_freeList = nullptr;
     std::vector<std::unique_ptr<Node[]>> m_blocks;
 };

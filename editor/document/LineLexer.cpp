@@ -7,6 +7,7 @@
 #include "editor/document/SpellDictionary.h"
 #include "editor/util/CharClasses.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -109,6 +110,7 @@ void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords
 {
     m_caseSensitive = spec.m_caseSensitive;
     m_keywords = keywords;
+    m_longestKeyword = keywords ? std::min(keywords->GetLongestLength(), kMaxWordLength - 1) : 0;
     m_spelling = spelling;
 
     std::memset(m_byteClass, 0, sizeof m_byteClass);
@@ -461,12 +463,14 @@ int CLineLexer::LexPrefixedKeyword(const Cursor& c, int q)
     uint8_t kind = 0, subKind = 0;
     int p = q + length;
     bool hit = MatchKeyword(text + q, p - q, kind, subKind);
-    while (!hit && IsKeywordPrefixAt(c, p, length)) {
+    // Neither loop looks past the longest keyword: a run of prefix bytes that are also
+    // delimiters ("#" in C++) would otherwise be scanned to its end from each of its bytes.
+    while (!hit && p - q < m_longestKeyword && IsKeywordPrefixAt(c, p, length)) {
         p += length;
         hit = MatchKeyword(text + q, p - q, kind, subKind);
     }
     if (!hit) {
-        while (!IsWordEnd(c, p))
+        while (p - q <= m_longestKeyword && !IsWordEnd(c, p))
             p += c.doubleByte && GbkText::IsLeadByte(c.text[p]) && p < kPairLimit && p + 1 < c.length ? 2 : 1;
         hit = MatchKeyword(text + q, p - q, kind, subKind);
     }

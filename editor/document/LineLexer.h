@@ -155,6 +155,8 @@ private:
 
     bool m_caseSensitive = true;
     const CKeywordTable* m_keywords = nullptr;
+    // No longer word can be one of m_keywords.
+    int m_longestKeyword = 0;
     const CSpellDictionary* m_spelling = nullptr;
     uint16_t m_byteClass[256] = {};
     uint8_t m_fullWidthDelimiter[65536 / 8] = {};

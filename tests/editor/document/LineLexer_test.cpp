@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -239,6 +240,41 @@ TEST_F(LineLexerTest, LongWordsAreNeverKeywords)
     EXPECT_FALSE(m_lexer.MatchKeyword(longWord.data(), 256, kind, subKind));
     EXPECT_TRUE(m_lexer.MatchKeyword(longWord.data(), 255, kind, subKind));
     EXPECT_EQ(21, kind);
+}
+
+// The keyword-prefix step looked up ever longer words from every prefix byte, to the end of
+// a run of prefix bytes or of the word behind them: one line of "#" took seconds to lex.
+// The lookups now stop at the longest keyword, which leaves every result as it was.
+TEST_F(LineLexerTest, LongRunsOfKeywordPrefixesLexInLinearTime)
+{
+    const std::string longest = "#" + std::string(254, 'k');
+    const struct {
+        std::string keywords;
+        std::string line;
+        int keywordRuns;
+    } cases[] = {
+        {kCKeywords, std::string(32766, '#'), 0},
+        {kCKeywords, std::string(16000, '#') + std::string(16000, 'k'), 0},
+        {kCKeywords, std::string(16000, '#') + "include", 1},
+        {"[KEYWORDS5:]\n " + longest + "\n", "##" + longest + "#" + longest + "k", 1},
+    };
+    for (const auto& c : cases) {
+        UseLanguage(kCSpec, c.keywords);
+        auto begin = std::chrono::steady_clock::now();
+        CTextLine line(c.line.data(), (int)c.line.size());
+        m_lexer.AnalyzeLine(line, true);
+        double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        EXPECT_LT(seconds, 0.5) << c.line.size();
+        int keywordRuns = 0, end = 0;
+        for (int i = 0; i < line.GetRunCount(); ++i) {
+            ASSERT_EQ(end, line.GetRun(i)->start);
+            end = line.GetRun(i)->End();
+            keywordRuns += line.GetRun(i)->kind >= 21 && line.GetRun(i)->kind <= 30;
+        }
+        EXPECT_EQ((int)c.line.size(), end);
+        EXPECT_EQ(c.keywordRuns, keywordRuns) << c.line.size();
+    }
 }
 
 TEST_F(LineLexerTest, MisspelledWordsWhenTheSpellingCheckIsOn)
