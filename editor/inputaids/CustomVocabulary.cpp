@@ -1,6 +1,7 @@
 #include "editor/inputaids/CustomVocabulary.h"
 
 #include "editor/inputaids/GbkBytes.h"
+#include "editor/inputaids/LinePiece.h"
 #include "framework/AppEnvironment.h"
 
 #include <cstdio>
@@ -45,17 +46,18 @@ bool CCustomVocabulary::Load(const char* path)
     FileCloser closer(file);
     char buffer[kLineBufferSize];
     int stored = 0;
-    while (stored < kSize && fgets(buffer, sizeof buffer, file)) {
-        size_t length = strlen(buffer);
-        bool complete = length > 0 && buffer[length - 1] == '\n';
-        if (!complete) {
-            // A piece of an overlong line ends on a character boundary; a lead byte whose
-            // trail did not fit starts the next piece.
+    LinePiece piece;
+    while (stored < kSize && ReadLinePiece(file, buffer, sizeof buffer, piece)) {
+        // A zero byte ends the word; the line itself still ends at its '\n'.
+        size_t length = strnlen(buffer, piece.length);
+        if (length < piece.length || !piece.complete) {
+            // A word ends on a character boundary. A lead byte whose trail did not fit the
+            // buffer starts the next piece; one cut off by a zero byte is dropped, since the
+            // next piece may be another line.
             size_t whole = GbkBytes::WholeCharsLength(buffer, length);
-            if (whole < length && !feof(file)) {
+            if (whole < length && length == piece.length)
                 ungetc((unsigned char)buffer[whole], file);
-                length = whole;
-            }
+            length = whole;
         }
         while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r'))
             --length;

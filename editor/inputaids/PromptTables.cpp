@@ -1,6 +1,7 @@
 #include "editor/inputaids/PromptTables.h"
 
 #include "editor/inputaids/GbkBytes.h"
+#include "editor/inputaids/LinePiece.h"
 #include "editor/inputaids/PromptSyntax.h"
 
 #include <algorithm>
@@ -104,11 +105,12 @@ PromptFileReport CPromptTables::LoadFile(int table, const std::string& path, int
 
     char buffer[kLineBufferSize];
     try {
-        while (fgets(buffer, sizeof buffer, file)) {
+        LinePiece piece;
+        while (ReadLinePiece(file, buffer, sizeof buffer, piece)) {
             ++report.lineCount;
-            size_t length = strlen(buffer);
-            bool complete = (length > 0 && buffer[length - 1] == '\n') || feof(file);
-            if (!complete) {
+            // A zero byte ends the line's text; the line itself still ends at its '\n'.
+            size_t length = strnlen(buffer, piece.length);
+            if (!piece.complete) {
                 // The rest of an overlong line is dropped, never read as a line of its own.
                 int c;
                 while ((c = fgetc(file)) != EOF && c != '\n') {

@@ -113,3 +113,15 @@ TEST(CustomVocabulary, ProcessTableReadsBelowTheProgramFolder)
     InitCustomVocabularyDefaults();
     EXPECT_STREQ(CustomVocabulary().Word(0), "国家");
 }
+
+// A lead byte cut off by a zero byte was pushed back after the line end had been read, so it
+// began the next line's word.
+TEST(CustomVocabulary, ZeroByteEndsAWordAndTheNextLineKeepsItsOwn)
+{
+    TempDir dir;
+    std::string path = dir.WriteFile("words.txt", std::string("alpha\xB0\0tail\ngamma\nbe\0\n", 22)
+                                                      + "delta");
+    CCustomVocabulary table;
+    ASSERT_TRUE(table.Load(path.c_str()));
+    ExpectEntries(table, {{0, "alpha"}, {1, "gamma"}, {2, "be"}, {3, "delta"}, {4, "扁鹊"}});
+}

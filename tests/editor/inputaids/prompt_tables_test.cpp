@@ -201,6 +201,18 @@ TEST_F(PromptTablesTest, OverlongLineRestIsNotReadAsALine)
     EXPECT_EQ(Find(m_tables, "nextkey"), Strings{"next"});
 }
 
+// A zero byte made the line look overlong, and the skip of its "rest" swallowed the next line.
+TEST_F(PromptTablesTest, ZeroByteEndsTheLineTextAndKeepsTheNextLine)
+{
+    std::string path = m_dir.WriteFile("zero.txt", std::string("0 a x k\0junk\n", 13)
+                                                       + "0 b y m\n0 c z m\0");
+    PromptFileReport report = m_tables.LoadFile(0, path, 0);
+    EXPECT_EQ(report.lineCount, 3);
+    EXPECT_EQ(report.entryLineCount, 3);
+    EXPECT_EQ(Find(m_tables, "k"), Strings{"a"});
+    EXPECT_EQ(Find(m_tables, "m"), (Strings{"b", "c"}));
+}
+
 TEST_F(PromptTablesTest, SplittingALongLineNeverCutsADoubleByteCharacter)
 {
     // "0 d i k1" then " 中" chunks; the 680th 中 straddles the 2047-byte buffer.
