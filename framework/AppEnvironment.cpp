@@ -27,21 +27,12 @@ CString StripTrailingBackslash(CString folder)
     return folder;
 }
 
-CString ExecutableFolder()
-{
-    char path[MAX_PATH * 2] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path)
-        return CString();
-    return FilePathParts::FolderOf(CString(path, (int)length));
-}
-
 } // namespace
 
 CString GetProgramFolder()
 {
     const Overrides& state = State();
-    return state.hasProgram ? state.program : ExecutableFolder();
+    return state.hasProgram ? state.program : SystemExecutableFolder();
 }
 
 CString GetInstallationFolder()
@@ -57,7 +48,7 @@ BOOL DbcsEnabled()
     int dbcs = State().dbcs;
     if (dbcs >= 0)
         return dbcs ? TRUE : FALSE;
-    return ::GetSystemMetrics(SM_DBCSENABLED) != 0 ? TRUE : FALSE;
+    return SystemDbcsEnabled() ? TRUE : FALSE;
 }
 
 void SetProgramFolder(LPCTSTR folder)

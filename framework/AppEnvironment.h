@@ -1,6 +1,4 @@
 #pragma once
-#include <windows.h>
-
 #include "framework/CString.h"
 
 // Process-wide facts about the running program that much of the IDE reads and that tests
@@ -34,6 +32,10 @@ private:
     bool m_hadProgram;
     bool m_hadInstallation;
 };
+
+// What the system reports, without the replacements above (AppEnvironmentPlatform.cpp).
+CString SystemExecutableFolder();
+bool SystemDbcsEnabled();
 
 // Replaces the double-byte flag for a scope.
 class ScopedDbcsEnabled {

@@ -1,18 +1,12 @@
 #include "framework/CString.h"
 
-#include "framework/AppState.h"
-#include "framework/Exceptions.h"
 #include "framework/Gbk.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
-#include <vector>
 
 namespace {
-
-// A formatted result beyond this is a runaway format, not text.
-const size_t kMaxFormatBytes = 256u * 1024 * 1024;
 
 bool IsWhitespace(char c)
 {
@@ -21,7 +15,7 @@ bool IsWhitespace(char c)
 
 bool IsResourceId(LPCTSTR text)
 {
-    return text != nullptr && HIWORD(reinterpret_cast<ULONG_PTR>(text)) == 0;
+    return text != nullptr && (reinterpret_cast<uintptr_t>(text) >> 16) == 0;
 }
 
 // Compares two character-stepped strings; fold maps a single-byte character before comparing.
@@ -54,7 +48,7 @@ int CompareByCharacter(const char* a, const char* b, Fold fold)
 CString::CString(LPCTSTR text)
 {
     if (IsResourceId(text))
-        LoadString(LOWORD(reinterpret_cast<ULONG_PTR>(text)));
+        LoadString((UINT)(reinterpret_cast<uintptr_t>(text) & 0xFFFF));
     else if (text)
         m_text = text;
 }
@@ -74,7 +68,7 @@ CString::CString(LPCTSTR text, int length)
 CString& CString::operator=(LPCTSTR text)
 {
     if (IsResourceId(text))
-        LoadString(LOWORD(reinterpret_cast<ULONG_PTR>(text)));
+        LoadString((UINT)(reinterpret_cast<uintptr_t>(text) & 0xFFFF));
     else if (text)
         m_text = text;  // std::string handles a pointer into itself
     else
@@ -129,17 +123,6 @@ int CString::Compare(LPCTSTR text) const
 int CString::CompareNoCase(LPCTSTR text) const
 {
     return CompareByCharacter(m_text.c_str(), text ? text : "", GbkText::AsciiToLower);
-}
-
-int CString::Collate(LPCTSTR text) const
-{
-    return ::CompareStringA(LOCALE_USER_DEFAULT, 0, m_text.c_str(), -1, text ? text : "", -1) - 2;
-}
-
-int CString::CollateNoCase(LPCTSTR text) const
-{
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_text.c_str(), -1,
-                            text ? text : "", -1) - 2;
 }
 
 CString CString::Mid(int first) const
@@ -450,50 +433,6 @@ void CString::Format(UINT formatId, ...)
     va_start(args, formatId);
     FormatV(format, args);
     va_end(args);
-}
-
-void CString::FormatV(LPCTSTR format, va_list args)
-{
-    if (!format) {
-        Empty();
-        return;
-    }
-    // The platform's _vsnprintf returns -1 when the buffer is too small: grow and retry.
-    std::vector<char> buffer(256);
-    for (;;) {
-        va_list copy;
-        va_copy(copy, args);
-        int written = _vsnprintf(buffer.data(), buffer.size(), format, copy);
-        va_end(copy);
-        if (written >= 0 && (size_t)written < buffer.size()) {
-            m_text.assign(buffer.data(), (size_t)written);
-            return;
-        }
-        size_t next = written >= 0 ? (size_t)written + 1 : buffer.size() * 2;
-        if (next > kMaxFormatBytes)
-            AfxThrowMemoryException();
-        buffer.assign(next, '\0');
-    }
-}
-
-BOOL CString::LoadString(UINT id)
-{
-    // With a zero buffer size LoadStringW hands out the resource's own text and its exact
-    // length, so nothing is truncated; convert it as LoadStringA would.
-    const WCHAR* resource = nullptr;
-    int wideLength = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&resource), 0);
-    if (wideLength <= 0 || !resource) {
-        Empty();
-        return FALSE;
-    }
-    int length = ::WideCharToMultiByte(CP_ACP, 0, resource, wideLength, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
-        Empty();
-        return FALSE;
-    }
-    m_text.assign((size_t)length, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, resource, wideLength, &m_text[0], length, nullptr, nullptr);
-    return TRUE;
 }
 
 LPTSTR CString::GetBuffer(int minLength)

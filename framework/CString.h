@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "framework/PlatformTypes.h"
 
 #include <cstdarg>
 #include <string>
@@ -10,6 +10,9 @@
 //
 // Unlike the classic class, a CString cannot be passed through "..." directly: cast it to
 // LPCTSTR when it is a Format argument.
+//
+// What needs the platform (locale collation, the string table, the C runtime's printf)
+// lives in CStringPlatform.cpp; the rest builds on any platform.
 class CString {
 public:
     CString() = default;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds everything and runs every test under Wine.
+# Sets the machine up, builds everything and runs every test: the Windows programs' tests
+# under Wine, then the native sanitizer build's (unit tests of the window-free cores and a
+# short fuzz run of each parser).
 #   scripts/test.sh [ctest arguments…]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/setup.sh"
 "$repo/scripts/build.sh"
+"$repo/scripts/native-build.sh"
 
 export WINEPREFIX=${MOYU_WINEPREFIX:-$repo/.wine} WINEARCH=win32
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
@@ -27,5 +30,9 @@ fi
 # they would inherit its output pipe and keep CTest waiting for it to close.
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
+status=0
 cd "$repo/build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+ctest --output-on-failure -j "$(nproc)" "$@" || status=$?
+cd "$repo/build/native"
+ctest --output-on-failure -j "$(nproc)" "$@" || status=$?
+exit $status

@@ -1,12 +1,10 @@
 #include "editor/document/TextDecoding.h"
 
-#include <windows.h>
+#include "editor/document/CodePages.h"
 
 #include <cstring>
 
 namespace {
-
-const UINT kGbkCodePage = 936;
 
 bool IsUtf16(EncodingCode encoding)
 {
@@ -144,8 +142,8 @@ void CGbkDecoder::DecodeUtf8(const unsigned char* bytes, size_t length, bool atE
     if (complete == 0)
         return;
     m_wide.resize(complete + 1);
-    const int units = ::MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(bytes),
-                                            (int)complete, m_wide.data(), (int)m_wide.size());
+    const int units = CodePages::Utf8ToUtf16(reinterpret_cast<const char*>(bytes), (int)complete,
+                                             m_wide.data(), (int)m_wide.size());
     if (units > 0)
         WideToGbk(m_wide.data(), (size_t)units, out);
 }
@@ -156,14 +154,12 @@ void CGbkDecoder::WideToGbk(const wchar_t* units, size_t count, std::string& out
         return;
     const size_t oldSize = out.size();
     out.resize(oldSize + count * 2);
-    BOOL usedDefault = FALSE;
-    int got = ::WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, units, (int)count,
-                                    &out[oldSize], (int)(count * 2), nullptr, &usedDefault);
-    if (got <= 0) {
-        usedDefault = FALSE;
-        got = ::WideCharToMultiByte(kGbkCodePage, 0, units, (int)count, &out[oldSize],
-                                    (int)(count * 2), nullptr, &usedDefault);
-    }
+    bool usedDefault = false;
+    int got = CodePages::Utf16ToGbk(units, (int)count, &out[oldSize], (int)(count * 2), true,
+                                    &usedDefault);
+    if (got <= 0)
+        got = CodePages::Utf16ToGbk(units, (int)count, &out[oldSize], (int)(count * 2), false,
+                                    &usedDefault);
     out.resize(oldSize + (size_t)(got > 0 ? got : 0));
     if (usedDefault)
         m_replaced = true;
@@ -194,8 +190,7 @@ void CGbkEncoder::Encode(const char* text, size_t length, std::string& out)
     if (length == 0)
         return;
     m_wide.resize(length);
-    const int units = ::MultiByteToWideChar(kGbkCodePage, 0, text, (int)length, m_wide.data(),
-                                            (int)length);
+    const int units = CodePages::GbkToUtf16(text, (int)length, m_wide.data(), (int)length);
     if (units <= 0)
         return;
     if (IsUtf16(m_encoding)) {
@@ -211,8 +206,8 @@ void CGbkEncoder::Encode(const char* text, size_t length, std::string& out)
         return;
     }
     m_narrow.resize((size_t)units * 3);
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, m_wide.data(), units, m_narrow.data(),
-                                            (int)m_narrow.size(), nullptr, nullptr);
+    const int bytes = CodePages::Utf16ToUtf8(m_wide.data(), units, m_narrow.data(),
+                                             (int)m_narrow.size());
     if (bytes > 0)
         out.append(m_narrow.data(), (size_t)bytes);
 }

@@ -12,8 +12,8 @@ public:
 
     // The folder, without a trailing backslash.
     const std::string& Path() const { return m_path; }
-    // Path() + "\" + name.
-    std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
+    // Path(), the platform's separator, name.
+    std::string operator/(const std::string& name) const { return m_path + kSeparator + name; }
 
     // Writes bytes to a file below the folder (name relative to it); returns the full path.
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
@@ -21,5 +21,10 @@ public:
     static std::string ReadFile(const std::string& path);
 
 private:
+#ifdef _WIN32
+    static constexpr const char* kSeparator = "\\";
+#else
+    static constexpr const char* kSeparator = "/";
+#endif
     std::string m_path;
 };

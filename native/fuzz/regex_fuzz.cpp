@@ -1,0 +1,40 @@
+// The regular-expression engine and the four line searches. Input: a flags byte, then the
+// pattern up to the first line break, then the replacement template up to the next, then
+// the searched line (a zero byte ends it, as in a document line).
+#include "editor/util/RegexEngine.h"
+#include "editor/util/TextSearch.h"
+#include "framework/CString.h"
+
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const unsigned flags = data[0];
+    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    size_t patternEnd = rest.find('\n');
+    std::string pattern = rest.substr(0, patternEnd);
+    rest = patternEnd == std::string::npos ? std::string() : rest.substr(patternEnd + 1);
+    size_t templateEnd = rest.find('\n');
+    std::string replacement = rest.substr(0, templateEnd);
+    std::string text = templateEnd == std::string::npos ? std::string() : rest.substr(templateEnd + 1);
+    const bool wholeWord = flags & 1, matchCase = flags & 2;
+    const int offset = (flags & 4) ? -1 : (int)(flags >> 3) % ((int)text.size() + 1);
+
+    CString result;
+    CRegexEngine engine;
+    if (engine.Compile(pattern.c_str())) {
+        if (engine.Find(text.c_str()) >= 0) {
+            engine.GetMatchText(result);
+            engine.GetReplacementText(replacement.c_str(), result);
+        }
+        if (FindRegexForward(text.c_str(), pattern.c_str(), engine, offset, wholeWord, matchCase) >= 0)
+            engine.GetReplacementText(replacement.c_str(), result);
+        if (FindRegexBackward(text.c_str(), pattern.c_str(), engine, offset, wholeWord, matchCase) >= 0)
+            engine.GetMatchText(result);
+    }
+    FindTextForward(text.c_str(), pattern.c_str(), offset, wholeWord, matchCase);
+    FindTextBackward(text.c_str(), pattern.c_str(), offset, wholeWord, matchCase);
+    return 0;
+}
