@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
+
+// A formatted result beyond this is a runaway format, not text.
+const size_t kMaxFormatBytes = 256u * 1024 * 1024;
 
 bool IsWhitespace(char c)
 {
@@ -433,6 +437,30 @@ void CString::Format(UINT formatId, ...)
     va_start(args, formatId);
     FormatV(format, args);
     va_end(args);
+}
+
+void CString::FormatV(LPCTSTR format, va_list args)
+{
+    if (!format) {
+        Empty();
+        return;
+    }
+    // Grow and retry while the result does not fit.
+    std::vector<char> buffer(256);
+    for (;;) {
+        va_list copy;
+        va_copy(copy, args);
+        int written = FormatInto(buffer.data(), buffer.size(), format, copy);
+        va_end(copy);
+        if (written >= 0 && (size_t)written < buffer.size()) {
+            m_text.assign(buffer.data(), (size_t)written);
+            return;
+        }
+        size_t next = written >= 0 ? (size_t)written + 1 : buffer.size() * 2;
+        if (next > kMaxFormatBytes)
+            ThrowOutOfMemory();
+        buffer.assign(next, '\0');
+    }
 }
 
 LPTSTR CString::GetBuffer(int minLength)

@@ -11,8 +11,8 @@
 // Unlike the classic class, a CString cannot be passed through "..." directly: cast it to
 // LPCTSTR when it is a Format argument.
 //
-// What needs the platform (locale collation, the string table, the C runtime's printf)
-// lives in CStringPlatform.cpp; the rest builds on any platform.
+// What needs the platform (locale collation, the string table, the C runtime's printf, the
+// out-of-memory error) lives in CStringPlatform.cpp; the rest builds on any platform.
 class CString {
 public:
     CString() = default;
@@ -112,6 +112,10 @@ private:
     template <class Match> int TrimLeftWhile(Match match);
     template <class Match> int TrimRightWhile(Match match);
     template <class Match> int RemoveIf(Match match);
+    // The platform's printf into a buffer: the length written, or either -1 or the length
+    // needed when it does not fit. The second throws the framework's out-of-memory error.
+    static int FormatInto(char* buffer, size_t size, LPCTSTR format, va_list args);
+    [[noreturn]] static void ThrowOutOfMemory();
 
     std::string m_text;
 };

@@ -4,14 +4,6 @@
 #include "framework/Exceptions.h"
 
 #include <cstdio>
-#include <vector>
-
-namespace {
-
-// A formatted result beyond this is a runaway format, not text.
-const size_t kMaxFormatBytes = 256u * 1024 * 1024;
-
-} // namespace
 
 int CString::Collate(LPCTSTR text) const
 {
@@ -24,28 +16,14 @@ int CString::CollateNoCase(LPCTSTR text) const
                             text ? text : "", -1) - 2;
 }
 
-void CString::FormatV(LPCTSTR format, va_list args)
+int CString::FormatInto(char* buffer, size_t size, LPCTSTR format, va_list args)
 {
-    if (!format) {
-        Empty();
-        return;
-    }
-    // The platform's _vsnprintf returns -1 when the buffer is too small: grow and retry.
-    std::vector<char> buffer(256);
-    for (;;) {
-        va_list copy;
-        va_copy(copy, args);
-        int written = _vsnprintf(buffer.data(), buffer.size(), format, copy);
-        va_end(copy);
-        if (written >= 0 && (size_t)written < buffer.size()) {
-            m_text.assign(buffer.data(), (size_t)written);
-            return;
-        }
-        size_t next = written >= 0 ? (size_t)written + 1 : buffer.size() * 2;
-        if (next > kMaxFormatBytes)
-            AfxThrowMemoryException();
-        buffer.assign(next, '\0');
-    }
+    return _vsnprintf(buffer, size, format, args);
+}
+
+void CString::ThrowOutOfMemory()
+{
+    AfxThrowMemoryException();
 }
 
 BOOL CString::LoadString(UINT id)

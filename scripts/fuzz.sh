@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A longer fuzz run of the native targets: each runs for the given time, a few at once, and
 # keeps what it finds in build/native/fuzz-work/<target>/ (its grown corpus, and crash-*,
-# leak-*, timeout-* or oom-* files for any finding). Prints each target's executions.
+# leak-*, timeout-* or oom-* files for any finding; an input running 30 s counts as hung).
+# Prints each target's executions.
 #   scripts/fuzz.sh [-t seconds (600)] [-j targets at once (3)] [target…]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,7 +24,7 @@ fi
 run() {
   local target=$1 work="$repo/build/native/fuzz-work/$1"
   mkdir -p "$work/corpus"
-  if "$repo/build/native/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if "$repo/build/native/$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" "$repo/native/corpus/$target" \
        >"$work/long-run.log" 2>&1; then
     status=clean

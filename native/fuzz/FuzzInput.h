@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // Helpers the fuzz targets share: splitting one input into parts and handing a part to a
 // loader that reads files.
@@ -17,6 +18,20 @@ inline std::string TakePart(std::string& rest)
     std::string part = rest.substr(0, at);
     rest = at == std::string::npos ? std::string() : rest.substr(at + sizeof kSeparator - 1);
     return part;
+}
+
+// The text's lines, without their line feeds.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 // Writes bytes to this process's file of the given name under the temporary folder and

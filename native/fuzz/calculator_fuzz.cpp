@@ -1,6 +1,7 @@
 // The line calculator (with its mathematical and date functions) and the line evaluation
 // that feeds it. Input: lines of text; the first eight bytes also give dates and counts for
 // the date library.
+#include "FuzzInput.h"
 #include "editor/inputaids/DayCount.h"
 #include "editor/inputaids/LineCalculator.h"
 #include "editor/inputaids/LineEvaluation.h"
@@ -12,17 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string text(reinterpret_cast<const char*>(data), size);
     CLineCalculator calculator;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
+    for (const std::string& line : FuzzInput::Lines(text)) {
         double value = 0;
         int error = 0;
         calculator.Evaluate(line.c_str(), &value, &error);
         FormatLineEvaluation(line.data(), line.size());
-        start = end + 1;
     }
 
     if (size >= 8) {

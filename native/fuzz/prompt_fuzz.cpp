@@ -11,18 +11,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string text(reinterpret_cast<const char*>(data), size);
-    size_t start = 0;
-    std::vector<std::string> lines;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
+    const std::vector<std::string> lines = FuzzInput::Lines(text);
+    for (const std::string& line : lines) {
         PromptLine parsed;
-        if (ParsePromptLine(text.data() + start, end - start, parsed))
+        if (ParsePromptLine(line.data(), line.size(), parsed))
             for (const PromptKey& key : parsed.keys)
                 ExpandPromptKey(key);
-        start = end + 1;
     }
 
     CPromptTables tables;

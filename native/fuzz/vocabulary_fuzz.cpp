@@ -11,16 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string text(reinterpret_cast<const char*>(data), size);
     CVocabularyList list;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        list.Add(line.c_str(), (int)(start % 4));
+    int tableNumber = 0;
+    for (const std::string& line : FuzzInput::Lines(text)) {
+        list.Add(line.c_str(), tableNumber++ % 4);
         list.Lookup(line.c_str());
         list.LookupBefore(line.c_str());
-        start = end + 1;
     }
     if (!list.Check())
         abort();
