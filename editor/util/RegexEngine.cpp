@@ -461,17 +461,17 @@ int CRegexEngine::Find(const char* subject)
 {
     FreeMatchCopy();
     ClearGroups();
-    if (!m_compiled || !m_program || !subject) return -1;
-    if (m_requiredLiteral &&
-        !MbFindString(subject, reinterpret_cast<const char*>(m_requiredLiteral)))
-        return -1;
-
     if (m_budgetScopes == 0) {
         m_steps = 0;
         m_exhausted = false;
     } else if (m_exhausted) {
         return -1;
     }
+    if (!m_compiled || !m_program || !subject) return -1;
+    if (m_requiredLiteral &&
+        !MbFindString(subject, reinterpret_cast<const char*>(m_requiredLiteral)))
+        return -1;
+
     const unsigned char* start = reinterpret_cast<const unsigned char*>(subject);
     m_subjectStart = start;
 
