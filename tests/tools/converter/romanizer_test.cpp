@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cctype>
 #include <cstring>
@@ -236,6 +238,8 @@ TEST(Deromanizer, CopiesNamesWithoutThePrefix)
     EXPECT_EQ(0, DeromanizeName("zh_a", small, sizeof small));
 }
 
+// The native build's address sanitizer catches the same read in the test above.
+#ifdef _WIN32
 // A name shorter than the prefix is read only up to its terminator: here the page after
 // the terminator cannot be read at all.
 TEST(Deromanizer, ShortNameIsNotReadPastItsEnd_Regression)
@@ -256,6 +260,7 @@ TEST(Deromanizer, ShortNameIsNotReadPastItsEnd_Regression)
     }
     VirtualFree(pages, 0, MEM_RELEASE);
 }
+#endif
 
 // Every identifier comes back unchanged from its romanized name.
 TEST(Deromanizer, RoundTripsIdentifiers)
