@@ -1,11 +1,11 @@
 #include "editor/inputaids/CustomVocabulary.h"
 
-#include "editor/inputaids/GbkBytes.h"
-#include "editor/inputaids/LinePiece.h"
+#include "editor/inputaids/TextLines.h"
 #include "framework/AppEnvironment.h"
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -18,16 +18,6 @@ const char* const kDefaultWords[] = {
 };
 static_assert(sizeof kDefaultWords / sizeof kDefaultWords[0] == 55, "the picker shows 55 words");
 
-class FileCloser {
-public:
-    explicit FileCloser(FILE* file) : m_file(file) {}
-    ~FileCloser() { fclose(m_file); }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-
-private:
-    FILE* m_file;
-};
 
 } // namespace
 
@@ -40,32 +30,28 @@ void CCustomVocabulary::InitDefaults()
 
 bool CCustomVocabulary::Load(const char* path)
 {
-    FILE* file = path ? fopen(path, "r") : nullptr;
+    int stored = 0;
+    return ReadTextLines(path, kLineBufferSize, [&](const char* line, size_t length) {
+        if (length > 0)
+            m_words[stored++].assign(line, length);
+        return stored < kSize;
+    });
+}
+
+bool CCustomVocabulary::Save(const char* path) const
+{
+    // Text mode writes each line feed as CR LF.
+    std::unique_ptr<FILE, int (*)(FILE*)> file(path ? fopen(path, "w") : nullptr, fclose);
     if (!file)
         return false;
-    FileCloser closer(file);
-    char buffer[kLineBufferSize];
-    int stored = 0;
-    LinePiece piece;
-    while (stored < kSize && ReadLinePiece(file, buffer, sizeof buffer, piece)) {
-        // A zero byte ends the word; the line itself still ends at its '\n'.
-        size_t length = strnlen(buffer, piece.length);
-        if (length < piece.length || !piece.complete) {
-            // A word ends on a character boundary. A lead byte whose trail did not fit the
-            // buffer starts the next piece; one cut off by a zero byte is dropped, since the
-            // next piece may be another line.
-            size_t whole = GbkBytes::WholeCharsLength(buffer, length);
-            if (whole < length && length == piece.length)
-                ungetc((unsigned char)buffer[whole], file);
-            length = whole;
-        }
-        while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r'))
-            --length;
-        if (length == 0)
+    for (int i = 0; i < kSavedEntries; ++i) {
+        if (m_words[i].empty())
             continue;
-        m_words[stored++].assign(buffer, length);
+        fputs(m_words[i].c_str(), file.get());
+        fputc('\n', file.get());
+        fflush(file.get());
     }
-    return true;
+    return !ferror(file.get());
 }
 
 void CCustomVocabulary::Push(const char* word)
@@ -93,10 +79,14 @@ void InitCustomVocabularyDefaults()
     CustomVocabulary().InitDefaults();
 }
 
+CString CustomVocabularyPath()
+{
+    return GetProgramFolder() + "\\配置\\自定词汇.文本";
+}
+
 void LoadCustomVocabulary()
 {
-    CString path = GetProgramFolder() + "\\配置\\自定词汇.文本";
-    CustomVocabulary().Load(path);
+    CustomVocabulary().Load(CustomVocabularyPath());
 }
 
 void PushCustomVocabularyWord(const char* word)

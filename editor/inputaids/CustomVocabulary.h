@@ -1,4 +1,6 @@
 #pragma once
+#include "framework/CString.h"
+
 #include <string>
 
 // The user's own words offered by the variable-name picker: a fixed table of 80 entries,
@@ -8,6 +10,7 @@
 class CCustomVocabulary {
 public:
     static constexpr int kSize = 80;
+    static constexpr int kSavedEntries = 70;
     // Lines are read into a buffer of this size; a longer line is split into several words,
     // never inside a double-byte character.
     static constexpr size_t kLineBufferSize = 2048;
@@ -22,6 +25,9 @@ public:
     bool Load(const char* path);
     // Puts the word at the front; every entry moves down one place and the last drops out.
     void Push(const char* word);
+    // Writes the non-empty words among the first kSavedEntries, one a line, replacing the
+    // file. False when the file cannot be created or written.
+    bool Save(const char* path) const;
 
     // The entry's word; empty for an empty entry or an index out of range.
     const char* Word(int index) const;
@@ -30,6 +36,8 @@ private:
     std::string m_words[kSize];
 };
 
+// "\配置\自定词汇.文本" below the program folder.
+CString CustomVocabularyPath();
 // The process-wide table.
 CCustomVocabulary& CustomVocabulary();
 void InitCustomVocabularyDefaults();

@@ -18,6 +18,13 @@
 #define IDD_FIND_IN_FILES 172
 #define IDD_DOC_INFO 174
 #define IDD_RELOAD_AS 176
+// The input aids' pickers.
+#define IDD_VARIABLE_NAME_PICK 248
+#define IDD_PHONETIC_SYMBOLS 249
+#define IDD_FORMAT_CHOICE 250
+#define IDD_OPERATOR_PICK 251
+#define IDD_DATA_TYPE_PICK 252
+#define IDD_ANCIENT_NUMERALS 253
 
 // Menus, bitmaps and cursors.
 #define IDC_LINK_HAND 106
@@ -137,3 +144,11 @@
 #define ID_TOKEN_WORD_CHAR 32904
 #define ID_TOKEN_ZERO_OR_ONE 32905
 #define ID_TOKEN_BLANK 32918
+
+// Controls of the pickers (their word buttons are numbered within each template).
+#define IDC_VOCABULARY_SAVE 61
+#define IDC_PHRASE_LIST 1205
+#define IDC_OPERATOR_SPACER 1276
+#define IDC_PHRASE_INSERT 1277
+#define IDC_FORMAT_LONG 1281
+#define IDC_FORMAT_SHORT 1282
