@@ -152,3 +152,7 @@
 #define IDC_PHRASE_INSERT 1277
 #define IDC_FORMAT_LONG 1281
 #define IDC_FORMAT_SHORT 1282
+
+// The vocabulary prompt popup.
+#define IDD_PROMPT_LIST 227
+#define IDC_PROMPT_LIST 1205
