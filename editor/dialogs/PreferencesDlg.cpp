@@ -275,7 +275,8 @@ HTREEITEM CPreferencesDlg::AddCategory(const char* text, HTREEITEM parent, int p
 
 void CPreferencesDlg::InitPages()
 {
-    SetText(IDC_PREF_SEPARATOR, "");
+    m_separator.SubclassDlgItem(IDC_PREF_SEPARATOR, this);
+    m_separator.SetWindowText("");
     for (const Category& c : kCategories)
         m_items[c.page] = AddCategory(c.text, c.parentPage ? m_items[c.parentPage] : nullptr, c.page);
     InitFontsPage();

@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/dialogs/AssociationsPage.h"
+#include "editor/dialogs/SeparatorLabel.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/SettingsFiles.h"
 #include "framework/CommonControls.h"
@@ -197,7 +198,7 @@ private:
 
     CTreeCtrl m_tree;
     HTREEITEM m_items[kPageCount + 1] = {};
-    CStatic m_separator;
+    CSeparatorLabel m_separator;
     CAssociationsPage m_associations;
     CShellToolsPage m_shellTools;
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 namespace {
 
@@ -47,12 +48,16 @@ protected:
         FontPageTab() = 0;
     }
 
-    // Runs the dialog with one script; its result.
-    int Run(DialogDriver::Script script)
+    // Runs the dialog with its script, then the scripts of the dialogs it opens; its result.
+    int Run(DialogDriver::Script script, std::initializer_list<DialogDriver::Script> opened = {})
     {
         CPreferencesDlg dialog({settings, tools, macros, folder.Path().c_str()}, host);
         DialogDriver driver{script};
-        return dialog.DoModal();
+        for (const DialogDriver::Script& s : opened)
+            driver.Queue(s);
+        const int result = dialog.DoModal();
+        scriptsRun = driver.ScriptsRun();
+        return result;
     }
 
     static void SelectCategory(DialogDriver& d, int page)
@@ -80,6 +85,7 @@ protected:
         return text;
     }
 
+    int scriptsRun = 0;
     TempDir folder;
     CEditorSettings settings;
     UserToolTable tools;
@@ -194,6 +200,63 @@ TEST_F(PreferencesTest, ThePageLastShownOpensNextTimeAndShowsOnlyItsControls)
         EXPECT_EQ(6, ListView_GetItemCount(d.Item(IDC_SCREEN_FONTS)));
         d.PressCancel();
     });
+}
+
+// The face names the open font dialog lists.
+int ListedFaces(DialogDriver& d)
+{
+    return (int)::SendDlgItemMessage(d.Dialog(), cmb1, CB_GETCOUNT, 0, 0);
+}
+
+void DoubleClickRow(DialogDriver& d, int listId, int row)
+{
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = d.Item(listId);
+    click.hdr.idFrom = (UINT_PTR)listId;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = row;
+    ::SendMessage(d.Dialog(), WM_NOTIFY, (WPARAM)listId, (LPARAM)&click);
+}
+
+TEST_F(PreferencesTest, FontDialogsOfferFixedPitchForColumnModeAndStoreTenthsOfAPoint)
+{
+    PreferencesPage() = 3;
+    FontPageTab() = 2;
+    int columnModeFaces = 0, outputFaces = 0, printerFaces = 0;
+    CString chosenFace;
+    Run(
+        [&](DialogDriver& d) {
+            DoubleClickRow(d, IDC_OTHER_FONTS, -1);  // the empty area: nothing opens
+            DoubleClickRow(d, IDC_OTHER_FONTS, 0);
+            DoubleClickRow(d, IDC_OTHER_FONTS, 1);
+            EXPECT_EQ("12", RowText(d, IDC_OTHER_FONTS, 1, 2));
+            DoubleClickRow(d, IDC_PRINTER_FONTS, 0);
+            d.PressOK();
+        },
+        {
+            [&](DialogDriver& d) {
+                columnModeFaces = ListedFaces(d);
+                d.PressCancel();
+            },
+            [&](DialogDriver& d) {
+                outputFaces = ListedFaces(d);
+                chosenFace = d.GetItemText(cmb1, outputFaces - 1);
+                d.Select(cmb1, outputFaces - 1);
+                ::SendDlgItemMessage(d.Dialog(), cmb3, CB_SETCURSEL, (WPARAM)-1, 0);
+                d.SetText(cmb3, "12");
+                d.PressOK();
+            },
+            [&](DialogDriver& d) {
+                printerFaces = ListedFaces(d);
+                d.PressCancel();
+            },
+        });
+    EXPECT_EQ(4, scriptsRun);
+    EXPECT_GT(columnModeFaces, 0);
+    EXPECT_LT(columnModeFaces, outputFaces);
+    EXPECT_GT(printerFaces, 0);
+    EXPECT_EQ(120, settings.otherFonts[1].lfHeight);
+    EXPECT_EQ(chosenFace, settings.otherFonts[1].lfFaceName);
 }
 
 TEST_F(PreferencesTest, OkAppliesToOpenViewsAfterTheSettingsChangeAndWritesTheFiles)
