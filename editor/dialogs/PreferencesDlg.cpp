@@ -336,7 +336,6 @@ void CPreferencesDlg::LoadPages()
 void CPreferencesDlg::OnApply()
 {
     ApplyGeneralPage();
-    ApplyVisualPage();
     ApplyFontsPage();
     std::copy(m_colors, m_colors + kColorCount, m_targets.settings.view.colors);
     ApplyPrintPage();
@@ -429,8 +428,8 @@ void CPreferencesDlg::Enable(int id, bool on)
     GetDlgItem(id)->EnableWindow(on);
 }
 
-// 通用 and 可视化: every switch and number of both pages and the 文件 and 打印 pages' switches
-// go through the tables above.
+// 通用 and 可视化. The general page's steps carry the tables above, which also hold the
+// numbers of 可视化 and the switches of 文件 and 打印.
 
 void CPreferencesDlg::LoadGeneralPage()
 {
@@ -463,8 +462,6 @@ void CPreferencesDlg::LoadVisualPage()
     Enable(IDC_MARKER2_COLUMN, v.marker2On != 0);
     Enable(IDC_SHOW_SELECTION_MARGIN, v.showLineNumbers == 0);
 }
-
-void CPreferencesDlg::ApplyVisualPage() {}
 
 void CPreferencesDlg::OnFixedWrapWidth()
 {

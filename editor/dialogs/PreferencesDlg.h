@@ -91,7 +91,6 @@ private:
     void LoadGeneralPage();
     void ApplyGeneralPage();
     void LoadVisualPage();
-    void ApplyVisualPage();
     void LoadFilesPage();
     void ApplyFilesPage();
     void LoadBackupPage();

@@ -296,6 +296,51 @@ TEST_F(PreferencesTest, ApplyThenCancelKeepsTheAppliedSettings)
     EXPECT_EQ(1, host.viewsApplied);
 }
 
+TEST_F(PreferencesTest, AColourDialogOpensOnTheSwatchColourAndSetsItsWholeGroup)
+{
+    settings.view.colors[31] = RGB(1, 2, 3);
+    settings.view.colors[32] = RGB(200, 0, 0);
+    PreferencesPage() = 4;
+    Run(
+        [&](DialogDriver& d) {
+            ::SendMessage(d.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_SWATCH_NORMAL_TEXT, STN_CLICKED),
+                          (LPARAM)d.Item(IDC_SWATCH_NORMAL_TEXT));
+            d.PressOK();
+        },
+        {[&](DialogDriver& d) { d.PressOK(); }});
+    EXPECT_EQ(2, scriptsRun);
+    for (int entry : {31, 32, 34, 35})
+        EXPECT_EQ(RGB(1, 2, 3), settings.view.colors[entry]) << entry;
+}
+
+TEST_F(PreferencesTest, VariableMenusReplaceTheSelectionAndHotKeysReachTheRow)
+{
+    PreferencesPage() = 12;
+    settings.view.printHeader = 1;
+    settings.view.headerCentre = "第页";
+    Run([&](DialogDriver& d) {
+        ::SendDlgItemMessage(d.Dialog(), IDC_HEADER_CENTRE, EM_SETSEL, 1, 2);
+        ::SendMessage(d.Dialog(), WM_COMMAND, 32831, 0);  // HEADER1 > 页号
+        EXPECT_EQ("第$(页码)", d.GetText(IDC_HEADER_CENTRE));
+        SelectRow(d, IDC_TOOLS, 2);
+        d.SetText(IDC_TOOL_ARGUMENTS, "-n ");
+        ::SendDlgItemMessage(d.Dialog(), IDC_TOOL_ARGUMENTS, EM_SETSEL, 3, 3);
+        ::SendMessage(d.Dialog(), WM_COMMAND, 32872, 0);  // 行号
+        ::SendMessage(d.Dialog(), WM_COMMAND, 32812, 0);  // the folder menu's 文件目录
+        d.Focus(IDC_TOOL_HOT_KEY);
+        ::SendDlgItemMessage(d.Dialog(), IDC_TOOL_HOT_KEY, HKM_SETHOTKEY, MAKEWORD(VK_F7, HOTKEYF_CONTROL), 0);
+        MSG keyUp = {d.Item(IDC_TOOL_HOT_KEY), WM_KEYUP, VK_F7, 0};
+        CWnd::FromHandle(d.Dialog())->PreTranslateMessage(&keyUp);
+        EXPECT_EQ("Ctrl+F7", RowText(d, IDC_TOOLS, 2, 1));
+        d.PressOK();
+    });
+    EXPECT_EQ("第$(页码)", settings.view.headerCentre);
+    EXPECT_EQ("-n $(行号)", tools[3].arguments);
+    EXPECT_EQ("$(文件目录)", tools[3].initialFolder);
+    EXPECT_EQ(VK_F7, tools[3].vk);
+    EXPECT_EQ(kModCtrl, tools[3].modifiers);
+}
+
 TEST_F(PreferencesTest, ColorSchemeFilesRoundTripAndBadOnesChangeWholeColoursOrNothing)
 {
     CPreferencesDlg dialog({settings, tools, macros, folder.Path().c_str()}, host);
