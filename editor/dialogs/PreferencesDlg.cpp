@@ -140,8 +140,7 @@ const int kPrintVariableEdits[6] = {IDC_HEADER_LEFT, IDC_HEADER_CENTRE, IDC_HEAD
 // The C library's decimal reading: blanks, a sign, digits; anything else ends the number.
 long LeadingNumber(const char* text)
 {
-    long value = std::strtol(text, nullptr, 10);
-    return value;
+    return std::strtol(text, nullptr, 10);
 }
 
 int Clamp(long value, int low, int high)
@@ -174,7 +173,8 @@ BEGIN_MESSAGE_MAP(CPreferencesDlg, CDialog)
     ON_NOTIFY_RANGE(LVN_ITEMCHANGED, IDC_OTHER_FONTS, IDC_OTHER_FONTS, OnFontSelected)
     ON_NOTIFY_RANGE(NM_DBLCLK, IDC_SCREEN_FONTS, IDC_PRINTER_FONTS, OnFontDblClk)
     ON_NOTIFY_RANGE(NM_DBLCLK, IDC_OTHER_FONTS, IDC_OTHER_FONTS, OnFontDblClk)
-    // 颜色
+    // 颜色. STN_CLICKED shares its code with BN_CLICKED: the buttons of this id range that
+    // have handlers are mapped above, and OnSwatchClicked ignores every id but a swatch's.
     ON_CONTROL_RANGE(STN_CLICKED, IDC_SWATCH_BACKGROUND, IDC_SWATCH_STRING, OnSwatchClicked)
     ON_NOTIFY(TCN_SELCHANGE, IDC_COLOR_TABS, OnColorTabChange)
     ON_CBN_SELCHANGE(IDC_COLOR_SCHEMES, OnSchemeChange)

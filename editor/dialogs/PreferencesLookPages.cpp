@@ -4,6 +4,7 @@
 #include "editor/res/resource.h"
 #include "framework/CommonDialogs.h"
 #include "framework/Dc.h"
+#include "framework/PrinterChoice.h"
 
 #include <cstdio>
 #include <cstring>
@@ -235,11 +236,15 @@ void CPreferencesDlg::ChooseFont(int list, int row)
     LOGFONTA font = m_fonts[list][(size_t)row];
     font.lfHeight = -::MulDiv(font.lfHeight, ScreenLogPixelsY(), 720);
     DWORD flags = CF_EFFECTS | CF_SCREENFONTS;
-    if (list == 1)
+    // The printer list is the application's printer's (the default printer until one is
+    // chosen); without a printer the dialog lists screen fonts only.
+    CDC printer;
+    const bool printerFonts = list == 1 && AfxGetPrinterChoice().CreatePrinterDC(printer);
+    if (printerFonts)
         flags |= CF_PRINTERFONTS;
     if (list == 2 && row == kColumnModeRow)
         flags |= CF_FIXEDPITCHONLY;
-    CFontDialog dialog(&font, flags, nullptr, this);
+    CFontDialog dialog(&font, flags, printerFonts ? &printer : nullptr, this);
     if (dialog.DoModal() != IDOK)
         return;
     dialog.GetCurrentFont(&font);
