@@ -82,6 +82,26 @@ int& SyntaxTypeRow()
     return row;
 }
 
+// Loads a tool or macro set through the shell's validating reader; a refused file is
+// reported and leaves the table as it was.
+template <class Table>
+bool LoadSetFile(SetFileLoad (*load)(const char*, Table&), const char* path, Table& table)
+{
+    const SetFileLoad result = load(path, table);
+    if (result == SetFileLoad::kRefused)
+        AfxMessageBox(SetFileRefusalMessage(path), MB_OK | MB_ICONSTOP);
+    return result == SetFileLoad::kLoaded;
+}
+
+// The control's key; only Shift, Ctrl and Alt are kept, the modifiers the set files hold.
+void ReadHotKey(const CHotKeyCtrl& control, uint16_t& vk, uint16_t& modifiers)
+{
+    WORD key = 0, held = 0;
+    control.GetHotKey(key, held);
+    vk = key;
+    modifiers = held & (kModShift | kModCtrl | kModAlt);
+}
+
 const char kToolSetFilter[] = "用户工具文件 (*.工具)|*.工具||";
 const char kMacroSetFilter[] = "宏文件 (*.宏)|*.宏||";
 
@@ -374,12 +394,8 @@ void CPreferencesDlg::OnToolMove(UINT id)
 
 void CPreferencesDlg::OnToolHotKey()
 {
-    WORD vk = 0, modifiers = 0;
-    m_toolHotKey.GetHotKey(vk, modifiers);
     CUserCommand& tool = m_tools[(size_t)ToolRow() + 1];
-    // Only Shift, Ctrl and Alt are kept: the tools file holds no other modifier.
-    tool.vk = vk;
-    tool.modifiers = modifiers & (kModShift | kModCtrl | kModAlt);
+    ReadHotKey(m_toolHotKey, tool.vk, tool.modifiers);
     RefreshToolRow(ToolRow());
 }
 
@@ -422,10 +438,7 @@ void CPreferencesDlg::OnToolMenuCommand(UINT id)
 
 bool CPreferencesDlg::ReadToolSetFile(const char* path)
 {
-    SetFileLoad result = LoadToolFile(path, m_tools);
-    if (result == SetFileLoad::kRefused)
-        AfxMessageBox(SetFileRefusalMessage(path), MB_OK | MB_ICONSTOP);
-    if (result != SetFileLoad::kLoaded)
+    if (!LoadSetFile(LoadToolFile, path, m_tools))
         return false;
     if (m_toolList.GetSafeHwnd()) {
         for (int row = 0; row < kToolRows; ++row)
@@ -539,20 +552,14 @@ void CPreferencesDlg::OnMacroMove(UINT id)
 
 void CPreferencesDlg::OnMacroHotKey()
 {
-    WORD vk = 0, modifiers = 0;
-    m_macroHotKey.GetHotKey(vk, modifiers);
     CUserMacro& macro = m_macros[(size_t)MacroRow() + 1];
-    macro.vk = vk;
-    macro.modifiers = modifiers & (kModShift | kModCtrl | kModAlt);
+    ReadHotKey(m_macroHotKey, macro.vk, macro.modifiers);
     RefreshMacroRow(MacroRow());
 }
 
 bool CPreferencesDlg::ReadMacroSetFile(const char* path)
 {
-    SetFileLoad result = LoadMacroFile(path, m_macros);
-    if (result == SetFileLoad::kRefused)
-        AfxMessageBox(SetFileRefusalMessage(path), MB_OK | MB_ICONSTOP);
-    if (result != SetFileLoad::kLoaded)
+    if (!LoadSetFile(LoadMacroFile, path, m_macros))
         return false;
     if (m_macroList.GetSafeHwnd()) {
         for (int row = 0; row < kMacroRows; ++row)
