@@ -1,0 +1,59 @@
+#pragma once
+#include "editor/shell/DockingPaneBar.h"
+#include "framework/DockBar.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
+
+#include "WindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+constexpr UINT kPaneBarId = 0xE901;
+
+// A frame holding a docking pane bar at the left, as the main frame holds the workspace bar,
+// and a plain client pane.
+class CShellTestFrame : public CFrameWnd {
+public:
+    CDockingPaneBar m_wndPane;
+    CWnd m_wndClient;
+
+    static CShellTestFrame* Make()
+    {
+        auto* frame = new CShellTestFrame;
+        if (!frame->Create(nullptr, "外壳窗口测试", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 650, 490),
+                           nullptr, nullptr, nullptr))
+            return nullptr;
+        return frame;
+    }
+
+protected:
+    int OnCreate(LPCREATESTRUCT createStruct);
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// A running application and a fresh test frame.
+class ShellWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_frame = CShellTestFrame::Make();
+        ASSERT_NE(m_frame, nullptr);
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        if (m_frame != nullptr)
+            m_frame->DestroyWindow();
+        PumpPending();
+    }
+    CRect WindowRectOf(CWnd& window) const
+    {
+        CRect rect;
+        window.GetWindowRect(&rect);
+        return rect;
+    }
+
+    CWinApp m_app{"外壳窗口测试"};
+    CShellTestFrame* m_frame = nullptr;
+};
