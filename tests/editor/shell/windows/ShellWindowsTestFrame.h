@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/shell/DockingPaneBar.h"
+#include "editor/shell/OutputBar.h"
 #include "framework/DockBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
@@ -8,13 +9,37 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 constexpr UINT kPaneBarId = 0xE901;
+constexpr UINT kOutputBarId = 0xE902;
+
+// Records what the output window asks of the application.
+class RecordingOutputHost : public OutputBarHost {
+public:
+    CString activeDocument;
+    std::vector<std::pair<CString, int>> opened;
+    std::vector<CString> conversions;
+    std::vector<CString> childInput;
+    int positionsPushed = 0;
+    int kills = 0;
+
+    CString ActiveDocumentPath() override { return activeDocument; }
+    void PushActivePosition() override { ++positionsPushed; }
+    void PostOpenFile(const CString& file, int line) override { opened.emplace_back(file, line); }
+    void OpenConversionOutput(const CString& file) override { conversions.push_back(file); }
+    void QueueChildInput(const CString& line) override { childInput.push_back(line); }
+    void KillChildProcess() override { ++kills; }
+};
 
 // A frame holding a docking pane bar at the left, as the main frame holds the workspace bar,
-// and a plain client pane.
+// the output window at the bottom, and a plain client pane.
 class CShellTestFrame : public CFrameWnd {
 public:
     CDockingPaneBar m_wndPane;
+    COutputBar m_wndOutput;
+    RecordingOutputHost m_outputHost;
     CWnd m_wndClient;
 
     static CShellTestFrame* Make()

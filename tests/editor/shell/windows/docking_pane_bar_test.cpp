@@ -14,6 +14,11 @@ int CShellTestFrame::OnCreate(LPCREATESTRUCT createStruct)
     m_wndPane.SetWindowText("工作区");
     m_wndPane.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndPane, AFX_IDW_DOCKBAR_LEFT);
+    m_wndOutput.SetHost(&m_outputHost);
+    if (!m_wndOutput.Create(this, 640, 100, kOutputBarId, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM))
+        return -1;
+    m_wndOutput.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndOutput, AFX_IDW_DOCKBAR_BOTTOM);
     if (!m_wndClient.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
                               AFX_IDW_PANE_FIRST))
         return -1;
