@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/shell/DockingPaneBar.h"
 #include "editor/shell/OutputBar.h"
+#include "editor/shell/WorkspaceBar.h"
 #include "framework/DockBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
@@ -14,6 +15,7 @@
 
 constexpr UINT kPaneBarId = 0xE901;
 constexpr UINT kOutputBarId = 0xE902;
+constexpr UINT kWorkspaceBarId = 0xE903;
 
 // Records what the output window asks of the application.
 class RecordingOutputHost : public OutputBarHost {
@@ -33,12 +35,13 @@ public:
     void KillChildProcess() override { ++kills; }
 };
 
-// A frame holding a docking pane bar at the left, as the main frame holds the workspace bar,
-// the output window at the bottom, and a plain client pane.
+// A frame holding a plain docking pane bar at the left, the workspace bar at the right, the
+// output window at the bottom, and a plain client pane.
 class CShellTestFrame : public CFrameWnd {
 public:
     CDockingPaneBar m_wndPane;
     COutputBar m_wndOutput;
+    CWorkspaceBar m_wndWorkspace;
     RecordingOutputHost m_outputHost;
     CWnd m_wndClient;
 

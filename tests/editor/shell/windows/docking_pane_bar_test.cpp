@@ -19,6 +19,10 @@ int CShellTestFrame::OnCreate(LPCREATESTRUCT createStruct)
         return -1;
     m_wndOutput.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndOutput, AFX_IDW_DOCKBAR_BOTTOM);
+    if (!m_wndWorkspace.Create(this, 180, 300, kWorkspaceBarId, WS_CHILD | WS_VISIBLE | CBRS_RIGHT))
+        return -1;
+    m_wndWorkspace.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndWorkspace, AFX_IDW_DOCKBAR_RIGHT);
     if (!m_wndClient.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
                               AFX_IDW_PANE_FIRST))
         return -1;

@@ -1,0 +1,214 @@
+#include "editor/shell/WorkspaceBar.h"
+
+#include "framework/MessageBox.h"
+
+namespace {
+
+constexpr DWORD kTreeStyle = WS_CHILD | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                             TVS_EDITLABELS | TVS_SHOWSELALWAYS;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWorkspaceBar, CDockingPaneBar)
+    ON_WM_SIZE()
+    ON_NOTIFY(TCN_SELCHANGE, CWorkspaceBar::kTabId, OnTabChange)
+END_MESSAGE_MAP()
+
+BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD style)
+{
+    if (!CDockingPaneBar::Create(parent, width, height, id, style))
+        return FALSE;
+    CRect none(0, 0, 0, 0);
+    if (!m_tabs.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, none, this, kTabId))
+        return FALSE;
+    const char* const kTabs[] = {"目录", "项目", "词汇"};
+    for (int i = 0; i < 3; ++i)
+        m_tabs.InsertItem(i, kTabs[i]);
+    struct Tree {
+        CTreeCtrl& control;
+        UINT id;
+    };
+    Tree trees[] = {{m_directoryTree, kDirectoryTreeId}, {m_projectTree, kProjectTreeId},
+                    {m_vocabularyTree, kVocabularyTreeId}};
+    LOGFONTA guiFont = {};
+    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont, &guiFont);
+    m_font.CreateFontIndirect(&guiFont);
+    m_tabs.SetFont(&m_font, FALSE);
+    for (Tree& tree : trees) {
+        if (!tree.control.CreateEx(WS_EX_CLIENTEDGE, WC_TREEVIEWA, nullptr, kTreeStyle, none, this, tree.id))
+            return FALSE;
+        tree.control.SetFont(&m_font, FALSE);
+    }
+    ShowProject();
+    SelectPage(kDirectoryPage);
+    return TRUE;
+}
+
+void CWorkspaceBar::OnSize(UINT, int cx, int cy)
+{
+    if (m_tabs.m_hWnd == nullptr)
+        return;
+    m_tabs.MoveWindow(2, cy - 35, cx - 4, 27);
+    m_directoryTree.MoveWindow(2, 46, cx - 4, cy - 105);
+    m_projectTree.MoveWindow(2, 24, cx - 4, cy - 61);
+    m_vocabularyTree.MoveWindow(2, 24, cx - 4, cy - 61);
+}
+
+void CWorkspaceBar::SelectPage(int page)
+{
+    if (page < kDirectoryPage || page > kVocabularyPage)
+        return;
+    m_page = page;
+    m_tabs.SetCurSel(page);
+    m_directoryTree.ShowWindow(page == kDirectoryPage ? SW_SHOW : SW_HIDE);
+    m_projectTree.ShowWindow(page == kProjectPage ? SW_SHOW : SW_HIDE);
+    m_vocabularyTree.ShowWindow(page == kVocabularyPage ? SW_SHOW : SW_HIDE);
+}
+
+void CWorkspaceBar::OnTabChange(NMHDR*, LRESULT* result)
+{
+    SelectPage(m_tabs.GetCurSel());
+    *result = 0;
+}
+
+void CWorkspaceBar::ShowProject()
+{
+    m_projectTree.SetRedraw(FALSE);
+    m_projectTree.DeleteAllItems();
+    HTREEITEM root = InsertProjectItem(m_project.Root(), TVI_ROOT, TVI_LAST);
+    m_projectTree.SetRedraw(TRUE);
+    m_projectTree.SelectItem(root);
+}
+
+HTREEITEM CWorkspaceBar::InsertProjectItem(ProjectItem& item, HTREEITEM parent, HTREEITEM after)
+{
+    int image = static_cast<int>(item.kind);
+    HTREEITEM handle = m_projectTree.InsertItem(item.text, image, image, parent, after);
+    if (handle == nullptr)
+        return nullptr;
+    m_projectTree.SetItemData(handle, reinterpret_cast<DWORD_PTR>(&item));
+    for (auto& child : item.children)
+        InsertProjectItem(*child, handle, TVI_LAST);
+    if (item.expanded || item.kind == ProjectItemKind::root)
+        m_projectTree.Expand(handle, TVE_EXPAND);
+    return handle;
+}
+
+ProjectItem* CWorkspaceBar::SelectedProjectItem() const
+{
+    HTREEITEM selected = m_projectTree.GetSelectedItem();
+    return selected != nullptr ? reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(selected)) : nullptr;
+}
+
+void CWorkspaceBar::TakeExpandedStates(HTREEITEM item)
+{
+    for (; item != nullptr; item = m_projectTree.GetNextSiblingItem(item)) {
+        auto* model = reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item));
+        if (model != nullptr)
+            model->expanded = (m_projectTree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        TakeExpandedStates(m_projectTree.GetChildItem(item));
+    }
+}
+
+BOOL CWorkspaceBar::OpenProject(const CString& path)
+{
+    m_projectDocuments.clear();
+    ProjectFileStatus status = ReadProjectFile(path, m_project, m_projectDocuments);
+    if (status != ProjectFileStatus::ok)
+        m_project.Reset();
+    ShowProject();
+    if (status != ProjectFileStatus::ok) {
+        AfxMessageBox(ProjectFileMessage(status, path), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    SelectPage(kProjectPage);
+    return TRUE;
+}
+
+BOOL CWorkspaceBar::SaveProject(const CString& path, const std::vector<WorkspaceDocument>& documents,
+                                const char* versionTag)
+{
+    TakeExpandedStates(m_projectTree.GetRootItem());
+    ProjectFileStatus status = WriteProjectFile(path, m_project, documents, versionTag);
+    if (status != ProjectFileStatus::ok) {
+        AfxMessageBox(ProjectFileMessage(status, path), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWorkspaceBar::CreateProject(const CString& path)
+{
+    m_project.Create(path);
+    m_projectDocuments.clear();
+    ShowProject();
+    SelectPage(kProjectPage);
+    return TRUE;
+}
+
+void CWorkspaceBar::ResetProjectTree()
+{
+    m_project.Reset();
+    m_projectDocuments.clear();
+    ShowProject();
+}
+
+BOOL CWorkspaceBar::ShowProjectEdit(ProjectEdit edit, const CString& name, ProjectItem* added)
+{
+    if (edit != ProjectEdit::done) {
+        CString message = ProjectEditMessage(edit, name);
+        if (!message.IsEmpty())
+            AfxMessageBox(message, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    // The model placed the item in its sort order: the control is rebuilt to match (the
+    // caller took what the user expanded first), and the new item is selected.
+    ShowProject();
+    for (HTREEITEM item = m_projectTree.GetRootItem(); item != nullptr;) {
+        if (reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item)) == added) {
+            m_projectTree.SelectItem(item);
+            break;
+        }
+        HTREEITEM next = m_projectTree.GetChildItem(item);
+        while (next == nullptr && item != nullptr) {
+            next = m_projectTree.GetNextSiblingItem(item);
+            if (next == nullptr)
+                item = m_projectTree.GetParentItem(item);
+        }
+        item = next;
+    }
+    return TRUE;
+}
+
+BOOL CWorkspaceBar::AddCategory(const CString& name)
+{
+    ProjectItem* added = nullptr;
+    TakeExpandedStates(m_projectTree.GetRootItem());
+    ProjectEdit edit = m_project.AddCategory(SelectedProjectItem(), name, &added);
+    return ShowProjectEdit(edit, name, added);
+}
+
+BOOL CWorkspaceBar::AddLocalFile(const CString& path)
+{
+    ProjectItem* added = nullptr;
+    TakeExpandedStates(m_projectTree.GetRootItem());
+    ProjectEdit edit = m_project.AddLocalFile(SelectedProjectItem(), path, &added);
+    return ShowProjectEdit(edit, path, added);
+}
+
+BOOL CWorkspaceBar::RemoveSelectedProjectItem()
+{
+    ProjectItem* selected = SelectedProjectItem();
+    // Before the removal: the control's items still point at the removed model items.
+    TakeExpandedStates(m_projectTree.GetRootItem());
+    if (selected == nullptr || !m_project.Remove(*selected))
+        return FALSE;
+    ShowProject();
+    return TRUE;
+}
+
+BOOL CWorkspaceBar::IsProjectRootSelected() const
+{
+    HTREEITEM selected = m_projectTree.GetSelectedItem();
+    return selected != nullptr && selected == m_projectTree.GetRootItem();
+}
