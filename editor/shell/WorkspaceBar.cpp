@@ -2,6 +2,8 @@
 
 #include "framework/MessageBox.h"
 
+#include <shellapi.h>
+
 namespace {
 
 constexpr DWORD kTreeStyle = WS_CHILD | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
@@ -12,6 +14,9 @@ constexpr DWORD kTreeStyle = WS_CHILD | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLIN
 BEGIN_MESSAGE_MAP(CWorkspaceBar, CDockingPaneBar)
     ON_WM_SIZE()
     ON_NOTIFY(TCN_SELCHANGE, CWorkspaceBar::kTabId, OnTabChange)
+    ON_NOTIFY(NM_CLICK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyClick)
+    ON_NOTIFY(NM_DBLCLK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyDoubleClick)
+    ON_NOTIFY(TVN_SELCHANGEDA, CWorkspaceBar::kVocabularyTreeId, OnVocabularySelChanged)
 END_MESSAGE_MAP()
 
 BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD style)
@@ -211,4 +216,128 @@ BOOL CWorkspaceBar::IsProjectRootSelected() const
 {
     HTREEITEM selected = m_projectTree.GetSelectedItem();
     return selected != nullptr && selected == m_projectTree.GetRootItem();
+}
+
+void CWorkspaceBar::ClearVocabularyTree()
+{
+    m_vocabularyTree.DeleteAllItems();
+    m_vocabulary.reset();
+}
+
+HTREEITEM CWorkspaceBar::InsertVocabularyItem(VocabularyItem& item, HTREEITEM parent)
+{
+    int image = static_cast<int>(item.kind);
+    HTREEITEM handle = m_vocabularyTree.InsertItem(item.text, image, image, parent, TVI_LAST);
+    if (handle == nullptr)
+        return nullptr;
+    m_vocabularyTree.SetItemData(handle, reinterpret_cast<DWORD_PTR>(&item));
+    for (auto& child : item.children)
+        InsertVocabularyItem(*child, handle);
+    if (item.expanded)
+        m_vocabularyTree.Expand(handle, TVE_EXPAND);
+    return handle;
+}
+
+BOOL CWorkspaceBar::OpenVocabularyTable(const CString& base, const std::function<void(const CString&)>& onEntry)
+{
+    ClearVocabularyTree();
+    auto root = std::make_unique<VocabularyItem>();
+    VocabularyReadResult result = ReadVocabularyTable(base, *root, onEntry);
+    if (result.status != VocabularyStatus::ok) {
+        CString message = VocabularyReadMessage(result);
+        if (!message.IsEmpty())
+            AfxMessageBox(message, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_vocabulary = std::move(root);
+    m_vocabularyTree.SetRedraw(FALSE);
+    HTREEITEM top = InsertVocabularyItem(*m_vocabulary, TVI_ROOT);
+    m_vocabularyTree.SetRedraw(TRUE);
+    m_vocabularyTree.Expand(top, TVE_EXPAND);
+    m_vocabularyTree.SelectItem(top);
+    return TRUE;
+}
+
+const VocabularyItem* CWorkspaceBar::VocabularyEntryOf(HTREEITEM item) const
+{
+    if (item == nullptr)
+        return nullptr;
+    auto* model = reinterpret_cast<const VocabularyItem*>(m_vocabularyTree.GetItemData(item));
+    return model != nullptr && model->kind == VocabularyKind::entry ? model : nullptr;
+}
+
+HTREEITEM CWorkspaceBar::VocabularyItemAtCursor() const
+{
+    DWORD position = ::GetMessagePos();
+    TVHITTESTINFO hit = {};
+    hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ::ScreenToClient(m_vocabularyTree.m_hWnd, &hit.pt);
+    auto item = reinterpret_cast<HTREEITEM>(m_vocabularyTree.SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return (hit.flags & TVHT_ONITEM) ? item : nullptr;
+}
+
+void CWorkspaceBar::ShowVocabularyEntry(HTREEITEM item)
+{
+    const VocabularyItem* entry = VocabularyEntryOf(item);
+    if (entry == nullptr || m_host == nullptr)
+        return;
+    CStringArray lines;
+    VocabularyEntryLines(*entry, lines);
+    m_host->ShowVocabularyLines(lines);
+}
+
+void CWorkspaceBar::UseVocabularyEntry(HTREEITEM item)
+{
+    const VocabularyItem* entry = VocabularyEntryOf(item);
+    if (entry == nullptr || m_host == nullptr)
+        return;
+    CString argument;
+    CString message;
+    switch (ClassifyVocabularyEntry(entry->fullText, argument)) {
+    case VocabularyAction::insertText:
+        // Without an open document there is nothing to insert into.
+        m_host->InsertIntoActiveView(argument);
+        return;
+    case VocabularyAction::openFile: {
+        CString path = m_host->InstallFolder() + "\\" + argument;
+        DWORD attributes = ::GetFileAttributesA(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            m_host->PostOpenFile(path, 0);
+        else
+            message.Format("文件：“%s” 不存在，可能须单独购买，请联系作者。", static_cast<LPCTSTR>(path));
+        break;
+    }
+    case VocabularyAction::openAddress:
+        if (reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", argument, nullptr, nullptr, SW_SHOWNORMAL)) <= 32)
+            message.Format("网址：“%s” 打开失败，可能网络不通，请检查网络。", static_cast<LPCTSTR>(argument));
+        break;
+    case VocabularyAction::runFile: {
+        CString path = m_host->InstallFolder() + "\\" + argument;
+        if (reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) <= 32)
+            message.Format("文件：“%s” 打开或执行失败，可能权限不足，或须单独购买，请联系作者。", static_cast<LPCTSTR>(path));
+        break;
+    }
+    }
+    if (!message.IsEmpty())
+        AfxMessageBox(message, MB_ICONEXCLAMATION);
+}
+
+void CWorkspaceBar::OnVocabularyClick(NMHDR*, LRESULT* result)
+{
+    ShowVocabularyEntry(VocabularyItemAtCursor());
+    *result = 0;
+}
+
+void CWorkspaceBar::OnVocabularyDoubleClick(NMHDR*, LRESULT* result)
+{
+    UseVocabularyEntry(VocabularyItemAtCursor());
+    *result = 0;
+}
+
+void CWorkspaceBar::OnVocabularySelChanged(NMHDR* header, LRESULT* result)
+{
+    const VocabularyItem* entry = VocabularyEntryOf(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
+    if (entry != nullptr && m_host != nullptr)
+        m_host->SetStatusText(entry->fullText);
+    *result = 0;
 }

@@ -2,10 +2,29 @@
 #include "editor/shell/DockingPaneBar.h"
 #include "editor/shell/ProjectFile.h"
 #include "editor/shell/ProjectTree.h"
+#include "editor/shell/VocabularyTable.h"
 #include "framework/CommonControls.h"
 #include "framework/Gdi.h"
 
+#include <functional>
+#include <memory>
 #include <vector>
+
+// What the workspace bar needs of the application for the vocabulary tree's entries.
+class WorkspaceBarHost {
+public:
+    virtual ~WorkspaceBarHost() = default;
+    // Clears the output window's page (keeping new output) and writes the lines there.
+    virtual void ShowVocabularyLines(const CStringArray& lines) = 0;
+    // The status bar's first pane.
+    virtual void SetStatusText(const CString& text) = 0;
+    // Records the open request and posts File Open to the main window.
+    virtual void PostOpenFile(const CString& file, int line) = 0;
+    // Hands the text to the active view for insertion; false when no document is open.
+    virtual bool InsertIntoActiveView(const CString& text) = 0;
+    // The installation folder, without a trailing backslash.
+    virtual CString InstallFolder() = 0;
+};
 
 // The docking bar at the left of the main frame: three pages chosen by tabs at its bottom,
 // the directory browser (目录), the project tree (项目) and the vocabulary tree (词汇). The
@@ -44,9 +63,25 @@ public:
     // Every local file of the project, in tree order.
     void CollectProjectFiles(CStringArray& paths) const { m_project.CollectLocalFiles(paths); }
 
+    // The vocabulary page.
+    void SetHost(WorkspaceBarHost* host) { m_host = host; }
+    // Reads the table base + ".表" and its extension files into the tree; every entry's
+    // full text goes to onEntry when given. A fault shows its message; FALSE.
+    BOOL OpenVocabularyTable(const CString& base,
+                             const std::function<void(const CString&)>& onEntry = nullptr);
+    void ClearVocabularyTree();
+    CTreeCtrl& VocabularyTreeCtrl() { return m_vocabularyTree; }
+    // A click on an entry shows it in the output window; a double click uses it. Other
+    // items do nothing.
+    void ShowVocabularyEntry(HTREEITEM item);
+    void UseVocabularyEntry(HTREEITEM item);
+
 protected:
     void OnSize(UINT type, int cx, int cy);
     void OnTabChange(NMHDR* header, LRESULT* result);
+    void OnVocabularyClick(NMHDR* header, LRESULT* result);
+    void OnVocabularyDoubleClick(NMHDR* header, LRESULT* result);
+    void OnVocabularySelChanged(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 
@@ -57,6 +92,10 @@ private:
     ProjectItem* SelectedProjectItem() const;
     // Copies the control's expanded states into the model.
     void TakeExpandedStates(HTREEITEM item);
+    HTREEITEM InsertVocabularyItem(VocabularyItem& item, HTREEITEM parent);
+    const VocabularyItem* VocabularyEntryOf(HTREEITEM item) const;
+    // The vocabulary item under the mouse.
+    HTREEITEM VocabularyItemAtCursor() const;
     BOOL ShowProjectEdit(ProjectEdit edit, const CString& name, ProjectItem* added);
 
     CTabCtrl m_tabs;
@@ -67,4 +106,6 @@ private:
     int m_page = kDirectoryPage;
     ProjectTree m_project;
     std::vector<WorkspaceDocument> m_projectDocuments;
+    std::unique_ptr<VocabularyItem> m_vocabulary;
+    WorkspaceBarHost* m_host = nullptr;
 };
