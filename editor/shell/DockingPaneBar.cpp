@@ -248,7 +248,7 @@ void CDockingPaneBar::OnCaptureChanged(CWnd* window)
     Default();
 }
 
-void CDockingPaneBar::OnWindowPosChanged(WINDOWPOS* pos)
+void CDockingPaneBar::OnWindowPosChanged(WINDOWPOS*)
 {
     Default();
     if (m_inPosChange)
@@ -259,7 +259,6 @@ void CDockingPaneBar::OnWindowPosChanged(WINDOWPOS* pos)
         SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         m_inPosChange = false;
     }
-    (void)pos;
 }
 
 int CDockingPaneBar::TrackingPositionOf(CPoint clientPoint) const
