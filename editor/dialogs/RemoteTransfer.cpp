@@ -1,0 +1,469 @@
+#include "editor/dialogs/RemoteTransfer.h"
+
+#include <ctime>
+#include <memory>
+#include <mutex>
+
+#include "editor/dialogs/FtpSession.h"
+#include "editor/res/resource.h"
+#include "editor/shell/SettingsRecords.h"
+#include "editor/util/PathUtil.h"
+#include "editor/util/RegexEngine.h"
+#include "framework/Exceptions.h"
+#include "framework/File.h"
+#include "framework/Internet.h"
+#include "framework/MessageBox.h"
+#include "framework/Socket.h"
+#include "framework/WaitCursor.h"
+
+namespace {
+
+const UINT kBlockSize = 512;
+
+void ShowStop(UINT id, LPCTSTR argument = "", LPCTSTR second = "")
+{
+    CString text;
+    text.Format(id, argument, second);
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+}
+
+void ReportException(CException* e)
+{
+    e->ReportError(MB_OK | MB_ICONSTOP);
+    e->Delete();
+}
+
+bool HasServer(const CFtpSiteRecord& account)
+{
+    return !account.title.IsEmpty() && !account.host.IsEmpty();
+}
+
+// One remote file open for reading or writing, through either client.
+class RemoteFile {
+public:
+    virtual ~RemoteFile() = default;
+    virtual UINT Read(void* buffer, UINT count) = 0;
+    virtual void Write(const void* buffer, UINT count) = 0;
+    // Ends the transfer; true when the server took or gave all of it.
+    virtual bool Finish() = 0;
+    // A framework exception during the block loop, reported and deleted.
+    virtual void ReportLoopFailure(CException* e) = 0;
+};
+
+class OwnRemoteFile : public RemoteFile {
+public:
+    ~OwnRemoteFile() override
+    {
+        m_session.Quit();
+        m_session.Close();
+    }
+    // Connects, logs in and opens the file; null after the box that says why.
+    static std::unique_ptr<OwnRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+    {
+        if (!InitSocketsOnce())
+            return nullptr;
+        std::unique_ptr<OwnRemoteFile> file(new OwnRemoteFile);
+        CFtpSession& s = file->m_session;
+        if (!s.Connect(account.host, account.port)) {
+            ShowStop(IDS_FTP_CONNECT_FAILED, s.GetLastText());
+            return nullptr;
+        }
+        if (!s.Login(account.user, account.password)) {
+            ShowStop(IDS_FTP_LOGIN_FAILED, s.GetLastText());
+            return nullptr;
+        }
+        if (!s.OpenTransfer(download, path, TRUE, account.passive)) {
+            ShowStop(IDS_FTP_OPEN_FAILED, s.GetLastText());
+            return nullptr;
+        }
+        return file;
+    }
+    UINT Read(void* buffer, UINT count) override { return m_session.Read(buffer, count); }
+    void Write(const void* buffer, UINT count) override { m_session.Write(buffer, count); }
+    bool Finish() override { return m_session.CloseTransfer() != 0; }
+    void ReportLoopFailure(CException* e) override
+    {
+        e->Delete();
+        AfxMessageBox(IDS_FTP_TRANSFER_ERROR, MB_OK | MB_ICONSTOP);
+    }
+
+private:
+    CFtpSession m_session;
+};
+
+// A connection of the internet classes, closed and deleted with its session.
+class InternetConnection {
+public:
+    // Null after the exception's box.
+    static std::unique_ptr<InternetConnection> Open(const CFtpSiteRecord& account)
+    {
+        std::unique_ptr<InternetConnection> c(new InternetConnection);
+        try {
+            c->m_session.reset(new CInternetSession(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG));
+            c->m_connection.reset(c->m_session->GetFtpConnection(account.host, account.user, account.password,
+                                                                 static_cast<INTERNET_PORT>(account.port),
+                                                                 account.passive));
+        } catch (CException* e) {
+            ReportException(e);
+            return nullptr;
+        }
+        return c;
+    }
+    ~InternetConnection()
+    {
+        if (m_connection)
+            m_connection->Close();
+    }
+    CFtpConnection* Get() const { return m_connection.get(); }
+
+private:
+    std::unique_ptr<CInternetSession> m_session;
+    std::unique_ptr<CFtpConnection> m_connection;
+};
+
+class InternetRemoteFile : public RemoteFile {
+public:
+    static std::unique_ptr<InternetRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+    {
+        std::unique_ptr<InternetRemoteFile> file(new InternetRemoteFile);
+        file->m_connection = InternetConnection::Open(account);
+        if (!file->m_connection)
+            return nullptr;
+        try {
+            file->m_file.reset(file->m_connection->Get()->OpenFile(path, download ? GENERIC_READ : GENERIC_WRITE,
+                                                            FTP_TRANSFER_TYPE_BINARY, 1));
+        } catch (CException* e) {
+            ReportException(e);
+            return nullptr;
+        }
+        return file;
+    }
+    ~InternetRemoteFile() override
+    {
+        if (m_file)
+            m_file->Abort();
+    }
+    UINT Read(void* buffer, UINT count) override { return m_file->Read(buffer, count); }
+    void Write(const void* buffer, UINT count) override { m_file->Write(buffer, count); }
+    bool Finish() override
+    {
+        try {
+            m_file->Close();
+        } catch (CException* e) {
+            ReportException(e);
+            return false;
+        }
+        return true;
+    }
+    void ReportLoopFailure(CException* e) override { ReportException(e); }
+
+private:
+    std::unique_ptr<InternetConnection> m_connection;
+    std::unique_ptr<CInternetFile> m_file;
+};
+
+std::unique_ptr<RemoteFile> OpenRemoteFile(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+{
+    if (account.useInternetClasses)
+        return InternetRemoteFile::Open(account, path, download);
+    return OwnRemoteFile::Open(account, path, download);
+}
+
+// Moves blocks until a read brings nothing (a short block is not the end) or the callback
+// asks to stop; returns the callback's last answer (1 without one). Framework exceptions
+// pass through.
+template <class ReadBlock, class WriteBlock>
+int MoveBlocks(ReadBlock read, WriteBlock write, const TransferProgressCallback& progress, DWORD& total)
+{
+    char block[kBlockSize];
+    int result = 1;
+    for (;;) {
+        const UINT got = read(block, kBlockSize);
+        if (got) {
+            write(block, got);
+            total += got;
+        }
+        if (progress)
+            result = progress(total);
+        if (!result || !got)
+            return result;
+    }
+}
+
+} // namespace
+
+int InitSocketsOnce()
+{
+    static std::mutex lock;
+    static bool started = false;
+    std::lock_guard<std::mutex> guard(lock);
+    if (!started && !(started = AfxSocketInit() != FALSE))
+        AfxMessageBox("Could not initialize Windows Sockets!");
+    return started;
+}
+
+int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR localPath,
+                  const TransferProgressCallback& progress, DWORD expectedSize)
+{
+    if (!HasServer(account))
+        return 0;
+    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, TRUE);
+    if (!remote)
+        return 0;
+    const CString scratch = CString(localPath) + ".part";
+    CFile local;
+    if (!local.Open(scratch, CFile::modeCreate | CFile::modeReadWrite))
+        return 0;
+    int result = 0;
+    DWORD total = 0;
+    try {
+        result = MoveBlocks([&](void* b, UINT n) { return remote->Read(b, n); },
+                            [&](const void* b, UINT n) { local.Write(b, n); }, progress, total);
+        local.Close();
+    } catch (CException* e) {
+        local.Abort();
+        ::DeleteFileA(scratch);
+        remote->ReportLoopFailure(e);
+        return 0;
+    }
+    const bool finished = remote->Finish();
+    if (result && finished && expectedSize && total != expectedSize) {
+        CString received, expected;
+        received.Format("%lu", static_cast<unsigned long>(total));
+        expected.Format("%lu", static_cast<unsigned long>(expectedSize));
+        CString text;
+        text.Format(IDS_FTP_SHORT_DOWNLOAD, remotePath, static_cast<LPCTSTR>(received), static_cast<LPCTSTR>(expected));
+        AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+        result = 0;
+    }
+    if (!finished || !result || !::MoveFileExA(scratch, localPath, MOVEFILE_REPLACE_EXISTING)) {
+        ::DeleteFileA(scratch);
+        return 0;
+    }
+    return result;
+}
+
+int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remotePath,
+                  const TransferProgressCallback& progress)
+{
+    if (!HasServer(account))
+        return 0;
+    // The local file first: a missing one must not cost the server's copy.
+    CFile local;
+    if (!local.Open(localPath, CFile::modeRead | CFile::shareDenyWrite))
+        return 0;
+    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, FALSE);
+    if (!remote)
+        return 0;
+    int result = 0;
+    DWORD total = 0;
+    bool finished = false;
+    try {
+        result = MoveBlocks([&](void* b, UINT n) { return local.Read(b, n); },
+                            [&](const void* b, UINT n) { remote->Write(b, n); }, progress, total);
+        finished = remote->Finish();
+    } catch (CException* e) {
+        remote->ReportLoopFailure(e);
+    }
+    if (!result || !finished) {
+        ShowStop(IDS_FTP_UPLOAD_INCOMPLETE, remotePath);
+        return 0;
+    }
+    return result;
+}
+
+// ---- Listings ----
+
+CString NormalizeFtpListLine(const CString& line, int year)
+{
+    // "12월 5일 10:30": the two words are 0xBF 0xF9 and 0xC0 0xCF in the Korean code page.
+    static std::mutex lock;
+    static CRegexEngine engine;
+    static bool compiled = false;
+    CString result = line;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        if (!compiled)
+            compiled = engine.Compile("([0-9]+)\xBF\xF9 ([0-9]+)\xC0\xCF [0-9]+:[0-9]+") != nullptr;
+        const int at = compiled ? engine.Find(result) : -1;
+        if (at >= 0) {
+            CString date, replacement;
+            date.Format("%d.\\1.\\2", year);
+            if (engine.GetReplacementText(date, replacement))
+                result = result.Left(at) + replacement + result.Mid(at + engine.GetMatchLength());
+        }
+    }
+    const int arrow = result.Find(" -> ");
+    if (arrow >= 0)
+        result = result.Left(arrow);
+    return result;
+}
+
+namespace {
+
+// Bytes from 0x7F up are never blanks: they belong to double-byte characters.
+bool IsBlank(char c)
+{
+    const unsigned char b = static_cast<unsigned char>(c);
+    return b < 0x7F && isspace(b);
+}
+
+} // namespace
+
+bool ParseFtpListLine(const CString& line, FtpListEntry& entry)
+{
+    const char* p = static_cast<LPCTSTR>(line);
+    const char* start = p;
+    if (!*p || IsBlank(*p))
+        return false;
+    while (*p && !IsBlank(*p))
+        ++p;
+    entry.mode = CString(start, static_cast<int>(p - start));
+    auto skipBlanks = [&] {
+        while (*p && IsBlank(*p))
+            ++p;
+        return *p != 0;
+    };
+    if (!skipBlanks())
+        return false;
+    for (int field = 0; field < 3; ++field) {  // links, owner, group
+        while (*p && !IsBlank(*p))
+            ++p;
+        if (!skipBlanks())
+            return false;
+    }
+    unsigned long long size = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        size = size < 0xFFFFFFFFull ? size * 10 + (*p - '0') : size;
+    entry.size = size > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<DWORD>(size);
+    while (*p && !IsBlank(*p))
+        ++p;
+    if (!skipBlanks())
+        return false;
+    // Three words ended by a blank or a dot: "Dec 5 10:30", "Dec 5 2005", "2026.12.5".
+    start = p;
+    const char* dateEnd = p;
+    for (int word = 0; word < 3; ++word) {
+        while (*p == ' ' || *p == '.')
+            ++p;
+        if (!*p)
+            return false;
+        while (*p && *p != ' ' && *p != '.')
+            ++p;
+        dateEnd = p;
+    }
+    entry.date = CString(start, static_cast<int>(dateEnd - start));
+    if (!skipBlanks())
+        return false;
+    entry.name = p;
+    return true;
+}
+
+CString FtpListRow(const CString& line, LPCTSTR filter)
+{
+    time_t now = time(nullptr);
+    const tm* local = localtime(&now);
+    FtpListEntry entry;
+    if (!ParseFtpListLine(NormalizeFtpListLine(line, local ? local->tm_year + 1900 : 2026), entry))
+        return CString();
+    // A row holds the name between slashes: a name with one cannot be a single entry.
+    if (entry.name.Find('/') >= 0)
+        return CString();
+    CString row;
+    switch (entry.mode[0]) {
+    case 'd':
+        if (entry.name != "." && entry.name != "..")
+            row = "D/" + entry.name + "/N";
+        break;
+    case 'l':
+        row = "D/" + entry.name + "/L";
+        break;
+    case '-':
+        if (MatchFileFilter(entry.name, filter))
+            row.Format("F/%s/%lu", static_cast<LPCTSTR>(entry.name), static_cast<unsigned long>(entry.size));
+        break;
+    }
+    return row;
+}
+
+namespace {
+
+int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+{
+    if (!InitSocketsOnce())
+        return 0;
+    CFtpSession session;
+    if (!session.Connect(account.host, account.port)) {
+        ShowStop(IDS_FTP_CONNECT_FAILED, session.GetLastText());
+        return 0;
+    }
+    if (!session.Login(account.user, account.password)) {
+        ShowStop(IDS_FTP_LOGIN_FAILED, session.GetLastText());
+        return 0;
+    }
+    if (!account.folder.IsEmpty() && !session.ChangeDirectory(account.folder))
+        ShowStop(IDS_FTP_CWD_FAILED, session.GetLastText());
+    session.PrintWorkingDirectory(account.folder);
+    CStringArray lines;
+    if (!session.List(lines, nullptr, account.passive)) {
+        // An empty folder and a failed listing must not look alike.
+        ShowStop(IDS_FTP_LIST_FAILED, session.GetLastText());
+        return 0;
+    }
+    rows.RemoveAll();
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+        const CString row = FtpListRow(lines[i], filter);
+        if (!row.IsEmpty())
+            rows.Add(row);
+    }
+    session.Quit();
+    session.Close();
+    return 1;
+}
+
+int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+{
+    std::unique_ptr<InternetConnection> connection = InternetConnection::Open(account);
+    if (!connection)
+        return 0;
+    try {
+        if (!account.folder.IsEmpty() && !connection->Get()->SetCurrentDirectory(account.folder))
+            ShowStop(IDS_FTP_CWD_FAILED_INET, account.folder, "Not a directory?");
+        connection->Get()->GetCurrentDirectory(account.folder);
+        CStringArray found;
+        CFtpFileFind finder(connection->Get());
+        for (BOOL more = finder.FindFile(nullptr, INTERNET_FLAG_RELOAD); more;) {
+            more = finder.FindNextFile();
+            const CString name = finder.GetFileName();
+            if (name.Find('/') >= 0)
+                continue;
+            if (finder.IsDirectory()) {
+                if (!finder.IsDots())
+                    found.Add("D/" + name + "/N");
+            } else if (!finder.IsNormal()) {
+                found.Add("D/" + name + "/L");
+            } else if (MatchFileFilter(name, filter)) {
+                CString row;
+                row.Format("F/%s/%lu", static_cast<LPCTSTR>(name), static_cast<unsigned long>(finder.GetLength()));
+                found.Add(row);
+            }
+        }
+        rows.RemoveAll();
+        rows.Append(found);
+    } catch (CException* e) {
+        ReportException(e);
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace
+
+int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+{
+    if (!HasServer(account))
+        return 0;
+    CWaitCursor wait;
+    return account.useInternetClasses ? ListWithInternetClasses(rows, account, filter)
+                                      : ListWithOwnClient(rows, account, filter);
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "framework/Collections.h"
+#include "framework/CString.h"
+
+class CFtpSiteRecord;
+
+// Told the bytes moved so far after every block; returns nonzero to go on, 0 to stop.
+using TransferProgressCallback = std::function<int(DWORD bytesSoFar)>;
+
+// Moves one remote file, or lists one remote folder, for an FTP account, through the IDE's
+// own client or the platform's internet classes as the account chooses. Failures are shown
+// in stop boxes and return 0; an account without a title or host fails at once, silently.
+//
+// A download goes to a scratch file beside the local path, which replaces the local file
+// only when the whole file arrived: the server's final reply was 2xx and, when the
+// expected size is known (above 0), exactly that many bytes came. A failed or stopped
+// download leaves the local file as it was. An upload opens the local file before it
+// touches the server; when it fails or is stopped after the server began to take the file,
+// the user is warned that the remote file may now be incomplete.
+int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR localPath,
+                  const TransferProgressCallback& progress, DWORD expectedSize = 0);
+int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remotePath,
+                  const TransferProgressCallback& progress);
+
+// Lists the account's folder (or the server's start folder when that cannot be entered) into
+// rows "D/name/N" (folder), "D/name/L" (link) and "F/name/size" (a file matching one of the
+// ';'-separated patterns of filter); the account's folder becomes the server's working
+// folder. 1 on success; a listing that fails is reported and leaves rows alone.
+int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter);
+
+// Starts the socket layer the first time it succeeds; says so in a box when it cannot.
+int InitSocketsOnce();
+
+// One line of a LIST reply, taken apart. A line is "mode links owner group size date name";
+// the name is the rest of the line, blanks included.
+struct FtpListEntry {
+    CString mode;
+    DWORD size = 0;
+    CString date;
+    CString name;
+};
+// Rewrites a date written "12<month> 5<day> 10:30" by servers with a Korean locale as
+// "year.12.5" and cuts a link's " -> target".
+CString NormalizeFtpListLine(const CString& line, int year);
+bool ParseFtpListLine(const CString& line, FtpListEntry& entry);
+// The row for a normalised listing line, or empty when the line gives none.
+CString FtpListRow(const CString& line, LPCTSTR filter);

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include "NetTestSupport.h"
+
+#include "editor/dialogs/FtpSession.h"
+#include "editor/dialogs/RemoteTransfer.h"
+#include "editor/util/PathUtil.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// One command line from the client, without its CR LF; empty when the client went.
+std::string ReadCommand(SOCKET c)
+{
+    std::string line;
+    char ch;
+    while (recv(c, &ch, 1, 0) == 1) {
+        if (ch == '\n')
+            return line.substr(0, line.size() - (!line.empty() && line.back() == '\r'));
+        line += ch;
+    }
+    return line;
+}
+
+// Answers each command in turn with its reply (an empty reply: say nothing) and records the
+// commands it was sent.
+struct Dialogue {
+    std::string greeting;
+    std::vector<std::string> replies;
+    std::vector<std::string> commands;
+
+    ScriptedPeer::Script Script()
+    {
+        return [this](SOCKET c, HANDLE stop) {
+            ScriptedPeer::SendText(c, greeting);
+            for (const std::string& reply : replies) {
+                commands.push_back(ReadCommand(c));
+                if (reply.empty())
+                    WaitForSingleObject(stop, 10000);
+                else
+                    ScriptedPeer::SendText(c, reply);
+            }
+        };
+    }
+};
+
+} // namespace
+
+TEST(FtpSession, RepliesOfOneAndSeveralLines)
+{
+    const struct {
+        const char* greeting;
+        int code;
+        const char* text;
+    } cases[] = {
+        {"220 Ready\r\n", 220, "220 Ready"},
+        {"220-Welcome\r\n220 Ready\r\n", 220, "220-Welcome\n220 Ready"},
+        // Only the first line's code and a blank end a reply of several lines.
+        {"220-Welcome\r\n230 not yet\r\n 220 nor this\r\n220 Ready\r\n", 220,
+         "220-Welcome\n230 not yet\n 220 nor this\n220 Ready"},
+        {"220-A\n22\n220 B\n", 220, "220-A\n22\n220 B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.greeting);
+        Dialogue d{c.greeting, {}};
+        ScriptedPeer peer(d.Script());
+        CFtpSession session;
+        EXPECT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+        EXPECT_EQ(c.code, session.GetLastCode());
+        EXPECT_STREQ(c.text, session.GetLastText());
+    }
+}
+
+TEST(FtpSession, LoginSendsThePasswordOnlyWhenAsked)
+{
+    const struct {
+        const char* userReply;
+        int result;
+        size_t commands;
+    } cases[] = {{"230 in\r\n", 1, 1}, {"331 password\r\n", 1, 2}, {"530 no\r\n", 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.userReply);
+        Dialogue d{"220 x\r\n", {c.userReply, "230 ok\r\n"}};
+        {
+            ScriptedPeer peer(d.Script());
+            CFtpSession session;
+            ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+            // Line ends inside a name would start a second command.
+            EXPECT_EQ(c.result, session.Login("moyu\r\nDELE x", "pw"));
+        }
+        ASSERT_LE(c.commands, d.commands.size());
+        EXPECT_EQ("USER moyuDELE x", d.commands[0]);
+        if (c.commands == 2)
+            EXPECT_EQ("PASS pw", d.commands[1]);
+        else if (d.commands.size() > 1)
+            EXPECT_EQ("", d.commands[1]);
+    }
+}
+
+TEST(FtpSession, WorkingFolderIsTheQuotedText)
+{
+    const struct {
+        const char* reply;
+        int result;
+        const char* folder;
+    } cases[] = {{"257 \"/home/user\" is current\r\n", 1, "/home/user"},
+                 {"257 /home/user\r\n", 0, "before"},
+                 {"550 no\r\n", 0, "before"}};
+    for (const auto& c : cases) {
+        Dialogue d{"220 x\r\n", {c.reply}};
+        ScriptedPeer peer(d.Script());
+        CFtpSession session;
+        ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+        CString folder = "before";
+        EXPECT_EQ(c.result, session.PrintWorkingDirectory(folder)) << c.reply;
+        EXPECT_STREQ(c.folder, folder);
+    }
+}
+
+TEST(FtpSession, SilentServerAndOverlongLinesFailInsteadOfHanging)
+{
+    {
+        Dialogue d{"220 x\r\n", {""}};
+        ScriptedPeer peer(d.Script());
+        CFtpSession session;
+        session.SetTimeout(300);
+        ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(0, session.ChangeDirectory("/"));
+        EXPECT_GT(5000u, GetTickCount() - start);
+        EXPECT_FALSE(session.GetLastText().IsEmpty());
+    }
+    {
+        Dialogue d{"220 " + std::string(CFtpSession::kMaxLineLength + 10, 'x') + "\r\n", {}};
+        ScriptedPeer peer(d.Script());
+        CFtpSession session;
+        EXPECT_EQ(0, session.Connect("127.0.0.1", peer.Port()));
+        EXPECT_NE(-1, session.GetLastText().Find("longer than"));
+    }
+}
+
+TEST(FtpSession, PassiveAddresses)
+{
+    const struct {
+        const char* text;
+        bool ok;
+        const char* host;
+        UINT port;
+    } cases[] = {
+        {"10,0,0,7,4,1", true, "10.0.0.7", 1025}, {"192,168,1,2,19,137", true, "192.168.1.2", 5001},
+        {"127,0,0,1,256,1", false, "", 0},         {"1,2,3,4,5", false, "", 0},
+        {"1,2,3,4,5,6,7", false, "", 0},           {"a,b,c,d,1,1", false, "", 0},
+    };
+    for (const auto& c : cases) {
+        CString host;
+        UINT port = 0;
+        EXPECT_EQ(c.ok, CFtpSession::ParseHostPort(c.text, host, port)) << c.text;
+        if (c.ok) {
+            EXPECT_STREQ(c.host, host);
+            EXPECT_EQ(c.port, port);
+        }
+    }
+}
+
+namespace {
+
+// A server that answers PASV with the address text made by passiveText from its data port,
+// sends data on the data connection and then the final reply (nothing when reset is set:
+// the control connection is then reset in the middle of the data).
+struct DataServer {
+    std::function<std::string(UINT port)> passiveText;
+    std::string data;
+    bool reset = false;
+    std::vector<std::string> commands;
+
+    ScriptedPeer::Script Script()
+    {
+        return [this](SOCKET c, HANDLE) {
+            ScriptedPeer::SendText(c, "220 x\r\n");
+            SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in address = {};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            int length = sizeof address;
+            bind(listener, (sockaddr*)&address, sizeof address);
+            listen(listener, 1);
+            getsockname(listener, (sockaddr*)&address, &length);
+            commands.push_back(ReadCommand(c));  // TYPE before a transfer, or PASV
+            if (commands.back().compare(0, 4, "TYPE") == 0) {
+                ScriptedPeer::SendText(c, "200 ok\r\n");
+                commands.push_back(ReadCommand(c));
+            }
+            ScriptedPeer::SendText(c, "227 Entering Passive Mode " + passiveText(ntohs(address.sin_port)) + "\r\n");
+            commands.push_back(ReadCommand(c));  // LIST or RETR
+            fd_set ready;
+            FD_ZERO(&ready);
+            FD_SET(listener, &ready);
+            timeval wait = {5, 0};
+            if (select(0, &ready, nullptr, nullptr, &wait) == 1) {
+                SOCKET channel = accept(listener, nullptr, nullptr);
+                ScriptedPeer::SendText(c, "150 here\r\n");
+                ScriptedPeer::SendText(channel, data);
+                if (reset) {
+                    ScriptedPeer::Reset(channel);
+                    closesocket(channel);
+                    ScriptedPeer::Reset(c);
+                    closesocket(listener);
+                    return;
+                }
+                closesocket(channel);
+                ScriptedPeer::SendText(c, "226 done\r\n");
+            }
+            closesocket(listener);
+        };
+    }
+};
+
+std::string Parenthesised(UINT port, const char* host = "127,0,0,1")
+{
+    return "(" + std::string(host) + "," + std::to_string(port / 256) + "," + std::to_string(port % 256) + ")";
+}
+
+} // namespace
+
+TEST(FtpSession, ListingOverPassiveChannels)
+{
+    const struct {
+        const char* name;
+        std::function<std::string(UINT)> passive;
+        int result;
+    } cases[] = {
+        {"usual", [](UINT p) { return Parenthesised(p); }, 1},
+        {"no address: the control channel's peer", [](UINT p) { return Parenthesised(p, "0,0,0,0"); }, 1},
+        {"no parentheses", [](UINT p) { return Parenthesised(p).substr(1); }, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DataServer server{c.passive, "a\r\nb\n"};
+        ScriptedPeer peer(server.Script());
+        CFtpSession session;
+        session.SetTimeout(2000);
+        ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+        CStringArray lines;
+        EXPECT_EQ(c.result, session.List(lines, nullptr, TRUE)) << session.GetLastText();
+        ASSERT_EQ(c.result ? 2 : 0, lines.GetSize());
+        if (c.result) {
+            EXPECT_STREQ("a", lines[0]);
+            EXPECT_STREQ("b", lines[1]);
+        }
+    }
+}
+
+TEST(FtpSession, ListingLineOverTheBoundFailsTheListing)
+{
+    DataServer server{[](UINT p) { return Parenthesised(p); },
+                      "ok\r\n" + std::string(CFtpSession::kMaxLineLength + 1, 'x') + "\r\n"};
+    ScriptedPeer peer(server.Script());
+    CFtpSession session;
+    session.SetTimeout(2000);
+    ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+    CStringArray lines;
+    EXPECT_EQ(0, session.List(lines, nullptr, TRUE));
+    EXPECT_NE(-1, session.GetLastText().Find("longer than"));
+}
+
+TEST(FtpSession, ResetDuringADownloadIsNotACompleteFile)
+{
+    DataServer server{[](UINT p) { return Parenthesised(p); }, std::string(3000, 'd'), true};
+    ScriptedPeer peer(server.Script());
+    CFtpSession session;
+    session.SetTimeout(2000);
+    ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+    ASSERT_EQ(1, session.OpenTransfer(TRUE, "f", TRUE, TRUE)) << session.GetLastText();
+    EXPECT_EQ(0, session.Write("x", 1));  // no writing into a download
+    char block[512];
+    try {
+        while (session.Read(block, sizeof block)) {
+        }
+    } catch (CException* e) {  // Windows reports the reset; Wine may see the end
+        e->Delete();
+    }
+    EXPECT_EQ(0, session.CloseTransfer());
+    EXPECT_EQ(0, session.OpenTransfer(TRUE, "g", TRUE, TRUE));  // the first is still open
+}
+
+TEST(FtpListing, LinesBecomeRows)
+{
+    const struct {
+        const char* line;
+        const char* filter;
+        const char* row;
+    } cases[] = {
+        {"drwxr-xr-x 2 user group 4096 Dec 5 10:30 src", "*.*", "D/src/N"},
+        {"lrwxrwxrwx 1 user group 11 Jan 1 2005 www -> /var/www", "*.*", "D/www/L"},
+        {"-rw-r--r-- 1 user group 2048 Dec 5 10:30 my file.c", "*.c", "F/my file.c/2048"},
+        {"-rw-r--r-- 1 user group 2048 Dec 5 10:30 my file.h", "*.c", ""},
+        {"-rw-r--r-- 1 user group 2048 Dec 5 10:30 my file.h", "*.c;*.h", "F/my file.h/2048"},
+        {"-rw-r--r-- 1 user group 7 12\xBF\xF9 5\xC0\xCF 10:30 kr.c", "*.*", "F/kr.c/7"},
+        {"-rw-r--r-- 1 user group 7 Dec  5  2005 两个字.墨", "*.*", "F/两个字.墨/7"},
+        {"total 12", "*.*", ""},
+        {"drwxr-xr-x 2 user group 4096 Dec 5 10:30 .", "*.*", ""},
+        {"drwxr-xr-x 2 user group 4096 Dec 5 10:30 ..", "*.*", ""},
+        {"", "*.*", ""},
+        {" -rw-r--r-- 1 user group 1 Dec 5 10:30 lead", "*.*", ""},
+        {"-rw-r--r-- 1 user group 1 Dec 5 10:30", "*.*", ""},
+        {"-rw-r--r-- 1 user group 1 Dec 5 10:30 a/b", "*.*", ""},
+        // Hostile names are rows like any other; the cache name keeps them inside.
+        {"-rw-r--r-- 1 user group 1 Dec 5 10:30 ..\\..\\boot.ini", "*.*", "F/..\\..\\boot.ini/1"},
+        {"-rw-r--r-- 1 user group 1 Dec 5 10:30 C:\\x.c", "*.*", "F/C:\\x.c/1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.row, FtpListRow(c.line, c.filter)) << c.line;
+
+    FtpListEntry entry;
+    ASSERT_TRUE(ParseFtpListLine(NormalizeFtpListLine("-rw-r--r-- 1 u g 7 12\xBF\xF9 5\xC0\xCF 10:30 kr.c", 2026), entry));
+    EXPECT_STREQ("2026.12.5", entry.date);
+    EXPECT_STREQ("kr.c", entry.name);
+    EXPECT_EQ(7u, entry.size);
+    for (const char* name : {"..\\..\\boot.ini", "C:\\x.c", "/../../etc/x", "..", "a/../../b"}) {
+        const CString cache = RemotePathToCacheName(name);
+        EXPECT_EQ(-1, cache.Find(':')) << name;
+        EXPECT_EQ(-1, cache.Find("..\\")) << name << " -> " << static_cast<LPCTSTR>(cache);
+    }
+}
