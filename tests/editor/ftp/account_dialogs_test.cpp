@@ -3,37 +3,13 @@
 #include "editor/dialogs/FtpAccountsDlg.h"
 #include "editor/res/resource.h"
 #include "framework/DialogDriver.h"
+#include "ListViewDriving.h"
 
 #include <commctrl.h>
 
 namespace {
 
 const int kCount = 16;
-
-// The account list is a list view, which the driver does not speak: its messages directly.
-int Rows(DialogDriver& d)
-{
-    return (int)SendMessageA(d.Item(IDC_FTP_ACCOUNTS), LVM_GETITEMCOUNT, 0, 0);
-}
-CString RowText(DialogDriver& d, int row)
-{
-    char text[256] = "";
-    LVITEMA item = {};
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(d.Item(IDC_FTP_ACCOUNTS), LVM_GETITEMTEXTA, row, (LPARAM)&item);
-    return text;
-}
-int SelectedRow(DialogDriver& d)
-{
-    return (int)SendMessageA(d.Item(IDC_FTP_ACCOUNTS), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
-}
-void SelectRow(DialogDriver& d, int row)
-{
-    LVITEMA item = {};
-    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(d.Item(IDC_FTP_ACCOUNTS), LVM_SETITEMSTATE, row, (LPARAM)&item);
-}
 
 struct AccountTable {
     CFtpSiteRecord records[kCount];
@@ -66,15 +42,15 @@ TEST(FtpAccountsDialog, FieldsWriteThroughTrimmedAndRowsFollow)
 {
     AccountTable table;
     ASSERT_EQ(IDOK, RunAccounts(table, [](DialogDriver& d) {
-        EXPECT_EQ(kCount, Rows(d));
+        EXPECT_EQ(kCount, ListRows(d.Item(IDC_FTP_ACCOUNTS)));
         EXPECT_STREQ("甲", d.GetText(1101));
-        EXPECT_STREQ("甲 [ftp://a.example]", RowText(d, 0));
+        EXPECT_STREQ("甲 [ftp://a.example]", ListText(d.Item(IDC_FTP_ACCOUNTS), 0));
         d.SetText(1101, "  本机  ");
         d.SetText(1124, " moyu ");
         d.SetText(IDC_FTP_PASSWORD, "  pw ");
         d.SetText(1067, " /home ");
         d.Click(IDC_FTP_SAVE_PASSWORD);
-        EXPECT_STREQ("本机 [ftp://moyu@a.example]", RowText(d, 0));
+        EXPECT_STREQ("本机 [ftp://moyu@a.example]", ListText(d.Item(IDC_FTP_ACCOUNTS), 0));
         d.PressOK();
     }));
     EXPECT_STREQ("本机", table.records[0].title);
@@ -91,15 +67,15 @@ TEST(FtpAccountsDialog, MoveDeleteAndCancel)
         d.Click(IDC_FTP_UP);  // the first row cannot go up
         EXPECT_STREQ("甲", d.GetText(1101));
         d.Click(IDC_FTP_DOWN);
-        EXPECT_EQ(1, SelectedRow(d));
+        EXPECT_EQ(1, ListSelection(d.Item(IDC_FTP_ACCOUNTS)));
         EXPECT_STREQ("甲", d.GetText(1101));
-        SelectRow(d, kCount - 1);
+        ListSelect(d.Item(IDC_FTP_ACCOUNTS), kCount - 1);
         d.SetText(1101, "末");
         d.Click(IDC_FTP_DOWN);  // nor the last one down
-        EXPECT_EQ(kCount - 1, SelectedRow(d));
-        SelectRow(d, 0);
+        EXPECT_EQ(kCount - 1, ListSelection(d.Item(IDC_FTP_ACCOUNTS)));
+        ListSelect(d.Item(IDC_FTP_ACCOUNTS), 0);
         d.Click(IDC_FTP_DELETE);
-        EXPECT_STREQ("- 空 -", RowText(d, 0));
+        EXPECT_STREQ("- 空 -", ListText(d.Item(IDC_FTP_ACCOUNTS), 0));
         EXPECT_STREQ("", d.GetText(1100));
         d.PressOK();
     }));

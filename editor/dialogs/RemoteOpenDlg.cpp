@@ -1,0 +1,324 @@
+#include "editor/dialogs/RemoteOpenDlg.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "editor/dialogs/FtpAccountsDlg.h"
+#include "editor/dialogs/FtpTransferDlg.h"
+#include "editor/dialogs/RemoteTransfer.h"
+#include "editor/res/resource.h"
+#include "editor/util/PathUtil.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+HWND Item(HWND dialog, int id)
+{
+    return ::GetDlgItem(dialog, id);
+}
+
+int ComboSelection(HWND dialog, int id)
+{
+    return static_cast<int>(::SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void FillCombo(HWND combo, const CStringArray& texts)
+{
+    const int selected = std::max(0, static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0)));
+    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < texts.GetSize(); ++i)
+        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(texts[i])));
+    ::SendMessageA(combo, CB_SETCURSEL, selected, 0);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CRemoteOpenDlg, CDialog)
+    ON_BN_CLICKED(IDC_REMOTE_CONNECT, OnConnect)
+    ON_BN_CLICKED(IDC_REMOTE_PARENT, OnParentFolder)
+    ON_BN_CLICKED(IDC_REMOTE_CREATE_FOLDER, OnCreateDirectory)
+    ON_BN_CLICKED(IDC_REMOTE_ACCOUNTS_BUTTON, OnAccounts)
+    ON_CBN_SELCHANGE(IDC_REMOTE_ACCOUNT, OnAccountChanged)
+    ON_CBN_SELCHANGE(IDC_REMOTE_FILE_TYPE, OnFileTypeChanged)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_REMOTE_FILES, OnSelectionChanged)
+    ON_NOTIFY(NM_DBLCLK, IDC_REMOTE_FILES, OnDoubleClick)
+END_MESSAGE_MAP()
+
+CRemoteOpenDlg::CRemoteOpenDlg(int mode, LPCTSTR fileName, LPCTSTR filter, CWnd* parent)
+    : CDialog(IDD_REMOTE_OPEN, parent), m_mode(mode), m_fileName(fileName ? fileName : ""),
+      m_filter(filter ? filter : "")
+{
+}
+
+void CRemoteOpenDlg::SetAccounts(int count, const CFtpSiteRecord* records)
+{
+    m_accounts.assign(records, records + std::max(count, 0));
+}
+
+void CRemoteOpenDlg::GetAccounts(int count, CFtpSiteRecord* records) const
+{
+    const int n = std::min(count, static_cast<int>(m_accounts.size()));
+    for (int i = 0; i < n; ++i)
+        records[i].Copy(m_accounts[i]);
+}
+
+CString CRemoteOpenDlg::GetRemotePath() const
+{
+    if (m_selection.GetSize() == 0)
+        return CString();
+    const CString& entry = m_selection[0];
+    const int feed = entry.Find('\n');
+    return feed < 0 ? entry : entry.Left(feed);
+}
+
+BOOL CRemoteOpenDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_files.SubclassDlgItem(IDC_REMOTE_FILES, this);
+    const LONG style = ::GetWindowLongA(m_files.m_hWnd, GWL_STYLE);
+    ::SetWindowLongA(m_files.m_hWnd, GWL_STYLE, m_mode ? style & ~LVS_SINGLESEL : style | LVS_SINGLESEL);
+    CString text;
+    text.LoadString(m_mode ? IDS_REMOTE_OPEN_BUTTON : IDS_REMOTE_SAVE_BUTTON);
+    SetDlgItemText(IDOK, text);
+    text.LoadString(m_mode ? IDS_REMOTE_OPEN_TITLE : IDS_REMOTE_SAVE_TITLE);
+    SetWindowText(text);
+    SetDlgItemText(IDC_REMOTE_FILE_NAME, m_fileName);
+    // Nothing is listed until the user asks; OK waits for a listing.
+    ::EnableWindow(Item(m_hWnd, IDOK), FALSE);
+    ::EnableWindow(Item(m_hWnd, IDC_REMOTE_PARENT), FALSE);
+    FillAccountCombo();
+    ::SendDlgItemMessageA(m_hWnd, IDC_REMOTE_ACCOUNT, CB_SETCURSEL, m_accountIndex, 0);
+    OnAccountChanged();
+    FillFileTypeCombo();
+    ::SendDlgItemMessageA(m_hWnd, IDC_REMOTE_FILE_TYPE, CB_SETCURSEL, m_fileTypeIndex, 0);
+    return TRUE;
+}
+
+void CRemoteOpenDlg::FillAccountCombo()
+{
+    CStringArray titles;
+    for (const CFtpSiteRecord& account : m_accounts)
+        titles.Add(account.GetTitle());
+    FillCombo(Item(m_hWnd, IDC_REMOTE_ACCOUNT), titles);
+}
+
+void CRemoteOpenDlg::FillFileTypeCombo()
+{
+    m_descriptions.RemoveAll();
+    m_patterns.RemoveAll();
+    SplitFilterString(m_filter, m_descriptions, m_patterns);
+    FillCombo(Item(m_hWnd, IDC_REMOTE_FILE_TYPE), m_descriptions);
+}
+
+CFtpSiteRecord* CRemoteOpenDlg::SelectedAccount()
+{
+    if (m_accounts.empty())
+        return nullptr;
+    const int selected = ComboSelection(m_hWnd, IDC_REMOTE_ACCOUNT);
+    return &m_accounts[selected >= 0 && selected < static_cast<int>(m_accounts.size()) ? selected : 0];
+}
+
+void CRemoteOpenDlg::OnAccountChanged()
+{
+    m_accountIndex = std::max(0, ComboSelection(m_hWnd, IDC_REMOTE_ACCOUNT));
+    if (const CFtpSiteRecord* account = SelectedAccount())
+        SetDlgItemText(IDC_REMOTE_FOLDER, account->folder);
+}
+
+void CRemoteOpenDlg::OnFileTypeChanged()
+{
+    m_fileTypeIndex = std::max(0, ComboSelection(m_hWnd, IDC_REMOTE_FILE_TYPE));
+    ListAndEnableOK();
+}
+
+bool CRemoteOpenDlg::Refresh()
+{
+    CFtpSiteRecord* account = SelectedAccount();
+    if (!account || account->title.IsEmpty() || account->host.IsEmpty())
+        return false;
+    if (!account->savePassword && !account->passwordKnown) {
+        CFtpPasswordDlg prompt(this);
+        prompt.m_accountText = account->GetAccountName();
+        if (prompt.DoModal() != IDOK)
+            return false;
+        account->password = prompt.m_password;
+    }
+    const int type = ComboSelection(m_hWnd, IDC_REMOTE_FILE_TYPE);
+    CString pattern = type >= 0 && type < m_patterns.GetSize() ? m_patterns[type]
+                                                                : (m_patterns.GetSize() ? m_patterns[0] : CString());
+    if (pattern.IsEmpty())
+        pattern = "*.*";
+    CStringArray rows;
+    if (!RemoteListDirectory(rows, *account, pattern))
+        return false;
+    if (!account->savePassword)
+        account->passwordKnown = 1;
+    SetDlgItemText(IDC_REMOTE_FOLDER, account->folder);
+
+    m_files.DeleteAllItems();
+    const bool atRoot = account->folder == "/";
+    if (!atRoot)
+        m_files.InsertItem(0, "..", kParentImage);
+    ::EnableWindow(Item(m_hWnd, IDC_REMOTE_PARENT), !atRoot);
+    // Byte order puts every "D/" row before every "F/" row, each group by name.
+    std::vector<CString> sorted;
+    for (int i = 0; i < rows.GetSize(); ++i)
+        sorted.push_back(rows[i]);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const CString& a, const CString& b) { return strcmp(a, b) < 0; });
+    for (const CString& row : sorted) {
+        const int first = row.Find('/');
+        const int second = row.Find('/', first + 1);
+        if (first < 0 || second < 0)
+            continue;
+        const CString name = row.Mid(first + 1, second - first - 1);
+        const CString tail = row.Mid(second + 1);
+        const int item = m_files.GetItemCount();
+        if (row[0] == 'D') {
+            m_files.InsertItem(item, name, tail == "N" ? kFolderImage : kLinkImage);
+            m_files.SetItemData(item, 0);
+        } else if (row[0] == 'F') {
+            m_files.InsertItem(item, name, kFileImage);
+            m_files.SetItemData(item, strtoul(tail, nullptr, 10));
+        }
+    }
+    return true;
+}
+
+void CRemoteOpenDlg::ListAndEnableOK()
+{
+    ::EnableWindow(Item(m_hWnd, IDOK), Refresh());
+}
+
+void CRemoteOpenDlg::ChangeDirectory(const CString& name)
+{
+    CFtpSiteRecord* account = SelectedAccount();
+    if (!account)
+        return;
+    if (!name.IsEmpty() && name[0] == '/')
+        account->folder = name;
+    else if (account->folder != "/")
+        account->folder = account->folder + "/" + name;
+    else
+        account->folder = account->folder + name;
+}
+
+void CRemoteOpenDlg::OnParentFolder()
+{
+    ChangeDirectory("..");
+    ListAndEnableOK();
+}
+
+void CRemoteOpenDlg::OnCreateDirectory()
+{
+    AfxMessageBox("Sorry, not available now");
+}
+
+void CRemoteOpenDlg::OnAccounts()
+{
+    CFtpAccountsDlg accounts(this);
+    accounts.SetAccounts(static_cast<int>(m_accounts.size()), m_accounts.data());
+    if (accounts.DoModal() != IDOK)
+        return;
+    accounts.GetAccounts(static_cast<int>(m_accounts.size()), m_accounts.data());
+    FillAccountCombo();
+}
+
+int CRemoteOpenDlg::EntryImage(int item) const
+{
+    LVITEM entry = {};
+    entry.mask = LVIF_IMAGE;
+    entry.iItem = item;
+    return m_files.GetItem(&entry) ? entry.iImage : -1;
+}
+
+void CRemoteOpenDlg::OnSelectionChanged(NMHDR*, LRESULT*)
+{
+    CString collected;
+    CString single;
+    int files = 0;
+    for (int item = m_files.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = m_files.GetNextItem(item, LVNI_SELECTED)) {
+        if (EntryImage(item) != kFileImage)
+            continue;
+        single = m_files.GetItemText(item, 0);
+        collected = "\"" + single + "\" " + collected;
+        ++files;
+    }
+    if (files >= 2)
+        SetDlgItemText(IDC_REMOTE_FILE_NAME, collected);
+    else if (files == 1)
+        SetDlgItemText(IDC_REMOTE_FILE_NAME, single);
+}
+
+void CRemoteOpenDlg::OnDoubleClick(NMHDR*, LRESULT*)
+{
+    const int item = m_files.GetNextItem(-1, LVNI_FOCUSED);
+    if (item >= 0)
+        Enter(item);
+}
+
+void CRemoteOpenDlg::Enter(int item)
+{
+    if (EntryImage(item) == kFileImage) {
+        OnOK();
+        return;
+    }
+    ChangeDirectory(m_files.GetItemText(item, 0));
+    ListAndEnableOK();
+}
+
+void CRemoteOpenDlg::OnOK()
+{
+    CString typed;
+    GetDlgItemText(IDC_REMOTE_FILE_NAME, typed);
+    if (typed.IsEmpty())
+        return;
+    CString folder;
+    GetDlgItemText(IDC_REMOTE_FOLDER, folder);
+    if (folder.IsEmpty() || folder[folder.GetLength() - 1] != '/')
+        folder += "/";
+    auto entry = [&](const CString& name, DWORD_PTR size) {
+        CString text;
+        text.Format("%s\n%d", static_cast<LPCTSTR>(folder + name), static_cast<int>(size));
+        return text;
+    };
+    m_selection.RemoveAll();
+    for (int item = m_files.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = m_files.GetNextItem(item, LVNI_SELECTED))
+        if (EntryImage(item) == kFileImage)
+            m_selection.Add(entry(m_files.GetItemText(item, 0), m_files.GetItemData(item)));
+    if (m_selection.GetSize() >= 2) {
+        EndDialog(IDOK);
+        return;
+    }
+    // One name decides: the listed entry's own text (case included) is what is used.
+    LVFINDINFO find = {};
+    find.flags = LVFI_STRING;
+    find.psz = typed;
+    const int item = m_files.FindItem(&find);
+    m_selection.RemoveAll();
+    if (item < 0) {
+        if (m_mode) {
+            CString text;
+            text.Format("%s\nThere is no such file!", static_cast<LPCTSTR>(typed));
+            AfxMessageBox(text);
+            return;
+        }
+        m_selection.Add(entry(typed, 0));
+        EndDialog(IDOK);
+        return;
+    }
+    const CString name = m_files.GetItemText(item, 0);
+    if (EntryImage(item) != kFileImage) {
+        ChangeDirectory(name);
+        ListAndEnableOK();
+        return;
+    }
+    if (!m_mode) {
+        CString text;
+        text.Format("%s\nOverwrite the existing file?", static_cast<LPCTSTR>(name));
+        if (AfxMessageBox(text, MB_YESNO) != IDYES)
+            return;
+    }
+    m_selection.Add(entry(name, m_files.GetItemData(item)));
+    EndDialog(IDOK);
+}

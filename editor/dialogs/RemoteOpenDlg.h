@@ -1,0 +1,64 @@
+#pragma once
+#include <vector>
+
+#include "editor/shell/SettingsRecords.h"
+#include "framework/Collections.h"
+#include "framework/CommonControls.h"
+#include "framework/Dialog.h"
+
+// Each entry of a remote selection: the full remote path, a line feed and the size in bytes.
+using RemoteSelection = CStringArray;
+
+// The file dialog for FTP accounts. Open mode (1) picks one or several remote files, save
+// mode (0) names one. The dialog works on its own copy of the accounts (SetAccounts before
+// DoModal, GetAccounts afterwards, whatever the result: the copy has learned folders and
+// passwords). The caller presets m_accountIndex and m_fileTypeIndex and reads them after
+// IDOK, with m_selection (at least one entry) or GetRemotePath.
+class CRemoteOpenDlg : public CDialog {
+public:
+    CRemoteOpenDlg(int mode, LPCTSTR fileName, LPCTSTR filter, CWnd* parent = nullptr);
+
+    void SetAccounts(int count, const CFtpSiteRecord* records);
+    void GetAccounts(int count, CFtpSiteRecord* records) const;
+    // The first selection entry's path.
+    CString GetRemotePath() const;
+
+    int m_accountIndex = 0;
+    int m_fileTypeIndex = 0;
+    RemoteSelection m_selection;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum Image { kParentImage, kLinkImage, kFolderImage, kFileImage };
+
+    void OnConnect() { ListAndEnableOK(); }
+    void OnAccountChanged();
+    void OnFileTypeChanged();
+    void OnParentFolder();
+    void OnCreateDirectory();
+    void OnAccounts();
+    void OnSelectionChanged(NMHDR* header, LRESULT* result);
+    void OnDoubleClick(NMHDR* header, LRESULT* result);
+
+    void FillAccountCombo();
+    void FillFileTypeCombo();
+    CFtpSiteRecord* SelectedAccount();
+    bool Refresh();
+    void ListAndEnableOK();
+    void ChangeDirectory(const CString& name);
+    int EntryImage(int item) const;
+    // Acts on a listed entry as a double-click does: enter a folder, or take a file.
+    void Enter(int item);
+
+    int m_mode;
+    CString m_fileName;
+    CString m_filter;
+    std::vector<CFtpSiteRecord> m_accounts;
+    CStringArray m_descriptions;
+    CStringArray m_patterns;
+    CListCtrl m_files;
+};

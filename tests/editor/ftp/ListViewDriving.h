@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/CString.h"
+
+// List views, which the dialog driver does not speak, driven through their messages.
+inline int ListRows(HWND list)
+{
+    return (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+}
+inline CString ListText(HWND list, int row)
+{
+    char text[256] = "";
+    LVITEMA item = {};
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)&item);
+    return text;
+}
+inline int ListSelection(HWND list)
+{
+    return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+}
+// Adds the row to the selection (alone unless keep), as a click or a Ctrl-click does.
+inline void ListSelect(HWND list, int row, bool keep = false)
+{
+    LVITEMA item = {};
+    if (!keep) {
+        item.stateMask = LVIS_SELECTED;
+        SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&item);
+    }
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&item);
+}
