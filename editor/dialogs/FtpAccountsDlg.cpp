@@ -24,12 +24,12 @@ END_MESSAGE_MAP()
 
 CFtpAccountsDlg::CFtpAccountsDlg(CWnd* parent) : CDialog(IDD_FTP_ACCOUNTS, parent) {}
 
-void CFtpAccountsDlg::SetAccounts(int count, const CFtpSiteRecord* records)
+void FtpAccountCopy::SetAccounts(int count, const CFtpSiteRecord* records)
 {
     m_accounts.assign(records, records + std::max(count, 0));
 }
 
-void CFtpAccountsDlg::GetAccounts(int count, CFtpSiteRecord* records) const
+void FtpAccountCopy::GetAccounts(int count, CFtpSiteRecord* records) const
 {
     const int n = std::min(count, static_cast<int>(m_accounts.size()));
     for (int i = 0; i < n; ++i)

@@ -5,17 +5,24 @@
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
 
+// A dialog's own copy of the account table: SetAccounts before DoModal, GetAccounts (the
+// smaller of count and the copy's size) afterwards.
+class FtpAccountCopy {
+public:
+    void SetAccounts(int count, const CFtpSiteRecord* records);
+    void GetAccounts(int count, CFtpSiteRecord* records) const;
+
+protected:
+    std::vector<CFtpSiteRecord> m_accounts;
+};
+
 // Edits a copy of the FTP accounts: the caller hands the table in with SetAccounts before
 // DoModal and takes it back with GetAccounts after IDOK. Fields write through to the
 // selected account as the user types; names, servers, users and folders lose their
 // leading and trailing blanks, passwords are kept as typed.
-class CFtpAccountsDlg : public CDialog {
+class CFtpAccountsDlg : public CDialog, public FtpAccountCopy {
 public:
     explicit CFtpAccountsDlg(CWnd* parent = nullptr);
-
-    void SetAccounts(int count, const CFtpSiteRecord* records);
-    // Copies back the smaller of count and the dialog's count.
-    void GetAccounts(int count, CFtpSiteRecord* records) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -46,7 +53,6 @@ private:
         IDC_FTP_FOLDER = 1067,
     };
 
-    std::vector<CFtpSiteRecord> m_accounts;
     int m_current = 0;
     bool m_filling = false;
     CListCtrl m_list;

@@ -50,18 +50,6 @@ CRemoteOpenDlg::CRemoteOpenDlg(int mode, LPCTSTR fileName, LPCTSTR filter, CWnd*
 {
 }
 
-void CRemoteOpenDlg::SetAccounts(int count, const CFtpSiteRecord* records)
-{
-    m_accounts.assign(records, records + std::max(count, 0));
-}
-
-void CRemoteOpenDlg::GetAccounts(int count, CFtpSiteRecord* records) const
-{
-    const int n = std::min(count, static_cast<int>(m_accounts.size()));
-    for (int i = 0; i < n; ++i)
-        records[i].Copy(m_accounts[i]);
-}
-
 CString CRemoteOpenDlg::GetRemotePath() const
 {
     if (m_selection.GetSize() == 0)

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "editor/shell/SettingsRecords.h"
+#include "editor/dialogs/FtpAccountsDlg.h"
 #include "framework/Collections.h"
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
@@ -14,12 +14,10 @@ using RemoteSelection = CStringArray;
 // DoModal, GetAccounts afterwards, whatever the result: the copy has learned folders and
 // passwords). The caller presets m_accountIndex and m_fileTypeIndex and reads them after
 // IDOK, with m_selection (at least one entry) or GetRemotePath.
-class CRemoteOpenDlg : public CDialog {
+class CRemoteOpenDlg : public CDialog, public FtpAccountCopy {
 public:
     CRemoteOpenDlg(int mode, LPCTSTR fileName, LPCTSTR filter, CWnd* parent = nullptr);
 
-    void SetAccounts(int count, const CFtpSiteRecord* records);
-    void GetAccounts(int count, CFtpSiteRecord* records) const;
     // The first selection entry's path.
     CString GetRemotePath() const;
 
@@ -57,7 +55,6 @@ private:
     int m_mode;
     CString m_fileName;
     CString m_filter;
-    std::vector<CFtpSiteRecord> m_accounts;
     CStringArray m_descriptions;
     CStringArray m_patterns;
     CListCtrl m_files;
