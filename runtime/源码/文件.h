@@ -4,20 +4,30 @@
 #ifndef MOYU_RUNTIME_FILE_H
 #define MOYU_RUNTIME_FILE_H
 
-#include <io.h>
 #include <stdint.h>
 #include <stdio.h>
 #include "runtime/源码/字符.h"
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
+/* Search records are the Windows C runtime's own, and only its build has them. */
+#ifdef _WIN32
 /* The C runtime's find record with the search handle kept last. */
 typedef struct FileFindRecord {
     struct _finddata_t data;
     intptr_t handle;
 } FileFindRecord;
+
+/* 0, or the platform's last-error code (1.72: the C runtime's error number). */
+int FileFindFirst(const char* pattern, FileFindRecord* record);
+int FileFindNext(FileFindRecord* record);
+int FileFindClose(FileFindRecord* record);
+#endif
 
 /* Open-mode text: 读/r r, 写/w w, 添/a a, 数/b b, 文/t t, + +, either width; every other
    character is dropped. */
@@ -42,10 +52,6 @@ int FileChmod(const char* name, int mode);
 /* buffer (260 bytes) receives the full path found in the current directory or along the
    variable's list; an empty text when not found. Returns the buffer. */
 char* FileSearchEnv(const char* name, const char* variable, char* buffer);
-/* 0, or the platform's last-error code (1.72: the C runtime's error number). */
-int FileFindFirst(const char* pattern, FileFindRecord* record);
-int FileFindNext(FileFindRecord* record);
-int FileFindClose(FileFindRecord* record);
 
 FILE* FileOpen(const char* name, FileOpenMode mode);
 /* FileOpen, or prints "文件：（name）打开失败！" and ends the program through system end. */
