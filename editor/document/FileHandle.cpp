@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "editor/util/CharClasses.h"
-
 bool CFileHandle::OpenForReading(const char* path)
 {
     Close();
@@ -73,22 +71,4 @@ long long CFileHandle::GetSize() const
     if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
         return -1;
     return (long long)high << 32 | low;
-}
-
-std::string FolderOfPath(const char* path)
-{
-    int lastSeparator = -1;
-    for (int i = 0; path[i] != '\0';) {
-        if (path[i] == '\\' || path[i] == '/')
-            lastSeparator = i;
-        i += GbkText::CharLength(path + i);
-    }
-    if (lastSeparator < 0)
-        return ".";
-    if (lastSeparator == 0)
-        return std::string(path, 1);
-    // Keep "C:\" whole: the folder of C:\a is the root, not the drive's current folder.
-    if (lastSeparator == 2 && path[1] == ':')
-        return std::string(path, 3);
-    return std::string(path, (size_t)lastSeparator);
 }

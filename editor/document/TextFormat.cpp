@@ -1,6 +1,7 @@
 #include "editor/document/TextFormat.h"
 
 #include "editor/document/FileHandle.h"
+#include "editor/util/CharClasses.h"
 
 const char* const kEncodingShortNames[kEncodingCodeCount] = {
     "N.A.", "ASCII", "Unicode", "Unicode", "UTF-8", "UTF-8"};
@@ -107,4 +108,22 @@ bool DetectTextFormat(const char* path, EncodingCode chosen, EncodingCode* encod
     if (chosen != kEncodingUnknown && chosen != *encoding)
         *lineEnd = ScanLineEnds(head, got, chosen);
     return true;
+}
+
+std::string FolderOfPath(const char* path)
+{
+    int lastSeparator = -1;
+    for (int i = 0; path[i] != '\0';) {
+        if (path[i] == '\\' || path[i] == '/')
+            lastSeparator = i;
+        i += GbkText::CharLength(path + i);
+    }
+    if (lastSeparator < 0)
+        return ".";
+    if (lastSeparator == 0)
+        return std::string(path, 1);
+    // Keep "C:\" whole: the folder of C:\a is the root, not the drive's current folder.
+    if (lastSeparator == 2 && path[1] == ':')
+        return std::string(path, 3);
+    return std::string(path, (size_t)lastSeparator);
 }
