@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "editor/document/DocumentServices.h"
 #include "editor/shell/SettingsRecords.h"
 #include "editor/view/ViewSettings.h"
 
@@ -12,7 +13,6 @@
 // Every change to it is followed by SaveConfig.
 
 constexpr int kFontSlotCount = 10;
-constexpr int kSyntaxTypeCount = 32;
 constexpr int kFileFilterCount = 32;
 
 using FontList = std::array<LOGFONTA, kFontSlotCount>;

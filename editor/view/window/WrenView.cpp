@@ -1,0 +1,695 @@
+#include "editor/view/window/WrenView.h"
+
+#include <cstring>
+
+#include "editor/dialogs/SearchPrompts.h"
+#include "editor/document/WrenDoc.h"
+#include "editor/inputaids/LineCalculator.h"
+#include "editor/shell/EditorSettings.h"
+#include "framework/FrameWnd.h"
+#include "framework/Gbk.h"
+#include "framework/SplitterWnd.h"
+#include "framework/WinApp.h"
+
+IMPLEMENT_DYNCREATE(CWrenView, CView)
+
+CEditingModes& TheEditingModes()
+{
+    static CEditingModes modes;
+    return modes;
+}
+
+namespace {
+
+const CViewSettings& Settings() { return TheEditorSettings().view; }
+
+// The application's pending-insert text (command 41038 inserts it).
+CString& PendingInsertText()
+{
+    static CString text;
+    return text;
+}
+
+const int kEvaluationAreaSize = 2048;
+
+} // namespace
+
+CWrenView::CWrenView() = default;
+
+CWrenView::~CWrenView() = default;
+
+CWrenDoc* CWrenView::GetDocument() const { return static_cast<CWrenDoc*>(m_pDocument); }
+
+int CWrenView::OnCreate(LPCREATESTRUCT createStruct)
+{
+    if (CView::OnCreate(createStruct) == -1)
+        return -1;
+    return 0;
+}
+
+void CWrenView::OnDestroy()
+{
+    if (m_engine && m_engine->IsMouseSelecting()) {
+        KillTimer(kAutoScrollTimer);
+        ::ReleaseCapture();
+    }
+    // The engine leaves the document's watcher list before the window goes.
+    m_searchFlow.reset();
+    m_search.reset();
+    m_commands.reset();
+    m_groups.reset();
+    m_actions.reset();
+    m_engine.reset();
+    m_prompts.reset();
+    CView::OnDestroy();
+}
+
+CWrenView* CWrenView::NeighbourPane() const
+{
+    CWnd* parent = GetParent();
+    auto* splitter = dynamic_cast<CSplitterWnd*>(parent);
+    int row = 0, col = 0;
+    if (splitter && splitter->IsChildPane(this, &row, &col)) {
+        for (int r = 0; r < splitter->GetRowCount(); ++r)
+            for (int c = 0; c < splitter->GetColumnCount(); ++c) {
+                auto* pane = dynamic_cast<CWrenView*>(splitter->GetPane(r, c));
+                if (pane && pane != this && pane->m_engine && pane->m_pDocument == m_pDocument)
+                    return pane;
+            }
+    }
+    if (CDocument* document = m_pDocument) {
+        POSITION position = document->GetFirstViewPosition();
+        while (position) {
+            auto* view = dynamic_cast<CWrenView*>(document->GetNextView(position));
+            if (view && view != this && view->m_engine)
+                return view;
+        }
+    }
+    return nullptr;
+}
+
+void CWrenView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    if (!m_engine) {
+        m_screenMetrics.SetDC(nullptr);
+        CreateViewBackBuffer(0, 0);
+        m_engine = std::make_unique<CViewEngine>(GetDocument()->GetText(), m_screenMetrics, *this, *this,
+                                                 Settings(), TheEditingModes());
+        m_actions = std::make_unique<CEditActions>(*m_engine);
+        m_prompts = std::make_unique<CSearchPrompts>(this);
+        m_groups = std::make_unique<CEditGroups>(*m_actions, *m_prompts);
+        m_commands = std::make_unique<CEditCommands>(*m_actions, *m_groups);
+        m_search = std::make_unique<CSearchCommands>(*m_actions, TheSearchParameters());
+        m_searchFlow = std::make_unique<CSearchDialogFlow>(*m_search, *m_groups, *m_prompts);
+    }
+    CRect client;
+    GetClientRect(&client);
+    m_engine->SetClientSize(client.Width(), client.Height());
+    CWrenView* neighbour = NeighbourPane();
+    m_engine->InitialUpdate(neighbour ? neighbour->m_engine.get() : nullptr);
+    ResetPaintState();
+    Invalidate(FALSE);
+}
+
+void CWrenView::ResetPaintState()
+{
+    m_promptPrefix.Empty();
+    m_pendingLead = 0;
+}
+
+void CWrenView::ResetLayout()
+{
+    if (!m_engine)
+        return;
+    m_engine->ResetLayout();
+    ResetPaintState();
+    Invalidate(FALSE);
+}
+
+void CWrenView::ReformatDocument()
+{
+    if (!m_engine)
+        return;
+    m_engine->SaveLayoutPositions();
+    m_engine->ReformatDocument();
+    m_engine->RestoreLayoutPositions();
+    Invalidate(FALSE);
+}
+
+BOOL CWrenView::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CWrenView::OnSize(UINT, int cx, int cy)
+{
+    if (m_engine)
+        m_engine->SetClientSize(cx, cy);
+}
+
+void CWrenView::OnSetFocus(CWnd*)
+{
+    m_caretShown = true;
+    PlaceCaret();
+}
+
+void CWrenView::OnKillFocus(CWnd*)
+{
+    HideCaret();
+    ::DestroyCaret();
+    m_caretShown = false;
+}
+
+// ---- scroll bars ----
+
+void CWrenView::UpdateScrollBars()
+{
+    if (!m_engine || m_engine->GetDisplayLineCount() == 0)
+        return;
+    auto apply = [this](int bar, const CViewEngine::ScrollBarState& state) {
+        SCROLLINFO current = {};
+        current.cbSize = sizeof current;
+        current.fMask = SIF_ALL;
+        GetScrollInfo(bar, &current);
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        if ((int)current.nPage != state.page || current.nMax != state.maximum) {
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+            info.nMin = 0;
+            info.nMax = state.maximum;
+            info.nPage = (UINT)state.page;
+            info.nPos = state.position;
+            SetScrollInfo(bar, &info, TRUE);
+        } else if (current.nPos != state.position) {
+            SetScrollPos(bar, state.position, TRUE);
+        }
+    };
+    apply(SB_VERT, m_engine->UpdateVerticalScrollBar());
+    apply(SB_HORZ, m_engine->UpdateHorizontalScrollBar());
+}
+
+void CWrenView::OnVScroll(UINT code, UINT, CWnd*)
+{
+    if (!m_engine)
+        return;
+    const int lineHeight = m_engine->GetLineHeight();
+    PixelY y = m_engine->GetScrollY();
+    switch (code) {
+    case SB_LINEUP: y -= lineHeight; break;
+    case SB_LINEDOWN: y += lineHeight; break;
+    case SB_PAGEUP: y -= m_engine->GetClientHeight() / lineHeight * lineHeight; break;
+    case SB_PAGEDOWN: y += m_engine->GetClientHeight() / lineHeight * lineHeight; break;
+    case SB_THUMBTRACK: {
+        // The 16-bit position of the message cannot carry a large document's thumb.
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        GetScrollInfo(SB_VERT, &info, SIF_TRACKPOS);
+        y = m_engine->ScrollYFromThumb(info.nTrackPos);
+        break;
+    }
+    default:
+        RepaintNow();
+        return;
+    }
+    m_engine->ScrollTo(m_engine->GetScrollX(), y);
+    RepaintNow();
+}
+
+void CWrenView::OnHScroll(UINT code, UINT, CWnd*)
+{
+    if (!m_engine)
+        return;
+    const int average = m_engine->GetAverageCharWidth();
+    const int page = average * ((m_engine->GetClientWidth() - m_engine->GetGutterWidth()) / average);
+    PixelX x = m_engine->GetScrollX();
+    switch (code) {
+    case SB_LINELEFT: x -= average; break;
+    case SB_LINERIGHT: x += average; break;
+    case SB_PAGELEFT: x -= page; break;
+    case SB_PAGERIGHT: x += page; break;
+    case SB_THUMBTRACK: {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        GetScrollInfo(SB_HORZ, &info, SIF_TRACKPOS);
+        x = m_engine->ScrollXFromThumb(info.nTrackPos);
+        break;
+    }
+    default:
+        RepaintNow();
+        return;
+    }
+    m_engine->ScrollTo(x < 0 ? 0 : x, m_engine->GetScrollY());
+    RepaintNow();
+}
+
+// ---- the caret ----
+
+// The band and the column markers live in the painted picture: a caret that moved to
+// another display line repaints, which places the caret again.
+void CWrenView::PlaceCaret()
+{
+    if (!m_engine || m_engine->GetDisplayLineCount() == 0)
+        return;
+    if (BandWanted() && BandTarget() != m_bandY) {
+        Invalidate(FALSE);
+        return;
+    }
+    if (m_caretShown) {
+        ::DestroyCaret();
+        const CViewEngine::CaretPlacement caret = m_engine->GetCaretPlacement();
+        CreateSolidCaret(caret.width, caret.height);
+        SetCaretPos(CPoint(caret.x, caret.y));
+        ShowCaret();
+    }
+    const DocPosition position = m_engine->GetCaretDocPosition();
+    ShowCaretPosition(position.line + 1, position.column + 1, m_engine->GetDocument().GetLineCount());
+}
+
+// ---- text at the caret ----
+
+int CWrenView::GetCaretLineNumber() const
+{
+    return m_engine ? m_engine->GetCaretDocPosition().line + 1 : 0;
+}
+
+CString CWrenView::GetCaretCodeText() const { return m_commands ? m_commands->GetCaretCodeText() : CString(); }
+
+namespace {
+
+CString LineSlice(const CTextDocument& document, LineIndex line, ByteColumn start, ByteColumn end)
+{
+    const CTextLine* text = document.GetLine(line);
+    if (!text || start >= end)
+        return CString();
+    const int length = text->GetLength();
+    if (start < 0)
+        start = 0;
+    if (end > length)
+        end = length;
+    return start < end ? CString(text->GetText() + start, end - start) : CString();
+}
+
+} // namespace
+
+CString CWrenView::GetWordAtCaret() const
+{
+    if (!m_engine)
+        return CString();
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    ByteColumn start = 0, end = 0;
+    m_engine->GetWordBounds(caret.line, caret.column, start, end);
+    return LineSlice(m_engine->GetDocument(), caret.line, start, end);
+}
+
+CString CWrenView::GetVocabularyWordAtCaret() const
+{
+    if (!m_engine)
+        return CString();
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    ByteColumn start = 0, end = 0;
+    m_engine->GetVocabularyWordBounds(caret.line, caret.column, start, end);
+    return LineSlice(m_engine->GetDocument(), caret.line, start, end);
+}
+
+CString CWrenView::GetWordAfterCaretWord() const
+{
+    if (!m_engine)
+        return CString();
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    ByteColumn start = 0, end = 0;
+    m_engine->GetWordBounds(caret.line, caret.column, start, end);
+    ByteColumn nextStart = 0, nextEnd = 0;
+    m_engine->GetWordBounds(caret.line, end, nextStart, nextEnd);
+    if (nextStart == nextEnd) {
+        // A symbol right behind the word counts as the next word: one character of it.
+        const CTextLine* text = m_engine->GetDocument().GetLine(caret.line);
+        if (!text || end >= text->GetLength())
+            return CString();
+        return LineSlice(m_engine->GetDocument(), caret.line, end,
+                         end + GbkText::CharLength(text->GetText(), text->GetLength(), end));
+    }
+    return LineSlice(m_engine->GetDocument(), caret.line, nextStart, nextEnd);
+}
+
+CString CWrenView::GetSelectedTextOnLine() const
+{
+    if (!m_engine || !m_engine->IsSelectionActive())
+        return CString();
+    const DocSelection range = m_engine->GetSelectionRange();
+    if (range.start.line != range.end.line)
+        return CString();
+    return LineSlice(m_engine->GetDocument(), range.start.line, range.start.column, range.end.column);
+}
+
+int CWrenView::GetSelectionLineSpan() const { return m_engine ? m_engine->GetSelectionLineSpan() : 0; }
+
+// ---- insertion entry points ----
+
+void CWrenView::InsertPaletteText(const char* text)
+{
+    if (!m_commands || !text)
+        return;
+    RunEdit([&] { m_commands->InsertTextAtCaret(CString(text)); });
+}
+
+void CWrenView::PostPendingInsert(const char* text)
+{
+    PendingInsertText() = text ? text : "";
+    PostMessage(WM_COMMAND, 41038, 0);
+}
+
+void CWrenView::OnPendingInsert()
+{
+    const CString text = PendingInsertText();
+    PendingInsertText().Empty();
+    if (!text.IsEmpty())
+        InsertPaletteText(text);
+}
+
+// The caret line is copied into the calculator's work area; a longer line is cut at the last
+// whole character that fits, so the work area is never overrun and no character is split.
+void CWrenView::EvaluateCaretLine()
+{
+    if (!m_engine)
+        return;
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    const CTextLine* line = m_engine->GetDocument().GetLine(caret.line);
+    if (!line)
+        return;
+    char area[kEvaluationAreaSize];
+    const char* text = line->GetText();
+    int length = 0;
+    while (length < line->GetLength()) {
+        const int step = GbkText::CharLength(text, line->GetLength(), length);
+        if (length + step > kEvaluationAreaSize - 1)
+            break;
+        length += step;
+    }
+    memcpy(area, text, (size_t)length);
+    area[length] = '\0';
+
+    double value = 0;
+    int error = 0;
+    const char* stop = CalcEvaluate(area, &value, &error);
+    CString output;
+    if (error != 0)
+        output.Format("出错(%d): %s", (int)(stop ? stop - area : 0) + 1, CalcErrorText(error));
+    else if (value == (double)(long long)value)
+        output.Format("$结果 = %.0f", value);
+    else
+        output.Format("$结果 = %f", value);
+
+    RunEdit([&] {
+        m_engine->SetSelectionActive(false);
+        const ByteColumn end = line->GetLength();
+        m_actions->EditSplitLine(end, caret.line);
+        m_actions->EditInsertString(0, caret.line + 1, output);
+        m_engine->SetCaretToDocPosition(output.GetLength(), caret.line + 1);
+        m_engine->DropAnchor();
+    });
+}
+
+void CWrenView::UpdateAllOtherViews()
+{
+    if (m_pDocument)
+        m_pDocument->UpdateAllViews(this);
+}
+
+int CWrenView::TurnWrapOff()
+{
+    if (!m_engine || !m_engine->IsWordWrap())
+        return 0;
+    SendMessage(WM_COMMAND, 43013, 0);
+    return 1;
+}
+
+void CWrenView::BeepIf(int flag)
+{
+    if (flag)
+        Beep();
+}
+
+void CWrenView::RepaintNow()
+{
+    Invalidate(FALSE);
+    UpdateWindow();
+}
+
+// ---- IViewHost ----
+
+void CWrenView::InvalidateView()
+{
+    if (m_hWnd)
+        Invalidate(FALSE);
+}
+
+// Panes in this pane's splitter row share its vertical offset, panes in its column the
+// horizontal one.
+void CWrenView::OnScrolled(PixelX scrollX, PixelY scrollY)
+{
+    auto* splitter = dynamic_cast<CSplitterWnd*>(GetParent());
+    int row = 0, col = 0;
+    if (!splitter || !splitter->IsChildPane(this, &row, &col))
+        return;
+    for (int r = 0; r < splitter->GetRowCount(); ++r)
+        for (int c = 0; c < splitter->GetColumnCount(); ++c) {
+            auto* pane = dynamic_cast<CWrenView*>(splitter->GetPane(r, c));
+            if (!pane || pane == this || !pane->m_engine || (r != row && c != col))
+                continue;
+            if (r == row)
+                pane->m_engine->SetScrollY(scrollY);
+            if (c == col)
+                pane->m_engine->SetScrollX(scrollX);
+            pane->Invalidate(FALSE);
+        }
+}
+
+void CWrenView::InvalidateRowAndColumnPanes()
+{
+    auto* splitter = dynamic_cast<CSplitterWnd*>(GetParent());
+    int row = 0, col = 0;
+    if (!splitter || !splitter->IsChildPane(this, &row, &col))
+        return;
+    for (int r = 0; r < splitter->GetRowCount(); ++r)
+        for (int c = 0; c < splitter->GetColumnCount(); ++c) {
+            CWnd* pane = splitter->GetPane(r, c);
+            if (pane && pane != this && (r == row || c == col))
+                pane->Invalidate(FALSE);
+        }
+}
+
+void CWrenView::ShowCaretPosition(int line, int column, int lineCount)
+{
+    (void)line;
+    (void)column;
+    (void)lineCount;
+}
+
+void CWrenView::SetStatusText(const char* text)
+{
+    m_statusText = text ? text : "";
+    if (auto* frame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd()))
+        frame->SetMessageText(m_statusText);
+}
+
+void CWrenView::Beep() { ::MessageBeep(MB_OK); }
+
+void CWrenView::BeginProgress(const char* text)
+{
+    ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+    SetStatusText(text);
+}
+
+void CWrenView::SetProgress(int) {}
+
+void CWrenView::EndProgress()
+{
+    SetStatusText("");
+    ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+}
+
+bool CWrenView::IsCtrlHeld() const { return ::GetKeyState(VK_CONTROL) < 0; }
+bool CWrenView::IsShiftHeld() const { return ::GetKeyState(VK_SHIFT) < 0; }
+bool CWrenView::IsAltHeld() const { return ::GetKeyState(VK_MENU) < 0; }
+
+// ---- IClipboard ----
+
+bool CWrenView::PutText(const char* bytes, int length)
+{
+    if (!::OpenClipboard(m_hWnd))
+        return false;
+    ::EmptyClipboard();
+    bool done = false;
+    if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (SIZE_T)length + 1)) {
+        if (char* data = static_cast<char*>(::GlobalLock(block))) {
+            memcpy(data, bytes, (size_t)length);
+            data[length] = '\0';
+            ::GlobalUnlock(block);
+            done = ::SetClipboardData(CF_TEXT, block) != nullptr;
+        }
+        if (!done)
+            ::GlobalFree(block);
+    }
+    ::CloseClipboard();
+    return done;
+}
+
+// The text ends at the block's size or its first NUL, whichever comes first.
+bool CWrenView::GetText(std::string& bytes)
+{
+    if (!::OpenClipboard(m_hWnd))
+        return false;
+    bool found = false;
+    if (HGLOBAL block = ::GetClipboardData(CF_TEXT)) {
+        if (const char* data = static_cast<const char*>(::GlobalLock(block))) {
+            const SIZE_T size = ::GlobalSize(block);
+            const void* nul = memchr(data, 0, size);
+            bytes.assign(data, nul ? static_cast<const char*>(nul) - data : size);
+            ::GlobalUnlock(block);
+            found = true;
+        }
+    }
+    ::CloseClipboard();
+    return found;
+}
+
+// ---- keys ----
+
+BOOL CWrenView::PreTranslateMessage(MSG* msg)
+{
+    if (!m_engine)
+        return CView::PreTranslateMessage(msg);
+    CEditingModes& modes = TheEditingModes();
+    switch (msg->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (msg->wParam >= VK_PRIOR && msg->wParam <= VK_DOWN) {
+            int modifiers = m_engine->GetModifierMask();
+            OnCaretKey((int)msg->wParam, modifiers);
+            return TRUE;
+        }
+        if (msg->wParam == VK_DELETE && msg->message == WM_KEYDOWN) {
+            OnViewCommand(41000);
+            return TRUE;
+        }
+        break;
+    case WM_CHAR: {
+        const unsigned char byte = (unsigned char)msg->wParam;
+        if (m_pendingLead) {
+            const char lead = m_pendingLead;
+            m_pendingLead = 0;
+            OnTypedDoubleByte(lead, (char)byte);
+        } else if (GbkText::IsLeadByte(byte)) {
+            m_pendingLead = (char)byte;
+            return TRUE;
+        } else if (byte == '\r') {
+            OnViewCommand(41005);
+            return TRUE;
+        } else if (byte == 27) {
+            OnViewCommand(41009);
+            return TRUE;
+        } else if (byte == '\b') {
+            OnViewCommand(41006);
+            return TRUE;
+        } else if (byte == '\t') {
+            OnViewCommand(41007);
+            return TRUE;
+        } else if (byte < 32) {
+            return CView::PreTranslateMessage(msg);
+        } else {
+            OnTypedChar((char)byte);
+        }
+        if (!modes.macroReplaying)
+            PostMessage(kMsgPromptRequest, 0, 0);
+        return TRUE;
+    }
+    default:
+        break;
+    }
+    return CView::PreTranslateMessage(msg);
+}
+
+void CWrenView::OnCaretKey(int key, int modifiers)
+{
+    if (!m_commands)
+        return;
+    // Ctrl with Up or Down extends an active selection as Ctrl+Shift would.
+    const bool repaint = m_commands->MoveCaretByKey(key, modifiers);
+    m_engine->EnsureCaretVisible();
+    if (repaint) {
+        RepaintNow();
+        UpdateAllOtherViews();
+    } else {
+        PlaceCaret();
+    }
+    SetStatusText(GetCaretCodeText());
+}
+
+void CWrenView::OnTypedChar(char ch)
+{
+    if (!m_commands)
+        return;
+    RunEdit([&] {
+        m_commands->DoTypeChar(ch);
+        if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
+            m_commands->DoTypeChar(ch == '{' ? '}' : ch == '[' ? ']' : ')');
+            m_commands->MoveCaretByKey(VK_LEFT, 0);
+        }
+    });
+}
+
+void CWrenView::OnTypedDoubleByte(char lead, char trail)
+{
+    if (!m_commands)
+        return;
+    static const unsigned short kPairs[][2] = {{0xA1B2, 0xA1B3}, {0xA1BC, 0xA1BD}, {0xA1BE, 0xA1BF},
+                                               {0xA3A8, 0xA3A9}, {0xA3DB, 0xA3DD}, {0xA3FB, 0xA3FD}};
+    const unsigned short code = (unsigned short)(((unsigned char)lead << 8) | (unsigned char)trail);
+    RunEdit([&] {
+        const char text[3] = {lead, trail, 0};
+        m_commands->DoTypeString(CString(text));
+        if (!Settings().autoCloseBrackets)
+            return;
+        for (const auto& pair : kPairs)
+            if (pair[0] == code) {
+                const char closing[3] = {(char)(pair[1] >> 8), (char)(pair[1] & 0xFF), 0};
+                m_commands->DoTypeString(CString(closing));
+                m_commands->MoveCaretByKey(VK_LEFT, 0);
+            }
+    });
+}
+
+void CWrenView::ExpectPromptAccept(const char* entry)
+{
+    m_pendingPromptEntry = entry ? entry : "";
+    m_promptAcceptPending = true;
+}
+
+// The message's text parameter is only trusted while this view's own popup has an accepted
+// entry pending, and then the view inserts its own copy of that entry, never the pointer.
+LRESULT CWrenView::OnPromptAccept(WPARAM, LPARAM lParam)
+{
+    if (!m_promptAcceptPending || !m_engine)
+        return 0;
+    m_promptAcceptPending = false;
+    const CString entry = m_pendingPromptEntry;
+    m_pendingPromptEntry.Empty();
+    const int offset = (int)lParam;
+    RunEdit([&] {
+        const DocPosition caret = m_engine->GetCaretDocPosition();
+        ByteColumn start = caret.column;
+        if (!m_promptPrefix.IsEmpty()) {
+            ByteColumn end = caret.column;
+            m_engine->GetVocabularyWordBounds(caret.line, caret.column, start, end);
+            if (end > start)
+                m_actions->EditDeleteString(start, caret.line, end - start);
+        }
+        m_actions->EditInsertString(start, caret.line, entry);
+        const int inside = offset > 0 && offset <= entry.GetLength() ? offset : entry.GetLength();
+        m_engine->SetSelectionActive(false);
+        m_engine->SetCaretToDocPosition(start + inside, caret.line);
+        m_engine->DropAnchor();
+    });
+    m_promptPrefix.Empty();
+    return 1;
+}

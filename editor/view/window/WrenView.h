@@ -1,0 +1,255 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "editor/view/EditCommands.h"
+#include "editor/view/EditGroups.h"
+#include "editor/view/SearchDialogFlow.h"
+#include "editor/view/ViewEngine.h"
+#include "framework/View.h"
+
+class CWrenDoc;
+class CSearchPrompts;
+class CCmdUI;
+
+// Process-wide editing switches every view reads (column mode, overwrite, macro state).
+CEditingModes& TheEditingModes();
+
+// Creates the one off-screen bitmap every view paints through, with the screen fonts, and
+// tells every view that the fonts may have changed. The main frame calls it when it is
+// resized; a view that finds it missing or too small for its client area makes it itself.
+void CreateViewBackBuffer(int width, int height);
+
+// The companion kind of a document path: 0 C-family Moyu sources, 1 double sources, 2 build
+// scripts, 3 assembler; 0 for an empty path and -1 for any other file.
+int CompanionKindOfPath(const char* path);
+// The pop-up of the view's context menu: 0 over the gutter, 2 with a selection, else 1.
+int ContextMenuPopup(bool inGutter, bool selectionActive);
+
+// The font metrics of one device context with its font selected.
+class CDeviceMetrics : public ITextMetrics {
+public:
+    explicit CDeviceMetrics(HDC dc = nullptr) : m_dc(dc) {}
+    void SetDC(HDC dc) { m_dc = dc; }
+    int GetFontHeight() const override;
+    int GetAverageCharWidth() const override;
+    int GetMaxCharWidth() const override;
+    bool IsFixedPitch() const override;
+    int MeasureText(const char* text, int length) const override;
+    int GetLogPixelsY() const override;
+
+private:
+    HDC m_dc;
+};
+
+// The editor pane of one document: a thin window around its CViewEngine. It paints the
+// engine's display lines through the shared back buffer, turns keys, characters, the mouse
+// and scroll bars into engine calls, and runs the view's editing commands in their edit
+// groups. It learns of edits only as a watcher of its document (through the engine).
+class CWrenView : public CView, public IViewHost, public IClipboard {
+    DECLARE_DYNCREATE(CWrenView)
+
+public:
+    CWrenView();
+    ~CWrenView() override;
+
+    CWrenDoc* GetDocument() const;
+    // Null until the first layout (OnInitialUpdate).
+    CViewEngine* GetEngine() const { return m_engine.get(); }
+    CEditCommands* GetCommands() const { return m_commands.get(); }
+    CEditGroups* GetGroups() const { return m_groups.get(); }
+    CEditActions* GetActions() const { return m_actions.get(); }
+    CSearchCommands* GetSearch() const { return m_search.get(); }
+
+    // The companion tool's window title from the user settings; empty for the default.
+    static CString& CompanionTitle();
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* dc) override;
+
+    // ---- lifecycle and layout ----
+    void ResetLayout();
+    void ReformatDocument();
+    void UpdateScrollBars();
+    void PlaceCaret();
+
+    // ---- text at the caret ----
+    int GetCaretLineNumber() const;
+    CString GetCaretCodeText() const;
+    CString GetWordAtCaret() const;
+    CString GetVocabularyWordAtCaret() const;
+    CString GetWordAfterCaretWord() const;
+    CString GetSelectedTextOnLine() const;
+    int GetSelectionLineSpan() const;
+
+    // ---- insertion entry points ----
+    // Inserts text at the caret over any selection as one undo step.
+    void InsertPaletteText(const char* text);
+    // Stores the text and posts the pending-insert command to this view.
+    void PostPendingInsert(const char* text);
+    // Evaluates the caret line with the line calculator and inserts the result below it.
+    void EvaluateCaretLine();
+    void UpdateAllOtherViews();
+    // Sends the wrap toggle when this view wraps; returns whether it did.
+    int TurnWrapOff();
+    void BeepIf(int flag);
+
+    // ---- IViewHost ----
+    void InvalidateView() override;
+    void OnScrolled(PixelX scrollX, PixelY scrollY) override;
+    void ShowCaretPosition(int line, int column, int lineCount) override;
+    void SetStatusText(const char* text) override;
+    void Beep() override;
+    void BeginProgress(const char* text) override;
+    void SetProgress(int percent) override;
+    void EndProgress() override;
+    bool IsCtrlHeld() const override;
+    bool IsShiftHeld() const override;
+    bool IsAltHeld() const override;
+
+    // ---- IClipboard ----
+    bool PutText(const char* bytes, int length) override;
+    bool GetText(std::string& bytes) override;
+
+    // The caret keys and typed characters, as the key translation hands them on.
+    void OnCaretKey(int key, int modifiers);
+    void OnTypedChar(char ch);
+    void OnTypedDoubleByte(char lead, char trail);
+
+    // The text the last status-text call showed (the main frame's first pane when there is one).
+    const CString& GetLastStatusText() const { return m_statusText; }
+
+    // Messages the view posts and accepts.
+    static const UINT kMsgPromptRequest = WM_USER + 111;
+    static const UINT kMsgPromptAccept = WM_USER + 112;
+    static const UINT kAutoScrollTimer = 32781;
+
+    // Accepts exactly one prompt-accept message: the view's own popup calls this before it
+    // posts the entry, so a foreign post of the message is ignored.
+    void ExpectPromptAccept(const char* entry);
+
+protected:
+    int OnCreate(LPCREATESTRUCT createStruct);
+    void OnDestroy();
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnSize(UINT type, int cx, int cy);
+    void OnSetFocus(CWnd* oldWnd);
+    void OnKillFocus(CWnd* newWnd);
+    void OnVScroll(UINT code, UINT position, CWnd* bar);
+    void OnHScroll(UINT code, UINT position, CWnd* bar);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnRButtonUp(UINT flags, CPoint point);
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    void OnTimer(UINT id);
+    void OnContextMenu(CWnd* wnd, CPoint point);
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    LRESULT OnPromptAccept(WPARAM wParam, LPARAM lParam);
+
+    // ---- commands ----
+    void OnViewCommand(UINT id);
+    void OnPendingInsert();
+    void OnUndo();
+    void OnRedo();
+    void OnFind();
+    void OnReplace();
+    void OnFindNext();
+    void OnFindPrev();
+    void OnFindNextOccurrence();
+    void OnFindPrevOccurrence();
+    void OnGoToLine();
+    void OnWordWrap();
+    void OnSpellCheck();
+    void OnSendToCompanion();
+    void OnUpdateUndo(CCmdUI* cmdUI);
+    void OnUpdateRedo(CCmdUI* cmdUI);
+    void OnUpdateFindNextPrev(CCmdUI* cmdUI);
+    void OnUpdateWordWrap(CCmdUI* cmdUI);
+    void OnUpdateSpellCheck(CCmdUI* cmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The end of every edit: redo emptied and the save point checked inside the action
+    // protocol; here the caret is shown and every view repainted.
+    template <class Body> void RunEdit(Body body);
+    void RepaintNow();
+    // The other panes in this pane's splitter row and column.
+    void InvalidateRowAndColumnPanes();
+    // Panes of the same splitter scroll together; the others of the document only repaint.
+    void ForEachOtherView(void (*visit)(CWrenView* other, CWrenView* self));
+    CWrenView* NeighbourPane() const;
+    void ResetPaintState();
+    bool InGutter(CPoint point) const { return point.x < m_engine->GetGutterWidth(); }
+    void SelectDisplayLineAtCaret();
+    // Caret made visible, repainted at once, the row and column panes invalidated.
+    void ShowMouseResult();
+    void StartMouseSelection();
+    int GetCompanionKind();
+
+    // Painting (WrenViewPaint.cpp).
+    void PaintLines(HDC dc);
+    void PaintSelection(HDC dc);
+    void PaintCurrentLine(HDC dc);
+    void PaintColumnMarkers(HDC dc);
+    // The current-line band is drawn (current-line rule on or its own colour).
+    bool BandWanted() const;
+    // Where the band belongs now: the caret's y, or kNoBand when the caret line is not shown.
+    PixelY BandTarget() const;
+    static const PixelY kNoBand = -1;
+
+    CDeviceMetrics m_screenMetrics;
+    std::unique_ptr<CViewEngine> m_engine;
+    std::unique_ptr<CEditActions> m_actions;
+    std::unique_ptr<CSearchPrompts> m_prompts;
+    std::unique_ptr<CEditGroups> m_groups;
+    std::unique_ptr<CEditCommands> m_commands;
+    std::unique_ptr<CSearchCommands> m_search;
+    std::unique_ptr<CSearchDialogFlow> m_searchFlow;
+
+    CString m_promptPrefix;
+    CString m_pendingPromptEntry;  // the accepted entry the next prompt-accept message may carry
+    bool m_promptAcceptPending = false;
+    bool m_caretShown = false;
+    char m_pendingLead = 0;
+    CRect m_autoScrollRect;
+    CPoint m_rightClickPoint{-1, -1};
+    CString m_statusText;
+    int m_companionKind = -1;
+    PixelY m_bandY = kNoBand;  // layout y of the band the last paint drew
+};
+
+template <class Body> void CWrenView::RunEdit(Body body)
+{
+    if (!m_groups)
+        return;
+    m_groups->RunAction(body);
+    RepaintNow();
+    UpdateAllOtherViews();
+}
+
+// View command ids the view and its owners share.
+enum WrenViewCommand : UINT {
+    kCmdInsertBreakMark = 32931,
+    kCmdSendToCompanion = 33242,
+    kCmdFind = 42100,
+    kCmdReplace = 42101,
+    kCmdFindNext = 42102,
+    kCmdFindPrev = 42103,
+    kCmdGoToLine = 42105,
+    kCmdFindNextOccurrence = 42120,
+    kCmdFindPrevOccurrence = 42121,
+    kCmdWordWrap = 43013,
+    kCmdSpellCheck = 43014,
+    kCmdCopy = 57634,
+    kCmdCut = 57635,
+    kCmdPaste = 57637,
+    kCmdSelectAll = 57642,
+    kCmdUndo = 57643,
+    kCmdRedo = 57644,
+};

@@ -1,0 +1,305 @@
+#include "editor/view/window/WrenView.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "editor/document/WrenDoc.h"
+#include "editor/shell/EditorSettings.h"
+#include "editor/util/PathUtil.h"
+#include "framework/Gbk.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+const CViewSettings& Settings() { return TheEditorSettings().view; }
+
+// The extension with its dot, compared without case; empty without one.
+bool HasExtension(const char* name, const char* const* extensions)
+{
+    const char* dot = strrchr(name, '.');
+    if (!dot)
+        return false;
+    for (const char* const* extension = extensions; *extension; ++extension)
+        if (_stricmp(dot, *extension) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int CompanionKindOfPath(const char* path)
+{
+    if (!path || !*path)
+        return 0;
+    const char* name = path;
+    for (const char* p = path; *p; p += GbkText::CharLength(p))
+        if (*p == '\\' || *p == '/')
+            name = p + 1;
+    static const char* const kKind0[] = {".墨", ".接口", ".定义", ".c", ".h", nullptr};
+    static const char* const kKind1[] = {".墨双", ".cpp", ".hpp", nullptr};
+    static const char* const kKind2[] = {".构建", nullptr};
+    static const char* const kKind3[] = {".汇编", ".asm", ".s", nullptr};
+    if (HasExtension(name, kKind0))
+        return 0;
+    if (HasExtension(name, kKind1))
+        return 1;
+    if (HasExtension(name, kKind2) || strcmp(name, "构建指导书") == 0)
+        return 2;
+    if (HasExtension(name, kKind3))
+        return 3;
+    return -1;
+}
+
+int ContextMenuPopup(bool inGutter, bool selectionActive)
+{
+    if (inGutter)
+        return 0;
+    return selectionActive ? 2 : 1;
+}
+
+int CWrenView::GetCompanionKind()
+{
+    if (m_companionKind < 0 && m_pDocument)
+        m_companionKind = CompanionKindOfPath(m_pDocument->GetPathName());
+    return m_companionKind;
+}
+
+void CWrenView::ShowMouseResult()
+{
+    m_engine->EnsureCaretVisible();
+    RepaintNow();
+    InvalidateRowAndColumnPanes();
+}
+
+// The display line under the caret: caret at its start, anchor at the start of the next
+// display line (at this line's end on the last line or in column mode).
+void CWrenView::SelectDisplayLineAtCaret()
+{
+    CViewEngine& engine = *m_engine;
+    const CDisplayLine* line = engine.GetDisplayLineAtY(engine.GetCaretY());
+    if (!line)
+        return;
+    const PixelY y = engine.GetCaretY() / engine.GetLineHeight() * engine.GetLineHeight();
+    engine.SetCaretPixels(line->GetStartX(), y);
+    engine.SetDesiredX(line->GetStartX());
+    if (line->Next() && !engine.IsColumnMode())
+        engine.SetAnchor(line->Next()->GetStartX(), y + engine.GetLineHeight());
+    else
+        engine.SetAnchor(line->GetEndX(), y);
+    engine.UpdateSelectionActive();
+}
+
+void CWrenView::StartMouseSelection()
+{
+    CViewEngine& engine = *m_engine;
+    if (engine.IsSelectionActive())
+        engine.SaveSelection();
+    else
+        engine.ClearSavedSelection();
+    ShowMouseResult();
+    const int lineHeight = engine.GetLineHeight();
+    m_autoScrollRect = CRect(0, 0, engine.GetClientWidth() - engine.GetMetrics().GetMaxCharWidth(),
+                             lineHeight * engine.GetVisibleLineCount());
+    SetTimer(kAutoScrollTimer, 100);
+    SetCapture();
+    engine.SetMouseSelecting(true);
+}
+
+void CWrenView::OnLButtonDown(UINT flags, CPoint point)
+{
+    if (!m_engine)
+        return;
+    CViewEngine& engine = *m_engine;
+    const bool shift = (flags & MK_SHIFT) != 0;
+    const bool ctrl = (flags & MK_CONTROL) != 0;
+    const bool gutter = InGutter(point);
+
+    if (shift && !engine.IsSelectionActive())
+        engine.DropAnchor();
+    engine.SetCaretFromPoint(point.x, point.y);
+    if (shift && engine.IsSelectionSaved())
+        engine.ExtendFromSavedSelection();
+
+    if (gutter) {
+        if (shift)
+            engine.UpdateSelectionActive();
+        else if (engine.IsColumnMode()) {
+            engine.DropAnchor();
+            engine.SetSelectionActive(false);
+        } else
+            SelectDisplayLineAtCaret();
+    } else if (shift) {
+        engine.UpdateSelectionActive();
+    } else if (ctrl) {
+        const DocPosition caret = engine.GetCaretDocPosition();
+        ByteColumn start = 0, end = 0;
+        engine.GetWordBounds(caret.line, caret.column, start, end);
+        engine.SetAnchorToDocPosition(end, caret.line);
+        engine.SetCaretToDocPosition(start, caret.line);
+        engine.UpdateSelectionActive();
+    } else {
+        engine.DropAnchor();
+        engine.SetSelectionActive(false);
+    }
+    engine.SetGutterSelecting(gutter && !engine.IsColumnMode());
+    StartMouseSelection();
+    SetStatusText(GetCaretCodeText());
+}
+
+void CWrenView::OnLButtonDblClk(UINT, CPoint point)
+{
+    if (!m_engine)
+        return;
+    CViewEngine& engine = *m_engine;
+    engine.SetCaretFromPoint(point.x, point.y);
+    const bool gutter = InGutter(point);
+    if (gutter) {
+        if (m_search)
+            m_search->DoToggleBookmark();
+        SelectDisplayLineAtCaret();
+    } else {
+        const DocPosition caret = engine.GetCaretDocPosition();
+        ByteColumn start = 0, end = 0;
+        engine.GetWordBounds(caret.line, caret.column, start, end);
+        engine.SetAnchorToDocPosition(end, caret.line);
+        engine.SetCaretToDocPosition(start, caret.line);
+        engine.UpdateSelectionActive();
+    }
+    engine.SetGutterSelecting(gutter && !engine.IsColumnMode());
+    StartMouseSelection();
+}
+
+void CWrenView::OnMouseMove(UINT flags, CPoint point)
+{
+    if (!m_engine || !(flags & MK_LBUTTON) || !m_engine->IsMouseSelecting())
+        return;
+    if (!m_autoScrollRect.PtInRect(point))
+        return;
+    CViewEngine& engine = *m_engine;
+    engine.SetCaretFromPoint(point.x, point.y);
+    if (engine.IsSelectionSaved())
+        engine.ExtendFromSavedSelection();
+    engine.UpdateSelectionActive();
+    engine.SetGutterSelecting(InGutter(point) && !engine.IsColumnMode());
+    RepaintNow();
+}
+
+// While the button is held outside the text, every tick moves the caret towards the
+// pointer and scrolls just enough to show it.
+void CWrenView::OnTimer(UINT id)
+{
+    if (id != kAutoScrollTimer || !m_engine || !m_engine->IsMouseSelecting())
+        return;
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    if (m_autoScrollRect.PtInRect(point))
+        return;
+    CViewEngine& engine = *m_engine;
+    engine.SetCaretFromPoint(point.x, point.y);
+    if (engine.IsSelectionSaved())
+        engine.ExtendFromSavedSelection();
+    engine.UpdateSelectionActive();
+    engine.SetGutterSelecting(InGutter(point) && !engine.IsColumnMode());
+    engine.EnsureCaretVisibleNarrow();
+    RepaintNow();
+    InvalidateRowAndColumnPanes();
+}
+
+void CWrenView::OnLButtonUp(UINT, CPoint)
+{
+    if (!m_engine)
+        return;
+    CViewEngine& engine = *m_engine;
+    if (engine.IsMouseSelecting()) {
+        KillTimer(kAutoScrollTimer);
+        ::ReleaseCapture();
+        engine.SetMouseSelecting(false);
+        if (engine.IsGutterSelecting()) {
+            engine.ExtendGutterSelectionEnd();
+            engine.SetGutterSelecting(false);
+            ShowMouseResult();
+        }
+        if (engine.IsSelectionActive())
+            engine.SaveSelection();
+        else
+            engine.ClearSavedSelection();
+    }
+}
+
+void CWrenView::OnRButtonDown(UINT, CPoint point)
+{
+    if (!m_engine)
+        return;
+    CViewEngine& engine = *m_engine;
+    if (engine.IsSelectionActive() && !InGutter(point) && engine.IsPointInSelection(point.x, point.y))
+        return;
+    const bool hadSelection = engine.IsSelectionActive();
+    engine.SetCaretFromPoint(point.x, point.y);
+    if (!engine.IsCaretInView()) {
+        engine.SetSelectionActive(false);
+        ShowMouseResult();
+    } else if (hadSelection) {
+        engine.SetSelectionActive(false);
+        RepaintNow();
+    } else {
+        PlaceCaret();
+    }
+}
+
+void CWrenView::OnRButtonUp(UINT, CPoint point) { m_rightClickPoint = point; }
+
+void CWrenView::OnContextMenu(CWnd*, CPoint point)
+{
+    if (!m_engine)
+        return;
+    CViewEngine& engine = *m_engine;
+    CPoint client = point;
+    ScreenToClient(&client);
+    if (client != m_rightClickPoint) {
+        // From the keyboard: at the caret.
+        const CViewEngine::CaretPlacement caret = engine.GetCaretPlacement();
+        client = CPoint(engine.GetGutterWidth() + engine.GetCaretX() + caret.width / 2 - engine.GetScrollX(),
+                        engine.GetCaretY() + engine.GetLineHeight() / 2 - engine.GetScrollY());
+        point = client;
+        ClientToScreen(&point);
+    }
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(138));
+    if (!menu)
+        return;
+    HMENU popup = ::GetSubMenu(menu, ContextMenuPopup(InGutter(client), engine.IsSelectionActive()));
+    CWnd* target = AfxGetMainWnd() ? AfxGetMainWnd() : this;
+    if (popup)
+        ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, target->m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+}
+
+BOOL CWrenView::OnMouseWheel(UINT, short delta, CPoint)
+{
+    if (!m_engine || m_engine->GetDisplayLineCount() == 0)
+        return TRUE;
+    const int lines = (std::abs((int)delta) * 3) / 120;
+    const int step = lines * m_engine->GetLineHeight();
+    m_engine->ScrollTo(m_engine->GetScrollX(), m_engine->GetScrollY() + (delta < 0 ? step : -step));
+    RepaintNow();
+    InvalidateRowAndColumnPanes();
+    return TRUE;
+}
+
+BOOL CWrenView::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
+{
+    if (hitTest != HTCLIENT || !m_engine)
+        return CView::OnSetCursor(wnd, hitTest, message);
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    LPCSTR shape = IDC_IBEAM;
+    if (InGutter(point))
+        shape = IDC_ARROW;
+    else if (Settings().dragDropEditing && m_engine->IsSelectionActive() && !m_engine->IsMouseSelecting() &&
+             m_engine->IsPointInSelection(point.x, point.y))
+        shape = IDC_ARROW;
+    ::SetCursor(::LoadCursorA(nullptr, shape));
+    return TRUE;
+}
