@@ -1,0 +1,363 @@
+#include "editor/view/window/WrenView.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "editor/document/DocumentServices.h"
+#include "editor/document/WrenDoc.h"
+#include "editor/shell/EditorSettings.h"
+#include "framework/AppEnvironment.h"
+#include "framework/CmdUI.h"
+#include "framework/MessageBox.h"
+#include "framework/SplitterWnd.h"
+#include "framework/WinApp.h"
+#include "staged_program_folder.h"
+#include "temp_dir.h"
+
+namespace {
+
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+
+// A command's enabled and checked state as its update handler leaves it.
+class CStateRecorder : public CCmdUI {
+public:
+    void Enable(BOOL on = TRUE) override { enabled = on != FALSE; }
+    void SetCheck(int check = 1) override { checked = check; }
+    bool enabled = true;
+    int checked = -1;
+};
+
+// A document in a top-level window, shown by one or two side-by-side panes of a splitter.
+class WrenViewTest : public ::testing::Test {
+protected:
+    WrenViewTest() : m_folder(StagedProgramFolder().c_str())
+    {
+        DocumentServices() = CDocumentServices();
+        TheEditingModes() = CEditingModes();
+        m_doc.m_bAutoDelete = FALSE;
+    }
+    ~WrenViewTest() override
+    {
+        Close();
+        DocumentServices() = CDocumentServices();
+    }
+    void Close()
+    {
+        if (m_frame.m_hWnd)
+            m_frame.DestroyWindow();
+        m_splitter.reset();
+    }
+
+    void Open(const std::string& name, const std::string& bytes)
+    {
+        const std::string path = m_dir.WriteFile(name, bytes);
+        ASSERT_TRUE(m_doc.OnOpenDocument(path.c_str()));
+        m_doc.SetPathName(path.c_str(), FALSE);
+    }
+
+    // Shows the document in columns panes; returns the first.
+    CWrenView* Show(int columns = 1)
+    {
+        EXPECT_TRUE(m_frame.CreateEx(0, nullptr, "view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 400,
+                                     nullptr, nullptr));
+        CRect client;
+        m_frame.GetClientRect(&client);
+        m_splitter = std::make_unique<CSplitterWnd>();
+        EXPECT_TRUE(m_splitter->CreateStatic(&m_frame, 1, columns));
+        CCreateContext context;
+        context.m_pCurrentDoc = &m_doc;
+        context.m_pNewViewClass = RUNTIME_CLASS(CWrenView);
+        for (int c = 0; c < columns; ++c)
+            EXPECT_TRUE(m_splitter->CreateView(0, c, RUNTIME_CLASS(CWrenView),
+                                              CSize(client.Width() / columns, client.Height()), &context));
+        m_splitter->MoveWindow(&client);
+        for (int c = 0; c < columns; ++c)
+            Pane(c)->OnInitialUpdate();
+        Pane(0)->SetFocus();
+        PumpPending();
+        return Pane(0);
+    }
+    CWrenView* Pane(int column) { return static_cast<CWrenView*>(m_splitter->GetPane(0, column)); }
+
+    std::string Line(LineIndex n) const
+    {
+        const CTextLine* line = m_doc.GetText().GetLine(n);
+        return line ? std::string(line->GetText(), (size_t)line->GetLength()) : std::string();
+    }
+    // The client point of a text position in a pane.
+    static CPoint PointOf(CWrenView* view, ByteColumn column, LineIndex line)
+    {
+        CViewEngine& engine = *view->GetEngine();
+        const PixelPosition p = engine.PixelsFromDocPosition(column, line);
+        return CPoint(p.x + engine.GetGutterWidth() - engine.GetScrollX() + 1, p.y - engine.GetScrollY() + 2);
+    }
+    static void Post(CWrenView* view, UINT message, WPARAM wParam, LPARAM lParam = 0)
+    {
+        view->PostMessage(message, wParam, lParam);
+    }
+    static void Type(CWrenView* view, const char* text)
+    {
+        for (const char* p = text; *p; ++p)
+            Post(view, WM_CHAR, (unsigned char)*p);
+        PumpPending();
+    }
+    static CStateRecorder State(CWrenView* view, UINT id)
+    {
+        CStateRecorder state;
+        state.m_nID = id;
+        state.DoUpdate(view, FALSE);
+        return state;
+    }
+
+    ScopedProgramFolder m_folder;
+    TempDir m_dir;
+    ScopedMessageBoxHook m_boxes;
+    CWrenDoc m_doc;
+    CWnd m_frame;
+    std::unique_ptr<CSplitterWnd> m_splitter;
+};
+
+TEST_F(WrenViewTest, PostedKeystrokesEditTheDocumentAndRepaint)
+{
+    Open("a.txt", "first\r\nsecond\r\n");
+    CWrenView* view = Show();
+    Type(view, "ab");
+    Type(view, "中");  // one double-byte character from two character messages
+    EXPECT_EQ(Line(0), "ab中first");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, nullptr, FALSE)) << "the edit was painted at once";
+
+    // The caret steps over the double-byte character as a whole.
+    Post(view, WM_KEYDOWN, VK_LEFT);
+    PumpPending();
+    EXPECT_EQ(view->GetEngine()->GetCaretDocPosition().column, 2);
+    EXPECT_EQ(view->GetCaretCodeText(), CString("【D6D0,6669】"));
+
+    Type(view, "\r");
+    EXPECT_EQ(Line(0), "ab");
+    EXPECT_EQ(Line(1), "中first");
+    Post(view, WM_COMMAND, kCmdUndo);
+    PumpPending();
+    EXPECT_EQ(Line(0), "ab中first");
+    EXPECT_TRUE(view->GetEngine()->Check());
+}
+
+TEST_F(WrenViewTest, MouseSelectsByClickDragAndDoubleClick)
+{
+    Open("a.txt", "alpha beta\r\ngamma\r\ndelta\r\n");
+    CWrenView* view = Show();
+    CViewEngine& engine = *view->GetEngine();
+    const CPoint from = PointOf(view, 1, 0), to = PointOf(view, 3, 1);
+    Post(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    Post(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    Post(view, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    PumpPending();
+    ASSERT_TRUE(engine.IsSelectionActive());
+    DocSelection range = engine.GetSelectionRange();
+    EXPECT_EQ(range.start, (DocPosition{1, 0}));
+    EXPECT_EQ(range.end, (DocPosition{3, 1}));
+    EXPECT_FALSE(engine.IsMouseSelecting());
+
+    // A double click selects the word; in the gutter it toggles the bookmark and selects the line.
+    const CPoint word = PointOf(view, 7, 0);
+    Post(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(word.x, word.y));
+    Post(view, WM_LBUTTONUP, 0, MAKELPARAM(word.x, word.y));
+    PumpPending();
+    EXPECT_EQ(view->GetSelectedTextOnLine(), CString("beta"));
+
+    const CPoint gutter(2, PointOf(view, 0, 2).y);
+    Post(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(gutter.x, gutter.y));
+    Post(view, WM_LBUTTONUP, 0, MAKELPARAM(gutter.x, gutter.y));
+    PumpPending();
+    EXPECT_TRUE(m_doc.GetText().GetLine(2)->IsBookmarked());
+    range = engine.GetSelectionRange();
+    EXPECT_EQ(range.start, (DocPosition{0, 2}));
+    EXPECT_EQ(range.end, (DocPosition{0, 3}));
+}
+
+TEST_F(WrenViewTest, PanesOfASplitScrollTogetherAndSeeEachOthersEdits)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    Open("long.txt", text);
+    CWrenView* left = Show(2);
+    CWrenView* right = Pane(1);
+    Post(left, WM_VSCROLL, SB_PAGEDOWN);
+    Post(left, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120));
+    PumpPending();
+    const PixelY scrolled = left->GetEngine()->GetScrollY();
+    EXPECT_GT(scrolled, 0);
+    EXPECT_EQ(right->GetEngine()->GetScrollY(), scrolled);
+
+    Type(left, "x\r");
+    EXPECT_EQ(Line(0), "x");
+    EXPECT_TRUE(right->GetEngine()->Check());
+    EXPECT_EQ(right->GetEngine()->GetDisplayLineCount(), left->GetEngine()->GetDisplayLineCount());
+
+    // Wrapping cannot be switched on beside a second column of panes.
+    Post(left, WM_COMMAND, kCmdWordWrap);
+    PumpPending();
+    EXPECT_FALSE(left->GetEngine()->IsWordWrap());
+    EXPECT_EQ(m_boxes.Count(), 1);
+}
+
+// Each command's effect on "one\r\ntwo\r\n" with the caret at the start, and its update state.
+TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
+{
+    struct Case {
+        const char* name;
+        UINT id;
+        const char* line0;
+        const char* line1;
+        int checkedAfter;  // -1: the command shows no check mark
+    } cases[] = {
+        {"delete line", 41015, "two", "", -1},
+        {"duplicate line", 41016, "one", "one", -1},
+        {"delete key", 41000, "ne", "two", -1},
+        {"join lines", 41013, "one two", "", -1},
+        {"select all, cut", 0, "", "", -1},
+        {"word wrap on", kCmdWordWrap, "one", "two", 1},
+        {"spelling marks on", kCmdSpellCheck, "one", "two", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open("c.txt", "one\r\ntwo\r\n");
+        CWrenView* view = Show();
+        if (c.id == 0) {
+            Post(view, WM_COMMAND, kCmdSelectAll);
+            Post(view, WM_COMMAND, kCmdCut);
+        } else {
+            Post(view, WM_COMMAND, c.id);
+        }
+        PumpPending();
+        EXPECT_EQ(Line(0), c.line0);
+        EXPECT_EQ(Line(1), c.line1);
+        if (c.checkedAfter >= 0)
+            EXPECT_EQ(State(view, c.id).checked, c.checkedAfter);
+        EXPECT_EQ(State(view, kCmdUndo).enabled, m_doc.IsModified() != FALSE);
+        EXPECT_TRUE(view->GetEngine()->Check());
+        Close();
+    }
+}
+
+TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
+{
+    Open("p.txt", "one\r\n");
+    CWrenView* view = Show();
+    ASSERT_TRUE(::OpenClipboard(view->m_hWnd));
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 5);
+    memcpy(::GlobalLock(block), "ab\0cd", 5);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    ::CloseClipboard();
+    Post(view, WM_COMMAND, kCmdPaste);
+    PumpPending();
+    EXPECT_EQ(Line(0), "abone");
+}
+
+TEST_F(WrenViewTest, PromptAcceptIsTakenOnlyFromTheViewsOwnPopup)
+{
+    Open("m.墨", "打\r\n");
+    CWrenView* view = Show();
+    Post(view, WM_KEYDOWN, VK_END);
+    // A foreign post with a pointer that is not a text must be ignored.
+    Post(view, CWrenView::kMsgPromptAccept, (WPARAM)0x10, 0);
+    PumpPending();
+    EXPECT_EQ(Line(0), "打");
+    view->ExpectPromptAccept("印()");
+    Post(view, CWrenView::kMsgPromptAccept, 0, 3);
+    Post(view, CWrenView::kMsgPromptAccept, 0, 3);
+    PumpPending();
+    EXPECT_EQ(Line(0), "打印()");
+    EXPECT_EQ(view->GetEngine()->GetCaretDocPosition().column, 5);
+}
+
+TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
+{
+    std::string longLine;
+    for (int i = 0; i < 1500; ++i)
+        longLine += "中";
+    Open("e.txt", "1+2*3\r\n2/4\r\n" + longLine + "\r\n");
+    CWrenView* view = Show();
+    struct Case {
+        LineIndex line;
+        const char* resultPrefix;
+    } cases[] = {{0, "$结果 = 7"}, {2, "$结果 = 0.500000"}, {4, "出错("}};
+    for (const Case& c : cases) {
+        view->GetEngine()->SetCaretToDocPosition(0, c.line);
+        view->EvaluateCaretLine();
+        EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
+    }
+    EXPECT_EQ(Line(4), longLine);
+}
+
+TEST(CompanionKind, ByExtensionAndName)
+{
+    const struct {
+        const char* path;
+        int kind;
+    } cases[] = {{"", 0},           {"c:\\a\\b.墨", 0},   {"x.H", 0},          {"x.墨双", 1},
+                 {"x.CPP", 1},      {"x.构建", 2},        {"d:\\构建指导书", 2}, {"x.asm", 3},
+                 {"x.汇编", 3},     {"x.txt", -1},        {"noextension", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CompanionKindOfPath(c.path), c.kind) << c.path;
+    EXPECT_EQ(ContextMenuPopup(true, true), 0);
+    EXPECT_EQ(ContextMenuPopup(false, true), 2);
+    EXPECT_EQ(ContextMenuPopup(false, false), 1);
+}
+
+// A painted Moyu line shows each run in its colour: a keyword, a string and a comment.
+TEST_F(WrenViewTest, PaintedRunsTakeTheirColours)
+{
+    // The caret line's band shifts colours, so the runs to check start on the second line.
+    Open("k.墨", "\r\n如果 （计数 大于 0） 开始 // 注释\r\n打印(\"文字\");\r\n");
+    CWrenView* view = Show();
+    view->UpdateWindow();
+    CViewEngine& engine = *view->GetEngine();
+    const uint32_t* colors = TheEditorSettings().view.colors;
+    HDC dc = ::GetDC(view->m_hWnd);
+    // Some pixel of a segment of the kind on document line n has the kind's colour.
+    auto hasPixel = [&](LineIndex n, auto isKind) {
+        const CDisplayLine* line = engine.GetDisplayLines().GetFirstOfDocLine(n);
+        for (int i = 0; line && i < line->GetSegmentCount(); ++i) {
+            const DisplaySegment& s = line->GetSegments()[i];
+            if (!isKind(s.kind))
+                continue;
+            const COLORREF color = colors[s.kind];
+            const int left = s.x + engine.GetGutterWidth() - engine.GetScrollX();
+            const int top = n * engine.GetLineHeight() - engine.GetScrollY();
+            for (int y = top; y < top + engine.GetMetrics().GetFontHeight(); ++y)
+                for (int x = left; x < left + s.width; ++x)
+                    if (::GetPixel(dc, x, y) == color)
+                        return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(hasPixel(1, [](int k) { return k >= kRunKeyword0 && k <= kRunKeyword9; }));
+    EXPECT_TRUE(hasPixel(1, [](int k) { return k == kRunLineComment; }));
+    EXPECT_TRUE(hasPixel(2, [](int k) { return k == kRunQuote1; }));
+    // Gutter and background.
+    EXPECT_EQ(::GetPixel(dc, 1, 1), colors[CViewSettings::kColorGutter]);
+    EXPECT_EQ(::GetPixel(dc, engine.GetClientWidth() - 2, engine.GetClientHeight() - 2),
+              colors[CViewSettings::kColorBackground]);
+    ::ReleaseDC(view->m_hWnd, dc);
+    // MOYU_VIEW_SHOT=1 keeps the window up for a screenshot.
+    if (getenv("MOYU_VIEW_SHOT"))
+        ::Sleep(8000);
+}
+
+} // namespace
