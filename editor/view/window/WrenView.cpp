@@ -44,6 +44,9 @@ int CWrenView::OnCreate(LPCREATESTRUCT createStruct)
 {
     if (CView::OnCreate(createStruct) == -1)
         return -1;
+    // Without OLE on this thread the view simply takes no drops.
+    m_dropTarget.Register(this);
+    m_companionKind = -1;
     return 0;
 }
 

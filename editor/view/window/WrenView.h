@@ -27,6 +27,12 @@ int CompanionKindOfPath(const char* path);
 // The pop-up of the view's context menu: 0 over the gutter, 2 with a selection, else 1.
 int ContextMenuPopup(bool inGutter, bool selectionActive);
 
+// A text position after text from start to end was inserted (removed) in front of it.
+DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPosition end);
+DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end);
+// The CF_TEXT block as lines: bounded by the block's size and ended by its first NUL.
+bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
+
 // The font metrics of one device context with its font selected.
 class CDeviceMetrics : public ITextMetrics {
 public:
@@ -68,6 +74,10 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
+    DROPEFFECT OnDragEnter(COleDataObject* dataObject, DWORD keyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* dataObject, DWORD keyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* dataObject, DROPEFFECT dropEffect, CPoint point) override;
 
     // ---- lifecycle and layout ----
     void ResetLayout();
@@ -192,6 +202,12 @@ private:
     void StartMouseSelection();
     int GetCompanionKind();
 
+    // Drag and drop (WrenViewDragDrop.cpp).
+    bool TryStartDrag(UINT flags, CPoint point);
+    void MoveWithinView(const DocSelection& range, PixelPosition sourceCaret, PixelPosition sourceAnchor,
+                        const CStringLineList& lines);
+    void PlaceDropCaret();
+
     // Painting (WrenViewPaint.cpp).
     void PaintLines(HDC dc);
     void PaintSelection(HDC dc);
@@ -221,7 +237,12 @@ private:
     CPoint m_rightClickPoint{-1, -1};
     CString m_statusText;
     int m_companionKind = -1;
-    PixelY m_bandY = kNoBand;  // layout y of the band the last paint drew
+    PixelY m_bandY = kNoBand;
+    COleDropTarget m_dropTarget;
+    bool m_draggingOut = false;   // this view's drag loop runs
+    bool m_dropHandled = false;   // the drop of that drag landed in this view
+    PixelPosition m_dropPoint;    // where the last drop landed
+    DocPosition m_dropPosition;  // layout y of the band the last paint drew
 };
 
 template <class Body> void CWrenView::RunEdit(Body body)

@@ -114,6 +114,10 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
     const bool shift = (flags & MK_SHIFT) != 0;
     const bool ctrl = (flags & MK_CONTROL) != 0;
     const bool gutter = InGutter(point);
+    if (TryStartDrag(flags, point)) {
+        SetStatusText(GetCaretCodeText());
+        return;
+    }
 
     if (shift && !engine.IsSelectionActive())
         engine.DropAnchor();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "editor/document/DocumentServices.h"
 #include "editor/document/WrenDoc.h"
@@ -47,6 +48,7 @@ protected:
         DocumentServices() = CDocumentServices();
         TheEditingModes() = CEditingModes();
         m_doc.m_bAutoDelete = FALSE;
+        AfxOleInit();
     }
     ~WrenViewTest() override
     {
@@ -303,6 +305,99 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
         EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
     }
     EXPECT_EQ(Line(4), longLine);
+}
+
+void SendMouse(DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// A real drag by the platform's input: "beta" is selected in the first pane and dragged to a
+// text position of a pane; without Ctrl the text moves. Dropping in front of the source on
+// its own line is where a source kept as pixels would delete the wrong text.
+TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
+{
+    const struct {
+        const char* name;
+        int targetPane;
+        DocPosition drop;
+        const char* line0;
+        const char* line1;
+    } cases[] = {
+        {"within the pane, to the next line", 0, {0, 1}, "alpha  gamma", "betasecond"},
+        {"to the other pane, in front of the source", 1, {0, 0}, "betaalpha  gamma", "second"},
+        {"to the other pane, behind the source", 1, {3, 1}, "alpha  gamma", "secbetaond"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open("d.txt", "alpha beta gamma\r\nsecond\r\n");
+        CWrenView* source = Show(2);
+        ::SetForegroundWindow(m_frame.m_hWnd);
+        CViewEngine& engine = *source->GetEngine();
+        engine.SetAnchorToDocPosition(10, 0);
+        engine.SetCaretToDocPosition(6, 0);
+        engine.UpdateSelectionActive();
+        engine.SaveSelection();
+        source->Invalidate(FALSE);
+        PumpPending();
+
+        CPoint start = PointOf(source, 8, 0), end = PointOf(Pane(c.targetPane), c.drop.column, c.drop.line);
+        source->ClientToScreen(&start);
+        Pane(c.targetPane)->ClientToScreen(&end);
+        ::SetCursorPos(start.x, start.y);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        std::thread hand([&] {
+            for (int step = 1; step <= 8; ++step) {
+                ::Sleep(30);
+                ::SetCursorPos(start.x + (end.x - start.x) * step / 8, start.y + (end.y - start.y) * step / 8);
+                SendMouse(MOUSEEVENTF_MOVE);
+            }
+            ::Sleep(100);
+            SendMouse(MOUSEEVENTF_MOVE);
+            ::Sleep(100);
+            SendMouse(MOUSEEVENTF_LEFTUP);
+        });
+        const DWORD until = ::GetTickCount() + 3000;
+        while (::GetTickCount() < until && Line(0) == "alpha beta gamma") {
+            PumpPending();
+            ::Sleep(10);
+        }
+        hand.join();
+        PumpPending();
+        EXPECT_EQ(Line(0), c.line0);
+        EXPECT_EQ(Line(1), c.line1);
+        for (int pane = 0; pane < 2; ++pane)
+            EXPECT_TRUE(Pane(pane)->GetEngine()->Check());
+        Close();
+    }
+}
+
+TEST(DropText, ShiftsAndBoundedReads)
+{
+    // Positions after an insertion of "xy\r\nz" at (2, 1): it ends at (1, 2).
+    const struct {
+        DocPosition before, after;
+    } shifts[] = {{{0, 0}, {0, 0}}, {{1, 1}, {1, 1}}, {{2, 1}, {1, 2}}, {{5, 1}, {4, 2}}, {{3, 4}, {3, 5}}};
+    for (const auto& c : shifts) {
+        EXPECT_EQ(ShiftByInsertion(c.before, {2, 1}, {1, 2}), c.after);
+        EXPECT_EQ(ShiftByRemoval(c.after, {2, 1}, {1, 2}), c.before);
+    }
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 6);
+    memcpy(::GlobalLock(block), "ab\r\nc\0", 6);
+    ::GlobalUnlock(block);
+    CStringLineList lines;
+    ASSERT_TRUE(ReadTextBlock(block, lines));
+    ASSERT_EQ(lines.GetCount(), 2);
+    EXPECT_EQ(lines.GetAt(1), CString("c"));
+    // No NUL at all: the block's size ends the text.
+    memcpy(::GlobalLock(block), "abcdef", 6);
+    ::GlobalUnlock(block);
+    ASSERT_TRUE(ReadTextBlock(block, lines));
+    EXPECT_LE(lines.GetAt(0).GetLength(), 6);
+    ::GlobalFree(block);
 }
 
 TEST(CompanionKind, ByExtensionAndName)
