@@ -33,7 +33,10 @@ DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition 
 // The CF_TEXT block as lines: bounded by the block's size and ended by its first NUL.
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
 
-// The font metrics of one device context with its font selected.
+// The font metrics of one device context with its font selected; without a context, of the
+// shared back buffer with the screen font. Character widths are measured once per screen
+// font and summed (the platform's extents do not kern), so laying out a large document does
+// not call the platform for every run.
 class CDeviceMetrics : public ITextMetrics {
 public:
     explicit CDeviceMetrics(HDC dc = nullptr) : m_dc(dc) {}

@@ -1,11 +1,13 @@
 #include "editor/view/window/WrenView.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "editor/document/WrenDoc.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/RangeState.h"
 #include "framework/Dc.h"
+#include "framework/Gbk.h"
 
 namespace {
 
@@ -22,6 +24,8 @@ public:
     int GetHeight() const { return m_height; }
     HFONT GetNormalFont() const { return m_normal; }
     HFONT GetItalicFont() const { return m_italic; }
+    // Changes whenever the screen fonts are made again.
+    unsigned GetFontSerial() const { return m_fontSerial; }
 
     void Create(int width, int height)
     {
@@ -73,6 +77,7 @@ public:
         ReleaseFonts();
         m_normal = normal;
         m_italic = italic;
+        ++m_fontSerial;
         CMetricCache::AdvanceGeneration();
     }
 
@@ -108,6 +113,7 @@ private:
     HFONT m_italic = nullptr;
     int m_width = 0;
     int m_height = 0;
+    unsigned m_fontSerial = 0;
 };
 
 CBackBuffer& BackBuffer()
@@ -258,13 +264,62 @@ int CDeviceMetrics::GetMaxCharWidth() const { return std::max(1, (int)Metrics(m_
 // The pitch flag is set for a variable-pitch font.
 bool CDeviceMetrics::IsFixedPitch() const { return (Metrics(m_dc).tmPitchAndFamily & TMPF_FIXED_PITCH) == 0; }
 
+namespace {
+
+int MeasureDirect(HDC dc, const char* text, int length)
+{
+    SIZE size = {};
+    ::GetTextExtentPoint32A(dc, text, length, &size);
+    return size.cx;
+}
+
+// Widths of the screen font's characters, measured at first use.
+class CScreenWidths {
+public:
+    int Measure(const char* text, int length)
+    {
+        HDC dc = MetricsDC(nullptr);
+        if (m_serial != BackBuffer().GetFontSerial()) {
+            m_serial = BackBuffer().GetFontSerial();
+            std::fill(std::begin(m_single), std::end(m_single), -1);
+            m_double.clear();
+        }
+        int width = 0;
+        for (int i = 0; i < length;) {
+            const unsigned char byte = (unsigned char)text[i];
+            if (GbkText::IsLeadByte(byte) && i + 1 < length) {
+                const unsigned code = (unsigned)byte << 8 | (unsigned char)text[i + 1];
+                auto found = m_double.find(code);
+                if (found == m_double.end())
+                    found = m_double.emplace(code, MeasureDirect(dc, text + i, 2)).first;
+                width += found->second;
+                i += 2;
+                continue;
+            }
+            if (m_single[byte] < 0)
+                m_single[byte] = MeasureDirect(dc, text + i, 1);
+            width += m_single[byte];
+            ++i;
+        }
+        return width;
+    }
+
+private:
+    unsigned m_serial = ~0u;
+    int m_single[256];
+    std::unordered_map<unsigned, int> m_double;
+};
+
+} // namespace
+
 int CDeviceMetrics::MeasureText(const char* text, int length) const
 {
     if (length <= 0)
         return 0;
-    SIZE size = {};
-    ::GetTextExtentPoint32A(MetricsDC(m_dc), text, length, &size);
-    return size.cx;
+    if (m_dc)
+        return MeasureDirect(m_dc, text, length);
+    static CScreenWidths widths;
+    return widths.Measure(text, length);
 }
 
 int CDeviceMetrics::GetLogPixelsY() const { return ::GetDeviceCaps(MetricsDC(m_dc), LOGPIXELSY); }
