@@ -20,6 +20,10 @@ CEditingModes& TheEditingModes();
 // tells every view that the fonts may have changed. The main frame calls it when it is
 // resized; a view that finds it missing or too small for its client area makes it itself.
 void CreateViewBackBuffer(int width, int height);
+// Makes the screen fonts again from the settings block: the chosen slot, or its fixed-pitch
+// substitute while column mode is on and the chosen font is proportional. Every view's
+// metrics are measured again on their next use.
+void RefreshScreenFonts();
 
 // The companion kind of a document path: 0 C-family Moyu sources, 1 double sources, 2 build
 // scripts, 3 assembler; 0 for an empty path and -1 for any other file.

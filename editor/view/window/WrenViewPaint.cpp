@@ -59,6 +59,8 @@ public:
     {
         const CEditorSettings& settings = TheEditorSettings();
         LOGFONTA font = settings.screenFonts[settings.screenFontSlot];
+        if (TheEditingModes().columnMode && (font.lfPitchAndFamily & 3) != FIXED_PITCH)
+            font = settings.otherFonts[0];
         // Heights are kept in tenths of a point.
         font.lfHeight = -::MulDiv(font.lfHeight, ::GetDeviceCaps(m_dc, LOGPIXELSY), 720);
         HFONT normal = ::CreateFontIndirectA(&font);
@@ -235,6 +237,12 @@ void CreateViewBackBuffer(int width, int height)
         return;
     }
     buffer.Create(width, height);
+}
+
+void RefreshScreenFonts()
+{
+    CreateViewBackBuffer(0, 0);
+    BackBuffer().CreateFonts();
 }
 
 // ---- metrics ----

@@ -9,6 +9,7 @@
 
 #include "editor/document/DocumentServices.h"
 #include "editor/document/WrenDoc.h"
+#include "editor/view/window/ViewOptions.h"
 #include "editor/shell/EditorSettings.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
@@ -305,6 +306,31 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
         EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
     }
     EXPECT_EQ(Line(4), longLine);
+}
+
+// Line spacing and tab size change the layout of every pane; carets stay on their text.
+TEST_F(WrenViewTest, LayoutOptionsKeepEachPanesCaretOnItsText)
+{
+    Open("o.txt", "a\tb\r\nsecond\r\nthird\r\n");
+    CWrenView* left = Show(2);
+    left->GetEngine()->SetCaretToDocPosition(2, 0);
+    Pane(1)->GetEngine()->SetCaretToDocPosition(3, 2);
+    CViewSettings& settings = TheEditorSettings().view;
+    const CViewSettings saved = settings;
+    const std::vector<CWrenView*> views = {left, Pane(1)};
+    for (int percent : {200, 100}) {
+        ChangeViewLayout(views, [&] { settings.lineSpacingPercent = percent; settings.tabSize = percent / 25; });
+        for (CWrenView* view : views) {
+            CViewEngine& engine = *view->GetEngine();
+            EXPECT_EQ(engine.GetLineHeight(), engine.GetMetrics().GetFontHeight() * percent / 100);
+            EXPECT_TRUE(engine.Check());
+        }
+        EXPECT_EQ(left->GetEngine()->GetCaretDocPosition(), (DocPosition{2, 0}));
+        EXPECT_EQ(Pane(1)->GetEngine()->GetCaretDocPosition(), (DocPosition{3, 2}));
+    }
+    ApplyViewSettings(views);
+    EXPECT_EQ(Pane(1)->GetEngine()->GetCaretDocPosition(), (DocPosition{3, 2}));
+    settings = saved;
 }
 
 void SendMouse(DWORD flags)
