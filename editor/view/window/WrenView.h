@@ -207,6 +207,7 @@ private:
     // Caret made visible, repainted at once, the row and column panes invalidated.
     void ShowMouseResult();
     void StartMouseSelection();
+    void RecordClickPosition();
     int GetCompanionKind();
 
     // Drag and drop (WrenViewDragDrop.cpp).

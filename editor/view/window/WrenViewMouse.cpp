@@ -5,6 +5,7 @@
 
 #include "editor/document/WrenDoc.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/shell/PositionHistory.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 #include "framework/Menu.h"
@@ -115,7 +116,7 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
     const bool ctrl = (flags & MK_CONTROL) != 0;
     const bool gutter = InGutter(point);
     if (TryStartDrag(flags, point)) {
-        SetStatusText(GetCaretCodeText());
+        RecordClickPosition();
         return;
     }
 
@@ -148,6 +149,15 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
     }
     engine.SetGutterSelecting(gutter && !engine.IsColumnMode());
     StartMouseSelection();
+    RecordClickPosition();
+}
+
+// A click is a place the user may want to go back to.
+void CWrenView::RecordClickPosition()
+{
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    if (m_pDocument)
+        ThePositionHistory().Record(m_pDocument->GetPathName(), caret.column, caret.line + 1);
     SetStatusText(GetCaretCodeText());
 }
 
