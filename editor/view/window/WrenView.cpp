@@ -95,7 +95,6 @@ void CWrenView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
     if (!m_engine) {
-        m_screenMetrics.SetDC(nullptr);
         CreateViewBackBuffer(0, 0);
         m_engine = std::make_unique<CViewEngine>(GetDocument()->GetText(), m_screenMetrics, *this, *this,
                                                  Settings(), TheEditingModes());
@@ -111,11 +110,11 @@ void CWrenView::OnInitialUpdate()
     m_engine->SetClientSize(client.Width(), client.Height());
     CWrenView* neighbour = NeighbourPane();
     m_engine->InitialUpdate(neighbour ? neighbour->m_engine.get() : nullptr);
-    ResetPaintState();
+    ResetInputState();
     Invalidate(FALSE);
 }
 
-void CWrenView::ResetPaintState()
+void CWrenView::ResetInputState()
 {
     m_promptPrefix.Empty();
     m_pendingLead = 0;
@@ -126,7 +125,7 @@ void CWrenView::ResetLayout()
     if (!m_engine)
         return;
     m_engine->ResetLayout();
-    ResetPaintState();
+    ResetInputState();
     Invalidate(FALSE);
 }
 
@@ -483,9 +482,7 @@ void CWrenView::InvalidateRowAndColumnPanes()
 
 void CWrenView::ShowCaretPosition(int line, int column, int lineCount)
 {
-    (void)line;
-    (void)column;
-    (void)lineCount;
+    m_shownPosition = {line, column, lineCount};
 }
 
 void CWrenView::SetStatusText(const char* text)
@@ -542,16 +539,7 @@ bool CWrenView::GetText(std::string& bytes)
 {
     if (!::OpenClipboard(m_hWnd))
         return false;
-    bool found = false;
-    if (HGLOBAL block = ::GetClipboardData(CF_TEXT)) {
-        if (const char* data = static_cast<const char*>(::GlobalLock(block))) {
-            const SIZE_T size = ::GlobalSize(block);
-            const void* nul = memchr(data, 0, size);
-            bytes.assign(data, nul ? static_cast<const char*>(nul) - data : size);
-            ::GlobalUnlock(block);
-            found = true;
-        }
-    }
+    const bool found = ReadTextBytes(::GetClipboardData(CF_TEXT), bytes);
     ::CloseClipboard();
     return found;
 }
@@ -568,6 +556,10 @@ BOOL CWrenView::PreTranslateMessage(MSG* msg)
     case WM_SYSKEYDOWN:
         if (msg->wParam >= VK_PRIOR && msg->wParam <= VK_DOWN) {
             int modifiers = m_engine->GetModifierMask();
+            // Ctrl with Up or Down extends an active selection as Ctrl+Shift would.
+            if ((modifiers & kModifierCtrl) && (msg->wParam == VK_UP || msg->wParam == VK_DOWN) &&
+                m_engine->IsSelectionActive())
+                modifiers |= kModifierShift;
             OnCaretKey((int)msg->wParam, modifiers);
             return TRUE;
         }
@@ -616,7 +608,6 @@ void CWrenView::OnCaretKey(int key, int modifiers)
 {
     if (!m_commands)
         return;
-    // Ctrl with Up or Down extends an active selection as Ctrl+Shift would.
     const bool repaint = m_commands->MoveCaretByKey(key, modifiers);
     m_engine->EnsureCaretVisible();
     if (repaint) {

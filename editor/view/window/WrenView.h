@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
@@ -34,7 +35,9 @@ int ContextMenuPopup(bool inGutter, bool selectionActive);
 // A text position after text from start to end was inserted (removed) in front of it.
 DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPosition end);
 DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end);
-// The CF_TEXT block as lines: bounded by the block's size and ended by its first NUL.
+// A CF_TEXT block's text, bounded by the block's size and ended by its first NUL; as bytes
+// or as lines.
+bool ReadTextBytes(HGLOBAL block, std::string& bytes);
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
 
 // The font metrics of one device context with its font selected; without a context, of the
@@ -137,6 +140,13 @@ public:
 
     // The text the last status-text call showed (the main frame's first pane when there is one).
     const CString& GetLastStatusText() const { return m_statusText; }
+    // The caret's 1-based line and column and the line count, for the position panes.
+    struct ShownPosition {
+        int line = 0;
+        int column = 0;
+        int lineCount = 0;
+    };
+    const ShownPosition& GetShownPosition() const { return m_shownPosition; }
 
     // Messages the view posts and accepts.
     static const UINT kMsgPromptRequest = WM_USER + 111;
@@ -201,7 +211,8 @@ private:
     // Panes of the same splitter scroll together; the others of the document only repaint.
     void ForEachOtherView(void (*visit)(CWrenView* other, CWrenView* self));
     CWrenView* NeighbourPane() const;
-    void ResetPaintState();
+    // The prompt prefix and a pending lead byte are forgotten.
+    void ResetInputState();
     bool InGutter(CPoint point) const { return point.x < m_engine->GetGutterWidth(); }
     void SelectDisplayLineAtCaret();
     // Caret made visible, repainted at once, the row and column panes invalidated.
@@ -244,6 +255,7 @@ private:
     CRect m_autoScrollRect;
     CPoint m_rightClickPoint{-1, -1};
     CString m_statusText;
+    ShownPosition m_shownPosition;
     int m_companionKind = -1;
     PixelY m_bandY = kNoBand;
     COleDropTarget m_dropTarget;

@@ -49,7 +49,7 @@ DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition 
     return position;
 }
 
-bool ReadTextBlock(HGLOBAL block, CStringLineList& lines)
+bool ReadTextBytes(HGLOBAL block, std::string& bytes)
 {
     if (!block)
         return false;
@@ -58,8 +58,17 @@ bool ReadTextBlock(HGLOBAL block, CStringLineList& lines)
         return false;
     const SIZE_T size = ::GlobalSize(block);
     const void* nul = memchr(data, 0, size);
-    lines.SplitText(data, (int)(nul ? static_cast<const char*>(nul) - data : size));
+    bytes.assign(data, nul ? (size_t)(static_cast<const char*>(nul) - data) : size);
     ::GlobalUnlock(block);
+    return true;
+}
+
+bool ReadTextBlock(HGLOBAL block, CStringLineList& lines)
+{
+    std::string bytes;
+    if (!ReadTextBytes(block, bytes))
+        return false;
+    lines.SplitText(bytes.data(), (int)bytes.size());
     return true;
 }
 
