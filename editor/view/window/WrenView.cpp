@@ -293,25 +293,21 @@ CString LineSlice(const CTextDocument& document, LineIndex line, ByteColumn star
 
 } // namespace
 
-CString CWrenView::GetWordAtCaret() const
+// The caret line's text between the bounds a word rule of the engine gives at the caret.
+CString CWrenView::TextAroundCaret(void (CViewEngine::*bounds)(LineIndex, ByteColumn, ByteColumn&, ByteColumn&)
+                                       const) const
 {
     if (!m_engine)
         return CString();
     const DocPosition caret = m_engine->GetCaretDocPosition();
     ByteColumn start = 0, end = 0;
-    m_engine->GetWordBounds(caret.line, caret.column, start, end);
+    (m_engine.get()->*bounds)(caret.line, caret.column, start, end);
     return LineSlice(m_engine->GetDocument(), caret.line, start, end);
 }
 
-CString CWrenView::GetVocabularyWordAtCaret() const
-{
-    if (!m_engine)
-        return CString();
-    const DocPosition caret = m_engine->GetCaretDocPosition();
-    ByteColumn start = 0, end = 0;
-    m_engine->GetVocabularyWordBounds(caret.line, caret.column, start, end);
-    return LineSlice(m_engine->GetDocument(), caret.line, start, end);
-}
+CString CWrenView::GetWordAtCaret() const { return TextAroundCaret(&CViewEngine::GetWordBounds); }
+
+CString CWrenView::GetVocabularyWordAtCaret() const { return TextAroundCaret(&CViewEngine::GetVocabularyWordBounds); }
 
 CString CWrenView::GetWordAfterCaretWord() const
 {

@@ -219,6 +219,9 @@ private:
     void ShowMouseResult();
     void StartMouseSelection();
     void RecordClickPosition();
+    // Caret to a point of a held-button selection, the selection following it.
+    void ExtendSelectionToPoint(CPoint point);
+    CString TextAroundCaret(void (CViewEngine::*bounds)(LineIndex, ByteColumn, ByteColumn&, ByteColumn&) const) const;
     int GetCompanionKind();
 
     // Drag and drop (WrenViewDragDrop.cpp).

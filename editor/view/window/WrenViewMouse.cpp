@@ -190,13 +190,18 @@ void CWrenView::OnMouseMove(UINT flags, CPoint point)
         return;
     if (!m_autoScrollRect.PtInRect(point))
         return;
+    ExtendSelectionToPoint(point);
+    RepaintNow();
+}
+
+void CWrenView::ExtendSelectionToPoint(CPoint point)
+{
     CViewEngine& engine = *m_engine;
     engine.SetCaretFromPoint(point.x, point.y);
     if (engine.IsSelectionSaved())
         engine.ExtendFromSavedSelection();
     engine.UpdateSelectionActive();
     engine.SetGutterSelecting(InGutter(point) && !engine.IsColumnMode());
-    RepaintNow();
 }
 
 // While the button is held outside the text, every tick moves the caret towards the
@@ -210,13 +215,8 @@ void CWrenView::OnTimer(UINT id)
     ScreenToClient(&point);
     if (m_autoScrollRect.PtInRect(point))
         return;
-    CViewEngine& engine = *m_engine;
-    engine.SetCaretFromPoint(point.x, point.y);
-    if (engine.IsSelectionSaved())
-        engine.ExtendFromSavedSelection();
-    engine.UpdateSelectionActive();
-    engine.SetGutterSelecting(InGutter(point) && !engine.IsColumnMode());
-    engine.EnsureCaretVisibleNarrow();
+    ExtendSelectionToPoint(point);
+    m_engine->EnsureCaretVisibleNarrow();
     RepaintNow();
     InvalidateRowAndColumnPanes();
 }
