@@ -86,8 +86,13 @@ protected:
             EXPECT_TRUE(m_splitter->CreateView(0, c, RUNTIME_CLASS(CWrenView),
                                               CSize(client.Width() / columns, client.Height()), &context));
         m_splitter->MoveWindow(&client);
-        for (int c = 0; c < columns; ++c)
+        for (int c = 0; c < columns; ++c) {
+            if (!dynamic_cast<CWrenView*>(m_splitter->GetPane(0, c))) {
+                ADD_FAILURE() << "pane " << c << " was not made";
+                return nullptr;
+            }
             Pane(c)->OnInitialUpdate();
+        }
         Pane(0)->SetFocus();
         PumpPending();
         return Pane(0);
@@ -136,6 +141,7 @@ TEST_F(WrenViewTest, PostedKeystrokesEditTheDocumentAndRepaint)
 {
     Open("a.txt", "first\r\nsecond\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     Type(view, "ab");
     Type(view, "中");  // one double-byte character from two character messages
     EXPECT_EQ(Line(0), "ab中first");
@@ -161,6 +167,7 @@ TEST_F(WrenViewTest, MouseSelectsByClickDragAndDoubleClick)
 {
     Open("a.txt", "alpha beta\r\ngamma\r\ndelta\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     CViewEngine& engine = *view->GetEngine();
     const CPoint from = PointOf(view, 1, 0), to = PointOf(view, 3, 1);
     Post(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
@@ -197,6 +204,7 @@ TEST_F(WrenViewTest, PanesOfASplitScrollTogetherAndSeeEachOthersEdits)
         text += "line " + std::to_string(i) + "\r\n";
     Open("long.txt", text);
     CWrenView* left = Show(2);
+    ASSERT_NE(left, nullptr);
     CWrenView* right = Pane(1);
     Post(left, WM_VSCROLL, SB_PAGEDOWN);
     Post(left, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120));
@@ -239,6 +247,7 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         SCOPED_TRACE(c.name);
         Open("c.txt", "one\r\ntwo\r\n");
         CWrenView* view = Show();
+        ASSERT_NE(view, nullptr);
         if (c.id == 0) {
             Post(view, WM_COMMAND, kCmdSelectAll);
             Post(view, WM_COMMAND, kCmdCut);
@@ -260,6 +269,7 @@ TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
 {
     Open("p.txt", "one\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     ASSERT_TRUE(::OpenClipboard(view->m_hWnd));
     ::EmptyClipboard();
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 5);
@@ -276,6 +286,7 @@ TEST_F(WrenViewTest, PromptAcceptIsTakenOnlyFromTheViewsOwnPopup)
 {
     Open("m.墨", "打\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     Post(view, WM_KEYDOWN, VK_END);
     // A foreign post with a pointer that is not a text must be ignored.
     Post(view, CWrenView::kMsgPromptAccept, (WPARAM)0x10, 0);
@@ -296,6 +307,7 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
         longLine += "中";
     Open("e.txt", "1+2*3\r\n2/4\r\n" + longLine + "\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     struct Case {
         LineIndex line;
         const char* resultPrefix;
@@ -313,6 +325,7 @@ TEST_F(WrenViewTest, LayoutOptionsKeepEachPanesCaretOnItsText)
 {
     Open("o.txt", "a\tb\r\nsecond\r\nthird\r\n");
     CWrenView* left = Show(2);
+    ASSERT_NE(left, nullptr);
     left->GetEngine()->SetCaretToDocPosition(2, 0);
     Pane(1)->GetEngine()->SetCaretToDocPosition(3, 2);
     CViewSettings& settings = TheEditorSettings().view;
@@ -361,6 +374,7 @@ TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
         SCOPED_TRACE(c.name);
         Open("d.txt", "alpha beta gamma\r\nsecond\r\n");
         CWrenView* source = Show(2);
+        ASSERT_NE(source, nullptr);
         ::SetForegroundWindow(m_frame.m_hWnd);
         CViewEngine& engine = *source->GetEngine();
         engine.SetAnchorToDocPosition(10, 0);
@@ -447,6 +461,7 @@ TEST_F(WrenViewTest, PaintedRunsTakeTheirColours)
     // The caret line's band shifts colours, so the runs to check start on the second line.
     Open("k.墨", "\r\n如果 （计数 大于 0） 开始 // 注释\r\n打印(\"文字\");\r\n");
     CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
     view->UpdateWindow();
     CViewEngine& engine = *view->GetEngine();
     const uint32_t* colors = TheEditorSettings().view.colors;
