@@ -1,0 +1,119 @@
+#pragma once
+#include <windows.h>
+
+#include "editor/document/DocumentServices.h"
+#include "editor/shell/ChildEnvironment.h"
+#include "editor/shell/CommandArgs.h"
+#include "editor/shell/OpenRequests.h"
+#include "editor/shell/TextSettings.h"
+#include "framework/DocApp.h"
+#include "framework/RuntimeClass.h"
+
+#include <vector>
+
+class CDocument;
+class CMainFrame;
+class CWrenDoc;
+
+// The remote-file dialog of the FTP part: picks an account and one or more remote files to
+// open, or an account and a remote name to save as. Both return false on Cancel; the
+// accounts they edited are saved by the caller either way.
+class IRemoteFileDialog {
+public:
+    struct Choice {
+        CString path;
+        int size = 0;
+    };
+    virtual ~IRemoteFileDialog() = default;
+    virtual bool ChooseToOpen(const CString& filter, int& account, int& filterPosition, std::vector<Choice>& files) = 0;
+    virtual bool ChooseToSave(const CString& filter, int& account, int& filterPosition, CString& remotePath) = 0;
+    // The FTP settings dialog on the account table; false on Cancel.
+    virtual bool EditAccounts() = 0;
+};
+
+// The editor's application object: start-up and exit, the single instance with its
+// hand-off, the command line, and the one road by which files reach the editor.
+class CEditorApp : public CDocApp, public IDocumentShell {
+public:
+    // viewClass: the views of the document windows.
+    explicit CEditorApp(const CRuntimeClass* viewClass);
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    CDocument* OpenDocumentFile(LPCTSTR path) override;
+
+    // ---- documents ----
+    POSITION GetFirstDocument() const;
+    CDocument* GetNextDocument(POSITION& position) const;
+    int CountDocuments() const;
+    CDocument* FindOpenDocument(const char* path) const;
+
+    // ---- opening files ----
+    // Opens (or activates) the file and moves every view to line (0: stays); null when the
+    // framework could not open it.
+    CWrenDoc* OpenFileAtLine(const char* path, int line, const WINDOWPLACEMENT* placement = nullptr);
+    CWrenDoc* OpenRemoteFile(int account, const CString& remotePath, int size, int line,
+                             const WINDOWPLACEMENT* placement = nullptr);
+    // Queue a request and post the command that serves it.
+    void PostOpenFile(const char* path, int line);
+    void PostRemoteOpen(int account, const char* path, int size, int line);
+    int ProcessCommandLine(const CCommandArgs& args);
+    // Reads and empties the hand-off file and opens what its lines name.
+    void ReadHandoffFile();
+    // Compares every open document with its file; unmodified ones (or all, with reloadAll)
+    // reload, the user is asked about modified ones. True when a file had changed.
+    bool CheckChangedDocuments(bool reloadAll);
+    void NewDocumentIfNone();
+
+    // ---- IDocumentShell ----
+    bool PromptNewFileName(CString& name) override;
+    bool PromptRemoteSaveAs(int& account, CString& remotePath) override;
+    bool ChooseReloadEncoding(int& index) override;
+    void ShowFormats() override;
+    void PostReload() override;
+
+    void SaveEditorConfig();
+    CMainFrame* GetMainFrame() const;
+    const CString& GetStartFolder() const { return m_startFolder; }
+    const CUserSettings& GetUserSettings() const { return m_userSettings; }
+    bool IsFirstInstance() const { return m_firstInstance; }
+    // The FTP part plugs its dialog in; without one the remote commands do nothing.
+    void SetRemoteFileDialog(IRemoteFileDialog* dialog) { m_remoteDialog = dialog; }
+
+protected:
+    void OnFileOpen();
+    void OnFileOpenTemplate();
+    void OnRemoteOpen();
+    void OnFtpSettings();
+    void OnCloseAll();
+    void OnHistoryBack();
+    void OnHistoryForward();
+    void OnAppAbout();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void PrepareEnvironment();
+    bool CreateMainFrame();
+    void ApplyDocumentServices();
+    void RunWelcome();
+    void OpenGuide();
+    void OpenTargets(const std::vector<CommandLineTarget>& targets);
+    CWrenDoc* OpenCachedCopy(const CString& cachePath, int line, const WINDOWPLACEMENT* placement);
+    void SaveFtpAccountTable();
+
+    const CRuntimeClass* m_viewClass;
+    CString m_startFolder;
+    CString m_lastSaveFolder;
+    CString m_lastWorkspacePath;
+    int m_lastRemoteAccount = 0;
+    bool m_firstInstance = true;
+    bool m_checkingChanges = false;
+    CUserSettings m_userSettings;
+    SavedEnvironment m_savedEnvironment;
+    OpenRequestQueue m_openRequests;
+    IRemoteFileDialog* m_remoteDialog = nullptr;
+};
+
+// The running editor, or null outside it (tests of the window-free parts).
+CEditorApp* TheEditorApp();

@@ -1,0 +1,495 @@
+#include "editor/shell/MainFrame.h"
+
+#include "editor/res/resource.h"
+#include "editor/shell/EditorApp.h"
+#include "editor/shell/EditorSettings.h"
+#include "editor/shell/SettingsFiles.h"
+#include "editor/shell/ShellFolders.h"
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/View.h"
+
+IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_TIMER()
+    ON_WM_ACTIVATEAPP()
+    ON_COMMAND(ID_VIEW_TAB_BAR, OnViewTabBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TAB_BAR, OnUpdateViewTabBar)
+    ON_COMMAND(ID_VIEW_VARIABLE_BAR, OnViewVariableBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_VARIABLE_BAR, OnUpdateViewVariableBar)
+    ON_COMMAND(ID_WINDOW_RECENT, OnWindowRecent)
+    ON_COMMAND(ID_WINDOW_NEXT, OnWindowNext)
+    ON_COMMAND(ID_WINDOW_PREVIOUS, OnWindowPrevious)
+END_MESSAGE_MAP()
+
+namespace {
+
+const UINT kIndicators[] = {
+    ID_SEPARATOR,           ID_INDICATOR_CARET,     ID_INDICATOR_LINES,     ID_INDICATOR_FORMAT,
+    ID_INDICATOR_READ_ONLY, ID_INDICATOR_RECORDING, ID_INDICATOR_COLUMN_MODE, ID_INDICATOR_OVERWRITE,
+};
+const COLORREF kPaneColours[] = {
+    0, RGB(0, 0, 128), RGB(0, 0, 128), RGB(0, 0, 128), RGB(128, 128, 128), RGB(160, 64, 64), RGB(64, 160, 64),
+    RGB(64, 64, 160),
+};
+enum Pane { kCaretPane = 1, kLinesPane, kFormatPane, kReadOnlyPane, kRecordingPane, kColumnModePane, kOverwritePane };
+
+// Ctrl counts as held when its key state has any of the bits 0xF0 set.
+bool CtrlHeld()
+{
+    return (::GetKeyState(VK_CONTROL) & 0xF0) != 0;
+}
+
+bool ShiftHeld()
+{
+    return ::GetKeyState(VK_SHIFT) < 0;
+}
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() = default;
+
+bool CMainFrame::CreatePalette(CToolBar& bar, UINT barId, UINT resourceId, UINT titleId, UINT side)
+{
+    if (!bar.CreateEx(this, TBSTYLE_FLAT,
+                      WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
+                      CRect(1, 1, 1, 1), barId) ||
+        !bar.LoadToolBar(resourceId))
+        return false;
+    bar.SetWindowText(LoadText(titleId));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&bar, side);
+    return true;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
+{
+    if (CMDIFrameWnd::OnCreate(createStruct) == -1)
+        return -1;
+    if (!m_statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP) ||
+        !m_statusBar.SetIndicators(kIndicators, static_cast<int>(sizeof kIndicators / sizeof kIndicators[0])))
+        return -1;
+    UINT mainBar = IsSiblingEdition(GetExeTitle()) ? IDR_MAIN_BAR_SIBLING : IDR_MAIN_BAR;
+    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT,
+                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                CBRS_SIZE_DYNAMIC) ||
+        !m_toolBar.LoadToolBar(mainBar))
+        return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_toolBar.SetWindowText(LoadText(IDS_TOOLBAR_TITLE));
+    m_toolBar.EnableDocking(CBRS_ALIGN_TOP);
+    DockControlBar(&m_toolBar, AFX_IDW_DOCKBAR_TOP);
+    if (!CreatePalette(m_variableBar, ID_VARIABLE_BAR, IDR_VARIABLE_BAR, IDS_VARIABLE_BAR_TITLE, AFX_IDW_DOCKBAR_TOP) ||
+        !CreatePalette(m_letterBar, ID_LETTER_BAR, IDR_LETTER_BAR, IDS_LETTER_BAR_TITLE, AFX_IDW_DOCKBAR_TOP) ||
+        !CreatePalette(m_typeBar, ID_TYPE_BAR, IDR_TYPE_BAR, IDS_TYPE_BAR_TITLE, AFX_IDW_DOCKBAR_RIGHT) ||
+        !CreatePalette(m_operatorBar, ID_OPERATOR_BAR, IDR_OPERATOR_BAR, IDS_OPERATOR_BAR_TITLE,
+                       AFX_IDW_DOCKBAR_RIGHT))
+        return -1;
+    if (!m_tabBar.Create(this, ID_DOC_TAB_BAR))
+        return -1;
+    m_tabBar.SetWindowText(LoadText(IDS_TAB_BAR_TITLE));
+    m_tabBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    DockControlBar(&m_tabBar, AFX_IDW_DOCKBAR_TOP);
+    for (int pane = 1; pane < m_statusBar.GetCount(); ++pane) {
+        m_statusBar.SetPaneStyle(pane, m_statusBar.GetPaneStyle(pane) | SBPS_DISABLED);
+        m_statusBar.SetPaneTextColor(pane, kPaneColours[pane]);
+    }
+    SetCaretPosPanes(0, 0, 0);
+    return 0;
+}
+
+// ---- status panes ----
+
+void CMainFrame::SetCaretPosPanes(int line, int column, int lineCount)
+{
+    if (m_previewActive)
+        return;
+    CString count;
+    count.Format("%d", lineCount);
+    m_statusBar.SetPaneTextIfChanged(kCaretPane, CaretPaneText(line, column));
+    m_statusBar.SetPaneTextIfChanged(kLinesPane, count);
+}
+
+void CMainFrame::SetDocFormatPane(int encoding, int lineEnd, bool readOnly)
+{
+    if (m_previewActive)
+        return;
+    m_statusBar.SetPaneTextIfChanged(kFormatPane, FormatPaneText(encoding, lineEnd));
+    m_statusBar.SetPaneHighlight(kReadOnlyPane, readOnly);
+}
+
+void CMainFrame::SetRecordingPane(bool on)
+{
+    if (!m_previewActive)
+        m_statusBar.SetPaneHighlight(kRecordingPane, on);
+}
+
+void CMainFrame::SetColumnModePane(bool on)
+{
+    if (!m_previewActive)
+        m_statusBar.SetPaneHighlight(kColumnModePane, on);
+}
+
+void CMainFrame::SetOverwritePane(bool on)
+{
+    if (!m_previewActive)
+        m_statusBar.SetPaneHighlight(kOverwritePane, on);
+}
+
+// ---- document windows ----
+
+int CMainFrame::MaxTabTitle() const
+{
+    return TheEditorSettings().maxTabTitle;
+}
+
+void CMainFrame::RegisterChildWindow(CMDIChildWnd* child)
+{
+    m_tabBar.AddTab(child);
+    m_recent.PushHead(child);
+}
+
+void CMainFrame::UnregisterChildWindow(CMDIChildWnd* child)
+{
+    m_tabBar.RemoveTab(child);
+    m_recent.Remove(child);
+}
+
+void CMainFrame::UpdateChildTitle(CMDIChildWnd* child)
+{
+    m_tabBar.UpdateTabTitle(child, MaxTabTitle());
+}
+
+void CMainFrame::OnChildActivated(CMDIChildWnd* child)
+{
+    m_tabBar.SelectTab(child);
+    m_tabBar.UpdateTabTitle(child, MaxTabTitle());
+    if (!m_recentFrozen)
+        MoveToRecentHead(child);
+}
+
+CView* CMainFrame::GetActiveEditorView()
+{
+    CMDIChildWnd* child = MDIGetActive();
+    return child != nullptr ? child->GetActiveView() : nullptr;
+}
+
+CDocument* CMainFrame::GetActiveEditorDoc()
+{
+    CView* view = GetActiveEditorView();
+    return view != nullptr ? view->GetDocument() : nullptr;
+}
+
+void CMainFrame::ActivateRecentWindow(int n)
+{
+    if (auto* window = static_cast<CWnd*>(m_recent.At(n)))
+        MDIActivate(window);
+}
+
+void CMainFrame::MoveToRecentHead(CWnd* window)
+{
+    if (window == nullptr)
+        window = MDIGetActive();
+    if (window != nullptr)
+        m_recent.MoveToHead(window);
+}
+
+void CMainFrame::ActivateNextTab()
+{
+    if (CWnd* window = m_tabBar.GetNextTabWindow())
+        MDIActivate(window);
+}
+
+void CMainFrame::ActivatePrevTab()
+{
+    if (CWnd* window = m_tabBar.GetPrevTabWindow())
+        MDIActivate(window);
+}
+
+void CMainFrame::RunFrozen(void (CMainFrame::*step)())
+{
+    m_recentFrozen = true;
+    (this->*step)();
+    m_recentFrozen = false;
+    MoveToRecentHead();
+}
+
+void CMainFrame::OnWindowRecent()
+{
+    m_recentFrozen = true;
+    ActivateRecentWindow(1);
+    m_recentFrozen = false;
+    MoveToRecentHead();
+}
+
+void CMainFrame::OnWindowNext()
+{
+    RunFrozen(&CMainFrame::ActivateNextTab);
+}
+
+void CMainFrame::OnWindowPrevious()
+{
+    RunFrozen(&CMainFrame::ActivatePrevTab);
+}
+
+void CMainFrame::OnViewTabBar()
+{
+    ShowControlBar(&m_tabBar, !m_tabBar.IsWindowVisible(), FALSE);
+}
+
+void CMainFrame::OnUpdateViewTabBar(CCmdUI* cmdUI)
+{
+    cmdUI->SetCheck(m_tabBar.IsWindowVisible());
+}
+
+void CMainFrame::OnViewVariableBar()
+{
+    ShowControlBar(&m_variableBar, !m_variableBar.IsWindowVisible(), FALSE);
+    RecalcLayout();
+}
+
+void CMainFrame::OnUpdateViewVariableBar(CCmdUI* cmdUI)
+{
+    cmdUI->SetCheck(m_variableBar.IsWindowVisible());
+}
+
+// ---- keys ----
+
+bool CMainFrame::PreTranslateKey(const MSG& msg)
+{
+    if (msg.message == WM_KEYUP && msg.wParam == VK_CONTROL) {
+        m_recentFrozen = false;
+        MoveToRecentHead();
+        return false;
+    }
+    if (msg.message != WM_KEYDOWN)
+        return false;
+    bool ctrl = CtrlHeld();
+    switch (msg.wParam) {
+    case VK_CONTROL:
+        m_recentFrozen = true;
+        m_recentCycleCount = 0;
+        return false;
+    case VK_TAB:
+        if (!ctrl)
+            return false;
+        ActivateRecentWindow(++m_recentCycleCount);
+        return true;
+    case VK_PRIOR:
+    case VK_NEXT:
+        if (!ctrl)
+            return false;
+        msg.wParam == VK_PRIOR ? ActivatePrevTab() : ActivateNextTab();
+        return true;
+    case VK_F5:
+    case VK_F6:
+        if (!ctrl)
+            return false;
+        // F6 goes forward and F5 back; Shift turns either round.
+        ((msg.wParam == VK_F6) != ShiftHeld()) ? ActivateNextTab() : ActivatePrevTab();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::InvalidateAllViews()
+{
+    CEditorApp* app = TheEditorApp();
+    if (app == nullptr)
+        return;
+    for (POSITION at = app->GetFirstDocument(); at != nullptr;) {
+        CDocument* document = app->GetNextDocument(at);
+        for (POSITION view = document->GetFirstViewPosition(); view != nullptr;)
+            document->GetNextView(view)->Invalidate(FALSE);
+    }
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == kRefreshViewsMessage && msg->hwnd == m_hWnd) {
+        if (!m_previewActive)
+            InvalidateAllViews();
+        return TRUE;
+    }
+    if (PreTranslateKey(*msg))
+        return TRUE;
+    return CMDIFrameWnd::PreTranslateMessage(msg);
+}
+
+// ---- submenus ----
+
+HMENU CMainFrame::FindMenuContaining(HMENU menu, UINT id)
+{
+    if (menu == nullptr)
+        return nullptr;
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (::GetMenuItemID(menu, i) == id)
+            return menu;
+        if (HMENU found = FindMenuContaining(::GetSubMenu(menu, i), id))
+            return found;
+    }
+    return nullptr;
+}
+
+bool CMainFrame::RebuildSyntaxTypeMenu()
+{
+    HMENU menu = FindMenuContaining(::GetMenu(m_hWnd), 43552);
+    if (menu == nullptr)
+        return false;
+    for (int i = ::GetMenuItemCount(menu) - 3; i >= 3; --i)
+        ::DeleteMenu(menu, i, MF_BYPOSITION);
+    const auto& types = TheEditorSettings().syntaxTypes;
+    int at = 3;
+    for (int slot = 0; slot < static_cast<int>(types.size()); ++slot)
+        if (!types[slot].Description().IsEmpty())
+            ::InsertMenuA(menu, at++, MF_BYPOSITION | MF_STRING, 43568 + slot, types[slot].Description());
+    return true;
+}
+
+bool CMainFrame::RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles)
+{
+    HMENU menu = FindMenuContaining(::GetMenu(m_hWnd), firstId);
+    if (menu == nullptr)
+        return false;
+    while (::GetMenuItemCount(menu) > 1)
+        ::DeleteMenu(menu, 1, MF_BYPOSITION);
+    CString first = !setTitles.empty() && !setTitles[0].IsEmpty() ? setTitles[0] : LoadText(IDS_NO_FILE_IN_SET);
+    ::ModifyMenuA(menu, 0, MF_BYPOSITION | MF_STRING, firstId, first);
+    int at = 1;
+    for (int slot = 1; slot < kToolSetCount && slot < static_cast<int>(setTitles.size()); ++slot)
+        if (!setTitles[slot].IsEmpty())
+            ::InsertMenuA(menu, at++, MF_BYPOSITION | MF_STRING, firstId + slot, setTitles[slot]);
+    return true;
+}
+
+bool CMainFrame::RebuildUserToolMenu(const std::vector<CString>& setTitles)
+{
+    return RebuildSetMenu(ID_TOOL_SET_FIRST, setTitles);
+}
+
+bool CMainFrame::RebuildUserMacroMenu(const std::vector<CString>& setTitles)
+{
+    return RebuildSetMenu(ID_MACRO_SET_FIRST, setTitles);
+}
+
+// ---- layout ----
+
+void CMainFrame::SaveLayout(LPCTSTR section)
+{
+    CWinApp* app = AfxGetApp();
+    WINDOWPLACEMENT placement = {sizeof placement};
+    ::GetWindowPlacement(m_hWnd, &placement);
+    const struct {
+        const char* name;
+        int value;
+    } values[] = {
+        {"flags", (int)placement.flags},
+        {"showCmd", (int)placement.showCmd},
+        {"minX", placement.ptMinPosition.x},
+        {"minY", placement.ptMinPosition.y},
+        {"maxX", placement.ptMaxPosition.x},
+        {"maxY", placement.ptMaxPosition.y},
+        {"left", placement.rcNormalPosition.left},
+        {"top", placement.rcNormalPosition.top},
+        {"right", placement.rcNormalPosition.right},
+        {"bottom", placement.rcNormalPosition.bottom},
+    };
+    for (const auto& value : values)
+        app->WriteProfileInt(section, value.name, value.value);
+    app->WriteProfileInt(section, "saved", 1);
+}
+
+bool CMainFrame::RestoreLayout(LPCTSTR section)
+{
+    CWinApp* app = AfxGetApp();
+    if (app->GetProfileInt(section, "saved", 0) == 0)
+        return false;
+    auto read = [&](const char* name) { return static_cast<int>(app->GetProfileInt(section, name, 0)); };
+    WINDOWPLACEMENT placement = {sizeof placement};
+    placement.flags = read("flags");
+    placement.showCmd = read("showCmd");
+    placement.ptMinPosition = {read("minX"), read("minY")};
+    placement.ptMaxPosition = {read("maxX"), read("maxY")};
+    placement.rcNormalPosition = {read("left"), read("top"), read("right"), read("bottom")};
+    RECT workArea;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT screen = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+    screen.right = screen.left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    screen.bottom = screen.top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    WINDOWPLACEMENT repaired = RepairPlacement(placement, workArea, screen);
+    // Applied hidden: showing is start-up's step.
+    UINT show = repaired.showCmd;
+    repaired.showCmd = SW_HIDE;
+    ::SetWindowPlacement(m_hWnd, &repaired);
+    AfxGetApp()->m_nCmdShow = show == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW;
+    return true;
+}
+
+void CMainFrame::OnClose()
+{
+    if (!m_previewActive) {
+        CString title = GetExeTitle();
+        SaveBarState(title + "状态栏状态");
+        SaveLayout(title + "窗口布局");
+        if (CEditorApp* app = TheEditorApp())
+            app->SaveEditorConfig();
+    }
+    CMDIFrameWnd::OnClose();
+}
+
+// ---- other messages ----
+
+void CMainFrame::StartChildPoll(std::function<void()> poll)
+{
+    m_childPoll = std::move(poll);
+    SetTimer(kChildPollTimer, 200);
+}
+
+void CMainFrame::StopChildPoll()
+{
+    KillTimer(kChildPollTimer);
+    m_childPoll = nullptr;
+}
+
+void CMainFrame::OnTimer(UINT_PTR id)
+{
+    if (id == kChildPollTimer && m_childPoll)
+        m_childPoll();
+    Default();
+}
+
+void CMainFrame::OnActivateApp(BOOL active, DWORD threadId)
+{
+    CMDIFrameWnd::OnActivateApp(active, threadId);
+    if (active)
+        if (CEditorApp* app = TheEditorApp())
+            app->CheckChangedDocuments(false);
+}
+
+void CMainFrame::RecalcLayout(BOOL notify)
+{
+    CMDIFrameWnd::RecalcLayout(notify);
+    CMDIFrameWnd::RecalcLayout(notify);
+}
+
+void CMainFrame::OnUpdateFrameTitle(BOOL addToTitle)
+{
+    if ((GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    CMDIFrameWnd::OnUpdateFrameTitle(addToTitle);
+    SetWindowText(GetExeTitle());
+}

@@ -1,0 +1,109 @@
+#pragma once
+#include <windows.h>
+
+#include "editor/shell/ColorStatusBar.h"
+#include "editor/shell/DocTabBar.h"
+#include "editor/shell/FrameGeometry.h"
+#include "framework/MdiFrameWnd.h"
+#include "framework/ToolBar.h"
+
+#include <functional>
+#include <vector>
+
+class CDocument;
+class CView;
+
+// The editor's one top-level window: an MDI frame that owns the status bar, the main tool
+// bar, the four input palettes and the document tab bar, keeps the most-recently-used
+// order of the document windows, routes a few keys before the accelerators, rebuilds the
+// dynamic submenus and keeps its layout in the profile. The workspace bar and the output
+// window join it with the project and build parts.
+class CMainFrame : public CMDIFrameWnd {
+    DECLARE_DYNAMIC(CMainFrame)
+
+public:
+    static const UINT kChildPollTimer = 32876;
+    static const UINT kRefreshViewsMessage = WM_USER + 2;
+    static const int kToolSetCount = 10;
+
+    CMainFrame();
+
+    // ---- status panes (nothing while print preview shows) ----
+    void SetCaretPosPanes(int line, int column, int lineCount);
+    void SetDocFormatPane(int encoding, int lineEnd, bool readOnly);
+    void SetRecordingPane(bool on);
+    void SetColumnModePane(bool on);
+    void SetOverwritePane(bool on);
+    CColorStatusBar& GetStatusBar() { return m_statusBar; }
+    CDocTabBar& GetTabBar() { return m_tabBar; }
+    CToolBar& GetMainToolBar() { return m_toolBar; }
+
+    // ---- document windows ----
+    void RegisterChildWindow(CMDIChildWnd* child);
+    void UnregisterChildWindow(CMDIChildWnd* child);
+    void UpdateChildTitle(CMDIChildWnd* child);
+    void OnChildActivated(CMDIChildWnd* child);
+    CView* GetActiveEditorView();
+    CDocument* GetActiveEditorDoc();
+    void ActivateRecentWindow(int n);
+    void MoveToRecentHead(CWnd* window = nullptr);
+    void ActivateNextTab();
+    void ActivatePrevTab();
+    const RecentWindowList& GetRecentWindows() const { return m_recent; }
+
+    // ---- dynamic submenus ----
+    // The popup of the frame's menu that holds command id, searched depth first.
+    static HMENU FindMenuContaining(HMENU menu, UINT id);
+    bool RebuildSyntaxTypeMenu();
+    // The tool-set and macro-set menus list the file title of each of the ten sets.
+    bool RebuildUserToolMenu(const std::vector<CString>& setTitles);
+    bool RebuildUserMacroMenu(const std::vector<CString>& setTitles);
+
+    // ---- layout in the profile ----
+    void SaveLayout(LPCTSTR section);
+    bool RestoreLayout(LPCTSTR section);
+
+    // ---- the captured child process's poll, every 200 ms while it runs ----
+    void StartChildPoll(std::function<void()> poll);
+    void StopChildPoll();
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void RecalcLayout(BOOL notify = TRUE) override;
+    void OnUpdateFrameTitle(BOOL addToTitle) override;
+    bool IsPreviewActive() const { return m_previewActive; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT createStruct);
+    void OnClose();
+    void OnTimer(UINT_PTR id);
+    void OnActivateApp(BOOL active, DWORD threadId);
+    void OnViewTabBar();
+    void OnUpdateViewTabBar(CCmdUI* cmdUI);
+    void OnViewVariableBar();
+    void OnUpdateViewVariableBar(CCmdUI* cmdUI);
+    void OnWindowRecent();
+    void OnWindowNext();
+    void OnWindowPrevious();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool CreatePalette(CToolBar& bar, UINT barId, UINT resourceId, UINT titleId, UINT side);
+    bool PreTranslateKey(const MSG& msg);
+    void RunFrozen(void (CMainFrame::*step)());
+    bool RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles);
+    void InvalidateAllViews();
+    int MaxTabTitle() const;
+
+    CToolBar m_variableBar;
+    CToolBar m_operatorBar;
+    CToolBar m_typeBar;
+    CToolBar m_letterBar;
+    RecentWindowList m_recent;
+    bool m_recentFrozen = false;
+    bool m_previewActive = false;
+    CColorStatusBar m_statusBar;
+    CToolBar m_toolBar;
+    CDocTabBar m_tabBar;
+    int m_recentCycleCount = 0;
+    std::function<void()> m_childPoll;
+};
