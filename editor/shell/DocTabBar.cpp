@@ -17,7 +17,7 @@ END_MESSAGE_MAP()
 
 BOOL CDocTabBar::Create(CWnd* parent, UINT id)
 {
-    if (!CDialogBar::Create(parent, IDD_DOC_TAB_BAR, CBRS_TOP | CBRS_SIZE_DYNAMIC, id))
+    if (!CDialogBar::Create(parent, IDD_DOC_TAB_BAR, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, id))
         return FALSE;
     if (!m_tabs.SubclassDlgItem(IDC_DOC_TABS, this))
         return FALSE;
