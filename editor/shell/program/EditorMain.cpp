@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "editor/shell/EditorApp.h"
-#include "editor/shell/program/InterimView.h"
+#include "editor/shell/window/EditorApp.h"
+#include "editor/view/window/WrenView.h"
 
 // The one application object of 墨语言编辑器.
-static CEditorApp theApp(RUNTIME_CLASS(CInterimView));
+static CEditorApp theApp(RUNTIME_CLASS(CWrenView));
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {

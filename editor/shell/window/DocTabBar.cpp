@@ -1,4 +1,4 @@
-#include "editor/shell/DocTabBar.h"
+#include "editor/shell/window/DocTabBar.h"
 
 #include "editor/res/resource.h"
 #include "editor/shell/FrameGeometry.h"

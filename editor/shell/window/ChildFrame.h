@@ -4,15 +4,6 @@
 #include "framework/MdiFrameWnd.h"
 #include "framework/SplitterWnd.h"
 
-// What the child frame asks of the views in its panes: the editor's view implements it.
-class ISplitPane {
-public:
-    virtual ~ISplitPane() = default;
-    virtual bool IsWordWrapOn() const = 0;
-    virtual void SetScrollX(int x) = 0;
-    virtual void SetScrollY(int y) = 0;
-};
-
 // The splitter of a document window: at most 2 x 2 panes of the same document. A column
 // split is refused while a view of the first column wraps its lines.
 class CFrameSplitter : public CSplitterWnd {

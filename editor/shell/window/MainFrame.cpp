@@ -1,7 +1,9 @@
-#include "editor/shell/MainFrame.h"
+#include "editor/shell/window/MainFrame.h"
 
+#include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
-#include "editor/shell/EditorApp.h"
+#include "editor/view/window/WrenView.h"
+#include "editor/shell/window/EditorApp.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/SettingsFiles.h"
 #include "editor/shell/ShellFolders.h"
@@ -18,6 +20,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CLOSE()
     ON_WM_TIMER()
     ON_WM_ACTIVATEAPP()
+    ON_WM_SIZE()
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CARET, OnUpdateCaretPane)
     ON_COMMAND(ID_VIEW_TAB_BAR, OnViewTabBar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TAB_BAR, OnUpdateViewTabBar)
     ON_COMMAND(ID_VIEW_VARIABLE_BAR, OnViewVariableBar)
@@ -320,8 +324,10 @@ void CMainFrame::InvalidateAllViews()
 BOOL CMainFrame::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == kRefreshViewsMessage && msg->hwnd == m_hWnd) {
-        if (!m_previewActive)
+        if (!m_previewActive) {
+            CreateViewBackBuffer(LOWORD(msg->lParam), HIWORD(msg->lParam));
             InvalidateAllViews();
+        }
         return TRUE;
     }
     if (PreTranslateKey(*msg))
@@ -452,6 +458,34 @@ void CMainFrame::OnClose()
 }
 
 // ---- other messages ----
+
+void CMainFrame::OnSize(UINT type, int cx, int cy)
+{
+    CMDIFrameWnd::OnSize(type, cx, cy);
+    if (!m_previewActive && cx > 0 && cy > 0)
+        CreateViewBackBuffer(cx, cy);
+}
+
+void CMainFrame::OnUpdateCaretPane(CCmdUI*)
+{
+    auto* view = dynamic_cast<CWrenView*>(GetActiveEditorView());
+    CViewEngine* engine = view != nullptr ? view->GetEngine() : nullptr;
+    auto* document = view != nullptr ? dynamic_cast<CWrenDoc*>(view->GetDocument()) : nullptr;
+    if (engine == nullptr || document == nullptr) {
+        SetCaretPosPanes(0, 0, 0);
+        return;
+    }
+    DocPosition caret = engine->GetCaretDocPosition();
+    SetCaretPosPanes(caret.line + 1, caret.column + 1, document->GetText().GetLineCount());
+    SetDocFormatPane(document->GetText().GetEncoding(), document->GetText().GetLineEnd(),
+                     (document->GetFileAttributes() & FILE_ATTRIBUTE_READONLY) != 0);
+    const CEditingModes& modes = TheEditingModes();
+    SetColumnModePane(modes.columnMode);
+    SetOverwritePane(modes.overwriteMode);
+    SetRecordingPane(modes.macroRecording);
+    if (CMDIChildWnd* child = MDIGetActive())
+        UpdateChildTitle(child);
+}
 
 void CMainFrame::StartChildPoll(std::function<void()> poll)
 {

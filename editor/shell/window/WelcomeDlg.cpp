@@ -1,4 +1,4 @@
-#include "editor/shell/WelcomeDlg.h"
+#include "editor/shell/window/WelcomeDlg.h"
 
 #include "editor/res/resource.h"
 

@@ -1,4 +1,4 @@
-#include "editor/shell/ColorStatusBar.h"
+#include "editor/shell/window/ColorStatusBar.h"
 
 #include "framework/CommandIds.h"
 #include "framework/Gdi.h"

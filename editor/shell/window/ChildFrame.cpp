@@ -1,7 +1,8 @@
-#include "editor/shell/ChildFrame.h"
+#include "editor/shell/window/ChildFrame.h"
 
 #include "editor/res/resource.h"
-#include "editor/shell/MainFrame.h"
+#include "editor/view/window/WrenView.h"
+#include "editor/shell/window/MainFrame.h"
 #include "framework/Document.h"
 #include "framework/MessageBox.h"
 #include "framework/View.h"
@@ -33,13 +34,19 @@ void InvalidateAllBut(const CSplitterWnd& splitter, CWnd* except, int row, int c
         }
 }
 
+CViewEngine* EngineOf(CWnd* pane)
+{
+    auto* view = dynamic_cast<CWrenView*>(pane);
+    return view != nullptr ? view->GetEngine() : nullptr;
+}
+
 }  // namespace
 
 bool CFrameSplitter::FirstColumnWraps() const
 {
     for (int row = 0; row < GetRowCount(); ++row) {
-        auto* pane = dynamic_cast<ISplitPane*>(GetPane(row, 0));
-        if (pane != nullptr && pane->IsWordWrapOn())
+        auto* pane = dynamic_cast<CWrenView*>(GetPane(row, 0));
+        if (pane != nullptr && pane->GetEngine() != nullptr && pane->GetEngine()->IsWordWrap())
             return true;
     }
     return false;
@@ -117,11 +124,11 @@ void CChildFrame::SyncPanes(CWnd* view, int x, int y)
     if (!m_splitter.IsChildPane(view, &row, &col))
         return;
     for (int r = 0; r < m_splitter.GetRowCount(); ++r)
-        if (auto* pane = dynamic_cast<ISplitPane*>(m_splitter.GetPane(r, col)))
-            pane->SetScrollX(x);
+        if (CViewEngine* engine = EngineOf(m_splitter.GetPane(r, col)))
+            engine->SetScrollX(x);
     for (int c = 0; c < m_splitter.GetColumnCount(); ++c)
-        if (auto* pane = dynamic_cast<ISplitPane*>(m_splitter.GetPane(row, c)))
-            pane->SetScrollY(y);
+        if (CViewEngine* engine = EngineOf(m_splitter.GetPane(row, c)))
+            engine->SetScrollY(y);
 }
 
 void CChildFrame::InvalidateRowPanes(CWnd* view)

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "editor/shell/ColorStatusBar.h"
-#include "editor/shell/DocTabBar.h"
+#include "editor/shell/window/ColorStatusBar.h"
+#include "editor/shell/window/DocTabBar.h"
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
 #include "framework/ToolBar.h"
@@ -77,6 +77,9 @@ protected:
     void OnClose();
     void OnTimer(UINT_PTR id);
     void OnActivateApp(BOOL active, DWORD threadId);
+    void OnSize(UINT type, int cx, int cy);
+    // The panes follow the active document at idle time.
+    void OnUpdateCaretPane(CCmdUI* cmdUI);
     void OnViewTabBar();
     void OnUpdateViewTabBar(CCmdUI* cmdUI);
     void OnViewVariableBar();
