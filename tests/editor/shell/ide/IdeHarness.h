@@ -1,0 +1,142 @@
+// Starting the built IDE from a test or bench: a seeded copy of the program, the started
+// process, and what its windows show from outside.
+#pragma once
+#include "editor/shell/EditorSettings.h"
+#include "editor/shell/SettingsFiles.h"
+#include "temp_dir.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+
+inline const char kProgramName[] = "墨语言编辑器.exe";
+inline const char kMainTitle[] = "墨语言编辑器";
+
+inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000)
+{
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
+
+// A started program, ended (if it still runs) when the object goes.
+class StartedProgram {
+public:
+    StartedProgram(const std::string& exe, const std::string& arguments, const std::string& folder)
+    {
+        std::string commandLine = "\"" + exe + "\" " + arguments;
+        STARTUPINFOA startup = {sizeof startup};
+        m_started = ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                     folder.c_str(), &startup, &m_info) != 0;
+    }
+    ~StartedProgram()
+    {
+        if (!m_started)
+            return;
+        if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(m_info.hProcess, 1);
+            ::WaitForSingleObject(m_info.hProcess, 5000);
+        }
+        ::CloseHandle(m_info.hThread);
+        ::CloseHandle(m_info.hProcess);
+    }
+    bool Started() const { return m_started; }
+    // Until the program waits for input with nothing left to do.
+    void WaitForIdle() { ::WaitForInputIdle(m_info.hProcess, 60000); }
+    DWORD Id() const { return m_info.dwProcessId; }
+    // The exit code, or STILL_ACTIVE when it has not ended within the time.
+    DWORD WaitForExit(int milliseconds)
+    {
+        ::WaitForSingleObject(m_info.hProcess, milliseconds);
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_info.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION m_info = {};
+    bool m_started = false;
+};
+
+struct MainWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<MainWindowSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char title[256] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    if (owner == search->processId && std::string(title) == kMainTitle && ::IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+inline HWND FindMainWindow(DWORD processId)
+{
+    MainWindowSearch search = {processId, nullptr};
+    ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The titles of the document windows in the MDI client.
+inline std::vector<std::string> ChildTitles(HWND main)
+{
+    std::vector<std::string> titles;
+    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
+    for (HWND child = ::GetWindow(client, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char title[MAX_PATH * 2] = {};
+        ::GetWindowTextA(child, title, sizeof title);
+        titles.push_back(title);
+    }
+    return titles;
+}
+
+inline HWND FindDescendant(HWND parent, const char* className)
+{
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        ::GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0)
+            return child;
+        if (HWND found = FindDescendant(child, className))
+            return found;
+    }
+    return nullptr;
+}
+
+inline bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A copy of the staged program in install\bin with a configuration that starts on a new
+// document instead of the welcome dialog; returns the copy's path, empty on failure.
+inline std::string SeedInstallation(const TempDir& install)
+{
+    ::CreateDirectoryA((install / "bin").c_str(), nullptr);
+    std::string exe = install / "bin" + "\\" + kProgramName;
+    if (!::CopyFileA((std::string(MOYU_STAGED_PROGRAM_DIR) + "\\" + kProgramName).c_str(), exe.c_str(), FALSE))
+        return std::string();
+    CEditorSettings settings;
+    ResetConfigDefaults(settings);
+    ResetColorDefaults(settings);
+    settings.newDocumentAtStart = 1;
+    if (!SaveConfig((install / "bin\\vuze.配置").c_str(), settings) ||
+        !SaveColorScheme((install / "bin\\vuze.配色").c_str(), settings.view.colors))
+        return std::string();
+    return exe;
+}
