@@ -128,6 +128,7 @@ void CColorStatusBar::BeginProgress(const char* label, bool waitCursor)
 {
     SetPaneText(0, "", FALSE);
     m_progressLabel = label;
+    m_drawnPercent = -1;
     m_waitCursor = waitCursor;
     if (waitCursor && AfxGetApp() != nullptr)
         AfxGetApp()->DoWaitCursor(1);
@@ -138,6 +139,9 @@ void CColorStatusBar::DrawProgress(int percent)
     if (m_hWnd == nullptr)
         return;
     percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    if (percent == m_drawnPercent)
+        return;
+    m_drawnPercent = percent;
     RECT pane;
     GetItemRect(0, &pane);
     int width = kProgressWidth;

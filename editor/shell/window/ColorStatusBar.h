@@ -40,5 +40,7 @@ private:
     std::array<COLORREF, 256> m_colours{};
     std::array<unsigned char, 256> m_highlight{};
     CString m_progressLabel;
+    // The percentage the box shows: long loops report far more often than it changes.
+    int m_drawnPercent = -1;
     bool m_waitCursor = false;
 };
