@@ -110,7 +110,7 @@ void CRemoteOpenDlg::OnAccountChanged()
 {
     m_accountIndex = std::max(0, ComboSelection(m_hWnd, IDC_REMOTE_ACCOUNT));
     if (const CFtpSiteRecord* account = SelectedAccount())
-        SetDlgItemText(IDC_REMOTE_FOLDER, account->folder);
+        SetDlgItemText(IDC_REMOTE_OPEN_FOLDER, account->folder);
 }
 
 void CRemoteOpenDlg::OnFileTypeChanged()
@@ -141,7 +141,7 @@ bool CRemoteOpenDlg::Refresh()
         return false;
     if (!account->savePassword)
         account->passwordKnown = 1;
-    SetDlgItemText(IDC_REMOTE_FOLDER, account->folder);
+    SetDlgItemText(IDC_REMOTE_OPEN_FOLDER, account->folder);
 
     m_files.DeleteAllItems();
     const bool atRoot = account->folder == "/";
@@ -262,7 +262,7 @@ void CRemoteOpenDlg::OnOK()
     if (typed.IsEmpty())
         return;
     CString folder;
-    GetDlgItemText(IDC_REMOTE_FOLDER, folder);
+    GetDlgItemText(IDC_REMOTE_OPEN_FOLDER, folder);
     if (folder.IsEmpty() || folder[folder.GetLength() - 1] != '/')
         folder += "/";
     auto entry = [&](const CString& name, DWORD_PTR size) {

@@ -86,8 +86,6 @@ def letter(seed):
 MAIN = ["new", "open", "save", "cut", "copy", "paste", "undo", "redo", "find", "print", "build", "run", "about"]
 glyph_strip("Main.bmp", MAIN)
 glyph_strip("MainSibling.bmp", MAIN)
-for name, count in (("Variables.bmp", 8), ("Letters.bmp", 10), ("Types.bmp", 8), ("Operators.bmp", 12)):
-    glyph_strip(name, [name + str(i) for i in range(count)])
 
 # Tab images, 12 pixels each on magenta: 0 a clean page, 1 a page with a red mark (modified).
 clean = shape([("r", 2, 0, 9, 11, WHITE), ("f", 2, 0, 9, 11, BLACK)], MAGENTA)

@@ -65,19 +65,6 @@ CString LoadText(UINT id)
 
 CMainFrame::CMainFrame() = default;
 
-bool CMainFrame::CreatePalette(CToolBar& bar, UINT barId, UINT resourceId, UINT titleId, UINT side)
-{
-    if (!bar.CreateEx(this, TBSTYLE_FLAT,
-                      WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
-                      CRect(1, 1, 1, 1), barId) ||
-        !bar.LoadToolBar(resourceId))
-        return false;
-    bar.SetWindowText(LoadText(titleId));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&bar, side);
-    return true;
-}
-
 int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
 {
     if (CMDIFrameWnd::OnCreate(createStruct) == -1)
@@ -95,11 +82,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
     m_toolBar.SetWindowText(LoadText(IDS_TOOLBAR_TITLE));
     m_toolBar.EnableDocking(CBRS_ALIGN_TOP);
     DockControlBar(&m_toolBar, AFX_IDW_DOCKBAR_TOP);
-    if (!CreatePalette(m_variableBar, ID_VARIABLE_BAR, IDR_VARIABLE_BAR, IDS_VARIABLE_BAR_TITLE, AFX_IDW_DOCKBAR_TOP) ||
-        !CreatePalette(m_letterBar, ID_LETTER_BAR, IDR_LETTER_BAR, IDS_LETTER_BAR_TITLE, AFX_IDW_DOCKBAR_TOP) ||
-        !CreatePalette(m_typeBar, ID_TYPE_BAR, IDR_TYPE_BAR, IDS_TYPE_BAR_TITLE, AFX_IDW_DOCKBAR_RIGHT) ||
-        !CreatePalette(m_operatorBar, ID_OPERATOR_BAR, IDR_OPERATOR_BAR, IDS_OPERATOR_BAR_TITLE,
-                       AFX_IDW_DOCKBAR_RIGHT))
+    if (!CreatePaletteBars(this, m_palettes))
         return -1;
     if (!m_tabBar.Create(this, ID_DOC_TAB_BAR))
         return -1;
@@ -260,13 +243,13 @@ void CMainFrame::OnUpdateViewTabBar(CCmdUI* cmdUI)
 
 void CMainFrame::OnViewVariableBar()
 {
-    ShowControlBar(&m_variableBar, !m_variableBar.IsWindowVisible(), FALSE);
+    ShowControlBar(&m_palettes[0], !m_palettes[0].IsWindowVisible(), FALSE);
     RecalcLayout();
 }
 
 void CMainFrame::OnUpdateViewVariableBar(CCmdUI* cmdUI)
 {
-    cmdUI->SetCheck(m_variableBar.IsWindowVisible());
+    cmdUI->SetCheck(m_palettes[0].IsWindowVisible());
 }
 
 // ---- keys ----

@@ -5,6 +5,7 @@
 #include "editor/shell/window/DocTabBar.h"
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
+#include "editor/inputaids/PaletteBars.h"
 #include "framework/ToolBar.h"
 
 #include <functional>
@@ -90,17 +91,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool CreatePalette(CToolBar& bar, UINT barId, UINT resourceId, UINT titleId, UINT side);
     bool PreTranslateKey(const MSG& msg);
     void RunFrozen(void (CMainFrame::*step)());
     bool RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles);
     void InvalidateAllViews();
     int MaxTabTitle() const;
 
-    CToolBar m_variableBar;
-    CToolBar m_operatorBar;
-    CToolBar m_typeBar;
-    CToolBar m_letterBar;
+    // The input palettes; the first is the variable bar the View menu toggles.
+    CPaletteBar m_palettes[kPaletteBarCount];
     RecentWindowList m_recent;
     bool m_recentFrozen = false;
     bool m_previewActive = false;

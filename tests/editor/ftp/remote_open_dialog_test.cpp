@@ -61,7 +61,7 @@ TEST_F(RemoteOpenDialog, OpenSeveralFilesInListOrder)
         EXPECT_STREQ("(&O)打开", d.GetText(IDOK));
         d.Click(IDC_REMOTE_CONNECT);
         EXPECT_TRUE(d.IsEnabled(IDOK));
-        EXPECT_STREQ("/", d.GetText(IDC_REMOTE_FOLDER));
+        EXPECT_STREQ("/", d.GetText(IDC_REMOTE_OPEN_FOLDER));
         EXPECT_FALSE(d.IsEnabled(IDC_REMOTE_PARENT));  // no ".." at the top
         ASSERT_EQ(4, ListRows(files));
         const char* expected[] = {"sub", "www", "a.c", "b.c"};
@@ -84,7 +84,7 @@ TEST_F(RemoteOpenDialog, TypedNamesEnterFoldersAndFindFilesWhateverTheirCase)
         d.Click(IDC_REMOTE_CONNECT);
         d.SetText(IDC_REMOTE_FILE_NAME, "SUB");
         d.PressOK();
-        EXPECT_STREQ("/sub", d.GetText(IDC_REMOTE_FOLDER));
+        EXPECT_STREQ("/sub", d.GetText(IDC_REMOTE_OPEN_FOLDER));
         EXPECT_TRUE(d.IsEnabled(IDC_REMOTE_PARENT));
         EXPECT_STREQ("..", ListText(d.Item(IDC_REMOTE_FILES), 0));
         d.SetText(IDC_REMOTE_FILE_NAME, "nope.c");
