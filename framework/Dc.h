@@ -159,9 +159,11 @@ public:
 class ScopedSelectObject {
 public:
     ScopedSelectObject(CDC& dc, CGdiObject& object)
-        : m_dc(dc), m_previous(object.GetObjectType() == OBJ_REGION ? nullptr : ::SelectObject(dc, object))
+        : m_dc(dc.m_hDC), m_previous(object.GetObjectType() == OBJ_REGION ? nullptr : ::SelectObject(dc, object))
     {
     }
+    // The same for a handle the caller owns or borrows (a stock object, a cached font).
+    ScopedSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
     ~ScopedSelectObject()
     {
         if (m_previous)
@@ -171,7 +173,7 @@ public:
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
 
 private:
-    CDC& m_dc;
+    HDC m_dc;
     HGDIOBJ m_previous;
 };
 

@@ -1,6 +1,7 @@
 #include "editor/shell/window/ColorStatusBar.h"
 
 #include "framework/CommandIds.h"
+#include "framework/Dc.h"
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 
@@ -28,18 +29,6 @@ private:
     HDC m_dc;
     HBITMAP m_bitmap;
     HGDIOBJ m_oldBitmap;
-};
-
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(::SelectObject(dc, object)) {}
-    ~SelectedObject() { ::SelectObject(m_dc, m_old); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_old;
 };
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
@@ -107,7 +96,7 @@ void CColorStatusBar::OnPaint()
     {
         MemoryCanvas canvas(screen, client.right, client.bottom);
         HDC dc = canvas.Get();
-        SelectedObject font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+        ScopedSelectObject font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
         ::SetBkMode(dc, TRANSPARENT);
         COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         for (int pane = 1; pane < GetCount(); ++pane) {
@@ -152,7 +141,7 @@ void CColorStatusBar::DrawProgress(int percent)
     {
         MemoryCanvas canvas(screen, width, height);
         HDC dc = canvas.Get();
-        SelectedObject font(dc, ::GetStockObject(ANSI_VAR_FONT));
+        ScopedSelectObject font(dc, ::GetStockObject(ANSI_VAR_FONT));
         RECT box = {0, 0, width, height};
         FillSolid(dc, box, ::GetSysColor(COLOR_BTNFACE));
         RECT edge = {0, 0, width, 1};

@@ -188,6 +188,15 @@ void CWrenView::UpdateScrollBars()
     apply(SB_HORZ, m_engine->UpdateHorizontalScrollBar());
 }
 
+int CWrenView::TrackPosition(int bar) const
+{
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    GetScrollInfo(bar, &info, SIF_TRACKPOS);
+    return info.nTrackPos;
+}
+
 void CWrenView::OnVScroll(UINT code, UINT, CWnd*)
 {
     if (!m_engine)
@@ -199,15 +208,7 @@ void CWrenView::OnVScroll(UINT code, UINT, CWnd*)
     case SB_LINEDOWN: y += lineHeight; break;
     case SB_PAGEUP: y -= m_engine->GetClientHeight() / lineHeight * lineHeight; break;
     case SB_PAGEDOWN: y += m_engine->GetClientHeight() / lineHeight * lineHeight; break;
-    case SB_THUMBTRACK: {
-        // The 16-bit position of the message cannot carry a large document's thumb.
-        SCROLLINFO info = {};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(SB_VERT, &info, SIF_TRACKPOS);
-        y = m_engine->ScrollYFromThumb(info.nTrackPos);
-        break;
-    }
+    case SB_THUMBTRACK: y = m_engine->ScrollYFromThumb(TrackPosition(SB_VERT)); break;
     default:
         RepaintNow();
         return;
@@ -228,14 +229,7 @@ void CWrenView::OnHScroll(UINT code, UINT, CWnd*)
     case SB_LINERIGHT: x += average; break;
     case SB_PAGELEFT: x -= page; break;
     case SB_PAGERIGHT: x += page; break;
-    case SB_THUMBTRACK: {
-        SCROLLINFO info = {};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(SB_HORZ, &info, SIF_TRACKPOS);
-        x = m_engine->ScrollXFromThumb(info.nTrackPos);
-        break;
-    }
+    case SB_THUMBTRACK: x = m_engine->ScrollXFromThumb(TrackPosition(SB_HORZ)); break;
     default:
         RepaintNow();
         return;

@@ -165,6 +165,9 @@ protected:
     void OnSetFocus(CWnd* oldWnd);
     void OnKillFocus(CWnd* newWnd);
     void OnVScroll(UINT code, UINT position, CWnd* bar);
+    // The thumb position being dragged, in full: the message's 16-bit position cannot
+    // carry a large document's thumb.
+    int TrackPosition(int bar) const;
     void OnHScroll(UINT code, UINT position, CWnd* bar);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);

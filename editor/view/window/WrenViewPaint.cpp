@@ -124,19 +124,6 @@ CBackBuffer& BackBuffer()
     return buffer;
 }
 
-// Puts back the object a DC had before for the guard's scope.
-class CSelectGuard {
-public:
-    CSelectGuard(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
-    ~CSelectGuard() { ::SelectObject(m_dc, m_previous); }
-    CSelectGuard(const CSelectGuard&) = delete;
-    CSelectGuard& operator=(const CSelectGuard&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
-
 // A GDI object owned for a scope.
 template <class Handle> class COwnedGdi {
 public:
@@ -203,7 +190,7 @@ void DrawLineEndMark(HDC dc, int x, int y, int c, int d)
 void DrawSpellUnderline(HDC dc, int x, int b, int width)
 {
     COwnedGdi<HPEN> red(::CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
-    CSelectGuard pen(dc, red);
+    ScopedSelectObject pen(dc, red);
     ::MoveToEx(dc, x, b, nullptr);
     for (int i = 1; i <= width; ++i)
         ::LineTo(dc, x + i, i % 2 == 0 ? b : b - 1);
@@ -213,8 +200,8 @@ void DrawBookmarkMark(HDC dc, int x, int y, int width, int height, COLORREF gutt
 {
     FillColor(dc, x, y, x + width, y + height, gutter);
     COwnedGdi<HBRUSH> green(::CreateSolidBrush(RGB(0, 255, 0)));
-    CSelectGuard brush(dc, green);
-    CSelectGuard pen(dc, ::GetStockObject(BLACK_PEN));
+    ScopedSelectObject brush(dc, green);
+    ScopedSelectObject pen(dc, ::GetStockObject(BLACK_PEN));
     const POINT triangle[] = {{x, y}, {x + width - 1, y + height / 2}, {x, y + height - 1}};
     ::Polygon(dc, triangle, 3);
 }
@@ -421,7 +408,7 @@ void CWrenView::PaintLines(HDC dc)
     rules.variablesInStrings = spec.m_variablesInStrings;
 
     COwnedGdi<HPEN> markPen(::CreatePen(PS_SOLID, 1, kMarkGrey));
-    CSelectGuard font(dc, BackBuffer().GetNormalFont());
+    ScopedSelectObject font(dc, BackBuffer().GetNormalFont());
     bool firstLine = true;
     for (DisplayLineIndex k = first; line; line = line->Next(), ++k) {
         const int y = k * lineHeight - scrollY;
@@ -501,14 +488,14 @@ void CWrenView::PaintLines(HDC dc)
             const int x = segmentLeft(s);
             if (s.kind == kRunLineEnd) {
                 if (settings.showLineEnds && docLine != lastDocLine) {
-                    CSelectGuard pen(dc, markPen);
+                    ScopedSelectObject pen(dc, markPen);
                     DrawLineEndMark(dc, x, y, blank, lineHeight);
                 }
                 continue;
             }
             if (s.kind == kRunTab) {
                 if (settings.showTabs) {
-                    CSelectGuard pen(dc, markPen);
+                    ScopedSelectObject pen(dc, markPen);
                     DrawTabMark(dc, x, y, blank, lineHeight);
                 }
                 continue;
@@ -521,7 +508,7 @@ void CWrenView::PaintLines(HDC dc)
             }
             ::SetTextColor(dc, ChooseSegmentColor(s.kind, s.subKind, r, state, rules, settings));
             const bool italic = settings.italicComments && (state.AnyComment() || r == kRunLineComment);
-            CSelectGuard segmentFont(dc, italic ? BackBuffer().GetItalicFont() : BackBuffer().GetNormalFont());
+            ScopedSelectObject segmentFont(dc, italic ? BackBuffer().GetItalicFont() : BackBuffer().GetNormalFont());
             const int length = std::min<int>(s.columnCount, line->GetTextLength() - s.firstColumn);
             if (length <= 0)
                 continue;
@@ -599,7 +586,7 @@ void CWrenView::PaintCurrentLine(HDC dc)
                            settings.colors[CViewSettings::kColorCurrentLine];
     if (delta != 0) {
         COwnedGdi<HBRUSH> brush(::CreateSolidBrush(delta));
-        CSelectGuard selected(dc, brush);
+        ScopedSelectObject selected(dc, brush);
         // PATINVERT: destination XOR pattern.
         ::PatBlt(dc, gutter, yc, width - gutter, fontHeight + 1, PATINVERT);
     }
