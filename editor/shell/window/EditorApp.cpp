@@ -1,10 +1,12 @@
 #include "editor/shell/window/EditorApp.h"
 
 #include "editor/dialogs/AboutDlg.h"
+#include "editor/dialogs/FtpRemoteFiles.h"
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/window/ChildFrame.h"
+#include "editor/shell/window/FtpFileDialog.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
 #include "editor/shell/Handoff.h"
@@ -73,6 +75,8 @@ CEditorApp* TheEditorApp()
 
 CEditorApp::CEditorApp(const CRuntimeClass* viewClass) : CDocApp("墨语言编辑器"), m_viewClass(viewClass) {}
 
+CEditorApp::~CEditorApp() = default;
+
 // ---- start-up and exit ----
 
 void CEditorApp::PrepareEnvironment()
@@ -127,6 +131,7 @@ BOOL CEditorApp::InitInstance()
                                          m_viewClass));
     if (!CreateMainFrame())
         return FALSE;
+    ConnectRemoteFiles();
 
     if (!settings.initialWorkingFolder.IsEmpty()) {
         ::SetCurrentDirectoryA(settings.initialWorkingFolder);
@@ -227,6 +232,7 @@ int CEditorApp::ExitInstance()
     ThePositionHistory().FreeAll();
     DocumentServices().progress = nullptr;
     DocumentServices().shell = nullptr;
+    DocumentServices().remoteFiles = nullptr;
     return CDocApp::ExitInstance();
 }
 
@@ -407,6 +413,16 @@ void CEditorApp::OnFileOpenTemplate()
     settings.lastFileFilter = TypeFromFilterIndex(settings, static_cast<int>(dialog.m_ofn.nFilterIndex) - 1);
     DocumentServices().pendingTemplatePath = dialog.GetPathName();
     m_pMainWnd->PostMessage(WM_COMMAND, ID_FILE_NEW);
+}
+
+void CEditorApp::ConnectRemoteFiles()
+{
+    FtpAccountTable& accounts = TheFtpAccounts();
+    m_remoteFiles = std::make_unique<CFtpRemoteFiles>(accounts.data(), kFtpAccountCount, m_pMainWnd);
+    DocumentServices().remoteFiles = m_remoteFiles.get();
+    m_ftpDialog = std::make_unique<CFtpFileDialog>(m_pMainWnd);
+    if (m_remoteDialog == nullptr)
+        m_remoteDialog = m_ftpDialog.get();
 }
 
 void CEditorApp::SaveFtpAccountTable()

@@ -9,9 +9,11 @@
 #include "framework/DocApp.h"
 #include "framework/RuntimeClass.h"
 
+#include <memory>
 #include <vector>
 
 class CDocument;
+class CFtpRemoteFiles;
 class CMainFrame;
 class CWrenDoc;
 
@@ -37,6 +39,7 @@ class CEditorApp : public CDocApp, public IDocumentShell {
 public:
     // viewClass: the views of the document windows.
     explicit CEditorApp(const CRuntimeClass* viewClass);
+    ~CEditorApp();
 
     BOOL InitInstance() override;
     int ExitInstance() override;
@@ -101,6 +104,7 @@ private:
     void OpenTargets(const std::vector<CommandLineTarget>& targets);
     CWrenDoc* OpenCachedCopy(const CString& cachePath, int line, const WINDOWPLACEMENT* placement);
     void SaveFtpAccountTable();
+    void ConnectRemoteFiles();
 
     const CRuntimeClass* m_viewClass;
     CString m_startFolder;
@@ -113,6 +117,9 @@ private:
     SavedEnvironment m_savedEnvironment;
     OpenRequestQueue m_openRequests;
     IRemoteFileDialog* m_remoteDialog = nullptr;
+    // The FTP side over the account table, alive as long as the program.
+    std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
+    std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
 };
 
 // The running editor, or null outside it (tests of the window-free parts).
