@@ -16,6 +16,8 @@
 #include "editor/shell/ShellFolders.h"
 #include "editor/shell/StartupSettings.h"
 #include "editor/shell/window/WelcomeDlg.h"
+#include "editor/view/window/ViewOptions.h"
+#include "editor/view/window/WrenView.h"
 #include "editor/util/PathUtil.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CommandIds.h"
@@ -37,6 +39,16 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
     ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND_RANGE(44000, 44000, OnPreferences)
+    ON_COMMAND_RANGE(43068, 43068, OnPreferences)
+    ON_COMMAND_RANGE(43053, 43053, OnPreferences)
+    ON_COMMAND_RANGE(43016, 43016, OnPreferences)
+    ON_COMMAND_RANGE(43034, 43034, OnPreferences)
+    ON_COMMAND_RANGE(43035, 43035, OnPreferences)
+    ON_COMMAND_RANGE(43036, 43036, OnPreferences)
+    ON_COMMAND_RANGE(43554, 43554, OnPreferences)
+    ON_COMMAND_RANGE(44004, 44004, OnPreferences)
+    ON_COMMAND_RANGE(45002, 45002, OnPreferences)
 END_MESSAGE_MAP()
 
 namespace {
@@ -60,6 +72,8 @@ int ShowFormatted(UINT formatId, UINT type, LPCTSTR argument)
     text.Format(formatId, argument);
     return AfxMessageBox(text, type);
 }
+
+const char kMultiInstanceWord[] = "允许多实例";
 
 CString ProfileSection(const char* word)
 {
@@ -99,9 +113,9 @@ BOOL CEditorApp::InitInstance()
     // over and ends. When the first instance cannot be reached, this one runs instead and
     // takes over what waits in the hand-off file, its own line included.
     HandoffChannel channel(ProgramFilePath(kHandoffFileName));
-    bool multipleAllowed = GetProfileString(ProfileSection("允许多实例"), nullptr, "").CompareNoCase("yes") == 0;
+    m_multiInstance = GetProfileString(ProfileSection(kMultiInstanceWord), "", "").CompareNoCase("yes") == 0;
     InstanceSlot& slot = SharedInstanceSlot();
-    InstanceRole role = RegisterInstance(slot, multipleAllowed);
+    InstanceRole role = RegisterInstance(slot, m_multiInstance);
     bool takeOverHandoff = false;
     if (role == InstanceRole::kHandOff) {
         const char* commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
@@ -611,6 +625,53 @@ void CEditorApp::ShowFormats()
 void CEditorApp::PostReload()
 {
     m_pMainWnd->PostMessage(WM_COMMAND, kCmdReload);
+}
+
+void CEditorApp::SetMultiInstance(bool allowed)
+{
+    m_multiInstance = allowed;
+    const char* value = allowed ? "yes" : "no";
+    CString section = ProfileSection(kMultiInstanceWord);
+    // The section's unnamed value ("": a null entry would name the whole section).
+    if (GetProfileString(section, "", "").CompareNoCase(value) != 0)
+        WriteProfileString(section, "", value);
+}
+
+void CEditorApp::ApplyToOpenViews()
+{
+    std::vector<CWrenView*> views;
+    for (POSITION at = GetFirstDocument(); at != nullptr;) {
+        CDocument* document = GetNextDocument(at);
+        for (POSITION view = document->GetFirstViewPosition(); view != nullptr;)
+            if (auto* wren = dynamic_cast<CWrenView*>(document->GetNextView(view)))
+                views.push_back(wren);
+    }
+    ApplyViewSettings(views);
+}
+
+void CEditorApp::OnPreferences(UINT id)
+{
+    // The page each command opens on (0: the page shown last) and, for the fonts, the tab.
+    struct Opening {
+        UINT id;
+        int page;
+        int fontTab;
+    };
+    static const Opening kOpenings[] = {
+        {44000, 0, -1}, {43068, 1, -1}, {43053, 2, -1}, {43016, 2, -1}, {43034, 3, 0},
+        {43035, 3, 1},  {43036, 4, -1}, {43554, 9, -1}, {44004, 12, -1}, {45002, 13, -1},
+    };
+    for (const Opening& opening : kOpenings) {
+        if (opening.id != id)
+            continue;
+        if (opening.page != 0)
+            PreferencesPage() = opening.page;
+        if (opening.fontTab >= 0)
+            FontPageTab() = opening.fontTab;
+    }
+    CPreferencesDlg dialog({TheEditorSettings(), TheUserTools(), TheUserMacros(), GetProgramFolder()}, *this,
+                           m_pMainWnd);
+    dialog.DoModal();
 }
 
 void CEditorApp::OnAppAbout()

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "editor/dialogs/PreferencesDlg.h"
 #include "editor/document/DocumentServices.h"
 #include "editor/shell/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
@@ -35,7 +36,7 @@ public:
 
 // The editor's application object: start-up and exit, the single instance with its
 // hand-off, the command line, and the one road by which files reach the editor.
-class CEditorApp : public CDocApp, public IDocumentShell {
+class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost {
 public:
     // viewClass: the views of the document windows.
     explicit CEditorApp(const CRuntimeClass* viewClass);
@@ -76,6 +77,14 @@ public:
     void ShowFormats() override;
     void PostReload() override;
 
+    // ---- PreferencesHost ----
+    bool MultiInstance() const override { return m_multiInstance; }
+    void SetMultiInstance(bool allowed) override;
+    void ApplyToOpenViews() override;
+    // The output window and the folder panel are not in the frame yet: nothing to refresh.
+    void RefreshOutputFont() override {}
+    void RefreshPanelFilters() override {}
+
     void SaveEditorConfig();
     CMainFrame* GetMainFrame() const;
     const CString& GetStartFolder() const { return m_startFolder; }
@@ -93,6 +102,7 @@ protected:
     void OnHistoryBack();
     void OnHistoryForward();
     void OnAppAbout();
+    void OnPreferences(UINT id);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -112,6 +122,7 @@ private:
     CString m_lastWorkspacePath;
     int m_lastRemoteAccount = 0;
     bool m_firstInstance = true;
+    bool m_multiInstance = false;
     bool m_checkingChanges = false;
     CUserSettings m_userSettings;
     SavedEnvironment m_savedEnvironment;

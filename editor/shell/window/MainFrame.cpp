@@ -339,7 +339,9 @@ bool CMainFrame::RebuildSyntaxTypeMenu()
     HMENU menu = FindMenuContaining(::GetMenu(m_hWnd), 43552);
     if (menu == nullptr)
         return false;
-    for (int i = ::GetMenuItemCount(menu) - 3; i >= 3; --i)
+    // Kept around the types: two choices and a separator before, a separator and the
+    // customise and document-information items after.
+    for (int i = ::GetMenuItemCount(menu) - 4; i >= 3; --i)
         ::DeleteMenu(menu, i, MF_BYPOSITION);
     const auto& types = TheEditorSettings().syntaxTypes;
     int at = 3;
