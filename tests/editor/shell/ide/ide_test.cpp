@@ -2,8 +2,10 @@
 // program folder of its own, files on its command line, and a second start that hands its
 // files over to the first.
 #include "IdeHarness.h"
+#include "editor/res/resource.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +68,77 @@ TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
     EXPECT_TRUE(WaitFor([&] { return ChildTitles(main) == std::vector<std::string>{"新文件1"}; }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+struct DialogSearch {
+    DWORD processId;
+    int controlId;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || window == search->except || !::IsWindowVisible(window) ||
+        ::GetDlgItem(window, search->controlId) == nullptr)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A visible dialog of the process, other than `except`, holding a control with that id.
+HWND FindProcessDialog(DWORD processId, int controlId, HWND except = nullptr)
+{
+    DialogSearch search = {processId, controlId, except, nullptr};
+    ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The height of the caret the IDE's thread shows, 0 when it shows none.
+int CaretHeight(HWND main)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) || info.hwndCaret == nullptr)
+        return 0;
+    return info.rcCaret.bottom - info.rcCaret.top;
+}
+
+TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    int before = CaretHeight(main);
+
+    // 查看 > 屏幕字体 > 设置字体 opens the fonts page on its screen tab; the first row's font
+    // dialog takes a much larger size.
+    ::PostMessageA(main, WM_COMMAND, 43034, 0);
+    HWND preferences = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (preferences = FindProcessDialog(ide.Id(), IDC_SCREEN_FONTS)) != nullptr; }));
+    HWND list = ::GetDlgItem(preferences, IDC_SCREEN_FONTS);
+    ASSERT_TRUE(::IsWindowVisible(list));
+    RECT header = {};
+    ::GetWindowRect(::FindWindowExA(list, nullptr, "SysHeader32", nullptr), &header);
+    ::PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, header.bottom - header.top + 6));
+    HWND font = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (font = FindProcessDialog(ide.Id(), cmb3, preferences)) != nullptr; }));
+    ::SendMessageA(::GetDlgItem(font, cmb3), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    ::SendMessageA(::GetDlgItem(font, cmb3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("36"));
+    ::PostMessageA(font, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(font); }));
+    ::PostMessageA(preferences, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(preferences); }));
+
+    // The view was laid out again in the new font: its caret is a line of the larger text.
+    EXPECT_TRUE(WaitFor([&] { return CaretHeight(main) > before * 2; })) << before << " " << CaretHeight(main);
+
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
