@@ -150,11 +150,11 @@ BOOL CEditorApp::InitInstance()
     if (!settings.initialWorkingFolder.IsEmpty()) {
         ::SetCurrentDirectoryA(settings.initialWorkingFolder);
     } else {
-        CString working = GetProfileString(ProfileSection("工作目录"), nullptr, "");
+        CString working = GetProfileString(ProfileSection("工作目录"), "", "");
         if (!working.IsEmpty())
             ::SetCurrentDirectoryA(working);
     }
-    m_lastWorkspacePath = GetProfileString(ProfileSection("工作区"), nullptr, "");
+    m_lastWorkspacePath = GetProfileString(ProfileSection("工作区"), "", "");
 
     CMainFrame* frame = GetMainFrame();
     frame->RestoreLayout(ProfileSection("窗口布局"));
