@@ -31,7 +31,8 @@ void ExpectControls(HWND dialog, const ControlRow* rows, size_t count)
         SCOPED_TRACE(testing::Message() << "control " << row.id << " " << row.className);
         HWND control = nullptr;
         if (row.id != -1) {
-            control = GetDlgItem(dialog, row.id);
+            // Under load Wine may show the dialog before its last controls are made.
+            WaitUntil([&] { return (control = GetDlgItem(dialog, row.id)) != nullptr; }, 5000);
         } else {
             for (HWND child = GetWindow(dialog, GW_CHILD); child && !control;
                  child = GetWindow(child, GW_HWNDNEXT))
