@@ -487,3 +487,16 @@
 #define ID_WINDOW_CLOSE 46085
 #define ID_HISTORY_BACK 32955
 #define ID_HISTORY_FORWARD 32956
+
+// The frame's workspace bar and output window, and the commands of their buttons and
+// context menus.
+#define ID_WORKSPACE_BAR 32806
+#define ID_OUTPUT_BAR 32874
+#define ID_OUTPUT_COPY_LINE 32940
+#define ID_WORKSPACE_SYNC 50080
+#define ID_WORKSPACE_HIDE 50081
+#define ID_OUTPUT_CLEAR 50096
+#define ID_OUTPUT_COPY_ALL 50097
+#define ID_OUTPUT_HIDE 50098
+#define ID_OUTPUT_PREVIOUS 50099
+#define ID_OUTPUT_NEXT 50100

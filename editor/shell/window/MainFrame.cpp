@@ -29,6 +29,16 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_WINDOW_RECENT, OnWindowRecent)
     ON_COMMAND(ID_WINDOW_NEXT, OnWindowNext)
     ON_COMMAND(ID_WINDOW_PREVIOUS, OnWindowPrevious)
+    ON_COMMAND(ID_VIEW_FOLDER_PAGE, OnViewFolderPage)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FOLDER_PAGE, OnUpdateViewFolderPage)
+    ON_COMMAND(ID_VIEW_PROJECT_PAGE, OnViewProjectPage)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_PROJECT_PAGE, OnUpdateViewProjectPage)
+    ON_COMMAND(ID_VIEW_OUTPUT, OnViewOutput)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_OUTPUT, OnUpdateViewOutput)
+    ON_COMMAND(ID_WORKSPACE_HIDE, OnHideWorkspace)
+    ON_COMMAND(ID_OUTPUT_HIDE, OnHideOutput)
+    ON_COMMAND(ID_OUTPUT_PREVIOUS, OnOutputPrevious)
+    ON_COMMAND(ID_OUTPUT_NEXT, OnOutputNext)
 END_MESSAGE_MAP()
 
 namespace {
@@ -89,6 +99,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
     m_tabBar.SetWindowText(LoadText(IDS_TAB_BAR_TITLE));
     m_tabBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_tabBar, AFX_IDW_DOCKBAR_TOP);
+    if (!CreatePaneBars())
+        return -1;
     for (int pane = 1; pane < m_statusBar.GetCount(); ++pane) {
         m_statusBar.SetPaneStyle(pane, m_statusBar.GetPaneStyle(pane) | SBPS_DISABLED);
         m_statusBar.SetPaneTextColor(pane, kPaneColours[pane]);
@@ -401,6 +413,7 @@ void CMainFrame::SaveLayout(LPCTSTR section)
     };
     for (const auto& value : values)
         app->WriteProfileInt(section, value.name, value.value);
+    SavePaneSizes(section);
     app->WriteProfileInt(section, "saved", 1);
 }
 
@@ -409,6 +422,7 @@ bool CMainFrame::RestoreLayout(LPCTSTR section)
     CWinApp* app = AfxGetApp();
     if (app->GetProfileInt(section, "saved", 0) == 0)
         return false;
+    RestorePaneSizes(section);
     auto read = [&](const char* name) { return static_cast<int>(app->GetProfileInt(section, name, 0)); };
     WINDOWPLACEMENT placement = {sizeof placement};
     placement.flags = read("flags");

@@ -3,6 +3,8 @@
 
 #include "editor/shell/window/ColorStatusBar.h"
 #include "editor/shell/window/DocTabBar.h"
+#include "editor/shell/OutputBar.h"
+#include "editor/shell/WorkspaceBar.h"
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
 #include "editor/inputaids/PaletteBars.h"
@@ -15,10 +17,10 @@ class CDocument;
 class CView;
 
 // The editor's one top-level window: an MDI frame that owns the status bar, the main tool
-// bar, the four input palettes and the document tab bar, keeps the most-recently-used
-// order of the document windows, routes a few keys before the accelerators, rebuilds the
-// dynamic submenus and keeps its layout in the profile. The workspace bar and the output
-// window join it with the project and build parts.
+// bar, the four input palettes, the document tab bar, the workspace bar and the output
+// window, keeps the most-recently-used order of the document windows, routes a few keys
+// before the accelerators, rebuilds the dynamic submenus and keeps its layout in the
+// profile.
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CMainFrame)
 
@@ -38,6 +40,14 @@ public:
     CColorStatusBar& GetStatusBar() { return m_statusBar; }
     CDocTabBar& GetTabBar() { return m_tabBar; }
     CToolBar& GetMainToolBar() { return m_toolBar; }
+    CWorkspaceBar& GetWorkspaceBar() { return m_wndWorkspace; }
+    COutputBar& GetOutputBar() { return m_wndOutput; }
+
+    // ---- the workspace bar's pages (CWorkspaceBar::Page) ----
+    // Shows the bar on the page.
+    void ShowWorkspacePage(int page);
+    // Hides the bar when it shows the page, else shows it there.
+    void ToggleWorkspacePage(int page);
 
     // ---- document windows ----
     void RegisterChildWindow(CMDIChildWnd* child);
@@ -88,12 +98,27 @@ protected:
     void OnWindowRecent();
     void OnWindowNext();
     void OnWindowPrevious();
+    void OnViewFolderPage();
+    void OnUpdateViewFolderPage(CCmdUI* cmdUI);
+    void OnViewProjectPage();
+    void OnUpdateViewProjectPage(CCmdUI* cmdUI);
+    void OnViewOutput();
+    void OnUpdateViewOutput(CCmdUI* cmdUI);
+    void OnHideWorkspace();
+    void OnHideOutput();
+    void OnOutputPrevious();
+    void OnOutputNext();
     DECLARE_MESSAGE_MAP()
 
 private:
     bool PreTranslateKey(const MSG& msg);
     void RunFrozen(void (CMainFrame::*step)());
     bool RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles);
+    // Creates, titles and docks the workspace bar and the output window.
+    bool CreatePaneBars();
+    bool IsWorkspacePageVisible(int page) const;
+    void SavePaneSizes(LPCTSTR section);
+    void RestorePaneSizes(LPCTSTR section);
     void InvalidateAllViews();
     int MaxTabTitle() const;
 
@@ -105,6 +130,8 @@ private:
     CColorStatusBar m_statusBar;
     CToolBar m_toolBar;
     CDocTabBar m_tabBar;
+    CWorkspaceBar m_wndWorkspace;
+    COutputBar m_wndOutput;
     int m_recentCycleCount = 0;
     std::function<void()> m_childPoll;
 };

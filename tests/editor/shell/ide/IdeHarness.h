@@ -118,6 +118,18 @@ inline HWND FindDescendant(HWND parent, const char* className)
     return nullptr;
 }
 
+// The descendant window with that control id, depth first.
+inline HWND FindDescendantById(HWND parent, int id)
+{
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(child) == id)
+            return child;
+        if (HWND found = FindDescendantById(child, id))
+            return found;
+    }
+    return nullptr;
+}
+
 inline bool EndsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;

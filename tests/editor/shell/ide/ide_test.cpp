@@ -5,6 +5,7 @@
 #include "editor/res/resource.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@ class IdeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Each start begins from an empty profile: no layout or bar state of an earlier test.
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\云杉工作室\\墨语言编辑器");
         ::CreateDirectoryA((m_install / "work").c_str(), nullptr);
         m_exe = SeedInstallation(m_install);
         ASSERT_FALSE(m_exe.empty());
@@ -70,6 +73,123 @@ TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
     EXPECT_TRUE(WaitFor([&] { return ChildTitles(main) == std::vector<std::string>{"新文件1"}; }));
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// The visible state of the two panes and the workspace bar's page, as the user sees it.
+struct PaneState {
+    bool workspace;
+    int page;
+    bool output;
+    bool operator==(const PaneState& other) const
+    {
+        return workspace == other.workspace && page == other.page && output == other.output;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const PaneState& state)
+{
+    return out << "{workspace " << state.workspace << ", page " << state.page << ", output " << state.output << "}";
+}
+
+PaneState PanesOf(HWND main)
+{
+    HWND workspace = FindDescendantById(main, ID_WORKSPACE_BAR);
+    HWND output = FindDescendantById(main, ID_OUTPUT_BAR);
+    HWND tabs = FindDescendantById(workspace, 1066);
+    return {::IsWindowVisible(workspace) != FALSE, static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0)),
+            ::IsWindowVisible(output) != FALSE};
+}
+
+// Drags the sizing edge of a pane docked at the left by dx pixels, with the messages the
+// mouse sends (press in the non-client area, move and release captured).
+void DragLeftPaneEdge(HWND pane, int dx)
+{
+    RECT window = {};
+    ::GetWindowRect(pane, &window);
+    POINT from = {window.right - 3, (window.top + window.bottom) / 2};
+    ASSERT_EQ(::SendMessageA(pane, WM_NCHITTEST, 0, MAKELPARAM(from.x, from.y)), HTSIZE);
+    ::SendMessageA(pane, WM_NCLBUTTONDOWN, HTSIZE, MAKELPARAM(from.x, from.y));
+    POINT to = {from.x + dx, from.y};
+    ::ScreenToClient(pane, &to);
+    ::SendMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+}
+
+int WidthOf(HWND window)
+{
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
+TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
+{
+    RECT placed = {40, 30, 940, 690};
+    int workspaceWidth = 0;
+    {
+        StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+        ASSERT_TRUE(ide.Started());
+        HWND main = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+        HWND workspace = FindDescendantById(main, ID_WORKSPACE_BAR);
+        HWND output = FindDescendantById(main, ID_OUTPUT_BAR);
+        ASSERT_NE(workspace, nullptr);
+        ASSERT_NE(output, nullptr);
+        // The workspace bar stands at the left of the document windows, the output window
+        // under them.
+        EXPECT_EQ(::GetDlgCtrlID(::GetParent(workspace)), 0xE81C);
+        EXPECT_EQ(::GetDlgCtrlID(::GetParent(output)), 0xE81E);
+        RECT client = {}, left = {}, bottom = {};
+        ::GetWindowRect(::FindWindowExA(main, nullptr, "MDIClient", nullptr), &client);
+        ::GetWindowRect(workspace, &left);
+        ::GetWindowRect(output, &bottom);
+        EXPECT_LE(left.right, client.left);
+        EXPECT_GE(bottom.top, client.bottom);
+        EXPECT_EQ(PanesOf(main), (PaneState{true, 0, true}));
+
+        const struct {
+            UINT command;
+            PaneState after;
+        } steps[] = {
+            {ID_VIEW_PROJECT_PAGE, {true, 1, true}},   // another page: switched
+            {ID_VIEW_PROJECT_PAGE, {false, 1, true}},  // the page shown: hidden
+            {ID_VIEW_FOLDER_PAGE, {true, 0, true}},    // hidden: shown on the page
+            {ID_WORKSPACE_HIDE, {false, 0, true}},
+            {ID_VIEW_FOLDER_PAGE, {true, 0, true}},
+            {ID_VIEW_OUTPUT, {true, 0, false}},
+            {ID_VIEW_OUTPUT, {true, 0, true}},
+            {ID_OUTPUT_HIDE, {true, 0, false}},
+        };
+        for (const auto& step : steps) {
+            ::SendMessageA(main, WM_COMMAND, step.command, 0);
+            EXPECT_EQ(PanesOf(main), step.after) << step.command;
+        }
+
+        int before = WidthOf(workspace);
+        DragLeftPaneEdge(workspace, 60);
+        // The frame lays itself out again when it next goes idle.
+        ::PostMessageA(main, WM_NULL, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return WidthOf(workspace) == before + 60; })) << WidthOf(workspace);
+        workspaceWidth = WidthOf(workspace);
+        ::MoveWindow(main, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+    }
+
+    StartedProgram again(m_exe, "", m_install / "work");
+    ASSERT_TRUE(again.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(again.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    EXPECT_EQ(PanesOf(main), (PaneState{true, 0, false}));
+    EXPECT_EQ(WidthOf(FindDescendantById(main, ID_WORKSPACE_BAR)), workspaceWidth);
+    RECT window = {};
+    ::GetWindowRect(main, &window);
+    EXPECT_TRUE(::EqualRect(&window, &placed)) << window.left << "," << window.top << " " << window.right << ","
+                                                << window.bottom;
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(again.WaitForExit(30000), STILL_ACTIVE);
 }
 
 struct DialogSearch {
