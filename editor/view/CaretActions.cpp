@@ -156,7 +156,7 @@ void CEditActions::InsertStringPlain(const CString& text)
         else if (m_view.GetCaretX() != m_view.GetAnchorX())
             DeleteColumnBlock();
     }
-    m_view.SetSelectionActive(false);
+    m_view.Deselect();
     InsertStringAtCaret(text);
     modes.overwriteMode = overwrite;
 }

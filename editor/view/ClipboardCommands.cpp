@@ -43,7 +43,7 @@ void CEditCommands::DeleteCopied()
 {
     if (IsColumnMode()) {
         m_actions.DeleteColumnBlock();
-        View().SetSelectionActive(View().GetCaretY() != View().GetAnchorY());
+        View().KeepBlockWhileSpanningRows();
     } else if (HasSelection()) {
         m_actions.DeleteSelection();
         ClearSelection();
@@ -116,7 +116,7 @@ bool CEditCommands::DoPaste(int quiet)
                 m_actions.DeleteColumnBlock();
             } else {
                 const PixelSelection block = View().GetSelectionRect();
-                View().SetCaretPixels(View().GetCaretX(), block.startY);
+                View().MoveCaretTo({View().GetCaretX(), block.startY});
             }
         }
         ClearSelection();

@@ -69,9 +69,7 @@ void CEditActions::InsertStringInColumnBlock(const CString& text)
     // The caret goes just right of what was inserted on the top line, the anchor below it
     // on the bottom line: a zero-width column that takes the next key on every line.
     const PixelX x = PixelXOf(after, m_view.GetDocumentLineAtY(block.startY));
-    m_view.SetCaretPixels(x, block.startY);
-    m_view.SetDesiredX(x);
-    m_view.SetAnchor(x, block.endY);
+    m_view.PlaceColumnBlock(x, block.startY, block.endY);
 }
 
 void CEditActions::TypeCharInColumnBlock(char ch)
@@ -107,9 +105,7 @@ void CEditActions::BackspaceInColumnBlock()
         if (edge.column < LineLength(line))
             DeleteCharKeepingWidth(edge.column, line);
     });
-    m_view.SetCaretPixels(x, m_view.GetCaretY());
-    m_view.SetDesiredX(x);
-    m_view.SetAnchor(x, m_view.GetAnchorY());
+    m_view.PlaceColumnBlock(x, m_view.GetCaretY(), m_view.GetAnchorY());
 }
 
 void CEditActions::DeleteToLineEndInColumnBlock()
@@ -141,9 +137,7 @@ void CEditActions::DeleteToLineStartInColumnBlock()
         if (edge.cut)
             EditInsertChar(0, line, ' ');
     });
-    m_view.SetCaretPixels(0, m_view.GetCaretY());
-    m_view.SetDesiredX(0);
-    m_view.SetAnchor(0, m_view.GetAnchorY());
+    m_view.PlaceColumnBlock(0, m_view.GetCaretY(), m_view.GetAnchorY());
 }
 
 void CEditActions::DeleteColumnBlock()
@@ -171,9 +165,7 @@ void CEditActions::DeleteColumnBlock()
         if (!blanks.empty())
             EditInsertString(left.column, line, blanks.data(), (int)blanks.size());
     });
-    m_view.SetCaretPixels(block.startX, block.startY);
-    m_view.SetDesiredX(block.startX);
-    m_view.SetAnchor(block.startX, block.endY);
+    m_view.PlaceColumnBlock(block.startX, block.startY, block.endY);
 }
 
 void CEditActions::CopyColumnBlock(CStringLineList& lines) const
@@ -228,7 +220,5 @@ void CEditActions::PasteColumn(const CStringLineList& source)
         InsertAtEdge(y, x, lines.GetAt(i));
     }
     const PixelX after = PixelXOf(firstColumn + lines.MaxLength(), m_view.GetDocumentLineAtY(top));
-    m_view.SetCaretPixels(after, top);
-    m_view.SetDesiredX(after);
-    m_view.SetAnchor(after, top);
+    m_view.PlaceColumnBlock(after, top, top);
 }

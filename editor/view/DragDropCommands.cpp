@@ -5,9 +5,7 @@
 
 void CEditCommands::DeleteDragSource(PixelPosition sourceCaret, PixelPosition sourceAnchor)
 {
-    View().SetAnchor(sourceAnchor.x, sourceAnchor.y);
-    View().SetCaretPixels(sourceCaret.x, sourceCaret.y);
-    View().SetSelectionActive(true);
+    View().SelectPixels(sourceAnchor, sourceCaret);
     if (IsColumnMode())
         m_actions.DeleteColumnBlock();
     else
@@ -44,10 +42,8 @@ PixelPosition CEditCommands::AdjustDropPoint(PixelPosition sourceCaret, PixelPos
 
 void CEditCommands::PlaceCaretAtDropPoint(PixelPosition drop)
 {
-    View().SetCaretPixels(drop.x, drop.y);
-    View().SetDesiredX(drop.x);
+    View().MoveCaretTo(drop);
     View().DropAnchor();
-    ClearSelection();
 }
 
 void CEditCommands::DropText(PixelPosition drop, const CStringLineList& lines)

@@ -23,7 +23,7 @@ void CEditCommands::SelectionPrologue()
     if (IsColumnMode()) {
         if (BlockHasWidth())
             m_actions.DeleteColumnBlock();
-        View().SetSelectionActive(View().GetCaretY() != View().GetAnchorY());
+        View().KeepBlockWhileSpanningRows();
     } else {
         m_actions.DeleteSelection();
         ClearSelection();
@@ -195,7 +195,7 @@ void CEditCommands::DoTabKey()
             m_actions.InsertTabSpacesInColumnBlock();
         else
             m_actions.TypeCharInColumnBlock('\t');
-        View().SetSelectionActive(View().GetCaretY() != View().GetAnchorY());
+        View().KeepBlockWhileSpanningRows();
         return;
     }
     if (HasSelection()) {

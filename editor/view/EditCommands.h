@@ -93,7 +93,7 @@ private:
     bool HasSelection() const { return View().IsSelectionActive(); }
     bool BlockHasWidth() const { return View().GetCaretX() != View().GetAnchorX(); }
     bool IsMultiLineSelection() const { return View().GetSelectionLineSpan() != 0; }
-    void ClearSelection() { View().SetSelectionActive(false); }
+    void ClearSelection() { View().Deselect(); }
     bool Refuse(int quiet);
     // The common prologue: a column block with width or a stream selection is removed.
     void SelectionPrologue();

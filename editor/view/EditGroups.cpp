@@ -104,13 +104,13 @@ bool CEditGroups::ReplaySteps(CUndoSet& from, DocPosition& position)
 
 void CEditGroups::Undo()
 {
-    View().SetSelectionActive(false);
+    View().Deselect();
     Replay(Document().GetUndoSet());
 }
 
 void CEditGroups::Redo()
 {
-    View().SetSelectionActive(false);
+    View().Deselect();
     Replay(Document().GetRedoSet());
 }
 

@@ -6,7 +6,6 @@
 bool CSearchCommands::FinishMove(bool moved, bool hadSelection)
 {
     View().DropAnchor();
-    View().SetSelectionActive(false);
     return moved || hadSelection;
 }
 
@@ -172,6 +171,14 @@ bool CSearchCommands::SelectBlock()
     return true;
 }
 
+void CSearchCommands::KeepSelection(bool selected)
+{
+    if (selected)
+        View().UpdateSelectionActive();
+    else
+        View().Deselect();
+}
+
 bool CSearchCommands::DoSelectAll(int quiet)
 {
     if (View().IsColumnMode()) {
@@ -179,18 +186,18 @@ bool CSearchCommands::DoSelectAll(int quiet)
             View().GetHost().Beep();
         return false;
     }
-    View().SetSelectionActive(SelectAll());
+    KeepSelection(SelectAll());
     return true;
 }
 
 void CSearchCommands::DoSelectLine()
 {
-    View().SetSelectionActive(SelectLine());
+    KeepSelection(SelectLine());
 }
 
 void CSearchCommands::DoSelectWord()
 {
-    View().SetSelectionActive(SelectWord());
+    KeepSelection(SelectWord());
 }
 
 bool CSearchCommands::DoSelectBlock(int quiet)
@@ -200,6 +207,6 @@ bool CSearchCommands::DoSelectBlock(int quiet)
             View().GetHost().Beep();
         return false;
     }
-    View().SetSelectionActive(SelectBlock());
+    KeepSelection(SelectBlock());
     return true;
 }

@@ -145,11 +145,11 @@ bool CSearchCommands::DoFindNextOccurrence()
 {
     CViewEngine& view = View();
     DocPosition from = view.GetCaretDocPosition();
+    const bool fromStart = view.TakeSearchFromSelectionStart();
     if (view.IsSelectionActive()) {
         const DocSelection range = view.GetSelectionRange();
-        from = view.m_searchFromSelectionStart ? range.start : range.end;
+        from = fromStart ? range.start : range.end;
     }
-    view.m_searchFromSelectionStart = 0;
     // An empty match found last time at this very place is not found again.
     if (m_hasEmptyMatch && from == m_emptyMatch)
         from = StepForward(from);
@@ -197,7 +197,6 @@ bool CSearchCommands::DoReplaceThis()
     m_actions.EditInsertString(range.start.column, line, replacement);
     view.SetCaretToDocPosition(range.start.column + replacement.GetLength(), line);
     view.DropAnchor();
-    view.SetSelectionActive(false);
     m_hasEmptyMatch = false;
     return true;
 }
@@ -329,6 +328,5 @@ int CSearchCommands::DoReplaceAllInFile()
     const LineIndex line = std::min(view.GetCaretDocPosition().line, view.GetLastLineIndex());
     view.SetCaretToDocPosition(0, line);
     view.DropAnchor();
-    view.SetSelectionActive(false);
     return count;
 }

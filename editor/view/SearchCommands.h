@@ -57,6 +57,8 @@ public:
     CString GetWordAtCaret() const;
 
 private:
+    // After a Select…: the selection is active when one was made (and is not empty).
+    void KeepSelection(bool selected);
     CViewEngine& View() const { return m_actions.GetView(); }
     CTextDocument& Document() const { return m_actions.GetDocument(); }
     bool IsRegex() const { return (m_parameters.flags & kSearchRegex) != 0; }

@@ -24,7 +24,7 @@ bool CSearchDialogFlow::Prepare(const IViewPrompts::SearchRequest& request, bool
     if (request.text.IsEmpty())
         return false;
     // The next search starts at the selection's start, so the selected text is found first.
-    View().m_searchFromSelectionStart = 1;
+    View().RequestSearchFromSelectionStart();
     const bool prepared = replace ? m_search.DoReplace(request.text, request.replacement, request.flags)
                                   : m_search.DoFind(request.text, request.flags);
     if (!prepared)

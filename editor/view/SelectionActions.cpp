@@ -31,8 +31,7 @@ void CEditActions::SelectionToWholeLines()
             range.end.column = LineLength(range.end.line);
         }
     }
-    m_view.SetAnchorToDocPosition(range.start.column, range.start.line);
-    PlaceCaret(range.end.column, range.end.line);
+    m_view.RelocateSelection(range.start, range.end);
 }
 
 template <class RangeEdit> void CEditActions::EditSelectedLines(RangeEdit edit)
@@ -42,8 +41,7 @@ template <class RangeEdit> void CEditActions::EditSelectedLines(RangeEdit edit)
     edit(range.start.column, range.start.line, range.end.column, range.end.line);
     // A range that ends at the end of the last line ends at its new end.
     const ByteColumn endColumn = range.end.column != 0 ? LineLength(range.end.line) : 0;
-    PlaceCaret(0, range.start.line);
-    m_view.SetAnchorToDocPosition(endColumn, range.end.line);
+    m_view.RelocateSelection(DocPosition{endColumn, range.end.line}, DocPosition{0, range.start.line});
 }
 
 void CEditActions::IndentSelectedLines()
@@ -85,10 +83,7 @@ template <class Transform> void CEditActions::KeepingPositions(Transform transfo
             p.column = std::min(p.column, LineLength(p.line));
         return p;
     };
-    const DocPosition newAnchor = clamp(anchor);
-    const DocPosition newCaret = clamp(caret);
-    m_view.SetAnchorToDocPosition(newAnchor.column, newAnchor.line);
-    PlaceCaret(newCaret.column, newCaret.line);
+    m_view.RelocateSelection(clamp(anchor), clamp(caret));
 }
 
 void CEditActions::TabsToSpacesKeepingPositions()

@@ -129,11 +129,9 @@ bool CEditCommands::MoveCaretByKey(int key, int modifiers)
         const bool toStart = key == kKeyLeft || key == kKeyUp || key == kKeyPageUp || key == kKeyHome;
         const bool toEnd = key == kKeyRight || key == kKeyDown || key == kKeyPageDown || key == kKeyEnd;
         if (toStart)
-            view.SetCaretPixels(selection.startX, selection.startY);
+            view.MoveCaretTo({selection.startX, selection.startY});
         else if (toEnd)
-            view.SetCaretPixels(selection.endX, selection.endY);
-        if (toStart || toEnd)
-            view.SetDesiredX(view.GetCaretX());
+            view.MoveCaretTo({selection.endX, selection.endY});
         move = key != kKeyLeft && key != kKeyRight;
     }
     if (move && key >= kKeyPageUp && key <= kKeyDown)
@@ -142,7 +140,7 @@ bool CEditCommands::MoveCaretByKey(int key, int modifiers)
         view.UpdateSelectionActive();
         repaint = true;
     } else if (hadSelection) {
-        view.SetSelectionActive(false);
+        view.Deselect();
         repaint = true;
     }
     view.GetHost().SetStatusText(GetCaretCodeText());

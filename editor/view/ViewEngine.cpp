@@ -50,7 +50,6 @@ void CViewEngine::GoToLine(LineIndex line)
         return;
     SetCaretToDocPosition(0, std::max(0, std::min(line, GetLastLineIndex())));
     DropAnchor();
-    m_selectionActive = false;
     EnsureCaretVisible();
 }
 
@@ -75,24 +74,15 @@ void CViewEngine::InitialUpdate(const CViewEngine* neighbour)
     if (neighbour) {
         m_scrollX = neighbour->m_scrollX;
         m_scrollY = neighbour->m_scrollY;
-        m_anchorX = neighbour->m_anchorX;
-        m_anchorY = neighbour->m_anchorY;
-        m_caretX = neighbour->m_caretX;
-        m_caretY = neighbour->m_caretY;
-        m_desiredX = neighbour->m_desiredX;
+        m_selection.TakePositionsOf(neighbour->m_selection);
         m_wordWrap = neighbour->m_wordWrap;
         m_spellingCheck = neighbour->m_spellingCheck;
     } else {
         m_scrollX = m_scrollY = 0;
-        m_anchorX = m_anchorY = 0;
-        m_caretX = m_caretY = 0;
-        m_desiredX = 0;
+        m_selection.Reset();
         m_spellingCheck = false;
         m_wordWrap = m_settings.wrapOnOpen != 0 && !m_modes.columnMode;
     }
-    m_savedSelection = PixelSelection();
-    m_selectionSaved = false;
-    m_selectionActive = false;
     m_layoutPositions = LayoutPositions();
     ReformatDocument();
 }
@@ -100,12 +90,7 @@ void CViewEngine::InitialUpdate(const CViewEngine* neighbour)
 void CViewEngine::ResetLayout()
 {
     m_scrollX = m_scrollY = 0;
-    m_anchorX = m_anchorY = 0;
-    m_caretX = m_caretY = 0;
-    m_desiredX = 0;
-    m_savedSelection = PixelSelection();
-    m_selectionSaved = false;
-    m_selectionActive = false;
+    m_selection.Reset();
     m_layoutPositions = LayoutPositions();
     ReformatDocument();
 }

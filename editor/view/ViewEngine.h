@@ -4,6 +4,7 @@
 
 #include "editor/document/StringLineList.h"
 #include "editor/document/TextDocument.h"
+#include "editor/view/CaretSelection.h"
 #include "editor/view/DisplayLineList.h"
 #include "editor/view/LineLayout.h"
 #include "editor/view/PrintLayout.h"
@@ -129,6 +130,9 @@ public:
     // line's end lands on the character grid.
     void SetCaretToDocPosition(ByteColumn column, LineIndex line);
     void SetAnchorToDocPosition(ByteColumn column, LineIndex line);
+    // Anchor and caret (and desired x) to text positions together: an active selection
+    // stays active unless they now coincide.
+    void RelocateSelection(DocPosition anchor, DocPosition caret);
 
     // ---- word bounds (columns on one document line) ----
     ByteColumn WordEndFrom(LineIndex line, ByteColumn pos) const;
@@ -142,42 +146,55 @@ public:
                                  ByteColumn& end) const;
 
     // ---- caret, anchor and drop position ----
-    PixelX GetCaretX() const { return m_caretX; }
-    PixelY GetCaretY() const { return m_caretY; }
-    PixelX GetAnchorX() const { return m_anchorX; }
-    PixelY GetAnchorY() const { return m_anchorY; }
-    PixelX GetDesiredX() const { return m_desiredX; }
-    void SetDesiredX(PixelX x) { m_desiredX = x; }
+    const CCaretSelection& GetCaretSelection() const { return m_selection; }
+    PixelX GetCaretX() const { return m_selection.GetCaret().x; }
+    PixelY GetCaretY() const { return m_selection.GetCaret().y; }
+    PixelX GetAnchorX() const { return m_selection.GetAnchor().x; }
+    PixelY GetAnchorY() const { return m_selection.GetAnchor().y; }
+    PixelX GetDesiredX() const { return m_selection.GetDesiredX(); }
     void SetCaretY(PixelY y);
     // With store 0 the x is replaced by the desired x; with store 1 it becomes it.
     void SetCaretX(PixelX x, int store);
     void SetCaretFromPoint(int clientX, int clientY);
-    // Plain assignment of pixel positions the caller computed from this layout.
-    void SetCaretPixels(PixelX x, PixelY y) { m_caretX = x; m_caretY = y; }
-    void SetAnchor(PixelX x, PixelY y) { m_anchorX = x; m_anchorY = y; }
-    // The anchor to the caret.
-    void DropAnchor() { m_anchorX = m_caretX; m_anchorY = m_caretY; }
-    PixelX GetDropX() const { return m_dropX; }
-    PixelY GetDropY() const { return m_dropY; }
-    void SetDropY(PixelY y);
-    void SetDropX(PixelX x);
+    // Caret and desired x to a position of this layout (a selection's edge, a drop point);
+    // the anchor stays, and an active selection ends if the caret reached it.
+    void MoveCaretTo(PixelPosition caret);
+    // The selection from anchor to caret (positions of this layout), desired x at the caret;
+    // active when they differ.
+    void SelectPixels(PixelPosition anchor, PixelPosition caret);
+    // A zero-width column block at x from the caret's row to the anchor's, desired x there.
+    void PlaceColumnBlock(PixelX x, PixelY caretY, PixelY anchorY);
+    // The display line under the caret: caret at its start, anchor at the start of the next
+    // display line (at this line's end on the last line or in column mode).
+    void SelectDisplayLineAtCaret();
+    // The anchor to the caret: no selection.
+    void DropAnchor() { m_selection.DropAnchor(); }
+    PixelX GetDropX() const { return m_selection.GetDrop().x; }
+    PixelY GetDropY() const { return m_selection.GetDrop().y; }
     void SetDropFromPoint(int clientX, int clientY);
     bool IsCaretInView() const;
 
     // ---- selection ----
-    bool IsSelectionActive() const { return m_selectionActive; }
-    void SetSelectionActive(bool active) { m_selectionActive = active; }
+    bool IsSelectionActive() const { return m_selection.IsActive(); }
     // Selection active exactly when anchor and caret differ.
-    void UpdateSelectionActive() { m_selectionActive = m_anchorX != m_caretX || m_anchorY != m_caretY; }
-    bool IsSelectionSaved() const { return m_selectionSaved; }
-    const PixelSelection& GetSavedSelection() const { return m_savedSelection; }
+    void UpdateSelectionActive() { m_selection.UpdateActive(); }
+    // The selection ends; the anchor stays idle (a Shift movement drops it first).
+    void Deselect() { m_selection.Deselect(); }
+    // After a column-block edit: the block stays selected while it spans rows.
+    void KeepBlockWhileSpanningRows() { m_selection.KeepBlockWhileSpanningRows(); }
+    bool IsSelectionSaved() const { return m_selection.IsSaved(); }
+    const PixelSelection& GetSavedSelection() const { return m_selection.GetSaved(); }
     // Saves the normalised selection (selection saved = 1), or clears saved.
     void SaveSelection();
-    void ClearSavedSelection() { m_selectionSaved = false; }
-    bool IsMouseSelecting() const { return m_mouseSelecting; }
-    void SetMouseSelecting(bool on) { m_mouseSelecting = on; }
-    bool IsGutterSelecting() const { return m_gutterSelecting; }
-    void SetGutterSelecting(bool on) { m_gutterSelecting = on; }
+    // A mouse selection starts: the selection so far is saved for Shift extension.
+    void BeginMouseSelection();
+    bool IsMouseSelecting() const { return m_selection.IsMouseSelecting(); }
+    // The pointer is over the gutter or not while selecting (never in column mode).
+    void TrackGutterSelection(bool inGutter);
+    bool IsGutterSelecting() const { return m_selection.IsGutterSelecting(); }
+    // The button was released: a gutter selection takes its last line whole and the
+    // selection is saved. Returns whether it was a gutter selection.
+    bool EndMouseSelection();
     PixelSelection GetSelectionRect() const;
     DocSelection GetSelectionRange() const;
     // Display-line span of the selection in document lines (end line − start line), 0
@@ -187,6 +204,12 @@ public:
     bool IsPointInSelection(int clientX, int clientY) const;
     void ExtendFromSavedSelection();
     void ExtendGutterSelectionEnd();
+
+    // ---- search ----
+    // The next forward search starts at the selection's start (set by the find prompt).
+    void RequestSearchFromSelectionStart() { m_searchFromSelectionStart = true; }
+    // Whether it was requested; the request is used up.
+    bool TakeSearchFromSelectionStart();
 
     // ---- clipboard, dates, keys ----
     bool SetClipboardText(const CStringLineList& lines);
@@ -280,12 +303,12 @@ public:
     // The job ended: the printer lines are released.
     void EndPrintLayout() { m_printLayout.Clear(); }
 
-    // ---- state of view B's operations kept with the view ----
-    // The next forward search starts at the selection's start.
-    int m_searchFromSelectionStart = 0;
-
 private:
-    const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(m_caretY); }
+    const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(GetCaretY()); }
+    // Caret x and desired x together.
+    void PlaceCaretX(PixelX x);
+    void SetDropY(PixelY y);
+    void SetDropX(PixelX x);
     LineIndex DocLineOfDisplay(const CDisplayLine* line) const;
     CLineLayout ScreenLayout() const;
     // Lays out document line n into its first display line and as many continuations as it
@@ -293,8 +316,8 @@ private:
     // keeps across lines.
     CDisplayLine* LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
                                 CDisplayLine* first, LineIndex n);
-    // oldCount display lines from start became newCount: stored y positions after them
-    // move with them, those inside stay inside (on removal: on the line before).
+    // oldCount display lines from start became newCount: the stored y positions follow
+    // (RemapLayoutY).
     void RemapPositions(DisplayLineIndex start, int oldCount, int newCount);
     bool IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column) const;
     bool IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) const;
@@ -302,6 +325,11 @@ private:
     int CharLengthAt(const CTextLine& line, ByteColumn pos) const;
     ByteColumn CharStartBefore(const CTextLine& line, ByteColumn pos) const;
     PixelX NearestBoundaryX(const CDisplayLine& line, PixelX x, bool checkLeadByte) const;
+    PixelX SnapToLine(const CDisplayLine& line, PixelX x) const;
+    // Where the caret (on the character grid in column mode) or the anchor goes for a text
+    // position.
+    PixelPosition CaretPixelsOf(ByteColumn column, LineIndex line) const;
+    PixelPosition AnchorPixelsOf(ByteColumn column, LineIndex line) const;
 
     CTextDocument& m_document;
     IViewHost& m_host;
@@ -320,18 +348,8 @@ private:
     bool m_spellingCheck = false;
     PixelX m_scrollX = 0;
     PixelY m_scrollY = 0;
-    PixelX m_anchorX = 0;
-    PixelY m_anchorY = 0;
-    PixelX m_caretX = 0;
-    PixelY m_caretY = 0;
-    PixelX m_desiredX = 0;
-    bool m_selectionSaved = false;
-    bool m_selectionActive = false;
-    PixelSelection m_savedSelection;
-    bool m_mouseSelecting = false;
-    bool m_gutterSelecting = false;
-    PixelX m_dropX = 0;
-    PixelY m_dropY = 0;
+    CCaretSelection m_selection;
+    bool m_searchFromSelectionStart = false;
 
     // Text positions kept over a rebuild.
     struct LayoutPositions {

@@ -91,19 +91,16 @@ void CViewEngine::ReformatDocument()
 {
     // A rebuild keeps pixel positions as they are (callers restore or reset them); only
     // the lines' growth during the pass must not move them.
-    const PixelY caretY = m_caretY, anchorY = m_anchorY, scrollY = m_scrollY, dropY = m_dropY;
-    const PixelSelection saved = m_savedSelection;
+    const CCaretSelection selection = m_selection;
+    const PixelY scrollY = m_scrollY;
     m_displayLines.RemoveAll();
     m_rangeStates.Clear();
     const int lines = m_document.GetLineCount();
     for (int i = 0; i < lines; ++i)
         m_displayLines.AddTail();
     FormatLines(0, lines);
-    m_caretY = caretY;
-    m_anchorY = anchorY;
+    m_selection = selection;
     m_scrollY = scrollY;
-    m_dropY = dropY;
-    m_savedSelection = saved;
     RemapPositions(0, 0, 0);
 }
 
@@ -147,25 +144,9 @@ void CViewEngine::InsertDisplayLines(LineIndex after, int count)
 void CViewEngine::RemapPositions(DisplayLineIndex start, int oldCount, int newCount)
 {
     const int h = GetLineHeight();
-    const int last = std::max(0, m_displayLines.GetCount() - 1);
-    auto remap = [&](PixelY& y) {
-        DisplayLineIndex k = y / h;
-        if (k >= start + oldCount)
-            k += newCount - oldCount;
-        else if (k >= start && newCount == 0)
-            k = start - 1;  // removed lines were joined into the line before them
-        else if (k >= start)
-            k = start + std::min(k - start, newCount - 1);
-        y = std::max(0, std::min(k, last)) * h;
-    };
-    remap(m_caretY);
-    remap(m_anchorY);
-    remap(m_scrollY);
-    remap(m_dropY);
-    if (m_selectionSaved) {
-        remap(m_savedSelection.startY);
-        remap(m_savedSelection.endY);
-    }
+    const int lines = m_displayLines.GetCount();
+    m_selection.Remap(h, start, oldCount, newCount, lines);
+    m_scrollY = RemapLayoutY(m_scrollY, h, start, oldCount, newCount, lines);
 }
 
 void CViewEngine::SaveLayoutPositions()
@@ -181,8 +162,7 @@ void CViewEngine::RestoreLayoutPositions()
 {
     if (m_displayLines.IsEmpty())
         return;
-    SetAnchorToDocPosition(m_layoutPositions.anchor.column, m_layoutPositions.anchor.line);
-    SetCaretToDocPosition(m_layoutPositions.caret.column, m_layoutPositions.caret.line);
+    RelocateSelection(m_layoutPositions.anchor, m_layoutPositions.caret);
     const CDisplayLine* top = m_displayLines.GetFirstOfDocLine(
         std::min(m_layoutPositions.topLine, m_displayLines.GetFirstLineCount() - 1));
     m_scrollY = m_displayLines.IndexOf(top) * GetLineHeight();
@@ -231,12 +211,9 @@ bool CViewEngine::Check() const
     if (line)
         return false;
     const int h = GetLineHeight();
-    const PixelY lastY = GetLastDisplayLineY();
-    for (PixelY y : {m_caretY, m_anchorY, m_scrollY}) {
-        if (y < 0 || y > lastY || y % h != 0)
-            return false;
-    }
-    return true;
+    if (m_scrollY < 0 || m_scrollY > GetLastDisplayLineY() || m_scrollY % h != 0)
+        return false;
+    return m_selection.Check(h, m_displayLines.GetCount());
 }
 
 RangeState CViewEngine::GetRangeStateAtDisplayLine(const CDisplayLine& line)

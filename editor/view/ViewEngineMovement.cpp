@@ -30,21 +30,21 @@ void CViewEngine::StepLeft(int n)
     const CDisplayLine* line = CaretLine();
     if (!line)
         return;
-    if (m_caretX > line->GetEndX()) {
+    if (GetCaretX() > line->GetEndX()) {
         if (!m_modes.columnMode) {
             ToDisplayLineEnd();
             return;
         }
-        const PixelX x = m_caretX - n * m_metrics.GetAverageCharWidth();
+        const PixelX x = GetCaretX() - n * m_metrics.GetAverageCharWidth();
         if (x < 0)
             return;
-        m_caretX = m_desiredX = std::max(x, line->GetEndX());
+        PlaceCaretX(std::max(x, line->GetEndX()));
         return;
     }
-    const ByteColumn column = ColumnFromX(*line, m_caretX, true);
+    const ByteColumn column = ColumnFromX(*line, GetCaretX(), true);
     if (column - line->GetStartColumn() < n)
         return;
-    m_caretX = m_desiredX = XFromColumn(*line, column - n, true);
+    PlaceCaretX(XFromColumn(*line, column - n, true));
 }
 
 void CViewEngine::StepRight(int n)
@@ -52,13 +52,13 @@ void CViewEngine::StepRight(int n)
     const CDisplayLine* line = CaretLine();
     if (!line)
         return;
-    if (m_caretX < line->GetEndX()) {
-        const ByteColumn column = ColumnFromX(*line, m_caretX, true);
-        m_caretX = m_desiredX = XFromColumn(*line, std::min(column + n, line->GetEndColumn()), true);
+    if (GetCaretX() < line->GetEndX()) {
+        const ByteColumn column = ColumnFromX(*line, GetCaretX(), true);
+        PlaceCaretX(XFromColumn(*line, std::min(column + n, line->GetEndColumn()), true));
     } else if (m_modes.columnMode) {
-        SetCaretX(m_caretX + n * m_metrics.GetAverageCharWidth(), 1);
+        SetCaretX(GetCaretX() + n * m_metrics.GetAverageCharWidth(), 1);
     } else {
-        m_caretX = m_desiredX = line->GetEndX();
+        PlaceCaretX(line->GetEndX());
     }
 }
 
@@ -81,19 +81,19 @@ void CViewEngine::WordRight()
 void CViewEngine::ToDisplayLineStart()
 {
     const CDisplayLine* line = CaretLine();
-    m_caretX = m_desiredX = line ? line->GetStartX() : 0;
+    PlaceCaretX(line ? line->GetStartX() : 0);
 }
 
 void CViewEngine::ToDisplayLineEnd()
 {
     const CDisplayLine* line = CaretLine();
-    m_caretX = m_desiredX = line ? line->GetEndX() : 0;
+    PlaceCaretX(line ? line->GetEndX() : 0);
 }
 
 void CViewEngine::ToFirstTextPosition()
 {
     const CDisplayLine* line = CaretLine();
-    m_caretX = m_desiredX = line ? line->GetTextStartX() : 0;
+    PlaceCaretX(line ? line->GetTextStartX() : 0);
 }
 
 void CViewEngine::JumpDocLineStart()
@@ -113,13 +113,13 @@ void CViewEngine::JumpDocLineEnd()
 
 void CViewEngine::LineUp()
 {
-    SetCaretY(m_caretY - GetLineHeight());
+    SetCaretY(GetCaretY() - GetLineHeight());
     SetCaretX(0, 0);
 }
 
 void CViewEngine::LineDown()
 {
-    SetCaretY(m_caretY + GetLineHeight());
+    SetCaretY(GetCaretY() + GetLineHeight());
     SetCaretX(0, 0);
 }
 
@@ -139,7 +139,7 @@ void CViewEngine::PageUp()
 {
     const int step = GetVisibleLineCount() * GetLineHeight();
     SetScrollY(m_scrollY - step);
-    SetCaretY(m_caretY - step);
+    SetCaretY(GetCaretY() - step);
     SetCaretX(0, 0);
 }
 
@@ -147,7 +147,7 @@ void CViewEngine::PageDown()
 {
     const int step = GetVisibleLineCount() * GetLineHeight();
     SetScrollY(m_scrollY + step);
-    SetCaretY(m_caretY + step);
+    SetCaretY(GetCaretY() + step);
     SetCaretX(0, 0);
 }
 
@@ -155,7 +155,7 @@ void CViewEngine::HalfPageUp()
 {
     const int step = GetVisibleLineCount() / 2 * GetLineHeight();
     SetScrollY(m_scrollY - step);
-    SetCaretY(m_caretY - step);
+    SetCaretY(GetCaretY() - step);
     SetCaretX(0, 0);
 }
 
@@ -163,7 +163,7 @@ void CViewEngine::HalfPageDown()
 {
     const int step = GetVisibleLineCount() / 2 * GetLineHeight();
     SetScrollY(m_scrollY + step);
-    SetCaretY(m_caretY + step);
+    SetCaretY(GetCaretY() + step);
     SetCaretX(0, 0);
 }
 
@@ -196,7 +196,7 @@ void CViewEngine::ScrollUpKeepCaret()
     const int h = GetLineHeight();
     SetScrollY(m_scrollY - h);
     const PixelY lastVisible = m_scrollY + (std::max(1, GetVisibleLineCount()) - 1) * h;
-    if (m_caretY > lastVisible) {
+    if (GetCaretY() > lastVisible) {
         SetCaretY(lastVisible);
         SetCaretX(0, 0);
     }
@@ -205,7 +205,7 @@ void CViewEngine::ScrollUpKeepCaret()
 void CViewEngine::ScrollDownKeepCaret()
 {
     SetScrollY(m_scrollY + GetLineHeight());
-    if (m_caretY < m_scrollY) {
+    if (GetCaretY() < m_scrollY) {
         SetCaretY(m_scrollY);
         SetCaretX(0, 0);
     }
@@ -216,7 +216,7 @@ bool CViewEngine::ScrollUpOnly()
     const PixelY old = m_scrollY;
     const int h = GetLineHeight();
     SetScrollY(m_scrollY - h);
-    if (m_caretY > m_scrollY + (std::max(1, GetVisibleLineCount()) - 1) * h)
+    if (GetCaretY() > m_scrollY + (std::max(1, GetVisibleLineCount()) - 1) * h)
         m_scrollY = old;
     return m_scrollY != old;
 }
@@ -225,7 +225,7 @@ bool CViewEngine::ScrollDownOnly()
 {
     const PixelY old = m_scrollY;
     SetScrollY(m_scrollY + GetLineHeight());
-    if (m_caretY < m_scrollY)
+    if (GetCaretY() < m_scrollY)
         m_scrollY = old;
     return m_scrollY != old;
 }
@@ -238,25 +238,25 @@ bool CViewEngine::MoveCaretForKey(int key, int modifiers)
     const bool ctrl = (modifiers & kModifierCtrl) != 0;
     const bool shift = (modifiers & kModifierShift) != 0;
     const bool alt = (modifiers & kModifierAlt) != 0;
-    const bool onFirstLine = m_caretY <= 0;
-    const bool onLastLine = m_caretY >= GetLastDisplayLineY();
+    const bool onFirstLine = GetCaretY() <= 0;
+    const bool onLastLine = GetCaretY() >= GetLastDisplayLineY();
 
     switch (key) {
     case kKeyLeft:
         if (ctrl) {
-            if (m_caretX > line->GetEndX())
+            if (GetCaretX() > line->GetEndX())
                 ToDisplayLineEnd();
             else
                 WordLeft();
         } else if (alt) {
             JumpDocLineStart();
-        } else if (m_caretX <= line->GetStartX()) {
+        } else if (GetCaretX() <= line->GetStartX()) {
             if (!m_modes.columnMode && !onFirstLine) {
                 LineUp();
                 ToDisplayLineEnd();
             }
-        } else if (m_caretX <= line->GetEndX() &&
-                   IsDoubleByteBefore(*line, ColumnFromX(*line, m_caretX, true))) {
+        } else if (GetCaretX() <= line->GetEndX() &&
+                   IsDoubleByteBefore(*line, ColumnFromX(*line, GetCaretX(), true))) {
             StepLeft(2);
         } else {
             StepLeft(1);
@@ -264,14 +264,14 @@ bool CViewEngine::MoveCaretForKey(int key, int modifiers)
         break;
     case kKeyRight:
         if (ctrl) {
-            if (m_modes.columnMode && m_caretX > line->GetEndX())
+            if (m_modes.columnMode && GetCaretX() > line->GetEndX())
                 ToDisplayLineEnd();
             else
                 WordRight();
         } else if (alt) {
             JumpDocLineEnd();
-        } else if (m_caretX < line->GetEndX()) {
-            StepRight(IsDoubleByteAt(*line, ColumnFromX(*line, m_caretX, true)) ? 2 : 1);
+        } else if (GetCaretX() < line->GetEndX()) {
+            StepRight(IsDoubleByteAt(*line, ColumnFromX(*line, GetCaretX(), true)) ? 2 : 1);
         } else if (m_modes.columnMode) {
             StepRight(1);
         } else if (!onLastLine) {
@@ -290,7 +290,7 @@ bool CViewEngine::MoveCaretForKey(int key, int modifiers)
         }
         if (alt)
             ToScreenTop();
-        else if (m_caretY > 0)
+        else if (GetCaretY() > 0)
             LineUp();
         break;
     case kKeyDown:
@@ -312,7 +312,7 @@ bool CViewEngine::MoveCaretForKey(int key, int modifiers)
             JumpDocStart();
         else if (alt)
             ToScreenTopStart();
-        else if (m_settings.homeToFirstPosition || m_caretX == line->GetTextStartX())
+        else if (m_settings.homeToFirstPosition || GetCaretX() == line->GetTextStartX())
             ToDisplayLineStart();
         else
             ToFirstTextPosition();

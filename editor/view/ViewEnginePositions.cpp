@@ -135,7 +135,7 @@ DocPosition CViewEngine::GetCaretDocPosition() const
     const CDisplayLine* line = CaretLine();
     if (!line)
         return position;
-    position.column = ColumnFromX(*line, m_caretX, !m_modes.columnMode);
+    position.column = ColumnFromX(*line, GetCaretX(), !m_modes.columnMode);
     position.line = DocLineOfDisplay(line);
     return position;
 }
@@ -143,31 +143,48 @@ DocPosition CViewEngine::GetCaretDocPosition() const
 DocPosition CViewEngine::GetAnchorDocPosition() const
 {
     DocPosition position;
-    const CDisplayLine* line = GetDisplayLineAtY(m_anchorY);
+    const CDisplayLine* line = GetDisplayLineAtY(GetAnchorY());
     if (!line)
         return position;
-    position.column = ColumnFromX(*line, m_anchorX, !m_modes.columnMode);
+    position.column = ColumnFromX(*line, GetAnchorX(), !m_modes.columnMode);
     position.line = DocLineOfDisplay(line);
     return position;
 }
 
+PixelPosition CViewEngine::CaretPixelsOf(ByteColumn column, LineIndex line) const
+{
+    PixelPosition caret = AnchorPixelsOf(column, line);
+    const CDisplayLine* display = GetDisplayLineAtY(caret.y);
+    if (display && m_modes.columnMode && caret.x > display->GetEndX()) {
+        const int average = m_metrics.GetAverageCharWidth();
+        caret.x = std::max(display->GetEndX(), average * (caret.x / average));
+    }
+    return caret;
+}
+
+PixelPosition CViewEngine::AnchorPixelsOf(ByteColumn column, LineIndex line) const
+{
+    PixelPosition anchor;
+    anchor.y = GetYOfPosition(column, line);
+    const CDisplayLine* display = GetDisplayLineAtY(anchor.y);
+    anchor.x = display ? XFromColumn(*display, column, !m_modes.columnMode) : 0;
+    return anchor;
+}
+
 void CViewEngine::SetCaretToDocPosition(ByteColumn column, LineIndex line)
 {
-    m_caretY = GetYOfPosition(column, line);
-    const CDisplayLine* display = CaretLine();
-    m_caretX = display ? XFromColumn(*display, column, !m_modes.columnMode) : 0;
-    if (display && m_modes.columnMode && m_caretX > display->GetEndX()) {
-        const int average = m_metrics.GetAverageCharWidth();
-        m_caretX = std::max(display->GetEndX(), average * (m_caretX / average));
-    }
-    m_desiredX = m_caretX;
+    MoveCaretTo(CaretPixelsOf(column, line));
+}
+
+void CViewEngine::RelocateSelection(DocPosition anchor, DocPosition caret)
+{
+    m_selection.Relocate(AnchorPixelsOf(anchor.column, anchor.line), CaretPixelsOf(caret.column, caret.line));
+    m_selection.SetDesiredX(GetCaretX());
 }
 
 void CViewEngine::SetAnchorToDocPosition(ByteColumn column, LineIndex line)
 {
-    m_anchorY = GetYOfPosition(column, line);
-    const CDisplayLine* display = GetDisplayLineAtY(m_anchorY);
-    m_anchorX = display ? XFromColumn(*display, column, !m_modes.columnMode) : 0;
+    m_selection.MoveAnchor(AnchorPixelsOf(column, line));
 }
 
 // ---- word bounds ----

@@ -38,15 +38,15 @@ void CViewEngine::EnsureCaretVisible()
     const int h = GetLineHeight();
     const int visible = std::max(1, GetVisibleLineCount());
     PixelX x = m_scrollX;
-    if (m_caretX < m_scrollX)
-        x = m_caretX - kCaretMarginChars * average;
-    else if (m_caretX > m_scrollX + m_clientWidth - margin - gutter)
-        x = gutter + m_caretX + kCaretMarginChars * average - m_clientWidth;
+    if (GetCaretX() < m_scrollX)
+        x = GetCaretX() - kCaretMarginChars * average;
+    else if (GetCaretX() > m_scrollX + m_clientWidth - margin - gutter)
+        x = gutter + GetCaretX() + kCaretMarginChars * average - m_clientWidth;
     PixelY y = m_scrollY;
-    if (m_caretY < m_scrollY)
-        y = m_caretY;
-    else if (m_caretY > m_scrollY + (visible - 1) * h)
-        y = m_caretY - (visible - 1) * h;
+    if (GetCaretY() < m_scrollY)
+        y = GetCaretY();
+    else if (GetCaretY() > m_scrollY + (visible - 1) * h)
+        y = GetCaretY() - (visible - 1) * h;
     ScrollTo(x, y);
 }
 
@@ -57,15 +57,15 @@ void CViewEngine::EnsureCaretVisibleNarrow()
     const int h = GetLineHeight();
     const int visible = std::max(1, GetVisibleLineCount());
     PixelX x = m_scrollX;
-    if (m_caretX < m_scrollX)
-        x = m_caretX;
-    else if (m_caretX > m_scrollX + m_clientWidth - margin - gutter)
-        x = gutter + m_caretX + margin - m_clientWidth;
+    if (GetCaretX() < m_scrollX)
+        x = GetCaretX();
+    else if (GetCaretX() > m_scrollX + m_clientWidth - margin - gutter)
+        x = gutter + GetCaretX() + margin - m_clientWidth;
     PixelY y = m_scrollY;
-    if (m_caretY < m_scrollY)
-        y = m_caretY;
-    else if (m_caretY > m_scrollY + (visible - 1) * h)
-        y = m_caretY - (visible - 1) * h;
+    if (GetCaretY() < m_scrollY)
+        y = GetCaretY();
+    else if (GetCaretY() > m_scrollY + (visible - 1) * h)
+        y = GetCaretY() - (visible - 1) * h;
     ScrollTo(x, y);
 }
 
@@ -76,34 +76,34 @@ void CViewEngine::EnsureDropPointVisible()
     const int h = GetLineHeight();
     const int visible = GetVisibleLineCount();
     PixelX x = m_scrollX;
-    if (m_dropX < m_scrollX)
-        x = m_dropX;
-    else if (m_dropX > m_scrollX + m_clientWidth - margin - gutter)
-        x = gutter + m_dropX + margin - m_clientWidth;
+    if (GetDropX() < m_scrollX)
+        x = GetDropX();
+    else if (GetDropX() > m_scrollX + m_clientWidth - margin - gutter)
+        x = gutter + GetDropX() + margin - m_clientWidth;
     // A partly shown last row does not count as room for the drop point.
     const int k = m_clientHeight % h < h / 2 ? 2 : 1;
     PixelY y = m_scrollY;
-    if (m_dropY < m_scrollY + h)
-        y = m_dropY - h;
-    else if (m_dropY > m_scrollY + (visible - k) * h)
-        y = m_dropY - (visible - k) * h;
+    if (GetDropY() < m_scrollY + h)
+        y = GetDropY() - h;
+    else if (GetDropY() > m_scrollY + (visible - k) * h)
+        y = GetDropY() - (visible - k) * h;
     ScrollTo(x, y);
 }
 
 void CViewEngine::ScrollCaretToTop()
 {
-    ScrollTo(m_scrollX, m_caretY);
+    ScrollTo(m_scrollX, GetCaretY());
     EnsureCaretVisible();
 }
 
 void CViewEngine::ScrollCaretToBottom()
 {
-    ScrollTo(m_scrollX, m_caretY - (std::max(1, GetVisibleLineCount()) - 1) * GetLineHeight());
+    ScrollTo(m_scrollX, GetCaretY() - (std::max(1, GetVisibleLineCount()) - 1) * GetLineHeight());
     EnsureCaretVisible();
 }
 
 void CViewEngine::ScrollCaretToCentre()
 {
-    ScrollTo(m_scrollX, m_caretY - (std::max(1, GetVisibleLineCount()) - 1) / 2 * GetLineHeight());
+    ScrollTo(m_scrollX, GetCaretY() - (std::max(1, GetVisibleLineCount()) - 1) / 2 * GetLineHeight());
     EnsureCaretVisible();
 }

@@ -9,32 +9,74 @@ void CViewEngine::SetCaretY(PixelY y)
 {
     const PixelY last = GetLastDisplayLineY();
     if (y <= 0)
-        m_caretY = 0;
+        y = 0;
     else if (y > last)
-        m_caretY = last;
+        y = last;
     else
-        m_caretY = y - y % GetLineHeight();
+        y -= y % GetLineHeight();
+    m_selection.MoveCaretY(y);
 }
 
 void CViewEngine::SetCaretX(PixelX x, int store)
 {
     if (store == 0)
-        x = m_desiredX;
+        x = GetDesiredX();
     const CDisplayLine* line = CaretLine();
-    if (!line) {
-        m_caretX = 0;
-    } else if (x <= line->GetStartX()) {
-        m_caretX = line->GetStartX();
-    } else if (x < line->GetEndX()) {
-        m_caretX = XFromColumn(*line, ColumnFromX(*line, x, true), true);
-    } else if (!m_modes.columnMode) {
-        m_caretX = line->GetEndX();
-    } else {
-        const int average = m_metrics.GetAverageCharWidth();
-        m_caretX = std::max(line->GetEndX(), average * (x / average));
-    }
+    m_selection.MoveCaretX(line ? SnapToLine(*line, x) : 0);
     if (store)
-        m_desiredX = m_caretX;
+        m_selection.SetDesiredX(GetCaretX());
+}
+
+// x on a character boundary of the line: its start before it, its end after it (in column
+// mode a virtual x on the character grid).
+PixelX CViewEngine::SnapToLine(const CDisplayLine& line, PixelX x) const
+{
+    if (x <= line.GetStartX())
+        return line.GetStartX();
+    if (x < line.GetEndX())
+        return XFromColumn(line, ColumnFromX(line, x, true), true);
+    if (!m_modes.columnMode)
+        return line.GetEndX();
+    const int average = m_metrics.GetAverageCharWidth();
+    return std::max(line.GetEndX(), average * (x / average));
+}
+
+void CViewEngine::PlaceCaretX(PixelX x)
+{
+    m_selection.MoveCaretX(x);
+    m_selection.SetDesiredX(x);
+}
+
+void CViewEngine::MoveCaretTo(PixelPosition caret)
+{
+    m_selection.MoveCaret(caret);
+    m_selection.SetDesiredX(caret.x);
+}
+
+void CViewEngine::SelectPixels(PixelPosition anchor, PixelPosition caret)
+{
+    m_selection.Select(anchor, caret);
+    m_selection.SetDesiredX(caret.x);
+}
+
+void CViewEngine::PlaceColumnBlock(PixelX x, PixelY caretY, PixelY anchorY)
+{
+    m_selection.Relocate({x, anchorY}, {x, caretY});
+    m_selection.SetDesiredX(x);
+}
+
+void CViewEngine::SelectDisplayLineAtCaret()
+{
+    const CDisplayLine* line = CaretLine();
+    if (!line)
+        return;
+    const int h = GetLineHeight();
+    const PixelY y = GetCaretY() / h * h;
+    const PixelPosition caret{line->GetStartX(), y};
+    if (line->Next() && !m_modes.columnMode)
+        SelectPixels({line->Next()->GetStartX(), y + h}, caret);
+    else
+        SelectPixels({line->GetEndX(), y}, caret);
 }
 
 // The boundary of the character under x nearer to x (its start only when strictly nearer);
@@ -75,34 +117,24 @@ void CViewEngine::SetDropY(PixelY y)
 {
     const PixelY last = GetLastDisplayLineY();
     if (y <= 0)
-        m_dropY = 0;
+        y = 0;
     else if (y > last)
-        m_dropY = last;
+        y = last;
     else
-        m_dropY = y - y % GetLineHeight();
+        y -= y % GetLineHeight();
+    m_selection.SetDropY(y);
 }
 
 void CViewEngine::SetDropX(PixelX x)
 {
-    const CDisplayLine* line = GetDisplayLineAtY(m_dropY);
-    if (!line) {
-        m_dropX = 0;
-    } else if (x <= line->GetStartX()) {
-        m_dropX = line->GetStartX();
-    } else if (x < line->GetEndX()) {
-        m_dropX = XFromColumn(*line, ColumnFromX(*line, x, true), true);
-    } else if (!m_modes.columnMode) {
-        m_dropX = line->GetEndX();
-    } else {
-        const int average = m_metrics.GetAverageCharWidth();
-        m_dropX = std::max(line->GetEndX(), average * (x / average));
-    }
+    const CDisplayLine* line = GetDisplayLineAtY(GetDropY());
+    m_selection.SetDropX(line ? SnapToLine(*line, x) : 0);
 }
 
 void CViewEngine::SetDropFromPoint(int clientX, int clientY)
 {
     SetDropY(clientY + m_scrollY);
-    const CDisplayLine* line = GetDisplayLineAtY(m_dropY);
+    const CDisplayLine* line = GetDisplayLineAtY(GetDropY());
     if (!line)
         return;
     SetDropX(NearestBoundaryX(*line, clientX + m_scrollX - GetGutterWidth(), false));
@@ -112,10 +144,10 @@ bool CViewEngine::IsCaretInView() const
 {
     const int h = GetLineHeight();
     const int visible = std::max(1, GetVisibleLineCount());
-    if (m_caretY < m_scrollY || m_caretY > m_scrollY + (visible - 1) * h)
+    if (GetCaretY() < m_scrollY || GetCaretY() > m_scrollY + (visible - 1) * h)
         return false;
     const int gutter = GetGutterWidth();
-    const PixelX screenX = m_caretX - m_scrollX + gutter;
+    const PixelX screenX = GetCaretX() - m_scrollX + gutter;
     return screenX >= gutter && screenX <= m_clientWidth - m_metrics.GetMaxCharWidth();
 }
 
@@ -124,28 +156,29 @@ bool CViewEngine::IsCaretInView() const
 PixelSelection CViewEngine::GetSelectionRect() const
 {
     PixelSelection rect;
-    if (!m_selectionActive)
+    if (!IsSelectionActive())
         return rect;
+    const PixelPosition anchor = m_selection.GetAnchor();
+    const PixelPosition caret = m_selection.GetCaret();
     if (m_modes.columnMode) {
-        rect.startX = std::min(m_anchorX, m_caretX);
-        rect.endX = std::max(m_anchorX, m_caretX);
-        rect.startY = std::min(m_anchorY, m_caretY);
-        rect.endY = std::max(m_anchorY, m_caretY);
+        rect.startX = std::min(anchor.x, caret.x);
+        rect.endX = std::max(anchor.x, caret.x);
+        rect.startY = std::min(anchor.y, caret.y);
+        rect.endY = std::max(anchor.y, caret.y);
         return rect;
     }
-    const bool anchorFirst =
-        m_anchorY < m_caretY || (m_anchorY == m_caretY && m_anchorX <= m_caretX);
+    const bool anchorFirst = anchor.y < caret.y || (anchor.y == caret.y && anchor.x <= caret.x);
     if (anchorFirst) {
-        rect = {m_anchorX, m_anchorY, m_caretX, m_caretY};
+        rect = {anchor.x, anchor.y, caret.x, caret.y};
     } else {
-        rect = {m_caretX, m_caretY, m_anchorX, m_anchorY};
+        rect = {caret.x, caret.y, anchor.x, anchor.y};
     }
-    if (m_anchorY < m_caretY && m_gutterSelecting) {
+    if (anchor.y < caret.y && IsGutterSelecting()) {
         // A gutter selection takes the caret's display line whole.
         const CDisplayLine* caretLine = CaretLine();
         const CDisplayLine* next = caretLine ? caretLine->Next() : nullptr;
         if (next) {
-            rect.endY = m_caretY + GetLineHeight();
+            rect.endY = caret.y + GetLineHeight();
             rect.endX = next->GetStartX();
         } else if (caretLine) {
             rect.endX = caretLine->GetEndX();
@@ -157,7 +190,7 @@ PixelSelection CViewEngine::GetSelectionRect() const
 DocSelection CViewEngine::GetSelectionRange() const
 {
     DocSelection range;
-    if (!m_selectionActive)
+    if (!IsSelectionActive())
         return range;
     const PixelSelection rect = GetSelectionRect();
     const bool snap = !m_modes.columnMode;
@@ -174,7 +207,7 @@ DocSelection CViewEngine::GetSelectionRange() const
 
 int CViewEngine::GetSelectionLineSpan() const
 {
-    if (!m_selectionActive)
+    if (!IsSelectionActive())
         return 0;
     const DocSelection range = GetSelectionRange();
     return range.end.line - range.start.line;
@@ -182,7 +215,7 @@ int CViewEngine::GetSelectionLineSpan() const
 
 bool CViewEngine::IsInSelection(PixelX x, PixelY y) const
 {
-    if (!m_selectionActive)
+    if (!IsSelectionActive())
         return false;
     const PixelSelection rect = GetSelectionRect();
     const int h = GetLineHeight();
@@ -209,80 +242,109 @@ bool CViewEngine::IsPointInSelection(int clientX, int clientY) const
 
 void CViewEngine::SaveSelection()
 {
-    if (m_selectionActive) {
-        m_savedSelection = GetSelectionRect();
-        m_selectionSaved = true;
-    } else {
-        m_selectionSaved = false;
+    if (IsSelectionActive())
+        m_selection.Save(GetSelectionRect());
+    else
+        m_selection.ClearSaved();
+}
+
+void CViewEngine::BeginMouseSelection()
+{
+    SaveSelection();
+    m_selection.SetMouseSelecting(true);
+}
+
+void CViewEngine::TrackGutterSelection(bool inGutter)
+{
+    m_selection.SetGutterSelecting(inGutter && !m_modes.columnMode);
+}
+
+bool CViewEngine::EndMouseSelection()
+{
+    m_selection.SetMouseSelecting(false);
+    const bool gutter = IsGutterSelecting();
+    if (gutter) {
+        ExtendGutterSelectionEnd();
+        m_selection.SetGutterSelecting(false);
     }
+    SaveSelection();
+    return gutter;
+}
+
+bool CViewEngine::TakeSearchFromSelectionStart()
+{
+    const bool requested = m_searchFromSelectionStart;
+    m_searchFromSelectionStart = false;
+    return requested;
 }
 
 void CViewEngine::ExtendFromSavedSelection()
 {
-    if (!m_selectionSaved)
+    if (!IsSelectionSaved())
         return;
-    const PixelSelection& s = m_savedSelection;
+    const PixelSelection& s = GetSavedSelection();
+    const PixelX caretX = GetCaretX();
+    const PixelY caretY = GetCaretY();
+    const PixelPosition start{s.startX, s.startY}, end{s.endX, s.endY};
     if (!m_modes.columnMode) {
-        const bool before = m_caretY < s.startY || (m_caretY == s.startY && m_caretX < s.startX);
-        const bool after = m_caretY > s.endY || (m_caretY == s.endY && m_caretX >= s.endX);
+        const bool before = caretY < s.startY || (caretY == s.startY && caretX < s.startX);
+        const bool after = caretY > s.endY || (caretY == s.endY && caretX >= s.endX);
         if (before) {
-            SetAnchor(s.endX, s.endY);
+            m_selection.MoveAnchor(end);
         } else if (after) {
-            SetAnchor(s.startX, s.startY);
+            m_selection.MoveAnchor(start);
         } else {
-            SetAnchor(s.endX, s.endY);
-            SetCaretPixels(s.startX, s.startY);
+            m_selection.MoveAnchor(end);
+            m_selection.MoveCaret(start);
         }
         return;
     }
     // Column mode: by the mouse's row band and column band against the saved rectangle.
-    const int row = m_caretY < s.startY ? -1 : m_caretY > s.endY ? 1 : 0;
-    const int column = m_caretX < s.startX ? -1 : m_caretX > s.endX ? 1 : 0;
+    const int row = caretY < s.startY ? -1 : caretY > s.endY ? 1 : 0;
+    const int column = caretX < s.startX ? -1 : caretX > s.endX ? 1 : 0;
     if (row == 0) {
         if (column == 0) {
-            SetAnchor(s.endX, s.endY);
-            SetCaretPixels(s.startX, s.startY);
+            m_selection.MoveAnchor(end);
+            m_selection.MoveCaret(start);
         } else if (column < 0) {
-            SetAnchor(s.endX, s.endY);
-            m_caretY = s.startY;
+            m_selection.MoveAnchor(end);
+            m_selection.MoveCaretY(s.startY);
         } else {
-            SetAnchor(s.startX, s.startY);
-            m_caretY = s.endY;
+            m_selection.MoveAnchor(start);
+            m_selection.MoveCaretY(s.endY);
         }
     } else if (row < 0) {
         if (column < 0) {
-            SetAnchor(s.endX, s.endY);
+            m_selection.MoveAnchor(end);
         } else if (column == 0) {
-            SetAnchor(s.endX, s.endY);
-            m_caretX = s.startX;
+            m_selection.MoveAnchor(end);
+            m_selection.MoveCaretX(s.startX);
         } else {
-            SetAnchor(s.startX, s.endY);
+            m_selection.MoveAnchor({s.startX, s.endY});
         }
     } else {
         if (column < 0) {
-            SetAnchor(s.endX, s.startY);
+            m_selection.MoveAnchor({s.endX, s.startY});
         } else if (column == 0) {
-            SetAnchor(s.startX, s.startY);
-            m_caretX = s.endX;
+            m_selection.MoveAnchor(start);
+            m_selection.MoveCaretX(s.endX);
         } else {
-            SetAnchor(s.startX, s.startY);
+            m_selection.MoveAnchor(start);
         }
     }
 }
 
 void CViewEngine::ExtendGutterSelectionEnd()
 {
-    if (m_anchorY >= m_caretY)
+    if (GetAnchorY() >= GetCaretY())
         return;
     const CDisplayLine* line = CaretLine();
     if (!line)
         return;
-    if (const CDisplayLine* next = line->Next()) {
-        m_caretY += GetLineHeight();
-        m_caretX = next->GetStartX();
-    } else {
-        m_caretX = line->GetEndX();
-    }
+    if (const CDisplayLine* next = line->Next())
+        m_selection.MoveCaret({next->GetStartX(), GetCaretY() + GetLineHeight()});
+    else
+        m_selection.MoveCaretX(line->GetEndX());
 }
 
 // ---- clipboard and keys ----

@@ -63,9 +63,9 @@ CViewEngine::CaretPlacement CViewEngine::GetCaretPlacement() const
     if (!line)
         return caret;
     caret.width = GetAverageCharWidth() * m_settings.caretWidthPercent / 100;
-    if (m_modes.overwriteMode && !m_selectionActive && m_caretX < line->GetEndX()) {
+    if (m_modes.overwriteMode && !IsSelectionActive() && GetCaretX() < line->GetEndX()) {
         // Overwrite mode shows the character it would replace.
-        const ByteColumn column = ColumnFromX(*line, m_caretX, true);
+        const ByteColumn column = ColumnFromX(*line, GetCaretX(), true);
         const DisplaySegment* segment = line->FindSegmentAtColumn(column);
         if (segment && segment->columnCount == 1) {
             caret.width = segment->width;
@@ -79,8 +79,8 @@ CViewEngine::CaretPlacement CViewEngine::GetCaretPlacement() const
     }
     caret.height = m_metrics.GetFontHeight() - 1;
     const int gutter = GetGutterWidth();
-    const int x = m_caretX + gutter - m_scrollX;
-    const int y = m_caretY - m_scrollY;
+    const int x = GetCaretX() + gutter - m_scrollX;
+    const int y = GetCaretY() - m_scrollY;
     if (x < gutter || x > m_clientWidth || y < 0 || y > m_clientHeight) {
         caret.x = caret.y = kParked;
     } else {
@@ -96,8 +96,8 @@ CViewEngine::CaretPlacement CViewEngine::GetDropCaretPlacement() const
     caret.width = GetAverageCharWidth() * 25 / 100;
     caret.height = m_metrics.GetFontHeight() - 1;
     const int gutter = GetGutterWidth();
-    const int x = m_dropX + gutter - m_scrollX;
-    const int y = m_dropY - m_scrollY;
+    const int x = GetDropX() + gutter - m_scrollX;
+    const int y = GetDropY() - m_scrollY;
     if (x < gutter || x > m_clientWidth || y < 0 || y > m_clientHeight) {
         caret.x = caret.y = kParked;
     } else {

@@ -392,7 +392,7 @@ void CWrenView::EvaluateCaretLine()
         output.Format("$结果 = %f", value);
 
     RunEdit([&] {
-        m_engine->SetSelectionActive(false);
+        m_engine->Deselect();
         const ByteColumn end = line->GetLength();
         m_actions->EditSplitLine(end, caret.line);
         m_actions->EditInsertString(0, caret.line + 1, output);
@@ -670,7 +670,7 @@ LRESULT CWrenView::OnPromptAccept(WPARAM, LPARAM lParam)
         }
         m_actions->EditInsertString(start, caret.line, entry);
         const int inside = offset > 0 && offset <= entry.GetLength() ? offset : entry.GetLength();
-        m_engine->SetSelectionActive(false);
+        m_engine->Deselect();
         m_engine->SetCaretToDocPosition(start + inside, caret.line);
         m_engine->DropAnchor();
     });

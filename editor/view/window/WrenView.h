@@ -217,7 +217,6 @@ private:
     // The prompt prefix and a pending lead byte are forgotten.
     void ResetInputState();
     bool InGutter(CPoint point) const { return point.x < m_engine->GetGutterWidth(); }
-    void SelectDisplayLineAtCaret();
     // Caret made visible, repainted at once, the row and column panes invalidated.
     void ShowMouseResult();
     void StartMouseSelection();

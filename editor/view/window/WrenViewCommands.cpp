@@ -94,7 +94,7 @@ bool InsertBreakMark(CWrenView& view)
         ~Restore() { modes.overwriteMode = overwrite; }
     } restore{modes, overwrite};
     CViewEngine& engine = *view.GetEngine();
-    engine.SetSelectionActive(false);
+    engine.Deselect();
     view.GetActions()->InsertStringAtColumn(0, CString("\xDA\xA5"));
     return true;
 }

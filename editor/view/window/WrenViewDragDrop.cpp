@@ -145,7 +145,7 @@ bool CWrenView::TryStartDrag(UINT flags, CPoint point)
                 m_commands->DeleteDragSource(start, end);
             } else {
                 m_actions->EditDeleteBlock(range.start.column, range.start.line, range.end.column, range.end.line);
-                engine.SetSelectionActive(false);
+                engine.Deselect();
                 engine.SetCaretToDocPosition(range.start.column, range.start.line);
                 engine.DropAnchor();
             }
@@ -154,7 +154,6 @@ bool CWrenView::TryStartDrag(UINT flags, CPoint point)
         // No drag happened: it was a plain click.
         engine.SetCaretFromPoint(point.x, point.y);
         engine.DropAnchor();
-        engine.SetSelectionActive(false);
         engine.EnsureCaretVisible();
         RepaintNow();
         UpdateAllOtherViews();
@@ -180,7 +179,7 @@ void CWrenView::MoveWithinView(const DocSelection& range, PixelPosition sourceCa
         ByteColumn endColumn = drop.column;
         LineIndex endLine = drop.line;
         m_actions->EditInsertBlock(drop.column, drop.line, lines, &endColumn, &endLine);
-        engine.SetSelectionActive(false);
+        engine.Deselect();
         engine.SetCaretToDocPosition(endColumn, endLine);
         engine.DropAnchor();
     });

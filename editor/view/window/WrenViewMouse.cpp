@@ -73,38 +73,16 @@ void CWrenView::ShowMouseResult()
     InvalidateRowAndColumnPanes();
 }
 
-// The display line under the caret: caret at its start, anchor at the start of the next
-// display line (at this line's end on the last line or in column mode).
-void CWrenView::SelectDisplayLineAtCaret()
-{
-    CViewEngine& engine = *m_engine;
-    const CDisplayLine* line = engine.GetDisplayLineAtY(engine.GetCaretY());
-    if (!line)
-        return;
-    const PixelY y = engine.GetCaretY() / engine.GetLineHeight() * engine.GetLineHeight();
-    engine.SetCaretPixels(line->GetStartX(), y);
-    engine.SetDesiredX(line->GetStartX());
-    if (line->Next() && !engine.IsColumnMode())
-        engine.SetAnchor(line->Next()->GetStartX(), y + engine.GetLineHeight());
-    else
-        engine.SetAnchor(line->GetEndX(), y);
-    engine.UpdateSelectionActive();
-}
-
 void CWrenView::StartMouseSelection()
 {
     CViewEngine& engine = *m_engine;
-    if (engine.IsSelectionActive())
-        engine.SaveSelection();
-    else
-        engine.ClearSavedSelection();
     ShowMouseResult();
     const int lineHeight = engine.GetLineHeight();
     m_autoScrollRect = CRect(0, 0, engine.GetClientWidth() - engine.GetMetrics().GetMaxCharWidth(),
                              lineHeight * engine.GetVisibleLineCount());
     SetTimer(kAutoScrollTimer, 100);
     SetCapture();
-    engine.SetMouseSelecting(true);
+    engine.BeginMouseSelection();
 }
 
 void CWrenView::OnLButtonDown(UINT flags, CPoint point)
@@ -129,11 +107,10 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
     if (gutter) {
         if (shift)
             engine.UpdateSelectionActive();
-        else if (engine.IsColumnMode()) {
+        else if (engine.IsColumnMode())
             engine.DropAnchor();
-            engine.SetSelectionActive(false);
-        } else
-            SelectDisplayLineAtCaret();
+        else
+            engine.SelectDisplayLineAtCaret();
     } else if (shift) {
         engine.UpdateSelectionActive();
     } else if (ctrl) {
@@ -145,9 +122,8 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
         engine.UpdateSelectionActive();
     } else {
         engine.DropAnchor();
-        engine.SetSelectionActive(false);
     }
-    engine.SetGutterSelecting(gutter && !engine.IsColumnMode());
+    engine.TrackGutterSelection(gutter);
     StartMouseSelection();
     RecordClickPosition();
 }
@@ -171,7 +147,7 @@ void CWrenView::OnLButtonDblClk(UINT, CPoint point)
     if (gutter) {
         if (m_search)
             m_search->DoToggleBookmark();
-        SelectDisplayLineAtCaret();
+        engine.SelectDisplayLineAtCaret();
     } else {
         const DocPosition caret = engine.GetCaretDocPosition();
         ByteColumn start = 0, end = 0;
@@ -180,7 +156,7 @@ void CWrenView::OnLButtonDblClk(UINT, CPoint point)
         engine.SetCaretToDocPosition(start, caret.line);
         engine.UpdateSelectionActive();
     }
-    engine.SetGutterSelecting(gutter && !engine.IsColumnMode());
+    engine.TrackGutterSelection(gutter);
     StartMouseSelection();
 }
 
@@ -201,7 +177,7 @@ void CWrenView::ExtendSelectionToPoint(CPoint point)
     if (engine.IsSelectionSaved())
         engine.ExtendFromSavedSelection();
     engine.UpdateSelectionActive();
-    engine.SetGutterSelecting(InGutter(point) && !engine.IsColumnMode());
+    engine.TrackGutterSelection(InGutter(point));
 }
 
 // While the button is held outside the text, every tick moves the caret towards the
@@ -229,16 +205,8 @@ void CWrenView::OnLButtonUp(UINT, CPoint)
     if (engine.IsMouseSelecting()) {
         KillTimer(kAutoScrollTimer);
         ::ReleaseCapture();
-        engine.SetMouseSelecting(false);
-        if (engine.IsGutterSelecting()) {
-            engine.ExtendGutterSelectionEnd();
-            engine.SetGutterSelecting(false);
+        if (engine.EndMouseSelection())
             ShowMouseResult();
-        }
-        if (engine.IsSelectionActive())
-            engine.SaveSelection();
-        else
-            engine.ClearSavedSelection();
     }
 }
 
@@ -252,10 +220,10 @@ void CWrenView::OnRButtonDown(UINT, CPoint point)
     const bool hadSelection = engine.IsSelectionActive();
     engine.SetCaretFromPoint(point.x, point.y);
     if (!engine.IsCaretInView()) {
-        engine.SetSelectionActive(false);
+        engine.Deselect();
         ShowMouseResult();
     } else if (hadSelection) {
-        engine.SetSelectionActive(false);
+        engine.Deselect();
         RepaintNow();
     } else {
         PlaceCaret();

@@ -88,7 +88,6 @@ struct EditFixture : ViewFixture {
     {
         view.SetCaretToDocPosition(column, line);
         view.DropAnchor();
-        view.SetSelectionActive(false);
     }
     // A selection from the anchor to the caret.
     void Select(ByteColumn anchorColumn, LineIndex anchorLine, ByteColumn caretColumn,
@@ -103,10 +102,7 @@ struct EditFixture : ViewFixture {
     {
         const int cell = view.GetAverageCharWidth();
         const int height = view.GetLineHeight();
-        view.SetAnchor(leftCell * cell, top * height);
-        view.SetCaretPixels(rightCell * cell, bottom * height);
-        view.SetDesiredX(rightCell * cell);
-        view.SetSelectionActive(true);
+        view.SelectPixels({leftCell * cell, top * height}, {rightCell * cell, bottom * height});
     }
     DocPosition CaretAt() const { return view.GetCaretDocPosition(); }
 

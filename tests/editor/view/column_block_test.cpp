@@ -133,8 +133,7 @@ TEST(ColumnBlockTest, PasteOverZeroWidthBlockGoesToItsTopLine)
     f.clipboard.has = true;
     f.clipboard.text = "X";
     f.Block(1, 2, 1, 0);  // anchor below, caret on top... then swapped: caret at the bottom
-    f.view.SetAnchor(8, 0);
-    f.view.SetCaretPixels(8, 2 * f.view.GetLineHeight());
+    f.view.SelectPixels({8, 0}, {8, 2 * f.view.GetLineHeight()});
     f.Act([&] { f.commands.DoPaste(0); });
     EXPECT_EQ((Texts{"aXb", "ab", "ab"}), f.Lines());
     EXPECT_FALSE(f.view.IsSelectionActive());

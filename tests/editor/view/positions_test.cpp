@@ -135,9 +135,7 @@ TEST(PositionsTest, StreamSelectionIsNormalisedAndHitTested)
     ViewFixture f(metrics);
     f.Load({"0123456789", "0123456789", "0123456789", "0123456789"});
     const int h = f.view.GetLineHeight();
-    f.view.SetCaretPixels(16, 0);
-    f.view.SetAnchor(40, 2 * h);
-    f.view.UpdateSelectionActive();
+    f.view.SelectPixels({40, 2 * h}, {16, 0});
     const PixelSelection rect = f.view.GetSelectionRect();
     EXPECT_EQ(16, rect.startX);
     EXPECT_EQ(0, rect.startY);
@@ -158,9 +156,8 @@ TEST(PositionsTest, StreamSelectionIsNormalisedAndHitTested)
         EXPECT_EQ(c.inside, f.view.IsInSelection(c.x, c.y)) << c.x << "," << c.y;
     }
     // A gutter selection downwards takes the caret's line whole.
-    f.view.SetAnchor(16, 0);
-    f.view.SetCaretPixels(40, 2 * h);
-    f.view.SetGutterSelecting(true);
+    f.view.SelectPixels({16, 0}, {40, 2 * h});
+    f.view.TrackGutterSelection(true);
     const PixelSelection whole = f.view.GetSelectionRect();
     EXPECT_EQ(3 * h, whole.endY);
     EXPECT_EQ(0, whole.endX);
@@ -173,9 +170,7 @@ TEST(PositionsTest, ColumnModeExtendsFromTheSavedBlockByTable)
     f.Load({"", "", "", "", "", "", ""});
     f.modes.columnMode = true;
     const int h = f.view.GetLineHeight();
-    f.view.SetAnchor(80, 2 * h);
-    f.view.SetCaretPixels(160, 4 * h);
-    f.view.UpdateSelectionActive();
+    f.view.SelectPixels({80, 2 * h}, {160, 4 * h});
     f.view.SaveSelection();
     ASSERT_TRUE(f.view.IsSelectionSaved());
     struct Case {
@@ -199,7 +194,7 @@ TEST(PositionsTest, ColumnModeExtendsFromTheSavedBlockByTable)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
-        f.view.SetCaretPixels(c.mouseX, c.mouseY);
+        f.view.MoveCaretTo({c.mouseX, c.mouseY});
         f.view.ExtendFromSavedSelection();
         EXPECT_EQ(c.anchor, (PixelPosition{f.view.GetAnchorX(), f.view.GetAnchorY()}));
         EXPECT_EQ(c.caret, (PixelPosition{f.view.GetCaretX(), f.view.GetCaretY()}));
@@ -211,17 +206,15 @@ TEST(PositionsTest, StreamModeKeepsTheSavedWordSelectedOnEitherSide)
     FixedPitchMetrics metrics;
     ViewFixture f(metrics);
     f.Load({"one two three"});
-    f.view.SetCaretPixels(32, 0);
-    f.view.SetAnchor(56, 0);
-    f.view.UpdateSelectionActive();
+    f.view.SelectPixels({56, 0}, {32, 0});
     f.view.SaveSelection();
-    f.view.SetCaretPixels(8, 0);  // before it: the anchor goes to its end
+    f.view.MoveCaretTo({8, 0});  // before it: the anchor goes to its end
     f.view.ExtendFromSavedSelection();
     EXPECT_EQ(56, f.view.GetAnchorX());
-    f.view.SetCaretPixels(96, 0);  // after it: to its start
+    f.view.MoveCaretTo({96, 0});  // after it: to its start
     f.view.ExtendFromSavedSelection();
     EXPECT_EQ(32, f.view.GetAnchorX());
-    f.view.SetCaretPixels(40, 0);  // inside: the saved selection, caret at its start
+    f.view.MoveCaretTo({40, 0});  // inside: the saved selection, caret at its start
     f.view.ExtendFromSavedSelection();
     EXPECT_EQ(56, f.view.GetAnchorX());
     EXPECT_EQ(32, f.view.GetCaretX());

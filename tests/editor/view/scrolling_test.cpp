@@ -45,18 +45,17 @@ TEST_F(ScrollFixture, DropPointKeepsALineOfRoomAboveAndBelow)
     f.view.EnsureDropPointVisible();
     // 100 % 20 = 0 < 10: the last two rows do not count.
     EXPECT_EQ(10 * h - 3 * h, f.view.GetScrollY());
-    f.view.SetDropY(0);
+    f.view.SetDropFromPoint(36, -f.view.GetScrollY());
     f.view.EnsureDropPointVisible();
     EXPECT_EQ(0, f.view.GetScrollY());
 }
 
 TEST_F(ScrollFixture, GutterSelectionEndsAtTheStartOfTheNextLine)
 {
-    f.view.SetAnchor(0, h);
-    f.view.SetCaretPixels(8, 2 * h);
+    f.view.SelectPixels({0, h}, {8, 2 * h});
     f.view.ExtendGutterSelectionEnd();
     EXPECT_EQ((PixelPosition{0, 3 * h}), (PixelPosition{f.view.GetCaretX(), f.view.GetCaretY()}));
-    f.view.SetCaretPixels(0, 11 * h);  // the last line: its end
+    f.view.MoveCaretTo({0, 11 * h});  // the last line: its end
     f.view.ExtendGutterSelectionEnd();
     EXPECT_EQ((PixelPosition{16, 11 * h}), (PixelPosition{f.view.GetCaretX(), f.view.GetCaretY()}));
     f.view.UpdateSelectionActive();

@@ -52,10 +52,10 @@ TEST(SearchCommandsTest, SearchFromSelectionStartFindsTheSelectedTextFirst)
     f.Load({"ab ab"});
     f.Select(0, 0, 2, 0);
     ASSERT_TRUE(f.search.DoFind("ab", 0));
-    f.view.m_searchFromSelectionStart = 1;
+    f.view.RequestSearchFromSelectionStart();
     ASSERT_TRUE(f.search.DoFindNextOccurrence());
     EXPECT_EQ(0, f.CaretAt().column);
-    EXPECT_EQ(0, f.view.m_searchFromSelectionStart);
+    EXPECT_FALSE(f.view.TakeSearchFromSelectionStart());
     ASSERT_TRUE(f.search.DoFindNextOccurrence());
     EXPECT_EQ(3, f.CaretAt().column);
 }
