@@ -65,17 +65,14 @@ public:
     // ---- display lines ----
     const CDisplayLineList& GetDisplayLines() const { return m_displayLines; }
     int GetDisplayLineCount() const { return m_displayLines.GetCount(); }
-    // The screen layout's parameters for the current size and settings.
-    LayoutParameters ScreenLayoutParameters() const;
     // Lays out count document lines from first on again.
     void FormatLines(LineIndex first, int count);
     // Rebuilds every display line from the document; pixel positions are left as they were
     // (clamped to the new layout) for the caller to restore or reset.
     void ReformatDocument();
-    // Notifications: count document lines from first were deleted / count lines were
-    // inserted after document line after (negative: at the head). Stored positions below
-    // the change move with their lines.
-    void RemoveDisplayLines(LineIndex first, int count);
+    // count document lines were inserted after document line after (negative: at the
+    // head): their display lines are added, unformatted; stored positions below them move
+    // with their lines.
     void InsertDisplayLines(LineIndex after, int count);
     // The document's notifications: the display lines follow and the host is invalidated
     // (the view that made the edit repaints at once anyway). Ignored until the first layout
@@ -108,13 +105,11 @@ public:
     // ---- display-line look-ups ----
     // Display line at y / line height; the last one when out of range; null when empty.
     const CDisplayLine* GetDisplayLineAtY(PixelY y) const;
-    DisplayLineIndex GetDisplayLineIndexAtY(PixelY y) const;
     LineIndex GetDocumentLineAtY(PixelY y) const;
     // y of the display line of a document line whose end column lies past the column; the
     // line's last display line when none does.
     PixelY GetYOfPosition(ByteColumn column, LineIndex line) const;
     LineIndex GetLastLineIndex() const { return m_document.GetLineCount() - 1; }
-    PixelY GetLastDisplayLineY() const;
 
     // ---- columns and pixels ----
     // Column at x on a display line; with snap an x past the end gives the end column,
@@ -146,13 +141,11 @@ public:
                                  ByteColumn& end) const;
 
     // ---- caret, anchor and drop position ----
-    const CCaretSelection& GetCaretSelection() const { return m_selection; }
     PixelX GetCaretX() const { return m_selection.GetCaret().x; }
     PixelY GetCaretY() const { return m_selection.GetCaret().y; }
     PixelX GetAnchorX() const { return m_selection.GetAnchor().x; }
     PixelY GetAnchorY() const { return m_selection.GetAnchor().y; }
     PixelX GetDesiredX() const { return m_selection.GetDesiredX(); }
-    void SetCaretY(PixelY y);
     // With store 0 the x is replaced by the desired x; with store 1 it becomes it.
     void SetCaretX(PixelX x, int store);
     void SetCaretFromPoint(int clientX, int clientY);
@@ -183,7 +176,6 @@ public:
     // After a column-block edit: the block stays selected while it spans rows.
     void KeepBlockWhileSpanningRows() { m_selection.KeepBlockWhileSpanningRows(); }
     bool IsSelectionSaved() const { return m_selection.IsSaved(); }
-    const PixelSelection& GetSavedSelection() const { return m_selection.GetSaved(); }
     // Saves the normalised selection (selection saved = 1), or clears saved.
     void SaveSelection();
     // A mouse selection starts: the selection so far is saved for Shift extension.
@@ -216,33 +208,7 @@ public:
     bool GetClipboardText(CStringLineList& lines);
     int GetModifierMask() const;
 
-    // ---- caret movement (each sets caret x and desired x) ----
-    void StepLeft(int n);
-    void StepRight(int n);
-    void WordLeft();
-    void WordRight();
-    void ToDisplayLineStart();
-    void ToDisplayLineEnd();
-    void ToFirstTextPosition();
-    void JumpDocLineStart();
-    void JumpDocLineEnd();
-    void LineUp();
-    void LineDown();
-    void ToScreenTop();
-    void ToScreenBottom();
-    void PageUp();
-    void PageDown();
-    void HalfPageUp();
-    void HalfPageDown();
-    void JumpDocStart();
-    void JumpDocEnd();
-    void ToScreenTopStart();
-    void ToScreenBottomEnd();
-    void ScrollUpKeepCaret();
-    void ScrollDownKeepCaret();
-    // Both return whether they scrolled.
-    bool ScrollUpOnly();
-    bool ScrollDownOnly();
+    // ---- caret movement ----
     // The movement of a caret key with the modifier mask (Shift is the caller's); returns
     // whether a full repaint is needed.
     bool MoveCaretForKey(int key, int modifiers);
@@ -304,6 +270,41 @@ public:
     void EndPrintLayout() { m_printLayout.Clear(); }
 
 private:
+    // ---- caret movement (each sets caret x and desired x; MoveCaretForKey picks one) ----
+    void StepLeft(int n);
+    void StepRight(int n);
+    void WordLeft();
+    void WordRight();
+    void ToDisplayLineStart();
+    void ToDisplayLineEnd();
+    void ToFirstTextPosition();
+    void JumpDocLineStart();
+    void JumpDocLineEnd();
+    void LineUp();
+    void LineDown();
+    void ToScreenTop();
+    void ToScreenBottom();
+    void PageUp();
+    void PageDown();
+    void HalfPageUp();
+    void HalfPageDown();
+    void JumpDocStart();
+    void JumpDocEnd();
+    void ToScreenTopStart();
+    void ToScreenBottomEnd();
+    void ScrollUpKeepCaret();
+    void ScrollDownKeepCaret();
+    // Both return whether they scrolled.
+    bool ScrollUpOnly();
+    bool ScrollDownOnly();
+    DisplayLineIndex GetDisplayLineIndexAtY(PixelY y) const;
+    PixelY GetLastDisplayLineY() const;
+    // The screen layout's parameters for the current size and settings.
+    LayoutParameters ScreenLayoutParameters() const;
+    // count document lines from first were deleted: their display lines go, stored
+    // positions below them move with their lines.
+    void RemoveDisplayLines(LineIndex first, int count);
+    void SetCaretY(PixelY y);
     const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(GetCaretY()); }
     // Caret x and desired x together.
     void PlaceCaretX(PixelX x);

@@ -282,7 +282,7 @@ void CViewEngine::ExtendFromSavedSelection()
 {
     if (!IsSelectionSaved())
         return;
-    const PixelSelection& s = GetSavedSelection();
+    const PixelSelection& s = m_selection.GetSaved();
     const PixelX caretX = GetCaretX();
     const PixelY caretY = GetCaretY();
     const PixelPosition start{s.startX, s.startY}, end{s.endX, s.endY};
