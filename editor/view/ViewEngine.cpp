@@ -10,7 +10,7 @@ CViewEngine::CViewEngine(CTextDocument& document, const ITextMetrics& screenMetr
       m_clipboard(clipboard),
       m_settings(settings),
       m_modes(modes),
-      m_metrics(screenMetrics, settings)
+      m_layout(document, screenMetrics, settings, host, *this)
 {
     m_document.AddWatcher(this);
 }
@@ -22,7 +22,7 @@ CViewEngine::~CViewEngine()
 
 void CViewEngine::OnLinesChanged(LineIndex first, int count)
 {
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     FormatLines(first, count);
     m_host.InvalidateView();
@@ -30,7 +30,7 @@ void CViewEngine::OnLinesChanged(LineIndex first, int count)
 
 void CViewEngine::OnLinesInserted(LineIndex after, int count)
 {
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     InsertDisplayLines(after, count);
     m_host.InvalidateView();
@@ -38,7 +38,7 @@ void CViewEngine::OnLinesInserted(LineIndex after, int count)
 
 void CViewEngine::OnLinesDeleted(LineIndex first, int count)
 {
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     RemoveDisplayLines(first, count);
     m_host.InvalidateView();
@@ -46,7 +46,7 @@ void CViewEngine::OnLinesDeleted(LineIndex first, int count)
 
 void CViewEngine::GoToLine(LineIndex line)
 {
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     SetCaretToDocPosition(0, std::max(0, std::min(line, GetLastLineIndex())));
     DropAnchor();
@@ -55,7 +55,7 @@ void CViewEngine::GoToLine(LineIndex line)
 
 void CViewEngine::OnDocumentRefreshed()
 {
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     SaveLayoutPositions();
     ReformatDocument();
@@ -75,13 +75,13 @@ void CViewEngine::InitialUpdate(const CViewEngine* neighbour)
         m_scrollX = neighbour->m_scrollX;
         m_scrollY = neighbour->m_scrollY;
         m_selection.TakePositionsOf(neighbour->m_selection);
-        m_wordWrap = neighbour->m_wordWrap;
+        m_layout.SetWordWrap(neighbour->m_layout.IsWordWrap());
         m_spellingCheck = neighbour->m_spellingCheck;
     } else {
         m_scrollX = m_scrollY = 0;
         m_selection.Reset();
         m_spellingCheck = false;
-        m_wordWrap = m_settings.wrapOnOpen != 0 && !m_modes.columnMode;
+        m_layout.SetWordWrap(m_settings.wrapOnOpen != 0 && !m_modes.columnMode);
     }
     m_layoutPositions = LayoutPositions();
     ReformatDocument();
@@ -97,15 +97,17 @@ void CViewEngine::ResetLayout()
 
 void CViewEngine::SetClientSize(int width, int height)
 {
-    const bool rewrap = !m_displayLines.IsEmpty() && width != m_clientWidth && m_wordWrap &&
+    const bool rewrap = !m_layout.GetLines().IsEmpty() && width != m_clientWidth && m_layout.IsWordWrap() &&
                         m_settings.fixedWrapWidth == 0;
     m_clientHeight = height;
     if (!rewrap) {
         m_clientWidth = width;
+        m_layout.SetClientWidth(width);
         return;
     }
     SaveLayoutPositions();
     m_clientWidth = width;
+    m_layout.SetClientWidth(width);
     ReformatDocument();
     RestoreLayoutPositions();
 }
@@ -113,7 +115,7 @@ void CViewEngine::SetClientSize(int width, int height)
 void CViewEngine::RefreshViewFonts()
 {
     CMetricCache::AdvanceGeneration();
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return;
     SaveLayoutPositions();
     ReformatDocument();

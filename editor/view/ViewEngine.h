@@ -5,19 +5,19 @@
 #include "editor/document/StringLineList.h"
 #include "editor/document/TextDocument.h"
 #include "editor/view/CaretSelection.h"
-#include "editor/view/DisplayLineList.h"
-#include "editor/view/LineLayout.h"
+#include "editor/view/DisplayLayout.h"
 #include "editor/view/PrintLayout.h"
-#include "editor/view/RangeStateCache.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
 #include "editor/view/ViewSettings.h"
 #include "editor/view/ViewTypes.h"
 
-// The window-free engine of one editor view (one document pane): its display lines, caret,
-// anchor, desired x, scroll offsets, selection and the arithmetic on them. The window class
-// CWrenView owns one and forwards to it; edit actions, command bodies, undo replay and search
-// are built on its public operations. Every position is in layout pixels (PixelX from the
+// The window-free engine of one editor view (one document pane): the façade the window
+// class CWrenView, the edit actions, command bodies, undo replay and search call. It keeps
+// the scroll offsets and the client size itself and composes the display layout
+// (CDisplayLayout: display lines, metrics, range-state checkpoints, look-ups by y) and the
+// caret and selection (CCaretSelection, with the rule that moves them after an edit); the
+// layout tells it when display lines are replaced and it moves the stored positions. Every position is in layout pixels (PixelX from the
 // left edge of the text area, PixelY = display-line number × line height); columns are byte
 // offsets in a document line.
 //
@@ -25,7 +25,7 @@
 // metrics, the host window, the clipboard, the settings, the process-wide editing modes and
 // the document, which it watches for its whole life: every change of the text, whoever made
 // it, reaches the display lines through the document's notifications.
-class CViewEngine : public IDocumentWatcher {
+class CViewEngine : public IDocumentWatcher, private IDisplayLinesListener {
 public:
     CViewEngine(CTextDocument& document, const ITextMetrics& screenMetrics, IViewHost& host,
                 IClipboard& clipboard, const CViewSettings& settings, CEditingModes& modes);
@@ -39,7 +39,7 @@ public:
     IClipboard& GetClipboard() const { return m_clipboard; }
     const CViewSettings& GetSettings() const { return m_settings; }
     CEditingModes& GetModes() const { return m_modes; }
-    const CMetricCache& GetMetrics() const { return m_metrics; }
+    const CMetricCache& GetMetrics() const { return m_layout.GetMetrics(); }
     bool IsColumnMode() const { return m_modes.columnMode; }
     bool IsDoubleByteMode() const { return m_document.IsDoubleByteMode(); }
 
@@ -56,17 +56,18 @@ public:
     int GetClientWidth() const { return m_clientWidth; }
     int GetClientHeight() const { return m_clientHeight; }
 
-    bool IsWordWrap() const { return m_wordWrap; }
+    bool IsWordWrap() const { return m_layout.IsWordWrap(); }
     // Only the flag: the caller rebuilds (keeping positions around it) when it changes.
-    void SetWordWrap(bool wrap) { m_wordWrap = wrap; }
+    void SetWordWrap(bool wrap) { m_layout.SetWordWrap(wrap); }
     bool IsSpellingCheck() const { return m_spellingCheck; }
     void SetSpellingCheck(bool on) { m_spellingCheck = on; }
 
     // ---- display lines ----
-    const CDisplayLineList& GetDisplayLines() const { return m_displayLines; }
-    int GetDisplayLineCount() const { return m_displayLines.GetCount(); }
+    const CDisplayLayout& GetLayout() const { return m_layout; }
+    const CDisplayLineList& GetDisplayLines() const { return m_layout.GetLines(); }
+    int GetDisplayLineCount() const { return m_layout.GetCount(); }
     // Lays out count document lines from first on again.
-    void FormatLines(LineIndex first, int count);
+    void FormatLines(LineIndex first, int count) { m_layout.FormatLines(first, count); }
     // Rebuilds every display line from the document; pixel positions are left as they were
     // (clamped to the new layout) for the caller to restore or reset.
     void ReformatDocument();
@@ -94,9 +95,9 @@ public:
     bool Check() const;
 
     // ---- metrics ----
-    int GetLineHeight() const { return m_metrics.GetLineHeight(); }
-    int GetGutterWidth() const { return m_metrics.GetGutterWidth(); }
-    int GetAverageCharWidth() const { return m_metrics.GetAverageCharWidth(); }
+    int GetLineHeight() const { return GetMetrics().GetLineHeight(); }
+    int GetGutterWidth() const { return GetMetrics().GetGutterWidth(); }
+    int GetAverageCharWidth() const { return GetMetrics().GetAverageCharWidth(); }
     // Client height / line height.
     int GetVisibleLineCount() const;
     // The fonts changed: measure again and rebuild, keeping positions.
@@ -104,18 +105,24 @@ public:
 
     // ---- display-line look-ups ----
     // Display line at y / line height; the last one when out of range; null when empty.
-    const CDisplayLine* GetDisplayLineAtY(PixelY y) const;
-    LineIndex GetDocumentLineAtY(PixelY y) const;
+    const CDisplayLine* GetDisplayLineAtY(PixelY y) const { return m_layout.LineAtY(y); }
+    LineIndex GetDocumentLineAtY(PixelY y) const { return m_layout.DocLineAtY(y); }
     // y of the display line of a document line whose end column lies past the column; the
     // line's last display line when none does.
-    PixelY GetYOfPosition(ByteColumn column, LineIndex line) const;
+    PixelY GetYOfPosition(ByteColumn column, LineIndex line) const { return m_layout.YOfPosition(column, line); }
     LineIndex GetLastLineIndex() const { return m_document.GetLineCount() - 1; }
 
     // ---- columns and pixels ----
     // Column at x on a display line; with snap an x past the end gives the end column,
     // without it a virtual column by average character widths.
-    ByteColumn ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const;
-    PixelX XFromColumn(const CDisplayLine& line, ByteColumn column, bool snap) const;
+    ByteColumn ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const
+    {
+        return m_layout.ColumnFromX(line, x, snap);
+    }
+    PixelX XFromColumn(const CDisplayLine& line, ByteColumn column, bool snap) const
+    {
+        return m_layout.XFromColumn(line, column, snap);
+    }
     DocPosition DocPositionFromPixels(PixelX x, PixelY y) const;
     PixelPosition PixelsFromDocPosition(ByteColumn column, LineIndex line) const;
     // The caret as a text position: snapped in stream mode, virtual in column mode.
@@ -256,7 +263,7 @@ public:
     // The state to paint a display line with: carried from the document's head, the line's
     // own reset applied when it is a first display line, and advanced over the earlier
     // display lines of its document line. Costs at most one checkpoint interval.
-    RangeState GetRangeStateAtDisplayLine(const CDisplayLine& line);
+    RangeState GetRangeStateAtDisplayLine(const CDisplayLine& line) { return m_layout.RangeStateAt(line); }
 
     // ---- printing ----
     const CPrintLayout& GetPrintLayout() const { return m_printLayout; }
@@ -297,10 +304,8 @@ private:
     // Both return whether they scrolled.
     bool ScrollUpOnly();
     bool ScrollDownOnly();
-    DisplayLineIndex GetDisplayLineIndexAtY(PixelY y) const;
-    PixelY GetLastDisplayLineY() const;
-    // The screen layout's parameters for the current size and settings.
-    LayoutParameters ScreenLayoutParameters() const;
+    DisplayLineIndex GetDisplayLineIndexAtY(PixelY y) const { return m_layout.IndexAtY(y); }
+    PixelY GetLastDisplayLineY() const { return m_layout.LastLineY(); }
     // count document lines from first were deleted: their display lines go, stored
     // positions below them move with their lines.
     void RemoveDisplayLines(LineIndex first, int count);
@@ -310,16 +315,11 @@ private:
     void PlaceCaretX(PixelX x);
     void SetDropY(PixelY y);
     void SetDropX(PixelX x);
-    LineIndex DocLineOfDisplay(const CDisplayLine* line) const;
-    CLineLayout ScreenLayout() const;
-    // Lays out document line n into its first display line and as many continuations as it
-    // needs; returns the line's last display line. segments is scratch space the caller
-    // keeps across lines.
-    CDisplayLine* LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
-                                CDisplayLine* first, LineIndex n);
+    LineIndex DocLineOfDisplay(const CDisplayLine* line) const { return m_layout.DocLineOf(line); }
+    const CMetricCache& Metrics() const { return m_layout.GetMetrics(); }
     // oldCount display lines from start became newCount: the stored y positions follow
     // (RemapLayoutY).
-    void RemapPositions(DisplayLineIndex start, int oldCount, int newCount);
+    void OnDisplayLinesReplaced(DisplayLineIndex start, int oldCount, int newCount) override;
     bool IsDoubleByteBefore(const CDisplayLine& line, ByteColumn column) const;
     bool IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) const;
     int ClassAt(const CTextLine& line, ByteColumn pos) const;
@@ -337,15 +337,11 @@ private:
     IClipboard& m_clipboard;
     const CViewSettings& m_settings;
     CEditingModes& m_modes;
-    CMetricCache m_metrics;
-
-    CDisplayLineList m_displayLines;
+    CDisplayLayout m_layout;
     CPrintLayout m_printLayout;
-    CRangeStateCache m_rangeStates;
 
     int m_clientWidth = 0;
     int m_clientHeight = 0;
-    bool m_wordWrap = false;
     bool m_spellingCheck = false;
     PixelX m_scrollX = 0;
     PixelY m_scrollY = 0;

@@ -35,7 +35,7 @@ void CViewEngine::StepLeft(int n)
             ToDisplayLineEnd();
             return;
         }
-        const PixelX x = GetCaretX() - n * m_metrics.GetAverageCharWidth();
+        const PixelX x = GetCaretX() - n * Metrics().GetAverageCharWidth();
         if (x < 0)
             return;
         PlaceCaretX(std::max(x, line->GetEndX()));
@@ -56,7 +56,7 @@ void CViewEngine::StepRight(int n)
         const ByteColumn column = ColumnFromX(*line, GetCaretX(), true);
         PlaceCaretX(XFromColumn(*line, std::min(column + n, line->GetEndColumn()), true));
     } else if (m_modes.columnMode) {
-        SetCaretX(GetCaretX() + n * m_metrics.GetAverageCharWidth(), 1);
+        SetCaretX(GetCaretX() + n * Metrics().GetAverageCharWidth(), 1);
     } else {
         PlaceCaretX(line->GetEndX());
     }

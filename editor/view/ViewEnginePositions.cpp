@@ -5,109 +5,6 @@
 
 // Display-line look-ups and the conversions between pixels and text positions.
 
-const CDisplayLine* CViewEngine::GetDisplayLineAtY(PixelY y) const
-{
-    if (m_displayLines.IsEmpty())
-        return nullptr;
-    return m_displayLines.GetAt(GetDisplayLineIndexAtY(y));
-}
-
-DisplayLineIndex CViewEngine::GetDisplayLineIndexAtY(PixelY y) const
-{
-    const int last = m_displayLines.GetCount() - 1;
-    if (y < 0)
-        return 0;
-    const DisplayLineIndex k = y / GetLineHeight();
-    return k > last ? last : k;
-}
-
-LineIndex CViewEngine::DocLineOfDisplay(const CDisplayLine* line) const
-{
-    return line ? m_displayLines.DocLineOf(line) : 0;
-}
-
-LineIndex CViewEngine::GetDocumentLineAtY(PixelY y) const
-{
-    return DocLineOfDisplay(GetDisplayLineAtY(y));
-}
-
-PixelY CViewEngine::GetLastDisplayLineY() const
-{
-    return GetLineHeight() * std::max(0, m_displayLines.GetCount() - 1);
-}
-
-PixelY CViewEngine::GetYOfPosition(ByteColumn column, LineIndex line) const
-{
-    const int firsts = m_displayLines.GetFirstLineCount();
-    if (firsts == 0)
-        return 0;
-    if (line < 0 || line >= firsts)
-        line = firsts - 1;
-    const CDisplayLine* display = m_displayLines.GetFirstOfDocLine(line);
-    DisplayLineIndex index = m_displayLines.IndexOf(display);
-    for (;;) {
-        if (display->GetEndColumn() > column)
-            break;
-        const CDisplayLine* next = display->Next();
-        if (!next || next->IsFirst())
-            break;
-        display = next;
-        ++index;
-    }
-    return index * GetLineHeight();
-}
-
-ByteColumn CViewEngine::ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const
-{
-    const int average = m_metrics.GetAverageCharWidth();
-    if (x < line.GetStartX())
-        return line.GetStartColumn();
-    if (x >= line.GetEndX()) {
-        if (snap)
-            return line.GetEndColumn();
-        return line.GetEndColumn() + (x - line.GetEndX()) / average;
-    }
-    const DisplaySegment& segment = *line.FindSegmentAtX(x);
-    if (x >= segment.EndX())
-        return segment.EndColumn();
-    if (segment.kind == kRunLineEnd || segment.kind == kRunSoftBreak || segment.kind == kRunTab ||
-        x <= segment.x)
-        return segment.firstColumn;
-    if (segment.kind == kRunWordDbcsChar)
-        return snap ? segment.firstColumn : segment.firstColumn + (x - segment.x) / average;
-    const CLineLayout layout = ScreenLayout();
-    if (segment.kind == kRunBlanks)
-        return segment.firstColumn +
-               std::min<int>(segment.columnCount, (x - segment.x) / layout.GetParameters().blankWidth);
-    const int available = std::max(0, std::min<int>(segment.columnCount,
-                                                     line.GetTextLength() - segment.firstColumn));
-    return segment.firstColumn +
-           layout.FitBytes(line.GetText() + segment.firstColumn, available, x - segment.x);
-}
-
-PixelX CViewEngine::XFromColumn(const CDisplayLine& line, ByteColumn column, bool snap) const
-{
-    if (column < line.GetStartColumn())
-        return line.GetStartX();
-    if (column >= line.GetEndColumn()) {
-        if (snap)
-            return line.GetEndX();
-        return line.GetEndX() + (column - line.GetEndColumn()) * m_metrics.GetAverageCharWidth();
-    }
-    const DisplaySegment& segment = *line.FindSegmentAtColumn(column);
-    if (column >= segment.EndColumn())
-        return segment.EndX();
-    if (segment.kind == kRunLineEnd || segment.kind == kRunSoftBreak || segment.kind == kRunTab ||
-        column <= segment.firstColumn)
-        return segment.x;
-    if (segment.kind == kRunWordDbcsChar)
-        return snap ? segment.x
-                    : segment.x + m_metrics.GetAverageCharWidth() * (column - segment.firstColumn);
-    const int count = std::min(column, line.GetTextLength()) - segment.firstColumn;
-    return segment.x + ScreenLayout().MeasureRun(line.GetText() + segment.firstColumn,
-                                                 segment.kind, std::max(0, count), segment.x);
-}
-
 DocPosition CViewEngine::DocPositionFromPixels(PixelX x, PixelY y) const
 {
     DocPosition position;
@@ -156,7 +53,7 @@ PixelPosition CViewEngine::CaretPixelsOf(ByteColumn column, LineIndex line) cons
     PixelPosition caret = AnchorPixelsOf(column, line);
     const CDisplayLine* display = GetDisplayLineAtY(caret.y);
     if (display && m_modes.columnMode && caret.x > display->GetEndX()) {
-        const int average = m_metrics.GetAverageCharWidth();
+        const int average = Metrics().GetAverageCharWidth();
         caret.x = std::max(display->GetEndX(), average * (caret.x / average));
     }
     return caret;

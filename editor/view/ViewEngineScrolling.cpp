@@ -34,7 +34,7 @@ void CViewEngine::EnsureCaretVisible()
 {
     const int average = GetAverageCharWidth();
     const int gutter = GetGutterWidth();
-    const int margin = m_metrics.GetMaxCharWidth();
+    const int margin = Metrics().GetMaxCharWidth();
     const int h = GetLineHeight();
     const int visible = std::max(1, GetVisibleLineCount());
     PixelX x = m_scrollX;
@@ -53,7 +53,7 @@ void CViewEngine::EnsureCaretVisible()
 void CViewEngine::EnsureCaretVisibleNarrow()
 {
     const int gutter = GetGutterWidth();
-    const int margin = m_metrics.GetMaxCharWidth();
+    const int margin = Metrics().GetMaxCharWidth();
     const int h = GetLineHeight();
     const int visible = std::max(1, GetVisibleLineCount());
     PixelX x = m_scrollX;
@@ -72,7 +72,7 @@ void CViewEngine::EnsureCaretVisibleNarrow()
 void CViewEngine::EnsureDropPointVisible()
 {
     const int gutter = GetGutterWidth();
-    const int margin = m_metrics.GetMaxCharWidth();
+    const int margin = Metrics().GetMaxCharWidth();
     const int h = GetLineHeight();
     const int visible = GetVisibleLineCount();
     PixelX x = m_scrollX;

@@ -37,7 +37,7 @@ PixelX CViewEngine::SnapToLine(const CDisplayLine& line, PixelX x) const
         return XFromColumn(line, ColumnFromX(line, x, true), true);
     if (!m_modes.columnMode)
         return line.GetEndX();
-    const int average = m_metrics.GetAverageCharWidth();
+    const int average = Metrics().GetAverageCharWidth();
     return std::max(line.GetEndX(), average * (x / average));
 }
 
@@ -88,7 +88,7 @@ PixelX CViewEngine::NearestBoundaryX(const CDisplayLine& line, PixelX x, bool ch
     if (x >= line.GetEndX()) {
         if (!m_modes.columnMode)
             return line.GetEndX();
-        const int average = m_metrics.GetAverageCharWidth();
+        const int average = Metrics().GetAverageCharWidth();
         return std::max(line.GetEndX(), average * ((2 * x + average) / (2 * average)));
     }
     const ByteColumn start = ColumnFromX(line, x, true);
@@ -148,7 +148,7 @@ bool CViewEngine::IsCaretInView() const
         return false;
     const int gutter = GetGutterWidth();
     const PixelX screenX = GetCaretX() - m_scrollX + gutter;
-    return screenX >= gutter && screenX <= m_clientWidth - m_metrics.GetMaxCharWidth();
+    return screenX >= gutter && screenX <= m_clientWidth - Metrics().GetMaxCharWidth();
 }
 
 // ---- selection ----

@@ -15,7 +15,7 @@ const int kExtraColumns = 4094;
 
 int CViewEngine::GetVerticalScrollScale() const
 {
-    const int n = m_displayLines.GetCount();
+    const int n = m_layout.GetLines().GetCount();
     if (n <= 32767)
         return 1;
     if (n <= 65535)
@@ -32,13 +32,13 @@ int CViewEngine::GetVerticalScrollScale() const
 CViewEngine::ScrollBarState CViewEngine::UpdateVerticalScrollBar()
 {
     ScrollBarState bar;
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return bar;
     const int h = GetLineHeight();
     m_scrollY = std::max(0, std::min(m_scrollY, GetLastDisplayLineY()));
     const int scale = GetVerticalScrollScale();
     bar.page = (m_clientHeight / h) / scale;
-    bar.maximum = (m_displayLines.GetCount() - 1) / scale + bar.page - 1;
+    bar.maximum = (m_layout.GetLines().GetCount() - 1) / scale + bar.page - 1;
     bar.position = (m_scrollY / h) / scale;
     return bar;
 }
@@ -46,7 +46,7 @@ CViewEngine::ScrollBarState CViewEngine::UpdateVerticalScrollBar()
 CViewEngine::ScrollBarState CViewEngine::UpdateHorizontalScrollBar()
 {
     ScrollBarState bar;
-    if (m_displayLines.IsEmpty())
+    if (m_layout.GetLines().IsEmpty())
         return bar;
     m_scrollX = std::max(0, m_scrollX);
     const int average = GetAverageCharWidth();
@@ -73,11 +73,11 @@ CViewEngine::CaretPlacement CViewEngine::GetCaretPlacement() const
             const bool pair = segment->kind == kRunWordDbcsChar ||
                               (IsDoubleByteMode() && GbkText::IsLeadByte(line->ByteAt(column)));
             const int count = pair && column + 1 < line->GetTextLength() ? 2 : 1;
-            caret.width = m_metrics.GetDevice().MeasureText(line->GetText() + column,
+            caret.width = Metrics().GetDevice().MeasureText(line->GetText() + column,
                                                             std::min(count, line->GetTextLength() - column));
         }
     }
-    caret.height = m_metrics.GetFontHeight() - 1;
+    caret.height = Metrics().GetFontHeight() - 1;
     const int gutter = GetGutterWidth();
     const int x = GetCaretX() + gutter - m_scrollX;
     const int y = GetCaretY() - m_scrollY;
@@ -94,7 +94,7 @@ CViewEngine::CaretPlacement CViewEngine::GetDropCaretPlacement() const
 {
     CaretPlacement caret;
     caret.width = GetAverageCharWidth() * 25 / 100;
-    caret.height = m_metrics.GetFontHeight() - 1;
+    caret.height = Metrics().GetFontHeight() - 1;
     const int gutter = GetGutterWidth();
     const int x = GetDropX() + gutter - m_scrollX;
     const int y = GetDropY() - m_scrollY;
