@@ -40,7 +40,7 @@ CLineLayout CDisplayLayout::ScreenLayout() const
 }
 
 CDisplayLine* CDisplayLayout::LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
-                                         CDisplayLine* first, LineIndex n)
+                                            CDisplayLine* first, LineIndex n)
 {
     while (first->Next() && !first->Next()->IsFirst())
         m_lines.Remove(first->Next());

@@ -68,12 +68,17 @@ public:
     ByteColumn ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const;
     PixelX XFromColumn(const CDisplayLine& line, ByteColumn column, bool snap) const;
 
-    // The range state to paint a display line with (see CViewEngine).
+    // The state to paint a display line with: carried from the document's head, the line's
+    // own reset applied when it is a first display line, and advanced over the earlier
+    // display lines of its document line. Costs at most one checkpoint interval.
     RangeState RangeStateAt(const CDisplayLine& line);
 
     bool Check() const;
 
 private:
+    // Lays out document line n into its first display line and as many continuations as it
+    // needs; returns the line's last display line. segments is scratch space the caller
+    // keeps across lines.
     CDisplayLine* LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
                                 CDisplayLine* first, LineIndex n);
 

@@ -17,9 +17,9 @@
 // the scroll offsets and the client size itself and composes the display layout
 // (CDisplayLayout: display lines, metrics, range-state checkpoints, look-ups by y) and the
 // caret and selection (CCaretSelection, with the rule that moves them after an edit); the
-// layout tells it when display lines are replaced and it moves the stored positions. Every position is in layout pixels (PixelX from the
-// left edge of the text area, PixelY = display-line number × line height); columns are byte
-// offsets in a document line.
+// layout tells it when display lines are replaced and it moves the stored positions.
+// Every position is in layout pixels (PixelX from the left edge of the text area, PixelY =
+// display-line number × line height); columns are byte offsets in a document line.
 //
 // The engine reaches the outside only through the interfaces it is given: the screen's text
 // metrics, the host window, the clipboard, the settings, the process-wide editing modes and
@@ -109,7 +109,10 @@ public:
     LineIndex GetDocumentLineAtY(PixelY y) const { return m_layout.DocLineAtY(y); }
     // y of the display line of a document line whose end column lies past the column; the
     // line's last display line when none does.
-    PixelY GetYOfPosition(ByteColumn column, LineIndex line) const { return m_layout.YOfPosition(column, line); }
+    PixelY GetYOfPosition(ByteColumn column, LineIndex line) const
+    {
+        return m_layout.YOfPosition(column, line);
+    }
     LineIndex GetLastLineIndex() const { return m_document.GetLineCount() - 1; }
 
     // ---- columns and pixels ----

@@ -181,6 +181,24 @@ TEST(ViewLayoutTest2, PositionsBelowInsertedOrRemovedLinesMoveWithTheirLines)
     EXPECT_TRUE(f.view.Check());
 }
 
+// An edit elsewhere (another pane, undo) that removes the selected lines leaves anchor and
+// caret on one spot: the selection ends rather than staying active and empty.
+TEST(ViewLayoutTest2, SelectionEmptiedByAnEditElsewhereEnds)
+{
+    FixedPitchMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"aaa", "bbb", "ccc", "ddd"}, 400, 96);
+    f.view.SetAnchorToDocPosition(0, 1);
+    f.view.SetCaretToDocPosition(0, 2);
+    f.view.UpdateSelectionActive();
+    ASSERT_TRUE(f.view.IsSelectionActive());
+    DocumentEditor editor(f.document);
+    editor.DeleteBlock(3, 0, 3, 2);  // lines 1 and 2 go, joined into line 0
+    EXPECT_EQ(f.view.GetAnchorY(), f.view.GetCaretY());
+    EXPECT_FALSE(f.view.IsSelectionActive());
+    EXPECT_TRUE(f.view.Check());
+}
+
 TEST(ViewLayoutTest2, InsertedLinesGoToTheHeadForANegativeLineAndToTheTailPastTheEnd)
 {
     FixedPitchMetrics metrics;
