@@ -120,6 +120,8 @@ void CPromptListDlg::Accept()
     if (selected < 0 || selected >= (int)m_matches.size() || !m_targetView)
         return;
     const PromptEntry* entry = m_matches[selected];
+    if (auto* target = dynamic_cast<IPromptTarget*>(m_targetView))
+        target->ExpectPromptAccept(entry->insert);
     m_targetView->PostMessage(kPromptAcceptMessage, (WPARAM)entry->insert, entry->CaretOffset());
 }
 

@@ -10,6 +10,23 @@
 // the caret offset inside it (0: at its end).
 constexpr UINT kPromptAcceptMessage = WM_USER + 112;
 
+// The view a popup serves. Before the popup posts an accepted entry it tells the view which
+// text to expect, so the view takes the message only from its own popup.
+class IPromptTarget {
+public:
+    virtual ~IPromptTarget() = default;
+    virtual void ExpectPromptAccept(const char* entry) = 0;
+};
+
+// The window that places the popup for the views: the main frame.
+class IPromptHost {
+public:
+    virtual ~IPromptHost() = default;
+    // Fills the popup for the word and shows it at the screen point (x, y) for the active
+    // view after its delay; an empty word or no match closes it at its next tick.
+    virtual void ShowHintWindow(int x, int y, const char* prefix, int tableIndex) = 0;
+};
+
 // Where the popup goes for a caret point: below the caret, x kept clear of the screen's right
 // edge by kPromptRightMargin.
 constexpr int kPromptRightMargin = 170;

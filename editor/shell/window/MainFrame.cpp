@@ -106,6 +106,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
         m_statusBar.SetPaneTextColor(pane, kPaneColours[pane]);
     }
     SetCaretPosPanes(0, 0, 0);
+    if (!CreatePromptPopup())
+        return -1;
     return 0;
 }
 
@@ -173,6 +175,7 @@ void CMainFrame::UpdateChildTitle(CMDIChildWnd* child)
 
 void CMainFrame::OnChildActivated(CMDIChildWnd* child)
 {
+    ShowHintWindow(0, 0, "", 0);
     m_tabBar.SelectTab(child);
     m_tabBar.UpdateTabTitle(child, MaxTabTitle());
     if (!m_recentFrozen)

@@ -8,6 +8,7 @@
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
 #include "editor/inputaids/PaletteBars.h"
+#include "editor/inputaids/PromptListDlg.h"
 #include "framework/ToolBar.h"
 
 #include <functional>
@@ -17,11 +18,11 @@ class CDocument;
 class CView;
 
 // The editor's one top-level window: an MDI frame that owns the status bar, the main tool
-// bar, the four input palettes, the document tab bar, the workspace bar and the output
-// window, keeps the most-recently-used order of the document windows, routes a few keys
-// before the accelerators, rebuilds the dynamic submenus and keeps its layout in the
-// profile.
-class CMainFrame : public CMDIFrameWnd {
+// bar, the four input palettes, the document tab bar, the workspace bar, the output
+// window and the vocabulary prompt popup, keeps the most-recently-used order of the
+// document windows, routes a few keys before the accelerators, rebuilds the dynamic
+// submenus and keeps its layout in the profile.
+class CMainFrame : public CMDIFrameWnd, public IPromptHost {
     DECLARE_DYNAMIC(CMainFrame)
 
 public:
@@ -69,6 +70,10 @@ public:
     // The tool-set and macro-set menus list the file title of each of the ten sets.
     bool RebuildUserToolMenu(const std::vector<CString>& setTitles);
     bool RebuildUserMacroMenu(const std::vector<CString>& setTitles);
+
+    // ---- the vocabulary prompt popup (MainFramePrompt.cpp) ----
+    void ShowHintWindow(int x, int y, const char* prefix, int tableIndex) override;
+    CPromptListDlg& GetPromptPopup() { return m_prompt; }
 
     // ---- layout in the profile ----
     void SaveLayout(LPCTSTR section);
@@ -121,6 +126,8 @@ private:
     void RestorePaneSizes(LPCTSTR section);
     void InvalidateAllViews();
     int MaxTabTitle() const;
+    // Makes the hidden popup with the delays of the user settings.
+    bool CreatePromptPopup();
 
     // The input palettes; the first is the variable bar the View menu toggles.
     CPaletteBar m_palettes[kPaletteBarCount];
@@ -134,4 +141,5 @@ private:
     COutputBar m_wndOutput;
     int m_recentCycleCount = 0;
     std::function<void()> m_childPoll;
+    CPromptListDlg m_prompt;
 };

@@ -23,13 +23,6 @@ namespace {
 
 const CViewSettings& Settings() { return TheEditorSettings().view; }
 
-// The application's pending-insert text (command 41038 inserts it).
-CString& PendingInsertText()
-{
-    static CString text;
-    return text;
-}
-
 const int kEvaluationAreaSize = 2048;
 
 } // namespace
@@ -337,27 +330,6 @@ int CWrenView::GetSelectionLineSpan() const { return m_engine ? m_engine->GetSel
 
 // ---- insertion entry points ----
 
-void CWrenView::InsertPaletteText(const char* text)
-{
-    if (!m_commands || !text)
-        return;
-    RunEdit([&] { m_commands->InsertTextAtCaret(CString(text)); });
-}
-
-void CWrenView::PostPendingInsert(const char* text)
-{
-    PendingInsertText() = text ? text : "";
-    PostMessage(WM_COMMAND, 41038, 0);
-}
-
-void CWrenView::OnPendingInsert()
-{
-    const CString text = PendingInsertText();
-    PendingInsertText().Empty();
-    if (!text.IsEmpty())
-        InsertPaletteText(text);
-}
-
 // The caret line is copied into the calculator's work area; a longer line is cut at the last
 // whole character that fits, so the work area is never overrun and no character is split.
 void CWrenView::EvaluateCaretLine()
@@ -641,39 +613,4 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
                 m_commands->MoveCaretByKey(VK_LEFT, 0);
             }
     });
-}
-
-void CWrenView::ExpectPromptAccept(const char* entry)
-{
-    m_pendingPromptEntry = entry ? entry : "";
-    m_promptAcceptPending = true;
-}
-
-// The message's text parameter is only trusted while this view's own popup has an accepted
-// entry pending, and then the view inserts its own copy of that entry, never the pointer.
-LRESULT CWrenView::OnPromptAccept(WPARAM, LPARAM lParam)
-{
-    if (!m_promptAcceptPending || !m_engine)
-        return 0;
-    m_promptAcceptPending = false;
-    const CString entry = m_pendingPromptEntry;
-    m_pendingPromptEntry.Empty();
-    const int offset = (int)lParam;
-    RunEdit([&] {
-        const DocPosition caret = m_engine->GetCaretDocPosition();
-        ByteColumn start = caret.column;
-        if (!m_promptPrefix.IsEmpty()) {
-            ByteColumn end = caret.column;
-            m_engine->GetVocabularyWordBounds(caret.line, caret.column, start, end);
-            if (end > start)
-                m_actions->EditDeleteString(start, caret.line, end - start);
-        }
-        m_actions->EditInsertString(start, caret.line, entry);
-        const int inside = offset > 0 && offset <= entry.GetLength() ? offset : entry.GetLength();
-        m_engine->Deselect();
-        m_engine->SetCaretToDocPosition(start + inside, caret.line);
-        m_engine->DropAnchor();
-    });
-    m_promptPrefix.Empty();
-    return 1;
 }

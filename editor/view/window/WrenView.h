@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "editor/inputaids/PaletteCommands.h"
+#include "editor/inputaids/PromptListDlg.h"
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchDialogFlow.h"
@@ -63,7 +65,7 @@ private:
 // engine's display lines through the shared back buffer, turns keys, characters, the mouse
 // and scroll bars into engine calls, and runs the view's editing commands in their edit
 // groups. It learns of edits only as a watcher of its document (through the engine).
-class CWrenView : public CView, public IViewHost, public IClipboard {
+class CWrenView : public CView, public IViewHost, public IClipboard, public PaletteInsertTarget, public IPromptTarget {
     DECLARE_DYNCREATE(CWrenView)
 
 public:
@@ -106,9 +108,12 @@ public:
 
     // ---- insertion entry points ----
     // Inserts text at the caret over any selection as one undo step.
-    void InsertPaletteText(const char* text);
+    void InsertPaletteText(const char* text) override;
     // Stores the text and posts the pending-insert command to this view.
-    void PostPendingInsert(const char* text);
+    void PostPendingInsert(const char* text) override;
+    CWnd* PickerOwner() override { return this; }
+    // The palette commands by their listed ids, before the view's own map (WrenViewPalette.cpp).
+    BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     // Evaluates the caret line with the line calculator and inserts the result below it.
     void EvaluateCaretLine();
     void UpdateAllOtherViews();
@@ -155,7 +160,7 @@ public:
 
     // Accepts exactly one prompt-accept message: the view's own popup calls this before it
     // posts the entry, so a foreign post of the message is ignored.
-    void ExpectPromptAccept(const char* entry);
+    void ExpectPromptAccept(const char* entry) override;
 
 protected:
     int OnCreate(LPCREATESTRUCT createStruct);
@@ -180,6 +185,8 @@ protected:
     void OnContextMenu(CWnd* wnd, CPoint point);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     LRESULT OnPromptAccept(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPromptRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnImeNotify(WPARAM wParam, LPARAM lParam);
 
     // ---- commands ----
     void OnViewCommand(UINT id);

@@ -1,0 +1,157 @@
+// The view's side of the input aids: the palette commands, the pending insert of the
+// operator picker, and the vocabulary prompt's request and accept messages.
+#include "editor/view/window/WrenView.h"
+
+#include <string>
+
+#include "editor/inputaids/PaletteBars.h"
+#include "editor/inputaids/PendingInsert.h"
+#include "editor/inputaids/VocabularyList.h"
+#include "editor/shell/EditorSettings.h"
+#include "framework/CmdUI.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+constexpr UINT kPendingInsertCommand = 41038;
+// The operator palette's Enter and Backspace buttons run the view's own keys.
+constexpr UINT kEnterAction = 33199, kEnterKey = 41005, kBackspaceAction = 33050, kBackspaceKey = 41006;
+
+// The application's pending-insert text (command 41038 inserts it).
+CString& PendingInsertText()
+{
+    static CString text;
+    return text;
+}
+
+IPromptHost* PromptHost() { return dynamic_cast<IPromptHost*>(AfxGetMainWnd()); }
+
+} // namespace
+
+// Palette commands are matched by their listed ids, so the frame's and the application's
+// commands between them (the bar toggles) go on to their owners. Without a layout the view
+// takes none of them, and the palettes show disabled.
+BOOL CWrenView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo)
+{
+    if (!m_engine || (code != CN_COMMAND && code != CN_UPDATE_COMMAND_UI) || !IsPaletteCommand(id))
+        return CView::OnCmdMsg(id, code, extra, handlerInfo);
+    if (handlerInfo) {
+        handlerInfo->target = this;
+        return TRUE;
+    }
+    if (code == CN_UPDATE_COMMAND_UI)
+        return UpdatePaletteCommand(static_cast<CCmdUI*>(extra), ThePaletteState());
+    if (id == kEnterAction || id == kBackspaceAction)
+        OnViewCommand(id == kEnterAction ? kEnterKey : kBackspaceKey);
+    else
+        RunPaletteCommand(id, *this, ThePaletteState(), dynamic_cast<CFrameWnd*>(AfxGetMainWnd()));
+    return TRUE;
+}
+
+void CWrenView::InsertPaletteText(const char* text)
+{
+    if (!m_commands || !text || !*text)
+        return;
+    RunEdit([&] { m_commands->InsertTextAtCaret(CString(text)); });
+}
+
+void CWrenView::PostPendingInsert(const char* text)
+{
+    PendingInsertText() = text ? text : "";
+    PostMessage(WM_COMMAND, kPendingInsertCommand, 0);
+}
+
+// Hints are dropped unless the user keeps them; then each piece of text, new line and
+// outdent step is an edit group of its own.
+void CWrenView::OnPendingInsert()
+{
+    std::string text((LPCTSTR)PendingInsertText(), (size_t)PendingInsertText().GetLength());
+    PendingInsertText().Empty();
+    if (!m_groups || text.empty())
+        return;
+    if (!TheEditorSettings().vocabularyWithComment)
+        text = RemoveInsertHints(text);
+    for (const PendingInsertStep& step : SplitPendingInsert(text)) {
+        m_groups->RunAction([&] {
+            switch (step.kind) {
+            case PendingInsertStep::Text:
+                m_actions->InsertStringPlain(CString(step.text.c_str()));
+                break;
+            case PendingInsertStep::Enter:
+                m_commands->DoForcedNewLine();
+                break;
+            case PendingInsertStep::Back:
+                m_commands->DoForcedOutdent(1);
+                break;
+            }
+        });
+    }
+    RepaintNow();
+    UpdateAllOtherViews();
+}
+
+// The word before the caret goes to the main frame, which shows the popup under the caret
+// line when the document's prompt table has entries for it.
+LRESULT CWrenView::OnPromptRequest(WPARAM, LPARAM)
+{
+    if (!m_engine || !TheEditorSettings().view.vocabularyPopup)
+        return 1;
+    const int tableIndex = GetCompanionKind();
+    IPromptHost* host = PromptHost();
+    if (tableIndex < 0 || !host)
+        return 1;
+    m_promptPrefix = GetVocabularyWordAtCaret();
+    const CViewEngine::CaretPlacement caret = m_engine->GetCaretPlacement();
+    CPoint below(caret.x, caret.y + m_engine->GetLineHeight());
+    ClientToScreen(&below);
+    host->ShowHintWindow(below.x, below.y, m_promptPrefix, tableIndex);
+    return 1;
+}
+
+// An input method at work closes the popup.
+LRESULT CWrenView::OnImeNotify(WPARAM, LPARAM)
+{
+    if (IPromptHost* host = PromptHost())
+        host->ShowHintWindow(0, 0, "", 0);
+    return Default();
+}
+
+void CWrenView::ExpectPromptAccept(const char* entry)
+{
+    m_pendingPromptEntry = entry ? entry : "";
+    m_promptAcceptPending = true;
+}
+
+// The message's text parameter is only trusted while this view's own popup has an accepted
+// entry pending, and then the view inserts its own copy of that entry, never the pointer.
+// The typed word and the entry's text trade places in one edit group; the status bar then
+// shows the call tip of the call the caret stands in.
+LRESULT CWrenView::OnPromptAccept(WPARAM, LPARAM lParam)
+{
+    if (!m_promptAcceptPending || !m_engine)
+        return 0;
+    m_promptAcceptPending = false;
+    const CString entry = m_pendingPromptEntry;
+    m_pendingPromptEntry.Empty();
+    const int offset = (int)lParam;
+    RunEdit([&] {
+        const DocPosition caret = m_engine->GetCaretDocPosition();
+        ByteColumn start = caret.column;
+        if (!m_promptPrefix.IsEmpty()) {
+            ByteColumn end = caret.column;
+            m_engine->GetVocabularyWordBounds(caret.line, caret.column, start, end);
+            if (end > start)
+                m_actions->EditDeleteString(start, caret.line, end - start);
+        }
+        m_actions->EditInsertString(start, caret.line, entry);
+        const int inside = offset > 0 && offset <= entry.GetLength() ? offset : entry.GetLength();
+        m_engine->Deselect();
+        m_engine->SetCaretToDocPosition(start + inside, caret.line);
+        m_engine->DropAnchor();
+    });
+    m_promptPrefix.Empty();
+    if (const char* tip = LookupVocabularyBefore(entry))
+        SetStatusText(tip);
+    return 1;
+}
