@@ -154,7 +154,7 @@ void CWrenDoc::OnEncoding(UINT id)
 CDocumentSummary CWrenDoc::GetSummary() const
 {
     CDocumentSummary summary;
-    summary.path = m_strTitle;
+    summary.path = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
     summary.encodingName = GetEncodingShortName(m_text.GetEncoding());
     summary.lineEndName = GetLineEndShortName(m_text.GetLineEnd());
     summary.fileSize = m_fileStatus.m_size;

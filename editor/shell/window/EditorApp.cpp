@@ -204,6 +204,7 @@ void CEditorApp::ApplyDocumentServices()
         services.syntaxTypes[i] = {entry.Description(), entry.SpecFile(), entry.KeywordFile()};
     }
     services.shell = this;
+    services.summaryDialog = &m_summaryDialog;
 }
 
 void CEditorApp::RunWelcome()
@@ -246,6 +247,7 @@ int CEditorApp::ExitInstance()
     ThePositionHistory().FreeAll();
     DocumentServices().progress = nullptr;
     DocumentServices().shell = nullptr;
+    DocumentServices().summaryDialog = nullptr;
     DocumentServices().remoteFiles = nullptr;
     return CDocApp::ExitInstance();
 }
@@ -605,12 +607,7 @@ bool CEditorApp::PromptRemoteSaveAs(int& account, CString& remotePath)
 
 bool CEditorApp::ChooseReloadEncoding(int& index)
 {
-    CReloadAsDlg dialog(m_pMainWnd);
-    dialog.m_encodingIndex = index;
-    if (dialog.DoModal() != IDOK)
-        return false;
-    index = dialog.m_encodingIndex;
-    return true;
+    return RunReloadAsDialog(m_pMainWnd, index);
 }
 
 void CEditorApp::ShowFormats()

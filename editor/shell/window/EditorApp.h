@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "editor/dialogs/DocumentDialogs.h"
 #include "editor/dialogs/PreferencesDlg.h"
 #include "editor/document/DocumentServices.h"
 #include "editor/shell/ChildEnvironment.h"
@@ -131,6 +132,7 @@ private:
     // The FTP side over the account table, alive as long as the program.
     std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
     std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
+    CDocumentSummaryDialog m_summaryDialog;
 };
 
 // The running editor, or null outside it (tests of the window-free parts).
