@@ -585,6 +585,8 @@ void CWrenView::OnTypedChar(char ch)
 {
     if (!m_commands)
         return;
+    if (ch == '(')
+        ShowCallTipAtCaret();
     RunEdit([&] {
         m_commands->DoTypeChar(ch);
         if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
@@ -601,6 +603,8 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
     static const unsigned short kPairs[][2] = {{0xA1B2, 0xA1B3}, {0xA1BC, 0xA1BD}, {0xA1BE, 0xA1BF},
                                                {0xA3A8, 0xA3A9}, {0xA3DB, 0xA3DD}, {0xA3FB, 0xA3FD}};
     const unsigned short code = (unsigned short)(((unsigned char)lead << 8) | (unsigned char)trail);
+    if (code == 0xA3A8 || code == 0xA1B2)  // "（" and "〔"
+        ShowCallTipAtCaret();
     RunEdit([&] {
         const char text[3] = {lead, trail, 0};
         m_commands->DoTypeString(CString(text));

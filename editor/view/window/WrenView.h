@@ -158,6 +158,10 @@ public:
     static const UINT kMsgPromptAccept = WM_USER + 112;
     static const UINT kAutoScrollTimer = 32781;
 
+    // Before an opening parenthesis is typed in a file with a vocabulary: the status bar
+    // shows the vocabulary entry of the word in front of the caret.
+    void ShowCallTipAtCaret();
+
     // Accepts exactly one prompt-accept message: the view's own popup calls this before it
     // posts the entry, so a foreign post of the message is ignored.
     void ExpectPromptAccept(const char* entry) override;

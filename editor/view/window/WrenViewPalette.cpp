@@ -117,6 +117,14 @@ LRESULT CWrenView::OnImeNotify(WPARAM, LPARAM)
     return Default();
 }
 
+void CWrenView::ShowCallTipAtCaret()
+{
+    if (GetCompanionKind() < 0)
+        return;
+    if (const char* tip = LookupVocabulary(GetVocabularyWordAtCaret()))
+        SetStatusText(tip);
+}
+
 void CWrenView::ExpectPromptAccept(const char* entry)
 {
     m_pendingPromptEntry = entry ? entry : "";

@@ -10,6 +10,7 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/inputaids/PaletteBars.h"
 #include "editor/inputaids/PromptListDlg.h"
+#include "editor/inputaids/VocabularyList.h"
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
 #include "framework/AppEnvironment.h"
@@ -348,6 +349,29 @@ TEST_F(WrenViewInputAidsTest, PromptPopupReplacesTheTypedWord)
     Tick(1);
     EXPECT_FALSE(popup.IsWindowVisible());
     EXPECT_EQ("x = zqx 返回 ; zqy", Line(0));
+}
+
+// An opening parenthesis typed after a name, and an accepted entry that opens a call, show
+// the name's vocabulary entry in the status bar.
+TEST_F(WrenViewInputAidsTest, CallTipsGoToTheStatusBar)
+{
+    TheEditorSettings().view.autoCloseBrackets = 0;
+    ParseVocabularyEntry("整数 取整(x)", 1);
+    CWrenView* view = Show("");
+    ASSERT_NE(view, nullptr);
+    AddPromptLines({"0 取整 取整():7 qzh"});
+    for (const char* typed : {"取整(", "取整（"}) {
+        view->SetStatusText("");
+        Type(view, typed);
+        EXPECT_STREQ("整数 取整(x)", view->GetLastStatusText()) << typed;
+    }
+    view->SetStatusText("");
+    Type(view, " qzh");
+    Tick(8);
+    PopupKey(VK_RETURN);
+    EXPECT_EQ("取整(取整（ 取整()", Line(0));
+    EXPECT_STREQ("整数 取整(x)", view->GetLastStatusText());
+    FreeVocabularyList();
 }
 
 // Without the option, or in a file without a prompt table, no popup is asked for.
