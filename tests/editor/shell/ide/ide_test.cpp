@@ -264,3 +264,88 @@ TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
 }
 
 }  // namespace
+
+namespace {
+
+// The focused window of the IDE's thread and its caret in screen coordinates.
+HWND FocusedWindow(HWND main, RECT* caret = nullptr)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info))
+        return nullptr;
+    if (caret != nullptr && info.hwndCaret != nullptr) {
+        *caret = info.rcCaret;
+        ::MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(caret), 2);
+    }
+    return info.hwndFocus;
+}
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            text = bytes;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+// Typing an abbreviation pops the vocabulary prompt up under the caret, Enter puts its word in
+// place of the abbreviation, and a palette button types at the caret of the active view.
+TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
+{
+    ::CreateDirectoryA((m_install / "bin\\配置").c_str(), nullptr);
+    m_install.WriteFile("bin\\配置\\一级语法提示.墨", "0 步进循环 步进循环 bjxh\r\n0 步进 步进 bjxh\r\n");
+    // The popup shows 30 ticks (1.5 s) after the request (Space accepts from tick 32) and
+    // stays up to 20 s.
+    m_install.WriteFile("bin\\用户.设置", "词汇提示弹出延时=30\r\n词汇提示空格选择=32\r\n词汇提示超时关闭=400\r\n");
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    HWND view = FocusedWindow(main);
+    ASSERT_NE(view, nullptr);
+
+    // At the end of the first line, a blank and the abbreviation.
+    ::PostMessageA(view, WM_KEYDOWN, VK_END, 0);
+    RECT lineEnd = {};
+    ASSERT_TRUE(WaitFor([&] { return FocusedWindow(main, &lineEnd) == view && lineEnd.left > 0; }));
+    const DWORD typed = ::GetTickCount();
+    for (const char* p = " bjxh"; *p; ++p)
+        ::PostMessageA(view, WM_CHAR, static_cast<unsigned char>(*p), 0);
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (popup = FindProcessDialog(ide.Id(), IDC_PROMPT_LIST)) != nullptr; }));
+    EXPECT_GE(::GetTickCount() - typed, 1000u) << "the delay of the user settings";
+    HWND list = ::GetDlgItem(popup, IDC_PROMPT_LIST);
+    EXPECT_EQ(2, ::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    RECT placed = {};
+    ::GetWindowRect(popup, &placed);
+    EXPECT_GT(placed.left, lineEnd.left) << "under the caret, behind the abbreviation";
+    EXPECT_GE(placed.top, lineEnd.bottom);
+    EXPECT_EQ(list, FocusedWindow(main)) << "the popup takes the keys while it is up";
+
+    ::PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(popup); }));
+    EXPECT_TRUE(WaitFor([&] { return FocusedWindow(main) == view; })) << "the view has the keys again";
+    ::PostMessageA(main, WM_COMMAND, 32966, 0);  // the variable palette's "甲"
+    ::PostMessageA(main, WM_COMMAND, 57642, 0);  // select all
+    ::PostMessageA(main, WM_COMMAND, 57634, 0);  // copy
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText().rfind("第1行 步进甲\r\n", 0) == 0; }))
+        << ClipboardText().substr(0, 40);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    // Closing asks whether to save the changed document: No.
+    HWND question = nullptr;
+    if (WaitFor([&] { return (question = FindProcessDialog(ide.Id(), IDNO)) != nullptr; }, 10000))
+        ::PostMessageA(question, WM_COMMAND, IDNO, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
