@@ -15,6 +15,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
+#include "framework/DialogDriver.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/MessageMap.h"
@@ -217,6 +218,32 @@ TEST_F(WrenViewInputAidsTest, PaletteButtonsTypeAtTheCaretUnderEachToggle)
     Press(view, 33022);
     EXPECT_EQ("水", Line(0));
     EXPECT_EQ(before + 1, UndoSteps(view));
+}
+
+// The dialog buttons insert what was picked at the caret; the operator picker's text goes in
+// after the picker has closed, in the form the symbol toggle chooses.
+TEST_F(WrenViewInputAidsTest, DialogButtonsInsertWhatWasPicked)
+{
+    TheEditorSettings().vocabularyWithComment = 0;
+    TheEditorSettings().view.autoIndent = 0;
+    CWrenView* view = Show("");
+    ASSERT_NE(view, nullptr);
+    DialogDriver driver{[](DialogDriver& d) { d.Click(62); },  // 重复…直到 template
+                        [](DialogDriver& d) { d.Click(65); },  // 检查 / 分支
+                        [](DialogDriver& d) { d.Click(10); },  // 链表类型
+                        [](DialogDriver& d) { d.PressCancel(); },
+                        [](DialogDriver& d) { d.PressOK(); }};
+    Press(view, 33205);
+    Press(view, 33116);
+    Press(view, 33205);
+    Press(view, 33203);
+    Press(view, 33200);
+    Press(view, 33204);
+    EXPECT_EQ(5, driver.ScriptsRun());
+    std::vector<std::string> lines;
+    for (LineIndex n = 0; n < m_doc.GetText().GetLineCount(); ++n)
+        lines.push_back(Line(n));
+    EXPECT_EQ((std::vector<std::string>{"重复{ ", "", "}直到(  )；", "分支( ){ }链表类型 红绿蓝(0,0,0)"}), lines);
 }
 
 // The view takes the palette commands by their listed ids: the toggles show pressed, the
