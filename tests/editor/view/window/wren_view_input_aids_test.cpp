@@ -22,19 +22,9 @@
 #include "framework/WinApp.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
+#include "PumpPending.h"
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
 
 // The main window as the editor view meets it: the four palettes docked, the prompt popup
 // placed for the active view, and one editor view as the client.
@@ -123,12 +113,12 @@ protected:
     void Press(CWrenView* view, UINT command)
     {
         view->PostMessage(WM_COMMAND, command, 0);
-        Pump();
+        PumpPending();
     }
     void EndOfLine(CWrenView* view)
     {
         view->PostMessage(WM_KEYDOWN, VK_END, 0);
-        Pump();
+        PumpPending();
     }
     void IdleUpdate() { m_frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE); }
     int ButtonState(UINT barId, UINT command)
@@ -147,13 +137,13 @@ protected:
     void PopupKey(UINT virtualKey)
     {
         ::PostMessageA(List(), WM_KEYDOWN, virtualKey, 0);
-        Pump();
+        PumpPending();
     }
     void Type(CWrenView* view, const char* text)
     {
         for (const char* p = text; *p; ++p)
             view->PostMessage(WM_CHAR, (unsigned char)*p, 0);
-        Pump();
+        PumpPending();
     }
     void AddPromptLines(const std::vector<const char*>& lines)
     {
@@ -305,7 +295,7 @@ TEST_F(WrenViewInputAidsTest, PendingInsertReadsItsMarkers)
         ASSERT_NE(view, nullptr);
         view->PostPendingInsert(c.pending);
         EXPECT_EQ("", Line(0)) << "nothing before the current message has finished";
-        Pump();
+        PumpPending();
         std::vector<std::string> lines;
         for (LineIndex n = 0; n < m_doc.GetText().GetLineCount(); ++n)
             lines.push_back(Line(n));

@@ -18,19 +18,9 @@
 #include "framework/WinApp.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
+#include "PumpPending.h"
 
 namespace {
-
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
 
 // A command's enabled and checked state as its update handler leaves it.
 class CStateRecorder : public CCmdUI {
