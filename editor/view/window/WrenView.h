@@ -161,6 +161,8 @@ public:
     // Before an opening parenthesis is typed in a file with a vocabulary: the status bar
     // shows the vocabulary entry of the word in front of the caret.
     void ShowCallTipAtCaret();
+    // After a click on a name that opens a call: the status bar shows the name's entry.
+    void ShowCallTipOfCaretWord();
 
     // Accepts exactly one prompt-accept message: the view's own popup calls this before it
     // posts the entry, so a foreign post of the message is ignored.

@@ -208,6 +208,7 @@ void CWrenView::OnLButtonUp(UINT, CPoint)
         if (engine.EndMouseSelection())
             ShowMouseResult();
     }
+    ShowCallTipOfCaretWord();
 }
 
 void CWrenView::OnRButtonDown(UINT, CPoint point)

@@ -125,6 +125,17 @@ void CWrenView::ShowCallTipAtCaret()
         SetStatusText(tip);
 }
 
+void CWrenView::ShowCallTipOfCaretWord()
+{
+    if (GetCompanionKind() < 0)
+        return;
+    const CString next = GetWordAfterCaretWord();
+    if (next != "(" && next != "（" && next != "〔")
+        return;
+    if (const char* tip = LookupVocabulary(GetWordAtCaret()))
+        SetStatusText(tip);
+}
+
 void CWrenView::ExpectPromptAccept(const char* entry)
 {
     m_pendingPromptEntry = entry ? entry : "";

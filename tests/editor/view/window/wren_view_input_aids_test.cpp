@@ -368,8 +368,8 @@ TEST_F(WrenViewInputAidsTest, PromptPopupReplacesTheTypedWord)
     EXPECT_EQ("x = zqx 返回 ; zqy", Line(0));
 }
 
-// An opening parenthesis typed after a name, and an accepted entry that opens a call, show
-// the name's vocabulary entry in the status bar.
+// An opening parenthesis typed after a name, an accepted entry that opens a call and a click
+// into a name before its parenthesis show the name's vocabulary entry in the status bar.
 TEST_F(WrenViewInputAidsTest, CallTipsGoToTheStatusBar)
 {
     TheEditorSettings().view.autoCloseBrackets = 0;
@@ -388,6 +388,17 @@ TEST_F(WrenViewInputAidsTest, CallTipsGoToTheStatusBar)
     PopupKey(VK_RETURN);
     EXPECT_EQ("取整(取整（ 取整()", Line(0));
     EXPECT_STREQ("整数 取整(x)", view->GetLastStatusText());
+
+    // A click into a name that opens a call.
+    const CViewEngine& engine = *view->GetEngine();
+    for (ByteColumn column : {2, 8}) {
+        view->SetStatusText("");
+        const PixelPosition at = engine.PixelsFromDocPosition(column, 0);
+        const CPoint point(at.x + engine.GetGutterWidth() - engine.GetScrollX() + 1, at.y - engine.GetScrollY() + 2);
+        view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        view->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        EXPECT_STREQ("整数 取整(x)", view->GetLastStatusText()) << column;
+    }
     FreeVocabularyList();
 }
 
