@@ -109,6 +109,13 @@ protected:
         const CTextLine* line = m_doc.GetText().GetLine(n);
         return line ? std::string(line->GetText(), (size_t)line->GetLength()) : std::string();
     }
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (LineIndex n = 0; n < m_doc.GetText().GetLineCount(); ++n)
+            lines.push_back(Line(n));
+        return lines;
+    }
     int UndoSteps(CWrenView* view) const { return view->GetGroups()->CanUndo(); }
     void Press(CWrenView* view, UINT command)
     {
@@ -230,10 +237,7 @@ TEST_F(WrenViewInputAidsTest, DialogButtonsInsertWhatWasPicked)
     Press(view, 33200);
     Press(view, 33204);
     EXPECT_EQ(5, driver.ScriptsRun());
-    std::vector<std::string> lines;
-    for (LineIndex n = 0; n < m_doc.GetText().GetLineCount(); ++n)
-        lines.push_back(Line(n));
-    EXPECT_EQ((std::vector<std::string>{"重复{ ", "", "}直到(  )；", "分支( ){ }链表类型 红绿蓝(0,0,0)"}), lines);
+    EXPECT_EQ((std::vector<std::string>{"重复{ ", "", "}直到(  )；", "分支( ){ }链表类型 红绿蓝(0,0,0)"}), Lines());
 }
 
 // The view takes the palette commands by their listed ids: the toggles show pressed, the
@@ -296,10 +300,7 @@ TEST_F(WrenViewInputAidsTest, PendingInsertReadsItsMarkers)
         view->PostPendingInsert(c.pending);
         EXPECT_EQ("", Line(0)) << "nothing before the current message has finished";
         PumpPending();
-        std::vector<std::string> lines;
-        for (LineIndex n = 0; n < m_doc.GetText().GetLineCount(); ++n)
-            lines.push_back(Line(n));
-        EXPECT_EQ(c.lines, lines);
+        EXPECT_EQ(c.lines, Lines());
         EXPECT_EQ(c.groups, UndoSteps(view));
         Close();
     }
