@@ -190,9 +190,13 @@ BOOL CFtpConnection::GetCurrentDirectory(CString& directory) const
 {
     if (!m_connection)
         return FALSE;
-    char text[MAX_PATH * 2] = {};
-    DWORD length = sizeof text;
-    if (!::FtpGetCurrentDirectoryA(m_connection, text, &length))
+    // The wide form, converted here: Wine's narrow one sizes the converted text in characters
+    // and cuts a folder with double-byte names in half.
+    WCHAR wide[MAX_PATH * 2] = {};
+    DWORD length = MAX_PATH * 2;
+    char text[MAX_PATH * 4] = {};
+    if (!::FtpGetCurrentDirectoryW(m_connection, wide, &length) ||
+        !::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr))
         return FALSE;
     directory = text;
     return TRUE;

@@ -195,6 +195,36 @@ TEST_P(RemoteTransfer, FailuresAreReportedAndHarmNothing)
     }
 }
 
+// Our users' servers name files in GBK, the editor's own code page: the names go out and
+// come back byte for byte, in folders, listings and both directions.
+TEST_P(RemoteTransfer, ChineseNamesTravelInGbk)
+{
+    LocalFtpServer server("gbk");
+    ASSERT_NE(0u, server.Port()) << "the local FTP server did not start";
+    m_account.port = static_cast<int>(server.Port());
+    ::CreateDirectoryA((server / "资料").c_str(), nullptr);
+    PutFile(server / "资料\\说明.c", "服务器上的说明\r\n");
+    m_local.WriteFile("新文件.c", "本机写的\r\n");
+    ScopedMessageBoxHook boxes;
+
+    EXPECT_EQ(1, RemotePutFile(m_account, Local("新文件.c").c_str(), "/资料/新文件.c", nullptr)) << boxes.Last().text;
+    EXPECT_EQ("本机写的\r\n", TempDir::ReadFile(server / "资料\\新文件.c"));
+
+    CStringArray rows;
+    m_account.folder = "/资料";
+    ASSERT_EQ(1, RemoteListDirectory(rows, m_account, "*.c")) << boxes.Last().text;
+    std::vector<std::string> got;
+    for (int i = 0; i < rows.GetSize(); ++i)
+        got.push_back(static_cast<LPCTSTR>(rows[i]));
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ((std::vector<std::string>{"F/说明.c/16", "F/新文件.c/10"}), got);  // in GBK's byte order
+    EXPECT_STREQ("/资料", m_account.folder);
+
+    EXPECT_EQ(1, RemoteGetFile(m_account, "/资料/说明.c", Local("副本.c").c_str(), nullptr, 16)) << boxes.Last().text;
+    EXPECT_EQ("服务器上的说明\r\n", TempDir::ReadFile(Local("副本.c")));
+    EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
+}
+
 INSTANTIATE_TEST_SUITE_P(Clients, RemoteTransfer,
                          ::testing::Values(Transport{false, true}, Transport{false, false}, Transport{true, true},
                                            Transport{true, false}),

@@ -35,13 +35,13 @@ bool Exists(const std::string& path)
 
 } // namespace
 
-LocalFtpServer::LocalFtpServer()
+LocalFtpServer::LocalFtpServer(const char* encoding)
 {
     AfxSocketInit();
     CreateDirectoryA((m_dir / "root").c_str(), nullptr);
     CreateDirectoryA((m_dir / "root\\sub").c_str(), nullptr);
-    std::string command = std::string("/usr/bin/python3 \"") + MOYU_FTP_SERVER_SCRIPT + "\" \"" +
-                          HostPath(m_dir / "root") + "\" " + kUser + " " + kPassword + " \"" +
+    std::string command = std::string("/usr/bin/python3 \"") + MOYU_FTP_SERVER_SCRIPT + "\" --encoding=" +
+                          encoding + " \"" + HostPath(m_dir / "root") + "\" " + kUser + " " + kPassword + " \"" +
                           HostPath(m_dir.Path()) + "\" " + kServerLifetimeSeconds + " www:sub";
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION process = {};

@@ -13,14 +13,15 @@
 #include <thread>
 
 // A real FTP server (Debian's pyftpdlib) on 127.0.0.1 and a free port, serving a fresh
-// temporary folder that holds a sub-folder "sub" and a link "www" to it. Stopped, and its
+// temporary folder that holds a sub-folder "sub" and a link "www" to it. Names travel in
+// UTF-8, or in the encoding given (Python's name for it, "gbk" for instance). Stopped, and its
 // folder removed, when the object goes.
 class LocalFtpServer {
 public:
     static const char kUser[];
     static const char kPassword[];
 
-    LocalFtpServer();
+    explicit LocalFtpServer(const char* encoding = "utf8");
     ~LocalFtpServer();
     LocalFtpServer(const LocalFtpServer&) = delete;
     LocalFtpServer& operator=(const LocalFtpServer&) = delete;
