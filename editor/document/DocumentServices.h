@@ -20,7 +20,7 @@ struct CDocumentSettings {
     CString backupSuffix;
     // Empty: beside the file.
     CString backupFolder;
-    // Shorter than 2 characters: the installation folder's "\remote".
+    // Shorter than 2 characters: the program folder's "\remote".
     CString remoteCacheFolder;
     bool trimTrailingBlanksBeforeSave = false;
     bool tabsToBlanksBeforeSave = false;
@@ -127,3 +127,8 @@ struct CDocumentServices {
 };
 
 CDocumentServices& DocumentServices();
+
+// The local cache copy of a remote file, the one place both opening and saving use: the
+// remote cache folder, the account's name ("user@host") and the remote path as a relative
+// name below it.
+CString RemoteCacheFile(const CString& accountName, const CString& remotePath);

@@ -28,16 +28,19 @@ void SetPending(int account, const CString& remotePath)
 
 } // namespace
 
+CString RemoteCacheFile(const CString& accountName, const CString& remotePath)
+{
+    const CString& folder = DocumentServices().settings.remoteCacheFolder;
+    const CString root = folder.GetLength() < 2 ? GetProgramFolder() + "\\remote" : StripTrailingBackslash(folder);
+    CString name = RemotePathToCacheName(remotePath);
+    name.TrimLeft('\\');
+    return root + "\\" + accountName + "\\" + name;
+}
+
 CString CWrenDoc::RemoteCachePath(int account, const CString& remotePath) const
 {
     CRemoteAccount record;
-    if (!GetAccount(account, record))
-        return CString();
-    const CString& folder = DocumentServices().settings.remoteCacheFolder;
-    const CString root = folder.GetLength() < 2 ? GetInstallationFolder() + "\\remote" : StripTrailingBackslash(folder);
-    CString name = RemotePathToCacheName(remotePath);
-    name.TrimLeft('\\');
-    return root + "\\" + record.GetAccountName() + "\\" + name;
+    return GetAccount(account, record) ? RemoteCacheFile(record.GetAccountName(), remotePath) : CString();
 }
 
 bool CWrenDoc::EnsurePassword(int index, const CRemoteAccount& account)

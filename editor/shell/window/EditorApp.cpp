@@ -482,11 +482,7 @@ CWrenDoc* CEditorApp::OpenRemoteFile(int account, const CString& remotePath, int
     CRemoteAccount record;
     if (remote == nullptr || !remote->GetAccount(account, record))
         return nullptr;
-    const CString& cacheFolder = DocumentServices().settings.remoteCacheFolder;
-    CString root = cacheFolder.GetLength() < 2 ? GetProgramFolder() + "\\remote" : StripTrailingBackslash(cacheFolder);
-    CString name = RemotePathToCacheName(remotePath);
-    name.TrimLeft('\\');
-    CString cachePath = root + "\\" + record.GetAccountName() + "\\" + name;
+    const CString cachePath = RemoteCacheFile(record.GetAccountName(), remotePath);
     if (!EnsurePathExists(cachePath)) {
         ShowFormatted(IDS_REMOTE_CACHE_FAILED, MB_ICONSTOP, cachePath);
         return nullptr;

@@ -130,6 +130,33 @@ inline HWND FindDescendantById(HWND parent, int id)
     return nullptr;
 }
 
+struct DialogSearch {
+    DWORD processId;
+    int controlId;
+    HWND except;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || window == search->except || !::IsWindowVisible(window) ||
+        ::GetDlgItem(window, search->controlId) == nullptr)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A visible dialog of the process, other than `except`, holding a control with that id.
+inline HWND FindProcessDialog(DWORD processId, int controlId, HWND except = nullptr)
+{
+    DialogSearch search = {processId, controlId, except, nullptr};
+    ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 inline bool EndsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;

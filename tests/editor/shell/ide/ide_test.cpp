@@ -192,33 +192,6 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
     EXPECT_NE(again.WaitForExit(30000), STILL_ACTIVE);
 }
 
-struct DialogSearch {
-    DWORD processId;
-    int controlId;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || window == search->except || !::IsWindowVisible(window) ||
-        ::GetDlgItem(window, search->controlId) == nullptr)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A visible dialog of the process, other than `except`, holding a control with that id.
-HWND FindProcessDialog(DWORD processId, int controlId, HWND except = nullptr)
-{
-    DialogSearch search = {processId, controlId, except, nullptr};
-    ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The height of the caret the IDE's thread shows, 0 when it shows none.
 int CaretHeight(HWND main)
 {

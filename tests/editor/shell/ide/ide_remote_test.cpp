@@ -1,0 +1,181 @@
+// The built IDE on a remote file: opened through the remote-open dialog from an FTP server on
+// 127.0.0.1 that names its files in GBK, edited, saved back, opened again; and a save while
+// the server is gone, which must leave the document modified.
+#include "NetTestSupport.h"
+
+#include "IdeHarness.h"
+#include "editor/res/resource.h"
+#include "framework/CommandIds.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct BoxSearch {
+    DWORD processId;
+    const char* part;
+    HWND found;
+};
+
+BOOL CALLBACK MatchBoxText(HWND child, LPARAM data)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    char text[1024] = {};
+    ::SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    if (std::string(text).find(search->part) == std::string::npos)
+        return TRUE;
+    search->found = ::GetParent(child);
+    return FALSE;
+}
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char name[16] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (owner == search->processId && ::IsWindowVisible(window) && std::string(name) == "#32770")
+        ::EnumChildWindows(window, MatchBoxText, data);
+    return search->found == nullptr;
+}
+
+// A visible dialog of the process (a message box, say) with a control whose text holds `part`.
+HWND FindBoxSaying(DWORD processId, const char* part)
+{
+    BoxSearch search = {processId, part, nullptr};
+    ::EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FocusOf(HWND main)
+{
+    GUITHREADINFO info = {sizeof info};
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+HWND ActiveChild(HWND main)
+{
+    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
+    return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+}
+
+class IdeRemoteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(0u, m_server->Port()) << "the local FTP server did not start";
+        m_exe = SeedInstallation(m_install);
+        ASSERT_FALSE(m_exe.empty());
+        FtpAccountTable accounts;
+        CFtpSiteRecord& local = accounts[0];
+        local.title = "本机";
+        local.host = "127.0.0.1";
+        local.port = static_cast<int>(m_server->Port());
+        local.user = LocalFtpServer::kUser;
+        local.password = LocalFtpServer::kPassword;
+        local.savePassword = 1;
+        local.passive = 1;
+        local.folder = "/";
+        ASSERT_TRUE(SaveFtpAccounts((m_install / "bin\\vuze.FTP").c_str(), accounts));
+    }
+
+    // Remote open on the running IDE: connect, name the file, OK; waits for its window.
+    void OpenRemotely(HWND main, DWORD processId, const char* name)
+    {
+        ::PostMessageA(main, WM_COMMAND, ID_FILE_REMOTE_OPEN, 0);
+        HWND dialog = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(processId, IDC_REMOTE_FILES)) != nullptr; }));
+        HWND files = ::GetDlgItem(dialog, IDC_REMOTE_FILES);
+        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REMOTE_CONNECT, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_REMOTE_CONNECT)));
+        ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE; }));
+        EXPECT_GE(::SendMessageA(files, LVM_GETITEMCOUNT, 0, 0), 1);
+        ::SendMessageA(::GetDlgItem(dialog, IDC_REMOTE_FILE_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+        ASSERT_TRUE(WaitFor([&] {
+            auto titles = ChildTitles(main);
+            return std::find(titles.begin(), titles.end(), kTitle) != titles.end() && FocusOf(main) != nullptr;
+        }));
+    }
+
+    static constexpr const char* kTitle = "ftp://moyu@127.0.0.1/远程.墨";
+    std::unique_ptr<LocalFtpServer> m_server = std::make_unique<LocalFtpServer>("gbk");
+    TempDir m_install;
+    std::string m_exe;
+};
+
+TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
+{
+    WriteBytes(*m_server / "远程.墨", "第一行\r\n第二行\r\n");
+
+    StartedProgram ide(m_exe, "", m_install / "bin");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+
+    OpenRemotely(main, ide.Id(), "远程.墨");
+    const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\远程.墨";
+    EXPECT_EQ("第一行\r\n第二行\r\n", TempDir::ReadFile(cache));
+
+    // Typed at the start and saved: the server holds the edit, with the Unix line ends that
+    // remote files are saved with unless the settings say otherwise.
+    ::PostMessageA(FocusOf(main), WM_CHAR, 'X', 1);
+    ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
+    const std::string saved = "X第一行\n第二行\n";
+    EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "远程.墨") == saved; }))
+        << TempDir::ReadFile(*m_server / "远程.墨");
+
+    // Opened again while open: the saved document is still the cache copy's, so its window
+    // comes forward and no second one opens.
+    OpenRemotely(main, ide.Id(), "远程.墨");
+    auto titles = ChildTitles(main);
+    EXPECT_EQ(1, std::count(titles.begin(), titles.end(), kTitle));
+
+    // Closed and opened again: the copy comes from the server anew, with what others added.
+    ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] {
+        auto titles = ChildTitles(main);
+        return std::find(titles.begin(), titles.end(), kTitle) == titles.end();
+    }));
+    WriteBytes(*m_server / "远程.墨", saved + "第三行\n");
+    OpenRemotely(main, ide.Id(), "远程.墨");
+    EXPECT_EQ(saved + "第三行\n", TempDir::ReadFile(cache));
+
+    // The server goes away: the save fails with a message and the document stays modified,
+    // so closing it asks whether to save.
+    m_server.reset();
+    ::PostMessageA(FocusOf(main), WM_CHAR, 'Y', 1);
+    ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
+    for (const char* message : {"连接远程服务器失败", "远程文件存储失败"}) {
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = FindBoxSaying(ide.Id(), message)) != nullptr; })) << message;
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+    }
+    ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
+    HWND question = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (question = FindBoxSaying(ide.Id(), kTitle)) != nullptr; }));
+    ::PostMessageA(question, WM_COMMAND, IDNO, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(question); }));
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+}  // namespace
