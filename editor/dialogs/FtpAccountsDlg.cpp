@@ -39,6 +39,10 @@ void FtpAccountCopy::GetAccounts(int count, CFtpSiteRecord* records) const
 BOOL CFtpAccountsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    if (m_arrows.Load(IDB_ARROWS, 9)) {
+        m_arrows.Put(*this, IDC_FTP_UP, kArrowUp);
+        m_arrows.Put(*this, IDC_FTP_DOWN, kArrowDown);
+    }
     m_list.SubclassDlgItem(IDC_FTP_ACCOUNTS, this);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     m_list.InsertColumn(0, "FTP Accounts", LVCFMT_LEFT, kAccountColumnWidth);

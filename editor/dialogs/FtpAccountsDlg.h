@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "editor/dialogs/ButtonImages.h"
 #include "editor/shell/SettingsRecords.h"
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
@@ -56,6 +57,7 @@ private:
     int m_current = 0;
     bool m_filling = false;
     CListCtrl m_list;
+    CButtonImages m_arrows;
 };
 
 // The connection options of one account; the caller sets the members and reads them back

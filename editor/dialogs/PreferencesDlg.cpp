@@ -27,14 +27,16 @@ const int kMaxEditText = 1024;
 
 // The category tree, parents before their children.
 struct Category {
-    const char* text;
+    UINT text;
     int page;
     int parentPage;  // 0: a root item
 };
 const Category kCategories[] = {
-    {"通用", 1, 0},     {"可视化", 2, 1},   {"颜色", 4, 1},   {"字体", 3, 1},     {"打印", 5, 1},
-    {"文件", 6, 0},     {"备份", 8, 6},     {"关联", 7, 6},   {"过滤器", 10, 6},  {"语法类型", 9, 6},
-    {"工具", 11, 0},    {"用户工具", 12, 11}, {"用户宏", 13, 11},
+    {IDS_PREF_GENERAL, 1, 0},       {IDS_PREF_VISUAL, 2, 1},          {IDS_PREF_COLORS, 4, 1},
+    {IDS_PREF_FONTS, 3, 1},         {IDS_PREF_PRINT, 5, 1},           {IDS_PREF_FILES, 6, 0},
+    {IDS_PREF_BACKUP, 8, 6},        {IDS_PREF_ASSOCIATIONS, 7, 6},    {IDS_PREF_FILTERS, 10, 6},
+    {IDS_PREF_SYNTAX_TYPES, 9, 6},  {IDS_PREF_TOOLS, 11, 0},          {IDS_PREF_USER_TOOLS, 12, 11},
+    {IDS_PREF_USER_MACROS, 13, 11},
 };
 
 // Pixels of the frame's own controls; the pages use x 170-530, y 26-360.
@@ -49,6 +51,22 @@ const FramePlace kFramePlaces[] = {
 };
 const int kDialogWidth = 546;
 const int kDialogHeight = 440;
+
+// The buttons that show an arrow of the dialog's image list instead of their text.
+struct ArrowButton {
+    int id;
+    ArrowImage image;
+};
+const ArrowButton kArrowButtons[] = {
+    {IDC_FILTER_UP, kArrowUp},           {IDC_FILTER_DOWN, kArrowDown},
+    {IDC_SYNTAX_UP, kArrowUp},           {IDC_SYNTAX_DOWN, kArrowDown},
+    {IDC_TOOL_UP, kArrowUp},             {IDC_TOOL_DOWN, kArrowDown},
+    {IDC_MACRO_UP, kArrowUp},            {IDC_MACRO_DOWN, kArrowDown},
+    {IDC_HEADER_LEFT_VARS, kArrowRight}, {IDC_HEADER_CENTRE_VARS, kArrowRight},
+    {IDC_HEADER_RIGHT_VARS, kArrowRight}, {IDC_FOOTER_LEFT_VARS, kArrowRight},
+    {IDC_FOOTER_CENTRE_VARS, kArrowRight}, {IDC_FOOTER_RIGHT_VARS, kArrowRight},
+    {IDC_TOOL_ARGUMENT_MENU, kArrowRight}, {IDC_TOOL_FOLDER_MENU, kArrowRight},
+};
 
 // The check boxes that store one switch of the settings as 0 or 1.
 struct SwitchBox {
@@ -264,9 +282,9 @@ BOOL CPreferencesDlg::OnInitDialog()
     return TRUE;
 }
 
-HTREEITEM CPreferencesDlg::AddCategory(const char* text, HTREEITEM parent, int page)
+HTREEITEM CPreferencesDlg::AddCategory(UINT textId, HTREEITEM parent, int page)
 {
-    HTREEITEM item = m_tree.InsertItem(text, parent ? parent : TVI_ROOT, TVI_LAST);
+    HTREEITEM item = m_tree.InsertItem(LoadResourceText(textId), parent ? parent : TVI_ROOT, TVI_LAST);
     m_tree.SetItemData(item, (DWORD_PTR)page);
     if (parent)
         m_tree.Expand(parent, TVE_EXPAND);
@@ -277,6 +295,10 @@ void CPreferencesDlg::InitPages()
 {
     m_separator.SubclassDlgItem(IDC_PREF_SEPARATOR, this);
     m_separator.SetWindowText("");
+    if (m_arrows.Load(IDB_ARROWS, 9)) {
+        for (const ArrowButton& b : kArrowButtons)
+            m_arrows.Put(*this, b.id, b.image);
+    }
     for (const Category& c : kCategories)
         m_items[c.page] = AddCategory(c.text, c.parentPage ? m_items[c.parentPage] : nullptr, c.page);
     InitFontsPage();

@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/dialogs/AssociationsPage.h"
+#include "editor/dialogs/ButtonImages.h"
 #include "editor/dialogs/SeparatorLabel.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/SettingsFiles.h"
@@ -76,7 +77,7 @@ private:
     void OnApply();
     void OnSelChangedCategory(NMHDR* header, LRESULT* result);
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT ctlColor);
-    HTREEITEM AddCategory(const char* text, HTREEITEM parent, int page);
+    HTREEITEM AddCategory(UINT textId, HTREEITEM parent, int page);
 
     // Control helpers.
     int ReadNumber(int id, int low, int high) const;
@@ -198,6 +199,7 @@ private:
     CTreeCtrl m_tree;
     HTREEITEM m_items[kPageCount + 1] = {};
     CSeparatorLabel m_separator;
+    CButtonImages m_arrows;
     CAssociationsPage m_associations;
     CShellToolsPage m_shellTools;
 

@@ -133,7 +133,8 @@ void CPreferencesDlg::InitTripleLists()
                     {IDC_SYNTAX_DESC, IDC_SYNTAX_SPEC, IDC_SYNTAX_KEYWORDS}, false};
     for (CListCtrl* list : {&m_filterList, &m_syntaxList}) {
         list->SetExtendedStyle(list->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-        list->InsertColumn(0, list == &m_filterList ? "文件类型" : "语法类型", LVCFMT_LEFT, 219);
+        list->InsertColumn(0, LoadResourceText(list == &m_filterList ? IDS_FILTER_COLUMN : IDS_SYNTAX_TYPE_COLUMN),
+                           LVCFMT_LEFT, 219);
     }
 }
 
@@ -242,8 +243,8 @@ void CPreferencesDlg::OnBrowseSyntaxFile(UINT id)
 {
     const bool spec = id == IDC_SYNTAX_SPEC_BROWSE;
     const int edit = spec ? IDC_SYNTAX_SPEC : IDC_SYNTAX_KEYWORDS;
-    CString path = ChooseFile(true, spec ? "语言规范文件 (*.规范;*.spc)|*.规范;*.spc||" : "关键词文件 (*.关键词;*.key)|*.关键词;*.key||",
-                              "选择文件", nullptr, "规范", Text(edit));
+    CString path = ChooseFile(true, LoadResourceText(spec ? IDS_SPEC_FILE_FILTER : IDS_KEYWORD_FILE_FILTER),
+                              LoadResourceText(IDS_CHOOSE_FILE_TITLE), nullptr, "规范", Text(edit));
     if (path.IsEmpty())
         return;
     CString name = GetFileNamePart(path);
@@ -404,7 +405,7 @@ void CPreferencesDlg::OnToolBrowse()
     CString path = ChooseFile(true,
                               "可执行文件 (*.exe;*.com;*.bat;*.cmd)|*.exe;*.com;*.bat;*.cmd|Help Files (*.hlp;*.chm)|"
                               "*.hlp;*.chm|All Files (*.*)|*.*||",
-                              "选择文件", nullptr, "", Text(IDC_TOOL_COMMAND));
+                              LoadResourceText(IDS_CHOOSE_FILE_TITLE), nullptr, "", Text(IDC_TOOL_COMMAND));
     if (!path.IsEmpty())
         SetText(IDC_TOOL_COMMAND, path);
 }

@@ -25,11 +25,11 @@ int& OtherFontRow()
 CString FontRowLabel(int list, int row)
 {
     if (list == 2)
-        return row == kColumnModeRow ? "列模式" : "输出窗口";
+        return LoadResourceText(row == kColumnModeRow ? IDS_COLUMN_MODE_FONT : IDS_OUTPUT_FONT);
     if (row == 0)
-        return "缺省";
+        return LoadResourceText(IDS_FONT_DEFAULT_ROW);
     CString label;
-    label.Format("定制 %d", row);
+    label.Format(LoadResourceText(IDS_FONT_CUSTOM_ROW), row);
     return label;
 }
 
@@ -148,17 +148,17 @@ int& SchemeItem()
 
 void CPreferencesDlg::InitFontsPage()
 {
-    const char* tabs[3] = {"屏幕字体", "打印字体", "杂项"};
+    const UINT tabs[3] = {IDS_SCREEN_FONTS_TAB, IDS_PRINTER_FONTS_TAB, IDS_OTHER_FONTS_TAB};
     for (int i = 0; i < 3; ++i)
-        m_fontTabs.InsertItem(i, tabs[i]);
+        m_fontTabs.InsertItem(i, LoadResourceText(tabs[i]));
     if (FontPageTab() < 0 || FontPageTab() > 2)
         FontPageTab() = 0;
     m_fontTabs.SetCurSel(FontPageTab());
     for (CListCtrl& list : m_fontLists) {
         list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-        list.InsertColumn(0, "范围", LVCFMT_LEFT, 100);
-        list.InsertColumn(1, "字体名", LVCFMT_LEFT, 150);
-        list.InsertColumn(2, "尺寸", LVCFMT_LEFT, 65);
+        list.InsertColumn(0, LoadResourceText(IDS_FONT_RANGE_COLUMN), LVCFMT_LEFT, 100);
+        list.InsertColumn(1, LoadResourceText(IDS_FONT_NAME_COLUMN), LVCFMT_LEFT, 150);
+        list.InsertColumn(2, LoadResourceText(IDS_FONT_SIZE_COLUMN), LVCFMT_LEFT, 65);
     }
 }
 
@@ -257,9 +257,9 @@ void CPreferencesDlg::ChooseFont(int list, int row)
 
 void CPreferencesDlg::InitColorPage()
 {
-    const char* tabs[3] = {"通用颜色", "关键词颜色", "杂项"};
+    const UINT tabs[3] = {IDS_GENERAL_COLORS_TAB, IDS_KEYWORD_COLORS_TAB, IDS_OTHER_COLORS_TAB};
     for (int i = 0; i < 3; ++i)
-        m_colorTabs.InsertItem(i, tabs[i]);
+        m_colorTabs.InsertItem(i, LoadResourceText(tabs[i]));
     m_colorTabs.SetCurSel(ColorTab());
     for (const char* name : kSchemeNames)
         SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_ADDSTRING, 0, (LPARAM)name);

@@ -65,6 +65,13 @@ BOOL CRemoteOpenDlg::OnInitDialog()
     m_files.SubclassDlgItem(IDC_REMOTE_FILES, this);
     const LONG style = ::GetWindowLongA(m_files.m_hWnd, GWL_STYLE);
     ::SetWindowLongA(m_files.m_hWnd, GWL_STYLE, m_mode ? style & ~LVS_SINGLESEL : style | LVS_SINGLESEL);
+    if (m_buttonImages.Load(IDB_REMOTE_BUTTONS, 16)) {
+        m_buttonImages.Put(*this, IDC_REMOTE_PARENT, 0);
+        m_buttonImages.Put(*this, IDC_REMOTE_CREATE_FOLDER, 1);
+        m_buttonImages.Put(*this, IDC_REMOTE_ACCOUNTS_BUTTON, 2);
+    }
+    if (m_entryImages.Load(IDB_REMOTE_ENTRIES, 16))
+        m_files.SetImageList(&m_entryImages.List(), LVSIL_SMALL);
     CString text;
     text.LoadString(m_mode ? IDS_REMOTE_OPEN_BUTTON : IDS_REMOTE_SAVE_BUTTON);
     SetDlgItemText(IDOK, text);

@@ -58,4 +58,6 @@ private:
     CStringArray m_descriptions;
     CStringArray m_patterns;
     CListCtrl m_files;
+    CButtonImages m_buttonImages;
+    CButtonImages m_entryImages;
 };

@@ -37,7 +37,7 @@ BOOL CSearchDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (!m_tokenImages.GetSafeHandle() &&
-        m_tokenImages.Create(IDB_SEARCH_TOKENS, kTokenImageWidth, 0, kTokenTransparent))
+        m_tokenImages.Create(IDB_ARROWS, kTokenImageWidth, 0, kTokenTransparent))
         m_tokenIcon = m_tokenImages.ExtractIcon(kTokenButtonImage);
     m_findField.focused = false;
     for (const TokenField* field : {&m_findField, m_replaceField})

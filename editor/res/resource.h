@@ -39,7 +39,9 @@
 #define IDR_MAIN_BAR_SIBLING 223
 #define IDR_MAIN_BAR 225
 #define IDC_LINK_HAND 106
-#define IDB_SEARCH_TOKENS 154
+// 9x9 arrows, up, down, right and left: the search dialogs' token buttons, the preferences'
+// and the FTP accounts' buttons.
+#define IDB_ARROWS 154
 #define IDR_SEARCH_TOKENS 159
 #define IDB_ABOUT 188
 
@@ -56,6 +58,39 @@
 #define IDS_NOT_FOUND 53012
 #define IDS_REPLACE_COUNT 53013
 #define IDS_APPLY_PREFERENCES_FAILED 54002
+// The preferences dialog: categories, the fonts page, list columns, the colour tabs and the
+// syntax files' open dialog.
+#define IDS_PREF_GENERAL 52000
+#define IDS_PREF_VISUAL 52001
+#define IDS_PREF_FONTS 52002
+#define IDS_PREF_COLORS 52003
+#define IDS_PREF_PRINT 52004
+#define IDS_PREF_FILES 52005
+#define IDS_PREF_ASSOCIATIONS 52007
+#define IDS_PREF_BACKUP 52008
+#define IDS_PREF_SYNTAX_TYPES 52009
+#define IDS_PREF_FILTERS 52010
+#define IDS_PREF_TOOLS 52011
+#define IDS_PREF_USER_TOOLS 52013
+#define IDS_PREF_USER_MACROS 52014
+#define IDS_FONT_RANGE_COLUMN 52032
+#define IDS_FONT_NAME_COLUMN 52033
+#define IDS_FONT_SIZE_COLUMN 52034
+#define IDS_FONT_DEFAULT_ROW 52035
+#define IDS_FONT_CUSTOM_ROW 52036
+#define IDS_FILTER_COLUMN 52037
+#define IDS_SYNTAX_TYPE_COLUMN 52043
+#define IDS_COLUMN_MODE_FONT 52044
+#define IDS_SCREEN_FONTS_TAB 52045
+#define IDS_PRINTER_FONTS_TAB 52046
+#define IDS_OTHER_FONTS_TAB 52047
+#define IDS_OUTPUT_FONT 52048
+#define IDS_GENERAL_COLORS_TAB 52049
+#define IDS_KEYWORD_COLORS_TAB 52050
+#define IDS_OTHER_COLORS_TAB 52051
+#define IDS_CHOOSE_FILE_TITLE 50571
+#define IDS_SPEC_FILE_FILTER 50917
+#define IDS_KEYWORD_FILE_FILTER 50918
 #define IDS_BAD_PATTERN 54005
 #define IDS_REFUSED_WHILE_RECORDING 54006
 
@@ -432,6 +467,10 @@
 #define IDS_REMOTE_SAVE_TITLE 50563
 #define IDS_REMOTE_OPEN_BUTTON 50881
 #define IDS_REMOTE_SAVE_BUTTON 50882
+// 16x16 images of the remote file dialog: its buttons (parent folder, new folder, accounts)
+// and its list entries (parent "..", link, folder, file).
+#define IDB_REMOTE_BUTTONS 156
+#define IDB_REMOTE_ENTRIES 161
 
 // The document tab bar's tab control and the welcome dialog's buttons.
 #define IDC_DOC_TABS 1000

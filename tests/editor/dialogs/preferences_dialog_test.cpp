@@ -11,6 +11,9 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // Stands in for the IDE program: records what the dialog asks of it, and what the settings
@@ -198,6 +201,61 @@ TEST_F(PreferencesTest, ThePageLastShownOpensNextTimeAndShowsOnlyItsControls)
         EXPECT_FALSE(d.IsVisible(IDC_SCREEN_FONTS));
         EXPECT_EQ(4, ListView_GetItemCount(d.Item(IDC_PRINTER_FONTS)));
         EXPECT_EQ(6, ListView_GetItemCount(d.Item(IDC_SCREEN_FONTS)));
+        d.PressCancel();
+    });
+}
+
+TEST_F(PreferencesTest, CategoriesListsAndTabsReadTheirTextsAndArrowButtonsShowIcons)
+{
+    PreferencesPage() = 3;
+    Run([&](DialogDriver& d) {
+        HWND tree = d.Item(IDC_PREF_CATEGORIES);
+        std::vector<std::string> categories;
+        for (HTREEITEM item = TreeView_GetRoot(tree); item; item = TreeView_GetNextVisible(tree, item)) {
+            char text[64] = {};
+            TVITEM data = {};
+            data.mask = TVIF_TEXT;
+            data.hItem = item;
+            data.pszText = text;
+            data.cchTextMax = sizeof text;
+            TreeView_GetItem(tree, &data);
+            categories.push_back(text);
+        }
+        EXPECT_EQ((std::vector<std::string>{"通用", "可视化", "颜色", "字体", "打印", "文件", "备份", "关联",
+                                            "过滤器", "语法类型", "工具", "用户工具", "用户宏"}),
+                  categories);
+        EXPECT_STREQ("缺省", RowText(d, IDC_SCREEN_FONTS, 0));
+        EXPECT_STREQ("定制 5", RowText(d, IDC_SCREEN_FONTS, 5));
+        EXPECT_STREQ("输出窗口", RowText(d, IDC_OTHER_FONTS, 1));
+        const struct {
+            int id;
+            int column;
+            const char* text;
+        } headers[] = {{IDC_SCREEN_FONTS, 0, "范围"}, {IDC_SCREEN_FONTS, 2, "尺寸"}, {IDC_FILTERS, 0, "文件类型"},
+                       {IDC_SYNTAX_TYPES, 0, "语法类型"}};
+        for (const auto& h : headers) {
+            char text[64] = {};
+            LVCOLUMN column = {};
+            column.mask = LVCF_TEXT;
+            column.pszText = text;
+            column.cchTextMax = sizeof text;
+            ListView_GetColumn(d.Item(h.id), h.column, &column);
+            EXPECT_STREQ(h.text, text) << h.id;
+        }
+        char tab[64] = {};
+        TCITEM item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = tab;
+        item.cchTextMax = sizeof tab;
+        TabCtrl_GetItem(d.Item(IDC_COLOR_TABS), 1, &item);
+        EXPECT_STREQ("关键词颜色", tab);
+        for (int id : {IDC_FILTER_UP, IDC_FILTER_DOWN, IDC_SYNTAX_UP, IDC_SYNTAX_DOWN, IDC_TOOL_UP, IDC_TOOL_DOWN,
+                       IDC_MACRO_UP, IDC_MACRO_DOWN, IDC_HEADER_LEFT_VARS, IDC_FOOTER_RIGHT_VARS,
+                       IDC_TOOL_ARGUMENT_MENU, IDC_TOOL_FOLDER_MENU}) {
+            HWND button = d.Item(id);
+            EXPECT_TRUE((::GetWindowLongA(button, GWL_STYLE) & BS_ICON) && ::SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0))
+                << id;
+        }
         d.PressCancel();
     });
 }

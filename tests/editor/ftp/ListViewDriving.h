@@ -22,6 +22,20 @@ inline int ListSelection(HWND list)
 {
     return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
 }
+// The row's image in the list's small images.
+inline int ListImage(HWND list, int row)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    SendMessageA(list, LVM_GETITEMA, 0, (LPARAM)&item);
+    return item.iImage;
+}
+// The button shows an icon rather than its text.
+inline bool ShowsIcon(HWND button)
+{
+    return (GetWindowLongA(button, GWL_STYLE) & BS_ICON) && SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0);
+}
 // Adds the row to the selection (alone unless keep), as a click or a Ctrl-click does.
 inline void ListSelect(HWND list, int row, bool keep = false)
 {

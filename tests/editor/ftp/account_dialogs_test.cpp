@@ -64,6 +64,8 @@ TEST(FtpAccountsDialog, MoveDeleteAndCancel)
 {
     AccountTable table;
     ASSERT_EQ(IDOK, RunAccounts(table, [](DialogDriver& d) {
+        EXPECT_TRUE(ShowsIcon(d.Item(IDC_FTP_UP)));
+        EXPECT_TRUE(ShowsIcon(d.Item(IDC_FTP_DOWN)));
         d.Click(IDC_FTP_UP);  // the first row cannot go up
         EXPECT_STREQ("甲", d.GetText(1101));
         d.Click(IDC_FTP_DOWN);

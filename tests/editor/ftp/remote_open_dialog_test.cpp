@@ -64,9 +64,19 @@ TEST_F(RemoteOpenDialog, OpenSeveralFilesInListOrder)
         EXPECT_STREQ("/", d.GetText(IDC_REMOTE_OPEN_FOLDER));
         EXPECT_FALSE(d.IsEnabled(IDC_REMOTE_PARENT));  // no ".." at the top
         ASSERT_EQ(4, ListRows(files));
-        const char* expected[] = {"sub", "www", "a.c", "b.c"};
-        for (int i = 0; i < 4; ++i)
-            EXPECT_STREQ(expected[i], ListText(files, i));
+        // Each entry's picture says what it is: a folder, a link, files.
+        const struct {
+            const char* name;
+            int image;
+        } expected[] = {{"sub", 2}, {"www", 1}, {"a.c", 3}, {"b.c", 3}};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_STREQ(expected[i].name, ListText(files, i));
+            EXPECT_EQ(expected[i].image, ListImage(files, i));
+        }
+        HIMAGELIST images = (HIMAGELIST)SendMessageA(files, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+        EXPECT_EQ(4, ImageList_GetImageCount(images));
+        for (int id : {IDC_REMOTE_PARENT, IDC_REMOTE_CREATE_FOLDER, IDC_REMOTE_ACCOUNTS_BUTTON})
+            EXPECT_TRUE(ShowsIcon(d.Item(id))) << id;
         ListSelect(files, 2);
         ListSelect(files, 3, true);
         EXPECT_STREQ("\"b.c\" \"a.c\" ", d.GetText(IDC_REMOTE_FILE_NAME));
