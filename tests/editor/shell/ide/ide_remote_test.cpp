@@ -93,10 +93,11 @@ protected:
         ASSERT_TRUE(SaveFtpAccounts((m_install / "bin\\vuze.FTP").c_str(), accounts));
     }
 
-    // Remote open on the running IDE: connect, name the file, OK; waits for its window.
-    void OpenRemotely(HWND main, DWORD processId, const char* name)
+    // Remote open or remote save-as on the running IDE: the command, then in the remote
+    // dialog connect, name the file, OK; waits for a window with the title.
+    void ChooseRemotely(HWND main, DWORD processId, UINT command, const char* name, const char* title)
     {
-        ::PostMessageA(main, WM_COMMAND, ID_FILE_REMOTE_OPEN, 0);
+        ::PostMessageA(main, WM_COMMAND, command, 0);
         HWND dialog = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(processId, IDC_REMOTE_FILES)) != nullptr; }));
         HWND files = ::GetDlgItem(dialog, IDC_REMOTE_FILES);
@@ -109,9 +110,10 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
         ASSERT_TRUE(WaitFor([&] {
             auto titles = ChildTitles(main);
-            return std::find(titles.begin(), titles.end(), kTitle) != titles.end() && FocusOf(main) != nullptr;
+            return std::find(titles.begin(), titles.end(), title) != titles.end() && FocusOf(main) != nullptr;
         }));
     }
+    void OpenRemotely(HWND main, DWORD processId) { ChooseRemotely(main, processId, ID_FILE_REMOTE_OPEN, "远程.墨", kTitle); }
 
     static constexpr const char* kTitle = "ftp://moyu@127.0.0.1/远程.墨";
     std::unique_ptr<LocalFtpServer> m_server = std::make_unique<LocalFtpServer>("gbk");
@@ -129,7 +131,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
 
-    OpenRemotely(main, ide.Id(), "远程.墨");
+    OpenRemotely(main, ide.Id());
     const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\远程.墨";
     EXPECT_EQ("第一行\r\n第二行\r\n", TempDir::ReadFile(cache));
 
@@ -143,7 +145,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 
     // Opened again while open: the saved document is still the cache copy's, so its window
     // comes forward and no second one opens.
-    OpenRemotely(main, ide.Id(), "远程.墨");
+    OpenRemotely(main, ide.Id());
     auto titles = ChildTitles(main);
     EXPECT_EQ(1, std::count(titles.begin(), titles.end(), kTitle));
 
@@ -154,7 +156,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
         return std::find(titles.begin(), titles.end(), kTitle) == titles.end();
     }));
     WriteBytes(*m_server / "远程.墨", saved + "第三行\n");
-    OpenRemotely(main, ide.Id(), "远程.墨");
+    OpenRemotely(main, ide.Id());
     EXPECT_EQ(saved + "第三行\n", TempDir::ReadFile(cache));
 
     // The server goes away: the save fails with a message and the document stays modified,
@@ -173,6 +175,26 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ASSERT_TRUE(WaitFor([&] { return (question = FindBoxSaying(ide.Id(), kTitle)) != nullptr; }));
     ::PostMessageA(question, WM_COMMAND, IDNO, 0);
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(question); }));
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
+{
+    StartedProgram ide(m_exe, "", m_install / "bin");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && FocusOf(main) != nullptr; }));
+
+    for (char c : std::string("abc"))
+        ::PostMessageA(FocusOf(main), WM_CHAR, c, 1);
+    const UINT kRemoteSaveAs = 40003;
+    ChooseRemotely(main, ide.Id(), kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
+    // The window takes its remote name before the upload ends.
+    EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
+        << TempDir::ReadFile(*m_server / "另存.墨");
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
