@@ -200,4 +200,28 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
 
+TEST_F(IdeRemoteTest, FtpSettingsEditTheAccountsAndSaveThem)
+{
+    StartedProgram ide(m_exe, "", m_install / "bin");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+
+    const int kNameEdit = 1101;
+    ::PostMessageA(main, WM_COMMAND, ID_FTP_SETTINGS, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(ide.Id(), IDC_FTP_ACCOUNTS)) != nullptr; }));
+    ::SendMessageA(::GetDlgItem(dialog, kNameEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  服务器  "));
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+
+    const std::string file = m_install / "bin\\vuze.FTP";
+    FtpAccountTable accounts;
+    EXPECT_TRUE(WaitFor([&] { return LoadFtpAccounts(file.c_str(), accounts) && accounts[0].title == "服务器"; }));
+    EXPECT_STREQ(LocalFtpServer::kPassword, accounts[0].password);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
 }  // namespace
