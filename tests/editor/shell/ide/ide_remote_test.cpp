@@ -53,16 +53,44 @@ HWND FindBoxSaying(DWORD processId, const char* part)
     return search.found;
 }
 
-HWND FocusOf(HWND main)
+BOOL CALLBACK CollectText(HWND child, LPARAM data)
 {
-    GUITHREADINFO info = {sizeof info};
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+    char text[1024] = {};
+    ::SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    if (text[0])
+        *reinterpret_cast<std::string*>(data) += std::string(text) + " | ";
+    return TRUE;
+}
+
+// What the process's open dialogs say, to tell why a step did not happen.
+std::string DialogTexts(DWORD processId)
+{
+    std::string texts;
+    for (HWND window = ::GetTopWindow(nullptr); window != nullptr; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        char name[16] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (owner == processId && ::IsWindowVisible(window) && std::string(name) == "#32770")
+            ::EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
+    }
+    return texts;
 }
 
 HWND ActiveChild(HWND main)
 {
     HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
     return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+}
+
+// The view that takes typing: the window with the IDE's caret, inside the active document
+// window; null while there is none.
+HWND CaretWindow(HWND main)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) || info.hwndCaret == nullptr)
+        return nullptr;
+    return ::IsChild(ActiveChild(main), info.hwndCaret) ? info.hwndCaret : nullptr;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes)
@@ -110,7 +138,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
         ASSERT_TRUE(WaitFor([&] {
             auto titles = ChildTitles(main);
-            return std::find(titles.begin(), titles.end(), title) != titles.end() && FocusOf(main) != nullptr;
+            return std::find(titles.begin(), titles.end(), title) != titles.end() && CaretWindow(main) != nullptr;
         }));
     }
     void OpenRemotely(HWND main, DWORD processId) { ChooseRemotely(main, processId, ID_FILE_REMOTE_OPEN, "远程.墨", kTitle); }
@@ -137,11 +165,11 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 
     // Typed at the start and saved: the server holds the edit, with the Unix line ends that
     // remote files are saved with unless the settings say otherwise.
-    ::PostMessageA(FocusOf(main), WM_CHAR, 'X', 1);
+    ::PostMessageA(CaretWindow(main), WM_CHAR, 'X', 1);
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     const std::string saved = "X第一行\n第二行\n";
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "远程.墨") == saved; }))
-        << TempDir::ReadFile(*m_server / "远程.墨");
+        << TempDir::ReadFile(*m_server / "远程.墨") << " dialogs: " << DialogTexts(ide.Id());
 
     // Opened again while open: the saved document is still the cache copy's, so its window
     // comes forward and no second one opens.
@@ -162,7 +190,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     // The server goes away: the save fails with a message and the document stays modified,
     // so closing it asks whether to save.
     m_server.reset();
-    ::PostMessageA(FocusOf(main), WM_CHAR, 'Y', 1);
+    ::PostMessageA(CaretWindow(main), WM_CHAR, 'Y', 1);
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     for (const char* message : {"连接远程服务器失败", "远程文件存储失败"}) {
         HWND box = nullptr;
@@ -186,15 +214,15 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
     ASSERT_TRUE(ide.Started());
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && FocusOf(main) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }));
 
     for (char c : std::string("abc"))
-        ::PostMessageA(FocusOf(main), WM_CHAR, c, 1);
+        ::PostMessageA(CaretWindow(main), WM_CHAR, c, 1);
     const UINT kRemoteSaveAs = 40003;
     ChooseRemotely(main, ide.Id(), kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
     // The window takes its remote name before the upload ends.
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
-        << TempDir::ReadFile(*m_server / "另存.墨");
+        << TempDir::ReadFile(*m_server / "另存.墨") << " dialogs: " << DialogTexts(ide.Id());
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
