@@ -1,6 +1,7 @@
-// The built IDE on a remote file: opened through the remote-open dialog from an FTP server on
-// 127.0.0.1 that names its files in GBK, edited, saved back, opened again; and a save while
-// the server is gone, which must leave the document modified.
+// The built IDE on remote files, from an FTP server on 127.0.0.1 that names its files in GBK:
+// opened through the remote dialog, edited, saved back and opened again; a save while the
+// server is gone, which must leave the document modified; a new document saved as a remote
+// file; and the FTP settings saved from the accounts dialog.
 #include "NetTestSupport.h"
 
 #include "IdeHarness.h"
@@ -13,44 +14,24 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct BoxSearch {
-    DWORD processId;
-    const char* part;
-    HWND found;
-};
-
-BOOL CALLBACK MatchBoxText(HWND child, LPARAM data)
+// The visible dialogs of the process, message boxes included.
+std::vector<HWND> ProcessDialogs(DWORD processId)
 {
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    char text[1024] = {};
-    ::SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    if (std::string(text).find(search->part) == std::string::npos)
-        return TRUE;
-    search->found = ::GetParent(child);
-    return FALSE;
-}
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char name[16] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (owner == search->processId && ::IsWindowVisible(window) && std::string(name) == "#32770")
-        ::EnumChildWindows(window, MatchBoxText, data);
-    return search->found == nullptr;
-}
-
-// A visible dialog of the process (a message box, say) with a control whose text holds `part`.
-HWND FindBoxSaying(DWORD processId, const char* part)
-{
-    BoxSearch search = {processId, part, nullptr};
-    ::EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> dialogs;
+    for (HWND window = ::GetTopWindow(nullptr); window != nullptr; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        char name[16] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (owner == processId && ::IsWindowVisible(window) && std::string(name) == "#32770")
+            dialogs.push_back(window);
+    }
+    return dialogs;
 }
 
 BOOL CALLBACK CollectText(HWND child, LPARAM data)
@@ -62,18 +43,29 @@ BOOL CALLBACK CollectText(HWND child, LPARAM data)
     return TRUE;
 }
 
+// The texts of the dialog's controls, each followed by " | ".
+std::string DialogText(HWND dialog)
+{
+    std::string text;
+    ::EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+// A dialog of the process (a message box, say) with a control whose text holds `part`.
+HWND FindBoxSaying(DWORD processId, const char* part)
+{
+    for (HWND dialog : ProcessDialogs(processId))
+        if (DialogText(dialog).find(part) != std::string::npos)
+            return dialog;
+    return nullptr;
+}
+
 // What the process's open dialogs say, to tell why a step did not happen.
 std::string DialogTexts(DWORD processId)
 {
     std::string texts;
-    for (HWND window = ::GetTopWindow(nullptr); window != nullptr; window = ::GetWindow(window, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        char name[16] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (owner == processId && ::IsWindowVisible(window) && std::string(name) == "#32770")
-            ::EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
-    }
+    for (HWND dialog : ProcessDialogs(processId))
+        texts += DialogText(dialog);
     return texts;
 }
 
@@ -123,11 +115,11 @@ protected:
 
     // Remote open or remote save-as on the running IDE: the command, then in the remote
     // dialog connect, name the file, OK; waits for a window with the title.
-    void ChooseRemotely(HWND main, DWORD processId, UINT command, const char* name, const char* title)
+    void ChooseRemotely(HWND main, UINT command, const char* name, const char* title)
     {
         ::PostMessageA(main, WM_COMMAND, command, 0);
         HWND dialog = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(processId, IDC_REMOTE_FILES)) != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_REMOTE_FILES)) != nullptr; }));
         HWND files = ::GetDlgItem(dialog, IDC_REMOTE_FILES);
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REMOTE_CONNECT, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_REMOTE_CONNECT)));
@@ -141,25 +133,34 @@ protected:
             return std::find(titles.begin(), titles.end(), title) != titles.end() && CaretWindow(main) != nullptr;
         }));
     }
-    void OpenRemotely(HWND main, DWORD processId) { ChooseRemotely(main, processId, ID_FILE_REMOTE_OPEN, "远程.墨", kTitle); }
+    // Starts the IDE on a new document; its main window once that document takes typing.
+    HWND StartIde()
+    {
+        m_ide = std::make_unique<StartedProgram>(m_exe, "", m_install / "bin");
+        HWND main = nullptr;
+        if (!m_ide->Started() || !WaitFor([&] { return (main = FindMainWindow(m_ide->Id())) != nullptr; }) ||
+            !WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }))
+            return nullptr;
+        return main;
+    }
+
+    void OpenRemotely(HWND main) { ChooseRemotely(main, ID_FILE_REMOTE_OPEN, "远程.墨", kTitle); }
 
     static constexpr const char* kTitle = "ftp://moyu@127.0.0.1/远程.墨";
     std::unique_ptr<LocalFtpServer> m_server = std::make_unique<LocalFtpServer>("gbk");
     TempDir m_install;
     std::string m_exe;
+    std::unique_ptr<StartedProgram> m_ide;
 };
 
 TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 {
     WriteBytes(*m_server / "远程.墨", "第一行\r\n第二行\r\n");
 
-    StartedProgram ide(m_exe, "", m_install / "bin");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    HWND main = StartIde();
+    ASSERT_NE(main, nullptr);
 
-    OpenRemotely(main, ide.Id());
+    OpenRemotely(main);
     const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\远程.墨";
     EXPECT_EQ("第一行\r\n第二行\r\n", TempDir::ReadFile(cache));
 
@@ -169,11 +170,11 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     const std::string saved = "X第一行\n第二行\n";
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "远程.墨") == saved; }))
-        << TempDir::ReadFile(*m_server / "远程.墨") << " dialogs: " << DialogTexts(ide.Id());
+        << TempDir::ReadFile(*m_server / "远程.墨") << " dialogs: " << DialogTexts(m_ide->Id());
 
     // Opened again while open: the saved document is still the cache copy's, so its window
     // comes forward and no second one opens.
-    OpenRemotely(main, ide.Id());
+    OpenRemotely(main);
     auto titles = ChildTitles(main);
     EXPECT_EQ(1, std::count(titles.begin(), titles.end(), kTitle));
 
@@ -184,7 +185,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
         return std::find(titles.begin(), titles.end(), kTitle) == titles.end();
     }));
     WriteBytes(*m_server / "远程.墨", saved + "第三行\n");
-    OpenRemotely(main, ide.Id());
+    OpenRemotely(main);
     EXPECT_EQ(saved + "第三行\n", TempDir::ReadFile(cache));
 
     // The server goes away: the save fails with a message and the document stays modified,
@@ -194,51 +195,46 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     for (const char* message : {"连接远程服务器失败", "远程文件存储失败"}) {
         HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = FindBoxSaying(ide.Id(), message)) != nullptr; })) << message;
+        ASSERT_TRUE(WaitFor([&] { return (box = FindBoxSaying(m_ide->Id(), message)) != nullptr; })) << message;
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
     }
     ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
     HWND question = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (question = FindBoxSaying(ide.Id(), kTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (question = FindBoxSaying(m_ide->Id(), kTitle)) != nullptr; }));
     ::PostMessageA(question, WM_COMMAND, IDNO, 0);
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(question); }));
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
 
 TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
 {
-    StartedProgram ide(m_exe, "", m_install / "bin");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }));
+    HWND main = StartIde();
+    ASSERT_NE(main, nullptr);
 
     for (char c : std::string("abc"))
         ::PostMessageA(CaretWindow(main), WM_CHAR, c, 1);
     const UINT kRemoteSaveAs = 40003;
-    ChooseRemotely(main, ide.Id(), kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
+    ChooseRemotely(main, kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
     // The window takes its remote name before the upload ends.
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
-        << TempDir::ReadFile(*m_server / "另存.墨") << " dialogs: " << DialogTexts(ide.Id());
+        << TempDir::ReadFile(*m_server / "另存.墨") << " dialogs: " << DialogTexts(m_ide->Id());
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
 
 TEST_F(IdeRemoteTest, FtpSettingsEditTheAccountsAndSaveThem)
 {
-    StartedProgram ide(m_exe, "", m_install / "bin");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = StartIde();
+    ASSERT_NE(main, nullptr);
 
     const int kNameEdit = 1101;
     ::PostMessageA(main, WM_COMMAND, ID_FTP_SETTINGS, 0);
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(ide.Id(), IDC_FTP_ACCOUNTS)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_FTP_ACCOUNTS)) != nullptr; }));
     ::SendMessageA(::GetDlgItem(dialog, kNameEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  服务器  "));
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
@@ -249,7 +245,7 @@ TEST_F(IdeRemoteTest, FtpSettingsEditTheAccountsAndSaveThem)
     EXPECT_STREQ(LocalFtpServer::kPassword, accounts[0].password);
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
 
 }  // namespace
