@@ -69,6 +69,12 @@ std::vector<JumpTarget> ParseJumpLine(const char* text)
         int open = close - 1;
         while (open >= 0 && text[open] >= '0' && text[open] <= '9')
             --open;
+        // Find in files writes "(line,column)": the line is the number before the comma.
+        if (open > 0 && text[open] == ',' && open < close - 1) {
+            close = open;
+            for (--open; open >= 0 && text[open] >= '0' && text[open] <= '9';)
+                --open;
+        }
         int digits = close - open - 1;
         if (open < 0 || text[open] != '(' || digits == 0 || digits > 9)
             continue;

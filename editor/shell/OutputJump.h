@@ -5,7 +5,8 @@
 
 // The jump from an output line to the file and line it names, and the files that the
 // source conversion's success lines name. Compiler lines look like
-// "[错误] C:\项目\主程序.墨(12) : ..." or "包含于 图形.接口(40)"; a folder may itself hold
+// "[错误] C:\项目\主程序.墨(12) : ..." or "包含于 图形.接口(40)", find-in-files hits
+// "C:\项目\主程序.墨(12,5): ..."; a folder may itself hold
 // a "(2)" or "(x86)", and the message after the line number may hold a "(1)".
 
 struct JumpTarget {

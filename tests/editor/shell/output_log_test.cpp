@@ -130,6 +130,8 @@ TEST(OutputJump, CompilerLinesJumpToTheNamedFileAndLine)
         {"包含于" + main + "(5)", "", main, 5, false},
         {"图形.接口(21) : 错误", active, beside, 21, false},  // a bare name: beside the active document
         {"[恭喜]" + output + "(1) 成功生成！", "", output, 1, true},
+        {main + "(8,5):   变量 = 1", "", main, 8, false},  // a find-in-files hit
+        {main + "(,5): 没有行号", "", "", 0, false},
         {"[警告]  " + main + "(2)", "", "", 0, false},        // after a tag the blanks stay in the name
         {"[错误]" + main + "(0) : 行号为零", "", "", 0, false},
         {"[错误]" + main + "(12 : 没有右括号", "", "", 0, false},
