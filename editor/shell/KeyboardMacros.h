@@ -93,6 +93,7 @@ public:
     KeyboardMacroRecorder(MacroSlotTable& macros, MacroRecordingObserver* observer = nullptr)
         : m_macros(macros), m_observer(observer) {}
 
+    void SetObserver(MacroRecordingObserver* observer) { m_observer = observer; }
     bool IsRecording() const { return m_recording; }
     bool IsReplaying() const { return m_replaying; }
     // Whether a view action should record itself now.

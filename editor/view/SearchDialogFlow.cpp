@@ -29,6 +29,8 @@ bool CSearchDialogFlow::Prepare(const IViewPrompts::SearchRequest& request, bool
                                   : m_search.DoFind(request.text, request.flags);
     if (!prepared)
         m_prompts.ReportBadPattern(request.text);
+    else if (onPrepared)
+        onPrepared(request, replace);
     return prepared;
 }
 
@@ -113,6 +115,8 @@ void CSearchDialogFlow::GoToLineCommand()
     if (!m_prompts.AskGoToLine(1, View().GetDocument().GetLineCount(), line))
         return;
     m_search.DoGoToLine(line);
+    if (onWentToLine)
+        onWentToLine(line);
     View().EnsureCaretVisible();
     View().GetHost().InvalidateView();
 }

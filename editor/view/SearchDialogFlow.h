@@ -3,6 +3,8 @@
 #include "editor/view/SearchCommands.h"
 #include "editor/view/ViewPrompts.h"
 
+#include <functional>
+
 // The find, replace and go-to commands of one view as the user runs them: ask the dialog,
 // prepare the search, find and select, confirm each replacement, replace all and report
 // the result. The dialogs and messages come from IViewPrompts; every change is one edit
@@ -21,6 +23,11 @@ public:
     // Replace all in the selection or the file; returns the count (reported).
     int ReplaceAllCommand(bool inSelection);
     void GoToLineCommand();
+
+    // Told of every search a dialog prepared and every line gone to (the keyboard-macro
+    // recorder listens).
+    std::function<void(const IViewPrompts::SearchRequest& request, bool replace)> onPrepared;
+    std::function<void(int line)> onWentToLine;
 
 private:
     CViewEngine& View() const { return m_search.GetView(); }

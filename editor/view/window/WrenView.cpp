@@ -1,4 +1,5 @@
 #include "editor/view/window/WrenView.h"
+#include "editor/shell/KeyboardMacros.h"
 
 #include <cstring>
 
@@ -97,6 +98,7 @@ void CWrenView::OnInitialUpdate()
         m_commands = std::make_unique<CEditCommands>(*m_actions, *m_groups);
         m_search = std::make_unique<CSearchCommands>(*m_actions, TheSearchParameters());
         m_searchFlow = std::make_unique<CSearchDialogFlow>(*m_search, *m_groups, *m_prompts);
+        ListenForMacroSteps();
     }
     CRect client;
     GetClientRect(&client);
@@ -516,6 +518,8 @@ BOOL CWrenView::PreTranslateMessage(MSG* msg)
     switch (msg->message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        if (MatchToolHotKey(*msg) || MatchMacroHotKey(*msg))
+            return TRUE;
         if (msg->wParam >= VK_PRIOR && msg->wParam <= VK_DOWN) {
             int modifiers = m_engine->GetModifierMask();
             // Ctrl with Up or Down extends an active selection as Ctrl+Shift would.
@@ -571,6 +575,7 @@ void CWrenView::OnCaretKey(int key, int modifiers)
     if (!m_commands)
         return;
     const bool repaint = m_commands->MoveCaretByKey(key, modifiers);
+    TheMacroRecorder().RecordCaretKey(key, (unsigned)modifiers);
     m_engine->EnsureCaretVisible();
     if (repaint) {
         RepaintNow();
@@ -587,6 +592,7 @@ void CWrenView::OnTypedChar(char ch)
         return;
     if (ch == '(')
         ShowCallTipAtCaret();
+    TheMacroRecorder().RecordChar((unsigned char)ch);
     RunEdit([&] {
         m_commands->DoTypeChar(ch);
         if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
@@ -605,6 +611,8 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
     const unsigned short code = (unsigned short)(((unsigned char)lead << 8) | (unsigned char)trail);
     if (code == 0xA3A8 || code == 0xA1B2)  // "（" and "〔"
         ShowCallTipAtCaret();
+    const char typed[3] = {lead, trail, 0};
+    TheMacroRecorder().RecordString(typed);
     RunEdit([&] {
         const char text[3] = {lead, trail, 0};
         m_commands->DoTypeString(CString(text));

@@ -18,6 +18,9 @@ class CCmdUI;
 
 // Process-wide editing switches every view reads (column mode, overwrite, macro state).
 CEditingModes& TheEditingModes();
+// The keyboard-macro recorder over the macro slots; views record their steps into it.
+class KeyboardMacroRecorder;
+KeyboardMacroRecorder& TheMacroRecorder();
 
 // Creates the one off-screen bitmap every view paints through, with the screen fonts, and
 // tells every view that the fonts may have changed. The main frame calls it when it is
@@ -138,6 +141,16 @@ public:
     bool PutText(const char* bytes, int length) override;
     bool GetText(std::string& bytes) override;
 
+    // ---- keyboard macros and tool keys (WrenViewMacros.cpp) ----
+    // A user tool's or a macro slot's hot key posts its command; true when one matched.
+    bool MatchToolHotKey(const MSG& msg);
+    bool MatchMacroHotKey(const MSG& msg);
+    // Replays a slot (0 the last recording) as one edit group; refused while recording.
+    bool ReplayMacro(int slot);
+    // A command's body alone, without edit group or repaint (a replayed command step);
+    // false for a command a macro does not replay.
+    bool RunCommandBody(UINT id);
+
     // The caret keys and typed characters, as the key translation hands them on.
     void OnCaretKey(int key, int modifiers);
     void OnTypedChar(char ch);
@@ -214,6 +227,12 @@ protected:
     void OnUpdateFindNextPrev(CCmdUI* cmdUI);
     void OnUpdateWordWrap(CCmdUI* cmdUI);
     void OnUpdateSpellCheck(CCmdUI* cmdUI);
+    void OnMacroRecord();
+    void OnMacroStop();
+    void OnMacroReplay(UINT id);
+    void OnUpdateMacroRecord(CCmdUI* cmdUI);
+    void OnUpdateMacroStop(CCmdUI* cmdUI);
+    void OnUpdateMacroSlot(CCmdUI* cmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -238,6 +257,8 @@ private:
     void ExtendSelectionToPoint(CPoint point);
     CString TextAroundCaret(void (CViewEngine::*bounds)(LineIndex, ByteColumn, ByteColumn&, ByteColumn&) const) const;
     int GetCompanionKind();
+    // The search dialogs tell the macro recorder what they prepared.
+    void ListenForMacroSteps();
 
     // Drag and drop (WrenViewDragDrop.cpp).
     bool TryStartDrag(UINT flags, CPoint point);

@@ -1,6 +1,8 @@
 #include "editor/view/window/WrenView.h"
 
 #include "editor/document/WrenDoc.h"
+#include "editor/res/resource.h"
+#include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/DateTimeText.h"
 #include "framework/CmdUI.h"
@@ -50,6 +52,13 @@ BEGIN_MESSAGE_MAP(CWrenView, CView)
     ON_COMMAND(kCmdWordWrap, OnWordWrap)
     ON_COMMAND(kCmdSpellCheck, OnSpellCheck)
     ON_COMMAND(kCmdSendToCompanion, OnSendToCompanion)
+    ON_COMMAND(ID_MACRO_RECORD, OnMacroRecord)
+    ON_COMMAND(ID_MACRO_STOP, OnMacroStop)
+    ON_COMMAND_RANGE(ID_MACRO_REPLAY, ID_MACRO_REPLAY, OnMacroReplay)
+    ON_COMMAND_RANGE(ID_MACRO_SLOT_10, ID_MACRO_SLOT_9, OnMacroReplay)
+    ON_UPDATE_COMMAND_UI(ID_MACRO_RECORD, OnUpdateMacroRecord)
+    ON_UPDATE_COMMAND_UI(ID_MACRO_STOP, OnUpdateMacroStop)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SLOT_10, ID_MACRO_SLOT_9, OnUpdateMacroSlot)
     ON_UPDATE_COMMAND_UI(kCmdUndo, OnUpdateUndo)
     ON_UPDATE_COMMAND_UI(kCmdRedo, OnUpdateRedo)
     ON_UPDATE_COMMAND_UI(kCmdFindNext, OnUpdateFindNextPrev)
@@ -168,6 +177,8 @@ void CWrenView::OnViewCommand(UINT id)
     const ViewCommand* command = FindViewCommand(id);
     if (!command || !m_engine)
         return;
+    if (IsReplayableMacroCommand((int)id))
+        TheMacroRecorder().RecordCommand((int)id);
     switch (command->pattern) {
     case Pattern::kEdit:
         RunEdit([&] { command->body(*this); });
@@ -200,6 +211,30 @@ void CWrenView::OnViewCommand(UINT id)
         RepaintNow();
         UpdateAllOtherViews();
         break;
+    }
+}
+
+bool CWrenView::RunCommandBody(UINT id)
+{
+    if (!m_engine || !IsReplayableMacroCommand((int)id))
+        return false;
+    if (const ViewCommand* command = FindViewCommand(id))
+        return command->body(*this);
+    switch (id) {
+    case kCmdFindNext:
+    case 42113:
+        m_search->DoFindNextPrev();
+        return m_search->DoFindNextOccurrence();
+    case kCmdFindPrev:
+    case 42114:
+        m_search->DoFindNextPrev();
+        return m_search->DoFindPrevOccurrence();
+    case kCmdFindNextOccurrence: return m_search->DoFindNextOccurrence();
+    case kCmdFindPrevOccurrence: return m_search->DoFindPrevOccurrence();
+    case 42115: return m_search->DoReplaceAllInSelection() > 0;
+    case 42116: return m_search->DoReplaceAllInFile() > 0;
+    case 42119: return m_search->DoReplaceThis();
+    default: return false;
     }
 }
 
@@ -247,14 +282,17 @@ void CWrenView::OnFindPrev()
     PostMessage(WM_COMMAND, kCmdFindPrevOccurrence, 0);
 }
 
+// Find next and previous post these: the occurrence is what a macro replays.
 void CWrenView::OnFindNextOccurrence()
 {
+    TheMacroRecorder().RecordCommand(kCmdFindNextOccurrence);
     if (m_searchFlow)
         m_searchFlow->FindOccurrence(false);
 }
 
 void CWrenView::OnFindPrevOccurrence()
 {
+    TheMacroRecorder().RecordCommand(kCmdFindPrevOccurrence);
     if (m_searchFlow)
         m_searchFlow->FindOccurrence(true);
 }

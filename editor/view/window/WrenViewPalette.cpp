@@ -1,6 +1,7 @@
 // The view's side of the input aids: the palette commands, the pending insert of the
 // operator picker, and the vocabulary prompt's request and accept messages.
 #include "editor/view/window/WrenView.h"
+#include "editor/shell/KeyboardMacros.h"
 
 #include <string>
 
@@ -54,6 +55,7 @@ void CWrenView::InsertPaletteText(const char* text)
     if (!m_commands || !text || !*text)
         return;
     RunEdit([&] { m_commands->InsertTextAtCaret(CString(text)); });
+    TheMacroRecorder().RecordString(text);
 }
 
 void CWrenView::PostPendingInsert(const char* text)

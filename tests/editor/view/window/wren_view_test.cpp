@@ -10,7 +10,10 @@
 #include "editor/document/DocumentServices.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/view/window/ViewOptions.h"
+#include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/shell/KeyboardMacros.h"
+#include "framework/DialogDriver.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/MessageBox.h"
@@ -487,3 +490,74 @@ TEST_F(WrenViewTest, PaintedRunsTakeTheirColours)
 }
 
 } // namespace
+
+// A macro recorded from typing, caret keys with their modifiers and a find through the find
+// dialog replays at another place as one undo step, the find searching before the next
+// step; the slot keeps the steps and its name, and the macro file round-trips them.
+TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
+{
+    Open("m.txt", "foo one foo\r\nfoo two foo\r\nend\r\nx two x\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    TheUserMacros()[3].Clear();
+
+    recorder.Start(3, "三");
+    EXPECT_TRUE(TheEditingModes().macroRecording);
+    Type(view, "<");
+    view->OnCaretKey(VK_END, 0);
+    Type(view, ">");
+    view->OnCaretKey(VK_LEFT, kModifierShift);  // selects the ">"
+    Type(view, "]");
+    {
+        DialogDriver driver({[](DialogDriver& d) {
+            d.SetText(IDC_FIND_TEXT, "two");
+            ::SendMessage(d.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FIND_TEXT, CBN_EDITCHANGE),
+                          (LPARAM)d.Item(IDC_FIND_TEXT));
+            EXPECT_TRUE(d.Click(IDC_FIND_NEXT));
+        }});
+        Post(view, WM_COMMAND, kCmdFind);
+        PumpPending();
+        EXPECT_EQ(driver.ScriptsRun(), 1);
+    }
+    Type(view, "2");  // replaces the found text
+    view->OnCaretKey(VK_RIGHT, kModifierCtrl | kModifierShift | kModifierAlt);
+    view->OnCaretKey(VK_LEFT, 0);
+    const std::string macroFile = m_dir / "vuze.宏";
+    EXPECT_TRUE(recorder.Stop(macroFile.c_str()));
+    EXPECT_FALSE(TheEditingModes().macroRecording);
+    EXPECT_EQ(Line(0), "<foo one foo]");
+    EXPECT_EQ(Line(1), "foo 2 foo");
+
+    std::vector<MacroStep> steps;
+    ASSERT_TRUE(DecodeMacroSteps(TheUserMacros()[3], steps));
+    ASSERT_EQ(steps.size(), 9u);
+    EXPECT_EQ(steps[5].kind, kStepFind);
+    EXPECT_EQ(steps[5].text, CString("two"));
+    EXPECT_EQ(steps[7].kind, kStepCaretKey);
+    EXPECT_EQ(steps[7].value2, 1 | 2 | 4) << "Shift, Ctrl and Alt are all kept";
+    EXPECT_EQ(TheUserMacros()[3].name, CString("三"));
+    MacroSlotTable reloaded;
+    ASSERT_EQ(LoadMacroFile(macroFile.c_str(), reloaded), SetFileLoad::kLoaded);
+    EXPECT_EQ(reloaded[3].kinds.GetCount(), TheUserMacros()[3].kinds.GetCount());
+
+    // Replayed on the third line: the find goes on to the fourth before "2" is typed.
+    view->GetEngine()->SetCaretToDocPosition(0, 2);
+    Post(view, WM_COMMAND, MacroSlotCommand(3));
+    PumpPending();
+    EXPECT_EQ(Line(2), "<end]");
+    EXPECT_EQ(Line(3), "x 2 x");
+    Post(view, WM_COMMAND, kCmdUndo);
+    PumpPending();
+    EXPECT_EQ(Line(2), "end") << "one undo takes the whole replay back";
+    EXPECT_EQ(Line(3), "x two x");
+    EXPECT_TRUE(view->GetEngine()->Check());
+
+    // Replaying while recording is refused and ends the recording.
+    recorder.Start(4, "四");
+    Post(view, WM_COMMAND, MacroSlotCommand(0));
+    PumpPending();
+    EXPECT_FALSE(recorder.IsRecording());
+    EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 'Replay Macro'.\n取消记录的按键信息."));
+    EXPECT_EQ(Line(2), "end");
+}
