@@ -305,7 +305,6 @@ bool OutputCommands::FindInFiles(const char* text, const char* types, const CStr
 void OutputCommands::CaptureStarted(const char* commandLine)
 {
     m_host.ShowOutputWindow();
-    m_host.SetChildRunning(true);
     m_output.ShowInput(TRUE);
     m_output.ClearPage(TRUE);
     m_output.AppendMessage(LoadResourceText(IDS_CAPTURE_BANNER));
@@ -324,7 +323,6 @@ void OutputCommands::CaptureEnded(DWORD exitCode)
     CString text;
     text.Format(IDS_CAPTURE_EXIT, (int)exitCode);
     m_output.AppendMessage(text);
-    m_host.SetChildRunning(false);
     m_output.ShowInput(FALSE);
     m_output.ShowPendingLines();
     if (m_lastToolSlot == kConversionToolSlot)

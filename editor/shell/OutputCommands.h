@@ -26,9 +26,8 @@ public:
     virtual void EditProjectSettings(const CString& path) = 0;
     virtual void ShowMessage(const CString& text, UINT type) = 0;
 
-    // The output window shown when hidden; the frame's child-running flag; its poll timer.
+    // The output window shown when hidden; the frame's poll timer.
     virtual void ShowOutputWindow() = 0;
-    virtual void SetChildRunning(bool running) = 0;
     virtual void StartPoll(std::function<void()> poll) = 0;
     virtual void StopPoll() = 0;
     // Every open document compared with its file once a child has ended.

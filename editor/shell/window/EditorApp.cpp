@@ -1,5 +1,8 @@
 #include "editor/shell/window/EditorApp.h"
 
+#include "editor/dialogs/FindInFilesDlg.h"
+#include "editor/shell/window/AppOutputHost.h"
+
 #include "editor/dialogs/AboutDlg.h"
 #include "editor/dialogs/FtpRemoteFiles.h"
 #include "editor/dialogs/SmallDialogs.h"
@@ -49,21 +52,23 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_COMMAND_RANGE(43554, 43554, OnPreferences)
     ON_COMMAND_RANGE(44004, 44004, OnPreferences)
     ON_COMMAND_RANGE(45002, 45002, OnPreferences)
+    ON_COMMAND(ID_PROJECT_BUILD, OnBuild)
+    ON_COMMAND(ID_PROJECT_RUN, OnRun)
+    ON_COMMAND_RANGE(ID_TOOL_SLOT_10, ID_TOOL_SLOT_9, OnToolSlot)
+    ON_COMMAND_RANGE(ID_TOOL_SLOT_EXTRA_FIRST, ID_TOOL_SLOT_EXTRA_LAST, OnToolSlot)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SLOT_10, ID_TOOL_SLOT_9, OnUpdateToolSlot)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SLOT_EXTRA_FIRST, ID_TOOL_SLOT_EXTRA_LAST, OnUpdateToolSlot)
+    ON_COMMAND(ID_SEND_CHILD_INPUT, OnSendChildInput)
+    ON_COMMAND(ID_KILL_CHILD, OnKillChild)
+    ON_UPDATE_COMMAND_UI(ID_SEND_CHILD_INPUT, OnUpdateChildCommand)
+    ON_UPDATE_COMMAND_UI(ID_KILL_CHILD, OnUpdateChildCommand)
+    ON_COMMAND(ID_FIND_IN_FILES, OnFindInFiles)
 END_MESSAGE_MAP()
 
 namespace {
 
 const char kDefaultFolderFile[] = "项目目录.文本";
 const char kUserSettingsFile[] = "用户.设置";
-
-CString CurrentFolder()
-{
-    char folder[MAX_PATH * 2] = {};
-    DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder)
-        return CString();
-    return StripTrailingBackslash(folder);
-}
 
 // Shows a message with one formatted argument from the string table.
 int ShowFormatted(UINT formatId, UINT type, LPCTSTR argument)
@@ -82,13 +87,21 @@ CString ProfileSection(const char* word)
 
 }  // namespace
 
+CString CurrentFolder()
+{
+    char folder[MAX_PATH * 2] = {};
+    DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder)
+        return CString();
+    return StripTrailingBackslash(folder);
+}
+
 CEditorApp* TheEditorApp()
 {
     return dynamic_cast<CEditorApp*>(AfxGetApp());
 }
 
 CEditorApp::CEditorApp(const CRuntimeClass* viewClass) : CDocApp("墨语言编辑器"), m_viewClass(viewClass) {}
-
 CEditorApp::~CEditorApp() = default;
 
 // ---- start-up and exit ----
@@ -146,6 +159,7 @@ BOOL CEditorApp::InitInstance()
     if (!CreateMainFrame())
         return FALSE;
     ConnectRemoteFiles();
+    ConnectOutputCommands();
 
     if (!settings.initialWorkingFolder.IsEmpty()) {
         ::SetCurrentDirectoryA(settings.initialWorkingFolder);

@@ -14,8 +14,11 @@
 #include <memory>
 #include <vector>
 
+class AppOutputHost;
 class CDocument;
+class CFindInFilesDlg;
 class CFtpRemoteFiles;
+class OutputCommands;
 class CMainFrame;
 class CWrenDoc;
 
@@ -91,6 +94,10 @@ public:
     const CString& GetStartFolder() const { return m_startFolder; }
     const CUserSettings& GetUserSettings() const { return m_userSettings; }
     bool IsFirstInstance() const { return m_firstInstance; }
+    // The open project's path; empty without one.
+    CString GetOpenProjectPath() const;
+    // Build, run, the user tools and find in files; null before the main frame exists.
+    OutputCommands* GetOutputCommands() const { return m_outputCommands.get(); }
     // The FTP part plugs its dialog in; without one the remote commands do nothing.
     void SetRemoteFileDialog(IRemoteFileDialog* dialog) { m_remoteDialog = dialog; }
 
@@ -104,6 +111,15 @@ protected:
     void OnHistoryForward();
     void OnAppAbout();
     void OnPreferences(UINT id);
+    // Build, run, tools and find in files (EditorAppBuild.cpp).
+    void OnBuild();
+    void OnRun();
+    void OnToolSlot(UINT id);
+    void OnUpdateToolSlot(CCmdUI* cmdUI);
+    void OnSendChildInput();
+    void OnKillChild();
+    void OnUpdateChildCommand(CCmdUI* cmdUI);
+    void OnFindInFiles();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -116,6 +132,9 @@ private:
     CWrenDoc* OpenCachedCopy(const CString& cachePath, int line, const WINDOWPLACEMENT* placement);
     void SaveFtpAccountTable();
     void ConnectRemoteFiles();
+    void ConnectOutputCommands();
+    // The find-in-files dialog's text, types and folder from the active view.
+    void PrepareFindInFiles(CFindInFilesDlg& dialog);
 
     const CRuntimeClass* m_viewClass;
     CString m_startFolder;
@@ -133,7 +152,14 @@ private:
     std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
     std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
     CDocumentSummaryDialog m_summaryDialog;
+    CString m_openProjectPath;
+    std::unique_ptr<AppOutputHost> m_outputHost;
+    std::unique_ptr<OutputCommands> m_outputCommands;
+    std::unique_ptr<CFindInFilesDlg> m_findInFilesDlg;
 };
+
+// The current folder without a trailing backslash; empty when it cannot be read.
+CString CurrentFolder();
 
 // The running editor, or null outside it (tests of the window-free parts).
 CEditorApp* TheEditorApp();

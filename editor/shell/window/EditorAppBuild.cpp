@@ -1,0 +1,354 @@
+// The application's build, run, user-tool and find-in-files commands, and what the output
+// window and these commands ask of the application.
+#include "editor/shell/window/EditorApp.h"
+
+#include "editor/shell/FileNaming.h"
+#include "editor/shell/window/AppOutputHost.h"
+
+#include "editor/dialogs/FindInFilesDlg.h"
+#include "editor/dialogs/SmallDialogs.h"
+#include "editor/document/WrenDoc.h"
+#include "editor/res/resource.h"
+#include "editor/shell/EditorSettings.h"
+#include "editor/shell/FindInFiles.h"
+#include "editor/shell/OutputCommands.h"
+#include "editor/shell/PositionHistory.h"
+#include "editor/shell/window/MainFrame.h"
+#include "editor/view/window/WrenView.h"
+#include "framework/AppEnvironment.h"
+#include "framework/CmdUI.h"
+#include "framework/CommonDialogs.h"
+#include "framework/MessageBox.h"
+
+#include <htmlhelp.h>
+#include <shlobj.h>
+
+namespace {
+
+CString FolderOf(const CString& path)
+{
+    int slash = path.ReverseFind('\\');
+    return slash >= 0 ? path.Left(slash) : CString();
+}
+
+CString ExtensionOf(const CString& path)
+{
+    int dot = path.ReverseFind('.');
+    return dot > path.ReverseFind('\\') ? path.Mid(dot) : CString();
+}
+
+// HTML Help, loaded on first use: the viewer is a library of the system, not of ours.
+HWND CallHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
+{
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static HtmlHelpFunction function = [] {
+        HMODULE library = ::LoadLibraryA("hhctrl.ocx");
+        return library ? reinterpret_cast<HtmlHelpFunction>(::GetProcAddress(library, "HtmlHelpA")) : nullptr;
+    }();
+    return function ? function(owner, file, command, data) : nullptr;
+}
+
+// The folder chooser opens on the folder passed in its data.
+int CALLBACK StartInFolder(HWND window, UINT message, LPARAM, LPARAM start)
+{
+    if (message == BFFM_INITIALIZED)
+        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, start);
+    return 0;
+}
+
+} // namespace
+
+CString AppOutputHost::OpenProjectPath()
+{
+    return m_app.GetOpenProjectPath(); 
+}
+bool AppOutputHost::ActiveDocumentPath(CString& path)
+{
+    CWrenDoc* document = ActiveDocument();
+    path = document != nullptr ? CString(document->GetPathName()) : CString();
+    return document != nullptr;
+}
+bool AppOutputHost::IsActiveDocumentModified()
+{
+    CWrenDoc* document = ActiveDocument();
+    return document != nullptr && document->IsModified();
+}
+void AppOutputHost::ShowMessage(const CString& text, UINT type)
+{
+    AfxMessageBox(text, type); 
+}
+void AppOutputHost::ShowOutputWindow()
+{
+    if (CMainFrame* frame = m_app.GetMainFrame())
+        if (!frame->GetOutputBar().IsVisible())
+            frame->ShowControlBar(&frame->GetOutputBar(), TRUE, FALSE);
+}
+void AppOutputHost::StartPoll(std::function<void()> poll)
+{
+    if (CMainFrame* frame = m_app.GetMainFrame())
+        frame->StartChildPoll(std::move(poll));
+}
+void AppOutputHost::StopPoll()
+{
+    if (CMainFrame* frame = m_app.GetMainFrame())
+        frame->StopChildPoll();
+}
+void AppOutputHost::CheckChangedDocuments()
+{
+    m_app.CheckChangedDocuments(m_app.GetUserSettings().reloadChangedFiles != 0);
+}
+bool AppOutputHost::OpenWithShell(const CString& target, const CString& folder)
+{
+    HWND owner = Owner();
+    return (INT_PTR)::ShellExecuteA(owner, "open", target, nullptr, folder, SW_SHOWNORMAL) > 32;
+}
+void AppOutputHost::CaretValues(CString& lineNum, CString& currWord)
+{
+    CWrenView* view = ActiveView();
+    if (view == nullptr || view->GetEngine() == nullptr)
+        return;
+    lineNum.Format("%d", view->GetCaretLineNumber());
+    currWord = view->GetSelectedTextOnLine();
+    if (currWord.IsEmpty())
+        currWord = view->GetWordAtCaret();
+}
+bool AppOutputHost::AskUserInput(UINT promptId, CString& text)
+{
+    CUserInputDlg dialog(promptId, m_app.GetMainFrame());
+    dialog.m_answer = text;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    text = dialog.m_answer;
+    return true;
+}
+bool AppOutputHost::AskFile(const CString& folder, CString& path)
+{
+    CEditorSettings& settings = TheEditorSettings();
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, BuildFileFilter(settings),
+                       m_app.GetMainFrame());
+    dialog.m_ofn.lpstrTitle = "选择文件";
+    dialog.m_ofn.lpstrInitialDir = folder;
+    dialog.m_ofn.nFilterIndex = FilterIndexToType(settings, settings.lastFileFilter) + 1;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    settings.lastFileFilter = TypeFromFilterIndex(settings, static_cast<int>(dialog.m_ofn.nFilterIndex) - 1);
+    path = dialog.GetPathName();
+    return true;
+}
+bool AppOutputHost::AskFolder(const CString& folder, CString& path)
+{
+    BROWSEINFOA browse = {};
+    browse.hwndOwner = Owner();
+    browse.lpszTitle = "选择目录:";
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    browse.lpfn = StartInFolder;
+    browse.lParam = reinterpret_cast<LPARAM>((LPCTSTR)folder);
+    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
+    if (chosen == nullptr)
+        return false;
+    char buffer[MAX_PATH] = {};
+    const bool named = ::SHGetPathFromIDListA(chosen, buffer) != FALSE;
+    ::CoTaskMemFree(chosen);
+    if (named)
+        path = buffer;
+    return named;
+}
+void AppOutputHost::ShowHelp(ToolKind kind, const CString& file, const CString& keyword)
+{
+    HWND owner = Owner();
+    if (kind == kToolWinHelp) {
+        ::WinHelpA(owner, file, HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>((LPCTSTR)keyword));
+        return;
+    }
+    HH_AKLINK link = {};
+    link.cbStruct = sizeof link;
+    link.pszKeywords = keyword;
+    link.fIndexOnFail = TRUE;
+    CallHtmlHelp(owner, file, HH_KEYWORD_LOOKUP, reinterpret_cast<DWORD_PTR>(&link));
+}
+CString AppOutputHost::ActiveDocumentPath()
+{
+    CString path;
+    ActiveDocumentPath(path);
+    return path;
+}
+void AppOutputHost::PushActivePosition()
+{
+    CWrenView* view = ActiveView();
+    CWrenDoc* document = ActiveDocument();
+    if (view == nullptr || view->GetEngine() == nullptr || document == nullptr ||
+        document->GetPathName().IsEmpty())
+        return;
+    const DocPosition caret = view->GetEngine()->GetCaretDocPosition();
+    ThePositionHistory().Record(document->GetPathName(), caret.column, caret.line + 1);
+}
+void AppOutputHost::PostOpenFile(const CString& file, int line)
+{
+    m_app.PostOpenFile(file, line); 
+}
+void AppOutputHost::OpenConversionOutput(const CString& file)
+{
+    if (m_commands != nullptr && m_commands->LastToolSlot() == kConversionToolSlot)
+        m_app.PostOpenFile(file, 0);
+}
+void AppOutputHost::QueueChildInput(const CString& line)
+{
+    if (m_commands != nullptr)
+        m_commands->QueueChildInput(line);
+}
+void AppOutputHost::KillChildProcess()
+{
+    if (m_commands != nullptr)
+        m_commands->KillChildProcess();
+}
+CWrenDoc* AppOutputHost::ActiveDocument()
+{
+    CMainFrame* frame = m_app.GetMainFrame();
+    return frame != nullptr ? dynamic_cast<CWrenDoc*>(frame->GetActiveEditorDoc()) : nullptr;
+}
+CWrenView* AppOutputHost::ActiveView()
+{
+    CMainFrame* frame = m_app.GetMainFrame();
+    return frame != nullptr ? dynamic_cast<CWrenView*>(frame->GetActiveEditorView()) : nullptr;
+}
+void AppOutputHost::SendToFrame(UINT command)
+{
+    if (CMainFrame* frame = m_app.GetMainFrame())
+        frame->SendMessage(WM_COMMAND, command);
+}
+
+HWND AppOutputHost::Owner()
+{
+    CMainFrame* frame = m_app.GetMainFrame();
+    return frame != nullptr ? frame->m_hWnd : nullptr;
+}
+
+
+void CEditorApp::ConnectOutputCommands()
+{
+    CMainFrame* frame = GetMainFrame();
+    m_outputHost = std::make_unique<AppOutputHost>(*this);
+    m_outputCommands = std::make_unique<OutputCommands>(*m_outputHost, frame->GetOutputBar(), TheUserTools(),
+                                                        GetInstallationFolder(), GetProgramFolder());
+    m_outputCommands->SetLineLimit(m_userSettings.outputMaxLines);
+    m_outputHost->SetCommands(m_outputCommands.get());
+    frame->GetOutputBar().SetHost(m_outputHost.get());
+}
+
+
+// No project is open until the project commands open one; the commands then work on
+// the active document.
+CString CEditorApp::GetOpenProjectPath() const
+{
+    return m_openProjectPath;
+}
+
+void CEditorApp::OnBuild()
+{
+    if (m_outputCommands)
+        m_outputCommands->Build();
+}
+
+void CEditorApp::OnRun()
+{
+    if (m_outputCommands)
+        m_outputCommands->Run();
+}
+
+void CEditorApp::OnToolSlot(UINT id)
+{
+    if (m_outputCommands)
+        m_outputCommands->RunUserTool(ToolSlotOfCommand((int)id));
+}
+
+void CEditorApp::OnUpdateToolSlot(CCmdUI* cmdUI)
+{
+    const int slot = ToolSlotOfCommand((int)cmdUI->m_nID);
+    if (slot < kFirstToolSlot)
+        return;
+    const CUserCommand& tool = TheUserTools()[slot];
+    if (cmdUI->m_menu != nullptr)
+        cmdUI->SetText(ToolMenuText(tool, slot));
+    cmdUI->Enable(!tool.command.IsEmpty());
+}
+
+void CEditorApp::OnSendChildInput()
+{
+    if (!m_outputCommands || !m_outputCommands->IsCaptureActive())
+        return;
+    CString text;
+    if (m_outputHost->AskUserInput(IDS_ASK_USER_SEND_TEXT, text))
+        m_outputCommands->QueueChildInput(text);
+}
+
+void CEditorApp::OnKillChild()
+{
+    if (m_outputCommands && m_outputCommands->IsCaptureActive())
+        m_outputCommands->KillChildProcess();
+}
+
+void CEditorApp::OnUpdateChildCommand(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(m_outputCommands && m_outputCommands->IsCaptureActive());
+}
+
+void CEditorApp::OnFindInFiles()
+{
+    if (!m_outputCommands)
+        return;
+    if (m_outputCommands->IsOutputBusy()) {
+        AfxMessageBox(IDS_OUTPUT_BUSY, MB_ICONSTOP);
+        return;
+    }
+    if (!m_findInFilesDlg)
+        m_findInFilesDlg = std::make_unique<CFindInFilesDlg>();
+    CFindInFilesDlg& dialog = *m_findInFilesDlg;
+    dialog.m_pParentWnd = GetMainFrame();
+    dialog.m_projectAvailable = !GetOpenProjectPath().IsEmpty();
+    PrepareFindInFiles(dialog);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const int scope = (dialog.m_subfolders ? kFindSubFolders : 0) | (dialog.m_inProject ? kFindInProject : 0) |
+                      (dialog.m_addToOutput ? kFindAppend : 0);
+    const int mode = (dialog.m_wholeWord ? kFindWholeWord : 0) | (dialog.m_matchCase ? kFindMatchCase : 0) |
+                     (dialog.m_regularExpression ? kFindRegex : 0);
+    if (!m_outputCommands->FindInFiles(dialog.m_findText, dialog.m_fileTypes, dialog.m_folder, scope, mode,
+                                       nullptr)) {
+        CString message;
+        message.Format(IDS_BAD_PATTERN, (LPCTSTR)dialog.m_findText);
+        AfxMessageBox(message, MB_ICONSTOP);
+    }
+}
+
+void CEditorApp::PrepareFindInFiles(CFindInFilesDlg& dialog)
+{
+    CMainFrame* frame = GetMainFrame();
+    auto* view = frame != nullptr ? dynamic_cast<CWrenView*>(frame->GetActiveEditorView()) : nullptr;
+    auto* document = view != nullptr ? dynamic_cast<CWrenDoc*>(view->GetDocument()) : nullptr;
+    if (view == nullptr || document == nullptr || view->GetEngine() == nullptr) {
+        if (dialog.m_folder.IsEmpty())
+            dialog.m_folder = CurrentFolder();
+        if (dialog.m_fileTypes.IsEmpty())
+            dialog.m_fileTypes = DefaultFindTypes(CString());
+        return;
+    }
+    const CString path = document->GetPathName();
+    const CString extension = ExtensionOf(path);
+    const CString selected = view->GetSelectedTextOnLine();
+    if (!selected.IsEmpty()) {
+        dialog.m_findText = selected;
+        dialog.m_folder = FolderOf(path);
+        dialog.m_fileTypes = DefaultFindTypes(extension);
+        dialog.m_wholeWord = dialog.m_matchCase = 1;
+    } else if (dialog.m_findText.IsEmpty()) {
+        CString word = view->GetWordAtCaret();
+        const CString vocabularyWord = view->GetVocabularyWordAtCaret();
+        if (word.GetLength() == 1 && vocabularyWord.GetLength() > 1)
+            word = vocabularyWord;
+        dialog.m_findText = word;
+        dialog.m_fileTypes = extension.IsEmpty() ? DefaultFindTypes(extension) : "*" + extension;
+        dialog.m_wholeWord = dialog.m_matchCase = 1;
+    }
+    if (dialog.m_folder.IsEmpty())
+        dialog.m_folder = FolderOf(path);
+}

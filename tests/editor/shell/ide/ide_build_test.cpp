@@ -1,0 +1,185 @@
+// The started IDE building a document through the window-program tool with the stand-in
+// compiler driver, jumping from its error line, converting a file through the staged
+// converter and opening what it wrote, and finding in files: the commands as a user runs
+// them, observed through the windows.
+#include "IdeHarness.h"
+#include "editor/res/resource.h"
+#include "editor/shell/UserTools.h"
+
+#include <shlwapi.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kOutputListId = 1205;
+
+// A variable of this process, inherited by the IDE and its children, until the scope ends.
+struct ScopedVariable {
+    const char* name;
+    ScopedVariable(const char* n, const char* value) : name(n) { ::SetEnvironmentVariableA(name, value); }
+    ~ScopedVariable() { ::SetEnvironmentVariableA(name, nullptr); }
+};
+
+class IdeBuildTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\云杉工作室\\墨语言编辑器");
+        m_exe = SeedInstallation(m_install);
+        ASSERT_FALSE(m_exe.empty());
+        // The shipped tool set, the stand-in driver where start-up puts the tools on the
+        // search path, and the converter with its table.
+        const std::string staged = MOYU_STAGED_INSTALL_DIR;
+        const std::string tools = m_install / "命令";
+        ::CreateDirectoryA(tools.c_str(), nullptr);
+        ::CreateDirectoryA((m_install / "work").c_str(), nullptr);
+        const std::pair<std::string, std::string> kCopies[] = {
+            {staged + "\\bin\\vuze.工具", m_install / "bin\\vuze.工具"},
+            {std::string(STAND_IN_DRIVER_DIR) + "\\墨语言.exe", tools + "\\墨语言.exe"},
+            {staged + "\\命令\\墨转换.exe", tools + "\\墨转换.exe"},
+            {staged + "\\命令\\墨转换.zhb", tools + "\\墨转换.zhb"},
+            {staged + "\\命令\\环境.配置", tools + "\\环境.配置"},
+        };
+        for (const auto& copy : kCopies)
+            ASSERT_TRUE(::CopyFileA(copy.first.c_str(), copy.second.c_str(), FALSE)) << copy.first;
+    }
+
+    // Starts the IDE on a file of the work folder and waits for its document window.
+    void Start(const std::string& file)
+    {
+        m_program = std::make_unique<StartedProgram>(m_exe, file, m_install / "work");
+        ASSERT_TRUE(m_program->Started());
+        ASSERT_TRUE(WaitFor([&] { return (m_main = FindMainWindow(m_program->Id())) != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] { return ChildTitles(m_main).size() == 1; }));
+        m_program->WaitForIdle();
+        m_list = FindDescendantById(m_main, kOutputListId);
+        ASSERT_NE(m_list, nullptr);
+    }
+
+    std::vector<std::string> OutputLines() const
+    {
+        std::vector<std::string> lines;
+        const int count = (int)::SendMessageA(m_list, LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) {
+            // Across processes the list hands its text over as UTF-16.
+            wchar_t wide[4096] = {};
+            if ((int)::SendMessageW(m_list, LB_GETTEXTLEN, i, 0) < 4096)
+                ::SendMessageW(m_list, LB_GETTEXT, i, (LPARAM)wide);
+            char text[8192] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            lines.push_back(text);
+        }
+        return lines;
+    }
+    int FindOutputLine(const std::string& wanted) const
+    {
+        const std::vector<std::string> lines = OutputLines();
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (lines[i] == wanted)
+                return (int)i;
+        return -1;
+    }
+    bool WaitForOutputLine(const std::string& wanted) const
+    {
+        return WaitFor([&] { return FindOutputLine(wanted) >= 0; });
+    }
+    // A double-click on an output line, as the list tells its bar.
+    void DoubleClickOutputLine(int index) const
+    {
+        ::SendMessageA(m_list, LB_SETCURSEL, index, 0);
+        ::SendMessageA(::GetParent(m_list), WM_COMMAND, MAKEWPARAM(kOutputListId, LBN_DBLCLK), (LPARAM)m_list);
+    }
+    std::string Joined() const
+    {
+        std::string all;
+        for (const std::string& line : OutputLines())
+            all += line + "\n";
+        return all;
+    }
+    bool HasChildTitled(const std::string& tail) const
+    {
+        for (const std::string& title : ChildTitles(m_main))
+            if (EndsWith(title, tail))
+                return true;
+        return false;
+    }
+
+    TempDir m_install;
+    std::string m_exe;
+    std::unique_ptr<StartedProgram> m_program;
+    HWND m_main = nullptr;
+    HWND m_list = nullptr;
+};
+
+} // namespace
+
+// Without a project the build runs the window-program tool on the document with the
+// stand-in driver found on the IDE's own search path; its error line jumps to the file.
+TEST_F(IdeBuildTest, BuildsTheDocumentAndJumpsFromTheDriversErrorLine)
+{
+    std::string lines;
+    for (int i = 1; i <= 20; ++i)
+        lines += "第" + std::to_string(i) + "行\r\n";
+    m_install.WriteFile("work\\主程序.墨", "开始\r\n结束\r\n");
+    m_install.WriteFile("work\\主程序.设置", "目标类型=视窗程序\r\n");
+    m_install.WriteFile("work\\乙.墨", lines);
+    ScopedVariable steering("MOYU_STAND_IN", "-lines -exit 2");
+    Start("主程序.墨");
+
+    ::PostMessageA(m_main, WM_COMMAND, ID_PROJECT_BUILD, 0);
+    ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 2.")) << Joined();
+    const std::vector<std::string> output = OutputLines();
+    EXPECT_EQ(output[0], "---------- 捕获输出 ----------");
+    EXPECT_EQ(output[1].rfind("> 墨语言.exe -库 墨图形.库 ", 0), 0u) << output[1];
+    const int warning = FindOutputLine("[警告]乙.墨(12): 变量未用");
+    ASSERT_GE(warning, 0);
+
+    DoubleClickOutputLine(warning);
+    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\乙.墨"); }));
+}
+
+// Slot 15 of the shipped tool set converts the document through the staged converter; once
+// it ends, the IDE opens the file its success line names.
+TEST_F(IdeBuildTest, ConversionToolOpensWhatTheConverterWrote)
+{
+    m_install.WriteFile("work\\例子.墨", "#包含 “标准输入输出.接口”\n整数类型 主函数(无类型) 开始 返回 0。结束\n");
+    Start("例子.墨");
+
+    ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kConversionToolSlot), 0);
+    ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
+    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
+    EXPECT_TRUE(::PathFileExistsA((m_install / "work\\例子.c").c_str()));
+}
+
+// Find in files from the menu command: the dialog comes preset from the word at the caret,
+// the document's types and folder; each hit is an output line that jumps to its file.
+TEST_F(IdeBuildTest, FindInFilesWritesHitsThatJump)
+{
+    m_install.WriteFile("work\\甲.墨", "变量 = 1\r\n");
+    m_install.WriteFile("work\\乙.墨", "开始\r\n  变量 = 2\r\n结束\r\n");
+    m_install.WriteFile("work\\丙.c", "变量\r\n");
+    Start("甲.墨");
+
+    ::PostMessageA(m_main, WM_COMMAND, ID_FIND_IN_FILES, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        dialog = ::FindWindowA("#32770", "批量文件查找");
+        return dialog != nullptr && ::IsWindowVisible(dialog);
+    }));
+    // Another process's control text is asked for, not read from the window's caption.
+    auto text = [&](int id) {
+        wchar_t wide[256] = {};
+        ::SendMessageW(::GetDlgItem(dialog, id), WM_GETTEXT, 256, (LPARAM)wide);
+        return std::wstring(wide);
+    };
+    EXPECT_EQ(text(IDC_FIND_TEXT), L"变量");
+    EXPECT_EQ(text(IDC_FILE_TYPES), L"*.墨");
+    ::SendMessageA(::GetDlgItem(dialog, IDC_FIND_NEXT), BM_CLICK, 0, 0);
+
+    ASSERT_TRUE(WaitForOutputLine("> 找到 2 次.")) << Joined();
+    EXPECT_EQ(OutputLines()[0], "----- 多文件查找【变量】-----");
+    const int hit = FindOutputLine(m_install / "work\\乙.墨" + "(2,3):   变量 = 2");
+    ASSERT_GE(hit, 0) << Joined();
+    DoubleClickOutputLine(hit);
+    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\乙.墨"); }));
+}
