@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "editor/util/ScopedFlag.h"
 #include "editor/view/ViewTypes.h"
 
 namespace {
@@ -261,12 +262,7 @@ MacroReplay KeyboardMacroRecorder::Replay(int slot, MacroReplayTarget& target)
     if (!DecodeMacroSteps(m_macros[slot], steps))
         return MacroReplay::kDamaged;
 
-    // Cleared however the replay ends.
-    struct ReplayingFlag {
-        bool& flag;
-        explicit ReplayingFlag(bool& f) : flag(f) { flag = true; }
-        ~ReplayingFlag() { flag = false; }
-    } replaying(m_replaying);
+    ScopedFlag replaying(m_replaying);
     for (const MacroStep& step : steps) {
         switch (step.kind) {
         case kStepCaretKey: target.CaretKey(step.value1, HotKeyToViewModifiers((uint16_t)step.value2)); break;

@@ -5,6 +5,8 @@
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputBar.h"
 #include "editor/shell/ProjectSettingsFile.h"
+#include "editor/util/PathUtil.h"
+#include "editor/util/ScopedFlag.h"
 #include "framework/WaitCursor.h"
 
 namespace {
@@ -18,38 +20,12 @@ bool FileExists(const CString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// The path less its extension, plus the new one.
-CString WithExtension(const CString& path, const char* extension)
-{
-    int dot = path.ReverseFind('.');
-    int slash = path.ReverseFind('\\');
-    return (dot > slash ? path.Left(dot) : path) + extension;
-}
-
-CString FolderOf(const CString& path)
-{
-    int slash = path.ReverseFind('\\');
-    return slash >= 0 ? path.Left(slash) : CString();
-}
-
 CString Formatted(UINT id, const char* value)
 {
     CString text;
     text.Format(id, value);
     return text;
 }
-
-// Clears the busy mark however the search ends.
-class BusyMark {
-public:
-    explicit BusyMark(bool& mark) : m_mark(mark) { m_mark = true; }
-    ~BusyMark() { m_mark = false; }
-    BusyMark(const BusyMark&) = delete;
-    BusyMark& operator=(const BusyMark&) = delete;
-
-private:
-    bool& m_mark;
-};
 
 // The hits and problems of a search as output lines.
 class OutputFindSink : public FindInFilesSink {
@@ -89,20 +65,26 @@ bool OutputCommands::HaveBuildSettings(const CString& path)
     return false;
 }
 
+bool OutputCommands::SavedActiveDocument(const char* missingMessage, CString& path)
+{
+    if (!m_host.ActiveDocumentPath(path)) {
+        Message(missingMessage);
+        return false;
+    }
+    if (path.IsEmpty()) {
+        m_host.SaveActiveDocumentAs();
+        m_host.ActiveDocumentPath(path);
+    }
+    return !path.IsEmpty();
+}
+
 void OutputCommands::Build()
 {
     const CString project = m_host.OpenProjectPath();
     if (project.IsEmpty()) {
         CString document;
-        if (!m_host.ActiveDocumentPath(document)) {
-            Message("错误：没有打开的项目！");
+        if (!SavedActiveDocument("错误：没有打开的项目！", document))
             return;
-        }
-        if (document.IsEmpty()) {
-            m_host.SaveActiveDocumentAs();
-            if (!m_host.ActiveDocumentPath(document) || document.IsEmpty())
-                return;
-        }
         if (HaveBuildSettings(document))
             RunUserTool(kBuildToolSlot);
         return;
@@ -114,7 +96,7 @@ void OutputCommands::Build()
         return;
     }
     m_process.buildGuard = true;
-    const CString folder = FolderOf(project);
+    const CString folder = GetDirectoryPart(project);
     ::SetCurrentDirectoryA(folder);
     StartStatus status = m_process.Start(kCompilerDriver, DriverArguments(project), folder, true, true);
     if (status != kStartOk)
@@ -127,21 +109,14 @@ void OutputCommands::Run()
     CString target;
     const CString project = m_host.OpenProjectPath();
     if (!project.IsEmpty()) {
-        target = WithExtension(project, ".exe");
+        target = StripExtension(project) + ".exe";
         if (!FileExists(target))
             Build();
     } else {
         CString document;
-        if (!m_host.ActiveDocumentPath(document)) {
-            Message("无打开的文档");
+        if (!SavedActiveDocument("无打开的文档", document))
             return;
-        }
-        if (document.IsEmpty()) {
-            m_host.SaveActiveDocumentAs();
-            if (!m_host.ActiveDocumentPath(document) || document.IsEmpty())
-                return;
-        }
-        target = WithExtension(document, ".exe");
+        target = StripExtension(document) + ".exe";
         if (!FileExists(target)) {
             if (!HaveBuildSettings(document))
                 return;
@@ -152,7 +127,7 @@ void OutputCommands::Run()
         Message(kTargetMissing, MB_ICONINFORMATION);
         return;
     }
-    if (!m_host.OpenWithShell(target, FolderOf(target))) {
+    if (!m_host.OpenWithShell(target, GetDirectoryPart(target))) {
         CString text;
         text.Format("文件：“%s” 打开或执行失败，可能权限不足或杀毒软件干扰。", (LPCTSTR)target);
         Message(text);
@@ -219,7 +194,7 @@ bool OutputCommands::ExecuteUserTool(int slot)
     const CUserCommand& tool = m_tools[slot];
     ToolMacroValues values;
     m_host.ActiveDocumentPath(values.filePath);
-    const CString documentFolder = FolderOf(values.filePath);
+    const CString documentFolder = GetDirectoryPart(values.filePath);
     if (tool.shortNames && !values.filePath.IsEmpty()) {
         char shortPath[MAX_PATH] = {};
         DWORD length = ::GetShortPathNameA(values.filePath, shortPath, sizeof shortPath);
@@ -281,7 +256,7 @@ bool OutputCommands::FindInFiles(const char* text, const char* types, const CStr
     FileSearch probe;
     if (!probe.Prepare(text, mode))
         return false;
-    BusyMark busy(m_searching);
+    ScopedFlag busy(m_searching);
     m_host.ShowOutputWindow();
     m_output.ShowInput(FALSE);
     if ((scope & kFindAppend) == 0)

@@ -85,6 +85,9 @@ public:
 
 private:
     bool ExecuteUserTool(int slot);
+    // The active document's path, an untitled one saved first (Save As); false without a
+    // document (with the message) or when it was not saved.
+    bool SavedActiveDocument(const char* missingMessage, CString& path);
     // The settings file of a project or document, the settings dialog run once when it is
     // missing; false (with the message) when it still is.
     bool HaveBuildSettings(const CString& path);

@@ -14,6 +14,7 @@
 #include "editor/shell/OutputCommands.h"
 #include "editor/shell/PositionHistory.h"
 #include "editor/shell/window/MainFrame.h"
+#include "editor/util/PathUtil.h"
 #include "editor/view/window/WrenView.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
@@ -24,18 +25,6 @@
 #include <shlobj.h>
 
 namespace {
-
-CString FolderOf(const CString& path)
-{
-    int slash = path.ReverseFind('\\');
-    return slash >= 0 ? path.Left(slash) : CString();
-}
-
-CString ExtensionOf(const CString& path)
-{
-    int dot = path.ReverseFind('.');
-    return dot > path.ReverseFind('\\') ? path.Mid(dot) : CString();
-}
 
 // HTML Help, loaded on first use: the viewer is a library of the system, not of ours.
 HWND CallHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
@@ -333,11 +322,11 @@ void CEditorApp::PrepareFindInFiles(CFindInFilesDlg& dialog)
         return;
     }
     const CString path = document->GetPathName();
-    const CString extension = ExtensionOf(path);
+    const CString extension = GetExtensionPart(GetFileNamePart(path));
     const CString selected = view->GetSelectedTextOnLine();
     if (!selected.IsEmpty()) {
         dialog.m_findText = selected;
-        dialog.m_folder = FolderOf(path);
+        dialog.m_folder = GetDirectoryPart(path);
         dialog.m_fileTypes = DefaultFindTypes(extension);
         dialog.m_wholeWord = dialog.m_matchCase = 1;
     } else if (dialog.m_findText.IsEmpty()) {
@@ -350,5 +339,5 @@ void CEditorApp::PrepareFindInFiles(CFindInFilesDlg& dialog)
         dialog.m_wholeWord = dialog.m_matchCase = 1;
     }
     if (dialog.m_folder.IsEmpty())
-        dialog.m_folder = FolderOf(path);
+        dialog.m_folder = GetDirectoryPart(path);
 }

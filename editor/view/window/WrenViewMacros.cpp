@@ -4,6 +4,7 @@
 #include "editor/dialogs/SearchPrompts.h"
 #include "editor/res/resource.h"
 #include "editor/shell/KeyboardMacros.h"
+#include "editor/util/ScopedFlag.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/MessageBox.h"
@@ -53,18 +54,6 @@ public:
 
 private:
     CWrenView& m_view;
-};
-
-// Sets a flag for a scope.
-class ScopedFlag {
-public:
-    explicit ScopedFlag(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~ScopedFlag() { m_flag = false; }
-    ScopedFlag(const ScopedFlag&) = delete;
-    ScopedFlag& operator=(const ScopedFlag&) = delete;
-
-private:
-    bool& m_flag;
 };
 
 } // namespace
