@@ -240,17 +240,25 @@ bool CWrenView::RunCommandBody(UINT id)
 
 void CWrenView::OnUndo()
 {
-    if (m_groups && m_groups->CanUndo() && m_groups->UndoCommand()) {
+    if (!m_groups || !m_groups->CanUndo())
+        return;
+    if (m_groups->UndoCommand()) {
         RepaintNow();
         UpdateAllOtherViews();
+    } else if (TheMacroRecorder().IsRecording()) {
+        TheMacroRecorder().Cancel();  // refused while recording, which ends the recording
     }
 }
 
 void CWrenView::OnRedo()
 {
-    if (m_groups && m_groups->CanRedo() && m_groups->RedoCommand()) {
+    if (!m_groups || !m_groups->CanRedo())
+        return;
+    if (m_groups->RedoCommand()) {
         RepaintNow();
         UpdateAllOtherViews();
+    } else if (TheMacroRecorder().IsRecording()) {
+        TheMacroRecorder().Cancel();  // refused while recording, which ends the recording
     }
 }
 

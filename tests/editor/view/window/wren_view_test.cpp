@@ -553,11 +553,14 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
     EXPECT_EQ(Line(3), "x two x");
     EXPECT_TRUE(view->GetEngine()->Check());
 
-    // Replaying while recording is refused and ends the recording.
-    recorder.Start(4, "四");
-    Post(view, WM_COMMAND, MacroSlotCommand(0));
-    PumpPending();
-    EXPECT_FALSE(recorder.IsRecording());
-    EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 'Replay Macro'.\n取消记录的按键信息."));
-    EXPECT_EQ(Line(2), "end");
+    // Replaying and undoing while recording are refused and end the recording.
+    Type(view, "y");
+    for (const auto& c : {std::make_pair(MacroSlotCommand(0), "Replay Macro"), std::make_pair((int)kCmdUndo, "Undo")}) {
+        recorder.Start(4, "四");
+        Post(view, WM_COMMAND, c.first);
+        PumpPending();
+        EXPECT_FALSE(recorder.IsRecording()) << c.second;
+        EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 '") + c.second + "'.\n取消记录的按键信息.");
+    }
+    EXPECT_EQ(Line(2), "yend");
 }
