@@ -96,8 +96,6 @@ public:
     bool IsFirstInstance() const { return m_firstInstance; }
     // The open project's path; empty without one.
     CString GetOpenProjectPath() const;
-    // Build, run, the user tools and find in files; null before the main frame exists.
-    OutputCommands* GetOutputCommands() const { return m_outputCommands.get(); }
     // The FTP part plugs its dialog in; without one the remote commands do nothing.
     void SetRemoteFileDialog(IRemoteFileDialog* dialog) { m_remoteDialog = dialog; }
 
@@ -152,7 +150,7 @@ private:
     std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
     std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
     CDocumentSummaryDialog m_summaryDialog;
-    CString m_openProjectPath;
+    CString m_openProjectPath;  // set by the project commands
     std::unique_ptr<AppOutputHost> m_outputHost;
     std::unique_ptr<OutputCommands> m_outputCommands;
     std::unique_ptr<CFindInFilesDlg> m_findInFilesDlg;

@@ -49,48 +49,57 @@ int CALLBACK StartInFolder(HWND window, UINT message, LPARAM, LPARAM start)
 
 CString AppOutputHost::OpenProjectPath()
 {
-    return m_app.GetOpenProjectPath(); 
+    return m_app.GetOpenProjectPath();
 }
+
 bool AppOutputHost::ActiveDocumentPath(CString& path)
 {
     CWrenDoc* document = ActiveDocument();
     path = document != nullptr ? CString(document->GetPathName()) : CString();
     return document != nullptr;
 }
+
 bool AppOutputHost::IsActiveDocumentModified()
 {
     CWrenDoc* document = ActiveDocument();
     return document != nullptr && document->IsModified();
 }
+
 void AppOutputHost::ShowMessage(const CString& text, UINT type)
 {
-    AfxMessageBox(text, type); 
+    AfxMessageBox(text, type);
 }
+
 void AppOutputHost::ShowOutputWindow()
 {
     if (CMainFrame* frame = m_app.GetMainFrame())
         if (!frame->GetOutputBar().IsVisible())
             frame->ShowControlBar(&frame->GetOutputBar(), TRUE, FALSE);
 }
+
 void AppOutputHost::StartPoll(std::function<void()> poll)
 {
     if (CMainFrame* frame = m_app.GetMainFrame())
         frame->StartChildPoll(std::move(poll));
 }
+
 void AppOutputHost::StopPoll()
 {
     if (CMainFrame* frame = m_app.GetMainFrame())
         frame->StopChildPoll();
 }
+
 void AppOutputHost::CheckChangedDocuments()
 {
     m_app.CheckChangedDocuments(m_app.GetUserSettings().reloadChangedFiles != 0);
 }
+
 bool AppOutputHost::OpenWithShell(const CString& target, const CString& folder)
 {
     HWND owner = Owner();
     return (INT_PTR)::ShellExecuteA(owner, "open", target, nullptr, folder, SW_SHOWNORMAL) > 32;
 }
+
 void AppOutputHost::CaretValues(CString& lineNum, CString& currWord)
 {
     CWrenView* view = ActiveView();
@@ -101,6 +110,7 @@ void AppOutputHost::CaretValues(CString& lineNum, CString& currWord)
     if (currWord.IsEmpty())
         currWord = view->GetWordAtCaret();
 }
+
 bool AppOutputHost::AskUserInput(UINT promptId, CString& text)
 {
     CUserInputDlg dialog(promptId, m_app.GetMainFrame());
@@ -110,6 +120,7 @@ bool AppOutputHost::AskUserInput(UINT promptId, CString& text)
     text = dialog.m_answer;
     return true;
 }
+
 bool AppOutputHost::AskFile(const CString& folder, CString& path)
 {
     CEditorSettings& settings = TheEditorSettings();
@@ -124,6 +135,7 @@ bool AppOutputHost::AskFile(const CString& folder, CString& path)
     path = dialog.GetPathName();
     return true;
 }
+
 bool AppOutputHost::AskFolder(const CString& folder, CString& path)
 {
     BROWSEINFOA browse = {};
@@ -142,6 +154,7 @@ bool AppOutputHost::AskFolder(const CString& folder, CString& path)
         path = buffer;
     return named;
 }
+
 void AppOutputHost::ShowHelp(ToolKind kind, const CString& file, const CString& keyword)
 {
     HWND owner = Owner();
@@ -155,12 +168,14 @@ void AppOutputHost::ShowHelp(ToolKind kind, const CString& file, const CString& 
     link.fIndexOnFail = TRUE;
     CallHtmlHelp(owner, file, HH_KEYWORD_LOOKUP, reinterpret_cast<DWORD_PTR>(&link));
 }
+
 CString AppOutputHost::ActiveDocumentPath()
 {
     CString path;
     ActiveDocumentPath(path);
     return path;
 }
+
 void AppOutputHost::PushActivePosition()
 {
     CWrenView* view = ActiveView();
@@ -171,35 +186,42 @@ void AppOutputHost::PushActivePosition()
     const DocPosition caret = view->GetEngine()->GetCaretDocPosition();
     ThePositionHistory().Record(document->GetPathName(), caret.column, caret.line + 1);
 }
+
 void AppOutputHost::PostOpenFile(const CString& file, int line)
 {
-    m_app.PostOpenFile(file, line); 
+    m_app.PostOpenFile(file, line);
 }
+
 void AppOutputHost::OpenConversionOutput(const CString& file)
 {
     if (m_commands != nullptr && m_commands->LastToolSlot() == kConversionToolSlot)
         m_app.PostOpenFile(file, 0);
 }
+
 void AppOutputHost::QueueChildInput(const CString& line)
 {
     if (m_commands != nullptr)
         m_commands->QueueChildInput(line);
 }
+
 void AppOutputHost::KillChildProcess()
 {
     if (m_commands != nullptr)
         m_commands->KillChildProcess();
 }
+
 CWrenDoc* AppOutputHost::ActiveDocument()
 {
     CMainFrame* frame = m_app.GetMainFrame();
     return frame != nullptr ? dynamic_cast<CWrenDoc*>(frame->GetActiveEditorDoc()) : nullptr;
 }
+
 CWrenView* AppOutputHost::ActiveView()
 {
     CMainFrame* frame = m_app.GetMainFrame();
     return frame != nullptr ? dynamic_cast<CWrenView*>(frame->GetActiveEditorView()) : nullptr;
 }
+
 void AppOutputHost::SendToFrame(UINT command)
 {
     if (CMainFrame* frame = m_app.GetMainFrame())
@@ -212,7 +234,6 @@ HWND AppOutputHost::Owner()
     return frame != nullptr ? frame->m_hWnd : nullptr;
 }
 
-
 void CEditorApp::ConnectOutputCommands()
 {
     CMainFrame* frame = GetMainFrame();
@@ -223,7 +244,6 @@ void CEditorApp::ConnectOutputCommands()
     m_outputHost->SetCommands(m_outputCommands.get());
     frame->GetOutputBar().SetHost(m_outputHost.get());
 }
-
 
 // No project is open until the project commands open one; the commands then work on
 // the active document.
