@@ -10,6 +10,7 @@
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchDialogFlow.h"
 #include "editor/view/ViewEngine.h"
+#include "editor/view/window/ViewPrinter.h"
 #include "framework/View.h"
 
 class CWrenDoc;
@@ -93,6 +94,12 @@ public:
     DROPEFFECT OnDragOver(COleDataObject* dataObject, DWORD keyState, CPoint point) override;
     void OnDragLeave() override;
     BOOL OnDrop(COleDataObject* dataObject, DROPEFFECT dropEffect, CPoint point) override;
+    BOOL OnPreparePrinting(CPrintInfo* info) override;
+    void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+    void OnPrint(CDC* dc, CPrintInfo* info) override;
+    void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+    // The print job under way, from OnBeginPrinting to OnEndPrinting; null otherwise.
+    const CViewPrinter* GetPrinter() const { return m_printer.get(); }
 
     // ---- lifecycle and layout ----
     void ResetLayout();
@@ -285,6 +292,7 @@ private:
     std::unique_ptr<CEditCommands> m_commands;
     std::unique_ptr<CSearchCommands> m_search;
     std::unique_ptr<CSearchDialogFlow> m_searchFlow;
+    std::unique_ptr<CViewPrinter> m_printer;
 
     CString m_promptPrefix;
     CString m_pendingPromptEntry;  // the accepted entry the next prompt-accept message may carry

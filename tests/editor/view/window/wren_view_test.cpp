@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -16,9 +17,12 @@
 #include "framework/DialogDriver.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
 #include "framework/MessageBox.h"
+#include "framework/PrinterChoice.h"
 #include "framework/SplitterWnd.h"
 #include "framework/WinApp.h"
+#include "pdf_jobs.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
 #include "PumpPending.h"
@@ -563,4 +567,145 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
         EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 '") + c.second + "'.\n取消记录的按键信息.");
     }
     EXPECT_EQ(Line(2), "yend");
+}
+
+// Jobs go to the PDF printer and are read back as text, one string per page.
+class WrenViewPrintTest : public WrenViewTest {
+protected:
+    void SetUp() override
+    {
+        HANDLE printer = nullptr;
+        ASSERT_TRUE(::OpenPrinterA(const_cast<char*>("PDF"), &printer, nullptr)) << "run scripts/setup.sh";
+        ::ClosePrinter(printer);
+        AfxGetPrinterChoice().SelectByName("PDF");
+        m_saved = TheEditorSettings().view;
+    }
+    void TearDown() override
+    {
+        TheEditorSettings().view = m_saved;
+        AfxGetPrinterChoice().Clear();
+    }
+
+    // Opens numbered lines "Lnnnn" (line long gets 120 words more) under a title no earlier
+    // job had, prints them directly and returns the pages of the PDF.
+    std::vector<std::string> PrintDocument(int lines, int longLine, void (*select)(CViewEngine&) = nullptr)
+    {
+        std::string text;
+        for (int n = 1; n <= lines; ++n) {
+            char number[16];
+            std::snprintf(number, sizeof number, "L%04d 行", n);
+            text += number;
+            for (int w = 1; n == longLine && w <= 120; ++w)
+                text += " w" + std::to_string(1000 + w);
+            text += "\r\n";
+        }
+        m_title = UniqueJobTitle("view");
+        Open(m_title + ".txt", text);
+        CWrenView* view = Show();
+        if (!view)
+            return {};
+        if (select)
+            select(*view->GetEngine());
+        view->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+        EXPECT_EQ(view->GetPrinter(), nullptr) << "the job ended";
+        const std::string path = PdfJobs::WaitFor(m_title);
+        EXPECT_FALSE(path.empty()) << "no PDF in " << PdfJobs::Folder();
+        std::vector<std::string> pages = PdfJobs::PagesOf(path);
+        ::DeleteFileA(path.c_str());
+        return pages;
+    }
+
+    CViewSettings m_saved;
+    std::string m_title;
+};
+
+// pdftotext may drop the blanks between separately placed glyphs.
+std::string WithoutBlanks(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
+std::vector<std::string> TextLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST_F(WrenViewPrintTest, PagesCarryHeaderFooterNumberedAndWrappedLines)
+{
+    CViewSettings& settings = TheEditorSettings().view;
+    settings.printLineNumbers = 1;
+    settings.printHeader = settings.printFooter = 1;
+    settings.headerRight = "$(页码) / $(总页数)";
+    settings.footerCentre = "尾$(PageNumber)-$(页码)";
+    const int kLines = 150, kLong = 40;
+    const std::vector<std::string> pages = PrintDocument(kLines, kLong);
+    ASSERT_GE(pages.size(), 2u);
+    const std::string total = std::to_string(pages.size());
+    std::vector<std::string> printed;  // the text lines of all pages, in order
+    for (size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE("page " + std::to_string(i + 1));
+        const std::string page = std::to_string(i + 1);
+        EXPECT_NE(pages[i].find(m_title + ".txt"), std::string::npos) << pages[i];
+        EXPECT_NE(WithoutBlanks(pages[i]).find(page + "/" + total), std::string::npos);
+        EXPECT_NE(pages[i].find("尾" + page + "-" + page), std::string::npos);
+        for (const std::string& line : TextLines(pages[i]))
+            printed.push_back(line);
+    }
+    // Every document line once, in order, behind its number; the long line wraps onto
+    // following lines that carry no number.
+    size_t at = 0;
+    for (int n = 1; n <= kLines; ++n) {
+        char marker[16];
+        std::snprintf(marker, sizeof marker, "L%04d", n);
+        SCOPED_TRACE(marker);
+        size_t found = at;
+        while (found < printed.size() && printed[found].find(marker) == std::string::npos)
+            ++found;
+        ASSERT_LT(found, printed.size());
+        EXPECT_NE(printed[found].find(std::to_string(n) + ":"), std::string::npos) << printed[found];
+        for (size_t k = found + 1; k < printed.size(); ++k)
+            EXPECT_EQ(printed[k].find(marker), std::string::npos) << "printed twice";
+        at = found + 1;
+        if (n == kLong) {
+            // The rows up to the next numbered line, joined where they were broken.
+            std::string joined;
+            size_t rows = 0;
+            for (size_t k = found; k < printed.size() && printed[k].find("L0041") == std::string::npos; ++k, ++rows)
+                joined += printed[k];
+            size_t from = 0;
+            for (int w = 1; w <= 120; ++w) {
+                from = joined.find("w" + std::to_string(1000 + w), from);
+                ASSERT_NE(from, std::string::npos) << "word " << w;
+            }
+            EXPECT_GE(rows, 2u) << "the long line wrapped";
+            EXPECT_EQ(joined.find(std::to_string(n + 1) + ":"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(WrenViewPrintTest, SelectionPrintsItsLinesAlone)
+{
+    TheEditorSettings().view.printLineNumbers = 1;
+    // Lines 10 to 12 (0-based 9 to 11): the selection ends at column 0 of line 13.
+    const std::vector<std::string> pages = PrintDocument(30, 0, [](CViewEngine& engine) {
+        engine.SetAnchorToDocPosition(2, 9);
+        engine.SetCaretToDocPosition(0, 12);
+        engine.SetSelectionActive(true);
+    });
+    ASSERT_EQ(pages.size(), 1u);
+    for (int n : {10, 11, 12}) {
+        char marker[16];
+        std::snprintf(marker, sizeof marker, "L%04d", n);
+        EXPECT_NE(pages[0].find(marker), std::string::npos) << marker;
+        EXPECT_NE(pages[0].find(std::to_string(n) + ":"), std::string::npos) << n;
+    }
+    for (const char* absent : {"L0009", "L0013"})
+        EXPECT_EQ(pages[0].find(absent), std::string::npos) << absent;
+    EXPECT_NE(WithoutBlanks(pages[0]).find("1/1"), std::string::npos);
 }
