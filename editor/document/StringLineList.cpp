@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "editor/document/FileHandle.h"
-#include "editor/document/FileMessages.h"
 #include "editor/document/TextDecoding.h"
 #include "editor/util/CaseHelpers.h"
 
@@ -150,10 +149,8 @@ void CStringLineList::CapitalizeAll()
 bool CStringLineList::ReadFileLines(const char* path)
 {
     CFileHandle file;
-    if (!file.OpenForReading(path)) {
-        ReportOpenFailure(path);
+    if (!file.OpenForReading(path))
         return false;
-    }
     m_strings.clear();
     CStringListSink sink(*this);
     CLineSplitter splitter(sink, '\n', '\r');
@@ -170,7 +167,5 @@ bool CStringLineList::ReadFileLines(const char* path)
             break;
     }
     splitter.Finish();
-    if (!ok)
-        ReportOpenFailure(path);
     return ok;
 }

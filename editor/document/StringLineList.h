@@ -44,7 +44,7 @@ public:
     void CapitalizeAll();
 
     // Replaces the list by the file's lines, bytes as they are (split at LF, a CR before the
-    // LF dropped). Reports an open failure to the user and returns false.
+    // LF dropped). False when the file cannot be opened or read; the caller reports it.
     bool ReadFileLines(const char* path);
 
     bool operator==(const CStringLineList& other) const { return m_strings == other.m_strings; }

@@ -73,6 +73,12 @@ bool CEditCommands::InsertFileAtCaret(const char* path)
     CStringLineList lines;
     if (path == nullptr || !lines.ReadFileLines(path))
         return false;
+    InsertLinesAtCaret(lines);
+    return true;
+}
+
+void CEditCommands::InsertLinesAtCaret(const CStringLineList& lines)
+{
     if (HasSelection()) {
         if (IsColumnMode()) {
             if (BlockHasWidth())
@@ -86,7 +92,6 @@ bool CEditCommands::InsertFileAtCaret(const char* path)
         m_actions.PasteColumn(lines);
     else
         m_actions.PasteStream(lines);
-    return true;
 }
 
 void CEditCommands::DoEscapeKey()

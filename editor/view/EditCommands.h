@@ -19,8 +19,10 @@ public:
     // A typed double-byte character or an input-method result.
     void DoTypeString(const CString& text);
     void InsertTextAtCaret(const CString& text);
-    // False when the file cannot be read (reported by the reader).
+    // False, with nothing changed, when the file cannot be read; the caller reports it.
     bool InsertFileAtCaret(const char* path);
+    // Inserts lines at the caret over any selection: a column block in column mode.
+    void InsertLinesAtCaret(const CStringLineList& lines);
     void DoEscapeKey();
     bool DoEnterKey(int quiet);
     void DoForcedNewLine();

@@ -130,6 +130,9 @@ public:
     // Sends the wrap toggle when this view wraps; returns whether it did.
     int TurnWrapOff();
     void BeepIf(int flag);
+    // Inserts the file's lines at the caret as one undo step; an unreadable file is reported
+    // and changes nothing.
+    bool InsertFile(const char* path);
 
     // ---- IViewHost ----
     void InvalidateView() override;
@@ -229,6 +232,9 @@ protected:
     void OnWordWrap();
     void OnSpellCheck();
     void OnSendToCompanion();
+    void OnInsertFile();
+    void OnCaretKeyCommand(UINT id);
+    void OnFindAgain(UINT id);
     void OnUpdateUndo(CCmdUI* cmdUI);
     void OnUpdateRedo(CCmdUI* cmdUI);
     void OnUpdateFindNextPrev(CCmdUI* cmdUI);
@@ -324,6 +330,11 @@ template <class Body> void CWrenView::RunEdit(Body body)
 // View command ids the view and its owners share.
 enum WrenViewCommand : UINT {
     kCmdInsertBreakMark = 32931,
+    kCmdInsertFile = 41012,
+    kCmdCaretLeft = 42000,  // to 42007: Left, Right, Up, Down, Home, End, Page Up, Page Down
+    kCmdCaretPageDown = 42007,
+    kCmdFindAgainNext = 42113,
+    kCmdFindAgainPrev = 42114,
     kCmdSendToCompanion = 33242,
     kCmdFind = 42100,
     kCmdReplace = 42101,

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "editor/document/WrenDoc.h"
+#include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/PositionHistory.h"
 #include "editor/util/PathUtil.h"
@@ -248,7 +249,7 @@ void CWrenView::OnContextMenu(CWnd*, CPoint point)
         point = client;
         ClientToScreen(&point);
     }
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(138));
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_CONTEXT));
     if (!menu)
         return;
     HMENU popup = ::GetSubMenu(menu, ContextMenuPopup(InGutter(client), engine.IsSelectionActive()));
@@ -277,12 +278,19 @@ BOOL CWrenView::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(&point);
-    LPCSTR shape = IDC_IBEAM;
+    // The program's own pointers; the system's stand in where the module has none.
+    auto pointer = [](UINT own, LPCSTR system) {
+        HCURSOR cursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(own));
+        return cursor ? cursor : ::LoadCursorA(nullptr, system);
+    };
+    HCURSOR cursor = nullptr;
     if (InGutter(point))
-        shape = IDC_ARROW;
+        cursor = pointer(IDC_MARGIN_ARROW, IDC_ARROW);
     else if (Settings().dragDropEditing && m_engine->IsSelectionActive() && !m_engine->IsMouseSelecting() &&
              m_engine->IsPointInSelection(point.x, point.y))
-        shape = IDC_ARROW;
-    ::SetCursor(::LoadCursorA(nullptr, shape));
+        cursor = pointer(IDC_DRAG_MOVE, IDC_ARROW);
+    else
+        cursor = ::LoadCursorA(nullptr, IDC_IBEAM);
+    ::SetCursor(cursor);
     return TRUE;
 }

@@ -18,6 +18,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/DialogDriver.h"
 #include "framework/MessageBox.h"
 #include "framework/PrinterChoice.h"
 #include "framework/SplitterWnd.h"
@@ -260,6 +261,93 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         EXPECT_TRUE(view->GetEngine()->Check());
         Close();
     }
+}
+
+TEST_F(WrenViewTest, CaretKeyCommandsMoveAsTheirKeys)
+{
+    struct Case {
+        UINT id;
+        DocPosition from;
+        DocPosition to;
+    } cases[] = {
+        {kCmdCaretLeft, {2, 1}, {1, 1}},     {kCmdCaretLeft + 1, {2, 1}, {3, 1}},
+        {kCmdCaretLeft + 2, {2, 1}, {2, 0}}, {kCmdCaretLeft + 3, {2, 1}, {2, 2}},
+        {kCmdCaretLeft + 4, {2, 1}, {0, 1}}, {kCmdCaretLeft + 5, {2, 1}, {5, 1}},
+        {kCmdCaretLeft + 6, {2, 2}, {2, 0}}, {kCmdCaretPageDown, {2, 0}, {0, 3}},
+    };
+    Open("k.txt", "alpha\r\nalpha\r\nalpha\r\n");  // one width per column on every line
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CViewEngine& engine = *view->GetEngine();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        engine.SetCaretToDocPosition(c.from.column, c.from.line);
+        engine.SetCaretX(engine.GetCaretX(), 1);  // the x vertical moves keep
+        Post(view, WM_COMMAND, c.id);
+        PumpPending();
+        EXPECT_EQ(engine.GetCaretDocPosition(), c.to);
+        EXPECT_FALSE(engine.IsSelectionActive());
+    }
+}
+
+TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
+{
+    const std::string inserted = m_dir.WriteFile("part.txt", "x1\r\nx2\r\n");
+    Open("i.txt", "ab\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    view->GetEngine()->SetCaretToDocPosition(1, 0);
+    // Through the dialog, whose folder and file type are remembered.
+    DialogDriver driver({[&](DialogDriver& d) {
+        EXPECT_EQ(d.Caption(), CString("插入文件"));
+        d.SetText(d.Item(0x47C) ? 0x47C : 0x480, inserted.c_str());
+        d.PressOK();
+    }});
+    Post(view, WM_COMMAND, kCmdInsertFile);
+    PumpPending();
+    EXPECT_EQ(driver.ScriptsRun(), 1);
+    EXPECT_EQ(Line(0), "ax1");
+    EXPECT_EQ(Line(1), "x2");
+    EXPECT_EQ(Line(2), "b");
+    EXPECT_EQ(m_boxes.Count(), 0);
+    Post(view, WM_COMMAND, kCmdUndo);
+    PumpPending();
+    EXPECT_EQ(Line(0), "ab");
+    EXPECT_EQ(m_doc.GetText().GetLineCount(), 2);
+
+    const std::string missing = m_dir.Path() + "\\missing.txt";
+    EXPECT_FALSE(view->InsertFile(missing.c_str()));
+    EXPECT_EQ(m_boxes.Last().text, CString(("打开文件失败.\n" + missing).c_str()));
+    EXPECT_EQ(Line(0), "ab");
+    EXPECT_EQ(State(view, kCmdRedo).enabled, true) << "a failed insert leaves the redo set alone";
+}
+
+// Every command of the view's context menu is one the view handles.
+TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
+{
+    Open("m.txt", "one\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(138));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(::GetMenuItemCount(menu), 3);
+    int commands = 0;
+    for (int p = 0; p < ::GetMenuItemCount(menu); ++p) {
+        HMENU popup = ::GetSubMenu(menu, p);
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+            const UINT id = ::GetMenuItemID(popup, i);
+            if (id == 0)
+                continue;
+            AFX_CMDHANDLERINFO info = {};
+            EXPECT_TRUE(view->OnCmdMsg(id, CN_COMMAND, nullptr, &info)) << "pop-up " << p << " command " << id;
+            ++commands;
+        }
+    }
+    ::DestroyMenu(menu);
+    EXPECT_GT(commands, 30);
+    // With no selection and nothing done, undo and redo are off, the rest on.
+    EXPECT_FALSE(State(view, kCmdUndo).enabled);
+    EXPECT_FALSE(State(view, kCmdRedo).enabled);
 }
 
 TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
