@@ -63,6 +63,19 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_UPDATE_COMMAND_UI(ID_SEND_CHILD_INPUT, OnUpdateChildCommand)
     ON_UPDATE_COMMAND_UI(ID_KILL_CHILD, OnUpdateChildCommand)
     ON_COMMAND(ID_FIND_IN_FILES, OnFindInFiles)
+    ON_COMMAND_RANGE(41036, 41036, OnViewOption)
+    ON_COMMAND_RANGE(59140, 59140, OnViewOption)
+    ON_COMMAND_RANGE(43015, 43015, OnViewOption)
+    ON_COMMAND_RANGE(43024, 43033, OnViewOption)
+    ON_COMMAND_RANGE(43048, 43052, OnViewOption)
+    ON_COMMAND_RANGE(43064, 43067, OnViewOption)
+    ON_COMMAND_RANGE(43072, 43076, OnViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(41036, 41036, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(43015, 43015, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(43024, 43033, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(43048, 43052, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(43064, 43067, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(43072, 43076, OnUpdateViewOption)
 END_MESSAGE_MAP()
 
 namespace {
@@ -646,14 +659,7 @@ void CEditorApp::SetMultiInstance(bool allowed)
 
 void CEditorApp::ApplyToOpenViews()
 {
-    std::vector<CWrenView*> views;
-    for (POSITION at = GetFirstDocument(); at != nullptr;) {
-        CDocument* document = GetNextDocument(at);
-        for (POSITION view = document->GetFirstViewPosition(); view != nullptr;)
-            if (auto* wren = dynamic_cast<CWrenView*>(document->GetNextView(view)))
-                views.push_back(wren);
-    }
-    ApplyViewSettings(views);
+    ApplyViewSettings(GetOpenViews());
 }
 
 void CEditorApp::OnPreferences(UINT id)

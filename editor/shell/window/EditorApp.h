@@ -21,6 +21,8 @@ class CFtpRemoteFiles;
 class OutputCommands;
 class CMainFrame;
 class CWrenDoc;
+class CWrenView;
+class CCmdUI;
 
 // The remote-file dialog of the FTP part: picks an account and one or more remote files to
 // open, or an account and a remote name to save as. Both return false on Cancel; the
@@ -90,6 +92,8 @@ public:
     void RefreshPanelFilters() override {}
 
     void SaveEditorConfig();
+    // Every editor view of every open document.
+    std::vector<CWrenView*> GetOpenViews() const;
     CMainFrame* GetMainFrame() const;
     const CString& GetStartFolder() const { return m_startFolder; }
     const CUserSettings& GetUserSettings() const { return m_userSettings; }
@@ -118,6 +122,9 @@ protected:
     void OnKillChild();
     void OnUpdateChildCommand(CCmdUI* cmdUI);
     void OnFindInFiles();
+    // The view option commands (EditorAppViewOptions.cpp).
+    void OnViewOption(UINT id);
+    void OnUpdateViewOption(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,6 +1,10 @@
 #pragma once
+#include <windows.h>
+
 #include <functional>
 #include <vector>
+
+#include "framework/CString.h"
 
 class CWrenView;
 
@@ -15,3 +19,21 @@ void ChangeViewLayout(const std::vector<CWrenView*>& views, const std::function<
 // The screen fonts made again from the settings (the fixed-pitch substitute while column
 // mode meets a proportional font), then every view laid out again with its positions kept.
 void ApplyViewSettings(const std::vector<CWrenView*>& views);
+
+// The view option commands: column mode (41036), overwrite (59140), line numbers (43015),
+// screen font slots (43024-43029), printer font slots (43030-43033), line spacing
+// (43048-43052), tab sizes (43064-43067), and the show-spaces, show-tabs, show-line-ends,
+// bold-keyword and italic-comment switches (43072-43076).
+// Changes the setting over every open view; active is the view whose caret shows the mode
+// (may be null). Returns whether the configuration file is to be written now: column mode
+// and overwrite are not saved.
+bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenView* active);
+
+// What an option command's menu item shows: a check mark or a radio mark (-1: neither), and
+// for a font slot the menu text with the slot's face and size.
+struct ViewOptionState {
+    int check = -1;
+    int radio = -1;
+    CString text;
+};
+ViewOptionState GetViewOptionState(UINT id);

@@ -431,6 +431,65 @@ TEST_F(WrenViewTest, LayoutOptionsKeepEachPanesCaretOnItsText)
     settings = saved;
 }
 
+TEST_F(WrenViewTest, OptionCommandsChangeTheirSettingAndShowIt)
+{
+    Open("o.txt", "a\tb\r\nsecond\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CEditorSettings& settings = TheEditorSettings();
+    const CEditorSettings saved = settings;
+    const std::vector<CWrenView*> views = {view};
+    struct Case {
+        UINT id;
+        int CEditorSettings::*field;  // a block value, or
+        int CViewSettings::*option;   // a view value
+        int expected;
+        bool radio;
+    } cases[] = {
+        {43015, nullptr, &CViewSettings::showLineNumbers, 0, false},
+        {43072, nullptr, &CViewSettings::showSpaces, 1, false},
+        {43073, nullptr, &CViewSettings::showTabs, 1, false},
+        {43074, nullptr, &CViewSettings::showLineEnds, 1, false},
+        {43075, nullptr, &CViewSettings::boldKeywords, 1, false},
+        {43076, nullptr, &CViewSettings::italicComments, 1, false},
+        {43050, nullptr, &CViewSettings::lineSpacingPercent, 120, true},
+        {43052, nullptr, &CViewSettings::lineSpacingPercent, 200, true},
+        {43064, nullptr, &CViewSettings::tabSize, 2, true},
+        {43067, nullptr, &CViewSettings::tabSize, 16, true},
+        {43026, &CEditorSettings::screenFontSlot, nullptr, 2, true},
+        {43031, &CEditorSettings::printerFontSlot, nullptr, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        view->GetEngine()->SetCaretToDocPosition(2, 0);
+        EXPECT_TRUE(RunViewOptionCommand(c.id, views, view)) << "written to the configuration at once";
+        EXPECT_EQ(c.field ? settings.*c.field : settings.view.*c.option, c.expected);
+        const ViewOptionState state = GetViewOptionState(c.id);
+        EXPECT_EQ(c.radio ? state.radio : state.check, c.radio ? 1 : c.expected);
+        EXPECT_EQ(view->GetEngine()->GetCaretDocPosition(), (DocPosition{2, 0}));
+        EXPECT_TRUE(view->GetEngine()->Check());
+    }
+    EXPECT_EQ(GetViewOptionState(43024).radio, 0);
+    const std::string face = settings.screenFonts[0].lfFaceName;
+    EXPECT_EQ(std::string(GetViewOptionState(43024).text), "缺省(&D) (" + face + ", 9)");
+    EXPECT_EQ(std::string(GetViewOptionState(43027).text).rfind("定制(&3) (", 0), 0u);
+
+    // Column mode and overwrite are not saved; column mode turns wrapping off.
+    Post(view, WM_COMMAND, kCmdWordWrap);
+    PumpPending();
+    ASSERT_TRUE(view->GetEngine()->IsWordWrap());
+    EXPECT_FALSE(RunViewOptionCommand(41036, views, view));
+    EXPECT_TRUE(TheEditingModes().columnMode);
+    EXPECT_FALSE(view->GetEngine()->IsWordWrap());
+    EXPECT_EQ(GetViewOptionState(41036).check, 1);
+    EXPECT_FALSE(RunViewOptionCommand(41036, views, view));
+    EXPECT_FALSE(TheEditingModes().columnMode);
+    EXPECT_FALSE(RunViewOptionCommand(59140, views, view));
+    EXPECT_TRUE(TheEditingModes().overwriteMode);
+    settings = saved;
+    ApplyViewSettings(views);
+}
+
 void SendMouse(DWORD flags)
 {
     INPUT input = {};
