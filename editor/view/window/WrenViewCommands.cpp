@@ -6,6 +6,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/DateTimeText.h"
 #include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
 #include "framework/Dc.h"
 #include "framework/MessageBox.h"
 #include "framework/SplitterWnd.h"
@@ -50,6 +51,9 @@ BEGIN_MESSAGE_MAP(CWrenView, CView)
     ON_COMMAND(kCmdRedo, OnRedo)
     ON_COMMAND(kCmdFind, OnFind)
     ON_COMMAND(kCmdReplace, OnReplace)
+    // The edit menu, its tool bar button and Ctrl+F and Ctrl+H carry the common ids.
+    ON_COMMAND(ID_EDIT_FIND, OnFind)
+    ON_COMMAND(ID_EDIT_REPLACE, OnReplace)
     ON_COMMAND(kCmdFindNext, OnFindNext)
     ON_COMMAND(kCmdFindPrev, OnFindPrev)
     ON_COMMAND(kCmdFindNextOccurrence, OnFindNextOccurrence)

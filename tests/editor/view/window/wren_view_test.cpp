@@ -322,7 +322,8 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     EXPECT_EQ(State(view, kCmdRedo).enabled, true) << "a failed insert leaves the redo set alone";
 }
 
-// Every command of the view's context menu is one the view handles.
+// Every command of the view's context menu, and the edit menu's find and replace, is one
+// the view handles.
 TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
 {
     Open("m.txt", "one\r\n");
@@ -345,6 +346,11 @@ TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
     }
     ::DestroyMenu(menu);
     EXPECT_GT(commands, 30);
+    // The edit menu's find and replace (and Ctrl+F, Ctrl+H) carry the common ids.
+    for (UINT id : {ID_EDIT_FIND, ID_EDIT_REPLACE}) {
+        AFX_CMDHANDLERINFO info = {};
+        EXPECT_TRUE(view->OnCmdMsg(id, CN_COMMAND, nullptr, &info)) << id;
+    }
     // With no selection and nothing done, undo and redo are off, the rest on.
     EXPECT_FALSE(State(view, kCmdUndo).enabled);
     EXPECT_FALSE(State(view, kCmdRedo).enabled);
