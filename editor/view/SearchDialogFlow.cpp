@@ -29,7 +29,9 @@ bool CSearchDialogFlow::Prepare(const IViewPrompts::SearchRequest& request, bool
                                   : m_search.DoFind(request.text, request.flags);
     if (!prepared)
         m_prompts.ReportBadPattern(request.text);
-    else if (onPrepared)
+    else if (m_recordPlace)
+        m_recordPlace();
+    if (prepared && onPrepared)
         onPrepared(request, replace);
     return prepared;
 }
@@ -67,6 +69,8 @@ bool CSearchDialogFlow::FindOccurrence(bool backward)
         m_prompts.ReportNotFound(m_search.GetParameters().text);
         return false;
     }
+    if (m_recordPlace)
+        m_recordPlace();
     Repaint();
     if (m_search.GetParameters().mode == CSearchParameters::kModeReplace)
         ConfirmReplacements();

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchCommands.h"
 #include "editor/view/ViewPrompts.h"
@@ -23,6 +25,9 @@ public:
     // Replace all in the selection or the file; returns the count (reported).
     int ReplaceAllCommand(bool inSelection);
     void GoToLineCommand();
+    // Called with the caret where a search leaves from (once the search is prepared) and
+    // where it found its match: the view records these places for going back.
+    void SetPlaceRecorder(std::function<void()> recorder) { m_recordPlace = std::move(recorder); }
 
     // Told of every search a dialog prepared and every line gone to (the keyboard-macro
     // recorder listens).
@@ -41,4 +46,5 @@ private:
     CSearchCommands& m_search;
     CEditGroups& m_groups;
     IViewPrompts& m_prompts;
+    std::function<void()> m_recordPlace;
 };

@@ -99,6 +99,7 @@ void CWrenView::OnInitialUpdate()
         m_search = std::make_unique<CSearchCommands>(*m_actions, TheSearchParameters());
         m_searchFlow = std::make_unique<CSearchDialogFlow>(*m_search, *m_groups, *m_prompts);
         ListenForMacroSteps();
+        m_searchFlow->SetPlaceRecorder([this] { RecordCaretPositionIfFar(kNearSearchLines); });
     }
     CRect client;
     GetClientRect(&client);

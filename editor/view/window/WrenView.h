@@ -14,6 +14,7 @@
 #include "framework/View.h"
 
 class CWrenDoc;
+class PositionHistory;
 class CSearchPrompts;
 class CCmdUI;
 
@@ -31,6 +32,11 @@ void CreateViewBackBuffer(int width, int height);
 // substitute while column mode is on and the chosen font is proportional. Every view's
 // metrics are measured again on their next use.
 void RefreshScreenFonts();
+
+// Hands the place (line from 1) to the history and remembers it as the last one recorded,
+// unless the last one lies in the same file within distance lines of it. False when it
+// was near.
+bool RecordPositionIfFar(PositionHistory& history, const char* path, int column, int line, int distance);
 
 // The companion kind of a document path: 0 C-family Moyu sources, 1 double sources, 2 build
 // scripts, 3 assembler; 0 for an empty path and -1 for any other file.
@@ -130,6 +136,16 @@ public:
     // Sends the wrap toggle when this view wraps; returns whether it did.
     int TurnWrapOff();
     void BeepIf(int flag);
+
+    // ---- position history ----
+    // The caret's place is recorded unless it lies near the last one recorded: searches
+    // pass kNearSearchLines, mouse jumps kNearMouseLines.
+    static const int kNearSearchLines = 3;
+    static const int kNearMouseLines = 20;
+    void RecordCaretPositionIfFar(int distance);
+    // The main frame's explicit push: afterwards the caret's place is the last recorded.
+    void PushPositionHistory();
+    void PushPositionHistoryFar();
     // Inserts the file's lines at the caret as one undo step; an unreadable file is reported
     // and changes nothing.
     bool InsertFile(const char* path);

@@ -6,7 +6,6 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
-#include "editor/shell/PositionHistory.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 #include "framework/Menu.h"
@@ -132,9 +131,7 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
 // A click is a place the user may want to go back to.
 void CWrenView::RecordClickPosition()
 {
-    const DocPosition caret = m_engine->GetCaretDocPosition();
-    if (m_pDocument)
-        ThePositionHistory().Record(m_pDocument->GetPathName(), caret.column, caret.line + 1);
+    PushPositionHistoryFar();
     SetStatusText(GetCaretCodeText());
 }
 

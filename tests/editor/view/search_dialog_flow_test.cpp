@@ -6,8 +6,13 @@
 namespace {
 
 struct FlowFixture : EditFixture {
-    FlowFixture() : flow(search, groups, prompts) {}
+    FlowFixture() : flow(search, groups, prompts)
+    {
+        flow.SetPlaceRecorder([this] { places.push_back(CaretAt().line); });
+    }
     CSearchDialogFlow flow;
+    // The caret lines the flow asked to record for going back.
+    std::vector<LineIndex> places;
 };
 
 TEST(SearchDialogFlowTest, FindPresetsTheWordAndSelectsTheMatch)
@@ -21,6 +26,8 @@ TEST(SearchDialogFlowTest, FindPresetsTheWordAndSelectsTheMatch)
     EXPECT_EQ(1, f.CaretAt().line);
     EXPECT_TRUE(f.view.IsSelectionActive());
     EXPECT_TRUE(f.prompts.notFound.empty());
+    // The place left and the place found.
+    EXPECT_EQ((std::vector<LineIndex>{0, 1}), f.places);
 }
 
 TEST(SearchDialogFlowTest, FindWithoutAHitReportsTheText)
@@ -31,6 +38,7 @@ TEST(SearchDialogFlowTest, FindWithoutAHitReportsTheText)
     f.flow.FindCommand();
     ASSERT_EQ(1u, f.prompts.notFound.size());
     EXPECT_EQ("zeta", f.prompts.notFound[0]);
+    EXPECT_EQ((std::vector<LineIndex>{0}), f.places) << "only the place left";
 }
 
 TEST(SearchDialogFlowTest, BadExpressionIsReported)
@@ -42,6 +50,7 @@ TEST(SearchDialogFlowTest, BadExpressionIsReported)
     f.flow.FindCommand();
     ASSERT_EQ(1u, f.prompts.badPatterns.size());
     EXPECT_EQ("a(", f.prompts.badPatterns[0]);
+    EXPECT_TRUE(f.places.empty());
 }
 
 TEST(SearchDialogFlowTest, ReplaceConfirmsEachMatch)

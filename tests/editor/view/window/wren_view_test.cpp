@@ -15,6 +15,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/KeyboardMacros.h"
 #include "framework/DialogDriver.h"
+#include "editor/shell/PositionHistory.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -588,6 +589,32 @@ TEST(DropText, ShiftsAndBoundedReads)
     ASSERT_TRUE(ReadTextBlock(block, lines));
     EXPECT_LE(lines.GetAt(0).GetLength(), 6);
     ::GlobalFree(block);
+}
+
+TEST(PositionPush, RecordsOnlyPlacesFarFromTheLastOne)
+{
+    struct Case {
+        const char* path;
+        int line;
+        bool recorded;
+    } cases[] = {
+        {"C:\\a.txt", 10, true},   {"C:\\a.txt", 13, false}, {"C:\\A.TXT", 7, false},
+        {"C:\\a.txt", 14, true},   {"C:\\a.txt", 10, true},  {"C:\\b.txt", 10, true},
+        {"C:\\a.txt", 10, true},
+    };
+    PositionHistory history;
+    int count = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + ":" + std::to_string(c.line));
+        EXPECT_EQ(RecordPositionIfFar(history, c.path, 0, c.line, 3), c.recorded);
+        count += c.recorded;
+        if (c.recorded)
+            EXPECT_EQ(history.LastPosition().line, c.line);
+    }
+    EXPECT_TRUE(history.Check());
+    EXPECT_EQ(history.Snapshot().back().line, 10);
+    EXPECT_GE(history.Count(), 3);
+    EXPECT_EQ(count, 5);
 }
 
 TEST(CompanionKind, ByExtensionAndName)
