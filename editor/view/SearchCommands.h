@@ -56,6 +56,10 @@ public:
     // The word at the caret (by the view's word rule); empty when none.
     CString GetWordAtCaret() const;
 
+    // The bracket symbol at the caret that a match highlight would show (the caret's
+    // column, else the symbol ending before it); false when none is shown.
+    bool BracketAtCaret(DocPosition& symbol, bool& isOpening) const;
+
 private:
     // After a Select…: the selection is active when one was made (and is not empty).
     void KeepSelection(bool selected);
@@ -77,9 +81,6 @@ private:
     // Caret to a text position after a navigation: the selection is dropped; true when a
     // selection was active or moved is set.
     bool FinishMove(bool moved, bool hadSelection);
-    // The bracket symbol at the caret that a match highlight would show (the caret's
-    // column, else the symbol ending before it); false when none is shown.
-    bool BracketAtCaret(DocPosition& symbol, bool& isOpening) const;
 
     CEditActions& m_actions;
     CSearchParameters& m_parameters;

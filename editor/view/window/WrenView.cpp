@@ -246,8 +246,11 @@ void CWrenView::PlaceCaret()
         Invalidate(FALSE);
         return;
     }
-    if (m_caretShown) {
+    if (m_caretShown)
         ::DestroyCaret();
+    HideBracketMatch();
+    ShowBracketMatch();
+    if (m_caretShown) {
         const CViewEngine::CaretPlacement caret = m_engine->GetCaretPlacement();
         CreateSolidCaret(caret.width, caret.height);
         SetCaretPos(CPoint(caret.x, caret.y));

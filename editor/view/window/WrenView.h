@@ -192,6 +192,18 @@ public:
     };
     const ShownPosition& GetShownPosition() const { return m_shownPosition; }
 
+    // The matching-pair highlight: the bracket at the caret (cell 0) and its partner
+    // (cell 1) in layout pixels, and which of them are inverted on the window now.
+    struct BracketMatchCells {
+        bool shown = false;
+        bool opening = false;  // the caret's symbol opens its pair
+        PixelX x[2] = {0, 0};
+        PixelY y[2] = {0, 0};
+        int width = 0;
+        bool inverted[2] = {false, false};
+    };
+    const BracketMatchCells& GetBracketMatch() const { return m_bracketMatch; }
+
     // Messages the view posts and accepts.
     static const UINT kMsgPromptRequest = WM_USER + 111;
     static const UINT kMsgPromptAccept = WM_USER + 112;
@@ -295,6 +307,11 @@ private:
                         const CStringLineList& lines);
     void PlaceDropCaret();
 
+    // The matching-pair highlight (WrenViewBracketMatch.cpp).
+    void ShowBracketMatch();
+    void HideBracketMatch();
+    void InvertBracketCells(bool show);
+
     // Painting (WrenViewPaint.cpp).
     void PaintLines(HDC dc);
     void PaintSelection(HDC dc);
@@ -327,6 +344,7 @@ private:
     ShownPosition m_shownPosition;
     int m_companionKind = -1;
     PixelY m_bandY = kNoBand;
+    BracketMatchCells m_bracketMatch;
     COleDropTarget m_dropTarget;
     bool m_draggingOut = false;   // this view's drag loop runs
     bool m_dropHandled = false;   // the drop of that drag landed in this view

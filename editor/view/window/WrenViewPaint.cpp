@@ -347,6 +347,8 @@ void CWrenView::OnDraw(CDC* dc)
         PaintCurrentLine(back);
     PaintColumnMarkers(back);
     ::BitBlt(dc->GetSafeHdc(), 0, 0, width, height, back, 0, 0, SRCCOPY);
+    // The paint replaced the pixels the highlight had inverted.
+    m_bracketMatch = BracketMatchCells();
     if (m_caretShown)
         PlaceCaret();
 }

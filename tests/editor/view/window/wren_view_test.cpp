@@ -357,6 +357,44 @@ TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
     EXPECT_FALSE(State(view, kCmdRedo).enabled);
 }
 
+TEST_F(WrenViewTest, BracketAtTheCaretShowsItsPartner)
+{
+    Open("b.c", "f(a(b)c)\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CViewEngine& engine = *view->GetEngine();
+    struct Case {
+        ByteColumn caret;
+        bool shown;
+        ByteColumn partner;
+        bool opening;
+    } cases[] = {
+        {1, true, 7, true},   // on the outer opening bracket
+        {8, true, 1, false},  // behind the outer closing one
+        {4, true, 5, true},   // behind the inner opening one
+        {0, false, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caret);
+        engine.SetCaretToDocPosition(c.caret, 0);
+        view->PlaceCaret();
+        const CWrenView::BracketMatchCells& match = view->GetBracketMatch();
+        ASSERT_EQ(match.shown, c.shown);
+        if (!c.shown)
+            continue;
+        EXPECT_EQ(match.opening, c.opening);
+        EXPECT_EQ(match.x[1], engine.PixelsFromDocPosition(c.partner, 0).x);
+        EXPECT_TRUE(match.inverted[0] && match.inverted[1]);
+        EXPECT_GT(match.width, 0);
+    }
+    // A selection hides it.
+    engine.SetCaretToDocPosition(1, 0);
+    engine.SetAnchorToDocPosition(3, 0);
+    engine.SetSelectionActive(true);
+    view->PlaceCaret();
+    EXPECT_FALSE(view->GetBracketMatch().shown);
+}
+
 TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
 {
     Open("p.txt", "one\r\n");
