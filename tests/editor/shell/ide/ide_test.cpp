@@ -236,6 +236,41 @@ TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
 
+// 文件 > 打印预览 shows the view's pages in the frame through the view's printing; closing
+// it gives the frame its menu back.
+TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)
+{
+    std::string lines;
+    for (int i = 1; i <= 300; ++i)
+        lines += "第" + std::to_string(i) + "行\r\n";
+    m_install.WriteFile("work\\长.墨", lines);
+    StartedProgram ide(m_exe, "长.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    HMENU menu = ::GetMenu(main);
+
+    ::PostMessageA(main, WM_COMMAND, 57609, 0);
+    HWND pageLine = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (pageLine = FindDescendantById(main, 0xE3FF)) != nullptr; }));
+    auto text = [](HWND window) {
+        char buffer[64] = {};
+        ::GetWindowTextA(window, buffer, sizeof buffer);
+        return std::string(buffer);
+    };
+    EXPECT_TRUE(WaitFor([&] { return text(pageLine) == "第 1 页"; })) << text(pageLine);
+    EXPECT_EQ(::GetMenu(main), nullptr);
+    // 300 lines take more than one page: the preview steps on to the second.
+    ::PostMessageA(main, WM_COMMAND, 0xE302, 0);
+    EXPECT_TRUE(WaitFor([&] { return text(pageLine) == "第 2 页"; })) << text(pageLine);
+
+    ::PostMessageA(main, WM_COMMAND, 0xE300, 0);
+    EXPECT_TRUE(WaitFor([&] { return ::GetMenu(main) == menu && FindDescendantById(main, 0xE3FF) == nullptr; }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
 }  // namespace
 
 namespace {
