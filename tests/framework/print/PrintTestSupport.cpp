@@ -1,9 +1,6 @@
 #include "PrintTestSupport.h"
 
 #include "PrintTestResources.h"
-#include "child_process.h"
-#include "temp_dir.h"
-#include "text_codec.h"
 
 #include "framework/CommandIds.h"
 #include "framework/Dc.h"

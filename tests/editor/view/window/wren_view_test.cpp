@@ -390,7 +390,7 @@ TEST_F(WrenViewTest, BracketAtTheCaretShowsItsPartner)
     // A selection hides it.
     engine.SetCaretToDocPosition(1, 0);
     engine.SetAnchorToDocPosition(3, 0);
-    engine.SetSelectionActive(true);
+    engine.UpdateSelectionActive();
     view->PlaceCaret();
     EXPECT_FALSE(view->GetBracketMatch().shown);
 }
@@ -646,8 +646,9 @@ TEST(PositionPush, RecordsOnlyPlacesFarFromTheLastOne)
         SCOPED_TRACE(std::string(c.path) + ":" + std::to_string(c.line));
         EXPECT_EQ(RecordPositionIfFar(history, c.path, 0, c.line, 3), c.recorded);
         count += c.recorded;
-        if (c.recorded)
+        if (c.recorded) {
             EXPECT_EQ(history.LastPosition().line, c.line);
+        }
     }
     EXPECT_TRUE(history.Check());
     EXPECT_EQ(history.Snapshot().back().line, 10);
@@ -914,7 +915,7 @@ TEST_F(WrenViewPrintTest, SelectionPrintsItsLinesAlone)
     const std::vector<std::string> pages = PrintDocument(30, 0, [](CViewEngine& engine) {
         engine.SetAnchorToDocPosition(2, 9);
         engine.SetCaretToDocPosition(0, 12);
-        engine.SetSelectionActive(true);
+        engine.UpdateSelectionActive();
     });
     ASSERT_EQ(pages.size(), 1u);
     for (int n : {10, 11, 12}) {
