@@ -149,6 +149,8 @@ public:
     // Inserts the file's lines at the caret as one undo step; an unreadable file is reported
     // and changes nothing.
     bool InsertFile(const char* path);
+    // "打开文件失败." with the path.
+    void ReportUnreadableFile(const char* path);
 
     // ---- IViewHost ----
     void InvalidateView() override;

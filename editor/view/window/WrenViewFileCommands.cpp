@@ -5,6 +5,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
 #include "framework/CommonDialogs.h"
+#include "editor/shell/KeyboardMacros.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -63,13 +64,19 @@ bool CWrenView::InsertFile(const char* path)
         return false;
     CStringLineList lines;
     if (!lines.ReadFileLines(path)) {
-        CString message;
-        message.Format("打开文件失败.\n%s", path);
-        AfxMessageBox(message);
+        ReportUnreadableFile(path);
         return false;
     }
     RunEdit([&] { m_commands->InsertLinesAtCaret(lines); });
+    TheMacroRecorder().RecordInsertFile(path);
     return true;
+}
+
+void CWrenView::ReportUnreadableFile(const char* path)
+{
+    CString message;
+    message.Format("打开文件失败.\n%s", path);
+    AfxMessageBox(message);
 }
 
 // The caret-key commands move as their keys do with the modifiers held now, less Ctrl (and

@@ -33,7 +33,11 @@ public:
     }
     void TypeChar(int character) override { m_view.GetCommands()->DoTypeChar((char)character); }
     void InsertString(const char* text) override { m_view.GetCommands()->DoTypeString(CString(text)); }
-    void InsertFile(const char* path) override { m_view.GetCommands()->InsertFileAtCaret(path); }
+    void InsertFile(const char* path) override
+    {
+        if (!m_view.GetCommands()->InsertFileAtCaret(path))
+            m_view.ReportUnreadableFile(path);
+    }
     void Find(const char* pattern, int flags) override
     {
         CSearchCommands& search = *m_view.GetSearch();

@@ -298,7 +298,9 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     CWrenView* view = Show();
     ASSERT_NE(view, nullptr);
     view->GetEngine()->SetCaretToDocPosition(1, 0);
-    // Through the dialog, whose folder and file type are remembered.
+    // Through the dialog, whose folder and file type are remembered; a macro records the
+    // file as one step.
+    TheMacroRecorder().Start(5, "五");
     DialogDriver driver({[&](DialogDriver& d) {
         EXPECT_EQ(d.Caption(), CString("插入文件"));
         d.SetText(d.Item(0x47C) ? 0x47C : 0x480, inserted.c_str());
@@ -307,6 +309,12 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     Post(view, WM_COMMAND, kCmdInsertFile);
     PumpPending();
     EXPECT_EQ(driver.ScriptsRun(), 1);
+    EXPECT_TRUE(TheMacroRecorder().Stop((m_dir / "vuze.宏").c_str()));
+    std::vector<MacroStep> steps;
+    ASSERT_TRUE(DecodeMacroSteps(TheUserMacros()[5], steps));
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].kind, kStepInsertFile);
+    EXPECT_EQ(steps[0].text, CString(inserted.c_str()));
     EXPECT_EQ(Line(0), "ax1");
     EXPECT_EQ(Line(1), "x2");
     EXPECT_EQ(Line(2), "b");
