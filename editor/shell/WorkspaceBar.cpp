@@ -17,6 +17,17 @@ BEGIN_MESSAGE_MAP(CWorkspaceBar, CDockingPaneBar)
     ON_NOTIFY(NM_CLICK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyClick)
     ON_NOTIFY(NM_DBLCLK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyDoubleClick)
     ON_NOTIFY(TVN_SELCHANGEDA, CWorkspaceBar::kVocabularyTreeId, OnVocabularySelChanged)
+    ON_NOTIFY(TVN_BEGINLABELEDITA, CWorkspaceBar::kProjectTreeId, OnProjectBeginLabelEdit)
+    ON_NOTIFY(TVN_ENDLABELEDITA, CWorkspaceBar::kProjectTreeId, OnProjectEndLabelEdit)
+    ON_NOTIFY(TVN_ITEMEXPANDEDA, CWorkspaceBar::kDirectoryTreeId, OnDirectoryExpanded)
+    ON_NOTIFY(TVN_SELCHANGEDA, CWorkspaceBar::kDirectoryTreeId, OnDirectorySelChanged)
+    ON_NOTIFY(NM_DBLCLK, CWorkspaceBar::kDirectoryTreeId, OnDirectoryDoubleClick)
+    ON_NOTIFY(NM_RCLICK, CWorkspaceBar::kDirectoryTreeId, OnDirectoryRightClick)
+    ON_NOTIFY(TVN_BEGINLABELEDITA, CWorkspaceBar::kDirectoryTreeId, OnDirectoryBeginLabelEdit)
+    ON_NOTIFY(TVN_ENDLABELEDITA, CWorkspaceBar::kDirectoryTreeId, OnDirectoryEndLabelEdit)
+    ON_CBN_DROPDOWN(CWorkspaceBar::kDriveListId, OnDriveDropDown)
+    ON_CBN_SELCHANGE(CWorkspaceBar::kDriveListId, OnDriveChange)
+    ON_CBN_SELCHANGE(CWorkspaceBar::kFilterListId, OnFilterChange)
 END_MESSAGE_MAP()
 
 BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD style)
@@ -44,6 +55,8 @@ BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD s
             return FALSE;
         tree.control.SetFont(&m_font, FALSE);
     }
+    if (!CreateDirectoryPage())
+        return FALSE;
     ShowProject();
     SelectPage(kDirectoryPage);
     return TRUE;
@@ -54,6 +67,8 @@ void CWorkspaceBar::OnSize(UINT, int cx, int cy)
     if (m_tabs.m_hWnd == nullptr)
         return;
     m_tabs.MoveWindow(2, cy - 35, cx - 4, 27);
+    m_driveList.MoveWindow(2, 24, cx - 4, 150);
+    m_filterList.MoveWindow(2, cy - 57, cx - 4, 150);
     m_directoryTree.MoveWindow(2, 46, cx - 4, cy - 105);
     m_projectTree.MoveWindow(2, 24, cx - 4, cy - 61);
     m_vocabularyTree.MoveWindow(2, 24, cx - 4, cy - 61);
@@ -65,7 +80,9 @@ void CWorkspaceBar::SelectPage(int page)
         return;
     m_page = page;
     m_tabs.SetCurSel(page);
-    m_directoryTree.ShowWindow(page == kDirectoryPage ? SW_SHOW : SW_HIDE);
+    for (CWnd* control : {static_cast<CWnd*>(&m_directoryTree), static_cast<CWnd*>(&m_driveList),
+                          static_cast<CWnd*>(&m_filterList)})
+        control->ShowWindow(page == kDirectoryPage ? SW_SHOW : SW_HIDE);
     m_projectTree.ShowWindow(page == kProjectPage ? SW_SHOW : SW_HIDE);
     m_vocabularyTree.ShowWindow(page == kVocabularyPage ? SW_SHOW : SW_HIDE);
 }
@@ -201,6 +218,71 @@ BOOL CWorkspaceBar::AddLocalFile(const CString& path)
     return ShowProjectEdit(edit, path, added);
 }
 
+BOOL CWorkspaceBar::AddRemoteFile(int account, const CString& path, int length)
+{
+    ProjectItem* added = nullptr;
+    TakeExpandedStates(m_projectTree.GetRootItem());
+    ProjectEdit edit = m_project.AddRemoteFile(SelectedProjectItem(), account, path, length, &added);
+    return ShowProjectEdit(edit, path, added);
+}
+
+BOOL CWorkspaceBar::ExecuteSelectedProjectItem()
+{
+    const ProjectItem* item = SelectedProjectItem();
+    if (item == nullptr || item->kind != ProjectItemKind::localFile)
+        return FALSE;
+    DWORD attributes = ::GetFileAttributesA(item->path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FALSE;
+    return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", item->path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+BOOL CWorkspaceBar::RenameSelectedProjectItem()
+{
+    HTREEITEM selected = m_projectTree.GetSelectedItem();
+    if (selected == nullptr || selected == m_projectTree.GetRootItem())
+        return FALSE;
+    m_projectTree.SetFocus();
+    m_renamingProjectItem = true;
+    HWND edit = m_projectTree.EditLabel(selected);
+    m_renamingProjectItem = false;
+    return edit != nullptr;
+}
+
+void CWorkspaceBar::OnProjectBeginLabelEdit(NMHDR* header, LRESULT* result)
+{
+    auto* model = reinterpret_cast<ProjectItem*>(reinterpret_cast<NMTVDISPINFOA*>(header)->item.lParam);
+    HTREEITEM item = reinterpret_cast<NMTVDISPINFOA*>(header)->item.hItem;
+    if (model == nullptr)
+        model = reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item));
+    // A click edits only categories; the rename command any item but the root.
+    bool allowed = model != nullptr && model->kind != ProjectItemKind::root &&
+                   (m_renamingProjectItem || model->kind == ProjectItemKind::category);
+    m_labelEditActive = allowed ? 1 : 0;
+    *result = allowed ? FALSE : TRUE;
+}
+
+void CWorkspaceBar::OnProjectEndLabelEdit(NMHDR* header, LRESULT* result)
+{
+    const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA*>(header)->item;
+    m_labelEditActive = 0;
+    *result = FALSE;
+    auto* model = reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item.hItem));
+    if (item.pszText == nullptr || model == nullptr)
+        return;
+    CString label = item.pszText;
+    ProjectEdit edit = m_project.Rename(*model, label);
+    if (edit != ProjectEdit::done) {
+        CString message = ProjectEditMessage(edit, label);
+        if (!message.IsEmpty())
+            AfxMessageBox(message, MB_ICONEXCLAMATION);
+        return;
+    }
+    m_projectTree.SetItemText(item.hItem, model->text);
+    if (m_onProjectChanged)
+        m_onProjectChanged();
+}
+
 BOOL CWorkspaceBar::RemoveSelectedProjectItem()
 {
     ProjectItem* selected = SelectedProjectItem();
@@ -266,16 +348,6 @@ const VocabularyItem* CWorkspaceBar::VocabularyEntryOf(HTREEITEM item) const
     return model != nullptr && model->kind == VocabularyKind::entry ? model : nullptr;
 }
 
-HTREEITEM CWorkspaceBar::VocabularyItemAtCursor() const
-{
-    DWORD position = ::GetMessagePos();
-    TVHITTESTINFO hit = {};
-    hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    ::ScreenToClient(m_vocabularyTree.m_hWnd, &hit.pt);
-    auto item = reinterpret_cast<HTREEITEM>(m_vocabularyTree.SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    return (hit.flags & TVHT_ONITEM) ? item : nullptr;
-}
-
 void CWorkspaceBar::ShowVocabularyEntry(HTREEITEM item)
 {
     const VocabularyItem* entry = VocabularyEntryOf(item);
@@ -324,13 +396,13 @@ void CWorkspaceBar::UseVocabularyEntry(HTREEITEM item)
 
 void CWorkspaceBar::OnVocabularyClick(NMHDR*, LRESULT* result)
 {
-    ShowVocabularyEntry(VocabularyItemAtCursor());
+    ShowVocabularyEntry(ItemAtCursor(m_vocabularyTree));
     *result = 0;
 }
 
 void CWorkspaceBar::OnVocabularyDoubleClick(NMHDR*, LRESULT* result)
 {
-    UseVocabularyEntry(VocabularyItemAtCursor());
+    UseVocabularyEntry(ItemAtCursor(m_vocabularyTree));
     *result = 0;
 }
 

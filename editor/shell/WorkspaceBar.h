@@ -4,6 +4,7 @@
 #include "editor/shell/ProjectTree.h"
 #include "editor/shell/VocabularyTable.h"
 #include "framework/CommonControls.h"
+#include "framework/Controls.h"
 #include "framework/Gdi.h"
 
 #include <functional>
@@ -36,12 +37,63 @@ public:
     static constexpr UINT kProjectTreeId = 1069;
     static constexpr UINT kVocabularyTreeId = 1179;
     static constexpr UINT kDirectoryTreeId = 1259;
+    static constexpr UINT kDriveListId = 1070;
+    static constexpr UINT kFilterListId = 1071;
 
     BOOL Create(CWnd* parent, int width, int height, UINT id, DWORD style) override;
 
     // Selects the tab and shows its page.
     void SelectPage(int page);
     int GetPage() const { return m_page; }
+
+    // The directory page. Its tree shows one drive; each folder item that holds entries
+    // has a "NULL" placeholder child until it is expanded and filled.
+    // Refills the drive list, selecting the drive (letter and colon) when one is given.
+    void FillDriveList(const CString& drive = CString());
+    // filters: description, "|", patterns, "|", ...; onChange gets the new filter index.
+    void SetFileFilters(const CString& filters, int index, std::function<void(int)> onChange);
+    int GetFilterIndex() const;
+    CString GetFilterPattern() const;
+    CString GetSelectedDrive() const;
+    BOOL SelectDriveEntry(const CString& drive);
+    void SyncToPath(const CString& path);
+    void RebuildTree(const CString& drive);
+    // Walks the tree along the path, filling each folder; stops silently where the path
+    // leaves the tree, else selects the last item.
+    void ExpandToPath(const CString& path);
+    CString GetItemPath(HTREEITEM item) const;
+    // The selection's path, or its folder when it is a file.
+    CString GetSelectedFolder() const;
+    BOOL IsRootSelected() const;
+    CTreeCtrl& DirectoryTreeCtrl() { return m_directoryTree; }
+    // Item operations; each has a form for the selection, FALSE without one.
+    BOOL OpenItem(HTREEITEM item);
+    BOOL ExecuteItem(HTREEITEM item);
+    BOOL BrowseItem(HTREEITEM item);
+    BOOL FindInItem(HTREEITEM item);
+    // A folder item gives its path as the initial working folder; a file gives FALSE.
+    BOOL SetItemAsWorkDir(HTREEITEM item, CString& folder);
+    void SetWorkDirFromItem(HTREEITEM item);
+    // The shell's file operations (undo allowed; its confirmations and progress). FALSE
+    // when the shell failed or the user cancelled; the tree then stays as it was.
+    BOOL MoveItem(HTREEITEM item, const CString& destination);
+    BOOL CopyItem(HTREEITEM item, const CString& destination);
+    BOOL RenameItem(HTREEITEM item, const CString& name);
+    BOOL DeleteItem(HTREEITEM item);
+    void RefreshItem(HTREEITEM item);
+    // The folder chooser for a destination; TRUE with the chosen folder in path.
+    BOOL ChooseDestinationFolder(CString& path);
+    BOOL OpenSelected() { return WithSelection(&CWorkspaceBar::OpenItem); }
+    BOOL ExecuteSelected() { return WithSelection(&CWorkspaceBar::ExecuteItem); }
+    BOOL BrowseSelected() { return WithSelection(&CWorkspaceBar::BrowseItem); }
+    BOOL FindInSelected() { return WithSelection(&CWorkspaceBar::FindInItem); }
+    BOOL SetSelectedAsWorkDir(CString& folder);
+    BOOL RefreshSelected();
+    BOOL DeleteSelected();
+    BOOL RenameSelected();
+    BOOL MoveSelected() { return TransferSelected(&CWorkspaceBar::MoveItem); }
+    BOOL CopySelected() { return TransferSelected(&CWorkspaceBar::CopyItem); }
+    void ShowDirMenu(HTREEITEM item);
 
     // The project page.
     // Reads the project file; a fault is shown with its message and leaves no project.
@@ -58,7 +110,16 @@ public:
     // message.
     BOOL AddCategory(const CString& name);
     BOOL AddLocalFile(const CString& path);
+    BOOL AddRemoteFile(int account, const CString& path, int length);
     BOOL RemoveSelectedProjectItem();
+    // The selected item's model; null without a selection.
+    const ProjectItem* GetSelectedProjectItem() const { return SelectedProjectItem(); }
+    // A local file that exists starts with the shell's "open" verb.
+    BOOL ExecuteSelectedProjectItem();
+    // Starts editing the selected item's label (not the root's); a new label that differs
+    // from the old one, letter case aside, renames the item and calls onProjectChanged.
+    BOOL RenameSelectedProjectItem();
+    void SetProjectChangedCallback(std::function<void()> onChanged) { m_onProjectChanged = std::move(onChanged); }
     BOOL IsProjectRootSelected() const;
     // Every local file of the project, in tree order.
     void CollectProjectFiles(CStringArray& paths) const { m_project.CollectLocalFiles(paths); }
@@ -82,10 +143,38 @@ protected:
     void OnVocabularyClick(NMHDR* header, LRESULT* result);
     void OnVocabularyDoubleClick(NMHDR* header, LRESULT* result);
     void OnVocabularySelChanged(NMHDR* header, LRESULT* result);
+    void OnProjectBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnProjectEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnDirectoryExpanded(NMHDR* header, LRESULT* result);
+    void OnDirectorySelChanged(NMHDR* header, LRESULT* result);
+    void OnDirectoryDoubleClick(NMHDR* header, LRESULT* result);
+    void OnDirectoryRightClick(NMHDR* header, LRESULT* result);
+    void OnDirectoryBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnDirectoryEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnDriveDropDown();
+    void OnDriveChange();
+    void OnFilterChange();
+    BOOL PreTranslateMessage(MSG* msg) override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL CreateDirectoryPage();
+    BOOL WithSelection(BOOL (CWorkspaceBar::*operation)(HTREEITEM));
+    BOOL TransferSelected(BOOL (CWorkspaceBar::*operation)(HTREEITEM, const CString&));
+    HTREEITEM InsertFolderItem(HTREEITEM parent, const CString& path);
+    void FillFolderItem(HTREEITEM item, const CString& folder);
+    void DeleteChildren(HTREEITEM item);
+    // Selecting a folder made it the working folder, which the system will not let go of:
+    // before the item is moved, renamed or deleted its parent becomes the working folder.
+    void ReleaseWorkDir(HTREEITEM item);
+    // Expands an item the caller has just filled, without the refill of the notification.
+    void ExpandFilled(HTREEITEM item);
+    // The item of a tree under the mouse (icon, label or state icon), null when none.
+    static HTREEITEM ItemAtCursor(const CTreeCtrl& tree);
+    // The command a key posts on the current page; 0 when it posts none.
+    UINT KeyCommand(UINT key) const;
+
     // Rebuilds the tree control from the model.
     void ShowProject();
     HTREEITEM InsertProjectItem(ProjectItem& item, HTREEITEM parent, HTREEITEM after);
@@ -94,11 +183,19 @@ private:
     void TakeExpandedStates(HTREEITEM item);
     HTREEITEM InsertVocabularyItem(VocabularyItem& item, HTREEITEM parent);
     const VocabularyItem* VocabularyEntryOf(HTREEITEM item) const;
-    // The vocabulary item under the mouse.
-    HTREEITEM VocabularyItemAtCursor() const;
     BOOL ShowProjectEdit(ProjectEdit edit, const CString& name, ProjectItem* added);
 
     CTabCtrl m_tabs;
+    CComboBox m_driveList;
+    CComboBox m_filterList;
+    CStringArray m_filterDescriptions;
+    CStringArray m_filterPatterns;
+    std::function<void(int)> m_onFilterChange;
+    CString m_currentDrive;
+    int m_labelEditActive = 0;
+    bool m_expandingFilled = false;
+    bool m_renamingProjectItem = false;
+    std::function<void()> m_onProjectChanged;
     CTreeCtrl m_directoryTree;
     CTreeCtrl m_projectTree;
     CTreeCtrl m_vocabularyTree;

@@ -44,6 +44,8 @@ public:
     CWorkspaceBar m_wndWorkspace;
     RecordingOutputHost m_outputHost;
     CWnd m_wndClient;
+    // The workspace bar's commands that reached the frame.
+    std::vector<UINT> m_commands;
 
     static CShellTestFrame* Make()
     {
@@ -56,6 +58,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT createStruct);
+    void OnBarCommand(UINT id) { m_commands.push_back(id); }
 
     DECLARE_MESSAGE_MAP()
 };

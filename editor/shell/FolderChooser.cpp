@@ -1,0 +1,78 @@
+#include "editor/shell/FolderChooser.h"
+
+#include "editor/shell/DirectoryBrowser.h"
+#include "framework/DialogDriver.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+// Frees an item list with the shell's allocator.
+struct ItemListOwner {
+    LPITEMIDLIST list;
+    ~ItemListOwner() { ::CoTaskMemFree(list); }
+};
+
+} // namespace
+
+CFolderChooser::CFolderChooser(LPCTSTR title, LPCTSTR initialFolder, UINT flags, CWnd* owner)
+    : m_title(title != nullptr ? title : "Current Selection:"), m_path(initialFolder != nullptr ? initialFolder : "")
+{
+    m_info.hwndOwner = owner != nullptr ? owner->GetSafeHwnd() : nullptr;
+    m_info.pidlRoot = nullptr;
+    m_info.pszDisplayName = m_displayName;
+    m_info.lpszTitle = m_title;
+    m_info.ulFlags = flags | BIF_STATUSTEXT;
+    m_info.lpfn = &CFolderChooser::Callback;
+    m_info.lParam = reinterpret_cast<LPARAM>(this);
+}
+
+INT_PTR CFolderChooser::DoModal()
+{
+    ItemListOwner chosen{::SHBrowseForFolderA(&m_info)};
+    m_dialog = nullptr;
+    if (chosen.list == nullptr)
+        return IDCANCEL;
+    char path[MAX_PATH] = {};
+    if (!::SHGetPathFromIDListA(chosen.list, path))
+        return IDCANCEL;
+    m_path = path;
+    return IDOK;
+}
+
+int CALLBACK CFolderChooser::Callback(HWND dialog, UINT message, LPARAM lParam, LPARAM data)
+{
+    reinterpret_cast<CFolderChooser*>(data)->OnMessage(dialog, message, lParam);
+    return 0;
+}
+
+void CFolderChooser::OnMessage(HWND dialog, UINT message, LPARAM lParam)
+{
+    m_dialog = dialog;
+    if (message == BFFM_INITIALIZED)
+        OnInitialized();
+    else if (message == BFFM_SELCHANGED)
+        OnSelChanged(reinterpret_cast<LPITEMIDLIST>(lParam));
+}
+
+void CFolderChooser::OnInitialized()
+{
+    if (!m_path.IsEmpty())
+        ::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(m_path)));
+    SetStatusText(m_path);
+    DialogDriver::NotifyInitialized(m_dialog);
+}
+
+void CFolderChooser::OnSelChanged(LPITEMIDLIST item)
+{
+    char path[MAX_PATH] = {};
+    if (item == nullptr || !::SHGetPathFromIDListA(item, path))
+        return;
+    m_path = path;
+    SetStatusText(m_path);
+}
+
+void CFolderChooser::SetStatusText(const CString& path)
+{
+    CString text = FolderChooserStatusText(path);
+    ::SendMessageA(m_dialog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/CString.h"
+
+class CWnd;
+
+// The shell's folder browser as a modal dialog: it starts at a folder, shows the folder
+// under the selection as its status text, and gives the chosen folder as a path.
+class CFolderChooser {
+public:
+    // title: null gives "Current Selection:"; initialFolder: null gives none; owner may be
+    // null. The status-text flag is always added to flags.
+    CFolderChooser(LPCTSTR title, LPCTSTR initialFolder, UINT flags, CWnd* owner);
+    virtual ~CFolderChooser() = default;
+    CFolderChooser(const CFolderChooser&) = delete;
+    CFolderChooser& operator=(const CFolderChooser&) = delete;
+
+    // IDOK when a folder was chosen and converted to a path, else IDCANCEL.
+    virtual INT_PTR DoModal();
+    // The chosen folder; the initial folder until one is chosen.
+    const CString& GetPath() const { return m_path; }
+
+protected:
+    virtual void OnInitialized();
+    virtual void OnSelChanged(LPITEMIDLIST item);
+    // Every message of the browser passes here; it records the dialog window.
+    virtual void OnMessage(HWND dialog, UINT message, LPARAM lParam);
+
+    void SetStatusText(const CString& path);
+    HWND m_dialog = nullptr;
+
+private:
+    static int CALLBACK Callback(HWND dialog, UINT message, LPARAM lParam, LPARAM data);
+
+    CString m_title;
+    CString m_path;
+    char m_displayName[MAX_PATH] = {};
+    BROWSEINFOA m_info = {};
+};
