@@ -17,6 +17,12 @@ CString LoadText(UINT id, const char* fallback)
 
 } // namespace
 
+ProjectCommands::ProjectCommands(CWorkspaceBar& bar, ProjectHost& host) : m_bar(bar), m_host(host)
+{
+    // A label edited in the tree is a change like any other.
+    m_bar.SetProjectChangedCallback([this] { SaveProject(); });
+}
+
 CString ProjectCommands::DefaultWorkspacePath() const
 {
     return m_host.ProgramFolder() + kDefaultWorkspaceName;
@@ -93,9 +99,9 @@ bool ProjectCommands::CloseProject(bool closeDocuments)
     if (!SaveProject())
         return false;
     if (closeDocuments) {
-        if (!m_host.SaveAllModified())
+        if (!m_host.SaveModifiedDocuments())
             return false;
-        m_host.CloseAllDocuments();
+        m_host.CloseDocuments();
     }
     m_bar.ResetProjectTree();
     m_projectOpen = false;

@@ -14,14 +14,14 @@ public:
     virtual std::vector<WorkspaceDocument> OpenDocuments() = 0;
     // The active document; false when there is none or it has no path.
     virtual bool ActiveDocument(WorkspaceDocument& document) = 0;
-    virtual int CountDocuments() = 0;
+    virtual int CountDocuments() const = 0;
     // Opens a document a workspace lists, at its line and placement.
     virtual void OpenListedDocument(const WorkspaceDocument& document) = 0;
-    virtual void PostOpenFile(const CString& path, int line) = 0;
-    virtual void PostRemoteOpen(int account, const CString& path, int length, int line) = 0;
+    virtual void PostOpenFile(const char* path, int line) = 0;
+    virtual void PostRemoteOpen(int account, const char* path, int length, int line) = 0;
     // Asks to save every modified document; false when the user refused.
-    virtual bool SaveAllModified() = 0;
-    virtual void CloseAllDocuments() = 0;
+    virtual bool SaveModifiedDocuments() = 0;
+    virtual void CloseDocuments() = 0;
     // The project file dialogs: save (new project) or open; false on Cancel.
     virtual bool ChooseProjectFile(bool create, CString& path) = 0;
     // The files to add to the project; false on Cancel.
@@ -37,7 +37,7 @@ public:
 // workspace bar's project tree. The tree is saved to the project file after every change.
 class ProjectCommands {
 public:
-    ProjectCommands(CWorkspaceBar& bar, ProjectHost& host) : m_bar(bar), m_host(host) {}
+    ProjectCommands(CWorkspaceBar& bar, ProjectHost& host);
 
     bool IsProjectOpen() const { return m_projectOpen; }
     const CString& ProjectPath() const { return m_projectPath; }

@@ -7,6 +7,7 @@
 #include "editor/shell/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
 #include "editor/shell/OpenRequests.h"
+#include "editor/shell/ProjectCommands.h"
 #include "editor/shell/TextSettings.h"
 #include "framework/DocApp.h"
 #include "framework/RuntimeClass.h"
@@ -42,7 +43,7 @@ public:
 
 // The editor's application object: start-up and exit, the single instance with its
 // hand-off, the command line, and the one road by which files reach the editor.
-class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost {
+class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost, public ProjectHost {
 public:
     // viewClass: the views of the document windows.
     explicit CEditorApp(const CRuntimeClass* viewClass);
@@ -56,7 +57,7 @@ public:
     // ---- documents ----
     POSITION GetFirstDocument() const;
     CDocument* GetNextDocument(POSITION& position) const;
-    int CountDocuments() const;
+    int CountDocuments() const override;
     CDocument* FindOpenDocument(const char* path) const;
 
     // ---- opening files ----
@@ -66,8 +67,8 @@ public:
     CWrenDoc* OpenRemoteFile(int account, const CString& remotePath, int size, int line,
                              const WINDOWPLACEMENT* placement = nullptr);
     // Queue a request and post the command that serves it.
-    void PostOpenFile(const char* path, int line);
-    void PostRemoteOpen(int account, const char* path, int size, int line);
+    void PostOpenFile(const char* path, int line) override;
+    void PostRemoteOpen(int account, const char* path, int size, int line) override;
     int ProcessCommandLine(const CCommandArgs& args);
     // Reads and empties the hand-off file and opens what its lines name.
     void ReadHandoffFile();
@@ -89,7 +90,29 @@ public:
     void ApplyToOpenViews() override;
     // The output window and the folder panel are not in the frame yet: nothing to refresh.
     void RefreshOutputFont() override {}
-    void RefreshPanelFilters() override {}
+    // Gives the workspace bar's folder panel the filter list and its remembered filter.
+    void RefreshPanelFilters() override;
+
+    // ---- workspace bar and projects ----
+    // The frame's workspace bar: filled, synchronised with the saved folder, and the last
+    // workspace reopened. The project and directory commands act on it.
+    void AttachWorkspaceBar(CWorkspaceBar& bar);
+    // At exit: the browsed and working folders and the workspace for the next start, and the
+    // open project or the default workspace saved.
+    void SaveWorkspaceState();
+    ProjectCommands* GetProjects() { return m_projects.get(); }
+
+    // ---- ProjectHost ----
+    std::vector<WorkspaceDocument> OpenDocuments() override;
+    bool ActiveDocument(WorkspaceDocument& document) override;
+    void OpenListedDocument(const WorkspaceDocument& document) override;
+    bool SaveModifiedDocuments() override;
+    void CloseDocuments() override;
+    bool ChooseProjectFile(bool create, CString& path) override;
+    bool ChooseFilesToAdd(std::vector<CString>& paths) override;
+    bool AskCategoryName(CString& name) override;
+    CString ProgramFolder() override;
+    CString VersionTag() override;
 
     void SaveEditorConfig();
     // Every editor view of every open document.
@@ -125,6 +148,14 @@ protected:
     // The view option commands (EditorAppViewOptions.cpp).
     void OnViewOption(UINT id);
     void OnUpdateViewOption(CCmdUI* cmdUI);
+    void OnDirectoryCommand(UINT id);
+    void OnProjectCommand(UINT id);
+    void OnUpdateProjectCommand(CCmdUI* cmdUI);
+    void OnProjectSettings();
+    void OnHelpPage(UINT id);
+    void OnPaletteToggle(UINT id);
+    void OnUpdatePaletteToggle(CCmdUI* cmdUI);
+    void OnResetDefaults();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -140,6 +171,8 @@ private:
     void ConnectOutputCommands();
     // The find-in-files dialog's text, types and folder from the active view.
     void PrepareFindInFiles(CFindInFilesDlg& dialog);
+    // A document with a path as a workspace lists it; false for one without a path.
+    bool DescribeDocument(CDocument* document, WorkspaceDocument& described);
 
     const CRuntimeClass* m_viewClass;
     CString m_startFolder;
@@ -161,6 +194,9 @@ private:
     std::unique_ptr<AppOutputHost> m_outputHost;
     std::unique_ptr<OutputCommands> m_outputCommands;
     std::unique_ptr<CFindInFilesDlg> m_findInFilesDlg;
+    CWorkspaceBar* m_workspaceBar = nullptr;
+    std::unique_ptr<ProjectCommands> m_projects;
+    CString m_lastProjectFolder;
 };
 
 // The current folder without a trailing backslash; empty when it cannot be read.

@@ -28,17 +28,17 @@ public:
         document = documents.back();
         return true;
     }
-    int CountDocuments() override { return static_cast<int>(documents.size()); }
+    int CountDocuments() const override { return static_cast<int>(documents.size()); }
     void OpenListedDocument(const WorkspaceDocument& document) override { opened.push_back(document); }
-    void PostOpenFile(const CString& path, int) override { posted.push_back(path); }
-    void PostRemoteOpen(int account, const CString& path, int, int) override
+    void PostOpenFile(const char* path, int) override { posted.push_back(path); }
+    void PostRemoteOpen(int account, const char* path, int, int) override
     {
         CString text;
-        text.Format("%d:%s", account, static_cast<LPCTSTR>(path));
+        text.Format("%d:%s", account, path);
         posted.push_back(text);
     }
-    bool SaveAllModified() override { return true; }
-    void CloseAllDocuments() override
+    bool SaveModifiedDocuments() override { return true; }
+    void CloseDocuments() override
     {
         ++closeAlls;
         documents.clear();
