@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kListExtent = 2560;
 constexpr int kInputLimit = 4096;
+constexpr UINT kPaneButtonsBitmap = 165;
 
 } // namespace
 
@@ -18,6 +19,8 @@ BEGIN_MESSAGE_MAP(COutputBar, CDockingPaneBar)
     ON_WM_DRAWITEM()
     ON_LBN_DBLCLK(COutputBar::kListId, OnListDoubleClick)
     ON_WM_CONTEXTMENU()
+    ON_COMMAND(50099, ShowPreviousPage)
+    ON_COMMAND(50100, ShowNextPage)
     ON_MESSAGE(COutputBar::kShowPendingMessage, OnShowPendingLines)
 END_MESSAGE_MAP()
 
@@ -43,6 +46,11 @@ BOOL COutputBar::Create(CWnd* parent, int width, int height, UINT id, DWORD styl
     if (!m_input.CreateEx(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | ES_AUTOHSCROLL | ES_READONLY, none, this,
                           kInputId))
         return FALSE;
+    const BYTE column = TBSTATE_ENABLED | TBSTATE_WRAP;
+    const PaneButton buttons[] = {{50098, 1, column}, {50099, 2, column}, {50100, 3, column}};
+    if (!CreatePaneToolBar(m_toolBar, m_toolImages, this, kToolBarId, kPaneButtonsBitmap, 12, buttons, 3))
+        return FALSE;
+    m_toolBar.ShowWindow(SW_SHOW);
     LOGFONTA guiFont = {};
     ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont, &guiFont);
     m_captionFont.CreateFontIndirect(&guiFont);
@@ -57,6 +65,7 @@ void COutputBar::OnSize(UINT, int cx, int cy)
 {
     if (m_list.m_hWnd == nullptr)
         return;
+    m_toolBar.MoveWindow(4, 4, 19, 54);
     m_caption.MoveWindow(2, 58, 18, cy - 60);
     m_list.MoveWindow(24, 2, cx - 28, cy - 4);
     m_input.MoveWindow(24, cy - 22, cx - 28, 20);

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/shell/DockingPaneBar.h"
 #include "editor/shell/OutputLog.h"
+#include "editor/shell/PaneToolBar.h"
 #include "framework/Gdi.h"
 
 // What the output window needs of the application: the active document, the position
@@ -30,6 +31,7 @@ public:
     static constexpr UINT kListId = 1205;
     static constexpr UINT kCaptionId = 1246;
     static constexpr UINT kInputId = 1247;
+    static constexpr UINT kToolBarId = 1210;
     static constexpr UINT kCaptionString = 50880;
 
     void SetHost(OutputBarHost* host) { m_host = host; }
@@ -57,6 +59,7 @@ public:
     const OutputLog& Log() const { return m_log; }
     CListBox& List() { return m_list; }
     CEdit& InputBox() { return m_input; }
+    CToolBarCtrl& ToolBar() { return m_toolBar; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -79,6 +82,9 @@ private:
     OutputLog m_log;
     CListBox m_list;
     CEdit m_input;
+    // Hide, previous page, next page: one column at the left edge.
+    CToolBarCtrl m_toolBar;
+    CImageList m_toolImages;
     CVerticalLabel m_caption;
     CFont m_listFont;
     CFont m_captionFont;

@@ -6,6 +6,10 @@
 
 namespace {
 
+const UINT kTabImagesId = 152;
+const UINT kTreeImagesId = 197;
+const UINT kProjectCommands[] = {43715, 43716, 43717, 43718, 43720};
+
 constexpr DWORD kTreeStyle = WS_CHILD | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
                              TVS_EDITLABELS | TVS_SHOWSELALWAYS;
 
@@ -37,9 +41,12 @@ BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD s
     CRect none(0, 0, 0, 0);
     if (!m_tabs.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, none, this, kTabId))
         return FALSE;
+    if (m_tabImages.Create(kTabImagesId, 16, 0, RGB(255, 0, 255)))
+        m_tabs.SetImageList(&m_tabImages);
     const char* const kTabs[] = {"目录", "项目", "词汇"};
+    const int kTabImages[] = {0, 2, 3};
     for (int i = 0; i < 3; ++i)
-        m_tabs.InsertItem(i, kTabs[i]);
+        m_tabs.InsertItem(i, kTabs[i], kTabImages[i]);
     struct Tree {
         CTreeCtrl& control;
         UINT id;
@@ -55,9 +62,14 @@ BOOL CWorkspaceBar::Create(CWnd* parent, int width, int height, UINT id, DWORD s
             return FALSE;
         tree.control.SetFont(&m_font, FALSE);
     }
-    if (!CreateDirectoryPage())
+    if (m_treeImages.Create(kTreeImagesId, 16, 0, RGB(255, 0, 255))) {
+        m_projectTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
+        m_vocabularyTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
+    }
+    if (!CreateDirectoryPage() || !CreateToolBars())
         return FALSE;
     ShowProject();
+    EnableProjectCommands(false);
     SelectPage(kDirectoryPage);
     return TRUE;
 }
@@ -67,6 +79,10 @@ void CWorkspaceBar::OnSize(UINT, int cx, int cy)
     if (m_tabs.m_hWnd == nullptr)
         return;
     m_tabs.MoveWindow(2, cy - 35, cx - 4, 27);
+    m_directoryBar.MoveWindow(2, 2, 106, 22);
+    m_projectBar.MoveWindow(2, 2, 136, 22);
+    m_vocabularyBar.MoveWindow(2, 2, 136, 22);
+    m_paneBar.MoveWindow(cx - 40, 4, 38, 18);
     m_driveList.MoveWindow(2, 24, cx - 4, 150);
     m_filterList.MoveWindow(2, cy - 57, cx - 4, 150);
     m_directoryTree.MoveWindow(2, 46, cx - 4, cy - 105);
@@ -80,11 +96,54 @@ void CWorkspaceBar::SelectPage(int page)
         return;
     m_page = page;
     m_tabs.SetCurSel(page);
-    for (CWnd* control : {static_cast<CWnd*>(&m_directoryTree), static_cast<CWnd*>(&m_driveList),
-                          static_cast<CWnd*>(&m_filterList)})
-        control->ShowWindow(page == kDirectoryPage ? SW_SHOW : SW_HIDE);
-    m_projectTree.ShowWindow(page == kProjectPage ? SW_SHOW : SW_HIDE);
-    m_vocabularyTree.ShowWindow(page == kVocabularyPage ? SW_SHOW : SW_HIDE);
+    struct PageControl {
+        CWnd& control;
+        int page;
+    };
+    PageControl controls[] = {{m_directoryBar, kDirectoryPage}, {m_driveList, kDirectoryPage},
+                              {m_directoryTree, kDirectoryPage}, {m_filterList, kDirectoryPage},
+                              {m_projectBar, kProjectPage},      {m_projectTree, kProjectPage},
+                              {m_vocabularyBar, kVocabularyPage}, {m_vocabularyTree, kVocabularyPage}};
+    for (PageControl& entry : controls)
+        entry.control.ShowWindow(entry.page == page ? SW_SHOW : SW_HIDE);
+    m_paneBar.EnableButton(kSyncCommand, page == kDirectoryPage);
+}
+
+BOOL CWorkspaceBar::CreateToolBars()
+{
+    const PaneButton directory[] = {{43690, 0}, {0, 0}, {43683, 1}, {43684, 2}, {43685, 3}, {0, 0}};
+    const PaneButton project[] = {{43715, 0}, {0, 0}, {43716, 1}, {43717, 2}, {43718, 3}, {0, 0}, {43720, 4}, {0, 0}};
+    const PaneButton vocabulary[] = {{43723, 0}, {43724, 1}, {43725, 2}, {43726, 3}};
+    const PaneButton pane[] = {{kSyncCommand, 0}, {50081, 1}};
+    if (!CreatePaneToolBar(m_directoryBar, m_barImages[0], this, kDirectoryBarId, 164, 16, directory, 6) ||
+        !CreatePaneToolBar(m_projectBar, m_barImages[1], this, kProjectBarId, 190, 16, project, 8) ||
+        !CreatePaneToolBar(m_vocabularyBar, m_barImages[2], this, kVocabularyBarId, 216, 16, vocabulary, 4) ||
+        !CreatePaneToolBar(m_paneBar, m_barImages[3], this, kPaneBarId, 165, 12, pane, 2))
+        return FALSE;
+    m_paneBar.ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+CToolBarCtrl& CWorkspaceBar::ToolBar(UINT id)
+{
+    switch (id) {
+    case kDirectoryBarId: return m_directoryBar;
+    case kProjectBarId: return m_projectBar;
+    case kVocabularyBarId: return m_vocabularyBar;
+    default: return m_paneBar;
+    }
+}
+
+void CWorkspaceBar::EnableProjectCommands(bool enable)
+{
+    for (UINT command : kProjectCommands)
+        m_projectBar.EnableButton(command, enable);
+}
+
+void CWorkspaceBar::SetVocabularyTypeButtons(int type)
+{
+    for (int i = 0; i < 4; ++i)
+        m_vocabularyBar.EnableButton(kFirstVocabularyType + i, type != i + 1);
 }
 
 void CWorkspaceBar::OnTabChange(NMHDR*, LRESULT* result)
@@ -140,10 +199,12 @@ BOOL CWorkspaceBar::OpenProject(const CString& path)
         m_project.Reset();
     ShowProject();
     if (status != ProjectFileStatus::ok) {
+        EnableProjectCommands(false);
         AfxMessageBox(ProjectFileMessage(status, path), MB_ICONEXCLAMATION);
         return FALSE;
     }
     SelectPage(kProjectPage);
+    EnableProjectCommands(true);
     return TRUE;
 }
 
@@ -165,6 +226,7 @@ BOOL CWorkspaceBar::CreateProject(const CString& path)
     m_projectDocuments.clear();
     ShowProject();
     SelectPage(kProjectPage);
+    EnableProjectCommands(true);
     return TRUE;
 }
 
@@ -173,6 +235,7 @@ void CWorkspaceBar::ResetProjectTree()
     m_project.Reset();
     m_projectDocuments.clear();
     ShowProject();
+    EnableProjectCommands(false);
 }
 
 BOOL CWorkspaceBar::ShowProjectEdit(ProjectEdit edit, const CString& name, ProjectItem* added)

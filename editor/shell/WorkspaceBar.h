@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/shell/DockingPaneBar.h"
+#include "editor/shell/PaneToolBar.h"
 #include "editor/shell/ProjectFile.h"
 #include "editor/shell/ProjectTree.h"
 #include "editor/shell/VocabularyTable.h"
@@ -39,6 +40,12 @@ public:
     static constexpr UINT kDirectoryTreeId = 1259;
     static constexpr UINT kDriveListId = 1070;
     static constexpr UINT kFilterListId = 1071;
+    static constexpr UINT kDirectoryBarId = 1207;
+    static constexpr UINT kProjectBarId = 1208;
+    static constexpr UINT kPaneBarId = 1209;
+    static constexpr UINT kVocabularyBarId = 1220;
+    static constexpr UINT kSyncCommand = 50080;
+    static constexpr UINT kFirstVocabularyType = 43723;
 
     BOOL Create(CWnd* parent, int width, int height, UINT id, DWORD style) override;
 
@@ -102,6 +109,8 @@ public:
     BOOL SaveProject(const CString& path, const std::vector<WorkspaceDocument>& documents, const char* versionTag);
     BOOL CreateProject(const CString& path);
     void ResetProjectTree();
+    // The project tool bar's buttons 43715-43718 and 43720.
+    void EnableProjectCommands(bool enable);
     // The documents the project file listed in its workspace section.
     const std::vector<WorkspaceDocument>& ProjectDocuments() const { return m_projectDocuments; }
     const ProjectTree& Project() const { return m_project; }
@@ -131,6 +140,9 @@ public:
     BOOL OpenVocabularyTable(const CString& base,
                              const std::function<void(const CString&)>& onEntry = nullptr);
     void ClearVocabularyTree();
+    // Of the four table buttons the one of the type shown (1 to 4) is disabled.
+    void SetVocabularyTypeButtons(int type);
+    CToolBarCtrl& ToolBar(UINT id);
     CTreeCtrl& VocabularyTreeCtrl() { return m_vocabularyTree; }
     // A click on an entry shows it in the output window; a double click uses it. Other
     // items do nothing.
@@ -160,6 +172,7 @@ protected:
 
 private:
     BOOL CreateDirectoryPage();
+    BOOL CreateToolBars();
     BOOL WithSelection(BOOL (CWorkspaceBar::*operation)(HTREEITEM));
     BOOL TransferSelected(BOOL (CWorkspaceBar::*operation)(HTREEITEM, const CString&));
     HTREEITEM InsertFolderItem(HTREEITEM parent, const CString& path);
@@ -186,6 +199,13 @@ private:
     BOOL ShowProjectEdit(ProjectEdit edit, const CString& name, ProjectItem* added);
 
     CTabCtrl m_tabs;
+    CImageList m_tabImages;
+    CImageList m_treeImages;
+    CToolBarCtrl m_directoryBar;
+    CToolBarCtrl m_projectBar;
+    CToolBarCtrl m_vocabularyBar;
+    CToolBarCtrl m_paneBar;
+    CImageList m_barImages[4];
     CComboBox m_driveList;
     CComboBox m_filterList;
     CStringArray m_filterDescriptions;
