@@ -21,6 +21,8 @@ BEGIN_MESSAGE_MAP(CWorkspaceBar, CDockingPaneBar)
     ON_NOTIFY(NM_CLICK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyClick)
     ON_NOTIFY(NM_DBLCLK, CWorkspaceBar::kVocabularyTreeId, OnVocabularyDoubleClick)
     ON_NOTIFY(TVN_SELCHANGEDA, CWorkspaceBar::kVocabularyTreeId, OnVocabularySelChanged)
+    ON_NOTIFY(NM_RCLICK, CWorkspaceBar::kProjectTreeId, OnProjectRightClick)
+    ON_NOTIFY(NM_DBLCLK, CWorkspaceBar::kProjectTreeId, OnProjectDoubleClick)
     ON_NOTIFY(TVN_BEGINLABELEDITA, CWorkspaceBar::kProjectTreeId, OnProjectBeginLabelEdit)
     ON_NOTIFY(TVN_ENDLABELEDITA, CWorkspaceBar::kProjectTreeId, OnProjectEndLabelEdit)
     ON_NOTIFY(TVN_ITEMEXPANDEDA, CWorkspaceBar::kDirectoryTreeId, OnDirectoryExpanded)
@@ -310,6 +312,41 @@ BOOL CWorkspaceBar::RenameSelectedProjectItem()
     HWND edit = m_projectTree.EditLabel(selected);
     m_renamingProjectItem = false;
     return edit != nullptr;
+}
+
+const char* CWorkspaceBar::ProjectMenuName(HTREEITEM item) const
+{
+    auto* model = item != nullptr ? reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item)) : nullptr;
+    if (model == nullptr)
+        return "PRJ_NULL";
+    switch (model->kind) {
+    case ProjectItemKind::root: return m_project.HasProject() ? "PRJ_ROOT1" : "PRJ_ROOT0";
+    case ProjectItemKind::category: return "PRJ_CATEGORY";
+    case ProjectItemKind::localFile: return "PRJ_LOCAL";
+    case ProjectItemKind::remoteFile: return "PRJ_REMOTE";
+    }
+    return "PRJ_NULL";
+}
+
+void CWorkspaceBar::OnProjectRightClick(NMHDR*, LRESULT* result)
+{
+    *result = 1;
+    HTREEITEM item = ItemAtCursor(m_projectTree);
+    if (item != nullptr)
+        m_projectTree.SelectItem(item);
+    ShowProjectMenu(item);
+}
+
+void CWorkspaceBar::OnProjectDoubleClick(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+    HTREEITEM item = ItemAtCursor(m_projectTree);
+    auto* model = item != nullptr ? reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item)) : nullptr;
+    // A file opens as the 打开 command opens it; a category expands as usual.
+    if (model != nullptr && model->IsFile()) {
+        m_projectTree.SelectItem(item);
+        PostMessage(WM_COMMAND, kOpenProjectItemCommand);
+    }
 }
 
 void CWorkspaceBar::OnProjectBeginLabelEdit(NMHDR* header, LRESULT* result)

@@ -46,6 +46,7 @@ public:
     static constexpr UINT kVocabularyBarId = 1220;
     static constexpr UINT kSyncCommand = 50080;
     static constexpr UINT kFirstVocabularyType = 43723;
+    static constexpr UINT kOpenProjectItemCommand = 43719;
 
     BOOL Create(CWnd* parent, int width, int height, UINT id, DWORD style) override;
 
@@ -100,7 +101,12 @@ public:
     BOOL RenameSelected();
     BOOL MoveSelected() { return TransferSelected(&CWorkspaceBar::MoveItem); }
     BOOL CopySelected() { return TransferSelected(&CWorkspaceBar::CopyItem); }
-    void ShowDirMenu(HTREEITEM item);
+    void ShowDirMenu(HTREEITEM item) { TrackContextMenu(DirMenuName(item)); }
+    // The project tree's context menu for the item (or none).
+    void ShowProjectMenu(HTREEITEM item) { TrackContextMenu(ProjectMenuName(item)); }
+    // The submenus of the bar's menu resource that the items (or none) get.
+    const char* DirMenuName(HTREEITEM item) const;
+    const char* ProjectMenuName(HTREEITEM item) const;
 
     // The project page.
     // Reads the project file; a fault is shown with its message and leaves no project.
@@ -155,6 +161,8 @@ protected:
     void OnVocabularyClick(NMHDR* header, LRESULT* result);
     void OnVocabularyDoubleClick(NMHDR* header, LRESULT* result);
     void OnVocabularySelChanged(NMHDR* header, LRESULT* result);
+    void OnProjectRightClick(NMHDR* header, LRESULT* result);
+    void OnProjectDoubleClick(NMHDR* header, LRESULT* result);
     void OnProjectBeginLabelEdit(NMHDR* header, LRESULT* result);
     void OnProjectEndLabelEdit(NMHDR* header, LRESULT* result);
     void OnDirectoryExpanded(NMHDR* header, LRESULT* result);
@@ -185,6 +193,8 @@ private:
     void ExpandFilled(HTREEITEM item);
     // The item of a tree under the mouse (icon, label or state icon), null when none.
     static HTREEITEM ItemAtCursor(const CTreeCtrl& tree);
+    // Tracks the named submenu of the bar's menu resource for the main window.
+    static void TrackContextMenu(const char* name);
     // The command a key posts on the current page; 0 when it posts none.
     UINT KeyCommand(UINT key) const;
 

@@ -16,7 +16,7 @@
 namespace {
 
 const char kPlaceholder[] = "NULL";
-const UINT kDirectoryMenuId = 139;
+const UINT kContextMenuId = 139;
 const UINT kDestinationTitleId = 50722;  // "选择目标目录:"
 
 bool IsExistingFolder(const CString& path)
@@ -419,16 +419,11 @@ BOOL CWorkspaceBar::RenameSelected()
     return m_directoryTree.EditLabel(selected) != nullptr;
 }
 
-void CWorkspaceBar::ShowDirMenu(HTREEITEM item)
+void CWorkspaceBar::TrackContextMenu(const char* name)
 {
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(kDirectoryMenuId));
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(kContextMenuId));
     if (menu == nullptr)
         return;
-    const char* name = "DIR_NULL";
-    if (item != nullptr)
-        name = item == m_directoryTree.GetRootItem() ? "DIR_ROOT"
-               : IsExistingFile(GetItemPath(item))   ? "DIR_FILE"
-                                                     : "DIR_FOLDER";
     HMENU popup = FindSubMenuByText(menu, name);
     CWnd* main = AfxGetMainWnd();
     POINT cursor;
@@ -436,6 +431,15 @@ void CWorkspaceBar::ShowDirMenu(HTREEITEM item)
     if (popup != nullptr && main != nullptr)
         ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, main->GetSafeHwnd(), nullptr);
     ::DestroyMenu(menu);
+}
+
+const char* CWorkspaceBar::DirMenuName(HTREEITEM item) const
+{
+    if (item == nullptr)
+        return "DIR_NULL";
+    if (item == m_directoryTree.GetRootItem())
+        return "DIR_ROOT";
+    return IsExistingFile(GetItemPath(item)) ? "DIR_FILE" : "DIR_FOLDER";
 }
 
 HTREEITEM CWorkspaceBar::ItemAtCursor(const CTreeCtrl& tree)

@@ -453,8 +453,10 @@ void CMainFrame::OnClose()
         CString title = GetExeTitle();
         SaveBarState(title + "状态栏状态");
         SaveLayout(title + "窗口布局");
-        if (CEditorApp* app = TheEditorApp())
+        if (CEditorApp* app = TheEditorApp()) {
             app->SaveEditorConfig();
+            app->SaveWorkspaceState();
+        }
     }
     CMDIFrameWnd::OnClose();
 }

@@ -204,6 +204,15 @@ TEST_F(DirectoryPageTest, FileOperationsFollowTheShell)
     EXPECT_EQ(Child(folder, "b目录"), nullptr);
 }
 
+TEST_F(DirectoryPageTest, ContextMenusFollowTheItem)
+{
+    HTREEITEM folder = Tree().GetSelectedItem();
+    EXPECT_STREQ(Bar().DirMenuName(nullptr), "DIR_NULL");
+    EXPECT_STREQ(Bar().DirMenuName(Tree().GetRootItem()), "DIR_ROOT");
+    EXPECT_STREQ(Bar().DirMenuName(folder), "DIR_FOLDER");
+    EXPECT_STREQ(Bar().DirMenuName(Child(folder, "z.墨")), "DIR_FILE");
+}
+
 TEST_F(DirectoryPageTest, KeysPostThePageCommands)
 {
     Tree().SetFocus();

@@ -1,6 +1,7 @@
 #include "ShellWindowsTestFrame.h"
 
 #include "editor/shell/ProjectCommands.h"
+#include "editor/util/ShellHelpers.h"
 #include "framework/MessageBox.h"
 #include "temp_dir.h"
 
@@ -239,3 +240,53 @@ TEST_F(ProjectCommandsTest, ReopensTheLastWorkspace)
 }
 
 } // namespace
+
+namespace {
+
+// The commands of a submenu of the bar's menu resource, separators left out.
+std::vector<UINT> MenuCommands(const char* name)
+{
+    std::vector<UINT> commands;
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(139));
+    HMENU popup = menu != nullptr ? FindSubMenuByText(menu, name) : nullptr;
+    for (int i = 0; popup != nullptr && i < ::GetMenuItemCount(popup); ++i)
+        if (::GetMenuItemID(popup, i) != 0)
+            commands.push_back(::GetMenuItemID(popup, i));
+    if (menu != nullptr)
+        ::DestroyMenu(menu);
+    return commands;
+}
+
+} // namespace
+
+// Each item of the project tree gets the submenu of its kind, with the commands it offers.
+TEST_F(ProjectCommandsTest, ContextMenusFollowTheItem)
+{
+    CTreeCtrl& tree = Bar().ProjectTreeCtrl();
+    EXPECT_STREQ(Bar().ProjectMenuName(nullptr), "PRJ_NULL");
+    EXPECT_STREQ(Bar().ProjectMenuName(tree.GetRootItem()), "PRJ_ROOT0");
+    ASSERT_TRUE(Commands().NewProject((m_dir / "菜单.项目").c_str()));
+    m_host.category = "类";
+    Commands().OnNewCategory();
+    SelectText("类");
+    Bar().AddLocalFile("C:\\甲.墨");
+    SelectText("类");
+    Bar().AddRemoteFile(1, "/乙.c", 5);
+    struct Case {
+        const char* item;
+        const char* menu;
+        std::vector<UINT> commands;
+    };
+    const Case kCases[] = {
+        {"菜单.项目", "PRJ_ROOT1", {43712, 43713, 43714, 43715, 43716, 43717, 43718, 50081}},
+        {"类", "PRJ_CATEGORY", {43715, 43716, 43717, 43718, 43720, 43722, 50081}},
+        {"甲.墨", "PRJ_LOCAL", {43719, 43721, 43720, 50081}},
+        {"乙.c", "PRJ_REMOTE", {43719, 43720, 50081}},
+    };
+    for (const Case& c : kCases) {
+        SelectText(c.item);
+        EXPECT_STREQ(Bar().ProjectMenuName(tree.GetSelectedItem()), c.menu) << c.item;
+        EXPECT_EQ(MenuCommands(c.menu), c.commands) << c.item;
+    }
+    EXPECT_EQ(MenuCommands("PRJ_ROOT0"), (std::vector<UINT>{43712, 43713, 50081}));
+}
