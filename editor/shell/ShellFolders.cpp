@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/AppEnvironment.h"
+#include "editor/util/PathUtil.h"
 #include "framework/FileName.h"
 
 bool FolderExists(const char* path)
@@ -25,6 +26,20 @@ CString GetExeTitle()
     if (length == 0 || length >= sizeof path)
         return CString();
     return FilePathParts::TitleOf(CString(path, (int)length));
+}
+
+CString ProfileSection(const char* word)
+{
+    return GetExeTitle() + word;
+}
+
+CString CurrentFolder()
+{
+    char folder[MAX_PATH * 2] = {};
+    DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder)
+        return CString();
+    return StripTrailingBackslash(folder);
 }
 
 bool IsSiblingEdition(const CString& exeTitle)

@@ -4,6 +4,7 @@
 
 #include "editor/shell/DirectoryBrowser.h"
 #include "editor/shell/FolderChooser.h"
+#include "editor/shell/ShellFolders.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/ShellHelpers.h"
 #include "framework/AppState.h"
@@ -18,12 +19,6 @@ namespace {
 const char kPlaceholder[] = "NULL";
 const UINT kContextMenuId = 139;
 const UINT kDestinationTitleId = 50722;  // "选择目标目录:"
-
-bool IsExistingFolder(const CString& path)
-{
-    DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 bool IsExistingFile(const CString& path)
 {
@@ -350,7 +345,7 @@ BOOL CWorkspaceBar::DeleteItem(HTREEITEM item)
 void CWorkspaceBar::RefreshItem(HTREEITEM item)
 {
     // A file, or an item whose file is gone, refreshes its folder.
-    if (m_directoryTree.GetParentItem(item) != nullptr && !IsExistingFolder(GetItemPath(item)))
+    if (m_directoryTree.GetParentItem(item) != nullptr && !FolderExists(GetItemPath(item)))
         item = m_directoryTree.GetParentItem(item);
     if (item == nullptr)
         return;

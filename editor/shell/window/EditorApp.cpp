@@ -106,21 +106,7 @@ int ShowFormatted(UINT formatId, UINT type, LPCTSTR argument)
 
 const char kMultiInstanceWord[] = "允许多实例";
 
-CString ProfileSection(const char* word)
-{
-    return GetExeTitle() + word;
-}
-
 }  // namespace
-
-CString CurrentFolder()
-{
-    char folder[MAX_PATH * 2] = {};
-    DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder)
-        return CString();
-    return StripTrailingBackslash(folder);
-}
 
 CEditorApp* TheEditorApp()
 {

@@ -199,8 +199,5 @@ private:
     CString m_lastProjectFolder;
 };
 
-// The current folder without a trailing backslash; empty when it cannot be read.
-CString CurrentFolder();
-
 // The running editor, or null outside it (tests of the window-free parts).
 CEditorApp* TheEditorApp();

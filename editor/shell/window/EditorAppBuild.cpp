@@ -10,6 +10,7 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/shell/ShellFolders.h"
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputCommands.h"
 #include "editor/shell/PositionHistory.h"

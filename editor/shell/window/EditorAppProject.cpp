@@ -26,23 +26,11 @@ namespace {
 const char kVersionTag[] = "1.0";
 const UINT kSaveAsCommand = 57604;
 
-CString ProfileSection(const char* word)
-{
-    return GetExeTitle() + word;
-}
-
 CString LoadText(UINT id)
 {
     CString text;
     text.LoadString(id);
     return text;
-}
-
-CString CurrentFolder()
-{
-    char folder[MAX_PATH * 2] = {};
-    DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-    return length == 0 || length >= sizeof folder ? CString() : StripTrailingBackslash(folder);
 }
 
 struct HelpPage {

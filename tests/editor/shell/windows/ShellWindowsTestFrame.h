@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,23 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The labels below a tree item, each with "+" when it is expanded.
+inline std::string Outline(CTreeCtrl& tree, HTREEITEM item)
+{
+    std::string text;
+    for (; item != nullptr; item = tree.GetNextSiblingItem(item)) {
+        text += static_cast<LPCTSTR>(tree.GetItemText(item));
+        if (tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)
+            text += "+";
+        HTREEITEM child = tree.GetChildItem(item);
+        if (child != nullptr)
+            text += "(" + Outline(tree, child) + ")";
+        if (tree.GetNextSiblingItem(item) != nullptr)
+            text += " ";
+    }
+    return text;
+}
 
 // A running application and a fresh test frame.
 class ShellWindowsTest : public ::testing::Test {

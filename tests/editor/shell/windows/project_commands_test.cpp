@@ -71,21 +71,6 @@ WorkspaceDocument Local(const std::string& path, int line)
     return document;
 }
 
-// The labels below a tree item, each with "+" when expanded.
-std::string Outline(CTreeCtrl& tree, HTREEITEM item)
-{
-    std::string text;
-    for (; item != nullptr; item = tree.GetNextSiblingItem(item)) {
-        text += static_cast<LPCTSTR>(tree.GetItemText(item));
-        HTREEITEM child = tree.GetChildItem(item);
-        if (child != nullptr)
-            text += "(" + Outline(tree, child) + ")";
-        if (tree.GetNextSiblingItem(item) != nullptr)
-            text += " ";
-    }
-    return text;
-}
-
 class ProjectCommandsTest : public ShellWindowsTest {
 protected:
     void SetUp() override
@@ -145,7 +130,7 @@ TEST_F(ProjectCommandsTest, ProjectBuiltByCommandsReadsBack)
     SelectText("源码");
     m_host.documents.push_back(remote);
     Commands().OnAddCurrentFile();
-    const std::string built = "演示.项目(源码(丙.墨 丁.墨 乙.c))";
+    const std::string built = "演示.项目+(源码+(丙.墨 丁.墨 乙.c))";
     EXPECT_EQ(Tree(), built);
     // Every change was saved: reading the file gives the same tree.
     std::string saved = TempDir::ReadFile(project);
@@ -193,7 +178,7 @@ TEST_F(ProjectCommandsTest, AnswersDecideCloseAndRemove)
         int closeAlls;
     };
     const Case kCases[] = {
-        {"remove, No", "类", &ProjectCommands::OnRemoveItem, IDNO, "问.项目(类)", true, 0},
+        {"remove, No", "类", &ProjectCommands::OnRemoveItem, IDNO, "问.项目+(类)", true, 0},
         {"remove, Yes", "类", &ProjectCommands::OnRemoveItem, IDYES, "问.项目", true, 0},
         {"close, Cancel", "问.项目", &ProjectCommands::OnCloseProject, IDCANCEL, "问.项目", true, 0},
         {"close, Yes", "问.项目", &ProjectCommands::OnCloseProject, IDYES, "- 没有可用项目 -", false, 1},

@@ -5,23 +5,6 @@
 
 namespace {
 
-// The labels below a tree item, each with "+" when it is expanded.
-std::string Outline(CTreeCtrl& tree, HTREEITEM item)
-{
-    std::string text;
-    for (; item != nullptr; item = tree.GetNextSiblingItem(item)) {
-        text += static_cast<LPCTSTR>(tree.GetItemText(item));
-        if (tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)
-            text += "+";
-        HTREEITEM child = tree.GetChildItem(item);
-        if (child != nullptr)
-            text += "(" + Outline(tree, child) + ")";
-        if (tree.GetNextSiblingItem(item) != nullptr)
-            text += " ";
-    }
-    return text;
-}
-
 // A project file as the IDE writes it: 源码 (expanded) holding 界面 (collapsed, with 窗口.墨)
 // and 主程序.墨, then a remote file.
 std::string WriteProject(const TempDir& dir)
