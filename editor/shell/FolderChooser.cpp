@@ -2,6 +2,7 @@
 
 #include "editor/shell/DirectoryBrowser.h"
 #include "framework/DialogDriver.h"
+#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -75,4 +76,13 @@ void CFolderChooser::SetStatusText(const CString& path)
 {
     CString text = FolderChooserStatusText(path);
     ::SendMessageA(m_dialog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+}
+
+bool ChooseFolder(const CString& title, CString& folder)
+{
+    CFolderChooser chooser(title, folder, 0, AfxGetMainWnd());
+    if (chooser.DoModal() != IDOK)
+        return false;
+    folder = chooser.GetPath();
+    return true;
 }

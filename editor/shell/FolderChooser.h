@@ -39,3 +39,6 @@ private:
     char m_displayName[MAX_PATH] = {};
     BROWSEINFOA m_info = {};
 };
+
+// The folder chooser over the main window: folder holds the start and, on OK, the choice.
+bool ChooseFolder(const CString& title, CString& folder);

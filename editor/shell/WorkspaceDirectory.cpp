@@ -362,11 +362,7 @@ BOOL CWorkspaceBar::ChooseDestinationFolder(CString& path)
     CString title;
     if (!title.LoadString(kDestinationTitleId))
         title = "选择目标目录:";
-    CFolderChooser chooser(title, path, 0, AfxGetMainWnd());
-    if (chooser.DoModal() != IDOK)
-        return FALSE;
-    path = chooser.GetPath();
-    return TRUE;
+    return ChooseFolder(title, path);
 }
 
 BOOL CWorkspaceBar::WithSelection(BOOL (CWorkspaceBar::*operation)(HTREEITEM))

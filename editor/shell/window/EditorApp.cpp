@@ -16,6 +16,7 @@
 #include "editor/shell/window/MainFrame.h"
 #include "editor/shell/PositionHistory.h"
 #include "editor/shell/SettingsFiles.h"
+#include "editor/shell/FolderChooser.h"
 #include "editor/shell/ShellFolders.h"
 #include "editor/shell/StartupSettings.h"
 #include "editor/shell/window/WelcomeDlg.h"
@@ -683,6 +684,7 @@ void CEditorApp::OnPreferences(UINT id)
     }
     CPreferencesDlg dialog({TheEditorSettings(), TheUserTools(), TheUserMacros(), GetProgramFolder()}, *this,
                            m_pMainWnd);
+    dialog.m_chooseFolder = ChooseFolder;
     dialog.DoModal();
 }
 

@@ -23,7 +23,8 @@
 
 namespace {
 
-const char kVersionTag[] = "1.0";
+// The version the about box shows.
+const char kVersionTag[] = "2.0";
 const UINT kSaveAsCommand = 57604;
 
 CString LoadText(UINT id)
