@@ -19,8 +19,6 @@ BEGIN_MESSAGE_MAP(COutputBar, CDockingPaneBar)
     ON_WM_DRAWITEM()
     ON_LBN_DBLCLK(COutputBar::kListId, OnListDoubleClick)
     ON_WM_CONTEXTMENU()
-    ON_COMMAND(50099, ShowPreviousPage)
-    ON_COMMAND(50100, ShowNextPage)
     ON_MESSAGE(COutputBar::kShowPendingMessage, OnShowPendingLines)
 END_MESSAGE_MAP()
 

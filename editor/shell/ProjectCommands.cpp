@@ -113,6 +113,9 @@ bool ProjectCommands::ReopenWorkspace()
 {
     if (m_lastWorkspacePath.IsEmpty())
         m_lastWorkspacePath = DefaultWorkspacePath();
+    // Nothing was kept yet (a first start), or the file is gone: a fresh start, quietly.
+    if (!FileExistsNotDir(m_lastWorkspacePath))
+        return false;
     CString extension = GetExtensionPart(m_lastWorkspacePath);
     if (extension.CompareNoCase(".项目") == 0) {
         if (m_bar.IsWindowVisible())
@@ -150,14 +153,18 @@ void ProjectCommands::OnNewProject()
 void ProjectCommands::OnOpenProject()
 {
     CString path;
-    if (!m_host.ChooseProjectFile(false, path))
-        return;
+    if (m_host.ChooseProjectFile(false, path))
+        SwitchToProject(path);
+}
+
+bool ProjectCommands::SwitchToProject(const CString& path)
+{
     if (m_projectOpen && path.CompareNoCase(m_projectPath) == 0)
-        return;
+        return true;
     if (!CloseBeforeOpening())
-        return;
+        return false;
     m_bar.SelectPage(CWorkspaceBar::kProjectPage);
-    OpenProject(path);
+    return OpenProject(path);
 }
 
 void ProjectCommands::OnCloseProject()

@@ -50,6 +50,9 @@ public:
     bool SaveProject();
     bool SaveDefaultWorkspace();
     bool CloseProject(bool closeDocuments);
+    // Opens the project in place of the open one (asking whether its windows close); the
+    // project already open stays as it is.
+    bool SwitchToProject(const CString& path);
     // The last workspace (the default one when none is named): a project or a workspace file.
     bool ReopenWorkspace();
     // What the profile keeps at exit: the open project, else the default workspace.

@@ -188,6 +188,7 @@ BOOL CEditorApp::InitInstance()
     frame->LoadBarState(ProfileSection("状态栏状态"));
     frame->ShowWindow(m_nCmdShow == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW);
     frame->UpdateWindow();
+    AttachWorkspaceBar(frame->GetWorkspaceBar());
 
     if (takeOverHandoff)
         ReadHandoffFile();
@@ -317,10 +318,9 @@ int CEditorApp::ProcessCommandLine(const CCommandArgs& args)
 void CEditorApp::OpenTargets(const std::vector<CommandLineTarget>& targets)
 {
     for (const CommandLineTarget& target : targets) {
-        // Project files open in the workspace bar, which the project part adds.
         if (target.project) {
-            if (m_lastWorkspacePath.IsEmpty())
-                m_lastWorkspacePath = target.path;
+            if (m_projects != nullptr)
+                m_projects->SwitchToProject(target.path);
             continue;
         }
         OpenFileAtLine(target.path, target.line);

@@ -357,3 +357,92 @@ TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
         ::PostMessageA(question, WM_COMMAND, IDNO, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
+
+namespace {
+
+// The unnamed value of a profile section of the IDE; empty when it is missing.
+std::string ProfileValue(const std::string& section)
+{
+    char value[1024] = {};
+    DWORD size = sizeof value;
+    std::string key = "Software\\云杉工作室\\墨语言编辑器\\" + section;
+    if (::SHGetValueA(HKEY_CURRENT_USER, key.c_str(), "", nullptr, value, &size) != ERROR_SUCCESS)
+        return std::string();
+    return value;
+}
+
+// The enabled states of the project tool bar's buttons (new category, add files, add the
+// current file, add the open files, remove).
+std::vector<bool> ProjectButtonStates(HWND main)
+{
+    HWND bar = FindDescendantById(main, 1208);
+    std::vector<bool> states;
+    for (UINT command : {ID_PROJECT_NEW_CATEGORY, ID_PROJECT_ADD_FILES, ID_PROJECT_ADD_CURRENT, ID_PROJECT_ADD_ALL_OPEN,
+                         ID_PROJECT_REMOVE_ITEM})
+        states.push_back(bar != nullptr && ::SendMessageA(bar, TB_ISBUTTONENABLED, command, 0) != 0);
+    return states;
+}
+
+int ProjectItemCount(HWND main)
+{
+    return static_cast<int>(::SendMessageA(FindDescendantById(main, 1069), TVM_GETCOUNT, 0, 0));
+}
+
+} // namespace
+
+// A project named on the command line opens with its documents; adding the open files saves
+// it at once; at exit the profile names it and the next start reopens it.
+TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
+{
+    std::string project = m_install / "work\\演示.项目";
+    m_install.WriteFile("work\\演示.项目",
+                        "<项目 版本=\"2.0\">\n\t<类目 名字=\"源码\" 展开=\"是\">\n\t\t<本地文件 文件名=\"甲.墨\" />\n"
+                        "\t</类目>\n</项目>\n\n<工作区 版本=\"2.0\">\n\t<本地文件 文件名=\"乙.墨\" 行号=\"12\" />\n"
+                        "</工作区>\n\n");
+    {
+        // Without a project its buttons are off.
+        StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+        ASSERT_TRUE(ide.Started());
+        HWND main = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+        EXPECT_EQ(ProjectButtonStates(main), std::vector<bool>(5, false));
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+        ASSERT_TRUE(EndsWith(ProfileValue(std::string("墨语言编辑器") + "工作区"), "\\vuze.工作区"));
+        // The next start would reopen 甲.墨 from the default workspace; this test starts
+        // from a project instead.
+        ::DeleteFileA((m_install / "bin\\vuze.工作区").c_str());
+    }
+    {
+        StartedProgram ide(m_exe, "演示.项目", m_install / "work");
+        ASSERT_TRUE(ide.Started());
+        HWND main = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] {
+            auto titles = ChildTitles(main);
+            return titles.size() == 1 && EndsWith(titles[0], "\\work\\乙.墨");
+        }));
+        EXPECT_EQ(ProjectItemCount(main), 3);  // the project, 源码 and 甲.墨
+        EXPECT_EQ(ProjectButtonStates(main), std::vector<bool>(5, true));
+        ::SendMessageA(main, WM_COMMAND, ID_PROJECT_ADD_ALL_OPEN, 0);
+        EXPECT_EQ(ProjectItemCount(main), 4);
+        std::string saved = TempDir::ReadFile(project);
+        EXPECT_NE(saved.find("<本地文件 文件名=\"乙.墨\" />"), std::string::npos) << saved;
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+    }
+    EXPECT_TRUE(EndsWith(ProfileValue(std::string("墨语言编辑器") + "工作区"), "\\work\\演示.项目"));
+
+    StartedProgram again(m_exe, "", m_install / "work");
+    ASSERT_TRUE(again.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(again.Id())) != nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return ProjectItemCount(main) == 4; }));
+    EXPECT_TRUE(WaitFor([&] {
+        auto titles = ChildTitles(main);
+        return titles.size() == 1 && EndsWith(titles[0], "\\work\\乙.墨");
+    }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(again.WaitForExit(30000), STILL_ACTIVE);
+}

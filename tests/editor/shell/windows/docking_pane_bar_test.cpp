@@ -3,6 +3,7 @@
 BEGIN_MESSAGE_MAP(CShellTestFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND_RANGE(43680, 43722, OnBarCommand)
+    ON_COMMAND_RANGE(50080, 50100, OnBarCommand)
 END_MESSAGE_MAP()
 
 int CShellTestFrame::OnCreate(LPCREATESTRUCT createStruct)

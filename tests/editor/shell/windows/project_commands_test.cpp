@@ -200,10 +200,15 @@ TEST_F(ProjectCommandsTest, AnswersDecideCloseAndRemove)
     EXPECT_EQ(boxes.Count(), 0);
 }
 
-// Start-up reopens the default workspace when none is named, or the named project; exit
-// remembers the open project, else the default workspace.
+// Start-up reopens the default workspace when none is named, or the named project, and
+// says nothing when there is none yet; exit remembers the open project, else the default
+// workspace.
 TEST_F(ProjectCommandsTest, ReopensTheLastWorkspace)
 {
+    // A first start has no workspace yet: nothing is said.
+    ScopedMessageBoxHook boxes;
+    EXPECT_FALSE(Commands().ReopenWorkspace());
+    EXPECT_EQ(boxes.Count(), 0);
     m_host.documents = {Local(m_dir / "甲.墨", 5), Local(m_dir / "乙.墨", 7)};
     ASSERT_TRUE(Commands().SaveDefaultWorkspace());
     EXPECT_STREQ(Commands().WorkspaceToRemember(), (m_dir / "vuze.工作区").c_str());
