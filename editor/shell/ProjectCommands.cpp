@@ -127,7 +127,7 @@ bool ProjectCommands::ReopenWorkspace()
     return false;
 }
 
-bool ProjectCommands::CloseBeforeOpening()
+bool ProjectCommands::AskAndCloseProject()
 {
     if (!m_projectOpen)
         return true;
@@ -144,7 +144,7 @@ bool ProjectCommands::CloseBeforeOpening()
 void ProjectCommands::OnNewProject()
 {
     CString path;
-    if (!m_host.ChooseProjectFile(true, path) || !CloseBeforeOpening())
+    if (!m_host.ChooseProjectFile(true, path) || !AskAndCloseProject())
         return;
     m_bar.SelectPage(CWorkspaceBar::kProjectPage);
     NewProject(path);
@@ -161,7 +161,7 @@ bool ProjectCommands::SwitchToProject(const CString& path)
 {
     if (m_projectOpen && path.CompareNoCase(m_projectPath) == 0)
         return true;
-    if (!CloseBeforeOpening())
+    if (!AskAndCloseProject())
         return false;
     m_bar.SelectPage(CWorkspaceBar::kProjectPage);
     return OpenProject(path);
@@ -169,15 +169,7 @@ bool ProjectCommands::SwitchToProject(const CString& path)
 
 void ProjectCommands::OnCloseProject()
 {
-    if (!m_projectOpen)
-        return;
-    if (m_host.CountDocuments() == 0) {
-        CloseProject(false);
-        return;
-    }
-    int answer = AfxMessageBox(LoadText(kIdsAskCloseWindows, "想关闭所有窗口吗?"), MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer != IDCANCEL)
-        CloseProject(answer == IDYES);
+    AskAndCloseProject();
 }
 
 void ProjectCommands::OnNewCategory()

@@ -76,9 +76,9 @@ public:
     bool CanAddCurrentFile() { return m_projectOpen && m_host.CountDocuments() > 0; }
 
 private:
-    // Closes the open project before another one opens, asking whether the windows go too;
-    // false when the user cancelled or the close failed.
-    bool CloseBeforeOpening();
+    // Closes the open project, asking whether the windows go too when there are any; false
+    // when the user cancelled or the close failed, true without a project.
+    bool AskAndCloseProject();
     bool AddDocument(const WorkspaceDocument& document);
     void OpenListed(const std::vector<WorkspaceDocument>& documents);
 

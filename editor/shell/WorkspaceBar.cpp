@@ -1,5 +1,6 @@
 #include "editor/shell/WorkspaceBar.h"
 
+#include "editor/util/PathUtil.h"
 #include "framework/MessageBox.h"
 
 #include <shellapi.h>
@@ -296,8 +297,7 @@ BOOL CWorkspaceBar::ExecuteSelectedProjectItem()
     const ProjectItem* item = SelectedProjectItem();
     if (item == nullptr || item->kind != ProjectItemKind::localFile)
         return FALSE;
-    DWORD attributes = ::GetFileAttributesA(item->path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (!FileExistsNotDir(item->path))
         return FALSE;
     return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", item->path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }

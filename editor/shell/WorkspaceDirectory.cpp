@@ -20,12 +20,6 @@ const char kPlaceholder[] = "NULL";
 const UINT kContextMenuId = 139;
 const UINT kDestinationTitleId = 50722;  // "选择目标目录:"
 
-bool IsExistingFile(const CString& path)
-{
-    DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 CString JoinPath(const CString& folder, const CString& name)
 {
     return StripTrailingBackslash(folder) + "\\" + name;
@@ -244,7 +238,7 @@ CString CWorkspaceBar::GetItemPath(HTREEITEM item) const
 CString CWorkspaceBar::GetSelectedFolder() const
 {
     CString path = GetItemPath(m_directoryTree.GetSelectedItem());
-    return IsExistingFile(path) ? GetDirectoryPart(path) : path;
+    return FileExistsNotDir(path) ? GetDirectoryPart(path) : path;
 }
 
 BOOL CWorkspaceBar::IsRootSelected() const
@@ -256,7 +250,7 @@ BOOL CWorkspaceBar::IsRootSelected() const
 BOOL CWorkspaceBar::OpenItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    if (!IsExistingFile(path) || m_host == nullptr)
+    if (!FileExistsNotDir(path) || m_host == nullptr)
         return FALSE;
     m_host->PostOpenFile(path, 0);
     return TRUE;
@@ -265,25 +259,25 @@ BOOL CWorkspaceBar::OpenItem(HTREEITEM item)
 BOOL CWorkspaceBar::ExecuteItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return IsExistingFile(path) && ShellVerb("open", path);
+    return FileExistsNotDir(path) && ShellVerb("open", path);
 }
 
 BOOL CWorkspaceBar::BrowseItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return !IsExistingFile(path) && ShellVerb("open", path);
+    return !FileExistsNotDir(path) && ShellVerb("open", path);
 }
 
 BOOL CWorkspaceBar::FindInItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return !IsExistingFile(path) && ShellVerb("find", path);
+    return !FileExistsNotDir(path) && ShellVerb("find", path);
 }
 
 BOOL CWorkspaceBar::SetItemAsWorkDir(HTREEITEM item, CString& folder)
 {
     CString path = GetItemPath(item);
-    if (IsExistingFile(path))
+    if (FileExistsNotDir(path))
         return FALSE;
     folder = path;
     return TRUE;
@@ -292,7 +286,7 @@ BOOL CWorkspaceBar::SetItemAsWorkDir(HTREEITEM item, CString& folder)
 void CWorkspaceBar::SetWorkDirFromItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    CString folder = IsExistingFile(path) ? GetDirectoryPart(path) : path;
+    CString folder = FileExistsNotDir(path) ? GetDirectoryPart(path) : path;
     ::SetCurrentDirectoryA(StripTrailingBackslash(folder) + "\\");
 }
 
@@ -430,7 +424,7 @@ const char* CWorkspaceBar::DirMenuName(HTREEITEM item) const
         return "DIR_NULL";
     if (item == m_directoryTree.GetRootItem())
         return "DIR_ROOT";
-    return IsExistingFile(GetItemPath(item)) ? "DIR_FILE" : "DIR_FOLDER";
+    return FileExistsNotDir(GetItemPath(item)) ? "DIR_FILE" : "DIR_FOLDER";
 }
 
 HTREEITEM CWorkspaceBar::ItemAtCursor(const CTreeCtrl& tree)
