@@ -23,7 +23,7 @@ public:
     void SaveActiveDocumentAs() override { SendToFrame(57604); }
     // The project settings dialog comes with the project commands; without it the build
     // reports the missing settings.
-    void EditProjectSettings(const CString&) override {}
+    void EditProjectSettings(const CString& path) override;
     void ShowMessage(const CString& text, UINT type) override;
     void ShowOutputWindow() override;
     void StartPoll(std::function<void()> poll) override;

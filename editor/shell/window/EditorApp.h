@@ -88,7 +88,7 @@ public:
     bool MultiInstance() const override { return m_multiInstance; }
     void SetMultiInstance(bool allowed) override;
     void ApplyToOpenViews() override;
-    // The output window and the folder panel are not in the frame yet: nothing to refresh.
+    // The output window keeps the font it was created with: nothing to refresh.
     void RefreshOutputFont() override {}
     // Gives the workspace bar's folder panel the filter list and its remembered filter.
     void RefreshPanelFilters() override;
@@ -190,7 +190,6 @@ private:
     std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
     std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
     CDocumentSummaryDialog m_summaryDialog;
-    CString m_openProjectPath;  // set by the project commands
     std::unique_ptr<AppOutputHost> m_outputHost;
     std::unique_ptr<OutputCommands> m_outputCommands;
     std::unique_ptr<CFindInFilesDlg> m_findInFilesDlg;

@@ -9,7 +9,9 @@
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
+#include "editor/dialogs/ProjectSettingsDlg.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/shell/FolderChooser.h"
 #include "editor/shell/ShellFolders.h"
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputCommands.h"
@@ -38,15 +40,12 @@ HWND CallHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
     return function ? function(owner, file, command, data) : nullptr;
 }
 
-// The folder chooser opens on the folder passed in its data.
-int CALLBACK StartInFolder(HWND window, UINT message, LPARAM, LPARAM start)
-{
-    if (message == BFFM_INITIALIZED)
-        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, start);
-    return 0;
-}
-
 } // namespace
+
+void AppOutputHost::EditProjectSettings(const CString& path)
+{
+    ::EditProjectSettings(path, AfxGetMainWnd());
+}
 
 CString AppOutputHost::OpenProjectPath()
 {
@@ -139,21 +138,11 @@ bool AppOutputHost::AskFile(const CString& folder, CString& path)
 
 bool AppOutputHost::AskFolder(const CString& folder, CString& path)
 {
-    BROWSEINFOA browse = {};
-    browse.hwndOwner = Owner();
-    browse.lpszTitle = "选择目录:";
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    browse.lpfn = StartInFolder;
-    browse.lParam = reinterpret_cast<LPARAM>((LPCTSTR)folder);
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
-    if (chosen == nullptr)
+    CFolderChooser chooser("选择目录:", folder, BIF_RETURNONLYFSDIRS, m_app.GetMainFrame());
+    if (chooser.DoModal() != IDOK)
         return false;
-    char buffer[MAX_PATH] = {};
-    const bool named = ::SHGetPathFromIDListA(chosen, buffer) != FALSE;
-    ::CoTaskMemFree(chosen);
-    if (named)
-        path = buffer;
-    return named;
+    path = chooser.GetPath();
+    return true;
 }
 
 void AppOutputHost::ShowHelp(ToolKind kind, const CString& file, const CString& keyword)
@@ -246,11 +235,10 @@ void CEditorApp::ConnectOutputCommands()
     frame->GetOutputBar().SetHost(m_outputHost.get());
 }
 
-// No project is open until the project commands open one; the commands then work on
-// the active document.
+// Without an open project the commands work on the active document.
 CString CEditorApp::GetOpenProjectPath() const
 {
-    return m_openProjectPath;
+    return m_projects != nullptr && m_projects->IsProjectOpen() ? m_projects->ProjectPath() : CString();
 }
 
 void CEditorApp::OnBuild()
@@ -310,8 +298,10 @@ void CEditorApp::OnFindInFiles()
         AfxMessageBox(IDS_OUTPUT_BUSY, MB_ICONSTOP);
         return;
     }
-    if (!m_findInFilesDlg)
+    if (!m_findInFilesDlg) {
         m_findInFilesDlg = std::make_unique<CFindInFilesDlg>();
+        m_findInFilesDlg->m_chooseFolder = ChooseFolder;
+    }
     CFindInFilesDlg& dialog = *m_findInFilesDlg;
     dialog.m_pParentWnd = GetMainFrame();
     dialog.m_projectAvailable = !GetOpenProjectPath().IsEmpty();
