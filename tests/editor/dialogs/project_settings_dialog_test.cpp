@@ -18,14 +18,15 @@ bool HasLine(const std::string& text, const std::string& line)
 
 } // namespace
 
-// The dialog shows what the file holds (a typed target type, joined compiler settings, a
-// 调试 of 0) and OK writes back the user's changes with the values it has no control for.
+// The dialog shows what the file holds (a typed target type that only begins like an offered
+// one, joined compiler settings, a 调试 of 0) and OK writes back the user's changes with the
+// values it has no control for.
 TEST(ProjectSettingsDialogTest, ShowsTheFileAndWritesTheChanges)
 {
     TempDir dir;
     std::string project = dir / "演示.项目";
     std::string settings = dir.WriteFile("演示.设置",
-                                         "；注释\n目标类型=自定义类型\n编译参数=-a\n编译设置=-b\n调试=0\n"
+                                         "；注释\n目标类型=视窗\n编译参数=-a\n编译设置=-b\n调试=0\n"
                                          "库目录=C:\\甲\n库目录=C:\\甲\n库=旧.库\n");
     CString target, operation, compile, libraryFolder;
     int debug = -1;
@@ -41,13 +42,13 @@ TEST(ProjectSettingsDialogTest, ShowsTheFileAndWritesTheChanges)
         d.PressOK();
     }};
     ASSERT_EQ(EditProjectSettings(project.c_str(), nullptr), IDOK);
-    EXPECT_STREQ(target, "自定义类型");
+    EXPECT_STREQ(target, "视窗");
     EXPECT_STREQ(operation, "正常处理");
     EXPECT_STREQ(compile, "-a;-b");
     EXPECT_STREQ(libraryFolder, "C:\\甲");
     EXPECT_EQ(debug, 0);
     std::string written = TempDir::ReadFile(settings);
-    for (const char* line : {"目标类型    =自定义类型", "操作定义    =编译", "调试=1", "编译参数    =-a;-b",
+    for (const char* line : {"目标类型    =视窗", "操作定义    =编译", "调试=1", "编译参数    =-a;-b",
                              "连接参数    =-s", "库目录      =C:\\甲", "库    =旧.库"})
         EXPECT_TRUE(HasLine(written, line)) << line << "\n" << written;
     EXPECT_EQ(written.find("库目录      =C:\\甲"), written.rfind("库目录      =C:\\甲"));
