@@ -78,8 +78,17 @@ void DialogDriver::Queue(Script script)
 
 void DialogDriver::NotifyInitialized(HWND dialog)
 {
-    if (InstalledDriver() == nullptr || dialog == nullptr)
+    DialogDriver* driver = InstalledDriver();
+    if (driver == nullptr || dialog == nullptr)
         return;
+    // Dialogs that ended before their turn drop what they took.
+    auto& taken = driver->m_taken;
+    for (auto it = taken.begin(); it != taken.end();)
+        it = ::IsWindow(it->first) ? it + 1 : taken.erase(it);
+    if (!driver->m_scripts.empty()) {
+        taken.emplace_back(dialog, std::move(driver->m_scripts.front()));
+        driver->m_scripts.pop_front();
+    }
     // A timer with its own procedure is dispatched by any message loop, the framework's or
     // the platform's own (common dialogs), once the queue is otherwise empty.
     ::SetTimer(dialog, kDriverTimerId, 0, &DialogDriver::OnTimer);
@@ -98,12 +107,21 @@ void DialogDriver::Run(HWND dialog)
     bool outerKeepOpen = m_keepOpen;
     m_dialog = dialog;
     m_keepOpen = false;
-    bool scripted = !m_scripts.empty();
+    Script script;
+    for (auto it = m_taken.begin(); it != m_taken.end(); ++it)
+        if (it->first == dialog) {
+            script = std::move(it->second);
+            m_taken.erase(it);
+            break;
+        }
+    if (!script && !m_scripts.empty()) {  // queued after the dialog came
+        script = std::move(m_scripts.front());
+        m_scripts.pop_front();
+    }
+    const bool scripted = static_cast<bool>(script);
     if (!scripted) {
         ++m_unscripted;
     } else {
-        Script script = std::move(m_scripts.front());
-        m_scripts.pop_front();
         ++m_scriptsRun;
         script(*this);
     }

@@ -7,7 +7,9 @@
 #include <functional>
 
 // Drives dialogs in tests. While a driver is installed on the thread, each dialog that
-// finishes WM_INITDIALOG takes the next script from the queue; the script runs from the
+// finishes WM_INITDIALOG takes the next script from the queue (a dialog that ends by itself
+// before its script could run, such as a progress dialog whose work was quick, still takes
+// it, so later dialogs keep their own scripts); the script runs from the
 // dialog's own message loop once initialisation is over and acts on it as a user would
 // (texts, clicks, selections, keys) and reads its state. A dialog still open after its
 // script, or one for which no script was queued, is cancelled and counted, so a test cannot
@@ -75,6 +77,8 @@ private:
     void Run(HWND dialog);
 
     std::deque<Script> m_scripts;
+    // Scripts taken by dialogs whose scripts have not run yet.
+    std::deque<std::pair<HWND, Script>> m_taken;
     DialogDriver* m_previous = nullptr;
     HWND m_dialog = nullptr;
     bool m_keepOpen = false;

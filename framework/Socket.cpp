@@ -214,6 +214,10 @@ BOOL CSocket::Wait(Readiness readiness)
     }
     const DWORD start = ::GetTickCount();
     for (;;) {
+        if (m_cancel && *m_cancel) {
+            ::WSASetLastError(WSAEINTR);
+            return FALSE;
+        }
         DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= m_timeout) {
             ::WSASetLastError(WSAETIMEDOUT);

@@ -2,6 +2,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <atomic>
+
 #include "framework/CString.h"
 #include "framework/File.h"
 
@@ -76,6 +78,9 @@ public:
     // Milliseconds each later blocking call may wait (at least 1).
     void SetTimeout(DWORD milliseconds) { m_timeout = milliseconds ? milliseconds : 1; }
     DWORD GetTimeout() const { return m_timeout; }
+    // A flag another thread may raise to stop this socket's waits: the call in hand fails
+    // with WSAEINTR within a few milliseconds instead of running into its time-out.
+    void SetCancelFlag(const std::atomic<int>* flag) { m_cancel = flag; }
 
     BOOL Connect(LPCTSTR host, UINT port) override;
     BOOL Accept(CAsyncSocket& connected, SOCKADDR* address = nullptr, int* addressLength = nullptr) override;
@@ -90,6 +95,7 @@ private:
     BOOL Wait(Readiness readiness);
 
     DWORD m_timeout = kDefaultTimeout;
+    const std::atomic<int>* m_cancel = nullptr;
 };
 
 // A socket seen as a file, so a CArchive can buffer it. Read is one receive (0 once the peer

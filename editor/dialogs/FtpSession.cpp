@@ -121,6 +121,7 @@ std::unique_ptr<CSocket> CFtpSession::NewSocket(LPCTSTR failureText)
 {
     std::unique_ptr<CSocket> socket(new CSocket);
     socket->SetTimeout(m_timeout);
+    socket->SetCancelFlag(m_cancel);
     if (!socket->Create()) {
         SetSocketError(failureText);
         return nullptr;
@@ -254,7 +255,8 @@ int CFtpSession::SetType(BOOL binary)
     return Command(binary ? "TYPE I\r\n" : "TYPE A\r\n") && Is2xx(m_lastCode);
 }
 
-int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive)
+int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive,
+                      const std::function<int(DWORD lines)>& progress)
 {
     const CString command = argument ? "LIST " + StripLineEnds(argument) : CString("LIST");
     if (!OpenDataChannel(passive, command))
@@ -263,11 +265,16 @@ int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive)
     bool complete = true;
     try {
         CString line;
-        LineRead read;
-        while ((read = ReadLine(*m_data.reader, line)) == LineRead::line)
+        LineRead read = LineRead::end;
+        bool stopped = false;
+        while (!stopped && (read = ReadLine(*m_data.reader, line)) == LineRead::line) {
             lines.Add(line);
+            stopped = progress && !progress(static_cast<DWORD>(lines.GetSize()));
+        }
+        if (stopped)
+            m_lastText = "The listing was stopped.";
         // The stream's end is the listing's end; a line over the bound is not.
-        complete = read == LineRead::end;
+        complete = !stopped && read == LineRead::end;
     } catch (CException* e) {
         SetException(e);
         complete = false;
@@ -367,6 +374,7 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
             return 0;
         std::unique_ptr<CSocket> socket(new CSocket);
         socket->SetTimeout(m_timeout);
+        socket->SetCancelFlag(m_cancel);
         if (!m_listener->Accept(*socket)) {
             SetSocketError("The server did not open the data connection.");
             return 0;

@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+#include <functional>
 #include <memory>
 
 #include "framework/Archive.h"
@@ -27,6 +29,8 @@ public:
 
     // Milliseconds each later socket call may wait (connect, accept, every read and write).
     void SetTimeout(DWORD milliseconds) { m_timeout = milliseconds; }
+    // A flag another thread raises to stop the session: the socket call in hand fails at once.
+    void SetCancelFlag(const std::atomic<int>* flag) { m_cancel = flag; }
 
     // Opens the control channel and reads the greeting (2xx).
     int Connect(LPCTSTR host, UINT port);
@@ -38,8 +42,10 @@ public:
     int ChangeDirectory(LPCTSTR path);
     int SetType(BOOL binary);
     // LIST (or LIST argument) over a data channel; lines is left alone when the channel
-    // cannot be opened. Fails unless every line arrived and the final reply is 2xx.
-    int List(CStringArray& lines, LPCTSTR argument, BOOL passive);
+    // cannot be opened. Fails unless every line arrived and the final reply is 2xx. progress,
+    // when given, is told the count of lines so far and stops the listing by returning 0.
+    int List(CStringArray& lines, LPCTSTR argument, BOOL passive,
+             const std::function<int(DWORD lines)>& progress = nullptr);
 
     // TYPE, then RETR or STOR over a new data channel.
     int OpenTransfer(BOOL download, LPCTSTR remotePath, BOOL binary, BOOL passive);
@@ -93,6 +99,7 @@ private:
     static bool Is1xx(int code) { return code >= 100 && code <= 199; }
 
     DWORD m_timeout = CSocket::kDefaultTimeout;
+    const std::atomic<int>* m_cancel = nullptr;
     Channel m_control;
     std::unique_ptr<CSocket> m_listener;
     Channel m_data;

@@ -34,8 +34,22 @@ int FtpTransferState::Progress(DWORD bytesSoFar)
     return !cancelRequested;
 }
 
+int FtpTransferState::ListProgress(DWORD entries)
+{
+    {
+        std::lock_guard<std::mutex> guard(windowLock);
+        const DWORD now = ::GetTickCount();
+        if (dialog && (entries == 1 || now - shownAt >= 100)) {
+            shownAt = now;
+            ::PostMessageA(dialog, kListProgressMessage, entries, 0);
+        }
+    }
+    return !cancelRequested;
+}
+
 BEGIN_MESSAGE_MAP(CFtpTransferDlg, CDialog)
     ON_WM_DESTROY()
+    ON_MESSAGE(FtpTransferState::kListProgressMessage, OnListProgress)
 END_MESSAGE_MAP()
 
 CFtpTransferDlg::CFtpTransferDlg(int direction, const CFtpSiteRecord& account, LPCTSTR remotePath,
@@ -47,6 +61,14 @@ CFtpTransferDlg::CFtpTransferDlg(int direction, const CFtpSiteRecord& account, L
     m_state->remotePath = remotePath;
     m_state->localPath = localPath;
     m_state->expectedSize = expectedSize;
+}
+
+CFtpTransferDlg::CFtpTransferDlg(const CFtpSiteRecord& account, LPCTSTR filter, CWnd* parent)
+    : CDialog(IDD_FTP_TRANSFER, parent), m_state(std::make_shared<FtpTransferState>())
+{
+    m_state->direction = FtpTransferState::kList;
+    m_state->account.Copy(account);
+    m_state->filter = filter;
 }
 
 CFtpTransferDlg::~CFtpTransferDlg()
@@ -80,6 +102,12 @@ BOOL CFtpTransferDlg::OnInitDialog()
     m_state->result = 0;
     HWND bar = ::GetDlgItem(m_hWnd, IDC_FTP_PROGRESS);
     ::SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    if (m_state->direction == FtpTransferState::kList) {
+        // No size is known ahead: the bar moves, the caption counts.
+        ::SetWindowLongA(bar, GWL_STYLE, ::GetWindowLongA(bar, GWL_STYLE) | PBS_MARQUEE);
+        ::SendMessageA(bar, PBM_SETMARQUEE, TRUE, 30);
+        OnListProgress(0, 0);
+    }
     {
         std::lock_guard<std::mutex> guard(m_state->windowLock);
         m_state->dialog = m_hWnd;
@@ -106,6 +134,18 @@ void CFtpTransferDlg::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+LRESULT CFtpTransferDlg::OnListProgress(WPARAM entries, LPARAM)
+{
+    // The account and, once known, the folder.
+    CString where = m_state->account.title;
+    if (!m_state->account.folder.IsEmpty())
+        where += " " + m_state->account.folder;
+    CString caption;
+    caption.Format(IDS_FTP_LISTING, static_cast<LPCTSTR>(where), static_cast<unsigned long>(entries));
+    SetWindowText(caption);
+    return 0;
+}
+
 void CFtpTransferDlg::OnDestroy()
 {
     {
@@ -121,12 +161,17 @@ UINT CFtpTransferDlg::Worker(LPVOID parameter)
     std::unique_ptr<std::shared_ptr<FtpTransferState>> held(static_cast<std::shared_ptr<FtpTransferState>*>(parameter));
     FtpTransferState& state = **held;
     const TransferProgressCallback progress = [&state](DWORD bytes) { return state.Progress(bytes); };
+    const TransferProgressCallback listProgress = [&state](DWORD entries) { return state.ListProgress(entries); };
     int result = 0;
     // Nothing may escape a worker thread: every failure becomes a box and the result 0.
     try {
-        result = state.direction ? RemoteGetFile(state.account, state.remotePath, state.localPath, progress,
-                                                 state.expectedSize)
-                                 : RemotePutFile(state.account, state.localPath, state.remotePath, progress);
+        if (state.direction == FtpTransferState::kList)
+            result = RemoteListDirectory(state.rows, state.account, state.filter, listProgress,
+                                         &state.cancelRequested);
+        else if (state.direction)
+            result = RemoteGetFile(state.account, state.remotePath, state.localPath, progress, state.expectedSize);
+        else
+            result = RemotePutFile(state.account, state.localPath, state.remotePath, progress);
     } catch (CException* e) {
         char text[512] = "";
         e->GetErrorMessage(text, sizeof text);

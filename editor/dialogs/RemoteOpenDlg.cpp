@@ -126,16 +126,16 @@ void CRemoteOpenDlg::OnFileTypeChanged()
     ListAndEnableOK();
 }
 
-bool CRemoteOpenDlg::Refresh()
+int CRemoteOpenDlg::Refresh(const CString& folder)
 {
     CFtpSiteRecord* account = SelectedAccount();
     if (!account || account->title.IsEmpty() || account->host.IsEmpty())
-        return false;
+        return 0;
     if (!account->savePassword && !account->passwordKnown) {
         CFtpPasswordDlg prompt(this);
         prompt.m_accountText = account->GetAccountName();
         if (prompt.DoModal() != IDOK)
-            return false;
+            return 0;
         account->password = prompt.m_password;
     }
     const int type = ComboSelection(m_hWnd, IDC_REMOTE_FILE_TYPE);
@@ -143,14 +143,26 @@ bool CRemoteOpenDlg::Refresh()
                                                                 : (m_patterns.GetSize() ? m_patterns[0] : CString());
     if (pattern.IsEmpty())
         pattern = "*.*";
-    CStringArray rows;
-    if (!RemoteListDirectory(rows, *account, pattern))
-        return false;
+    // The listing runs on the worker behind a dialog that shows it going and can stop it;
+    // the account learns the folder only when the listing went through.
+    CFtpSiteRecord listed;
+    listed.Copy(*account);
+    listed.folder = folder;
+    CFtpTransferDlg listing(listed, pattern, this);
+    if (listing.DoModal() != IDOK)
+        return -1;
+    if (listing.GetResult() != 1)
+        return listing.GetResult() < 0 ? -1 : 0;
+    const CStringArray& rows = listing.GetRows();
+    account->folder = listing.GetListedFolder();
     if (!account->savePassword)
         account->passwordKnown = 1;
     SetDlgItemText(IDC_REMOTE_OPEN_FOLDER, account->folder);
 
+    // Thousands of rows go in while the list neither draws nor lays itself out.
+    m_files.SetRedraw(FALSE);
     m_files.DeleteAllItems();
+    ::SendMessageA(m_files.m_hWnd, LVM_SETITEMCOUNT, rows.GetSize() + 1, 0);
     const bool atRoot = account->folder == "/";
     if (!atRoot)
         m_files.InsertItem(0, "..", kParentImage);
@@ -177,31 +189,38 @@ bool CRemoteOpenDlg::Refresh()
             m_files.SetItemData(item, strtoul(tail, nullptr, 10));
         }
     }
-    return true;
+    m_files.SetRedraw(TRUE);
+    m_files.Invalidate();
+    return 1;
 }
 
-void CRemoteOpenDlg::ListAndEnableOK()
+void CRemoteOpenDlg::ListAndEnableOK(const CString* folder)
 {
-    ::EnableWindow(Item(m_hWnd, IDOK), Refresh());
+    const CFtpSiteRecord* account = SelectedAccount();
+    const int listed = Refresh(folder ? *folder : account ? account->folder : CString());
+    // A stopped listing leaves the dialog as it was.
+    if (listed >= 0)
+        ::EnableWindow(Item(m_hWnd, IDOK), listed);
 }
 
 void CRemoteOpenDlg::ChangeDirectory(const CString& name)
 {
-    CFtpSiteRecord* account = SelectedAccount();
+    const CFtpSiteRecord* account = SelectedAccount();
     if (!account)
         return;
+    CString folder;
     if (!name.IsEmpty() && name[0] == '/')
-        account->folder = name;
+        folder = name;
     else if (account->folder != "/")
-        account->folder = account->folder + "/" + name;
+        folder = account->folder + "/" + name;
     else
-        account->folder = account->folder + name;
+        folder = account->folder + name;
+    ListAndEnableOK(&folder);
 }
 
 void CRemoteOpenDlg::OnParentFolder()
 {
     ChangeDirectory("..");
-    ListAndEnableOK();
 }
 
 void CRemoteOpenDlg::OnCreateDirectory()
@@ -259,7 +278,6 @@ void CRemoteOpenDlg::Enter(int item)
         return;
     }
     ChangeDirectory(m_files.GetItemText(item, 0));
-    ListAndEnableOK();
 }
 
 void CRemoteOpenDlg::OnOK()
@@ -305,7 +323,6 @@ void CRemoteOpenDlg::OnOK()
     const CString name = m_files.GetItemText(item, 0);
     if (EntryImage(item) != kFileImage) {
         ChangeDirectory(name);
-        ListAndEnableOK();
         return;
     }
     if (!m_mode) {

@@ -45,8 +45,12 @@ private:
     void FillAccountCombo();
     void FillFileTypeCombo();
     CFtpSiteRecord* SelectedAccount();
-    bool Refresh();
-    void ListAndEnableOK();
+    // Lists folder of the selected account into the list: 1 when listed, 0 when it failed
+    // (already reported), -1 when the user stopped it.
+    int Refresh(const CString& folder);
+    // Lists folder (the account's own when none) and enables OK as the listing went.
+    void ListAndEnableOK(const CString* folder = nullptr);
+    // Enters the folder name relative to the account's folder (or absolute) and lists it.
     void ChangeDirectory(const CString& name);
     int EntryImage(int item) const;
     // Acts on a listed entry as a double-click does: enter a folder, or take a file.

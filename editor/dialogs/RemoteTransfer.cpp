@@ -388,51 +388,68 @@ CString FtpListRow(const CString& line, LPCTSTR filter)
 
 namespace {
 
-int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter,
+                      const TransferProgressCallback& progress, const std::atomic<int>* cancel)
 {
     if (!InitSocketsOnce())
         return 0;
     CFtpSession session;
-    if (!session.Connect(account.host, account.port)) {
-        ShowStop(IDS_FTP_CONNECT_FAILED, session.GetLastText());
+    session.SetCancelFlag(cancel);
+    bool stopped = false;
+    const std::function<int(DWORD)> lineCount = [&](DWORD count) {
+        stopped = !progress(count);
+        return stopped ? 0 : 1;
+    };
+    // A stopped listing reports nothing.
+    auto fail = [&](UINT id) {
+        if (stopped || (cancel && *cancel))
+            return -1;
+        ShowStop(id, session.GetLastText());
         return 0;
-    }
-    if (!session.Login(account.user, account.password)) {
-        ShowStop(IDS_FTP_LOGIN_FAILED, session.GetLastText());
-        return 0;
-    }
-    if (!account.folder.IsEmpty() && !session.ChangeDirectory(account.folder))
-        ShowStop(IDS_FTP_CWD_FAILED, session.GetLastText());
-    session.PrintWorkingDirectory(account.folder);
+    };
+    if (!session.Connect(account.host, account.port))
+        return fail(IDS_FTP_CONNECT_FAILED);
+    if (!session.Login(account.user, account.password))
+        return fail(IDS_FTP_LOGIN_FAILED);
+    CString folder = account.folder;
+    if (!folder.IsEmpty() && !session.ChangeDirectory(folder) && fail(IDS_FTP_CWD_FAILED) < 0)
+        return -1;
+    session.PrintWorkingDirectory(folder);
     CStringArray lines;
-    if (!session.List(lines, nullptr, account.passive)) {
-        // An empty folder and a failed listing must not look alike.
-        ShowStop(IDS_FTP_LIST_FAILED, session.GetLastText());
-        return 0;
-    }
+    // An empty folder and a failed listing must not look alike.
+    if (!session.List(lines, nullptr, account.passive, lineCount))
+        return fail(IDS_FTP_LIST_FAILED);
     rows.RemoveAll();
     for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
         const CString row = FtpListRow(lines[i], filter);
         if (!row.IsEmpty())
             rows.Add(row);
     }
+    account.folder = folder;
     session.Quit();
     session.Close();
     return 1;
 }
 
-int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+// The internet classes block inside the platform, bounded by its time-outs; a stop takes
+// effect between entries.
+int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter,
+                            const TransferProgressCallback& progress)
 {
     std::unique_ptr<InternetConnection> connection = InternetConnection::Open(account);
     if (!connection)
         return 0;
     try {
-        if (!account.folder.IsEmpty() && !connection->Get()->SetCurrentDirectory(account.folder))
-            ShowStop(IDS_FTP_CWD_FAILED_INET, account.folder, "Not a directory?");
-        connection->Get()->GetCurrentDirectory(account.folder);
+        CString folder = account.folder;
+        if (!folder.IsEmpty() && !connection->Get()->SetCurrentDirectory(folder))
+            ShowStop(IDS_FTP_CWD_FAILED_INET, folder, "Not a directory?");
+        connection->Get()->GetCurrentDirectory(folder);
         CStringArray found;
         CFtpFileFind finder(connection->Get());
+        DWORD count = 0;
         for (BOOL more = finder.FindFile(nullptr, INTERNET_FLAG_RELOAD); more;) {
+            if (!progress(++count))
+                return -1;
             more = finder.FindNextFile();
             const CString name = finder.GetFileName();
             if (name.Find('/') >= 0)
@@ -450,6 +467,7 @@ int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR
         }
         rows.RemoveAll();
         rows.Append(found);
+        account.folder = folder;
     } catch (CException* e) {
         ReportException(e);
         return 0;
@@ -459,11 +477,17 @@ int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR
 
 } // namespace
 
-int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter)
+int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter,
+                        const TransferProgressCallback& progress, const std::atomic<int>* cancel)
 {
     if (!HasServer(account))
         return 0;
+    if (cancel && *cancel)
+        return -1;
     CWaitCursor wait;
-    return account.useInternetClasses ? ListWithInternetClasses(rows, account, filter)
-                                      : ListWithOwnClient(rows, account, filter);
+    const TransferProgressCallback goOn = [&](DWORD count) {
+        return !(cancel && *cancel) && (!progress || progress(count)) ? 1 : 0;
+    };
+    return account.useInternetClasses ? ListWithInternetClasses(rows, account, filter, goOn)
+                                      : ListWithOwnClient(rows, account, filter, goOn, cancel);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 
 #include "framework/Collections.h"
@@ -29,8 +30,13 @@ int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remo
 // Lists the account's folder (or the server's start folder when that cannot be entered) into
 // rows "D/name/N" (folder), "D/name/L" (link) and "F/name/size" (a file matching one of the
 // ';'-separated patterns of filter); the account's folder becomes the server's working
-// folder. 1 on success; a listing that fails is reported and leaves rows alone.
-int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter);
+// folder. 1 on success; a listing that fails is reported, returns 0 and leaves rows and the
+// account's folder alone. progress, when given, is told the count of entries so far and
+// stops the listing by returning 0; raising *cancel stops it too, even in the middle of a
+// socket call of the own client. A stopped listing returns -1 and reports nothing.
+int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filter,
+                        const TransferProgressCallback& progress = nullptr,
+                        const std::atomic<int>* cancel = nullptr);
 
 // Starts the socket layer the first time it succeeds; says so in a box when it cannot.
 int InitSocketsOnce();

@@ -8,7 +8,11 @@
 #include "framework/MessageBox.h"
 #include "ListViewDriving.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -45,6 +49,13 @@ protected:
         return result;
     }
 
+    // Every listing runs behind its progress dialog, which ends by itself when the listing did.
+    static void Listing(DialogDriver& d, const std::function<void()>& act)
+    {
+        d.Queue([](DialogDriver& progress) { progress.KeepOpen(); });
+        act();
+    }
+
     LocalFtpServer m_server;
     CFtpSiteRecord m_account;
     RemoteSelection m_selection;
@@ -59,7 +70,7 @@ TEST_F(RemoteOpenDialog, OpenSeveralFilesInListOrder)
         EXPECT_FALSE(d.IsEnabled(IDOK));
         EXPECT_EQ(0, ListRows(files));
         EXPECT_STREQ("(&O)打开", d.GetText(IDOK));
-        d.Click(IDC_REMOTE_CONNECT);
+        Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
         EXPECT_TRUE(d.IsEnabled(IDOK));
         EXPECT_STREQ("/", d.GetText(IDC_REMOTE_OPEN_FOLDER));
         EXPECT_FALSE(d.IsEnabled(IDC_REMOTE_PARENT));  // no ".." at the top
@@ -91,9 +102,9 @@ TEST_F(RemoteOpenDialog, TypedNamesEnterFoldersAndFindFilesWhateverTheirCase)
 {
     ScopedMessageBoxHook boxes;
     ASSERT_EQ(IDOK, Run(1, [&](DialogDriver& d) {
-        d.Click(IDC_REMOTE_CONNECT);
+        Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
         d.SetText(IDC_REMOTE_FILE_NAME, "SUB");
-        d.PressOK();
+        Listing(d, [&] { d.PressOK(); });
         EXPECT_STREQ("/sub", d.GetText(IDC_REMOTE_OPEN_FOLDER));
         EXPECT_TRUE(d.IsEnabled(IDC_REMOTE_PARENT));
         EXPECT_STREQ("..", ListText(d.Item(IDC_REMOTE_FILES), 0));
@@ -112,7 +123,7 @@ TEST_F(RemoteOpenDialog, SaveNewOrOverwrite)
     ScopedMessageBoxHook boxes({IDNO});
     ASSERT_EQ(IDOK, Run(0, [&](DialogDriver& d) {
         EXPECT_STREQ("(&S)保存", d.GetText(IDOK));
-        d.Click(IDC_REMOTE_CONNECT);
+        Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
         d.SetText(IDC_REMOTE_FILE_NAME, "a.c");
         d.PressOK();  // answered No: stays
         EXPECT_STREQ("a.c\nOverwrite the existing file?", boxes.Last().text);
@@ -121,4 +132,97 @@ TEST_F(RemoteOpenDialog, SaveNewOrOverwrite)
     }));
     ASSERT_EQ(1, m_selection.GetSize());
     EXPECT_STREQ("/new.c\n0", m_selection[0]);
+}
+
+// A listing that hangs on a server that stopped answering is cancelled from its progress
+// dialog: the remote dialog comes back at once, not after the network time-out, showing
+// what it showed before and no error.
+TEST_F(RemoteOpenDialog, CancelledListingComesBackAtOnceAndKeepsTheList)
+{
+    ScriptedPeer silent([](SOCKET c, HANDLE stop) {
+        ScriptedPeer::SendText(c, "220 hello\r\n");
+        ::WaitForSingleObject(stop, 20000);
+    }, 20000);
+    CFtpSiteRecord accounts[2];
+    accounts[0].Copy(m_account);
+    accounts[1].Copy(m_account);
+    accounts[1].title = "不答";
+    accounts[1].port = static_cast<int>(silent.Port());
+    accounts[1].folder = "/";
+    ScopedMessageBoxHook boxes;
+    DWORD elapsed = 0;
+    DialogDriver driver{[&](DialogDriver& d) {
+        Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
+        ASSERT_EQ(4, ListRows(d.Item(IDC_REMOTE_FILES)));
+        d.Select(IDC_REMOTE_ACCOUNT, 1);
+        d.Queue([](DialogDriver& progress) {
+            EXPECT_STREQ("列出 不答 /: 已收到 0 项", progress.Caption());
+            ::Sleep(500);  // the worker now waits for the reply to USER
+            progress.PressCancel();
+        });
+        const DWORD start = ::GetTickCount();
+        d.Click(IDC_REMOTE_CONNECT);
+        elapsed = ::GetTickCount() - start;
+        EXPECT_EQ(4, ListRows(d.Item(IDC_REMOTE_FILES)));
+        EXPECT_STREQ("a.c", ListText(d.Item(IDC_REMOTE_FILES), 2));
+        EXPECT_STREQ("/", d.GetText(IDC_REMOTE_OPEN_FOLDER));
+        EXPECT_TRUE(d.IsEnabled(IDOK));
+        d.PressCancel();
+    }};
+    CRemoteOpenDlg dialog(1, nullptr, "C (*.c)|*.c|");
+    dialog.SetAccounts(2, accounts);
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(0, driver.LeftOpenCount());
+    EXPECT_LT(elapsed, 5000u);  // the time-out is 30 s
+    EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
+}
+
+// A folder of thousands of entries counts them in the progress dialog's caption while they
+// come, and fills the list without freezing the dialog.
+TEST_F(RemoteOpenDialog, BigFolderShowsItsCountWhileListing)
+{
+    for (int i = 0; i < 3000; ++i) {
+        char name[32];
+        sprintf(name, "f%04d.c", i);
+        FILE* f = fopen((m_server / name).c_str(), "wb");
+        ASSERT_NE(nullptr, f);
+        fclose(f);
+    }
+    ScopedMessageBoxHook boxes;
+    std::vector<CString> captions;
+    ASSERT_EQ(IDCANCEL, Run(1, [&](DialogDriver& d) {
+        d.Queue([&](DialogDriver& progress) {
+            HWND bar = progress.Item(IDC_FTP_PROGRESS);
+            EXPECT_TRUE(::GetWindowLongA(bar, GWL_STYLE) & PBS_MARQUEE);
+            // Watch the dialog as the user would until the worker ends it.
+            CDialog* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(progress.Dialog()));
+            ASSERT_NE(nullptr, dialog);
+            const DWORD start = ::GetTickCount();
+            while (dialog->ContinueModal() && ::GetTickCount() - start < 20000) {
+                MSG msg;
+                if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessageA(&msg);
+                } else {
+                    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+                }
+                const CString caption = progress.Caption();
+                if (captions.empty() || captions.back() != caption)
+                    captions.push_back(caption);
+            }
+            progress.KeepOpen();
+        });
+        const DWORD start = ::GetTickCount();
+        d.Click(IDC_REMOTE_CONNECT);
+        EXPECT_GT(5000u, ::GetTickCount() - start);  // the rows too go in at once
+        EXPECT_EQ(3004, ListRows(d.Item(IDC_REMOTE_FILES)));
+        d.PressCancel();
+    }));
+    // The first entry is told at once; the start folder is not known yet.
+    ASSERT_FALSE(captions.empty());
+    const CString last = captions.back();
+    const CString prefix = "列出 本机: 已收到 ";
+    ASSERT_EQ(0, last.Find(prefix)) << last;
+    EXPECT_LE(1, atoi(last.Mid(prefix.GetLength()))) << last;
+    EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
 }

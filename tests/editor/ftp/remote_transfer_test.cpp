@@ -225,6 +225,45 @@ TEST_P(RemoteTransfer, ChineseNamesTravelInGbk)
     EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
 }
 
+// A big folder counts its entries as they come, and a stop ends the listing quietly with
+// the rows and the account's folder as they were.
+TEST_P(RemoteTransfer, LongListingsCountTheirEntriesAndCanBeStopped)
+{
+    // The platform's classes take seconds per thousand entries under the test's Wine.
+    const int kEntries = GetParam().internetClasses ? 300 : 3000;
+    ::CreateDirectoryA((m_server / "big").c_str(), nullptr);
+    for (int i = 0; i < kEntries; ++i) {
+        char name[32];
+        sprintf(name, "big\\f%04d.c", i);
+        PutFile(m_server / name, "");
+    }
+    ScopedMessageBoxHook boxes;
+    CStringArray rows;
+    m_account.folder = "/big";
+    DWORD last = 0;
+    bool inOrder = true;
+    ASSERT_EQ(1, RemoteListDirectory(rows, m_account, "*.c", [&](DWORD count) {
+                  inOrder = inOrder && count == last + 1;
+                  last = count;
+                  return 1;
+              })) << boxes.Last().text;
+    EXPECT_TRUE(inOrder);
+    EXPECT_LE(static_cast<DWORD>(kEntries), last);
+    EXPECT_EQ(kEntries, rows.GetSize());
+
+    // The server would answer "/big" to PWD: the folder as typed shows it was left alone.
+    rows.RemoveAll();
+    rows.Add("kept");
+    m_account.folder = "/big/";
+    std::atomic<int> cancel{0};
+    EXPECT_EQ(-1, RemoteListDirectory(rows, m_account, "*.c", [&](DWORD count) { return count < kEntries / 3 ? 1 : 0; }));
+    cancel = 1;
+    EXPECT_EQ(-1, RemoteListDirectory(rows, m_account, "*.c", nullptr, &cancel));
+    EXPECT_EQ(1, rows.GetSize());
+    EXPECT_STREQ("/big/", m_account.folder);
+    EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
+}
+
 INSTANTIATE_TEST_SUITE_P(Clients, RemoteTransfer,
                          ::testing::Values(Transport{false, true}, Transport{false, false}, Transport{true, true},
                                            Transport{true, false}),
