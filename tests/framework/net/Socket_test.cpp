@@ -176,6 +176,28 @@ TEST(Socket, EveryBlockingCallEndsAtTheTimeout)
     EXPECT_EQ(WSAETIMEDOUT, SocketErrorThrownBy([&] { in.ReadString(line); }));
 }
 
+// Another thread's cancel flag ends a waiting call within a few slices, long before its
+// time-out.
+TEST(Socket, CancelFlagEndsAWaitingCallAtOnce)
+{
+    ScriptedPeer silent([](SOCKET, HANDLE stop) { WaitForSingleObject(stop, 10000); });
+    std::atomic<int> cancel{0};
+    CSocket client;
+    client.SetCancelFlag(&cancel);
+    ASSERT_TRUE(client.Create());
+    ASSERT_TRUE(client.Connect("127.0.0.1", silent.Port()));
+    std::thread canceller([&] {
+        Sleep(200);
+        cancel = 1;
+    });
+    const DWORD start = GetTickCount();
+    char c;
+    EXPECT_EQ(SOCKET_ERROR, client.Receive(&c, 1));
+    EXPECT_EQ(WSAEINTR, CAsyncSocket::GetLastError());
+    EXPECT_LT(GetTickCount() - start, 5000u);  // the time-out is 30 s
+    canceller.join();
+}
+
 namespace {
 
 int paints = 0;

@@ -218,6 +218,32 @@ TEST(DialogDriver, DialogWithoutScriptIsCancelledAndCounted)
     EXPECT_EQ(driver.UnscriptedCount(), 1);
 }
 
+// A dialog that ends by itself before its script's turn (a progress dialog whose work was
+// quick) still takes its script, so the next dialog runs its own.
+TEST(DialogDriver, DialogEndingBeforeItsTurnTakesItsScript)
+{
+    class QuickDialog : public ExchangeDialog {
+        BOOL OnInitDialog() override
+        {
+            ExchangeDialog::OnInitDialog();
+            PostMessage(WM_COMMAND, IDOK);
+            return TRUE;
+        }
+    } quick;
+    ExchangeDialog next;
+    bool nextRan = false;
+    DialogDriver driver{[](DialogDriver& d) { d.PressCancel(); },
+                        [&](DialogDriver& d) {
+                            nextRan = d.Dialog() == next.m_hWnd;
+                            d.PressOK();
+                        }};
+    EXPECT_EQ(quick.DoModal(), IDOK);
+    EXPECT_EQ(next.DoModal(), IDOK);
+    EXPECT_TRUE(nextRan);
+    EXPECT_EQ(driver.LeftOpenCount(), 0);
+    EXPECT_EQ(driver.UnscriptedCount(), 0);
+}
+
 // Buttons with and without handlers, the default button and idle updates.
 class CommandDialog : public CDialog {
 public:
