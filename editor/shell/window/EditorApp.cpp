@@ -6,6 +6,8 @@
 #include "editor/dialogs/AboutDlg.h"
 #include "editor/dialogs/FtpRemoteFiles.h"
 #include "editor/dialogs/SmallDialogs.h"
+#include "editor/inputaids/CustomVocabulary.h"
+#include "editor/inputaids/VocabularyList.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/window/ChildFrame.h"
@@ -14,6 +16,7 @@
 #include "editor/shell/FileNaming.h"
 #include "editor/shell/Handoff.h"
 #include "editor/shell/window/MainFrame.h"
+#include "editor/shell/window/StartupVocabulary.h"
 #include "editor/shell/PositionHistory.h"
 #include "editor/shell/SettingsFiles.h"
 #include "editor/shell/FolderChooser.h"
@@ -184,6 +187,7 @@ BOOL CEditorApp::InitInstance()
     m_lastWorkspacePath = GetProfileString(ProfileSection("工作区"), "", "");
 
     CMainFrame* frame = GetMainFrame();
+    LoadShippedVocabulary(frame->GetWorkspaceBar());
     frame->RestoreLayout(ProfileSection("窗口布局"));
     frame->LoadBarState(ProfileSection("状态栏状态"));
     frame->ShowWindow(m_nCmdShow == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW);
@@ -195,6 +199,10 @@ BOOL CEditorApp::InitInstance()
     else
         ProcessCommandLine(CCommandArgs(__argc, __argv));
     RunWelcome();
+    frame->ShowWorkspacePage(CWorkspaceBar::kVocabularyPage);
+    frame->ShowControlBar(&frame->GetOutputBar(), TRUE, FALSE);
+    InitCustomVocabularyDefaults();
+    LoadCustomVocabulary();
     return TRUE;
 }
 
@@ -272,6 +280,7 @@ int CEditorApp::ExitInstance()
     m_savedEnvironment.Restore(environment);
     if (!m_lastSaveFolder.IsEmpty())
         WriteDefaultFolderFile(ProgramFilePath(kDefaultFolderFile), m_lastSaveFolder);
+    FreeVocabularyList();
     ThePositionHistory().FreeAll();
     DocumentServices().progress = nullptr;
     DocumentServices().shell = nullptr;

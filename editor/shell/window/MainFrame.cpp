@@ -295,6 +295,10 @@ bool CMainFrame::PreTranslateKey(const MSG& msg)
             return false;
         msg.wParam == VK_PRIOR ? ActivatePrevTab() : ActivateNextTab();
         return true;
+    case VK_F8:
+    case VK_F9:
+        OnBuildKey(msg.wParam == VK_F8, ctrl);
+        return false;
     case VK_F5:
     case VK_F6:
         if (!ctrl)

@@ -5,6 +5,7 @@
 #include "editor/shell/window/DocTabBar.h"
 #include "editor/shell/OutputBar.h"
 #include "editor/shell/WorkspaceBar.h"
+#include "editor/shell/window/PaneHost.h"
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
 #include "editor/inputaids/PaletteBars.h"
@@ -43,6 +44,8 @@ public:
     CToolBar& GetMainToolBar() { return m_toolBar; }
     CWorkspaceBar& GetWorkspaceBar() { return m_wndWorkspace; }
     COutputBar& GetOutputBar() { return m_wndOutput; }
+    // What the two panes reach of the application; the build part lends it the captured child.
+    CFramePaneHost& GetPaneHost() { return m_paneHost; }
 
     // ---- the workspace bar's pages (CWorkspaceBar::Page) ----
     // Shows the bar on the page.
@@ -121,6 +124,8 @@ private:
     bool RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles);
     // Creates, titles and docks the workspace bar and the output window.
     bool CreatePaneBars();
+    // F8 and F9: with Ctrl the build and run commands, without it the output pages.
+    void OnBuildKey(bool f8, bool ctrl);
     bool IsWorkspacePageVisible(int page) const;
     void SavePaneSizes(LPCTSTR section);
     void RestorePaneSizes(LPCTSTR section);
@@ -137,6 +142,7 @@ private:
     CColorStatusBar m_statusBar;
     CToolBar m_toolBar;
     CDocTabBar m_tabBar;
+    CFramePaneHost m_paneHost{*this};
     CWorkspaceBar m_wndWorkspace;
     COutputBar m_wndOutput;
     int m_recentCycleCount = 0;

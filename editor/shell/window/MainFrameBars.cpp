@@ -49,11 +49,13 @@ bool CMainFrame::CreatePaneBars()
 {
     if (!m_wndWorkspace.Create(this, 200, 480, ID_WORKSPACE_BAR, WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_BORDER_RIGHT))
         return false;
+    m_wndWorkspace.SetHost(&m_paneHost);
     m_wndWorkspace.SetWindowText(LoadResourceText(IDS_WORKSPACE_TITLE));
     m_wndWorkspace.EnableDocking(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
     DockControlBar(&m_wndWorkspace, AFX_IDW_DOCKBAR_LEFT);
     if (!m_wndOutput.Create(this, 640, 100, ID_OUTPUT_BAR, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP))
         return false;
+    m_wndOutput.SetHost(&m_paneHost);
     m_wndOutput.SetWindowText(LoadResourceText(IDS_OUTPUT_TITLE));
     m_wndOutput.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndOutput, AFX_IDW_DOCKBAR_BOTTOM);
@@ -132,6 +134,14 @@ void CMainFrame::OnOutputPrevious()
 void CMainFrame::OnOutputNext()
 {
     m_wndOutput.ShowNextPage();
+}
+
+void CMainFrame::OnBuildKey(bool f8, bool ctrl)
+{
+    if (ctrl)
+        SendMessage(WM_COMMAND, f8 ? ID_PROJECT_BUILD : ID_PROJECT_RUN);
+    else if (m_wndOutput.IsVisible())
+        f8 ? m_wndOutput.ShowPreviousPage() : m_wndOutput.ShowNextPage();
 }
 
 // ---- sizes in the layout ----

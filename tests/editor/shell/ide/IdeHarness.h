@@ -52,6 +52,7 @@ public:
     // Until the program waits for input with nothing left to do.
     void WaitForIdle() { ::WaitForInputIdle(m_info.hProcess, 60000); }
     DWORD Id() const { return m_info.dwProcessId; }
+    HANDLE Process() const { return m_info.hProcess; }
     // The exit code, or STILL_ACTIVE when it has not ended within the time.
     DWORD WaitForExit(int milliseconds)
     {
@@ -157,6 +158,38 @@ inline HWND FindProcessDialog(DWORD processId, int controlId, HWND except = null
     return search.found;
 }
 
+// A block of memory inside another process, for control messages whose pointers the system
+// does not carry across (tree item rectangles, status-bar texts).
+class RemoteBlock {
+public:
+    RemoteBlock(HANDLE process, size_t size) : m_process(process), m_size(size)
+    {
+        m_address = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBlock()
+    {
+        if (m_address != nullptr)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(m_address); }
+    bool Write(const void* data, size_t size)
+    {
+        return size <= m_size && ::WriteProcessMemory(m_process, m_address, data, size, nullptr);
+    }
+    bool Read(void* data, size_t size) const
+    {
+        return size <= m_size && ::ReadProcessMemory(m_process, m_address, data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process;
+    size_t m_size;
+    void* m_address = nullptr;
+};
+
 inline bool EndsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -170,6 +203,13 @@ inline std::string SeedInstallation(const TempDir& install)
     std::string exe = install / "bin" + "\\" + kProgramName;
     if (!::CopyFileA((std::string(MOYU_STAGED_PROGRAM_DIR) + "\\" + kProgramName).c_str(), exe.c_str(), FALSE))
         return std::string();
+    // The shipped vocabulary tables, which start-up reads from the program folder.
+    ::CreateDirectoryA((install / "bin\\配置").c_str(), nullptr);
+    for (const char* table : {"墨语言词汇函数", "墨语言图形函数", "墨语言视窗函数", "墨语言扩展函数"}) {
+        std::string name = std::string("\\配置\\") + table + ".表";
+        if (!::CopyFileA((std::string(MOYU_STAGED_PROGRAM_DIR) + name).c_str(), (install / "bin" + name).c_str(), FALSE))
+            return std::string();
+    }
     CEditorSettings settings;
     ResetConfigDefaults(settings);
     ResetColorDefaults(settings);

@@ -3,6 +3,7 @@
 // files over to the first.
 #include "IdeHarness.h"
 #include "editor/res/resource.h"
+#include "framework/CommandIds.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -31,6 +32,53 @@ protected:
     std::string m_exe;
 };
 
+HWND ActiveChild(HWND main)
+{
+    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
+    return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+}
+
+// True once the active document window shows the file: a file opens and moves its views to
+// the line before its window answers as the active one.
+bool ActiveChildShows(HWND main, const std::string& tail)
+{
+    char title[MAX_PATH * 2] = {};
+    ::GetWindowTextA(ActiveChild(main), title, sizeof title);
+    return EndsWith(title, tail);
+}
+
+// Types a character at the caret of the active document window's first view.
+void TypeAtCaret(HWND main, char ch)
+{
+    HWND active = ActiveChild(main);
+    // The splitter and its first pane share the id.
+    const int kFirstPane = 0xE900;
+    HWND splitter = FindDescendantById(active, kFirstPane);
+    ::PostMessageA(FindDescendantById(splitter, kFirstPane), WM_CHAR, static_cast<unsigned char>(ch), 1);
+}
+
+// Line `line` (from 1) of the file, without its line end.
+std::string FileLine(const std::string& path, int line)
+{
+    std::string text = TempDir::ReadFile(path);
+    size_t start = 0;
+    for (int i = 1; i < line && start != std::string::npos; ++i)
+        start = text.find('\n', start) == std::string::npos ? std::string::npos : text.find('\n', start) + 1;
+    if (start == std::string::npos)
+        return std::string();
+    return text.substr(start, text.find_first_of("\r\n", start) - start);
+}
+
+// Saves the active document until its line reads as expected: the view handles what was
+// posted to it after the save request may have been taken.
+bool SavedLineBecomes(HWND main, const std::string& path, int line, const std::string& expected)
+{
+    return WaitFor([&] {
+        ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
+        return FileLine(path, line) == expected;
+    });
+}
+
 TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
 {
     std::string work = m_install / "work";
@@ -43,6 +91,11 @@ TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
         auto titles = ChildTitles(main);
         return titles.size() == 1 && EndsWith(titles[0], "\\work\\甲.墨");
     }));
+    // /L:20 put the caret on line 20.
+    ASSERT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\甲.墨"); }));
+    TypeAtCaret(main, 'X');
+    std::string file = m_install / "work\\甲.墨";
+    EXPECT_TRUE(SavedLineBecomes(main, file, 20, "X第20行")) << FileLine(file, 20);
 
     // Menu, status bar, tool bars and the document tabs.
     EXPECT_NE(::GetMenu(main), nullptr);
@@ -115,6 +168,8 @@ void DragLeftPaneEdge(HWND pane, int dx)
     ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
 }
 
+const int kVariableBarId = 47234;
+
 int WidthOf(HWND window)
 {
     RECT rect = {};
@@ -122,7 +177,7 @@ int WidthOf(HWND window)
     return rect.right - rect.left;
 }
 
-TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
+TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndTheLayoutComesBackAtTheNextStart)
 {
     RECT placed = {40, 30, 940, 690};
     int workspaceWidth = 0;
@@ -146,7 +201,8 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
         ::GetWindowRect(output, &bottom);
         EXPECT_LE(left.right, client.left);
         EXPECT_GE(bottom.top, client.bottom);
-        EXPECT_EQ(PanesOf(main), (PaneState{true, 0, true}));
+        // Start-up ends on the vocabulary page with the output window shown.
+        EXPECT_TRUE(WaitFor([&] { return PanesOf(main) == PaneState{true, 2, true}; })) << PanesOf(main);
 
         const struct {
             UINT command;
@@ -160,11 +216,13 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
             {ID_VIEW_OUTPUT, {true, 0, false}},
             {ID_VIEW_OUTPUT, {true, 0, true}},
             {ID_OUTPUT_HIDE, {true, 0, false}},
+            {ID_VIEW_VARIABLE_BAR, {true, 0, false}},
         };
         for (const auto& step : steps) {
             ::SendMessageA(main, WM_COMMAND, step.command, 0);
             EXPECT_EQ(PanesOf(main), step.after) << step.command;
         }
+        EXPECT_FALSE(::IsWindowVisible(FindDescendantById(main, kVariableBarId)));
 
         int before = WidthOf(workspace);
         DragLeftPaneEdge(workspace, 60);
@@ -182,7 +240,10 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndComeBackAtTheNextStart)
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(again.Id())) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
-    EXPECT_EQ(PanesOf(main), (PaneState{true, 0, false}));
+    // The bar state brings back the hidden palette; the panes are shown again as at every
+    // start.
+    EXPECT_FALSE(::IsWindowVisible(FindDescendantById(main, kVariableBarId)));
+    EXPECT_TRUE(WaitFor([&] { return PanesOf(main) == PaneState{true, 2, true}; })) << PanesOf(main);
     EXPECT_EQ(WidthOf(FindDescendantById(main, ID_WORKSPACE_BAR)), workspaceWidth);
     RECT window = {};
     ::GetWindowRect(main, &window);
@@ -267,6 +328,115 @@ TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)
 
     ::PostMessageA(main, WM_COMMAND, 0xE300, 0);
     EXPECT_TRUE(WaitFor([&] { return ::GetMenu(main) == menu && FindDescendantById(main, 0xE3FF) == nullptr; }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// The label rectangle of a tree item on the screen, asked of the tree inside the IDE.
+RECT TreeItemScreenRect(const StartedProgram& ide, HWND tree, HTREEITEM item)
+{
+    RECT rect = {};
+    RemoteBlock block(ide.Process(), sizeof rect);
+    block.Write(&item, sizeof item);
+    if (::SendMessageA(tree, TVM_GETITEMRECT, TRUE, block.Address()))
+        block.Read(&rect, sizeof rect);
+    ::MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Clicks (twice for a double click) on the tree item's label as the mouse does: the tree
+// asks where the pointer was, not where a message said.
+void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool twice)
+{
+    ::SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT rect = TreeItemScreenRect(ide, tree, item);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[4] = {};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
+}
+
+// A list box's texts travel between processes in their wide form: the lines as GBK.
+std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        char line[1024] = {};
+        if (::SendMessageW(list, LB_GETTEXTLEN, i, 0) < 512) {
+            ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            ::WideCharToMultiByte(CP_ACP, 0, wide, -1, line, sizeof line, nullptr, nullptr);
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void AddListLine(HWND list, const std::string& line)
+{
+    wchar_t wide[512] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, wide, 512);
+    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide));
+}
+
+TEST_F(IdeTest, VocabularyEntriesShowAndInsertAndOutputLinesJumpToTheirFile)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+
+    // Start-up ends on the vocabulary page; the tree shows the graphics table; its first category's first entry is a call.
+    HWND tree = FindDescendantById(main, 1179);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(tree) != FALSE; }));
+    auto next = [&](HTREEITEM item, UINT how) {
+        return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+    };
+    HTREEITEM root = next(nullptr, TVGN_ROOT);
+    HTREEITEM category = next(root, TVGN_CHILD);
+    ASSERT_NE(category, nullptr);
+    ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(category));
+    HTREEITEM entry = next(category, TVGN_CHILD);
+    ASSERT_NE(entry, nullptr);
+
+    // A click shows the entry in the output window.
+    HWND output = FindDescendantById(FindDescendantById(main, ID_OUTPUT_BAR), 1205);
+    ClickTreeItem(ide, tree, entry, false);
+    EXPECT_TRUE(WaitFor([&] {
+        return ListLines(output) == std::vector<std::string>{"GfxSetBkColor(colour)", "", "说明：", "返回 int。"};
+    }));
+
+    // A double click types it into the document at the caret.
+    ClickTreeItem(ide, tree, entry, true);
+    std::string file = m_install / "work\\甲.墨";
+    EXPECT_TRUE(SavedLineBecomes(main, file, 1, "GfxSetBkColor(colour)第1行")) << FileLine(file, 1);
+
+    // A message line naming a file beside the active document and a line opens it with the
+    // caret on that line.
+    std::string line = "乙.墨(12): 警告";
+    AddListLine(output, line);
+    int index = static_cast<int>(::SendMessageA(output, LB_GETCOUNT, 0, 0)) - 1;
+    ::SendMessageA(output, LB_SETCURSEL, index, 0);
+    ::SendMessageA(::GetParent(output), WM_COMMAND, MAKEWPARAM(1205, LBN_DBLCLK), reinterpret_cast<LPARAM>(output));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 2 && ActiveChildShows(main, "\\work\\乙.墨"); }));
+    TypeAtCaret(main, 'X');
+    std::string second = m_install / "work\\乙.墨";
+    EXPECT_TRUE(SavedLineBecomes(main, second, 12, "X第12行")) << FileLine(second, 12);
+
+    // Without a document a double click inserts nowhere.
+    ::SendMessageA(main, WM_COMMAND, ID_FILE_CLOSE_ALL, 0);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).empty(); }));
+    ClickTreeItem(ide, tree, entry, true);
+    ::PostMessageA(main, WM_NULL, 0, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(ChildTitles(main).empty());
+
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }

@@ -1,0 +1,30 @@
+#include "editor/shell/window/StartupVocabulary.h"
+
+#include "editor/inputaids/VocabularyList.h"
+#include "editor/shell/ShellFolders.h"
+#include "editor/shell/WorkspaceBar.h"
+
+namespace {
+
+const char* const kShippedTables[] = {"墨语言词汇函数", "墨语言图形函数", "墨语言视窗函数", "墨语言扩展函数"};
+const int kTreeTable = 1;  // the graphics table
+
+CString TableBase(int index)
+{
+    return ProgramFilePath(CString("配置\\") + kShippedTables[index]);
+}
+
+}  // namespace
+
+void LoadShippedVocabulary(CWorkspaceBar& bar)
+{
+    SetVocabularyTreeLoaded(1);
+    for (int i = 0; i < static_cast<int>(sizeof kShippedTables / sizeof kShippedTables[0]); ++i) {
+        int tableNumber = i + 1;
+        bar.OpenVocabularyTable(TableBase(i), [tableNumber](const CString& text) {
+            ParseVocabularyEntry(text, tableNumber);
+        });
+    }
+    SetVocabularyTreeLoaded(0);
+    bar.OpenVocabularyTable(TableBase(kTreeTable));
+}
