@@ -5,7 +5,7 @@
 #include "editor/shell/window/DocTabBar.h"
 #include "editor/shell/OutputBar.h"
 #include "editor/shell/WorkspaceBar.h"
-#include "editor/shell/window/PaneHost.h"
+#include "editor/shell/window/WorkspaceHost.h"
 #include "editor/shell/FrameGeometry.h"
 #include "framework/MdiFrameWnd.h"
 #include "editor/inputaids/PaletteBars.h"
@@ -44,8 +44,6 @@ public:
     CToolBar& GetMainToolBar() { return m_toolBar; }
     CWorkspaceBar& GetWorkspaceBar() { return m_wndWorkspace; }
     COutputBar& GetOutputBar() { return m_wndOutput; }
-    // What the two panes reach of the application; the build part lends it the captured child.
-    CFramePaneHost& GetPaneHost() { return m_paneHost; }
 
     // ---- the workspace bar's pages (CWorkspaceBar::Page) ----
     // Shows the bar on the page.
@@ -142,7 +140,7 @@ private:
     CColorStatusBar m_statusBar;
     CToolBar m_toolBar;
     CDocTabBar m_tabBar;
-    CFramePaneHost m_paneHost{*this};
+    CWorkspaceHost m_workspaceHost{*this};
     CWorkspaceBar m_wndWorkspace;
     COutputBar m_wndOutput;
     int m_recentCycleCount = 0;

@@ -49,13 +49,12 @@ bool CMainFrame::CreatePaneBars()
 {
     if (!m_wndWorkspace.Create(this, 200, 480, ID_WORKSPACE_BAR, WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_BORDER_RIGHT))
         return false;
-    m_wndWorkspace.SetHost(&m_paneHost);
+    m_wndWorkspace.SetHost(&m_workspaceHost);
     m_wndWorkspace.SetWindowText(LoadResourceText(IDS_WORKSPACE_TITLE));
     m_wndWorkspace.EnableDocking(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
     DockControlBar(&m_wndWorkspace, AFX_IDW_DOCKBAR_LEFT);
     if (!m_wndOutput.Create(this, 640, 100, ID_OUTPUT_BAR, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP))
         return false;
-    m_wndOutput.SetHost(&m_paneHost);
     m_wndOutput.SetWindowText(LoadResourceText(IDS_OUTPUT_TITLE));
     m_wndOutput.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndOutput, AFX_IDW_DOCKBAR_BOTTOM);
@@ -136,6 +135,8 @@ void CMainFrame::OnOutputNext()
     m_wndOutput.ShowNextPage();
 }
 
+// The keys reach the frame before the accelerators and go on to them; the table has no
+// entries of its own for them, so that Ctrl+F8 starts one build.
 void CMainFrame::OnBuildKey(bool f8, bool ctrl)
 {
     if (ctrl)
