@@ -80,7 +80,8 @@ void CFtpTransferDlg::WaitForWorker()
 {
     if (!m_worker)
         return;
-    // Every socket call of the worker has a time-out, so this ends; windows keep painting.
+    // A cancel stops the own client at once and every other socket call has a time-out, so
+    // this ends; windows keep painting.
     while (::MsgWaitForMultipleObjects(1, &m_worker, FALSE, INFINITE, QS_PAINT | QS_POSTMESSAGE) ==
            WAIT_OBJECT_0 + 1) {
         MSG msg;
@@ -169,9 +170,11 @@ UINT CFtpTransferDlg::Worker(LPVOID parameter)
             result = RemoteListDirectory(state.rows, state.account, state.filter, listProgress,
                                          &state.cancelRequested);
         else if (state.direction)
-            result = RemoteGetFile(state.account, state.remotePath, state.localPath, progress, state.expectedSize);
+            result = RemoteGetFile(state.account, state.remotePath, state.localPath, progress, state.expectedSize,
+                                   &state.cancelRequested);
         else
-            result = RemotePutFile(state.account, state.localPath, state.remotePath, progress);
+            result = RemotePutFile(state.account, state.localPath, state.remotePath, progress,
+                                   &state.cancelRequested);
     } catch (CException* e) {
         char text[512] = "";
         e->GetErrorMessage(text, sizeof text);

@@ -45,8 +45,8 @@ struct FtpTransferState {
 // progress bar (for a listing, a moving bar and the count of entries in the caption).
 // DoModal returns IDOK when the worker ended (the caller reads GetResult(): 1 means the file
 // went through or the folder was listed) and IDCANCEL when the user cancelled; the worker
-// then stops (a transfer after the block in hand, a listing at once) and posts nothing. The
-// destructor waits for the worker, keeping the interface painted meanwhile.
+// then stops (at once with the own client; between blocks with the internet classes) and
+// posts nothing. The destructor waits for the worker, keeping the interface painted meanwhile.
 class CFtpTransferDlg : public CDialog {
 public:
     CFtpTransferDlg(int direction, const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR localPath,

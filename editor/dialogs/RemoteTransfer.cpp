@@ -38,6 +38,26 @@ bool HasServer(const CFtpSiteRecord& account)
     return !account.title.IsEmpty() && !account.host.IsEmpty();
 }
 
+bool Cancelled(const std::atomic<int>* cancel)
+{
+    return cancel && *cancel;
+}
+
+// What the user stopped is not a failure: it goes without a box.
+void ShowStopUnlessCancelled(const std::atomic<int>* cancel, UINT id, LPCTSTR argument)
+{
+    if (!Cancelled(cancel))
+        ShowStop(id, argument);
+}
+
+void ReportUnlessCancelled(const std::atomic<int>* cancel, CException* e)
+{
+    if (Cancelled(cancel))
+        e->Delete();
+    else
+        ReportException(e);
+}
+
 // One remote file open for reading or writing, through either client.
 class RemoteFile {
 public:
@@ -46,8 +66,14 @@ public:
     virtual void Write(const void* buffer, UINT count) = 0;
     // Ends the transfer; true when the server took or gave all of it.
     virtual bool Finish() = 0;
-    // A framework exception during the block loop, reported and deleted.
+    // A framework exception during the block loop, reported (unless the transfer was
+    // cancelled) and deleted.
     virtual void ReportLoopFailure(CException* e) = 0;
+
+protected:
+    explicit RemoteFile(const std::atomic<int>* cancel) : m_cancel(cancel) {}
+    // Raised by another thread to stop the transfer; a cancelled transfer shows no box.
+    const std::atomic<int>* m_cancel;
 };
 
 class OwnRemoteFile : public RemoteFile {
@@ -57,23 +83,25 @@ public:
         m_session.Quit();
         m_session.Close();
     }
-    // Connects, logs in and opens the file; null after the box that says why.
-    static std::unique_ptr<OwnRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+    // Connects, logs in and opens the file; null after the box that says why. Raising
+    // *cancel stops any socket call of the session at once.
+    static std::unique_ptr<OwnRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download,
+                                               const std::atomic<int>* cancel)
     {
         if (!InitSocketsOnce())
             return nullptr;
-        std::unique_ptr<OwnRemoteFile> file(new OwnRemoteFile);
+        std::unique_ptr<OwnRemoteFile> file(new OwnRemoteFile(cancel));
         CFtpSession& s = file->m_session;
-        if (!s.Connect(account.host, account.port)) {
-            ShowStop(IDS_FTP_CONNECT_FAILED, s.GetLastText());
-            return nullptr;
-        }
-        if (!s.Login(account.user, account.password)) {
-            ShowStop(IDS_FTP_LOGIN_FAILED, s.GetLastText());
-            return nullptr;
-        }
-        if (!s.OpenTransfer(download, path, TRUE, account.passive)) {
-            ShowStop(IDS_FTP_OPEN_FAILED, s.GetLastText());
+        s.SetCancelFlag(cancel);
+        UINT failure = 0;
+        if (!s.Connect(account.host, account.port))
+            failure = IDS_FTP_CONNECT_FAILED;
+        else if (!s.Login(account.user, account.password))
+            failure = IDS_FTP_LOGIN_FAILED;
+        else if (!s.OpenTransfer(download, path, TRUE, account.passive))
+            failure = IDS_FTP_OPEN_FAILED;
+        if (failure) {
+            ShowStopUnlessCancelled(cancel, failure, s.GetLastText());
             return nullptr;
         }
         return file;
@@ -84,18 +112,22 @@ public:
     void ReportLoopFailure(CException* e) override
     {
         e->Delete();
-        AfxMessageBox(IDS_FTP_TRANSFER_ERROR, MB_OK | MB_ICONSTOP);
+        if (!Cancelled(m_cancel))
+            AfxMessageBox(IDS_FTP_TRANSFER_ERROR, MB_OK | MB_ICONSTOP);
     }
 
 private:
+    using RemoteFile::RemoteFile;
     CFtpSession m_session;
 };
 
 // A connection of the internet classes, closed and deleted with its session.
 class InternetConnection {
 public:
-    // Null after the exception's box.
-    static std::unique_ptr<InternetConnection> Open(const CFtpSiteRecord& account)
+    // Null after the exception's box. The platform's calls cannot be cut short: a cancel
+    // only keeps their failure quiet.
+    static std::unique_ptr<InternetConnection> Open(const CFtpSiteRecord& account,
+                                                    const std::atomic<int>* cancel = nullptr)
     {
         std::unique_ptr<InternetConnection> c(new InternetConnection);
         try {
@@ -104,7 +136,7 @@ public:
                                                                  static_cast<INTERNET_PORT>(account.port),
                                                                  account.passive));
         } catch (CException* e) {
-            ReportException(e);
+            ReportUnlessCancelled(cancel, e);
             return nullptr;
         }
         return c;
@@ -123,17 +155,18 @@ private:
 
 class InternetRemoteFile : public RemoteFile {
 public:
-    static std::unique_ptr<InternetRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+    static std::unique_ptr<InternetRemoteFile> Open(const CFtpSiteRecord& account, LPCTSTR path, BOOL download,
+                                                    const std::atomic<int>* cancel)
     {
-        std::unique_ptr<InternetRemoteFile> file(new InternetRemoteFile);
-        file->m_connection = InternetConnection::Open(account);
+        std::unique_ptr<InternetRemoteFile> file(new InternetRemoteFile(cancel));
+        file->m_connection = InternetConnection::Open(account, cancel);
         if (!file->m_connection)
             return nullptr;
         try {
             file->m_file.reset(file->m_connection->Get()->OpenFile(path, download ? GENERIC_READ : GENERIC_WRITE,
                                                             FTP_TRANSFER_TYPE_BINARY, 1));
         } catch (CException* e) {
-            ReportException(e);
+            ReportUnlessCancelled(cancel, e);
             return nullptr;
         }
         return file;
@@ -150,23 +183,31 @@ public:
         try {
             m_file->Close();
         } catch (CException* e) {
-            ReportException(e);
+            ReportUnlessCancelled(m_cancel, e);
             return false;
         }
         return true;
     }
-    void ReportLoopFailure(CException* e) override { ReportException(e); }
+    void ReportLoopFailure(CException* e) override { ReportUnlessCancelled(m_cancel, e); }
 
 private:
+    using RemoteFile::RemoteFile;
     std::unique_ptr<InternetConnection> m_connection;
     std::unique_ptr<CInternetFile> m_file;
 };
 
-std::unique_ptr<RemoteFile> OpenRemoteFile(const CFtpSiteRecord& account, LPCTSTR path, BOOL download)
+std::unique_ptr<RemoteFile> OpenRemoteFile(const CFtpSiteRecord& account, LPCTSTR path, BOOL download,
+                                           const std::atomic<int>* cancel)
 {
     if (account.useInternetClasses)
-        return InternetRemoteFile::Open(account, path, download);
-    return OwnRemoteFile::Open(account, path, download);
+        return InternetRemoteFile::Open(account, path, download, cancel);
+    return OwnRemoteFile::Open(account, path, download, cancel);
+}
+
+// The caller's progress, stopped as well once *cancel is raised.
+TransferProgressCallback StopOnCancel(const TransferProgressCallback& progress, const std::atomic<int>* cancel)
+{
+    return [&progress, cancel](DWORD soFar) { return !Cancelled(cancel) && (!progress || progress(soFar)) ? 1 : 0; };
 }
 
 // Moves blocks until a read brings nothing (a short block is not the end) or the callback
@@ -203,11 +244,11 @@ int InitSocketsOnce()
 }
 
 int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR localPath,
-                  const TransferProgressCallback& progress, DWORD expectedSize)
+                  const TransferProgressCallback& progress, DWORD expectedSize, const std::atomic<int>* cancel)
 {
-    if (!HasServer(account))
+    if (!HasServer(account) || Cancelled(cancel))
         return 0;
-    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, TRUE);
+    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, TRUE, cancel);
     if (!remote)
         return 0;
     const CString scratch = CString(localPath) + ".part";
@@ -218,7 +259,8 @@ int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR loc
     DWORD total = 0;
     try {
         result = MoveBlocks([&](void* b, UINT n) { return remote->Read(b, n); },
-                            [&](const void* b, UINT n) { local.Write(b, n); }, progress, total);
+                            [&](const void* b, UINT n) { local.Write(b, n); }, StopOnCancel(progress, cancel),
+                            total);
         local.Close();
     } catch (CException* e) {
         local.Abort();
@@ -244,15 +286,15 @@ int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR loc
 }
 
 int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remotePath,
-                  const TransferProgressCallback& progress)
+                  const TransferProgressCallback& progress, const std::atomic<int>* cancel)
 {
-    if (!HasServer(account))
+    if (!HasServer(account) || Cancelled(cancel))
         return 0;
     // The local file first: a missing one must not cost the server's copy.
     CFile local;
     if (!local.Open(localPath, CFile::modeRead | CFile::shareDenyWrite))
         return 0;
-    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, FALSE);
+    std::unique_ptr<RemoteFile> remote = OpenRemoteFile(account, remotePath, FALSE, cancel);
     if (!remote)
         return 0;
     int result = 0;
@@ -260,7 +302,8 @@ int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remo
     bool finished = false;
     try {
         result = MoveBlocks([&](void* b, UINT n) { return local.Read(b, n); },
-                            [&](const void* b, UINT n) { remote->Write(b, n); }, progress, total);
+                            [&](const void* b, UINT n) { remote->Write(b, n); }, StopOnCancel(progress, cancel),
+                            total);
         finished = remote->Finish();
     } catch (CException* e) {
         remote->ReportLoopFailure(e);

@@ -22,10 +22,16 @@ using TransferProgressCallback = std::function<int(DWORD bytesSoFar)>;
 // download leaves the local file as it was. An upload opens the local file before it
 // touches the server; when it fails or is stopped after the server began to take the file,
 // the user is warned that the remote file may now be incomplete.
+//
+// Raising *cancel stops a transfer like a progress callback returning 0, and the own client
+// at once, even in the middle of a socket call; the internet classes stop between blocks.
+// A cancelled transfer shows no failure box, only an upload's warning once it reached the
+// server.
 int RemoteGetFile(const CFtpSiteRecord& account, LPCTSTR remotePath, LPCTSTR localPath,
-                  const TransferProgressCallback& progress, DWORD expectedSize = 0);
+                  const TransferProgressCallback& progress, DWORD expectedSize = 0,
+                  const std::atomic<int>* cancel = nullptr);
 int RemotePutFile(const CFtpSiteRecord& account, LPCTSTR localPath, LPCTSTR remotePath,
-                  const TransferProgressCallback& progress);
+                  const TransferProgressCallback& progress, const std::atomic<int>* cancel = nullptr);
 
 // Lists the account's folder (or the server's start folder when that cannot be entered) into
 // rows "D/name/N" (folder), "D/name/L" (link) and "F/name/size" (a file matching one of the

@@ -2,9 +2,11 @@
 
 #include "NetTestSupport.h"
 
+#include "editor/dialogs/FtpTransferDlg.h"
 #include "editor/dialogs/RemoteTransfer.h"
 #include "editor/res/resource.h"
 #include "editor/shell/SettingsRecords.h"
+#include "framework/DialogDriver.h"
 #include "framework/MessageBox.h"
 
 #include <algorithm>
@@ -289,4 +291,114 @@ TEST(RemoteTransferAccount, NoTitleOrHostFailsSilentlyWithoutTheNetwork)
     account.host.Empty();
     EXPECT_EQ(0, RemoteListDirectory(rows, account, "*.*"));
     EXPECT_EQ(0, boxes.Count());
+}
+
+namespace {
+
+// One command line from the client, without its CR LF; empty when the client went.
+std::string ReadCommandLine(SOCKET c)
+{
+    std::string line;
+    char ch;
+    while (recv(c, &ch, 1, 0) == 1) {
+        if (ch == '\n')
+            return line.substr(0, line.size() - (!line.empty() && line.back() == '\r'));
+        line += ch;
+    }
+    return line;
+}
+
+// A server that logs in anyone, opens the passive channel of a RETR or STOR, sends the
+// first kHead bytes of a download (reads nothing of an upload) and then falls silent.
+ScriptedPeer::Script SilentMidTransfer()
+{
+    return [](SOCKET c, HANDLE stop) {
+        ScriptedPeer::SendText(c, "220 ready\r\n");
+        SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int length = sizeof address;
+        bind(listener, (sockaddr*)&address, sizeof address);
+        listen(listener, 1);
+        getsockname(listener, (sockaddr*)&address, &length);
+        const UINT port = ntohs(address.sin_port);
+        SOCKET channel = INVALID_SOCKET;
+        for (;;) {
+            const std::string command = ReadCommandLine(c);
+            const std::string verb = command.substr(0, 4);
+            if (verb == "USER")
+                ScriptedPeer::SendText(c, "331 password\r\n");
+            else if (verb == "PASS")
+                ScriptedPeer::SendText(c, "230 in\r\n");
+            else if (verb == "TYPE")
+                ScriptedPeer::SendText(c, "200 ok\r\n");
+            else if (verb == "PASV")
+                ScriptedPeer::SendText(c, "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) + "," +
+                                              std::to_string(port % 256) + ")\r\n");
+            else if (verb == "RETR" || verb == "STOR") {
+                channel = accept(listener, nullptr, nullptr);
+                ScriptedPeer::SendText(c, "150 here\r\n");
+                if (verb == "RETR")
+                    ScriptedPeer::SendText(channel, std::string(1500, 'd'));
+                break;
+            } else {
+                break;
+            }
+        }
+        ::WaitForSingleObject(stop, 20000);
+        closesocket(channel);
+        closesocket(listener);
+    };
+}
+
+} // namespace
+
+// A transfer against a server that fell silent in the middle is cancelled from its progress
+// dialog: the dialog and its worker are gone at once, not after the 30 s network time-out.
+// A download leaves no cache copy and says nothing; an upload warns that the server's copy
+// may be cut short.
+TEST(CancelledTransfer, SilentServerLetsGoAtOnce)
+{
+    TempDir local;
+    local.WriteFile("up.bin", PatternBytes(16 << 20));  // more than the socket buffers hold
+    const struct {
+        const char* name;
+        int direction;
+        UINT box;  // 0: none
+    } cases[] = {{"download", 1, 0}, {"upload", 0, IDS_FTP_UPLOAD_INCOMPLETE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedPeer silent(SilentMidTransfer(), 20000);
+        CFtpSiteRecord account;
+        account.title = "不答";
+        account.host = "127.0.0.1";
+        account.port = static_cast<int>(silent.Port());
+        account.user = "u";
+        account.password = "p";
+        account.passive = 1;
+        const std::string cache = local / "cache.bin";
+        ScopedMessageBoxHook boxes;
+        DWORD cancelledAt = 0;
+        {
+            DialogDriver driver{[&](DialogDriver& d) {
+                ::Sleep(700);  // the worker now waits on the silent server
+                cancelledAt = ::GetTickCount();
+                d.PressCancel();
+            }};
+            CFtpTransferDlg dialog(c.direction, account, "/f.bin", c.direction ? cache.c_str() : (local / "up.bin").c_str(),
+                                   5000);
+            EXPECT_EQ(IDCANCEL, dialog.DoModal());
+            EXPECT_EQ(0, dialog.GetResult());
+        }
+        EXPECT_LT(::GetTickCount() - cancelledAt, 1500u);  // the dialog's end waited for the worker
+        EXPECT_FALSE(FileExists(cache));
+        EXPECT_FALSE(FileExists(cache + ".part"));
+        if (c.box) {
+            ASSERT_EQ(1, boxes.Count());
+            EXPECT_TRUE(IsMessage(boxes.Last(), c.box)) << boxes.Last().text;
+        } else {
+            EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
+        }
+    }
 }
