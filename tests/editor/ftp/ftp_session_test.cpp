@@ -11,19 +11,6 @@
 
 namespace {
 
-// One command line from the client, without its CR LF; empty when the client went.
-std::string ReadCommand(SOCKET c)
-{
-    std::string line;
-    char ch;
-    while (recv(c, &ch, 1, 0) == 1) {
-        if (ch == '\n')
-            return line.substr(0, line.size() - (!line.empty() && line.back() == '\r'));
-        line += ch;
-    }
-    return line;
-}
-
 // Answers each command in turn with its reply (an empty reply: say nothing) and records the
 // commands it was sent.
 struct Dialogue {
@@ -36,7 +23,7 @@ struct Dialogue {
         return [this](SOCKET c, HANDLE stop) {
             ScriptedPeer::SendText(c, greeting);
             for (const std::string& reply : replies) {
-                commands.push_back(ReadCommand(c));
+                commands.push_back(ScriptedPeer::ReadLine(c));
                 if (reply.empty())
                     WaitForSingleObject(stop, 10000);
                 else
@@ -179,21 +166,15 @@ struct DataServer {
     {
         return [this](SOCKET c, HANDLE) {
             ScriptedPeer::SendText(c, "220 x\r\n");
-            SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
-            sockaddr_in address = {};
-            address.sin_family = AF_INET;
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            int length = sizeof address;
-            bind(listener, (sockaddr*)&address, sizeof address);
-            listen(listener, 1);
-            getsockname(listener, (sockaddr*)&address, &length);
-            commands.push_back(ReadCommand(c));  // TYPE before a transfer, or PASV
+            UINT port = 0;
+            SOCKET listener = ScriptedPeer::ListenOnLoopback(port);
+            commands.push_back(ScriptedPeer::ReadLine(c));  // TYPE before a transfer, or PASV
             if (commands.back().compare(0, 4, "TYPE") == 0) {
                 ScriptedPeer::SendText(c, "200 ok\r\n");
-                commands.push_back(ReadCommand(c));
+                commands.push_back(ScriptedPeer::ReadLine(c));
             }
-            ScriptedPeer::SendText(c, "227 Entering Passive Mode " + passiveText(ntohs(address.sin_port)) + "\r\n");
-            commands.push_back(ReadCommand(c));  // LIST or RETR
+            ScriptedPeer::SendText(c, "227 Entering Passive Mode " + passiveText(port) + "\r\n");
+            commands.push_back(ScriptedPeer::ReadLine(c));  // LIST or RETR
             fd_set ready;
             FD_ZERO(&ready);
             FD_SET(listener, &ready);

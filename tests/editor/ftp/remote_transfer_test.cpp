@@ -295,37 +295,17 @@ TEST(RemoteTransferAccount, NoTitleOrHostFailsSilentlyWithoutTheNetwork)
 
 namespace {
 
-// One command line from the client, without its CR LF; empty when the client went.
-std::string ReadCommandLine(SOCKET c)
-{
-    std::string line;
-    char ch;
-    while (recv(c, &ch, 1, 0) == 1) {
-        if (ch == '\n')
-            return line.substr(0, line.size() - (!line.empty() && line.back() == '\r'));
-        line += ch;
-    }
-    return line;
-}
-
 // A server that logs in anyone, opens the passive channel of a RETR or STOR, sends the
-// first kHead bytes of a download (reads nothing of an upload) and then falls silent.
+// first 1500 bytes of a download (reads nothing of an upload) and then falls silent.
 ScriptedPeer::Script SilentMidTransfer()
 {
     return [](SOCKET c, HANDLE stop) {
         ScriptedPeer::SendText(c, "220 ready\r\n");
-        SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        int length = sizeof address;
-        bind(listener, (sockaddr*)&address, sizeof address);
-        listen(listener, 1);
-        getsockname(listener, (sockaddr*)&address, &length);
-        const UINT port = ntohs(address.sin_port);
+        UINT port = 0;
+        SOCKET listener = ScriptedPeer::ListenOnLoopback(port);
         SOCKET channel = INVALID_SOCKET;
         for (;;) {
-            const std::string command = ReadCommandLine(c);
+            const std::string command = ScriptedPeer::ReadLine(c);
             const std::string verb = command.substr(0, 4);
             if (verb == "USER")
                 ScriptedPeer::SendText(c, "331 password\r\n");

@@ -119,6 +119,32 @@ void ScriptedPeer::Reset(SOCKET connection)
     setsockopt(connection, SOL_SOCKET, SO_LINGER, (const char*)&abortive, sizeof abortive);
 }
 
+std::string ScriptedPeer::ReadLine(SOCKET connection)
+{
+    std::string line;
+    char ch;
+    while (recv(connection, &ch, 1, 0) == 1) {
+        if (ch == '\n')
+            return line.substr(0, line.size() - (!line.empty() && line.back() == '\r'));
+        line += ch;
+    }
+    return line;
+}
+
+SOCKET ScriptedPeer::ListenOnLoopback(UINT& port)
+{
+    SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof address;
+    bind(listener, (sockaddr*)&address, sizeof address);
+    listen(listener, 1);
+    getsockname(listener, (sockaddr*)&address, &length);
+    port = ntohs(address.sin_port);
+    return listener;
+}
+
 std::string PatternBytes(size_t n)
 {
     std::string bytes(n, '\0');

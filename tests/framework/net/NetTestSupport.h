@@ -55,6 +55,10 @@ public:
     // Script helpers: sends the text; makes the close at the script's end a reset.
     static void SendText(SOCKET connection, const std::string& text);
     static void Reset(SOCKET connection);
+    // One line from the client, without its CR LF; empty when the client went.
+    static std::string ReadLine(SOCKET connection);
+    // A socket listening on 127.0.0.1 and a free port, whose number goes into port.
+    static SOCKET ListenOnLoopback(UINT& port);
 
 private:
     SOCKET m_listener = INVALID_SOCKET;
