@@ -445,7 +445,7 @@ int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filte
     };
     // A stopped listing reports nothing.
     auto fail = [&](UINT id) {
-        if (stopped || (cancel && *cancel))
+        if (stopped || Cancelled(cancel))
             return -1;
         ShowStop(id, session.GetLastText());
         return 0;
@@ -528,9 +528,7 @@ int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR fil
     if (cancel && *cancel)
         return -1;
     CWaitCursor wait;
-    const TransferProgressCallback goOn = [&](DWORD count) {
-        return !(cancel && *cancel) && (!progress || progress(count)) ? 1 : 0;
-    };
+    const TransferProgressCallback goOn = StopOnCancel(progress, cancel);
     return account.useInternetClasses ? ListWithInternetClasses(rows, account, filter, goOn)
                                       : ListWithOwnClient(rows, account, filter, goOn, cancel);
 }
