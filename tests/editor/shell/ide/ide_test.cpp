@@ -350,7 +350,14 @@ void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool tw
 {
     ::SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     RECT rect = TreeItemScreenRect(ide, tree, item);
-    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    // The real pointer lands on whatever window is on top there: bring the IDE up and wait
+    // until the tree is what the point shows.
+    WaitFor([&] {
+        ::SetForegroundWindow(::GetAncestor(tree, GA_ROOT));
+        return ::WindowFromPoint(centre) == tree;
+    }, 5000);
+    ::SetCursorPos(centre.x, centre.y);
     INPUT inputs[4] = {};
     for (INPUT& input : inputs)
         input.type = INPUT_MOUSE;
