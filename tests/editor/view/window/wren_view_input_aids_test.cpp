@@ -22,7 +22,7 @@
 #include "framework/WinApp.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
-#include "PumpPending.h"
+#include "../../../framework/windows/WindowTestSupport.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include "pdf_jobs.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
-#include "PumpPending.h"
+#include "../../../framework/windows/WindowTestSupport.h"
 
 namespace {
 
