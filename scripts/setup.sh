@@ -44,4 +44,21 @@ cupsd_pid=$("$here/pdf-printer" start)
 "$here/pdf-printer" configure
 [ -z "$cupsd_pid" ] || "$here/pdf-printer" stop "$cupsd_pid"
 
+# A kernel without 32-bit user space cannot start Debian's 32-bit Wine: such a machine builds
+# and tests the 64-bit programs (see wine-env).
+. "$here/wine-env"
+if ! moyu_runs_i386; then
+  missing=()
+  for p in wine64 g++-mingw-w64-x86-64-posix; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  if [ "$(readlink -f /usr/bin/x86_64-w64-mingw32-g++)" != /usr/bin/x86_64-w64-mingw32-g++-posix ]; then
+    as_root update-alternatives --set x86_64-w64-mingw32-g++ /usr/bin/x86_64-w64-mingw32-g++-posix >/dev/null
+    as_root update-alternatives --set x86_64-w64-mingw32-gcc /usr/bin/x86_64-w64-mingw32-gcc-posix >/dev/null
+  fi
+fi
+
 "$here/wine-run" --init

@@ -9,7 +9,9 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/build.sh"
 "$repo/scripts/native-build.sh"
 
-export WINEPREFIX=${MOYU_WINEPREFIX:-$repo/.wine} WINEARCH=win32
+# shellcheck source=wine-env
+. "$repo/scripts/wine-env"
+moyu_wine_env "$repo"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # One wineserver and one display for the whole run: each test executable is one Wine start.
 wineserver -p
