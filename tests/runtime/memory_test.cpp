@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/源码/内存.h"
+#include "address_space.h"
 #include "stdout_capture.h"
 
 namespace {
@@ -51,6 +52,7 @@ TEST(Allocator, TempAllocUsesTheOwnBufferWhenItFits)
 
 TEST(OlderAllocator, PrintsItsLinesThroughTheDirectivePrinterWithoutACount)
 {
+    SKIP_WITHOUT_32BIT_ADDRESS_SPACE();
     TraceMode all(开);
     StdoutCapture capture;
     void* block = MemAlloc(10, "a", 3);
@@ -75,6 +77,7 @@ TEST(OlderAllocator, PrintsItsLinesThroughTheDirectivePrinterWithoutACount)
 
 TEST(OlderAllocator, FailedReallocAndTempAllocWarn)
 {
+    SKIP_WITHOUT_32BIT_ADDRESS_SPACE();
     TraceMode failures(失败);
     char own[16];
     void* block = MemAlloc(8, "a", 1);
@@ -112,6 +115,7 @@ TEST(Allocator, AllocAndFreeInModeOneLogBothWithTheSameCount)
 
 TEST(Allocator, EveryEventHasItsLine)
 {
+    SKIP_WITHOUT_32BIT_ADDRESS_SPACE();
     TraceMode all(开);
     int c = MemGetLiveCount();
     char own[8];
@@ -168,6 +172,7 @@ TEST(Allocator, ModeOffStillCountsSoTheLogShowsTheTrueNumberLater)
 
 TEST(Allocator, FailedReallocKeepsTheOldBlockAndTheCount)
 {
+    SKIP_WITHOUT_32BIT_ADDRESS_SPACE();
     TraceMode failures(失败);
     char* block = (char*)MemAlloc(8, "a", 1);
     strcpy(block, "kept");
@@ -206,6 +211,7 @@ TEST(Allocator, ReallocToZeroCountsTheReleasedBlock)
 
 TEST(Allocator, TempAllocFallsBackToTheOwnBuffer)
 {
+    SKIP_WITHOUT_32BIT_ADDRESS_SPACE();
     TraceMode failures(失败);
     char own[16];
     size_t size = 0;

@@ -193,8 +193,8 @@ TEST(PtrList, ChunksComeFromTheAllocatorWithTheModulesSourceLines)
     PtrListFree(list);
     MemSetTrace((KindWord)previous);
     std::string log = capture.Finish();
-    EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(13行):35个4字节内存数组分配成功")) << log;
-    EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(42行):33个4字节内存数组分配成功")) << log;
+    EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(13行):35个" + std::to_string(sizeof(void*)) + "字节内存数组分配成功")) << log;
+    EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(42行):33个" + std::to_string(sizeof(void*)) + "字节内存数组分配成功")) << log;
     EXPECT_NE(std::string::npos, log.find("源码\\墨语言指针.墨(342行):释放内存")) << log;
 }
 

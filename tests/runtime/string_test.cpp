@@ -5,6 +5,7 @@
 
 #include "runtime/源码/内存.h"
 #include "runtime/源码/字符串.h"
+#include "address_space.h"
 
 namespace {
 
@@ -71,7 +72,9 @@ TEST(String, JoinTreatsNullAsEmpty)
     EXPECT_EQ(nullptr, StrJoin3(nullptr, nullptr, nullptr));
     Block abc(StrJoin3("a", "中", "c"));
     EXPECT_STREQ("a中c", abc.text);
-    EXPECT_EQ(nullptr, StrJoin3Ex("a", "b", "c", INT_MAX));
+    if (kAddressSpaceIs32Bit) {
+        EXPECT_EQ(nullptr, StrJoin3Ex("a", "b", "c", INT_MAX));  // the block size would wrap
+    }
     Block room(StrJoin3Ex("a", "b", "c", 10));
     StrCat(room.text, "0123456789");
     EXPECT_STREQ("abc0123456789", room.text);
