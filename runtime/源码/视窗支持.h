@@ -4,6 +4,7 @@
 #ifndef MOYU_GUI_WINDOW_SUPPORT_H
 #define MOYU_GUI_WINDOW_SUPPORT_H
 
+#include <stddef.h>
 #include <windows.h>
 
 #ifdef __cplusplus
@@ -13,7 +14,8 @@ extern "C" {
 enum {
     kTemplateTextUnits = 128,  /* title and face, NUL included */
     kTemplateDefaultPointSize = 12,
-    kFileDialogStructSize = 76,
+    /* The structure as it was before the Windows 2000 fields: 76 bytes in a 32-bit program. */
+    kFileDialogStructSize = (int)(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR)),
     kFileDialogLibraryFlags = (int)0x80000000,
     kFileDialogOpenStart = 0x80000,
     kFileDialogSaveStart = 0x88000
