@@ -14,6 +14,9 @@
 
 constexpr int kFontSlotCount = 10;
 constexpr int kFileFilterCount = 32;
+// The rows of the other fonts.
+constexpr int kColumnModeFontRow = 0;
+constexpr int kOutputFontRow = 1;
 
 using FontList = std::array<LOGFONTA, kFontSlotCount>;
 

@@ -11,6 +11,8 @@ namespace {
 constexpr int kListExtent = 2560;
 constexpr int kInputLimit = 4096;
 constexpr UINT kPaneButtonsBitmap = 165;
+// The tallest row a list box takes.
+constexpr int kMaxRowHeight = 255;
 
 } // namespace
 
@@ -177,14 +179,22 @@ void COutputBar::SetListFont(const LOGFONTA& font, BOOL redraw)
     CClientDC screen(nullptr);
     description.lfHeight = -::MulDiv(font.lfHeight, screen.GetDeviceCaps(LOGPIXELSY), 720);
     m_listFont.DeleteObject();
-    m_listFont.CreateFontIndirect(&description);
+    if (!m_listFont.CreateFontIndirect(&description)) {
+        // A description the system refuses (an edited configuration file): the GUI font.
+        ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+        m_listFont.CreateFontIndirect(&description);
+    }
     m_list.SetFont(&m_listFont, redraw);
     m_input.SetFont(&m_listFont, redraw);
-    // An owner-drawn list measures its rows once: give it the new font's height.
+    // An owner-drawn list measures its rows once: give it the new font's height, within
+    // what a list box row can hold.
     TEXTMETRICA metrics = {};
     ScopedSelectObject selected(screen, m_listFont);
     ::GetTextMetricsA(screen.m_hDC, &metrics);
-    m_list.SendMessage(LB_SETITEMHEIGHT, 0, metrics.tmHeight + metrics.tmExternalLeading);
+    int rowHeight = std::clamp<int>(metrics.tmHeight + metrics.tmExternalLeading, 1, kMaxRowHeight);
+    m_list.SendMessage(LB_SETITEMHEIGHT, 0, rowHeight);
+    if (redraw)
+        m_list.Invalidate();
 }
 
 void COutputBar::OnDrawItem(int id, LPDRAWITEMSTRUCT item)

@@ -671,6 +671,12 @@ void CEditorApp::ApplyToOpenViews()
     ApplyViewSettings(GetOpenViews());
 }
 
+void CEditorApp::RefreshOutputFont()
+{
+    if (CMainFrame* frame = GetMainFrame())
+        frame->GetOutputBar().SetListFont(TheEditorSettings().otherFonts[kOutputFontRow], TRUE);
+}
+
 void CEditorApp::OnPreferences(UINT id)
 {
     // The page each command opens on (0: the page shown last) and, for the fonts, the tab.

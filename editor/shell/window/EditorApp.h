@@ -88,8 +88,8 @@ public:
     bool MultiInstance() const override { return m_multiInstance; }
     void SetMultiInstance(bool allowed) override;
     void ApplyToOpenViews() override;
-    // The output window keeps the font it was created with: nothing to refresh.
-    void RefreshOutputFont() override {}
+    // The output window's list takes the output font of the settings again.
+    void RefreshOutputFont() override;
     // Gives the workspace bar's folder panel the filter list and its remembered filter.
     void RefreshPanelFilters() override;
 

@@ -55,6 +55,7 @@ bool CMainFrame::CreatePaneBars()
     DockControlBar(&m_wndWorkspace, AFX_IDW_DOCKBAR_LEFT);
     if (!m_wndOutput.Create(this, 640, 100, ID_OUTPUT_BAR, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP))
         return false;
+    m_wndOutput.SetListFont(TheEditorSettings().otherFonts[kOutputFontRow], FALSE);
     m_wndOutput.SetWindowText(LoadResourceText(IDS_OUTPUT_TITLE));
     m_wndOutput.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndOutput, AFX_IDW_DOCKBAR_BOTTOM);

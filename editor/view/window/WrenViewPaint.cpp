@@ -60,7 +60,7 @@ public:
         const CEditorSettings& settings = TheEditorSettings();
         LOGFONTA font = settings.screenFonts[settings.screenFontSlot];
         if (TheEditingModes().columnMode && (font.lfPitchAndFamily & 3) != FIXED_PITCH)
-            font = settings.otherFonts[0];
+            font = settings.otherFonts[kColumnModeFontRow];
         // Heights are kept in tenths of a point.
         font.lfHeight = -::MulDiv(font.lfHeight, ::GetDeviceCaps(m_dc, LOGPIXELSY), 720);
         HFONT normal = ::CreateFontIndirectA(&font);

@@ -196,8 +196,10 @@ inline bool EndsWith(const std::string& text, const std::string& tail)
 }
 
 // A copy of the staged program in install\bin with a configuration that starts on a new
-// document instead of the welcome dialog; returns the copy's path, empty on failure.
-inline std::string SeedInstallation(const TempDir& install)
+// document instead of the welcome dialog, changed further by adjust when given; returns the
+// copy's path, empty on failure.
+inline std::string SeedInstallation(const TempDir& install,
+                                    const std::function<void(CEditorSettings&)>& adjust = nullptr)
 {
     ::CreateDirectoryA((install / "bin").c_str(), nullptr);
     std::string exe = install / "bin" + "\\" + kProgramName;
@@ -214,6 +216,8 @@ inline std::string SeedInstallation(const TempDir& install)
     ResetConfigDefaults(settings);
     ResetColorDefaults(settings);
     settings.newDocumentAtStart = 1;
+    if (adjust)
+        adjust(settings);
     if (!SaveConfig((install / "bin\\vuze.配置").c_str(), settings) ||
         !SaveColorScheme((install / "bin\\vuze.配色").c_str(), settings.view.colors))
         return std::string();

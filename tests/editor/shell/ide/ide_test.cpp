@@ -297,6 +297,89 @@ TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
 
+// The height of a line of text in the font the settings describe (height in tenths of a
+// point), measured on the screen.
+int SettingFontLineHeight(LOGFONTA font)
+{
+    HDC screen = ::GetDC(nullptr);
+    font.lfHeight = -::MulDiv(font.lfHeight, ::GetDeviceCaps(screen, LOGPIXELSY), 720);
+    HFONT handle = ::CreateFontIndirectA(&font);
+    HGDIOBJ old = ::SelectObject(screen, handle);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(screen, &metrics);
+    ::SelectObject(screen, old);
+    ::DeleteObject(handle);
+    ::ReleaseDC(nullptr, screen);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// The centre of a control's rectangle that the control computes inside the IDE (message
+// with an index and a RECT to fill), in the control's client coordinates.
+POINT RemoteRectCentre(const StartedProgram& ide, HWND control, UINT message, int index, LONG firstField = 0)
+{
+    RECT rect = {firstField, 0, 0, 0};
+    RemoteBlock block(ide.Process(), sizeof rect);
+    block.Write(&rect, sizeof rect);
+    if (::SendMessageA(control, message, index, block.Address()))
+        block.Read(&rect, sizeof rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The output window starts in the output font of the configuration and takes the one the
+// preferences set: its rows are as tall as a line of that font.
+TEST_F(IdeTest, OutputWindowTakesTheOutputFontAtStartAndFromThePreferences)
+{
+    LOGFONTA large = {};
+    m_exe = SeedInstallation(m_install, [&](CEditorSettings& settings) {
+        settings.otherFonts[kOutputFontRow].lfHeight = 300;
+        large = settings.otherFonts[kOutputFontRow];
+    });
+    ASSERT_FALSE(m_exe.empty());
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    HWND output = FindDescendantById(FindDescendantById(main, ID_OUTPUT_BAR), 1205);
+    ASSERT_NE(output, nullptr);
+    const int startHeight = static_cast<int>(::SendMessageA(output, LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(startHeight, SettingFontLineHeight(large));
+
+    // The fonts page, its third tab (other fonts), the output font's row (the second) in the
+    // font dialog at 9 points.
+    ::PostMessageA(main, WM_COMMAND, 43034, 0);
+    HWND preferences = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (preferences = FindProcessDialog(ide.Id(), IDC_OTHER_FONTS)) != nullptr; }));
+    HWND tabs = ::GetDlgItem(preferences, IDC_FONT_TABS);
+    POINT tab = RemoteRectCentre(ide, tabs, TCM_GETITEMRECT, 2);
+    ::PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.x, tab.y));
+    ::PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(tab.x, tab.y));
+    HWND list = ::GetDlgItem(preferences, IDC_OTHER_FONTS);
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(list) != FALSE; }));
+    POINT row = RemoteRectCentre(ide, list, LVM_GETITEMRECT, kOutputFontRow, LVIR_LABEL);
+    ::PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.x, row.y));
+    HWND font = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (font = FindProcessDialog(ide.Id(), cmb3, preferences)) != nullptr; }));
+    ::SendMessageA(::GetDlgItem(font, cmb3), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    ::SendMessageA(::GetDlgItem(font, cmb3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("9"));
+    ::PostMessageA(font, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(font); }));
+    ::PostMessageA(preferences, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(preferences); }));
+
+    // The configuration written by the preferences holds the font the list now shows.
+    CEditorSettings saved;
+    ASSERT_TRUE(LoadConfig((m_install / "bin\\vuze.配置").c_str(), saved));
+    EXPECT_EQ(saved.otherFonts[kOutputFontRow].lfHeight, 90);
+    const int expected = SettingFontLineHeight(saved.otherFonts[kOutputFontRow]);
+    EXPECT_LT(expected, startHeight);
+    EXPECT_TRUE(WaitFor([&] { return ::SendMessageA(output, LB_GETITEMHEIGHT, 0, 0) == expected; }))
+        << ::SendMessageA(output, LB_GETITEMHEIGHT, 0, 0) << " " << expected;
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
 // 文件 > 打印预览 shows the view's pages in the frame through the view's printing; closing
 // it gives the frame its menu back.
 TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)

@@ -1,5 +1,6 @@
 #include "ShellWindowsTestFrame.h"
 
+#include "framework/Dc.h"
 #include "temp_dir.h"
 
 namespace {
@@ -176,4 +177,58 @@ TEST_F(ShellWindowsTest, InputBoxSendsLinesOnlyWhileAChildRuns)
     EXPECT_EQ(host.kills, 1);
     output.ShowInput(FALSE);
     EXPECT_TRUE(output.InputBox().GetStyle() & ES_READONLY);
+}
+
+namespace {
+
+// The font a window was given, as the system describes it.
+LOGFONTA WindowFont(CWnd& window)
+{
+    LOGFONTA font = {};
+    auto handle = reinterpret_cast<HFONT>(window.SendMessage(WM_GETFONT));
+    if (handle != nullptr)
+        ::GetObject(handle, sizeof font, &font);
+    return font;
+}
+
+} // namespace
+
+// The list and the input box take the output font, whose height is kept in tenths of a
+// point; the list's rows are as tall as that font's lines, so no row is cut or overlaps.
+TEST_F(ShellWindowsTest, OutputListAndInputTakeTheOutputFont)
+{
+    struct Case {
+        const char* face;
+        int tenths;
+    };
+    const Case cases[] = {{"宋体", 90}, {"Courier New", 240}, {"Arial", 60}, {"", 0}};
+    COutputBar& output = m_frame->m_wndOutput;
+    output.AppendMessage("[错误] 主程序.墨(3) : 缺少分号");
+    output.AppendMessage("链接完成");
+    PumpPending();
+    CClientDC screen(nullptr);
+    const int dpi = screen.GetDeviceCaps(LOGPIXELSY);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.face);
+        LOGFONTA setting = {};
+        lstrcpynA(setting.lfFaceName, c.face, LF_FACESIZE);
+        setting.lfHeight = c.tenths;
+        setting.lfCharSet = DEFAULT_CHARSET;
+        output.SetListFont(setting, TRUE);
+        LOGFONTA shown = WindowFont(output.List());
+        EXPECT_STREQ(shown.lfFaceName, c.face);
+        EXPECT_EQ(shown.lfHeight, -::MulDiv(c.tenths, dpi, 720));
+        LOGFONTA input = WindowFont(output.InputBox());
+        EXPECT_STREQ(input.lfFaceName, c.face);
+        EXPECT_EQ(input.lfHeight, shown.lfHeight);
+
+        TEXTMETRICA metrics = {};
+        ScopedSelectObject selected(screen.m_hDC, reinterpret_cast<HGDIOBJ>(output.List().SendMessage(WM_GETFONT)));
+        ::GetTextMetricsA(screen.m_hDC, &metrics);
+        CRect first, second;
+        ASSERT_NE(output.List().SendMessage(LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)), LB_ERR);
+        ASSERT_NE(output.List().SendMessage(LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second)), LB_ERR);
+        EXPECT_EQ(first.Height(), metrics.tmHeight + metrics.tmExternalLeading);
+        EXPECT_EQ(second.top, first.bottom);
+    }
 }
