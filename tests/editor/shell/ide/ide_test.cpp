@@ -441,9 +441,14 @@ void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool tw
         return ::WindowFromPoint(centre) == tree;
     }, 5000);
     ::SetCursorPos(centre.x, centre.y);
+    // One time stamp for every event: the two clicks make a double click by their times,
+    // however late a busy machine queues the second.
     INPUT inputs[4] = {};
-    for (INPUT& input : inputs)
+    const DWORD now = ::GetTickCount();
+    for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
+        input.mi.time = now;
+    }
     inputs[0].mi.dwFlags = inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));

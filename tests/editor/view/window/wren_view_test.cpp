@@ -25,6 +25,7 @@
 #include "framework/SplitterWnd.h"
 #include "framework/WinApp.h"
 #include "pdf_jobs.h"
+#include "real_input_lock.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
 #include "../../../framework/windows/WindowTestSupport.h"
@@ -569,6 +570,7 @@ TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        RealInputLock realInput;
         Open("d.txt", "alpha beta gamma\r\nsecond\r\n");
         CWrenView* source = Show(2);
         ASSERT_NE(source, nullptr);
