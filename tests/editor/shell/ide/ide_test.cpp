@@ -440,15 +440,14 @@ void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool tw
         ::SetForegroundWindow(::GetAncestor(tree, GA_ROOT));
         return ::WindowFromPoint(centre) == tree;
     }, 5000);
+    // Wine moves the display's pointer only when the position changes: one left at the
+    // point by an earlier click (or run) is moved away first, so the display's pointer and
+    // Wine's agree on where the click lands.
+    ::SetCursorPos(0, 0);
     ::SetCursorPos(centre.x, centre.y);
-    // One time stamp for every event: the two clicks make a double click by their times,
-    // however late a busy machine queues the second.
     INPUT inputs[4] = {};
-    const DWORD now = ::GetTickCount();
-    for (INPUT& input : inputs) {
+    for (INPUT& input : inputs)
         input.type = INPUT_MOUSE;
-        input.mi.time = now;
-    }
     inputs[0].mi.dwFlags = inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
