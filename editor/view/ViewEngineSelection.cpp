@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "editor/util/CharClasses.h"
+#include "editor/view/ClipboardText.h"
 #include "editor/view/ViewEngine.h"
 
 // Caret and drop setters, the selection's geometry and its hit tests.
@@ -351,21 +352,12 @@ void CViewEngine::ExtendGutterSelectionEnd()
 
 bool CViewEngine::SetClipboardText(const CStringLineList& lines)
 {
-    const int size = lines.TotalLength() + 2;
-    std::string buffer((size_t)size, '\0');
-    const int written = lines.JoinCrLf(&buffer[0], size);
-    // JoinCrLf ends the text with two zero bytes; the clipboard gets the text itself.
-    const int length = std::max(0, written - 2);
-    return m_clipboard.PutText(buffer.data(), length);
+    return ::SetClipboardText(m_clipboard, lines);
 }
 
 bool CViewEngine::GetClipboardText(CStringLineList& lines)
 {
-    std::string bytes;
-    if (!m_clipboard.GetText(bytes))
-        return false;
-    lines.SplitText(bytes.data(), (int)bytes.size());
-    return true;
+    return ::GetClipboardText(m_clipboard, lines);
 }
 
 int CViewEngine::GetModifierMask() const

@@ -1,5 +1,6 @@
 #include "editor/view/window/WrenView.h"
 #include "editor/shell/KeyboardMacros.h"
+#include "editor/shell/SystemClipboard.h"
 
 #include <cstring>
 
@@ -484,32 +485,12 @@ bool CWrenView::IsAltHeld() const { return ::GetKeyState(VK_MENU) < 0; }
 
 bool CWrenView::PutText(const char* bytes, int length)
 {
-    if (!::OpenClipboard(m_hWnd))
-        return false;
-    ::EmptyClipboard();
-    bool done = false;
-    if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (SIZE_T)length + 1)) {
-        if (char* data = static_cast<char*>(::GlobalLock(block))) {
-            memcpy(data, bytes, (size_t)length);
-            data[length] = '\0';
-            ::GlobalUnlock(block);
-            done = ::SetClipboardData(CF_TEXT, block) != nullptr;
-        }
-        if (!done)
-            ::GlobalFree(block);
-    }
-    ::CloseClipboard();
-    return done;
+    return CSystemClipboard(m_hWnd).PutText(bytes, length);
 }
 
-// The text ends at the block's size or its first NUL, whichever comes first.
 bool CWrenView::GetText(std::string& bytes)
 {
-    if (!::OpenClipboard(m_hWnd))
-        return false;
-    const bool found = ReadTextBytes(::GetClipboardData(CF_TEXT), bytes);
-    ::CloseClipboard();
-    return found;
+    return CSystemClipboard(m_hWnd).GetText(bytes);
 }
 
 // ---- keys ----

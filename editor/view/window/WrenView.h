@@ -11,6 +11,7 @@
 #include "editor/view/SearchDialogFlow.h"
 #include "editor/view/ViewEngine.h"
 #include "editor/view/window/ViewPrinter.h"
+#include "editor/shell/SystemClipboard.h"
 #include "framework/View.h"
 
 class CWrenDoc;
@@ -47,9 +48,7 @@ int ContextMenuPopup(bool inGutter, bool selectionActive);
 // A text position after text from start to end was inserted (removed) in front of it.
 DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPosition end);
 DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end);
-// A CF_TEXT block's text, bounded by the block's size and ended by its first NUL; as bytes
-// or as lines.
-bool ReadTextBytes(HGLOBAL block, std::string& bytes);
+// A CF_TEXT block's text as lines (its bytes: ReadTextBytes of the system clipboard).
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
 
 // The font metrics of one device context with its font selected; without a context, of the

@@ -49,20 +49,6 @@ DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition 
     return position;
 }
 
-bool ReadTextBytes(HGLOBAL block, std::string& bytes)
-{
-    if (!block)
-        return false;
-    const char* data = static_cast<const char*>(::GlobalLock(block));
-    if (!data)
-        return false;
-    const SIZE_T size = ::GlobalSize(block);
-    const void* nul = memchr(data, 0, size);
-    bytes.assign(data, nul ? (size_t)(static_cast<const char*>(nul) - data) : size);
-    ::GlobalUnlock(block);
-    return true;
-}
-
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines)
 {
     std::string bytes;
