@@ -574,6 +574,7 @@
 // The workspace bar's menus and strings, the project settings dialog and the project
 // commands.
 #define IDR_WORKSPACE_MENU 139
+#define IDR_OUTPUT_MENU 158
 #define IDD_PROJECT_SETTINGS 213
 #define IDC_PRJ_PREPROCESS_ARGS 1247
 #define IDC_PRJ_COMPILE_ARGS 1248

@@ -1,8 +1,10 @@
 #include "editor/shell/OutputBar.h"
 
 #include "editor/shell/OutputJump.h"
+#include "editor/view/ClipboardText.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
+#include "framework/Menu.h"
 
 #include <algorithm>
 
@@ -13,6 +15,7 @@ constexpr int kInputLimit = 4096;
 constexpr UINT kPaneButtonsBitmap = 165;
 // The tallest row a list box takes.
 constexpr int kMaxRowHeight = 255;
+constexpr UINT kContextMenu = 158;
 
 } // namespace
 
@@ -237,6 +240,39 @@ void COutputBar::JumpToSelectedLine()
     m_host->PostOpenFile(target.name, target.line);
 }
 
+CString COutputBar::SelectedLine()
+{
+    ShowPendingLines();
+    CString line;
+    int selected = m_list.GetCurSel();
+    if (selected >= 0)
+        m_list.GetText(selected, line);
+    return line;
+}
+
+bool COutputBar::CopyAllLines(IClipboard& clipboard)
+{
+    ShowPendingLines();
+    CStringLineList lines;
+    const int count = m_list.GetCount();
+    for (int i = 0; i < count; ++i) {
+        CString line;
+        m_list.GetText(i, line);
+        lines.AddTail(line);
+    }
+    return count > 0 && SetClipboardText(clipboard, lines);
+}
+
+bool COutputBar::CopySelectedLine(IClipboard& clipboard)
+{
+    const CString line = SelectedLine();
+    if (line.IsEmpty())
+        return false;
+    CStringLineList lines;
+    lines.AddTail(line);
+    return SetClipboardText(clipboard, lines);
+}
+
 void COutputBar::OpenCongratsFiles()
 {
     if (m_host == nullptr)
@@ -292,17 +328,18 @@ BOOL COutputBar::PreTranslateMessage(MSG* msg)
 
 void COutputBar::OnContextMenu(CWnd*, CPoint point)
 {
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(158));
-    if (menu == nullptr)
+    CMenu menu;
+    if (!menu.LoadMenu(kContextMenu))
         return;
-    HMENU popup = ::GetSubMenu(menu, 0);
+    CMenu* popup = menu.GetSubMenu(0);
+    // The menu key gives no point: the menu opens at the bar's top left corner.
     if (point.x == -1 && point.y == -1) {
         CRect window;
         GetWindowRect(&window);
         point = window.TopLeft();
     }
-    CWnd* owner = GetOwner();
-    if (popup != nullptr && owner != nullptr)
-        ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, owner->m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    // The commands are the frame's: the bar's owner, docked or floating.
+    CWnd* frame = GetOwner();
+    if (popup != nullptr && frame != nullptr)
+        ::TrackPopupMenu(*popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, frame->m_hWnd, nullptr);
 }

@@ -2,6 +2,7 @@
 #include "editor/shell/DockingPaneBar.h"
 #include "editor/shell/OutputLog.h"
 #include "editor/shell/PaneToolBar.h"
+#include "editor/view/ViewInterfaces.h"
 #include "framework/Gdi.h"
 
 // What the output window needs of the application: the active document, the position
@@ -53,6 +54,14 @@ public:
     // Opens what the conversion's success lines name.
     void OpenCongratsFiles();
     void JumpToSelectedLine();
+    // The context menu's copy commands: every line of the list in order (复制内容), or the
+    // selected line when there is one and it is not empty (复制本行), onto the clipboard
+    // joined by CR LF. False when there was nothing to copy or the clipboard refused it.
+    bool CopyAllLines(IClipboard& clipboard);
+    bool CopySelectedLine(IClipboard& clipboard);
+    // The selected line; empty without a selection.
+    CString SelectedLine();
+    bool HasLines() const { return m_list.GetCount() > 0 || m_pendingLines > 0; }
     void SendInputLine();
     void StopChildFromInput();
 

@@ -114,6 +114,12 @@ protected:
     void OnHideOutput();
     void OnOutputPrevious();
     void OnOutputNext();
+    void OnOutputCopyLine();
+    void OnUpdateOutputCopyLine(CCmdUI* cmdUI);
+    void OnOutputCopyAll();
+    void OnOutputClear();
+    void OnUpdateOutputContents(CCmdUI* cmdUI);
+    void OnWorkspaceSync();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,7 +1,9 @@
 // The main frame's two large docking panes: the workspace bar at the left and the output
 // window at the bottom, their show and hide commands, the output pages, and their sizes in
 // the saved layout.
+#include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
+#include "editor/shell/SystemClipboard.h"
 #include "editor/shell/window/MainFrame.h"
 #include "framework/CmdUI.h"
 #include "editor/shell/EditorSettings.h"
@@ -104,6 +106,15 @@ void CMainFrame::OnUpdateViewProjectPage(CCmdUI* cmdUI)
     cmdUI->SetCheck(IsWorkspacePageVisible(CWorkspaceBar::kProjectPage));
 }
 
+// The directory page follows the active document, when it is a local file with a path.
+void CMainFrame::OnWorkspaceSync()
+{
+    auto* document = dynamic_cast<CWrenDoc*>(GetActiveEditorDoc());
+    if (document == nullptr || document->IsRemote() || document->GetPathName().IsEmpty())
+        return;
+    m_wndWorkspace.SyncToPath(document->GetPathName());
+}
+
 void CMainFrame::OnHideWorkspace()
 {
     ShowControlBar(&m_wndWorkspace, FALSE, FALSE);
@@ -134,6 +145,34 @@ void CMainFrame::OnOutputPrevious()
 void CMainFrame::OnOutputNext()
 {
     m_wndOutput.ShowNextPage();
+}
+
+void CMainFrame::OnOutputCopyLine()
+{
+    CSystemClipboard clipboard(m_hWnd);
+    m_wndOutput.CopySelectedLine(clipboard);
+}
+
+void CMainFrame::OnUpdateOutputCopyLine(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(!m_wndOutput.SelectedLine().IsEmpty());
+}
+
+void CMainFrame::OnOutputCopyAll()
+{
+    CSystemClipboard clipboard(m_hWnd);
+    m_wndOutput.CopyAllLines(clipboard);
+}
+
+// New output is kept as a page of the history before the list is emptied.
+void CMainFrame::OnOutputClear()
+{
+    m_wndOutput.ClearPage(TRUE);
+}
+
+void CMainFrame::OnUpdateOutputContents(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(m_wndOutput.HasLines());
 }
 
 // The keys reach the frame before the accelerators and go on to them; the table has no

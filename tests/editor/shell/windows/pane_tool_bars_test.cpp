@@ -69,3 +69,48 @@ TEST_F(ShellWindowsTest, OutputToolBarButtonsStandInAColumn)
         EXPECT_EQ(m_frame->m_commands, std::vector<UINT>{command});
     }
 }
+
+namespace {
+
+// The tip a tool bar's tool-tip control would be given for a button: asked of the bar the
+// tool bar sits in, as the control asks.
+std::string ToolTipOf(CToolBarCtrl& bar, UINT command)
+{
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+    info.hdr.idFrom = command;
+    info.hdr.code = TTN_NEEDTEXTA;
+    ::SendMessageA(::GetParent(bar.m_hWnd), WM_NOTIFY, command, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText != nullptr ? info.lpszText : info.szText;
+}
+
+} // namespace
+
+// The pane tool bars' buttons show the short name from their string; the vocabulary table
+// buttons have none.
+TEST_F(ShellWindowsTest, PaneToolBarButtonsShowTheirToolTips)
+{
+    CWorkspaceBar& workspace = m_frame->m_wndWorkspace;
+    CToolBarCtrl& directory = workspace.ToolBar(CWorkspaceBar::kDirectoryBarId);
+    CToolBarCtrl& project = workspace.ToolBar(CWorkspaceBar::kProjectBarId);
+    CToolBarCtrl& tables = workspace.ToolBar(CWorkspaceBar::kVocabularyBarId);
+    CToolBarCtrl& pane = workspace.ToolBar(CWorkspaceBar::kPaneBarId);
+    CToolBarCtrl& output = m_frame->m_wndOutput.ToolBar();
+    struct Case {
+        CToolBarCtrl& bar;
+        UINT command;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {directory, 43690, "刷新"},       {directory, 43683, "复制"},         {directory, 43684, "移动"},
+        {directory, 43685, "删除"},       {project, 43715, "新类别"},         {project, 43716, "添加到项目"},
+        {project, 43717, "添加当前文件"}, {project, 43718, "添加所有打开的文件"}, {project, 43720, "从项目移除"},
+        {pane, 50080, "同步"},            {pane, 50081, "隐藏"},              {output, 50098, "隐藏"},
+        {output, 50099, "前"},            {output, 50100, "后"},              {tables, 43723, ""},
+        {tables, 43724, ""},              {tables, 43725, ""},                {tables, 43726, ""},
+    };
+    for (const Case& c : cases) {
+        ASSERT_GE(c.bar.CommandToIndex(c.command), 0) << c.command;
+        EXPECT_EQ(ToolTipOf(c.bar, c.command), c.tip) << c.command;
+    }
+}
