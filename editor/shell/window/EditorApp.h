@@ -101,6 +101,10 @@ public:
     // open project or the default workspace saved.
     void SaveWorkspaceState();
     ProjectCommands* GetProjects() { return m_projects.get(); }
+    // The vocabulary tree shows the shipped table of the kind (1 to 4), which is remembered
+    // whether or not it could be read.
+    bool LoadVocabularyTable(int kind);
+    int GetVocabularyKind() const { return m_vocabularyKind; }
 
     // ---- ProjectHost ----
     std::vector<WorkspaceDocument> OpenDocuments() override;
@@ -156,6 +160,7 @@ protected:
     void OnPaletteToggle(UINT id);
     void OnUpdatePaletteToggle(CCmdUI* cmdUI);
     void OnResetDefaults();
+    void OnVocabularyTable(UINT id);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -196,6 +201,8 @@ private:
     CWorkspaceBar* m_workspaceBar = nullptr;
     std::unique_ptr<ProjectCommands> m_projects;
     CString m_lastProjectFolder;
+    // The table the vocabulary tree was last asked to show; 0 before the first request.
+    int m_vocabularyKind = 0;
 };
 
 // The running editor, or null outside it (tests of the window-free parts).

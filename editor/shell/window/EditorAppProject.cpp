@@ -1,6 +1,6 @@
-// The application's commands over the workspace bar (directory page and project), the
-// project settings, the help pages, the palette toggles, the reset of the settings, and
-// the workspace kept across runs.
+// The application's commands over the workspace bar (directory page, project and vocabulary
+// tables), the project settings, the help and sponsor pages, the palette toggles, the reset of
+// the settings, and the workspace kept across runs.
 #include "editor/shell/window/EditorApp.h"
 
 #include "editor/dialogs/ProjectSettingsDlg.h"
@@ -10,9 +10,11 @@
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
+#include "editor/shell/HelpPages.h"
 #include "editor/shell/SettingsFiles.h"
 #include "editor/shell/ShellFolders.h"
 #include "editor/shell/window/MainFrame.h"
+#include "editor/shell/window/StartupVocabulary.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/ShellHelpers.h"
 #include "editor/view/window/WrenView.h"
@@ -33,14 +35,6 @@ CString LoadText(UINT id)
     text.LoadString(id);
     return text;
 }
-
-struct HelpPage {
-    UINT command;
-    const char* file;
-};
-const HelpPage kHelpPages[] = {
-    {32792, "入门指南.html"}, {32944, "教程.html"}, {32794, "作品.html"}, {32945, "论坛博客.html"}, {32793, "益智读物.html"},
-};
 
 struct PaletteToggle {
     UINT command;
@@ -323,9 +317,7 @@ void CEditorApp::OnProjectSettings()
 
 void CEditorApp::OnHelpPage(UINT id)
 {
-    for (const HelpPage& page : kHelpPages)
-        if (page.command == id)
-            ShellOpenDocument(GetInstallationFolder() + "\\帮助\\" + page.file, SW_SHOW);
+    OpenHelpPage(id, GetInstallationFolder(), &ShellOpenDocument);
 }
 
 void CEditorApp::OnPaletteToggle(UINT id)
@@ -348,6 +340,19 @@ void CEditorApp::OnUpdatePaletteToggle(CCmdUI* cmdUI)
         if (bar != nullptr)
             cmdUI->SetCheck(bar->IsWindowVisible());
     }
+}
+
+// ---- the vocabulary tree ----
+
+bool CEditorApp::LoadVocabularyTable(int kind)
+{
+    m_vocabularyKind = kind;
+    return m_workspaceBar != nullptr && ::LoadVocabularyTable(*m_workspaceBar, kind);
+}
+
+void CEditorApp::OnVocabularyTable(UINT id)
+{
+    LoadVocabularyTable(static_cast<int>(id - ID_VOCABULARY_TABLE_FIRST) + 1);
 }
 
 void CEditorApp::OnResetDefaults()

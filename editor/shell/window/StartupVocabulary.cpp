@@ -7,6 +7,7 @@
 namespace {
 
 const char* const kShippedTables[] = {"墨语言词汇函数", "墨语言图形函数", "墨语言视窗函数", "墨语言扩展函数"};
+const int kTableCount = static_cast<int>(sizeof kShippedTables / sizeof kShippedTables[0]);
 const int kTreeTable = 1;  // the graphics table
 
 CString TableBase(int index)
@@ -19,7 +20,7 @@ CString TableBase(int index)
 void LoadShippedVocabulary(CWorkspaceBar& bar)
 {
     SetVocabularyTreeLoaded(1);
-    for (int i = 0; i < static_cast<int>(sizeof kShippedTables / sizeof kShippedTables[0]); ++i) {
+    for (int i = 0; i < kTableCount; ++i) {
         int tableNumber = i + 1;
         bar.OpenVocabularyTable(TableBase(i), [tableNumber](const CString& text) {
             ParseVocabularyEntry(text, tableNumber);
@@ -27,4 +28,12 @@ void LoadShippedVocabulary(CWorkspaceBar& bar)
     }
     SetVocabularyTreeLoaded(0);
     bar.OpenVocabularyTable(TableBase(kTreeTable));
+}
+
+bool LoadVocabularyTable(CWorkspaceBar& bar, int kind)
+{
+    if (kind < 1 || kind > kTableCount || !bar.OpenVocabularyTable(TableBase(kind - 1)))
+        return false;
+    bar.SetVocabularyTypeButtons(kind);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "framework/CommandIds.h"
 
 #include <commctrl.h>
+#include <cstddef>
 #include <shlwapi.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -709,4 +710,110 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
     }));
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(again.WaitForExit(30000), STILL_ACTIVE);
+}
+
+namespace {
+
+// A tree item's text, asked of the tree inside the IDE.
+std::string TreeItemText(const StartedProgram& ide, HWND tree, HTREEITEM item)
+{
+    struct Request {
+        TVITEMA item;
+        char text[MAX_PATH];
+    };
+    RemoteBlock block(ide.Process(), sizeof(Request));
+    Request request = {};
+    request.item.mask = TVIF_TEXT;
+    request.item.hItem = item;
+    request.item.pszText = reinterpret_cast<LPSTR>(block.Address() + offsetof(Request, text));
+    request.item.cchTextMax = MAX_PATH;
+    if (item == nullptr || !block.Write(&request, sizeof request) ||
+        !::SendMessageA(tree, TVM_GETITEMA, 0, block.Address()) || !block.Read(&request, sizeof request))
+        return std::string();
+    request.text[MAX_PATH - 1] = '\0';
+    return request.text;
+}
+
+HTREEITEM TreeItem(HWND tree, UINT how, HTREEITEM from = nullptr)
+{
+    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(from)));
+}
+
+}  // namespace
+
+// The output menu's commands copy the list's lines (joined by CR LF) or the selected line to
+// the clipboard and clear the list; 同步 shows the active document in the directory page, and
+// leaves the page alone for an untitled document.
+TEST_F(IdeTest, OutputCommandsCopyAndClearAndSyncShowsTheActiveDocument)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+
+    HWND output = FindDescendantById(FindDescendantById(main, ID_OUTPUT_BAR), 1205);
+    ASSERT_NE(output, nullptr);
+    ::SendMessageA(main, WM_COMMAND, ID_OUTPUT_CLEAR, 0);
+    EXPECT_EQ(::SendMessageA(output, LB_GETCOUNT, 0, 0), 0);
+    AddListLine(output, "[错误] 甲.墨(3) : 缺少分号");
+    AddListLine(output, "第二行");
+    ::SendMessageA(main, WM_COMMAND, ID_OUTPUT_COPY_ALL, 0);
+    EXPECT_EQ(ClipboardText(), "[错误] 甲.墨(3) : 缺少分号\r\n第二行");
+    ::SendMessageA(output, LB_SETCURSEL, 1, 0);
+    ::SendMessageA(main, WM_COMMAND, ID_OUTPUT_COPY_LINE, 0);
+    EXPECT_EQ(ClipboardText(), "第二行");
+    ::SendMessageA(main, WM_COMMAND, ID_OUTPUT_CLEAR, 0);
+    EXPECT_EQ(::SendMessageA(output, LB_GETCOUNT, 0, 0), 0);
+
+    HWND folders = FindDescendantById(main, 1259);
+    ASSERT_NE(folders, nullptr);
+    ::SendMessageA(main, WM_COMMAND, ID_WORKSPACE_SYNC, 0);
+    HTREEITEM selected = TreeItem(folders, TVGN_CARET);
+    EXPECT_EQ(TreeItemText(ide, folders, selected), "甲.墨");
+    EXPECT_EQ(TreeItemText(ide, folders, TreeItem(folders, TVGN_PARENT, selected)), "work");
+
+    HTREEITEM root = TreeItem(folders, TVGN_ROOT);
+    ::SendMessageA(folders, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
+    ::SendMessageA(main, WM_COMMAND, ID_FILE_NEW, 0);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 2; }));
+    ::SendMessageA(main, WM_COMMAND, ID_WORKSPACE_SYNC, 0);
+    EXPECT_EQ(TreeItem(folders, TVGN_CARET), root);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// Each vocabulary table button shows its shipped table in the tree and is then the one
+// button disabled.
+TEST_F(IdeTest, VocabularyTableButtonsShowTheirTableAndDisableTheirOwnButton)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    ASSERT_TRUE(ide.Started());
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    HWND tree = FindDescendantById(main, 1179);
+    HWND buttons = FindDescendantById(main, 1220);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(buttons, nullptr);
+
+    struct Case {
+        UINT command;
+        const char* table;
+    };
+    const Case cases[] = {
+        {43723, "墨语言词汇函数"}, {43726, "墨语言扩展函数"}, {43725, "墨语言视窗函数"}, {43724, "墨语言图形函数"},
+    };
+    for (const Case& c : cases) {
+        // As the tool bar reports a click to the bar it sits in.
+        ::SendMessageA(::GetParent(buttons), WM_COMMAND, MAKEWPARAM(c.command, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(buttons));
+        EXPECT_EQ(TreeItemText(ide, tree, TreeItem(tree, TVGN_ROOT)), c.table);
+        for (UINT command = 43723; command <= 43726; ++command)
+            EXPECT_EQ(::SendMessageA(buttons, TB_ISBUTTONENABLED, command, 0) != 0, command != c.command)
+                << c.command << " " << command;
+    }
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
