@@ -98,10 +98,11 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count)
             pane.style = SBPS_NOBORDERS | SBPS_STRETCH;
             pane.width = kMessagePaneWidth;
         } else {
-            CString sample;
-            if (!sample.LoadString(pane.id))
+            // The indicator's string sizes its pane and is what the pane shows until it is
+            // given another text.
+            if (!pane.text.LoadString(pane.id))
                 return FALSE;
-            pane.width = TextWidth(sample);
+            pane.width = TextWidth(pane.text);
         }
         panes.push_back(pane);
     }

@@ -179,6 +179,10 @@ TEST_F(BarsTest, StatusPanesAreAsWideAsTheirIndicatorStrings)
     status.GetPaneInfo(1, id, style, lineWidth);
     status.GetPaneInfo(2, id, style, wideWidth);
     EXPECT_EQ(id, ID_INDICATOR_WIDE);
+    // A pane without an update handler shows its indicator's string.
+    char shown[64] = {};
+    status.SendMessage(SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, "Unicode, UNIX, 很宽的一格");
     EXPECT_GT(lineWidth, 40);
     EXPECT_GT(wideWidth, lineWidth);
 
