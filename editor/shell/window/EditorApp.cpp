@@ -26,6 +26,7 @@
 #include "editor/view/window/ViewOptions.h"
 #include "editor/view/window/WrenView.h"
 #include "editor/util/PathUtil.h"
+#include "editor/util/ScopedFlag.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CommandIds.h"
 #include "framework/CommonControls.h"
@@ -555,7 +556,7 @@ bool CEditorApp::CheckChangedDocuments(bool reloadAll)
     // must not ask a second time.
     if (m_checkingChanges)
         return false;
-    m_checkingChanges = true;
+    ScopedFlag checking(m_checkingChanges);
     bool anyChanged = false;
     for (POSITION at = GetFirstDocument(); at != nullptr;) {
         auto* document = dynamic_cast<CWrenDoc*>(GetNextDocument(at));
@@ -568,7 +569,6 @@ bool CEditorApp::CheckChangedDocuments(bool reloadAll)
         else
             document->ReadFileStatus();
     }
-    m_checkingChanges = false;
     return anyChanged;
 }
 
