@@ -17,6 +17,11 @@
 inline const char kProgramName[] = "墨语言编辑器.exe";
 inline const char kMainTitle[] = "墨语言编辑器";
 
+inline bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000)
 {
     for (int waited = 0; waited < milliseconds; waited += 50) {
@@ -106,6 +111,36 @@ inline std::vector<std::string> ChildTitles(HWND main)
     return titles;
 }
 
+inline HWND ActiveChild(HWND main)
+{
+    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
+    return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+}
+
+// True once the active document window shows the file: a file opens and moves its views to
+// the line before its window answers as the active one.
+inline bool ActiveChildShows(HWND main, const std::string& tail)
+{
+    char title[MAX_PATH * 2] = {};
+    ::GetWindowTextA(ActiveChild(main), title, sizeof title);
+    return EndsWith(title, tail);
+}
+
+inline std::string ClipboardText()
+{
+    std::string text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            text = bytes;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
 inline HWND FindDescendant(HWND parent, const char* className)
 {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -189,11 +224,6 @@ private:
     size_t m_size;
     void* m_address = nullptr;
 };
-
-inline bool EndsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 // A copy of the staged program in install\bin with a configuration that starts on a new
 // document instead of the welcome dialog, changed further by adjust when given; returns the

@@ -69,12 +69,6 @@ std::string DialogTexts(DWORD processId)
     return texts;
 }
 
-HWND ActiveChild(HWND main)
-{
-    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
-    return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-}
-
 // The view that takes typing: the window with the IDE's caret, inside the active document
 // window; null while there is none.
 HWND CaretWindow(HWND main)

@@ -33,21 +33,6 @@ protected:
     std::string m_exe;
 };
 
-HWND ActiveChild(HWND main)
-{
-    HWND client = ::FindWindowExA(main, nullptr, "MDIClient", nullptr);
-    return reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-}
-
-// True once the active document window shows the file: a file opens and moves its views to
-// the line before its window answers as the active one.
-bool ActiveChildShows(HWND main, const std::string& tail)
-{
-    char title[MAX_PATH * 2] = {};
-    ::GetWindowTextA(ActiveChild(main), title, sizeof title);
-    return EndsWith(title, tail);
-}
-
 // Types a character at the caret of the active document window's first view.
 void TypeAtCaret(HWND main, char ch)
 {
@@ -551,21 +536,6 @@ HWND FocusedWindow(HWND main, RECT* caret = nullptr)
         ::MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(caret), 2);
     }
     return info.hwndFocus;
-}
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            text = bytes;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
 }
 
 }  // namespace

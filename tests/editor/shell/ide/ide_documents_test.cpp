@@ -1,0 +1,540 @@
+// The started IDE keeping up with its documents: a file changed on disk while the IDE was in
+// the background is checked again when the user comes back to it, and the tab bar and the
+// status panes follow whichever document window is active.
+#include "IdeHarness.h"
+#include "editor/res/resource.h"
+#include "framework/CommandIds.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const char kChangedQuestion[] = "\n\n此文件已被外部程序修改. 你想重新加载它吗?";
+// The static control that holds a message box's text.
+const int kMessageBoxText = 0xFFFF;
+
+// Runs the test thread's own windows while waiting.
+bool WaitPumping(const std::function<bool()>& condition, int milliseconds = 30000)
+{
+    return WaitFor([&] {
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        return condition();
+    }, milliseconds);
+}
+
+DWORD ForegroundProcess()
+{
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(::GetForegroundWindow(), &owner);
+    return owner;
+}
+
+// A window of the test's own: activating it takes the activation away from the IDE, so
+// that bringing the IDE back is an application activation, as when the user switches to it.
+class OtherApplication {
+public:
+    OtherApplication()
+    {
+        m_window = ::CreateWindowExA(0, "STATIC", "其他程序", WS_POPUP | WS_BORDER | WS_VISIBLE, 1180, 960, 90, 50,
+                                     nullptr, nullptr, nullptr, nullptr);
+    }
+    ~OtherApplication() { ::DestroyWindow(m_window); }
+    OtherApplication(const OtherApplication&) = delete;
+    OtherApplication& operator=(const OtherApplication&) = delete;
+
+    bool TakeActivation()
+    {
+        return WaitPumping([&] {
+            if (::GetForegroundWindow() == m_window)
+                return true;
+            ::SetForegroundWindow(m_window);
+            return false;
+        }, 10000);
+    }
+
+private:
+    HWND m_window = nullptr;
+};
+
+// Brings the IDE's window to the front and waits until the IDE has taken the activation in
+// hand: once a message sent after it returns, the activation's handling has run or is
+// showing its question.
+bool ActivateIde(const StartedProgram& ide, HWND window)
+{
+    if (!WaitPumping([&] {
+            if (ForegroundProcess() == ide.Id())
+                return true;
+            ::SetForegroundWindow(window);
+            return false;
+        }, 10000))
+        return false;
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) != 0;
+}
+
+struct QuestionSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchQuestion(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<QuestionSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && ::IsWindowVisible(window) && ::GetDlgItem(window, IDYES) != nullptr &&
+        ::GetDlgItem(window, IDNO) != nullptr)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+// The yes/no questions the IDE shows.
+std::vector<HWND> Questions(const StartedProgram& ide)
+{
+    QuestionSearch search = {ide.Id(), {}};
+    ::EnumWindows(MatchQuestion, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string QuestionText(HWND question)
+{
+    char text[1024] = {};
+    ::GetWindowTextA(::GetDlgItem(question, kMessageBoxText), text, sizeof text);
+    return text;
+}
+
+void EmptyClipboard()
+{
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        ::CloseClipboard();
+    }
+}
+
+// The active document's whole text, copied out by the IDE's own commands; the selection
+// is then left at the end of the text.
+std::string DocumentText(HWND main)
+{
+    EmptyClipboard();
+    std::string text;
+    WaitFor([&] {
+        ::PostMessageA(main, WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
+        ::PostMessageA(main, WM_COMMAND, ID_EDIT_COPY, 0);
+        text = ClipboardText();
+        return !text.empty();
+    }, 10000);
+    return text;
+}
+
+// The first view of the active document window.
+HWND ActiveView(HWND main)
+{
+    // The splitter and its first pane share the id.
+    const int kFirstPane = 0xE900;
+    return FindDescendantById(FindDescendantById(ActiveChild(main), kFirstPane), kFirstPane);
+}
+
+class IdeDocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\云杉工作室\\墨语言编辑器");
+        ::CreateDirectoryA((m_install / "work").c_str(), nullptr);
+        m_exe = SeedInstallation(m_install);
+        ASSERT_FALSE(m_exe.empty());
+    }
+
+    // Starts the IDE on the files of the work folder, placed where nothing covers it.
+    HWND Start(const std::string& files)
+    {
+        m_ide.reset(new StartedProgram(m_exe, files, m_install / "work"));
+        HWND main = nullptr;
+        if (!m_ide->Started() || !WaitFor([&] { return (main = FindMainWindow(m_ide->Id())) != nullptr; }))
+            return nullptr;
+        ::MoveWindow(main, 0, 0, 1100, 760, TRUE);
+        return main;
+    }
+
+    void Close(HWND main)
+    {
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
+    }
+
+    TempDir m_install;
+    std::string m_exe;
+    std::unique_ptr<StartedProgram> m_ide;
+};
+
+}  // namespace
+
+// Coming back to the IDE checks its documents against the disk: an unmodified document is
+// reloaded at once, a modified one asks first, a change answered No is not asked about
+// again, and a deleted file leaves the document as it is.
+TEST_F(IdeDocumentsTest, FileChangedOnDiskIsCheckedWhenTheIdeIsActivated)
+{
+    std::string path = m_install.WriteFile("work\\甲.墨", "原文\r\n");
+    HWND main = Start("甲.墨");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\甲.墨") && ActiveView(main) != nullptr; }));
+    OtherApplication other;
+
+    enum Change { kNone, kRewrite, kDelete };
+    enum Edit { kKeep, kType };
+    const struct {
+        const char* what;
+        Edit edit;
+        Change change;
+        const char* disk;  // the file's new text
+        int answer;        // 0: no question expected
+        const char* shown;  // the document's text afterwards; null: as it was before
+    } steps[] = {
+        {"nothing changed", kKeep, kNone, nullptr, 0, "原文\r\n"},
+        {"unmodified document: reloaded at once", kKeep, kRewrite, "外改一\r\n", 0, "外改一\r\n"},
+        {"modified document, No: kept", kType, kRewrite, "外改二\r\n", IDNO, nullptr},
+        {"the same change is not asked about again", kKeep, kNone, nullptr, 0, nullptr},
+        {"changed again, Yes: reloaded", kKeep, kRewrite, "外改三\r\n", IDYES, "外改三\r\n"},
+        {"deleted file: the document stays", kKeep, kDelete, nullptr, 0, "外改三\r\n"},
+    };
+    std::string shown = DocumentText(main);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(other.TakeActivation());
+        if (step.edit == kType) {
+            ::PostMessageA(ActiveView(main), WM_CHAR, 'x', 1);
+            ASSERT_TRUE(WaitFor([&] { return (shown = DocumentText(main)).find('x') != std::string::npos; }));
+        }
+        // A different modification time even on file systems that keep whole seconds.
+        if (step.change != kNone)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        if (step.change == kRewrite)
+            m_install.WriteFile("work\\甲.墨", step.disk);
+        if (step.change == kDelete) {
+            ASSERT_TRUE(::DeleteFileA(path.c_str()));
+        }
+
+        ASSERT_TRUE(ActivateIde(*m_ide, main));
+        std::vector<HWND> questions;
+        bool asked = WaitFor([&] { return !(questions = Questions(*m_ide)).empty(); }, step.answer != 0 ? 30000 : 1500);
+        ASSERT_EQ(asked, step.answer != 0);
+        if (asked) {
+            ASSERT_EQ(questions.size(), 1u);
+            EXPECT_TRUE(EndsWith(QuestionText(questions[0]), std::string("\\work\\甲.墨") + kChangedQuestion))
+                << QuestionText(questions[0]);
+            ::PostMessageA(questions[0], WM_COMMAND, step.answer, 0);
+            ASSERT_TRUE(WaitFor([&] { return Questions(*m_ide).empty(); }));
+        }
+        if (step.shown != nullptr)
+            shown = step.shown;
+        EXPECT_TRUE(WaitFor([&] { return DocumentText(main) == shown; }, 10000)) << DocumentText(main);
+    }
+
+    Close(main);
+}
+
+// The question is modal: the user switching away and back while it is up gets no second one.
+TEST_F(IdeDocumentsTest, ActivationWhileTheQuestionIsUpDoesNotAskAgain)
+{
+    m_install.WriteFile("work\\乙.墨", "原文\r\n");
+    HWND main = Start("乙.墨");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\乙.墨") && ActiveView(main) != nullptr; }));
+    ::PostMessageA(ActiveView(main), WM_CHAR, 'x', 1);
+    std::string typed;
+    ASSERT_TRUE(WaitFor([&] { return (typed = DocumentText(main)).find('x') != std::string::npos; }));
+    OtherApplication other;
+    ASSERT_TRUE(other.TakeActivation());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    m_install.WriteFile("work\\乙.墨", "外改\r\n");
+
+    ASSERT_TRUE(ActivateIde(*m_ide, main));
+    std::vector<HWND> questions;
+    ASSERT_TRUE(WaitFor([&] { return !(questions = Questions(*m_ide)).empty(); }));
+    HWND question = questions[0];
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(other.TakeActivation());
+        ASSERT_TRUE(ActivateIde(*m_ide, question));
+    }
+    EXPECT_FALSE(WaitFor([&] { return Questions(*m_ide).size() > 1; }, 1500));
+    ::PostMessageA(question, WM_COMMAND, IDNO, 0);
+    ASSERT_TRUE(WaitFor([&] { return Questions(*m_ide).empty(); }));
+    EXPECT_FALSE(WaitFor([&] { return !Questions(*m_ide).empty(); }, 1500)) << "asked again after No";
+    EXPECT_EQ(DocumentText(main), typed);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    if (WaitFor([&] { return (question = FindProcessDialog(m_ide->Id(), IDNO)) != nullptr; }, 10000))
+        ::PostMessageA(question, WM_COMMAND, IDNO, 0);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
+}
+
+namespace {
+
+struct TabState {
+    std::string text;
+    int image;
+    bool operator==(const TabState& other) const { return text == other.text && image == other.image; }
+};
+
+std::ostream& operator<<(std::ostream& out, const TabState& tab)
+{
+    return out << "{\"" << tab.text << "\", " << tab.image << "}";
+}
+
+// The tabs' texts and images, asked of the tab control inside the IDE.
+std::vector<TabState> Tabs(const StartedProgram& ide, HWND tabs)
+{
+    std::vector<TabState> states;
+    int count = static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const int kTextSize = 256;
+        RemoteBlock block(ide.Process(), sizeof(TCITEMA) + kTextSize);
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = reinterpret_cast<char*>(block.Address() + sizeof(TCITEMA));
+        item.cchTextMax = kTextSize;
+        char text[kTextSize] = {};
+        block.Write(&item, sizeof item);
+        if (::SendMessageA(tabs, TCM_GETITEMA, i, block.Address())) {
+            std::vector<char> bytes(sizeof(TCITEMA) + kTextSize);
+            block.Read(bytes.data(), bytes.size());
+            std::memcpy(&item, bytes.data(), sizeof item);
+            std::memcpy(text, bytes.data() + sizeof(TCITEMA), kTextSize - 1);
+        }
+        states.push_back({text, item.iImage});
+    }
+    return states;
+}
+
+// Clicks the tab with the real pointer.
+void ClickTab(const StartedProgram& ide, HWND tabs, int index)
+{
+    RECT rect = {};
+    RemoteBlock block(ide.Process(), sizeof rect);
+    if (::SendMessageA(tabs, TCM_GETITEMRECT, index, block.Address()))
+        block.Read(&rect, sizeof rect);
+    ::MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Presses the keys in order with the modifier (0: none) held around them.
+void PressKeys(WORD modifier, std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD key, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (modifier != 0)
+        add(modifier, 0);
+    for (WORD key : keys) {
+        add(key, 0);
+        add(key, KEYEVENTF_KEYUP);
+    }
+    if (modifier != 0)
+        add(modifier, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The pixels of a rectangle of the screen as the user sees it.
+std::vector<COLORREF> ScreenPixels(const RECT& rect)
+{
+    std::vector<COLORREF> pixels;
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return pixels;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(::GetPixel(memory, x, y));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// What a status pane of that size shows inside its border: the text centred in the GUI
+// font, in the pane's colour on the button face, or the other way round when highlighted.
+std::vector<COLORREF> PanePicture(int width, int height, const std::string& text, COLORREF colour, bool highlighted)
+{
+    std::vector<COLORREF> pixels;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBitmap = ::SelectObject(memory, bitmap);
+    HGDIOBJ oldFont = ::SelectObject(memory, ::GetStockObject(DEFAULT_GUI_FONT));
+    COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    RECT all = {0, 0, width, height};
+    ::SetBkColor(memory, highlighted ? colour : face);
+    ::ExtTextOutA(memory, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    ::SetBkMode(memory, TRANSPARENT);
+    ::SetTextColor(memory, highlighted ? face : colour);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(memory, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::TextOutA(memory, (width - extent.cx) / 2, (height - extent.cy) / 2, text.c_str(), static_cast<int>(text.size()));
+    for (int y = 1; y < height - 1; ++y)
+        for (int x = 1; x < width - 1; ++x)
+            pixels.push_back(::GetPixel(memory, x, y));
+    ::SelectObject(memory, oldFont);
+    ::SelectObject(memory, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A status pane of the IDE's status bar as it stands on the screen.
+struct StatusPanes {
+    const StartedProgram& ide;
+    HWND bar;
+
+    RECT ScreenRect(int pane) const
+    {
+        RECT rect = {};
+        RemoteBlock block(ide.Process(), sizeof rect);
+        if (::SendMessageA(bar, SB_GETRECT, pane, block.Address()))
+            block.Read(&rect, sizeof rect);
+        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    bool Shows(int pane, const std::string& text, COLORREF colour, bool highlighted) const
+    {
+        RECT rect = ScreenRect(pane);
+        RECT inside = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+        std::vector<COLORREF> seen = ScreenPixels(inside);
+        return !seen.empty() &&
+               seen == PanePicture(rect.right - rect.left, rect.bottom - rect.top, text, colour, highlighted);
+    }
+};
+
+const COLORREF kPositionColour = RGB(0, 0, 128);
+const COLORREF kOverwriteColour = RGB(64, 64, 160);
+enum { kCaretPane = 1, kLinesPane = 2, kFormatPane = 3, kOverwritePane = 7 };
+
+}  // namespace
+
+// Switching documents with the tabs, Ctrl+Tab and the window menu, typing, closing one:
+// the selected tab, the tabs' modified images and the status panes follow the active window.
+TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
+{
+    std::string lines;
+    for (int i = 1; i <= 40; ++i)
+        lines += "第" + std::to_string(i) + "行\r\n";
+    m_install.WriteFile("work\\甲.墨", lines);
+    m_install.WriteFile("work\\乙.墨", "乙一\n乙二\n乙三\n");
+    m_install.WriteFile("work\\丙.墨", "\xEF\xBB\xBFline1\r\nline2\r\n");
+    HWND main = Start("甲.墨 乙.墨 丙.墨");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 3 && ActiveChildShows(main, "\\work\\丙.墨"); }));
+    HWND tabs = FindDescendantById(FindDescendantById(main, ID_DOC_TAB_BAR), IDC_DOC_TABS);
+    ASSERT_NE(tabs, nullptr);
+    StatusPanes panes{*m_ide, FindDescendant(main, "msctls_statusbar32")};
+    ASSERT_NE(panes.bar, nullptr);
+    ASSERT_TRUE(ActivateIde(*m_ide, main));
+
+    enum Action { kNothing, kKeys, kCtrlKeys, kClickTab, kCommand };
+    const struct {
+        const char* what;
+        Action action;
+        std::initializer_list<WORD> keys;  // kKeys, kCtrlKeys
+        int value;                          // kClickTab: the tab; kCommand: the command
+        const char* active;
+        std::vector<TabState> tabs;
+        const char* caret;
+        const char* lineCount;
+        const char* format;
+        bool overwrite;
+    } steps[] = {
+        {"the last file opened", kNothing, {}, 0, "丙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}},
+         "行 1,  列 1", "3", "UTF-8, DOS", false},
+        {"End", kKeys, {VK_END}, 0, "丙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}},
+         "行 1,  列 6", "3", "UTF-8, DOS", false},
+        {"a click on the first tab", kClickTab, {}, 0, "甲.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}},
+         "行 1,  列 1", "41", "ASCII, DOS", false},
+        {"two lines down", kKeys, {VK_DOWN, VK_DOWN}, 0, "甲.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}},
+         "行 3,  列 1", "41", "ASCII, DOS", false},
+        {"Ctrl+Tab: the window before", kCtrlKeys, {VK_TAB}, 0, "丙.墨",
+         {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}}, "行 1,  列 6", "3", "UTF-8, DOS", false},
+        {"Ctrl+Tab+Tab: two windows back", kCtrlKeys, {VK_TAB, VK_TAB}, 0, "乙.墨",
+         {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}}, "行 1,  列 1", "4", "ASCII, UNIX", false},
+        {"窗口 > 下一窗口", kCommand, {}, ID_WINDOW_NEXT, "丙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}},
+         "行 1,  列 6", "3", "UTF-8, DOS", false},
+        {"窗口 > 上一窗口", kCommand, {}, ID_WINDOW_PREVIOUS, "乙.墨",
+         {{"甲.墨 ", 0}, {"乙.墨 ", 0}, {"丙.墨 ", 0}}, "行 1,  列 1", "4", "ASCII, UNIX", false},
+        {"typing marks the tab modified", kKeys, {'X'}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 1}, {"丙.墨 ", 0}},
+         "行 1,  列 2", "4", "ASCII, UNIX", false},
+        {"Insert: overwrite", kKeys, {VK_INSERT}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 1}, {"丙.墨 ", 0}},
+         "行 1,  列 2", "4", "ASCII, UNIX", true},
+        {"Ctrl+Tab keeps the mode and the mark", kCtrlKeys, {VK_TAB}, 0, "丙.墨",
+         {{"甲.墨 ", 0}, {"乙.墨 ", 1}, {"丙.墨 ", 0}}, "行 1,  列 6", "3", "UTF-8, DOS", true},
+        {"Ctrl+W closes the window", kCtrlKeys, {'W'}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 1}},
+         "行 1,  列 2", "4", "ASCII, UNIX", true},
+        {"Insert: insert again", kKeys, {VK_INSERT}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 1}},
+         "行 1,  列 2", "4", "ASCII, UNIX", false},
+        {"Ctrl+S clears the mark", kCtrlKeys, {'S'}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}},
+         "行 1,  列 2", "4", "ASCII, UNIX", false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(ActivateIde(*m_ide, main));
+        switch (step.action) {
+        case kNothing:
+            break;
+        case kKeys:
+            PressKeys(0, step.keys);
+            break;
+        case kCtrlKeys:
+            PressKeys(VK_CONTROL, step.keys);
+            break;
+        case kClickTab:
+            ClickTab(*m_ide, tabs, step.value);
+            break;
+        case kCommand:
+            ::PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(step.value), 0);
+            break;
+        }
+        std::string tail = std::string("\\work\\") + step.active;
+        EXPECT_TRUE(WaitFor([&] { return ActiveChildShows(main, tail); }, 10000));
+        int selected = -1;
+        for (size_t i = 0; i < step.tabs.size(); ++i)
+            if (step.tabs[i].text == std::string(step.active) + " ")
+                selected = static_cast<int>(i);
+        EXPECT_TRUE(WaitFor([&] { return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == selected; }, 10000))
+            << ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0);
+        std::vector<TabState> shown;
+        EXPECT_TRUE(WaitFor([&] { return (shown = Tabs(*m_ide, tabs)) == step.tabs; }, 10000))
+            << ::testing::PrintToString(shown);
+        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
+            << step.caret;
+        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kLinesPane, step.lineCount, kPositionColour, false); }, 10000))
+            << step.lineCount;
+        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kFormatPane, step.format, kPositionColour, false); }, 10000))
+            << step.format;
+        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kOverwritePane, "覆盖", kOverwriteColour, step.overwrite); },
+                            10000));
+    }
+    Close(main);
+}
