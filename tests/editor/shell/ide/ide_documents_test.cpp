@@ -105,11 +105,27 @@ std::vector<HWND> Questions(const StartedProgram& ide)
     return search.found;
 }
 
+BOOL CALLBACK LongestStaticText(HWND child, LPARAM data)
+{
+    char name[32] = {};
+    char text[1024] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    ::GetWindowTextA(child, text, sizeof text);
+    auto* longest = reinterpret_cast<std::string*>(data);
+    if (lstrcmpiA(name, "Static") == 0 && std::strlen(text) > longest->size())
+        *longest = text;
+    return TRUE;
+}
+
+// The message of a message box: its text control, or failing that its longest static text.
 std::string QuestionText(HWND question)
 {
     char text[1024] = {};
     ::GetWindowTextA(::GetDlgItem(question, kMessageBoxText), text, sizeof text);
-    return text;
+    std::string longest = text;
+    if (longest.empty())
+        ::EnumChildWindows(question, LongestStaticText, reinterpret_cast<LPARAM>(&longest));
+    return longest;
 }
 
 void EmptyClipboard()
