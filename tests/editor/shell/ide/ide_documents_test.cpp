@@ -347,7 +347,7 @@ void ClickTab(const StartedProgram& ide, HWND tabs, int index)
 }
 
 // Presses the keys in order with the modifier (0: none) held around them.
-void PressKeys(WORD modifier, std::initializer_list<WORD> keys)
+void PressKeys(WORD modifier, const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
     auto add = [&](WORD key, DWORD flags) {
@@ -475,8 +475,8 @@ TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
     const struct {
         const char* what;
         Action action;
-        std::initializer_list<WORD> keys;  // kKeys, kCtrlKeys
-        int value;                          // kClickTab: the tab; kCommand: the command
+        std::vector<WORD> keys;  // kKeys, kCtrlKeys
+        int value;               // kClickTab: the tab; kCommand: the command
         const char* active;
         std::vector<TabState> tabs;
         const char* caret;
