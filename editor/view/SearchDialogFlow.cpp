@@ -58,7 +58,7 @@ void CSearchDialogFlow::ReplaceCommand()
     switch (request.scope) {
     case IViewPrompts::SearchRequest::kAllInSelection: ReplaceAllCommand(true); break;
     case IViewPrompts::SearchRequest::kAllInFile: ReplaceAllCommand(false); break;
-    case IViewPrompts::SearchRequest::kNextMatch: FindOccurrence(false); break;
+    case IViewPrompts::SearchRequest::kNextMatch: FindOccurrenceStep(false); break;
     }
 }
 
@@ -86,18 +86,36 @@ void CSearchDialogFlow::ConfirmReplacements()
     const int x = view.GetGutterWidth() + selection.startX - view.GetScrollX() + 40;
     const int y = selection.startY - view.GetScrollY() + view.GetMetrics().GetFontHeight() + 10;
     switch (m_prompts.ConfirmReplace(x, y)) {
-    case IViewPrompts::kReplaceThis:
-        m_groups.RunAction([this] { m_search.DoReplaceThis(); });
-        break;
+    case IViewPrompts::kReplaceThis: ReplaceThisStep(); break;
     case IViewPrompts::kReplaceAndFindNext:
-        m_groups.RunAction([this] { m_search.DoReplaceThis(); });
-        FindOccurrence(false);
+        ReplaceThisStep();
+        FindOccurrenceStep(false);
         break;
     case IViewPrompts::kReplaceAll: ReplaceAllCommand(false); break;
-    case IViewPrompts::kFindNext: FindOccurrence(false); break;
-    case IViewPrompts::kFindPrevious: FindOccurrence(true); break;
+    case IViewPrompts::kFindNext: FindOccurrenceStep(false); break;
+    case IViewPrompts::kFindPrevious: FindOccurrenceStep(true); break;
     case IViewPrompts::kCancel: break;
     }
+}
+
+void CSearchDialogFlow::Ran(int commandId)
+{
+    if (onCommandRun)
+        onCommandRun(commandId);
+}
+
+bool CSearchDialogFlow::FindOccurrenceStep(bool backward)
+{
+    Ran(backward ? kCmdPrevOccurrence : kCmdNextOccurrence);
+    return FindOccurrence(backward);
+}
+
+void CSearchDialogFlow::ReplaceThisStep()
+{
+    m_groups.RunAction([this] {
+        m_search.DoReplaceThis();
+        Ran(kCmdReplaceThis);
+    });
 }
 
 int CSearchDialogFlow::ReplaceAllCommand(bool inSelection)
@@ -105,6 +123,7 @@ int CSearchDialogFlow::ReplaceAllCommand(bool inSelection)
     int count = 0;
     m_groups.RunAction([&] {
         count = inSelection ? m_search.DoReplaceAllInSelection() : m_search.DoReplaceAllInFile();
+        Ran(inSelection ? kCmdReplaceAllInSelection : kCmdReplaceAllInFile);
     });
     if (count > 0)
         m_prompts.ReportReplaceCount(count);

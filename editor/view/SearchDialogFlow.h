@@ -33,6 +33,16 @@ public:
     // recorder listens).
     std::function<void(const IViewPrompts::SearchRequest& request, bool replace)> onPrepared;
     std::function<void(int line)> onWentToLine;
+    // Told of every replacement and every search the flow ran on its own after a dialog, by
+    // the command that does the same: replace this match, replace all in the selection or
+    // in the file, the next or previous occurrence.
+    std::function<void(int commandId)> onCommandRun;
+
+    static const int kCmdReplaceAllInSelection = 42115;
+    static const int kCmdReplaceAllInFile = 42116;
+    static const int kCmdReplaceThis = 42119;
+    static const int kCmdNextOccurrence = 42120;
+    static const int kCmdPrevOccurrence = 42121;
 
 private:
     CViewEngine& View() const { return m_search.GetView(); }
@@ -41,6 +51,10 @@ private:
     // Prepares from a confirmed dialog; false (reported) when the expression is bad.
     bool Prepare(const IViewPrompts::SearchRequest& request, bool replace);
     void ConfirmReplacements();
+    // FindOccurrence as its own step, after the replace dialog or a confirmation.
+    bool FindOccurrenceStep(bool backward);
+    void ReplaceThisStep();
+    void Ran(int commandId);
     void Repaint();
 
     CSearchCommands& m_search;

@@ -370,13 +370,27 @@ void CWrenView::EvaluateCaretLine()
     else
         output.Format("$结果 = %f", value);
 
+    const ByteColumn end = line->GetLength();
+    m_actions->EditSplitLine(end, caret.line);
+    m_actions->EditInsertString(0, caret.line + 1, output);
+    m_engine->SetCaretToDocPosition(output.GetLength(), caret.line + 1);
+    m_engine->DropAnchor();
+}
+
+void CWrenView::DoEvaluateLine()
+{
+    if (!m_engine)
+        return;
+    m_engine->Deselect();
+    EvaluateCaretLine();
+}
+
+// The command is one edit group; a replay runs DoEvaluateLine inside its own group instead.
+void CWrenView::OnEvaluateLine()
+{
     RunEdit([&] {
-        m_engine->Deselect();
-        const ByteColumn end = line->GetLength();
-        m_actions->EditSplitLine(end, caret.line);
-        m_actions->EditInsertString(0, caret.line + 1, output);
-        m_engine->SetCaretToDocPosition(output.GetLength(), caret.line + 1);
-        m_engine->DropAnchor();
+        DoEvaluateLine();
+        TheMacroRecorder().RecordCommand(kCmdEvaluateLine);
     });
 }
 
@@ -577,12 +591,18 @@ void CWrenView::OnTypedChar(char ch)
         return;
     if (ch == '(')
         ShowCallTipAtCaret();
-    TheMacroRecorder().RecordChar((unsigned char)ch);
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
     RunEdit([&] {
         m_commands->DoTypeChar(ch);
+        recorder.RecordChar((unsigned char)ch);
         if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
-            m_commands->DoTypeChar(ch == '{' ? '}' : ch == '[' ? ']' : ')');
+            // The closing bracket and the step back are steps of their own, so a replay
+            // (which types only what was recorded) leaves the same pair.
+            const char closing = ch == '{' ? '}' : ch == '[' ? ']' : ')';
+            m_commands->DoTypeChar(closing);
+            recorder.RecordChar((unsigned char)closing);
             m_commands->MoveCaretByKey(VK_LEFT, 0);
+            recorder.RecordCaretKey(VK_LEFT, 0);
         }
     });
 }
@@ -596,18 +616,20 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
     const unsigned short code = (unsigned short)(((unsigned char)lead << 8) | (unsigned char)trail);
     if (code == 0xA3A8 || code == 0xA1B2)  // "（" and "〔"
         ShowCallTipAtCaret();
-    const char typed[3] = {lead, trail, 0};
-    TheMacroRecorder().RecordString(typed);
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
     RunEdit([&] {
         const char text[3] = {lead, trail, 0};
         m_commands->DoTypeString(CString(text));
+        recorder.RecordString(text);
         if (!Settings().autoCloseBrackets)
             return;
         for (const auto& pair : kPairs)
             if (pair[0] == code) {
                 const char closing[3] = {(char)(pair[1] >> 8), (char)(pair[1] & 0xFF), 0};
                 m_commands->DoTypeString(CString(closing));
+                recorder.RecordString(closing);
                 m_commands->MoveCaretByKey(VK_LEFT, 0);
+                recorder.RecordCaretKey(VK_LEFT, 0);
             }
     });
 }

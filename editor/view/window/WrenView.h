@@ -129,8 +129,11 @@ public:
     CWnd* PickerOwner() override { return this; }
     // The palette commands by their listed ids, before the view's own map (WrenViewPalette.cpp).
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
-    // Evaluates the caret line with the line calculator and inserts the result below it.
+    // Evaluates the caret line with the line calculator and inserts the result below it;
+    // the caller holds the edit group.
     void EvaluateCaretLine();
+    // The line-evaluation command's body: the selection dropped, the caret line evaluated.
+    void DoEvaluateLine();
     void UpdateAllOtherViews();
     // Sends the wrap toggle when this view wraps; returns whether it did.
     int TurnWrapOff();
@@ -269,6 +272,7 @@ protected:
     void OnUpdateFindNextPrev(CCmdUI* cmdUI);
     void OnUpdateWordWrap(CCmdUI* cmdUI);
     void OnUpdateSpellCheck(CCmdUI* cmdUI);
+    void OnEvaluateLine();
     void OnMacroRecord();
     void OnMacroStop();
     void OnMacroReplay(UINT id);
@@ -378,6 +382,7 @@ enum WrenViewCommand : UINT {
     kCmdGoToLine = 42105,
     kCmdFindNextOccurrence = 42120,
     kCmdFindPrevOccurrence = 42121,
+    kCmdEvaluateLine = 44001,
     kCmdWordWrap = 43013,
     kCmdSpellCheck = 43014,
     kCmdCopy = 57634,

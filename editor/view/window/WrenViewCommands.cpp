@@ -69,6 +69,7 @@ BEGIN_MESSAGE_MAP(CWrenView, CView)
     ON_UPDATE_COMMAND_UI(ID_MACRO_RECORD, OnUpdateMacroRecord)
     ON_UPDATE_COMMAND_UI(ID_MACRO_STOP, OnUpdateMacroStop)
     ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SLOT_10, ID_MACRO_SLOT_9, OnUpdateMacroSlot)
+    ON_COMMAND(kCmdEvaluateLine, OnEvaluateLine)
     ON_UPDATE_COMMAND_UI(kCmdUndo, OnUpdateUndo)
     ON_UPDATE_COMMAND_UI(kCmdRedo, OnUpdateRedo)
     ON_UPDATE_COMMAND_UI(kCmdFindNext, OnUpdateFindNextPrev)
@@ -244,6 +245,7 @@ bool CWrenView::RunCommandBody(UINT id)
     case 42115: return m_search->DoReplaceAllInSelection() > 0;
     case 42116: return m_search->DoReplaceAllInFile() > 0;
     case 42119: return m_search->DoReplaceThis();
+    case kCmdEvaluateLine: DoEvaluateLine(); return true;
     default: return false;
     }
 }

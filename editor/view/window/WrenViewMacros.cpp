@@ -78,6 +78,7 @@ void CWrenView::ListenForMacroSteps()
             TheMacroRecorder().RecordFind(request.text, request.flags | (request.searchUp ? kFindUpward : 0));
     };
     m_searchFlow->onWentToLine = [](int line) { TheMacroRecorder().RecordGoTo(line); };
+    m_searchFlow->onCommandRun = [](int commandId) { TheMacroRecorder().RecordCommand(commandId); };
 }
 
 bool CWrenView::MatchToolHotKey(const MSG& msg)

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <iterator>
+#include <vector>
 
 #include "editor/document/DocumentServices.h"
 #include "editor/document/WrenDoc.h"
@@ -71,31 +73,34 @@ protected:
     }
 
     // Shows the document in columns panes; returns the first.
-    CWrenView* Show(int columns = 1)
+    CWrenView* Show(int columns = 1) { return ShowIn(m_doc, m_frame, m_splitter, columns); }
+    static CWrenView* ShowIn(CWrenDoc& doc, CWnd& frame, std::unique_ptr<CSplitterWnd>& splitter, int columns = 1)
     {
-        EXPECT_TRUE(m_frame.CreateEx(0, nullptr, "view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 400,
-                                     nullptr, nullptr));
+        EXPECT_TRUE(frame.CreateEx(0, nullptr, "view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 400,
+                                   nullptr, nullptr));
         CRect client;
-        m_frame.GetClientRect(&client);
-        m_splitter = std::make_unique<CSplitterWnd>();
-        EXPECT_TRUE(m_splitter->CreateStatic(&m_frame, 1, columns));
+        frame.GetClientRect(&client);
+        splitter = std::make_unique<CSplitterWnd>();
+        EXPECT_TRUE(splitter->CreateStatic(&frame, 1, columns));
         CCreateContext context;
-        context.m_pCurrentDoc = &m_doc;
+        context.m_pCurrentDoc = &doc;
         context.m_pNewViewClass = RUNTIME_CLASS(CWrenView);
         for (int c = 0; c < columns; ++c)
-            EXPECT_TRUE(m_splitter->CreateView(0, c, RUNTIME_CLASS(CWrenView),
-                                              CSize(client.Width() / columns, client.Height()), &context));
-        m_splitter->MoveWindow(&client);
+            EXPECT_TRUE(splitter->CreateView(0, c, RUNTIME_CLASS(CWrenView),
+                                            CSize(client.Width() / columns, client.Height()), &context));
+        splitter->MoveWindow(&client);
         for (int c = 0; c < columns; ++c) {
-            if (!dynamic_cast<CWrenView*>(m_splitter->GetPane(0, c))) {
+            auto* pane = dynamic_cast<CWrenView*>(splitter->GetPane(0, c));
+            if (!pane) {
                 ADD_FAILURE() << "pane " << c << " was not made";
                 return nullptr;
             }
-            Pane(c)->OnInitialUpdate();
+            pane->OnInitialUpdate();
         }
-        Pane(0)->SetFocus();
+        auto* first = static_cast<CWrenView*>(splitter->GetPane(0, 0));
+        first->SetFocus();
         PumpPending();
-        return Pane(0);
+        return first;
     }
     CWrenView* Pane(int column) { return static_cast<CWrenView*>(m_splitter->GetPane(0, column)); }
 
@@ -453,7 +458,8 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
     } cases[] = {{0, "$结果 = 7"}, {2, "$结果 = 0.500000"}, {4, "出错("}};
     for (const Case& c : cases) {
         view->GetEngine()->SetCaretToDocPosition(0, c.line);
-        view->EvaluateCaretLine();
+        Post(view, WM_COMMAND, kCmdEvaluateLine);
+        PumpPending();
         EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
     }
     EXPECT_EQ(Line(4), longLine);
@@ -796,6 +802,166 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
         EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 '") + c.second + "'.\n取消记录的按键信息.");
     }
     EXPECT_EQ(Line(2), "yend");
+}
+
+namespace {
+
+// A document of its own shown in a window of its own, closed when it goes.
+struct ShownDocument {
+    ShownDocument() { doc.m_bAutoDelete = FALSE; }
+    ~ShownDocument()
+    {
+        if (frame.m_hWnd)
+            frame.DestroyWindow();
+    }
+    std::string Line(LineIndex n) const
+    {
+        const CTextLine* line = doc.GetText().GetLine(n);
+        return line ? std::string(line->GetText(), (size_t)line->GetLength()) : std::string();
+    }
+    CWrenDoc doc;
+    CWnd frame;
+    std::unique_ptr<CSplitterWnd> splitter;
+};
+
+} // namespace
+
+// A replacement made through the replace dialog while recording is a replace step and the
+// command that replaced: all in the file, or the match found and confirmed. Replayed on
+// another document it replaces there the same way, as one undo step.
+TEST_F(WrenViewTest, RecordedReplacementsReplayOnAnotherDocumentAsOneUndoStep)
+{
+    struct Case {
+        const char* what;
+        int button;                 // the replace dialog's button
+        std::vector<int> commands;  // the command steps after the replace step
+        const char* recorded[2];    // the recorded document's lines afterwards
+        const char* replayed[2];    // the other document's lines after the replay
+    } cases[] = {
+        {"replace all", IDC_REPLACE_ALL, {42116}, {"cow dog cow", "cow"}, {"a cow", "cow cow"}},
+        {"replace this", IDC_FIND_NEXT, {42120, 42119}, {"cow dog cat", "cat"}, {"a cow", "cat cat"}},
+    };
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    const std::string recordedPath = m_dir.WriteFile("r.txt", "cat dog cat\r\ncat\r\n");
+    const std::string otherPath = m_dir.WriteFile("other.txt", "a cat\r\ncat cat\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ShownDocument recordedDoc;
+        ASSERT_TRUE(recordedDoc.doc.OnOpenDocument(recordedPath.c_str()));
+        CWrenView* view = ShowIn(recordedDoc.doc, recordedDoc.frame, recordedDoc.splitter);
+        ASSERT_NE(view, nullptr);
+        TheUserMacros()[6].Clear();
+        recorder.Start(6, "替换");
+        DialogDriver driver({[&](DialogDriver& d) {
+            d.SetText(IDC_FIND_TEXT, "cat");
+            ::SendMessage(d.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FIND_TEXT, CBN_EDITCHANGE),
+                          (LPARAM)d.Item(IDC_FIND_TEXT));
+            d.SetText(IDC_REPLACE_TEXT, "cow");
+            EXPECT_TRUE(d.Click(c.button));
+        }});
+        if (c.button == IDC_FIND_NEXT)
+            driver.Queue([](DialogDriver& d) { d.PressOK(); });  // replace the match found
+        Post(view, WM_COMMAND, kCmdReplace);
+        PumpPending();
+        EXPECT_EQ(driver.ScriptsRun(), c.button == IDC_FIND_NEXT ? 2 : 1);
+        EXPECT_TRUE(recorder.Stop((m_dir / "vuze.宏").c_str()));
+        EXPECT_EQ(recordedDoc.Line(0), c.recorded[0]);
+        EXPECT_EQ(recordedDoc.Line(1), c.recorded[1]);
+
+        std::vector<MacroStep> steps;
+        ASSERT_TRUE(DecodeMacroSteps(TheUserMacros()[6], steps));
+        ASSERT_EQ(steps.size(), 1 + c.commands.size());
+        EXPECT_EQ(steps[0].kind, kStepReplace);
+        EXPECT_EQ(steps[0].text, CString("cat"));
+        EXPECT_EQ(steps[0].text2, CString("cow"));
+        for (size_t i = 0; i < c.commands.size(); ++i) {
+            EXPECT_EQ(steps[i + 1].kind, kStepCommand);
+            EXPECT_EQ(steps[i + 1].value1, c.commands[i]);
+        }
+
+        ShownDocument other;
+        ASSERT_TRUE(other.doc.OnOpenDocument(otherPath.c_str()));
+        CWrenView* otherView = ShowIn(other.doc, other.frame, other.splitter);
+        ASSERT_NE(otherView, nullptr);
+        const int boxes = m_boxes.Count();
+        Post(otherView, WM_COMMAND, MacroSlotCommand(6));
+        PumpPending();
+        EXPECT_EQ(other.Line(0), c.replayed[0]);
+        EXPECT_EQ(other.Line(1), c.replayed[1]);
+        EXPECT_EQ(m_boxes.Count(), boxes) << "a replay asks nothing and reports no count";
+        Post(otherView, WM_COMMAND, kCmdUndo);
+        PumpPending();
+        EXPECT_EQ(other.Line(0), "a cat");
+        EXPECT_EQ(other.Line(1), "cat cat");
+        EXPECT_FALSE(State(otherView, kCmdUndo).enabled) << "the replay was one undo step";
+    }
+}
+
+// Line evaluation recorded while recording replays inside the replay's one edit group.
+TEST_F(WrenViewTest, RecordedLineEvaluationReplaysWithinTheReplaysUndoStep)
+{
+    Open("v.txt", "1+2\r\n3*4\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    TheUserMacros()[7].Clear();
+    view->GetEngine()->SetCaretToDocPosition(3, 0);
+    recorder.Start(7, "求值");
+    Post(view, WM_COMMAND, kCmdEvaluateLine);
+    PumpPending();
+    Type(view, "!");
+    EXPECT_TRUE(recorder.Stop((m_dir / "vuze.宏").c_str()));
+    EXPECT_EQ(Line(1), "$结果 = 3!");
+    std::vector<MacroStep> steps;
+    ASSERT_TRUE(DecodeMacroSteps(TheUserMacros()[7], steps));
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].kind, kStepCommand);
+    EXPECT_EQ(steps[0].value1, (int)kCmdEvaluateLine);
+
+    view->GetEngine()->SetCaretToDocPosition(1, 2);
+    Post(view, WM_COMMAND, MacroSlotCommand(7));
+    PumpPending();
+    EXPECT_EQ(Line(2), "3*4");
+    EXPECT_EQ(Line(3), "$结果 = 12!");
+    Post(view, WM_COMMAND, kCmdUndo);
+    PumpPending();
+    EXPECT_EQ(m_doc.GetText().GetLineCount(), 4) << "one undo takes the evaluation back with the typing";
+    EXPECT_EQ(Line(2), "3*4");
+    EXPECT_EQ(Line(3), "");
+    EXPECT_TRUE(view->GetEngine()->Check());
+}
+
+// Typing an opening bracket closes it and steps back between the pair; a macro recorded
+// from that typing replays the same pair.
+TEST_F(WrenViewTest, ReplayedTypedBracketsCloseAsTypingThemDoes)
+{
+    const char* const cases[][2] = {{"(", "(x)"}, {"[", "[x]"}, {"{", "{x}"}, {"（", "（x）"}, {"【", "【x】"}};
+    std::string blank;
+    for (size_t i = 0; i < 2 * std::size(cases); ++i)
+        blank += "\r\n";
+    Open("b.txt", blank);
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CViewSettings& settings = TheEditorSettings().view;
+    const int autoClose = settings.autoCloseBrackets;
+    settings.autoCloseBrackets = 1;
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    LineIndex line = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        view->GetEngine()->SetCaretToDocPosition(0, line);
+        recorder.Start(8, "括号");
+        Type(view, c[0]);
+        Type(view, "x");
+        EXPECT_TRUE(recorder.Stop((m_dir / "vuze.宏").c_str()));
+        EXPECT_EQ(Line(line), c[1]);
+        view->GetEngine()->SetCaretToDocPosition(0, line + 1);
+        Post(view, WM_COMMAND, MacroSlotCommand(8));
+        PumpPending();
+        EXPECT_EQ(Line(line + 1), c[1]);
+        line += 2;
+    }
+    settings.autoCloseBrackets = autoClose;
 }
 
 // Jobs go to the PDF printer and are read back as text, one string per page.
