@@ -15,6 +15,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
 #include "editor/shell/Handoff.h"
+#include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/window/MainFrame.h"
 #include "editor/shell/window/StartupVocabulary.h"
 #include "editor/shell/PositionHistory.h"
@@ -95,6 +96,10 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_UPDATE_COMMAND_UI_RANGE(33122, 33122, OnUpdatePaletteToggle)
     ON_COMMAND(32954, OnResetDefaults)
     ON_COMMAND_RANGE(ID_VOCABULARY_TABLE_FIRST, ID_VOCABULARY_TABLE_LAST, OnVocabularyTable)
+    ON_COMMAND_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnLoadToolSet)
+    ON_COMMAND_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnLoadMacroSet)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnUpdateToolSet)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnUpdateMacroSet)
 END_MESSAGE_MAP()
 
 namespace {

@@ -9,6 +9,7 @@
 #include "editor/shell/OpenRequests.h"
 #include "editor/shell/ProjectCommands.h"
 #include "editor/shell/TextSettings.h"
+#include "framework/Collections.h"
 #include "framework/DocApp.h"
 #include "framework/RuntimeClass.h"
 
@@ -161,6 +162,11 @@ protected:
     void OnUpdatePaletteToggle(CCmdUI* cmdUI);
     void OnResetDefaults();
     void OnVocabularyTable(UINT id);
+    // The tool-set and macro-set menus (EditorAppSets.cpp).
+    void OnLoadToolSet(UINT id);
+    void OnLoadMacroSet(UINT id);
+    void OnUpdateToolSet(CCmdUI* cmdUI);
+    void OnUpdateMacroSet(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -178,6 +184,9 @@ private:
     void PrepareFindInFiles(CFindInFilesDlg& dialog);
     // A document with a path as a workspace lists it; false for one without a path.
     bool DescribeDocument(CDocument* document, WorkspaceDocument& described);
+    // The sets of the program's tool folder found again and their menu rebuilt.
+    void RefreshToolSets();
+    void RefreshMacroSets();
 
     const CRuntimeClass* m_viewClass;
     CString m_startFolder;
@@ -203,6 +212,9 @@ private:
     CString m_lastProjectFolder;
     // The table the vocabulary tree was last asked to show; 0 before the first request.
     int m_vocabularyKind = 0;
+    // The set files the tool-set and macro-set menus list, in menu order.
+    CStringArray m_toolSetFiles;
+    CStringArray m_macroSetFiles;
 };
 
 // The running editor, or null outside it (tests of the window-free parts).

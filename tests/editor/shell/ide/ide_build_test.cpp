@@ -4,7 +4,9 @@
 // them, observed through the windows.
 #include "IdeHarness.h"
 #include "editor/res/resource.h"
+#include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/UserTools.h"
+#include "framework/CommandIds.h"
 
 #include <shlwapi.h>
 #include <gtest/gtest.h>
@@ -19,6 +21,24 @@ struct ScopedVariable {
     ScopedVariable(const char* n, const char* value) : name(n) { ::SetEnvironmentVariableA(name, value); }
     ~ScopedVariable() { ::SetEnvironmentVariableA(name, nullptr); }
 };
+
+struct MessageBoxSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchMessageBox(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<MessageBoxSearch*>(data);
+    DWORD owner = 0;
+    char name[16] = {};
+    ::GetWindowThreadProcessId(window, &owner);
+    ::GetClassNameA(window, name, sizeof name);
+    if (owner != search->processId || lstrcmpA(name, "#32770") != 0 || !::IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
 
 class IdeBuildTest : public ::testing::Test {
 protected:
@@ -104,6 +124,33 @@ protected:
         return false;
     }
 
+    // The text of the message box the IDE shows, closed with OK; empty when none came.
+    std::string TakeMessageBox() const
+    {
+        MessageBoxSearch search = {m_program->Id(), nullptr};
+        WaitFor([&] {
+            ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        });
+        if (search.found == nullptr)
+            return std::string();
+        std::string text;
+        for (HWND child = ::GetWindow(search.found, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char name[16] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, "Static") != 0)
+                continue;
+            wchar_t wide[1024] = {};
+            ::SendMessageW(child, WM_GETTEXT, 1024, (LPARAM)wide);
+            char narrow[2048] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+            text += narrow;
+        }
+        ::PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !::IsWindow(search.found); });
+        return text;
+    }
+
     TempDir m_install;
     std::string m_exe;
     std::unique_ptr<StartedProgram> m_program;
@@ -182,4 +229,75 @@ TEST_F(IdeBuildTest, FindInFilesWritesHitsThatJump)
     ASSERT_GE(hit, 0) << Joined();
     DoubleClickOutputLine(hit);
     EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\乙.墨"); }));
+}
+
+// The tool-set and macro-set menus load the sets of the program's tool folder ("甲" sorts
+// before "乙": set 0 is sound, set 1 a cut-off copy of another set). The sound ones replace
+// the tools and the macros; the cut-off ones are refused with a message and replace nothing.
+TEST_F(IdeBuildTest, ToolAndMacroSetsLoadFromTheirMenusAndACutOffSetIsRefused)
+{
+    const std::string sets = m_install / "bin\\工具";
+    ::CreateDirectoryA(sets.c_str(), nullptr);
+    const int kSlot = 4;
+    auto writeSets = [&](const char* name, const char* word, bool cutOff) {
+        UserToolTable tools;
+        tools[kSlot].name = word;
+        tools[kSlot].command = (m_install / "命令\\墨语言.exe").c_str();
+        tools[kSlot].arguments = word;
+        tools[kSlot].captureOutput = 1;
+        MacroSlotTable macros;
+        AppendMacroStep(macros[3], {kStepString, 0, 0, word});
+        const std::string toolFile = sets + "\\" + name + ".工具";
+        const std::string macroFile = sets + "\\" + name + ".宏";
+        ASSERT_TRUE(SaveUserCommands(toolFile.c_str(), tools));
+        ASSERT_TRUE(SaveUserMacros(macroFile.c_str(), macros));
+        for (const std::string& file : {toolFile, macroFile}) {
+            if (!cutOff)
+                continue;
+            const std::string bytes = TempDir::ReadFile(file);
+            HANDLE handle = ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+            DWORD written = 0;
+            ::WriteFile(handle, bytes.data(), (DWORD)(bytes.size() * 2 / 3), &written, nullptr);
+            ::CloseHandle(handle);
+        }
+    };
+    writeSets("甲", "甲集", false);
+    writeSets("乙", "乙集", true);
+    m_install.WriteFile("work\\宏.墨", "开始\r\n");
+    Start("宏.墨");
+
+    auto runTool = [&] {
+        ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
+        return WaitForOutputLine("> 程序终止,退出码为 0.");
+    };
+    auto replayInto = [&](const std::string& expected) {
+        ::PostMessageA(m_main, WM_COMMAND, MacroSlotCommand(3), 0);
+        const std::string path = m_install / "work\\宏.墨";
+        return WaitFor([&] {
+            ::PostMessageA(m_main, WM_COMMAND, ID_FILE_SAVE, 0);
+            return TempDir::ReadFile(path).rfind(expected, 0) == 0;
+        });
+    };
+
+    ::PostMessageA(m_main, WM_COMMAND, ID_TOOL_SET_FIRST, 0);
+    ::PostMessageA(m_main, WM_COMMAND, ID_MACRO_SET_FIRST, 0);
+    ASSERT_TRUE(runTool()) << Joined();
+    EXPECT_NE(Joined().find("甲集"), std::string::npos) << Joined();
+    EXPECT_TRUE(replayInto("甲集开始"));
+
+    const std::pair<UINT, const char*> kRefused[] = {{ID_TOOL_SET_FIRST + 1, "乙.工具"},
+                                                     {ID_MACRO_SET_FIRST + 1, "乙.宏"}};
+    for (const auto& refused : kRefused) {
+        ::PostMessageA(m_main, WM_COMMAND, refused.first, 0);
+        const std::string box = TakeMessageBox();
+        EXPECT_EQ(box.rfind("设置文件“", 0), 0u) << box;
+        EXPECT_NE(box.find(std::string("\\工具\\") + refused.second + "”已损坏或不是本程序的格式"), std::string::npos)
+            << box;
+    }
+    ::SendMessageA(m_list, LB_RESETCONTENT, 0, 0);
+    ASSERT_TRUE(runTool()) << Joined();
+    EXPECT_EQ(Joined().find("乙集"), std::string::npos) << Joined();
+    EXPECT_NE(Joined().find("甲集"), std::string::npos) << Joined();
+    EXPECT_TRUE(replayInto("甲集甲集开始"));
 }
