@@ -1,5 +1,6 @@
 // Read-only questions the view asks about lines and their colour runs: text extents,
 // searching, bookmarks, bracket pairs, character classes and counts.
+#include <algorithm>
 #include <string>
 
 #include "editor/document/TextDocument.h"
@@ -238,11 +239,17 @@ std::vector<BracketPair> UsablePairs(const CLangSpec& spec)
 }
 
 // Walks the bracket candidate runs from a run on, forward or backward across lines,
-// calling visit(line index, line, run) until it returns true.
+// calling visit(line index, line, run) until it returns true. The walk ends at the
+// document's end, or past `reach` lines away from the starting line when reach is not
+// negative.
 template <class Visit>
-bool WalkDelimiterRuns(const CLineList& lines, LineIndex line, int runIndex, bool forward, Visit visit)
+bool WalkDelimiterRuns(const CLineList& lines, LineIndex line, int runIndex, bool forward, Visit visit,
+                       LineIndex reach = -1)
 {
-    for (LineIndex n = line; n >= 0 && n < lines.GetCount(); n += forward ? 1 : -1) {
+    LineIndex end = forward ? lines.GetCount() : -1;
+    if (reach >= 0)
+        end = forward ? std::min<LineIndex>(end, line + reach + 1) : std::max<LineIndex>(end, line - reach - 1);
+    for (LineIndex n = line; n != end; n += forward ? 1 : -1) {
         const CTextLine& text = *lines.GetLine(n);
         const int count = text.GetRunCount();
         int i = n == line ? runIndex : (forward ? 0 : count - 1);
@@ -294,7 +301,7 @@ bool CTextDocument::GetPairDelimiterAt(ByteColumn column, LineIndex n, bool& isO
     return false;
 }
 
-bool CTextDocument::FindMatchingPair(ByteColumn& column, LineIndex& line)
+bool CTextDocument::FindMatchingPair(ByteColumn& column, LineIndex& line, LineIndex lineLimit)
 {
     bool isOpening = false;
     int runLength = 0;
@@ -315,7 +322,8 @@ bool CTextDocument::FindMatchingPair(ByteColumn& column, LineIndex& line)
                                  column = run.start;
                                  line = n;
                                  return true;
-                             });
+                             },
+                             lineLimit);
 }
 
 namespace {

@@ -217,8 +217,10 @@ public:
     // symbol and its partner for FindMatchingPair.
     bool GetPairDelimiterAt(ByteColumn column, LineIndex n, bool& isOpening, int& runLength);
     // The partner of the bracket at the position: forward from an opening symbol, backward
-    // from a closing one. Sets the position to the partner's run.
-    bool FindMatchingPair(ByteColumn& column, LineIndex& line);
+    // from a closing one. Sets the position to the partner's run. With a line limit the walk
+    // gives up at lines more than that many lines away from the symbol's line.
+    static const LineIndex kNoLineLimit = -1;
+    bool FindMatchingPair(ByteColumn& column, LineIndex& line, LineIndex lineLimit = kNoLineLimit);
     // The closing (opening) symbol of the innermost block around the position.
     bool FindPairForward(ByteColumn& column, LineIndex& line) const;
     bool FindPairBackward(ByteColumn& column, LineIndex& line) const;

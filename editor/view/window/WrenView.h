@@ -207,6 +207,9 @@ public:
         bool inverted[2] = {false, false};
     };
     const BracketMatchCells& GetBracketMatch() const { return m_bracketMatch; }
+    // The highlight looks for a partner at most this many lines away: it runs on every caret
+    // move, and an unmatched bracket must not walk the rest of a large document each time.
+    static const LineIndex kBracketMatchLineLimit = 2000;
 
     // Messages the view posts and accepts.
     static const UINT kMsgPromptRequest = WM_USER + 111;

@@ -12,7 +12,7 @@ void CWrenView::ShowBracketMatch()
     if (!m_search || !m_search->BracketAtCaret(symbol, opening))
         return;
     DocPosition partner = symbol;
-    if (!m_engine->GetDocument().FindMatchingPair(partner.column, partner.line))
+    if (!m_engine->GetDocument().FindMatchingPair(partner.column, partner.line, kBracketMatchLineLimit))
         return;
     CViewEngine& engine = *m_engine;
     const PixelPosition first = engine.PixelsFromDocPosition(symbol.column, symbol.line);

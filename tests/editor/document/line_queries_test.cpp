@@ -109,6 +109,55 @@ TEST(LineQueries, MatchingPairAndEnclosingBlock)
     EXPECT_FALSE(doc.FindMatchingPair(column, line));
 }
 
+// The caret's bracket highlight bounds its walk: a partner further away than the limit is
+// not looked for, so an unmatched bracket near the top of a large document costs the
+// limit's lines, not the rest of the document. Without a limit the walk goes the distance.
+TEST(LineQueries, MatchingPairWithinALineLimit)
+{
+    CTextDocument doc;
+    Spec(doc).m_pairs[0] = "()";
+    const LineIndex kLines = 600000;
+    const LineIndex kLimit = 2000;
+    std::vector<std::string> texts((size_t)kLines);
+    texts[1] = "(";  // never closed: every later pair is balanced
+    texts[100] = "(";
+    texts[100 + kLimit] = ")";
+    texts[200000] = "(";
+    texts[200000 + kLimit + 1] = ")";
+    texts[300000 - kLimit] = "(";
+    texts[300000] = ")";
+    texts[400000] = "(";
+    texts[kLines - 1] = ")";
+    Prepare(doc, texts);
+
+    struct Case {
+        LineIndex from;
+        LineIndex limit;
+        LineIndex partner;  // -1: none found
+    };
+    const Case kCases[] = {
+        {100, kLimit, 100 + kLimit},
+        {200000, kLimit, -1},
+        {200000, CTextDocument::kNoLineLimit, 200000 + kLimit + 1},
+        {300000, kLimit, 300000 - kLimit},
+        {400000, kLimit, -1},
+        {400000, CTextDocument::kNoLineLimit, kLines - 1},
+        {kLines - 1, kLimit, -1},
+        {1, kLimit, -1},
+        {1, CTextDocument::kNoLineLimit, -1},
+    };
+    for (const Case& c : kCases) {
+        ByteColumn column = 0;
+        LineIndex line = c.from;
+        const bool found = doc.FindMatchingPair(column, line, c.limit);
+        EXPECT_EQ(c.partner >= 0, found) << "from " << c.from << " limit " << c.limit;
+        if (found)
+            EXPECT_EQ(c.partner, line) << "from " << c.from;
+        else
+            EXPECT_EQ(c.from, line) << "a failed walk leaves the position";
+    }
+}
+
 TEST(LineQueries, FullWidthPairAcrossLines)
 {
     CTextDocument doc;
