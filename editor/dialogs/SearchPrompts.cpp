@@ -47,7 +47,7 @@ bool CSearchPrompts::AskReplace(SearchRequest& request)
     dialog.m_findText = request.text;
     dialog.m_scope = request.scope == SearchRequest::kAllInSelection ? CReplaceDlg::kScopeSelection
                                                                      : CReplaceDlg::kScopeFile;
-    dialog.m_allFilesAvailable = m_replaceInOpenFiles != nullptr;
+    dialog.m_allFilesAvailable = m_allFilesAvailable && m_allFilesAvailable();
     if (dialog.DoModal() != IDOK)
         return false;
     request.text = dialog.m_findText;
@@ -58,9 +58,8 @@ bool CSearchPrompts::AskReplace(SearchRequest& request)
         return true;
     }
     if (dialog.m_scope == CReplaceDlg::kScopeAllFiles) {
-        if (m_replaceInOpenFiles)
-            m_replaceInOpenFiles(request);
-        return false;
+        request.scope = SearchRequest::kAllInOpenFiles;
+        return true;
     }
     request.scope = dialog.m_scope == CReplaceDlg::kScopeSelection ? SearchRequest::kAllInSelection
                                                                    : SearchRequest::kAllInFile;

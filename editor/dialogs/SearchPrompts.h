@@ -14,9 +14,9 @@ public:
     // position is given in.
     explicit CSearchPrompts(CWnd* view);
 
-    // Replacing in all open files reaches beyond the view: whoever owns the open documents
-    // sets this; without it that scope cannot be chosen.
-    std::function<void(const SearchRequest& request)> m_replaceInOpenFiles;
+    // Replacing in all open files reaches beyond the view: it can be chosen only when the
+    // view's owner has the open documents to offer.
+    std::function<bool()> m_allFilesAvailable;
 
     bool AskFind(SearchRequest& request) override;
     bool AskReplace(SearchRequest& request) override;

@@ -58,6 +58,9 @@
 #define IDS_ABOUT_CREDITS 51041
 #define IDS_NOT_FOUND 53012
 #define IDS_REPLACE_COUNT 53013
+#define IDS_REPLACE_IN_OPEN_FILES 53047
+#define IDS_NOT_FOUND_IN_FILE 53048
+#define IDS_REPLACED_IN_FILE 53049
 #define IDS_APPLY_PREFERENCES_FAILED 54002
 // The preferences dialog: categories, the fonts page, list columns, the colour tabs and the
 // syntax files' open dialog.

@@ -71,6 +71,15 @@ CString DefaultFindTypes(const CString& extension)
     return "*" + extension;
 }
 
+CString FolderSearchTypes(const CString& extension)
+{
+    if (extension.CompareNoCase(".Java") == 0)
+        return kTypesJava;
+    if (IsOneOf(extension, {".asm", ".s", ".a51", ".中汇", ".汇编", ".汇51"}))
+        return kTypesAssembler;
+    return "*.接口;*.定义;*.墨;*.c;*.cc;*.h;*.cpp;*.hpp;*.墨双";
+}
+
 CString RewriteFindPattern(const char* pattern, bool matchCase)
 {
     static const struct {

@@ -26,6 +26,10 @@ constexpr int kMaxFolderDepth = 64;
 // The file types to search by default for a document with this extension (dot included;
 // empty without a document or extension).
 CString DefaultFindTypes(const CString& extension);
+// The file types the view's search of the document's own folder takes for a document with
+// this extension: Java and the assembler group keep to their own kind, anything else
+// searches the C-family and Moyu sources with their interfaces.
+CString FolderSearchTypes(const CString& extension);
 
 // A regular expression as the engine takes it: "\s" "\S" "\w" "\W" "\a" "\A" "\d" "\D" "\h"
 // "\H" become bracket sets, "\t" a tab, "\\" stays; lower-cased without match case.

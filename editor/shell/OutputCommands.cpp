@@ -277,6 +277,25 @@ bool OutputCommands::FindInFiles(const char* text, const char* types, const CStr
     return true;
 }
 
+void OutputCommands::BeginReport()
+{
+    m_reporting = true;
+    m_host.ShowOutputWindow();
+    m_output.ShowInput(FALSE);
+    m_output.ClearPage(TRUE);
+}
+
+void OutputCommands::EndReport()
+{
+    m_output.ShowPendingLines();
+    m_reporting = false;
+}
+
+void OutputCommands::AppendLine(const char* line)
+{
+    m_output.AppendMessage(line);
+}
+
 void OutputCommands::CaptureStarted(const char* commandLine)
 {
     m_host.ShowOutputWindow();

@@ -72,14 +72,20 @@ public:
     bool FindInFiles(const char* text, const char* types, const CString& folder, int scope, int mode,
                      const CStringArray* projectFiles);
 
+    // A report of the editor's own (replacing in all open files): the window shown, its input
+    // box hidden and its page cleared, and the window kept busy until EndReport.
+    void BeginReport();
+    void EndReport();
+    void AppendLine(const char* line);
+
     // The input box and the context menu's commands.
     void QueueChildInput(const CString& line) { m_process.QueueInput(line); }
     bool KillChildProcess() { return m_process.Kill(); }
     void PollChildProcess() { m_process.Poll(); }
 
     bool IsCaptureActive() const { return m_process.IsCaptureActive(); }
-    // A captured child or a search writes to the output window.
-    bool IsOutputBusy() const { return m_process.IsCaptureActive() || m_searching; }
+    // A captured child, a search or a report writes to the output window.
+    bool IsOutputBusy() const { return m_process.IsCaptureActive() || m_searching || m_reporting; }
     int LastToolSlot() const { return m_lastToolSlot; }
     const CString& LastUserInput() const { return m_lastUserInput; }
 
@@ -110,6 +116,7 @@ private:
     CapturedProcessState m_process;
     bool m_toolRunning[kLastToolSlot + 1] = {};
     bool m_searching = false;
+    bool m_reporting = false;
     int m_lastToolSlot = 0;
     CString m_lastUserInput;
 };

@@ -59,6 +59,10 @@ void CSearchDialogFlow::ReplaceCommand()
     case IViewPrompts::SearchRequest::kAllInSelection: ReplaceAllCommand(true); break;
     case IViewPrompts::SearchRequest::kAllInFile: ReplaceAllCommand(false); break;
     case IViewPrompts::SearchRequest::kNextMatch: FindOccurrenceStep(false); break;
+    case IViewPrompts::SearchRequest::kAllInOpenFiles:
+        if (onReplaceInOpenFiles)
+            onReplaceInOpenFiles();
+        break;
     }
 }
 

@@ -43,6 +43,9 @@ public:
     static const int kCmdReplaceThis = 42119;
     static const int kCmdNextOccurrence = 42120;
     static const int kCmdPrevOccurrence = 42121;
+    // Replacing in every open document reaches beyond the view: a prepared replace with that
+    // scope is handed on through this.
+    std::function<void()> onReplaceInOpenFiles;
 
 private:
     CViewEngine& View() const { return m_search.GetView(); }

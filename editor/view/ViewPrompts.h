@@ -15,7 +15,7 @@ public:
         CString replacement;
         int flags = 0;            // SearchFlag bits
         bool searchUp = false;    // find: search backward
-        enum Scope { kNextMatch, kAllInSelection, kAllInFile } scope = kNextMatch;
+        enum Scope { kNextMatch, kAllInSelection, kAllInFile, kAllInOpenFiles } scope = kNextMatch;
     };
     // The find (replace) dialog, preset to the request's text; false when cancelled.
     virtual bool AskFind(SearchRequest& request) = 0;

@@ -183,6 +183,7 @@ BOOL CEditorApp::InitInstance()
         return FALSE;
     ConnectRemoteFiles();
     ConnectOutputCommands();
+    SetViewShell(this);
 
     if (!settings.initialWorkingFolder.IsEmpty()) {
         ::SetCurrentDirectoryA(settings.initialWorkingFolder);
@@ -291,6 +292,7 @@ int CEditorApp::ExitInstance()
     ThePositionHistory().FreeAll();
     DocumentServices().progress = nullptr;
     DocumentServices().shell = nullptr;
+    SetViewShell(nullptr);
     DocumentServices().summaryDialog = nullptr;
     DocumentServices().remoteFiles = nullptr;
     return CDocApp::ExitInstance();

@@ -9,6 +9,7 @@
 #include "editor/shell/OpenRequests.h"
 #include "editor/shell/ProjectCommands.h"
 #include "editor/shell/TextSettings.h"
+#include "editor/view/window/ViewShell.h"
 #include "framework/Collections.h"
 #include "framework/DocApp.h"
 #include "framework/RuntimeClass.h"
@@ -44,7 +45,7 @@ public:
 
 // The editor's application object: start-up and exit, the single instance with its
 // hand-off, the command line, and the one road by which files reach the editor.
-class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost, public ProjectHost {
+class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost, public ProjectHost, public IViewShell {
 public:
     // viewClass: the views of the document windows.
     explicit CEditorApp(const CRuntimeClass* viewClass);
@@ -84,6 +85,16 @@ public:
     bool ChooseReloadEncoding(int& index) override;
     void ShowFormats() override;
     void PostReload() override;
+
+    // ---- IViewShell (EditorAppBuild.cpp) ----
+    // Searches and writes the hits to the output window; false when the regular expression
+    // does not compile. The view's selection searches call it directly.
+    bool FindInFiles(const char* text, const char* types, const CString& folder, int scope, int mode) override;
+    bool IsOutputBusy() override;
+    void BeginOutputReport() override;
+    void EndOutputReport() override;
+    void AppendOutputLine(const char* line) override;
+    std::vector<CWrenView*> OpenDocumentViews() override;
 
     // ---- PreferencesHost ----
     bool MultiInstance() const override { return m_multiInstance; }

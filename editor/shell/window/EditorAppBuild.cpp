@@ -312,12 +312,50 @@ void CEditorApp::OnFindInFiles()
                       (dialog.m_addToOutput ? kFindAppend : 0);
     const int mode = (dialog.m_wholeWord ? kFindWholeWord : 0) | (dialog.m_matchCase ? kFindMatchCase : 0) |
                      (dialog.m_regularExpression ? kFindRegex : 0);
-    if (!m_outputCommands->FindInFiles(dialog.m_findText, dialog.m_fileTypes, dialog.m_folder, scope, mode,
-                                       nullptr)) {
+    if (!FindInFiles(dialog.m_findText, dialog.m_fileTypes, dialog.m_folder, scope, mode)) {
         CString message;
         message.Format(IDS_BAD_PATTERN, (LPCTSTR)dialog.m_findText);
         AfxMessageBox(message, MB_ICONSTOP);
     }
+}
+
+bool CEditorApp::FindInFiles(const char* text, const char* types, const CString& folder, int scope, int mode)
+{
+    return m_outputCommands && m_outputCommands->FindInFiles(text, types, folder, scope, mode, nullptr);
+}
+
+bool CEditorApp::IsOutputBusy() { return m_outputCommands && m_outputCommands->IsOutputBusy(); }
+
+void CEditorApp::BeginOutputReport()
+{
+    if (m_outputCommands)
+        m_outputCommands->BeginReport();
+}
+
+void CEditorApp::EndOutputReport()
+{
+    if (m_outputCommands)
+        m_outputCommands->EndReport();
+}
+
+void CEditorApp::AppendOutputLine(const char* line)
+{
+    if (m_outputCommands)
+        m_outputCommands->AppendLine(line);
+}
+
+std::vector<CWrenView*> CEditorApp::OpenDocumentViews()
+{
+    std::vector<CWrenView*> views;
+    for (POSITION at = GetFirstDocument(); at != nullptr;) {
+        CDocument* document = GetNextDocument(at);
+        for (POSITION view = document->GetFirstViewPosition(); view != nullptr;)
+            if (auto* wren = dynamic_cast<CWrenView*>(document->GetNextView(view))) {
+                views.push_back(wren);
+                break;
+            }
+    }
+    return views;
 }
 
 void CEditorApp::PrepareFindInFiles(CFindInFilesDlg& dialog)

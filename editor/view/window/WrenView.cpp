@@ -8,6 +8,7 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/inputaids/LineCalculator.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/view/window/ViewShell.h"
 #include "framework/FrameWnd.h"
 #include "framework/Gbk.h"
 #include "framework/SplitterWnd.h"
@@ -101,6 +102,8 @@ void CWrenView::OnInitialUpdate()
         m_searchFlow = std::make_unique<CSearchDialogFlow>(*m_search, *m_groups, *m_prompts);
         ListenForMacroSteps();
         m_searchFlow->SetPlaceRecorder([this] { RecordCaretPositionIfFar(kNearSearchLines); });
+        m_searchFlow->onReplaceInOpenFiles = [this] { PostMessage(WM_COMMAND, kCmdReplaceAllInOpenFiles, 0); };
+        m_prompts->m_allFilesAvailable = [] { return TheViewShell() != nullptr; };
     }
     CRect client;
     GetClientRect(&client);

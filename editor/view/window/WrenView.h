@@ -119,6 +119,10 @@ public:
     CString GetVocabularyWordAtCaret() const;
     CString GetWordAfterCaretWord() const;
     CString GetSelectedTextOnLine() const;
+    // What the selection searches look for: the selected text within one line, else the word
+    // at the caret, or the longer vocabulary word ending at the caret when that word is a
+    // single byte.
+    CString GetSelectionSearchText() const;
     int GetSelectionLineSpan() const;
 
     // ---- insertion entry points ----
@@ -282,6 +286,13 @@ protected:
     void OnUpdateMacroRecord(CCmdUI* cmdUI);
     void OnUpdateMacroStop(CCmdUI* cmdUI);
     void OnUpdateMacroSlot(CCmdUI* cmdUI);
+    // Selection searches, replacing in all open files, vocabulary additions (WrenViewSearches.cpp).
+    void OnSelectionSearch(UINT id);
+    void OnReplaceAllReporting();
+    void OnReplaceAllInOpenFiles();
+    void OnAddToVocabulary();
+    void OnAddToPhrases();
+    void OnUpdateAddToPhrases(CCmdUI* cmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -388,6 +399,14 @@ enum WrenViewCommand : UINT {
     kCmdEvaluateLine = 44001,
     kCmdWordWrap = 43013,
     kCmdSpellCheck = 43014,
+    kCmdSearchInterfaces = 32957,
+    kCmdSearchVocabulary = 32958,
+    kCmdSearchSamples = 32959,
+    kCmdSearchDocumentFolder = 32962,
+    kCmdAddToVocabulary = 33239,
+    kCmdAddToPhrases = 33240,
+    kCmdReplaceAllInOpenFiles = 42117,
+    kCmdReplaceAllReporting = 42118,
     kCmdCopy = 57634,
     kCmdCut = 57635,
     kCmdPaste = 57637,

@@ -98,6 +98,24 @@ TEST(SearchDialogFlowTest, ReplaceAllReportsTheCount)
     EXPECT_EQ(1u, f.prompts.notFound.size());
 }
 
+// Replacing in all open files leaves this document to the command that visits every one:
+// the replace is prepared (texts stored) and handed on, nothing replaced here.
+TEST(SearchDialogFlowTest, ReplaceInOpenFilesIsPreparedAndHandedOn)
+{
+    FlowFixture f;
+    f.Load({"a x a"});
+    f.prompts.replaceAnswer.text = "a";
+    f.prompts.replaceAnswer.replacement = "b";
+    f.prompts.replaceAnswer.scope = IViewPrompts::SearchRequest::kAllInOpenFiles;
+    int handedOn = 0;
+    f.flow.onReplaceInOpenFiles = [&] { ++handedOn; };
+    f.flow.ReplaceCommand();
+    EXPECT_EQ(1, handedOn);
+    EXPECT_EQ((Texts{"a x a"}), f.Lines());
+    EXPECT_EQ(2, f.search.DoReplaceAllInFile()) << "the stored replace does the work";
+    EXPECT_EQ((Texts{"b x b"}), f.Lines());
+}
+
 TEST(SearchDialogFlowTest, GoToLineOffersTheRangeAndPresetsTheCaretLine)
 {
     FlowFixture f;

@@ -300,4 +300,19 @@ TEST_F(IdeBuildTest, ToolAndMacroSetsLoadFromTheirMenusAndACutOffSetIsRefused)
     EXPECT_EQ(Joined().find("乙集"), std::string::npos) << Joined();
     EXPECT_NE(Joined().find("甲集"), std::string::npos) << Joined();
     EXPECT_TRUE(replayInto("甲集甲集开始"));
+// The view's vocabulary search, as its context menu sends it: find in files over the
+// program folder's tables for the word at the caret, whole word and match case, its hits
+// in the output window.
+TEST_F(IdeBuildTest, VocabularySearchListsTheTablesHoldingTheWord)
+{
+    m_install.WriteFile("bin\\配置\\自己.表", "独特名字 说明\r\n其他\r\n");
+    m_install.WriteFile("work\\甲.墨", "独特名字\r\n");
+    Start("甲.墨");
+
+    ::PostMessageA(m_main, WM_COMMAND, 32958, 0);
+    ASSERT_TRUE(WaitForOutputLine("> 找到 1 次.")) << Joined();
+    const std::vector<std::string> output = OutputLines();
+    EXPECT_EQ(output[0], "----- 多文件查找【独特名字】-----");
+    EXPECT_EQ(output[1], "> 查找目录: " + (m_install / "bin\\配置") + " ");
+    EXPECT_GE(FindOutputLine(m_install / "bin\\配置\\自己.表" + "(1,1): 独特名字 说明"), 0) << Joined();
 }
