@@ -6,6 +6,7 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
+#include "editor/shell/KeyboardMacros.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 #include "framework/Menu.h"
@@ -286,6 +287,8 @@ BOOL CWrenView::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
     else if (Settings().dragDropEditing && m_engine->IsSelectionActive() && !m_engine->IsMouseSelecting() &&
              m_engine->IsPointInSelection(point.x, point.y))
         cursor = pointer(IDC_DRAG_MOVE, IDC_ARROW);
+    else if (TheMacroRecorder().IsRecording())
+        cursor = pointer(IDC_MACRO_RECORDING, IDC_IBEAM);  // the text pointer says keys are being recorded
     else
         cursor = ::LoadCursorA(nullptr, IDC_IBEAM);
     ::SetCursor(cursor);

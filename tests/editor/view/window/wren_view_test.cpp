@@ -337,6 +337,39 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     EXPECT_EQ(State(view, kCmdRedo).enabled, true) << "a failed insert leaves the redo set alone";
 }
 
+// The pointer over the text is the text pointer, or the macro-recording pointer while keys
+// are recorded; the gutter keeps its own pointer either way.
+TEST_F(WrenViewTest, PointerShowsWhileAMacroIsRecorded)
+{
+    Open("m.txt", "one two\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    HMODULE module = ::GetModuleHandleA(nullptr);
+    const HCURSOR recording = ::LoadCursorA(module, MAKEINTRESOURCEA(IDC_MACRO_RECORDING));
+    const HCURSOR gutter = ::LoadCursorA(module, MAKEINTRESOURCEA(IDC_MARGIN_ARROW));
+    const HCURSOR text = ::LoadCursorA(nullptr, IDC_IBEAM);
+    ASSERT_TRUE(recording && gutter && text);
+    const struct {
+        bool recording;
+        bool inGutter;
+        HCURSOR expected;
+    } kCases[] = {
+        {false, false, text}, {true, false, recording}, {true, true, gutter}, {false, true, gutter},
+    };
+    for (const auto& c : kCases) {
+        if (c.recording)
+            TheMacroRecorder().Start(1, "一");
+        else
+            TheMacroRecorder().Cancel();
+        CPoint point = c.inGutter ? CPoint(2, 5) : PointOf(view, 4, 0);
+        view->ClientToScreen(&point);
+        ::SetCursorPos(point.x, point.y);
+        view->SendMessage(WM_SETCURSOR, (WPARAM)view->m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::GetCursor(), c.expected) << "recording " << c.recording << ", gutter " << c.inGutter;
+    }
+    TheMacroRecorder().Cancel();
+}
+
 // Every command of the view's context menu, and the edit menu's find and replace, is one
 // the view handles.
 TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
