@@ -94,6 +94,13 @@ protected:
         for (CFrameWnd* frame : m_frames)
             frame->DestroyWindow();
         TheMacroRecorder().Cancel();
+        // The search parameters are the process's: later tests start without a search.
+        CSearchParameters& search = TheSearchParameters();
+        search.text.Empty();
+        search.pattern.Empty();
+        search.replacement.Empty();
+        search.flags = 0;
+        search.mode = CSearchParameters::kModeFind;
         DocumentServices() = CDocumentServices();
     }
 

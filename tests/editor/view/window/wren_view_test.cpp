@@ -361,7 +361,7 @@ TEST_F(WrenViewTest, PointerShowsWhileAMacroIsRecorded)
             TheMacroRecorder().Start(1, "一");
         else
             TheMacroRecorder().Cancel();
-        CPoint point = c.inGutter ? CPoint(2, 5) : PointOf(view, 4, 0);
+        CPoint point = c.inGutter ? CPoint(0, 5) : PointOf(view, 4, 0);
         view->ClientToScreen(&point);
         ::SetCursorPos(point.x, point.y);
         view->SendMessage(WM_SETCURSOR, (WPARAM)view->m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
