@@ -167,16 +167,20 @@ TEST(SearchPromptsTest, AllOpenFilesGoesToWhoeverOwnsTheDocumentsOrCannotBeChose
     v.flow.ReplaceCommand();
     EXPECT_FALSE(choosableWithout);
 
-    IViewPrompts::SearchRequest handed;
-    v.dialogs.m_replaceInOpenFiles = [&](const IViewPrompts::SearchRequest& request) { handed = request; };
+    // With an owner of the open documents the scope is offered; the replace is prepared
+    // (texts and flags stored) and handed on.
+    v.dialogs.m_allFilesAvailable = [] { return true; };
+    int handedOn = 0;
+    v.flow.onReplaceInOpenFiles = [&] { ++handedOn; };
     driver.Queue([](DialogDriver& d) {
         d.Click(IDC_SCOPE_ALL_FILES);
         d.SetText(IDC_REPLACE_TEXT, "b");
         Answer(d, "a", {IDC_MATCH_CASE}, IDC_REPLACE_ALL);
     });
     v.flow.ReplaceCommand();
-    EXPECT_STREQ("a", handed.text);
-    EXPECT_STREQ("b", handed.replacement);
-    EXPECT_EQ(kSearchMatchCase, handed.flags);
+    EXPECT_EQ(1, handedOn);
+    EXPECT_STREQ("a", v.search.GetParameters().text);
+    EXPECT_STREQ("b", v.search.GetParameters().replacement);
+    EXPECT_EQ(kSearchMatchCase, v.search.GetParameters().flags);
     EXPECT_EQ((Texts{"a"}), v.Lines()) << "not this view's to replace";
 }
