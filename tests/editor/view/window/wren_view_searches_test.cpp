@@ -153,6 +153,7 @@ protected:
         view->SendMessage(WM_COMMAND, id, 0);
         PumpPending();
     }
+    // Every line and a line end after each; a file ending in a line end has an empty last line.
     static std::string Text(CWrenDoc& doc)
     {
         std::string all;
@@ -333,12 +334,12 @@ TEST_F(WrenViewSearchesTest, ReplaceInAllOpenFilesReportsEachDocument)
         m_dir / "丙.墨" + ": 替换 1 次.",
     };
     EXPECT_EQ(m_outputShell.output, expected);
-    EXPECT_EQ(Text(*m_docs[0]), "新 新\n新\n");
-    EXPECT_EQ(Text(*m_docs[1]), "无关\n");
-    EXPECT_EQ(Text(*m_docs[2]), "x 新\n");
+    EXPECT_EQ(Text(*m_docs[0]), "新 新\n新\n\n");
+    EXPECT_EQ(Text(*m_docs[1]), "无关\n\n");
+    EXPECT_EQ(Text(*m_docs[2]), "x 新\n\n");
     EXPECT_EQ(m_boxes.Count(), 0);
     Command(first, kCmdUndo);
-    EXPECT_EQ(Text(*m_docs[0]), "旧 旧\n新\n") << "one undo step takes the document's replacements back";
+    EXPECT_EQ(Text(*m_docs[0]), "旧 旧\n新\n\n") << "one undo step takes the document's replacements back";
 }
 
 // Refusals: while a macro is recorded (the recording ends), and while the output window is
@@ -364,7 +365,7 @@ TEST_F(WrenViewSearchesTest, ReplaceInAllOpenFilesIsRefusedWhileRecordingOrBusy)
 
     EXPECT_EQ(m_outputShell.reports, 0);
     EXPECT_TRUE(m_outputShell.output.empty());
-    EXPECT_EQ(Text(*m_docs[0]), "旧\n");
+    EXPECT_EQ(Text(*m_docs[0]), "旧\n\n");
 }
 
 // The vocabulary additions: the search text goes to the front of the custom vocabulary; the
