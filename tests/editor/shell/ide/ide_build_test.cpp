@@ -300,6 +300,8 @@ TEST_F(IdeBuildTest, ToolAndMacroSetsLoadFromTheirMenusAndACutOffSetIsRefused)
     EXPECT_EQ(Joined().find("乙集"), std::string::npos) << Joined();
     EXPECT_NE(Joined().find("甲集"), std::string::npos) << Joined();
     EXPECT_TRUE(replayInto("甲集甲集开始"));
+}
+
 // The view's vocabulary search, as its context menu sends it: find in files over the
 // program folder's tables for the word at the caret, whole word and match case, its hits
 // in the output window.
