@@ -123,8 +123,11 @@ HWND CDialog::ModalOwner() const
     // A popup cannot be owned by a child window.
     while (owner != nullptr && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) != 0)
         owner = ::GetParent(owner);
-    // Without a parent given, a dialog opened from another dialog belongs to that one.
-    if (m_pParentWnd == nullptr && owner != nullptr)
+    // Without a parent given, a dialog opened from another dialog belongs to that one; so
+    // does one whose parent that dialog holds disabled (a command that reached the main window
+    // during a transfer, say). Owned by the disabled window, it would activate that window at
+    // its end, where the focus cannot pass on to a child, and the caret would be lost.
+    if (owner != nullptr && (m_pParentWnd == nullptr || !::IsWindowEnabled(owner)))
         owner = ::GetLastActivePopup(owner);
     return owner;
 }

@@ -532,6 +532,65 @@ TEST(ModalLoop, DialogOpenedFromADialogBelongsToItAndDisablesIt)
 
 namespace {
 
+// A window that passes the focus on to its child, as a frame passes it to its view; it
+// counts the times it was given the focus while disabled, when it cannot pass it on.
+class FocusForwardingWindow : public CWnd {
+public:
+    CWnd child;
+    int focusedWhileDisabled = 0;
+
+    void OnSetFocus(CWnd*)
+    {
+        if (!IsWindowEnabled())
+            ++focusedWhileDisabled;
+        child.SetFocus();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FocusForwardingWindow, CWnd)
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+// A command that reaches the main window while a dialog holds it disabled (posted during a
+// transfer, say) may open a dialog with the main window as parent. That dialog belongs to
+// the running one: owned by the disabled main window, it would activate it at its end, and
+// the focus given to a disabled window cannot go on to its child.
+TEST(ModalLoop, DialogForADisabledParentBelongsToTheRunningDialog)
+{
+    CWinApp app;
+    FocusForwardingWindow main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "主窗口", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(main.child.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, main.m_hWnd, nullptr));
+    app.m_pMainWnd = &main;
+    CDialog outer(IDD_COMMANDS, &main);
+    CDialog inner(IDD_COMMANDS, &main);
+    HWND outerWindow = nullptr;
+    HWND innerOwner = nullptr;
+    DialogDriver driver;
+    driver.Queue([&](DialogDriver& d) {
+        outerWindow = d.Dialog();
+        EXPECT_EQ(inner.DoModal(), IDCANCEL);
+        EXPECT_FALSE(::IsWindowEnabled(main.m_hWnd)) << "still held by the outer dialog";
+        d.PressCancel();
+    });
+    driver.Queue([&](DialogDriver& d) {
+        innerOwner = ::GetWindow(d.Dialog(), GW_OWNER);
+        d.PressCancel();
+    });
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(driver.ScriptsRun(), 2);
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_TRUE(::IsWindowEnabled(main.m_hWnd));
+    EXPECT_EQ(main.focusedWhileDisabled, 0);
+    app.m_pMainWnd = nullptr;
+    main.DestroyWindow();
+}
+
+} // namespace
+
+namespace {
+
 // OnInitDialog runs below the dialog manager's own frames, which an exception must not cross.
 TEST(Dialog, ExceptionInOnInitDialogIsReportedAndEndsTheRunWithMinusOne)
 {
