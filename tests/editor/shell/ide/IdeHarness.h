@@ -3,6 +3,7 @@
 #pragma once
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/SettingsFiles.h"
+#include "framework/CommandIds.h"
 #include "temp_dir.h"
 
 #include <windows.h>
@@ -96,6 +97,22 @@ inline HWND FindMainWindow(DWORD processId)
     MainWindowSearch search = {processId, nullptr};
     ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The main window of the started IDE once it shows; null when the program did not start or
+// no window came.
+inline HWND WaitForMainWindow(const StartedProgram& ide)
+{
+    HWND main = nullptr;
+    return ide.Started() && WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }) ? main : nullptr;
+}
+
+// Saves the IDE's active document and returns once the save is done: a read of the file
+// while the editor writes it would make the save fail (it wants the file to itself).
+inline bool SaveActiveDocument(HWND main)
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(main, WM_COMMAND, ID_FILE_SAVE, 0, SMTO_NORMAL, 30000, &result) != 0;
 }
 
 // The titles of the document windows in the MDI client.

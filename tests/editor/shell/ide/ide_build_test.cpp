@@ -68,8 +68,8 @@ protected:
     void Start(const std::string& file)
     {
         m_program = std::make_unique<StartedProgram>(m_exe, file, m_install / "work");
-        ASSERT_TRUE(m_program->Started());
-        ASSERT_TRUE(WaitFor([&] { return (m_main = FindMainWindow(m_program->Id())) != nullptr; }));
+        m_main = WaitForMainWindow(*m_program);
+        ASSERT_NE(m_main, nullptr);
         ASSERT_TRUE(WaitFor([&] { return ChildTitles(m_main).size() == 1; }));
         m_program->WaitForIdle();
         m_list = FindDescendantById(m_main, kOutputListId);
@@ -275,8 +275,7 @@ TEST_F(IdeBuildTest, ToolAndMacroSetsLoadFromTheirMenusAndACutOffSetIsRefused)
         ::PostMessageA(m_main, WM_COMMAND, MacroSlotCommand(3), 0);
         const std::string path = m_install / "work\\宏.墨";
         return WaitFor([&] {
-            ::PostMessageA(m_main, WM_COMMAND, ID_FILE_SAVE, 0);
-            return TempDir::ReadFile(path).rfind(expected, 0) == 0;
+            return SaveActiveDocument(m_main) && TempDir::ReadFile(path).rfind(expected, 0) == 0;
         });
     };
 

@@ -173,8 +173,8 @@ protected:
     HWND Start(const std::string& files)
     {
         m_ide.reset(new StartedProgram(m_exe, files, m_install / "work"));
-        HWND main = nullptr;
-        if (!m_ide->Started() || !WaitFor([&] { return (main = FindMainWindow(m_ide->Id())) != nullptr; }))
+        HWND main = WaitForMainWindow(*m_ide);
+        if (main == nullptr)
             return nullptr;
         ::MoveWindow(main, 0, 0, 1100, 760, TRUE);
         return main;

@@ -131,9 +131,8 @@ protected:
     HWND StartIde()
     {
         m_ide = std::make_unique<StartedProgram>(m_exe, "", m_install / "bin");
-        HWND main = nullptr;
-        if (!m_ide->Started() || !WaitFor([&] { return (main = FindMainWindow(m_ide->Id())) != nullptr; }) ||
-            !WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }))
+        HWND main = WaitForMainWindow(*m_ide);
+        if (main == nullptr || !WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }))
             return nullptr;
         return main;
     }

@@ -59,19 +59,15 @@ std::string FileLine(const std::string& path, int line)
 // posted to it after the save request may have been taken.
 bool SavedLineBecomes(HWND main, const std::string& path, int line, const std::string& expected)
 {
-    return WaitFor([&] {
-        ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
-        return FileLine(path, line) == expected;
-    });
+    return WaitFor([&] { return SaveActiveDocument(main) && FileLine(path, line) == expected; });
 }
 
 TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
 {
     std::string work = m_install / "work";
     StartedProgram first(m_exe, "/L:20 甲.墨", work);
-    ASSERT_TRUE(first.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(first.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(first);
+    ASSERT_NE(main, nullptr);
     // The window takes its document's path once the file is read.
     EXPECT_TRUE(WaitFor([&] {
         auto titles = ChildTitles(main);
@@ -106,9 +102,8 @@ TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
 TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
 {
     StartedProgram ide(m_exe, "", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ChildTitles(main) == std::vector<std::string>{"新文件1"}; }));
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
@@ -169,9 +164,8 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndTheLayoutComesBackAtThe
     int workspaceWidth = 0;
     {
         StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-        ASSERT_TRUE(ide.Started());
-        HWND main = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        HWND main = WaitForMainWindow(ide);
+        ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
         HWND workspace = FindDescendantById(main, ID_WORKSPACE_BAR);
         HWND output = FindDescendantById(main, ID_OUTPUT_BAR);
@@ -222,9 +216,8 @@ TEST_F(IdeTest, PanesDockInTheFrameFollowTheirCommandsAndTheLayoutComesBackAtThe
     }
 
     StartedProgram again(m_exe, "", m_install / "work");
-    ASSERT_TRUE(again.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(again.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(again);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
     // The bar state brings back the hidden palette; the panes are shown again as at every
     // start.
@@ -251,9 +244,8 @@ int CaretHeight(HWND main)
 TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
 {
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
     int before = CaretHeight(main);
 
@@ -322,9 +314,8 @@ TEST_F(IdeTest, OutputWindowTakesTheOutputFontAtStartAndFromThePreferences)
     });
     ASSERT_FALSE(m_exe.empty());
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
     HWND output = FindDescendantById(FindDescendantById(main, ID_OUTPUT_BAR), 1205);
     ASSERT_NE(output, nullptr);
@@ -375,9 +366,8 @@ TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)
         lines += "第" + std::to_string(i) + "行\r\n";
     m_install.WriteFile("work\\长.墨", lines);
     StartedProgram ide(m_exe, "长.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
     HMENU menu = ::GetMenu(main);
 
@@ -466,9 +456,8 @@ void AddListLine(HWND list, const std::string& line)
 TEST_F(IdeTest, VocabularyEntriesShowAndInsertAndOutputLinesJumpToTheirFile)
 {
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
 
     // Start-up ends on the vocabulary page; the tree shows the graphics table; its first category's first entry is a call.
@@ -550,9 +539,8 @@ TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
     // stays up to 20 s.
     m_install.WriteFile("bin\\用户.设置", "词汇提示弹出延时=30\r\n词汇提示空格选择=32\r\n词汇提示超时关闭=400\r\n");
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
     HWND view = FocusedWindow(main);
     ASSERT_NE(view, nullptr);
@@ -637,9 +625,8 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
     {
         // Without a project its buttons are off.
         StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-        ASSERT_TRUE(ide.Started());
-        HWND main = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        HWND main = WaitForMainWindow(ide);
+        ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
         EXPECT_EQ(ProjectButtonStates(main), std::vector<bool>(5, false));
         ::PostMessageA(main, WM_CLOSE, 0, 0);
@@ -651,9 +638,8 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
     }
     {
         StartedProgram ide(m_exe, "演示.项目", m_install / "work");
-        ASSERT_TRUE(ide.Started());
-        HWND main = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+        HWND main = WaitForMainWindow(ide);
+        ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitFor([&] {
             auto titles = ChildTitles(main);
             return titles.size() == 1 && EndsWith(titles[0], "\\work\\乙.墨");
@@ -670,9 +656,8 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
     EXPECT_TRUE(EndsWith(ProfileValue(std::string("墨语言编辑器") + "工作区"), "\\work\\演示.项目"));
 
     StartedProgram again(m_exe, "", m_install / "work");
-    ASSERT_TRUE(again.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(again.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(again);
+    ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ProjectItemCount(main) == 4; }));
     EXPECT_TRUE(WaitFor([&] {
         auto titles = ChildTitles(main);
@@ -717,9 +702,8 @@ HTREEITEM TreeItem(HWND tree, UINT how, HTREEITEM from = nullptr)
 TEST_F(IdeTest, OutputCommandsCopyAndClearAndSyncShowsTheActiveDocument)
 {
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
 
     HWND output = FindDescendantById(FindDescendantById(main, ID_OUTPUT_BAR), 1205);
@@ -759,9 +743,8 @@ TEST_F(IdeTest, OutputCommandsCopyAndClearAndSyncShowsTheActiveDocument)
 TEST_F(IdeTest, VocabularyTableButtonsShowTheirTableAndDisableTheirOwnButton)
 {
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
-    ASSERT_TRUE(ide.Started());
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }));
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
     HWND tree = FindDescendantById(main, 1179);
     HWND buttons = FindDescendantById(main, 1220);
