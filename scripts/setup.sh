@@ -16,24 +16,31 @@ packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick fonts-wqy
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-
-if ((${#missing[@]})); then
+# Installs the packages of the list that are not installed yet.
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
   as_root apt-get update -qq
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+}
 
 # The posix-threads variant of the cross compiler gives us std::thread and std::mutex.
-if [ "$(readlink -f /usr/bin/i686-w64-mingw32-g++)" != /usr/bin/i686-w64-mingw32-g++-posix ]; then
-  as_root update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix >/dev/null
-  as_root update-alternatives --set i686-w64-mingw32-gcc /usr/bin/i686-w64-mingw32-gcc-posix >/dev/null
-fi
+use_posix_compiler() {
+  local triple=$1
+  if [ "$(readlink -f "/usr/bin/$triple-g++")" != "/usr/bin/$triple-g++-posix" ]; then
+    as_root update-alternatives --set "$triple-g++" "/usr/bin/$triple-g++-posix" >/dev/null
+    as_root update-alternatives --set "$triple-gcc" "/usr/bin/$triple-gcc-posix" >/dev/null
+  fi
+}
+
+install_missing "${packages[@]}"
+use_posix_compiler i686-w64-mingw32
 
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
@@ -48,17 +55,8 @@ cupsd_pid=$("$here/pdf-printer" start)
 # and tests the 64-bit programs (see wine-env).
 . "$here/wine-env"
 if ! moyu_runs_i386; then
-  missing=()
-  for p in wine64 g++-mingw-w64-x86-64-posix; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  if ((${#missing[@]})); then
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
-  if [ "$(readlink -f /usr/bin/x86_64-w64-mingw32-g++)" != /usr/bin/x86_64-w64-mingw32-g++-posix ]; then
-    as_root update-alternatives --set x86_64-w64-mingw32-g++ /usr/bin/x86_64-w64-mingw32-g++-posix >/dev/null
-    as_root update-alternatives --set x86_64-w64-mingw32-gcc /usr/bin/x86_64-w64-mingw32-gcc-posix >/dev/null
-  fi
+  install_missing wine64 g++-mingw-w64-x86-64-posix
+  use_posix_compiler x86_64-w64-mingw32
 fi
 
 "$here/wine-run" --init
