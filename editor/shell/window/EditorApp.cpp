@@ -136,6 +136,7 @@ void CEditorApp::PrepareEnvironment()
     m_savedEnvironment.Save(environment);
     ReadDefaultFolderFile(ProgramFilePath(kDefaultFolderFile), m_lastSaveFolder);
     ReadUserSettings(ProgramFilePath(kUserSettingsFile), m_userSettings);
+    CWrenView::CompanionTitle() = m_userSettings.companionTitle;
     BuildChildEnvironment(GetInstallationFolder(), m_userSettings.noCompilerDetection == 0, m_savedEnvironment,
                           environment);
 }

@@ -530,14 +530,16 @@ HWND FocusedWindow(HWND main, RECT* caret = nullptr)
 }  // namespace
 
 // Typing an abbreviation pops the vocabulary prompt up under the caret, Enter puts its word in
-// place of the abbreviation, and a palette button types at the caret of the active view.
+// place of the abbreviation, and a palette button types at the caret of the active view; the
+// text goes to the companion tool named in the user settings.
 TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
 {
     ::CreateDirectoryA((m_install / "bin\\配置").c_str(), nullptr);
     m_install.WriteFile("bin\\配置\\一级语法提示.墨", "0 步进循环 步进循环 bjxh\r\n0 步进 步进 bjxh\r\n");
     // The popup shows 30 ticks (1.5 s) after the request (Space accepts from tick 32) and
     // stays up to 20 s.
-    m_install.WriteFile("bin\\用户.设置", "词汇提示弹出延时=30\r\n词汇提示空格选择=32\r\n词汇提示超时关闭=400\r\n");
+    m_install.WriteFile("bin\\用户.设置",
+                        "词汇提示弹出延时=30\r\n词汇提示空格选择=32\r\n词汇提示超时关闭=400\r\n墨伴名称=\"测试 墨伴\"\r\n");
     StartedProgram ide(m_exe, "甲.墨", m_install / "work");
     HWND main = WaitForMainWindow(ide);
     ASSERT_NE(main, nullptr);
@@ -572,6 +574,12 @@ TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
     ::PostMessageA(main, WM_COMMAND, 57634, 0);  // copy
     EXPECT_TRUE(WaitFor([&] { return ClipboardText().rfind("第1行 步进甲\r\n", 0) == 0; }))
         << ClipboardText().substr(0, 40);
+    HWND companion = ::CreateWindowExA(0, "STATIC", "测试 墨伴", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ::PostMessageA(main, WM_COMMAND, 33242, 0);  // send to the companion tool
+    MSG posted = {};
+    EXPECT_TRUE(WaitFor([&] { return ::PeekMessageA(&posted, companion, 0xB0CF, 0xB0CF, PM_REMOVE) != FALSE; }));
+    EXPECT_EQ(posted.wParam, 0xD3EFD1D4u);
+    ::DestroyWindow(companion);
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     // Closing asks whether to save the changed document: No.

@@ -16,6 +16,7 @@
 #include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/KeyboardMacros.h"
+#include "editor/shell/SystemClipboard.h"
 #include "framework/DialogDriver.h"
 #include "editor/shell/PositionHistory.h"
 #include "framework/AppEnvironment.h"
@@ -457,6 +458,51 @@ TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
     Post(view, WM_COMMAND, kCmdPaste);
     PumpPending();
     EXPECT_EQ(Line(0), "abone");
+}
+
+// The selection goes to the companion tool through the clipboard and message 45263, posted
+// to the top-level window with exactly the tool's title: the configured one, else the default.
+TEST_F(WrenViewTest, SelectionIsSentToTheCompanionWindowWithItsExactTitle)
+{
+    Open("p.txt", "甲乙 丙");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    const char* const kDefault = "墨语言系列中文编程工具 之 墨伴3";
+    struct Case {
+        const char* configured;
+        const char* window;
+        bool found;
+    } const cases[] = {
+        {"", kDefault, true},
+        {"别的墨伴", "别的墨伴", true},
+        {"别的墨伴", kDefault, false},
+        {"", "墨语言系列中文编程工具 之 墨伴", false},
+    };
+    CSystemClipboard clipboard(nullptr);
+    for (const Case& c : cases) {
+        CWrenView::CompanionTitle() = c.configured;
+        HWND standIn = ::CreateWindowExA(0, "STATIC", c.window, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(clipboard.PutText("旧", 2));
+        const int boxes = m_boxes.Count();
+        view->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+        view->SendMessage(WM_COMMAND, kCmdSendToCompanion);
+        MSG posted = {};
+        EXPECT_EQ(c.found, ::PeekMessageA(&posted, standIn, 0xB0CF, 0xB0CF, PM_REMOVE) != FALSE) << c.window;
+        std::string text;
+        EXPECT_TRUE(clipboard.GetText(text));
+        if (c.found) {
+            EXPECT_EQ(posted.wParam, 0xD3EFD1D4u);
+            EXPECT_EQ(posted.lParam, 1);
+            EXPECT_EQ(text, "甲乙 丙");
+            EXPECT_EQ(m_boxes.Count(), boxes);
+        } else {
+            EXPECT_EQ(text, "旧") << "nothing copied for a tool that is not there";
+            ASSERT_EQ(m_boxes.Count(), boxes + 1);
+            EXPECT_EQ(std::string(m_boxes.Last().text), "没找到墨伴窗口！");
+        }
+        ::DestroyWindow(standIn);
+    }
+    CWrenView::CompanionTitle().Empty();
 }
 
 TEST_F(WrenViewTest, PromptAcceptIsTakenOnlyFromTheViewsOwnPopup)
