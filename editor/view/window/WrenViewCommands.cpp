@@ -378,8 +378,7 @@ void CWrenView::OnSendToCompanion()
         AfxMessageBox("没找到墨伴窗口！");
         return;
     }
-    if (m_commands)
-        m_commands->DoCopy(0);
+    OnViewCommand(kCmdCopy);  // a copy as the edit menu's, recorded as one in a macro
     ::PostMessageA(companion, 0xB0CF, 0xD3EFD1D4, 1);
 }
 

@@ -263,8 +263,9 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         PumpPending();
         EXPECT_EQ(Line(0), c.line0);
         EXPECT_EQ(Line(1), c.line1);
-        if (c.checkedAfter >= 0)
+        if (c.checkedAfter >= 0) {
             EXPECT_EQ(State(view, c.id).checked, c.checkedAfter);
+        }
         EXPECT_EQ(State(view, kCmdUndo).enabled, m_doc.IsModified() != FALSE);
         EXPECT_TRUE(view->GetEngine()->Check());
         Close();
@@ -480,14 +481,19 @@ TEST_F(WrenViewTest, SelectionIsSentToTheCompanionWindowWithItsExactTitle)
     };
     CSystemClipboard clipboard(nullptr);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
         CWrenView::CompanionTitle() = c.configured;
         HWND standIn = ::CreateWindowExA(0, "STATIC", c.window, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         ASSERT_TRUE(clipboard.PutText("旧", 2));
         const int boxes = m_boxes.Count();
         view->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+        TheMacroRecorder().Start(5, "五");
         view->SendMessage(WM_COMMAND, kCmdSendToCompanion);
+        EXPECT_TRUE(TheMacroRecorder().Stop((m_dir / "vuze.宏").c_str()));
+        std::vector<MacroStep> steps;
+        DecodeMacroSteps(TheUserMacros()[5], steps);
         MSG posted = {};
-        EXPECT_EQ(c.found, ::PeekMessageA(&posted, standIn, 0xB0CF, 0xB0CF, PM_REMOVE) != FALSE) << c.window;
+        EXPECT_EQ(c.found, ::PeekMessageA(&posted, standIn, 0xB0CF, 0xB0CF, PM_REMOVE) != FALSE);
         std::string text;
         EXPECT_TRUE(clipboard.GetText(text));
         if (c.found) {
@@ -495,8 +501,12 @@ TEST_F(WrenViewTest, SelectionIsSentToTheCompanionWindowWithItsExactTitle)
             EXPECT_EQ(posted.lParam, 1);
             EXPECT_EQ(text, "甲乙 丙");
             EXPECT_EQ(m_boxes.Count(), boxes);
+            ASSERT_EQ(steps.size(), 1u) << "the copy, recorded as the edit menu's";
+            EXPECT_EQ(steps[0].kind, kStepCommand);
+            EXPECT_EQ(steps[0].value1, (int)ID_EDIT_COPY);
         } else {
             EXPECT_EQ(text, "旧") << "nothing copied for a tool that is not there";
+            EXPECT_TRUE(steps.empty());
             ASSERT_EQ(m_boxes.Count(), boxes + 1);
             EXPECT_EQ(std::string(m_boxes.Last().text), "没找到墨伴窗口！");
         }
