@@ -214,6 +214,9 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
     // The window takes its remote name before the upload ends.
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
         << TempDir::ReadFile(*m_server / "另存.墨") << " dialogs: " << DialogTexts(m_ide->Id());
+    // The save is done once its transfer dialog is: a close that came while it ran would
+    // find the document still modified and ask whether to save it.
+    EXPECT_TRUE(WaitFor([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
