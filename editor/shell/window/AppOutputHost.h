@@ -19,7 +19,7 @@ public:
     CString OpenProjectPath() override;
     bool ActiveDocumentPath(CString& path) override;
     bool IsActiveDocumentModified() override;
-    void SaveActiveDocument() override { SendToFrame(57603); }
+    void SaveActiveDocument() override;
     void SaveActiveDocumentAs() override { SendToFrame(57604); }
     // The project settings dialog comes with the project commands; without it the build
     // reports the missing settings.

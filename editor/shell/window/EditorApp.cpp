@@ -604,14 +604,27 @@ void CEditorApp::OnHistoryForward()
 
 // ---- document shell ----
 
+void CEditorApp::SaveActiveDocumentForTool()
+{
+    ScopedFlag saving(m_savingForTool);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+}
+
 bool CEditorApp::PromptNewFileName(CString& name)
 {
     CEditorSettings& settings = TheEditorSettings();
     CString folder = ProposedSaveFolder(name, m_lastSaveFolder, GetInstallationFolder(), CurrentFolder());
     SYSTEMTIME now;
     ::GetLocalTime(&now);
-    CString proposed = IsUntitledName(name) ? GeneratedNewFileName(m_userSettings.newFilePrefix, false, now)
-                                            : GetFileNamePart(name);
+    const bool untitled = IsUntitledName(name);
+    if (untitled && m_savingForTool && m_userSettings.autoSaveNewFiles != 0) {
+        // Never over an existing file: a second one in the same second takes "_2".
+        name = UniqueNewFilePath(folder, GeneratedNewFileName(m_userSettings.newFilePrefix, true, now));
+        m_lastSaveFolder = folder;
+        return true;
+    }
+    CString proposed = untitled ? GeneratedNewFileName(m_userSettings.newFilePrefix, false, now) : GetFileNamePart(name);
     CFileDialog dialog(FALSE, nullptr, proposed, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, BuildFileFilter(settings),
                        m_pMainWnd);
     dialog.m_ofn.lpstrInitialDir = folder;

@@ -79,6 +79,10 @@ public:
     bool CheckChangedDocuments(bool reloadAll);
     void NewDocumentIfNone();
 
+    // Saves the active document before a user tool runs (File Save): with "新建文件自动保存="
+    // on, an untitled document takes a generated name without a dialog.
+    void SaveActiveDocumentForTool();
+
     // ---- IDocumentShell ----
     bool PromptNewFileName(CString& name) override;
     bool PromptRemoteSaveAs(int& account, CString& remotePath) override;
@@ -207,6 +211,7 @@ private:
     bool m_firstInstance = true;
     bool m_multiInstance = false;
     bool m_checkingChanges = false;
+    bool m_savingForTool = false;
     CUserSettings m_userSettings;
     SavedEnvironment m_savedEnvironment;
     OpenRequestQueue m_openRequests;

@@ -212,6 +212,8 @@ CWrenView* AppOutputHost::ActiveView()
     return frame != nullptr ? dynamic_cast<CWrenView*>(frame->GetActiveEditorView()) : nullptr;
 }
 
+void AppOutputHost::SaveActiveDocument() { m_app.SaveActiveDocumentForTool(); }
+
 void AppOutputHost::SendToFrame(UINT command)
 {
     if (CMainFrame* frame = m_app.GetMainFrame())

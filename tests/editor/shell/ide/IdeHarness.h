@@ -202,6 +202,14 @@ inline BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
     return FALSE;
 }
 
+// The first view of the active document window.
+inline HWND ActiveView(HWND main)
+{
+    // The splitter and its first pane share the id.
+    const int kFirstPane = 0xE900;
+    return FindDescendantById(FindDescendantById(ActiveChild(main), kFirstPane), kFirstPane);
+}
+
 // A visible dialog of the process, other than `except`, holding a control with that id.
 inline HWND FindProcessDialog(DWORD processId, int controlId, HWND except = nullptr)
 {

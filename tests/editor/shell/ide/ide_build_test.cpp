@@ -317,3 +317,59 @@ TEST_F(IdeBuildTest, VocabularySearchListsTheTablesHoldingTheWord)
     EXPECT_EQ(output[1], "> 查找目录: " + (m_install / "bin\\配置") + " ");
     EXPECT_GE(FindOutputLine(m_install / "bin\\配置\\自己.表" + "(1,1): 独特名字 说明"), 0) << Joined();
 }
+
+namespace {
+
+// The names of the work folder's files that match the pattern.
+std::vector<std::string> FilesLike(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+} // namespace
+
+// With "新建文件自动保存=" on, a tool that saves before it runs gives an untitled document a
+// generated name in the new-file folder, without a dialog; File Save itself still asks.
+TEST_F(IdeBuildTest, ToolSavingAnUntitledDocumentNamesItWithoutAsking)
+{
+    const int kSlot = 4;
+    UserToolTable tools;
+    tools[kSlot].name = "保存后运行";
+    tools[kSlot].command = (m_install / "命令\\墨语言.exe").c_str();
+    tools[kSlot].captureOutput = 1;
+    tools[kSlot].saveBeforeRun = 1;
+    ASSERT_TRUE(SaveUserCommands((m_install / "bin\\vuze.工具").c_str(), tools));
+    m_install.WriteFile("bin\\用户.设置", "新建文件自动保存=1\r\n新建文件缺省保存名=草稿\r\n");
+    const std::string work = m_install / "work";
+    m_install.WriteFile("bin\\项目目录.文本", "缺省路径=" + work);
+    Start("");
+    ASSERT_TRUE(WaitFor([&] { return HasChildTitled("新文件1"); }));
+    HWND view = ActiveView(m_main);
+    ASSERT_NE(view, nullptr);
+    for (char ch : std::string("abc"))
+        ::PostMessageA(view, WM_CHAR, static_cast<unsigned char>(ch), 1);
+
+    ::PostMessageA(m_main, WM_COMMAND, ID_FILE_SAVE, 0);
+    HWND saveAs = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (saveAs = FindProcessDialog(m_program->Id(), IDCANCEL)) != nullptr; }));
+    ::PostMessageA(saveAs, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(saveAs); }));
+    EXPECT_TRUE(HasChildTitled("新文件1"));
+
+    ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
+    ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
+    const std::vector<std::string> saved = FilesLike(work + "\\草稿*.墨");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].size(), std::string("草稿00000_00000.墨").size()) << saved[0];
+    EXPECT_EQ(TempDir::ReadFile(work + "\\" + saved[0]), "abc");
+    EXPECT_TRUE(HasChildTitled("\\work\\" + saved[0]));
+}

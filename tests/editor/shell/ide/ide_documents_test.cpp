@@ -151,14 +151,6 @@ std::string DocumentText(HWND main)
     return text;
 }
 
-// The first view of the active document window.
-HWND ActiveView(HWND main)
-{
-    // The splitter and its first pane share the id.
-    const int kFirstPane = 0xE900;
-    return FindDescendantById(FindDescendantById(ActiveChild(main), kFirstPane), kFirstPane);
-}
-
 class IdeDocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -36,11 +36,7 @@ protected:
 // Types a character at the caret of the active document window's first view.
 void TypeAtCaret(HWND main, char ch)
 {
-    HWND active = ActiveChild(main);
-    // The splitter and its first pane share the id.
-    const int kFirstPane = 0xE900;
-    HWND splitter = FindDescendantById(active, kFirstPane);
-    ::PostMessageA(FindDescendantById(splitter, kFirstPane), WM_CHAR, static_cast<unsigned char>(ch), 1);
+    ::PostMessageA(ActiveView(main), WM_CHAR, static_cast<unsigned char>(ch), 1);
 }
 
 // Line `line` (from 1) of the file, without its line end.
