@@ -3,6 +3,7 @@
 #include "framework/FrameWnd.h"
 
 #include "framework/BarState.h"
+#include "framework/CmdUI.h"
 #include "framework/Debug.h"
 #include "framework/DockBar.h"
 #include "framework/WinApp.h"
@@ -69,6 +70,22 @@ CControlBar* CFrameWnd::GetControlBar(UINT id) const
             return bar;
     }
     return nullptr;
+}
+
+void CFrameWnd::OnBarCheck(UINT id)
+{
+    if (CControlBar* bar = GetControlBar(id))
+        ShowControlBar(bar, !bar->IsVisible(), FALSE);
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* cmdUI)
+{
+    CControlBar* bar = GetControlBar(cmdUI->m_nID);
+    if (bar == nullptr) {
+        cmdUI->ContinueRouting();
+        return;
+    }
+    cmdUI->SetCheck(bar->IsVisible());
 }
 
 CDockBar* CFrameWnd::GetDockBar(UINT dockBarId) const

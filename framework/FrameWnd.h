@@ -146,6 +146,10 @@ protected:
     void OnSetFocus(CWnd* oldFocus);
     BOOL OnEraseBkgnd(CDC* dc);
     void OnDropFiles(HDROP drop);
+    // The standard bar commands (工具条, 状态栏, ...): a command with a bar's id shows the
+    // bar when hidden and hides it when shown; its menu item is checked while it shows.
+    void OnBarCheck(UINT id);
+    void OnUpdateControlBarMenu(CCmdUI* cmdUI);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     // Lays out what DelayRecalcLayout asked for and updates the floating bars, which are

@@ -22,6 +22,7 @@ constexpr UINT kSystemTimerMessage = 0x0118;
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR appName)
@@ -239,4 +240,10 @@ void CWinApp::OnFilePrintSetup()
 {
     CPrintDialog dialog(TRUE);
     AfxGetPrinterChoice().DoPrintDialog(dialog);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd != nullptr)
+        m_pMainWnd->SendMessage(WM_CLOSE);
 }

@@ -58,6 +58,8 @@ public:
     // The standard Print Setup command: the set-up dialog on the application's printer
     // choice (AfxGetPrinterChoice), which printing, preview and printer fonts then use.
     void OnFilePrintSetup();
+    // The standard Exit command: closes the main window as its close box would.
+    void OnAppExit();
 
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;

@@ -118,6 +118,44 @@ TEST_F(BarsTest, FrameFindsAndListsItsBars)
     EXPECT_EQ(DockBar(AFX_IDW_DOCKBAR_RIGHT)->GetDockedCount(), 0);
 }
 
+// The menu's check state of a command, as the frame's update handlers give it; -1 when
+// nobody set it.
+int MenuCheck(CFrameWnd& frame, UINT id)
+{
+    struct Recorder : CCmdUI {
+        void SetCheck(int check = 1) override { checked = check; }
+        int checked = -1;
+    } state;
+    state.m_nID = id;
+    state.DoUpdate(&frame, FALSE);
+    return state.checked;
+}
+
+// 工具条 and 状态栏 of the view menu: the command with a bar's id hides the bar when it shows
+// and shows it again; the item is checked while the bar shows. Exit closes the main window.
+TEST_F(BarsTest, BarCommandsToggleTheirBarAndExitClosesTheMainWindow)
+{
+    for (UINT id : {AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR}) {
+        CControlBar* bar = m_frame->GetControlBar(id);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(MenuCheck(*m_frame, id), 1);
+        m_frame->SendMessage(WM_COMMAND, id);
+        EXPECT_FALSE(bar->IsVisible());
+        EXPECT_EQ(MenuCheck(*m_frame, id), 0);
+        m_frame->SendMessage(WM_COMMAND, id);
+        EXPECT_TRUE(bar->IsVisible());
+    }
+    EXPECT_EQ(MenuCheck(*m_frame, AFX_IDW_CONTROLBAR_LAST), -1) << "no bar with that id";
+
+    const HWND frame = m_frame->m_hWnd;
+    m_app.m_pMainWnd = m_frame;
+    EXPECT_TRUE(m_app.OnCmdMsg(ID_APP_EXIT, CN_COMMAND, nullptr, nullptr));
+    m_frame = nullptr;  // gone with its window
+    EXPECT_FALSE(::IsWindow(frame));
+    MSG quit;
+    EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the application ends with it";
+}
+
 TEST_F(BarsTest, IdleUpdateShowsHandledCommandsPressedOrEnabledAndTheRestDisabled)
 {
     CToolBarCtrl& buttons = m_frame->m_wndToolBar.GetToolBarCtrl();

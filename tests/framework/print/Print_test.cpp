@@ -115,8 +115,9 @@ TEST_F(PrintTest, PrintDialogChoosesThePagesOrTheSelection)
         ViewCommand(ID_FILE_PRINT);
         EXPECT_EQ(driver.ScriptsRun(), 1);
         EXPECT_EQ(View().m_log, c.log);
-        if (c.log.size() > 1)
+        if (c.log.size() > 1) {
             EXPECT_EQ(PrintedPages().size(), (c.log.size() - 3) / 2);
+        }
     }
 }
 

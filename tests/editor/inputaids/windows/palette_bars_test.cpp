@@ -122,8 +122,9 @@ TEST_F(PaletteBarsTest, TogglesShowPressedAndEverythingIsDisabledWithoutAView)
     IdleUpdate();
     for (UINT barId : {kVariableBarId, kLettersBarId, kOperatorsBarId}) {
         for (UINT command : {33115u, 33094u, 33116u, 33045u, 33058u, 32966u}) {
-            if (Bar(barId).CommandToIndex(command) >= 0)
+            if (Bar(barId).CommandToIndex(command) >= 0) {
                 EXPECT_FALSE(State(barId, command) & TBSTATE_ENABLED) << command;
+            }
         }
     }
     CPaletteBar& types = Bar(kTypesBarId);

@@ -95,13 +95,14 @@ TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
     EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
 }
 
+// Started without files it shows a new document; 退出 in the file menu ends it.
 TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
 {
     StartedProgram ide(m_exe, "", m_install / "work");
     HWND main = WaitForMainWindow(ide);
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ChildTitles(main) == std::vector<std::string>{"新文件1"}; }));
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ::PostMessageA(main, WM_COMMAND, ID_APP_EXIT, 0);  // 文件 > 退出
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
 
