@@ -74,8 +74,16 @@ CControlBar* CFrameWnd::GetControlBar(UINT id) const
 
 void CFrameWnd::OnBarCheck(UINT id)
 {
-    if (CControlBar* bar = GetControlBar(id))
+    if (CControlBar* bar = GetControlBar(id)) {
         ShowControlBar(bar, !bar->IsVisible(), FALSE);
+        return;
+    }
+    // A document window's frame sees the command first: the bars are its main frame's.
+    for (CWnd* outer = GetParent(); outer != nullptr; outer = outer->GetParent())
+        if (auto* frame = dynamic_cast<CFrameWnd*>(outer)) {
+            frame->OnBarCheck(id);
+            return;
+        }
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* cmdUI)

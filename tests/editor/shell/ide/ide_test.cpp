@@ -95,13 +95,20 @@ TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
     EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
 }
 
-// Started without files it shows a new document; 退出 in the file menu ends it.
+// Started without files it shows a new document; the status bar hides from the view menu
+// and 退出 in the file menu ends it.
 TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
 {
     StartedProgram ide(m_exe, "", m_install / "work");
     HWND main = WaitForMainWindow(ide);
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ChildTitles(main) == std::vector<std::string>{"新文件1"}; }));
+    // 查看 > 状态栏 hides the main frame's status bar, though the document window sees it first.
+    HWND status = FindDescendant(main, "msctls_statusbar32");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(status));
+    ::SendMessageA(main, WM_COMMAND, 59393, 0);
+    EXPECT_FALSE(::IsWindowVisible(status));
     ::PostMessageA(main, WM_COMMAND, ID_APP_EXIT, 0);  // 文件 > 退出
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
