@@ -15,11 +15,11 @@
 
 namespace {
 
-constexpr char kPromptInteger[] = "Please enter an integer.";
-constexpr char kPromptPositiveInteger[] = "Please enter a positive integer.";
-constexpr char kPromptNumber[] = "Please enter a number.";
-constexpr char kPromptIntegerRange[] = "Please enter an integer between %s and %s.";
-constexpr char kPromptMaxChars[] = "Please enter no more than %d characters.";
+constexpr char kPromptInteger[] = "请输入一个整数。";
+constexpr char kPromptPositiveInteger[] = "请输入一个正整数。";
+constexpr char kPromptNumber[] = "请输入一个数。";
+constexpr char kPromptIntegerRange[] = "请输入 %s 到 %s 之间的整数。";
+constexpr char kPromptMaxChars[] = "请输入不超过 %d 个字符。";
 
 bool IsBlank(char ch)
 {

@@ -26,8 +26,7 @@ public:
 };
 
 // Texts. Numbers are decimal, surrounded by blanks at most; a bad text shows the framework's
-// message ("Please enter an integer.", "Please enter a positive integer.", "Please enter a
-// number.") and fails.
+// message ("请输入一个整数。", "请输入一个正整数。", "请输入一个数。") and fails.
 void DDX_Text(CDataExchange* dx, int id, CString& value);
 void DDX_Text(CDataExchange* dx, int id, int& value);
 void DDX_Text(CDataExchange* dx, int id, long& value);
@@ -51,8 +50,8 @@ void DDX_CBString(CDataExchange* dx, int id, CString& value);
 // Subclasses the control id into control on the first exchange.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 
-// Checks of the value just exchanged, when saving ("Please enter an integer between %1 and
-// %2.", "Please enter no more than %1 characters."). DDV_MaxChars also limits the edit
+// Checks of the value just exchanged, when saving ("请输入 %1 到 %2 之间的整数。",
+// "请输入不超过 %1 个字符。"). DDV_MaxChars also limits the edit
 // control when loading.
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minValue, int maxValue);
 void DDV_MinMaxUInt(CDataExchange* dx, UINT value, UINT minValue, UINT maxValue);

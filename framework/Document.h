@@ -15,11 +15,11 @@ class CFrameWnd;
 class CView;
 
 // The framework's standard texts of the document sequence.
-constexpr char kFailedToOpenDocText[] = "Failed to open document.";
-constexpr char kFailedToSaveDocText[] = "Failed to save document.";
-constexpr char kFailedToCreateDocText[] = "Failed to create empty document.";
-constexpr char kAskToSaveText[] = "Save changes to %1?";
-constexpr char kUntitledText[] = "Untitled";
+constexpr char kFailedToOpenDocText[] = "无法打开文档。";
+constexpr char kFailedToSaveDocText[] = "无法保存文档。";
+constexpr char kFailedToCreateDocText[] = "无法创建空文档。";
+constexpr char kAskToSaveText[] = "是否保存对 %1 的修改？";
+constexpr char kUntitledText[] = "无标题";
 
 // One open file's data: its path and title, modified flag and views. The template that made
 // it owns it; it deletes itself when its last view goes (unless m_bAutoDelete is cleared).
@@ -63,7 +63,7 @@ public:
     virtual void OnCloseDocument();
     // Empties the data; the sequence calls it before new, open and close.
     virtual void DeleteContents();
-    // Asks "Save changes to ...?" when modified: FALSE means the user cancelled.
+    // Asks kAskToSaveText when modified: FALSE means the user cancelled.
     virtual BOOL SaveModified();
     // Whether frame may close: when it is the document's last frame, SaveModified decides.
     virtual BOOL CanCloseFrame(CFrameWnd* frame);
@@ -82,8 +82,8 @@ public:
     virtual CFile* GetFile(LPCTSTR path, UINT openFlags, CFileException* error);
     virtual void ReleaseFile(CFile* file, BOOL abort);
     // Shows the failure of a load or save: nothing for a user exception (already reported),
-    // the memory exception's own box, else defaultText (null: "Failed to open document." or
-    // "Failed to save document.").
+    // the memory exception's own box, else defaultText (null: kFailedToOpenDocText or
+    // kFailedToSaveDocText).
     virtual void ReportSaveLoadException(LPCTSTR path, CException* e, BOOL saving, LPCTSTR defaultText);
 
     // Routes: the document's own map, then its template's.

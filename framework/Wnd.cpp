@@ -85,7 +85,7 @@ void ReportWindowProcedureException()
     } catch (const std::exception& e) {
         AfxMessageBox(e.what(), MB_ICONSTOP);
     } catch (...) {
-        AfxMessageBox("An unexpected error occurred.", MB_ICONSTOP);
+        AfxMessageBox("发生了意外错误。", MB_ICONSTOP);
     }
 }
 

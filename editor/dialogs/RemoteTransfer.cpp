@@ -24,7 +24,16 @@ void ShowStop(UINT id, LPCTSTR argument = "", LPCTSTR second = "")
 {
     CString text;
     text.Format(id, argument, second);
+    text.TrimRight('\n');
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+}
+
+// What follows our text in the box of a failed step of the own client: the server's last
+// reply. A failed connect has no reply, only the socket library's English text, and our
+// text says all the user needs.
+CString FailureDetail(UINT id, const CFtpSession& session)
+{
+    return id == IDS_FTP_CONNECT_FAILED ? CString() : session.GetLastText();
 }
 
 void ReportException(CException* e)
@@ -101,7 +110,7 @@ public:
         else if (!s.OpenTransfer(download, path, TRUE, account.passive))
             failure = IDS_FTP_OPEN_FAILED;
         if (failure) {
-            ShowStopUnlessCancelled(cancel, failure, s.GetLastText());
+            ShowStopUnlessCancelled(cancel, failure, FailureDetail(failure, s));
             return nullptr;
         }
         return file;
@@ -447,7 +456,7 @@ int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filte
     auto fail = [&](UINT id) {
         if (stopped || Cancelled(cancel))
             return -1;
-        ShowStop(id, session.GetLastText());
+        ShowStop(id, FailureDetail(id, session));
         return 0;
     };
     if (!session.Connect(account.host, account.port))

@@ -29,7 +29,7 @@ TEST(GotoLineDialogTest, RefusesWhatIsNoPositiveNumberAndKeepsTheDialog)
     EXPECT_STREQ("7", preset);
     EXPECT_TRUE(openAfterLetter);
     ASSERT_EQ(1, boxes.Count());
-    EXPECT_STREQ("Please enter a positive integer.", boxes.Last().text);
+    EXPECT_STREQ("请输入一个正整数。", boxes.Last().text);
     EXPECT_EQ(12u, dialog.m_lineNumber);
 }
 

@@ -293,6 +293,24 @@ TEST(RemoteTransferAccount, NoTitleOrHostFailsSilentlyWithoutTheNetwork)
     EXPECT_EQ(0, boxes.Count());
 }
 
+// A refused connection is told in our own words: the socket library's English text
+// ("The attempt to connect was rejected.") says nothing more and stays out of the box.
+TEST(RemoteTransferAccount, RefusedConnectionIsToldInOurWordsAlone)
+{
+    ScopedMessageBoxHook boxes;
+    CFtpSiteRecord account;
+    account.title = "t";
+    account.host = "127.0.0.1";
+    account.port = 1;  // nothing listens there
+    CStringArray rows;
+    EXPECT_EQ(0, RemoteGetFile(account, "/a", "a", nullptr));
+    ASSERT_EQ(1, boxes.Count());
+    EXPECT_STREQ("连接远程服务器失败.", boxes.Last().text);
+    EXPECT_EQ(0, RemoteListDirectory(rows, account, "*.*"));
+    ASSERT_EQ(2, boxes.Count());
+    EXPECT_STREQ("连接远程服务器失败.", boxes.Last().text);
+}
+
 namespace {
 
 // A server that logs in anyone, opens the passive channel of a RETR or STOR, sends the

@@ -53,7 +53,7 @@ TEST_F(DocViewTest, ModifiedDocumentAsksBeforeClosingAndCancelKeepsIt)
     ScopedMessageBoxHook boxes{IDCANCEL};
     Command(ID_FILE_CLOSE);
     ASSERT_EQ(boxes.Count(), 1);
-    EXPECT_STREQ(boxes.Last().text, CString("Save changes to ") + path + "?");
+    EXPECT_STREQ(boxes.Last().text, CString("是否保存对 ") + path + " 的修改？");
     EXPECT_EQ(boxes.Last().type & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
     EXPECT_EQ(DocumentCount(), 1);
     EXPECT_TRUE(document->IsModified());
@@ -92,7 +92,7 @@ TEST_F(DocViewTest, FailedOpenReportsAndLeavesNoDocumentOrFrame)
     CDocument* document = Open(CString(m_dir.Path().c_str()) + "\\missing.tdoc");
     EXPECT_EQ(document, nullptr);
     ASSERT_EQ(boxes.Count(), 1);
-    EXPECT_STREQ(boxes.Last().text, "Failed to open document.");
+    EXPECT_STREQ(boxes.Last().text, "无法打开文档。");
     EXPECT_EQ(DocumentCount(), 0);
     EXPECT_EQ(Main().MDIGetActive(), nullptr);
 }
@@ -154,7 +154,7 @@ TEST_F(DocViewTest, SaveToAnUnwritableFolderReportsTheFailure)
     ScopedMessageBoxHook boxes;
     Command(ID_FILE_SAVE);
     ASSERT_EQ(boxes.Count(), 1);
-    EXPECT_STREQ(boxes.Last().text, "Failed to save document.");
+    EXPECT_STREQ(boxes.Last().text, "无法保存文档。");
     EXPECT_TRUE(document->IsModified());
     EXPECT_TRUE(document->GetPathName().IsEmpty());
 }

@@ -111,19 +111,19 @@ TEST(DataExchange, BadInputShowsTheStandardMessageAndKeepsTheDialogOpenOnTheCont
         const char* text;
         const char* message;
     } cases[] = {
-        {IDC_COUNT, "abc", "Please enter an integer."},
-        {IDC_COUNT, "", "Please enter an integer."},
-        {IDC_COUNT, "12x", "Please enter an integer."},
-        {IDC_COUNT, "99999999999", "Please enter an integer."},
-        {IDC_COUNT, "0", "Please enter an integer between 1 and 100."},
-        {IDC_OFFSET, "1.5", "Please enter an integer."},
-        {IDC_LINE, "-5", "Please enter a positive integer."},
-        {IDC_LINE, "二", "Please enter a positive integer."},
-        {IDC_LINE, "5001", "Please enter an integer between 1 and 5000."},
-        {IDC_BYTES, "4294967296", "Please enter a positive integer."},
-        {IDC_RATIO, "1.5.2", "Please enter a number."},
-        {IDC_RATIO, "", "Please enter a number."},
-        {IDC_NAME, "一二三四五", "Please enter no more than 8 characters."},
+        {IDC_COUNT, "abc", "请输入一个整数。"},
+        {IDC_COUNT, "", "请输入一个整数。"},
+        {IDC_COUNT, "12x", "请输入一个整数。"},
+        {IDC_COUNT, "99999999999", "请输入一个整数。"},
+        {IDC_COUNT, "0", "请输入 1 到 100 之间的整数。"},
+        {IDC_OFFSET, "1.5", "请输入一个整数。"},
+        {IDC_LINE, "-5", "请输入一个正整数。"},
+        {IDC_LINE, "二", "请输入一个正整数。"},
+        {IDC_LINE, "5001", "请输入 1 到 5000 之间的整数。"},
+        {IDC_BYTES, "4294967296", "请输入一个正整数。"},
+        {IDC_RATIO, "1.5.2", "请输入一个数。"},
+        {IDC_RATIO, "", "请输入一个数。"},
+        {IDC_NAME, "一二三四五", "请输入不超过 8 个字符。"},
     };
     for (const auto& c : cases) {
         ExchangeDialog dialog;
