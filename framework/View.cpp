@@ -139,6 +139,18 @@ BOOL CView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler
     return m_pDocument != nullptr && m_pDocument->OnCmdMsg(id, code, extra, handlerInfo);
 }
 
+BOOL CView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (CWnd::OnCommand(wParam, lParam))
+        return TRUE;
+    if (lParam != 0)
+        return FALSE;
+    CWnd* top = GetTopLevelParent();
+    if (top == nullptr || top == this || dynamic_cast<CFrameWnd*>(top) == nullptr)
+        return FALSE;
+    return top->OnCommand(wParam, lParam);
+}
+
 void CView::PostNcDestroy()
 {
     delete this;

@@ -87,6 +87,10 @@ public:
 
     // Routes: the view's own map, then its document.
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
+    // A menu or accelerator command sent to the view itself (a hot key it posts to itself)
+    // that neither the view nor its document handles goes on to the top-level frame, and
+    // from there to the application, as the same command from the menu does.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     // Views are made with new by their template and delete themselves.

@@ -21,6 +21,19 @@ TEST_F(DocViewTest, CommandsRouteViewDocumentChildFrameMainFrameApplication)
     EXPECT_EQ(HandledBy(), (Log{"view", "document", "child frame", "main frame", "application"}));
 }
 
+// A hot key the view posts to itself: what the view and its document do not handle goes on
+// to the frames and the application, as the same command from the menu does.
+TEST_F(DocViewTest, CommandsSentToTheViewItselfGoOnToTheFramesAndTheApplication)
+{
+    CTestDoc* document = Open(WriteDoc("a.tdoc", "a"));
+    ASSERT_NE(document, nullptr);
+    HandledBy().clear();
+    for (UINT id : {ID_TEST_EVERYONE_COMMAND, ID_TEST_DOC_COMMAND, ID_TEST_CHILD_COMMAND, ID_TEST_MAIN_COMMAND,
+                    ID_TEST_APP_COMMAND, ID_TEST_NOBODY_COMMAND})
+        FirstView(document)->SendMessage(WM_COMMAND, id, 0);
+    EXPECT_EQ(HandledBy(), (Log{"view", "document", "child frame", "main frame", "application"}));
+}
+
 TEST_F(DocViewTest, WithoutADocumentCommandsGoToTheMainFrameThenTheApplication)
 {
     Command(ID_TEST_EVERYONE_COMMAND);

@@ -7,8 +7,10 @@
 #include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/UserTools.h"
 #include "framework/CommandIds.h"
+#include "real_input_lock.h"
 
 #include <shlwapi.h>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -196,6 +198,36 @@ TEST_F(IdeBuildTest, ConversionToolOpensWhatTheConverterWrote)
     ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
     EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
     EXPECT_TRUE(::PathFileExistsA((m_install / "work\\例子.c").c_str()));
+}
+
+// Slots 11 to 15 have no menu item: their hot key is the only way to run them. F11 pressed
+// in the view runs the conversion tool of slot 15, whose handler is the application's.
+TEST_F(IdeBuildTest, ToolHotKeyPressedInTheViewRunsTheTool)
+{
+    UserToolTable tools;
+    ASSERT_TRUE(LoadUserCommands((m_install / "bin\\vuze.工具").c_str(), tools));
+    tools[kConversionToolSlot].vk = VK_F11;
+    tools[kConversionToolSlot].modifiers = 0;
+    ASSERT_TRUE(SaveUserCommands((m_install / "bin\\vuze.工具").c_str(), tools));
+    m_install.WriteFile("work\\例子.墨", "整数类型 主函数(无类型) 开始 返回 0。结束\n");
+    Start("例子.墨");
+
+    HWND view = ActiveView(m_main);
+    ASSERT_NE(view, nullptr);
+    RealInputLock realInput;
+    // The key goes to the window with the focus: the IDE comes forward with its view focused.
+    GUITHREADINFO focus = {sizeof focus};
+    ASSERT_TRUE(WaitFor([&] {
+        ::SetForegroundWindow(m_main);
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_main, nullptr), &focus) && focus.hwndFocus == view;
+    }));
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_F11;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof(INPUT));
+    ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
+    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
 }
 
 // Find in files from the menu command: the dialog comes preset from the word at the caret,
