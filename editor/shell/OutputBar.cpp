@@ -37,9 +37,10 @@ BOOL COutputBar::Create(CWnd* parent, int width, int height, UINT id, DWORD styl
     CRect none(0, 0, 0, 0);
     if (!m_caption.Create(caption, WS_CHILD | WS_VISIBLE, none, this, kCaptionId))
         return FALSE;
-    // Owner-drawn, so that each line takes the colour of its level.
+    // Owner-drawn, so that each line takes the colour of its level. It clips the input box,
+    // which shows over its bottom while a child runs.
     if (!m_list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
-                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY |
+                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY |
                              LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                          none, this, kListId))
         return FALSE;
@@ -173,7 +174,9 @@ void COutputBar::ShowInput(BOOL on)
 {
     m_input.SetWindowText("");
     m_input.SetReadOnly(!on);
-    m_input.ShowWindow(on ? SW_SHOW : SW_HIDE);
+    // Raised above the list (a null insert-after is the top).
+    m_input.SetWindowPos(nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (on ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void COutputBar::SetListFont(const LOGFONTA& font, BOOL redraw)

@@ -230,6 +230,68 @@ TEST_F(IdeBuildTest, ToolHotKeyPressedInTheViewRunsTheTool)
     EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
 }
 
+// While a tool's child runs, the output window's input box shows over the bottom of the
+// list: a real click lands in it, and what the user types there reaches the child at Enter.
+TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
+{
+    const int kSlot = 4;
+    UserToolTable tools;
+    tools[kSlot].name = "回声";
+    tools[kSlot].command = (m_install / "命令\\墨语言.exe").c_str();
+    tools[kSlot].arguments = "-echo";
+    tools[kSlot].captureOutput = 1;
+    ASSERT_TRUE(SaveUserCommands((m_install / "bin\\vuze.工具").c_str(), tools));
+    m_install.WriteFile("work\\甲.墨", "开始\r\n");
+    Start("甲.墨");
+
+    const int kInputId = 1247;
+    HWND input = FindDescendantById(m_main, kInputId);
+    ASSERT_NE(input, nullptr);
+    ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(input) != FALSE; })) << Joined();
+
+    RealInputLock realInput;
+    RECT box = {};
+    ::GetWindowRect(input, &box);
+    POINT centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    // Nothing of the list covers the box: the point shows the box itself.
+    ASSERT_TRUE(WaitFor([&] {
+        ::SetForegroundWindow(m_main);
+        return ::WindowFromPoint(centre) == input;
+    }, 5000)) << "the box is covered";
+    ::SetCursorPos(0, 0);
+    ::SetCursorPos(centre.x, centre.y);
+    std::vector<INPUT> inputs(2);
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs.data(), sizeof(INPUT));
+    GUITHREADINFO focus = {sizeof focus};
+    ASSERT_TRUE(WaitFor([&] {
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_main, nullptr), &focus) && focus.hwndFocus == input;
+    }));
+    inputs.clear();
+    for (WORD key : {WORD('H'), WORD('I'), WORD(VK_RETURN)}) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        INPUT up = down;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(down);
+        inputs.push_back(up);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    EXPECT_TRUE(WaitForOutputLine("收到:hi")) << Joined();
+
+    // Escape in the box stops the child; the box goes with it.
+    INPUT escape[2] = {};
+    escape[0].type = escape[1].type = INPUT_KEYBOARD;
+    escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, escape, sizeof(INPUT));
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(input); })) << Joined();
+}
+
 // Find in files from the menu command: the dialog comes preset from the word at the caret,
 // the document's types and folder; each hit is an output line that jumps to its file.
 TEST_F(IdeBuildTest, FindInFilesWritesHitsThatJump)
