@@ -203,6 +203,26 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand
     return application->Run();
 }
 
+LPSTR SkipProgramName(LPSTR commandLine)
+{
+    if (commandLine == nullptr)
+        return nullptr;
+    char* at = commandLine;
+    if (*at == '"') {
+        ++at;
+        while (*at != '\0' && *at != '"')
+            ++at;
+        if (*at == '"')
+            ++at;
+    } else {
+        while (*at != '\0' && *at != ' ' && *at != '\t')
+            ++at;
+    }
+    while (*at == ' ' || *at == '\t')
+        ++at;
+    return at;
+}
+
 BOOL AfxWalkPreTranslateTree(MSG* msg)
 {
     for (HWND hWnd = msg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {

@@ -88,6 +88,12 @@ CWnd* AfxGetMainWnd();
 // The program's WinMain calls it.
 int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
 
+// The arguments of a whole command line (GetCommandLine's): what follows the program name
+// (quoted, or up to the first blank) and the blanks after it. Only the space and the tab are
+// blanks; the bytes of a Chinese name are not, whichever comes first. The program's WinMain
+// passes this on instead of the run-time's own cut, which skips a leading Chinese name.
+LPSTR SkipProgramName(LPSTR commandLine);
+
 // The pump step every framework loop uses (the application's when there is one): gets one
 // message, lets PreTranslateMessage see it and dispatches it. FALSE on WM_QUIT.
 BOOL AfxPumpMessage();

@@ -6,7 +6,7 @@
 // The one application object of 墨语言编辑器.
 static CEditorApp theApp(RUNTIME_CLASS(CWrenView));
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCommand)
 {
-    return AfxWinMain(instance, previous, commandLine, showCommand);
+    return AfxWinMain(instance, previous, SkipProgramName(::GetCommandLineA()), showCommand);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
@@ -39,6 +41,28 @@ TEST(AfxWinMain, RunsTheLoopAfterASuccessfulStartAndReturnsTheExitCode)
     EXPECT_STREQ(app.m_lpCmdLine, "/NC 甲.墨");
     EXPECT_EQ(app.m_nCmdShow, SW_SHOWMAXIMIZED);
     EXPECT_EQ(AfxGetApp(), &app);
+}
+
+TEST(SkipProgramName, LeavesTheArgumentsWholeWhateverTheyBeginWith)
+{
+    const struct {
+        const char* line;
+        const char* arguments;
+    } cases[] = {
+        {"\"C:\\墨 语言\\墨语言编辑器.exe\" 不存在乙.墨", "不存在乙.墨"},
+        {"\"墨语言编辑器.exe\"\t \t乙.墨 丙.墨", "乙.墨 丙.墨"},
+        {"墨语言编辑器.exe 甲.墨", "甲.墨"},
+        {"editor.exe   /L:3 \"甲 乙.墨\"", "/L:3 \"甲 乙.墨\""},
+        {"\"editor.exe\"", ""},
+        {"\"unclosed", ""},
+        {"editor.exe", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        std::string line = c.line;
+        EXPECT_STREQ(SkipProgramName(&line[0]), c.arguments) << c.line;
+    }
+    EXPECT_EQ(SkipProgramName(nullptr), nullptr);
 }
 
 TEST(AfxWinMain, FailedStartEndsAtOnceThroughExitInstance)

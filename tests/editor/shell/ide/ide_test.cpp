@@ -95,6 +95,27 @@ TEST_F(IdeTest, StartsWithItsBarsAndTakesOverASecondStartsFiles)
     EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
 }
 
+// A second start that names a missing file beginning with a Chinese character: the first
+// instance creates and opens that file, not one cut down to its extension.
+TEST_F(IdeTest, SecondStartHandsOverAMissingChineseNameWhole)
+{
+    std::string work = m_install / "work";
+    StartedProgram first(m_exe, "甲.墨", work);
+    HWND main = WaitForMainWindow(first);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+
+    StartedProgram second(m_exe, "不存在乙.墨", work);
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.WaitForExit(30000), 0u);
+    EXPECT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\不存在乙.墨"); }));
+    EXPECT_TRUE(::PathFileExistsA((work + "\\不存在乙.墨").c_str()));
+    EXPECT_FALSE(::PathFileExistsA((work + "\\.墨").c_str()));
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
+}
+
 // Started without files it shows a new document; the status bar hides from the view menu
 // and 退出 in the file menu ends it.
 TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
