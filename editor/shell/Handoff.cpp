@@ -155,6 +155,43 @@ bool HandoffChannel::TakeLines(CStringArray& lines)
     return true;
 }
 
+namespace {
+
+thread_local HandoffWatch* t_watch = nullptr;
+
+} // namespace
+
+HandoffWatch::HandoffWatch()
+    : m_hook(::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId()))
+{
+    t_watch = this;
+}
+
+HandoffWatch::~HandoffWatch()
+{
+    if (m_hook)
+        ::UnhookWindowsHookEx(m_hook);
+    t_watch = nullptr;
+}
+
+bool HandoffWatch::TakePending()
+{
+    bool pending = m_pending;
+    m_pending = false;
+    return pending;
+}
+
+LRESULT CALLBACK HandoffWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->hwnd == nullptr && msg->message == kHandoffMessage &&
+        t_watch) {
+        t_watch->m_pending = true;
+        msg->message = WM_NULL;
+    }
+    return ::CallNextHookEx(t_watch ? t_watch->m_hook : nullptr, code, wParam, lParam);
+}
+
 bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line)
 {
     if (!channel.Append(line))
@@ -163,7 +200,7 @@ bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& l
     if (window && ::IsWindow(window)) {
         if (::IsIconic(window))
             ::ShowWindow(window, SW_RESTORE);
-        ::SetForegroundWindow(window);
+        ::SetForegroundWindow(::GetLastActivePopup(window));
     }
     return ::PostThreadMessageA((DWORD)slot.threadId, kHandoffMessage, 0, 0) != FALSE;
 }

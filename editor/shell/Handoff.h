@@ -64,8 +64,30 @@ private:
     CString m_mutexName;
 };
 
-// Appends the line, brings the first instance's window forward and posts the hand-off
-// message. False when the request cannot be delivered: the caller then runs as the first
+// Notices the hand-off message in whatever loop takes it from the calling thread's queue:
+// a menu's, a message box's or a common dialog's loop would dispatch it to no window and
+// lose it. The message is blanked there, and the request waits until the owner takes it
+// at rest (the main loop's idle time, after the menu or the modal dialog closed). One per
+// thread; its hook goes with it.
+class HandoffWatch {
+public:
+    HandoffWatch();
+    ~HandoffWatch();
+    HandoffWatch(const HandoffWatch&) = delete;
+    HandoffWatch& operator=(const HandoffWatch&) = delete;
+
+    // True when a hand-off message arrived since the last call.
+    bool TakePending();
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+
+    HHOOK m_hook;
+    bool m_pending = false;
+};
+
+// Appends the line, brings the first instance's window forward (its last active pop-up:
+// a modal dialog, never the main window it disabled) and posts the hand-off message. False when the request cannot be delivered: the caller then runs as the first
 // instance and, since its line may already be in the file, processes the lines it takes
 // from the channel instead of its own command line.
 bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line);

@@ -163,6 +163,8 @@ BOOL CEditorApp::InitInstance()
         takeOverHandoff = true;
     }
     m_firstInstance = role == InstanceRole::kFirst;
+    if (m_firstInstance)
+        m_handoffWatch.reset(new HandoffWatch);
 
     if (!AfxOleInit()) {
         AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK);
@@ -285,6 +287,7 @@ void CEditorApp::OpenGuide()
 
 int CEditorApp::ExitInstance()
 {
+    m_handoffWatch.reset();
     ProcessEnvironment environment;
     m_savedEnvironment.Restore(environment);
     if (!m_lastSaveFolder.IsEmpty())
@@ -311,13 +314,11 @@ CMainFrame* CEditorApp::GetMainFrame() const
 
 // ---- single instance ----
 
-BOOL CEditorApp::PreTranslateMessage(MSG* msg)
+BOOL CEditorApp::OnIdle(LONG count)
 {
-    if (msg->message == kHandoffMessage && msg->hwnd == nullptr) {
+    if (m_handoffWatch && m_handoffWatch->TakePending())
         ReadHandoffFile();
-        return TRUE;
-    }
-    return CDocApp::PreTranslateMessage(msg);
+    return CDocApp::OnIdle(count);
 }
 
 void CEditorApp::ReadHandoffFile()

@@ -6,6 +6,7 @@
 #include "editor/document/DocumentServices.h"
 #include "editor/shell/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
+#include "editor/shell/Handoff.h"
 #include "editor/shell/OpenRequests.h"
 #include "editor/shell/ProjectCommands.h"
 #include "editor/shell/TextSettings.h"
@@ -53,7 +54,8 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
+    // Hand-offs are taken at rest, never under an open menu or a modal dialog.
+    BOOL OnIdle(LONG count) override;
     CDocument* OpenDocumentFile(LPCTSTR path) override;
 
     // ---- documents ----
@@ -209,6 +211,7 @@ private:
     CString m_lastWorkspacePath;
     int m_lastRemoteAccount = 0;
     bool m_firstInstance = true;
+    std::unique_ptr<HandoffWatch> m_handoffWatch;
     bool m_multiInstance = false;
     bool m_checkingChanges = false;
     bool m_savingForTool = false;

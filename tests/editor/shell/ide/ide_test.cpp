@@ -116,6 +116,83 @@ TEST_F(IdeTest, SecondStartHandsOverAMissingChineseNameWhole)
     EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
 }
 
+namespace {
+
+struct PopupMenuSearch {
+    DWORD processId;
+    bool found;
+};
+
+BOOL CALLBACK MatchPopupMenu(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<PopupMenuSearch*>(data);
+    DWORD owner = 0;
+    char name[16] = {};
+    ::GetWindowThreadProcessId(window, &owner);
+    ::GetClassNameA(window, name, sizeof name);
+    if (owner == search->processId && lstrcmpA(name, "#32768") == 0 && ::IsWindowVisible(window))
+        search->found = true;
+    return !search->found;
+}
+
+// Whether a drop-down menu of the process shows.
+bool MenuShows(DWORD processId)
+{
+    PopupMenuSearch search = {processId, false};
+    ::EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool HasChild(HWND main, const std::string& tail)
+{
+    for (const std::string& title : ChildTitles(main))
+        if (EndsWith(title, tail))
+            return true;
+    return false;
+}
+
+} // namespace
+
+// A second start while the first instance has a menu open, or a modal dialog: the request is
+// kept and served once the menu or the dialog closes, and the dialog, not the main window it
+// disabled, is what comes forward.
+TEST_F(IdeTest, SecondStartDuringAnOpenMenuOrAModalDialogIsServedWhenItCloses)
+{
+    std::string work = m_install / "work";
+    StartedProgram first(m_exe, "甲.墨", work);
+    HWND main = WaitForMainWindow(first);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    first.WaitForIdle();
+
+    // The file menu, opened as its key opens it.
+    ::PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+    ASSERT_TRUE(WaitFor([&] { return MenuShows(first.Id()); }));
+    StartedProgram duringMenu(m_exe, "乙.墨", work);
+    EXPECT_EQ(duringMenu.WaitForExit(30000), 0u);
+    ASSERT_TRUE(MenuShows(first.Id()));
+    ::SendMessageA(main, WM_CANCELMODE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return HasChild(main, "\\work\\乙.墨"); }));
+
+    ::PostMessageA(main, WM_COMMAND, ID_APP_ABOUT, 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = FindProcessDialog(first.Id(), IDOK, main)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] {
+        ::SetForegroundWindow(about);
+        return ::GetForegroundWindow() == about;
+    }));
+    StartedProgram duringDialog(m_exe, "丙.墨", work);
+    EXPECT_EQ(duringDialog.WaitForExit(30000), 0u);
+    EXPECT_EQ(::GetForegroundWindow(), about);
+    EXPECT_FALSE(HasChild(main, "\\work\\丙.墨"));
+    ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return HasChild(main, "\\work\\丙.墨"); }));
+    EXPECT_EQ(TempDir::ReadFile(m_install / "bin\\命令行.文本"), "");
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(first.WaitForExit(30000), STILL_ACTIVE);
+}
+
 // Started without files it shows a new document; the status bar hides from the view menu
 // and 退出 in the file menu ends it.
 TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
