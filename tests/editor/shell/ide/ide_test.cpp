@@ -716,6 +716,30 @@ std::vector<bool> ProjectButtonStates(HWND main)
     return states;
 }
 
+struct ToolBarButtonSearch {
+    UINT command;
+    HWND found;
+};
+
+BOOL CALLBACK MatchToolBarWithButton(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ToolBarButtonSearch*>(data);
+    char name[32] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "ToolbarWindow32") != 0 || ::SendMessageA(window, TB_COMMANDTOINDEX, search->command, 0) < 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Whether the tool bar of the main window that holds the command's button shows it enabled.
+bool MainBarButtonEnabled(HWND main, UINT command)
+{
+    ToolBarButtonSearch search = {command, nullptr};
+    ::EnumChildWindows(main, MatchToolBarWithButton, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr && ::SendMessageA(search.found, TB_ISBUTTONENABLED, command, 0) != 0;
+}
+
 int ProjectItemCount(HWND main)
 {
     return static_cast<int>(::SendMessageA(FindDescendantById(main, 1069), TVM_GETCOUNT, 0, 0));
@@ -756,6 +780,10 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
         }));
         EXPECT_EQ(ProjectItemCount(main), 3);  // the project, 源码 and 甲.墨
         EXPECT_EQ(ProjectButtonStates(main), std::vector<bool>(5, true));
+        // The main bar's build and run buttons send the project menu's commands.
+        EXPECT_TRUE(WaitFor([&] {
+            return MainBarButtonEnabled(main, ID_PROJECT_BUILD) && MainBarButtonEnabled(main, ID_PROJECT_RUN);
+        }));
         ::SendMessageA(main, WM_COMMAND, ID_PROJECT_ADD_ALL_OPEN, 0);
         EXPECT_EQ(ProjectItemCount(main), 4);
         std::string saved = TempDir::ReadFile(project);
