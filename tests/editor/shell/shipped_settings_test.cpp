@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include "editor/shell/ChildEnvironment.h"
 #include "editor/shell/TextSettings.h"
 
@@ -25,4 +27,16 @@ TEST(ShippedSettings, StateTheDefaults)
     EnvironmentTable env;
     ReadEnvironmentFile(install + "\\命令\\环境.配置", install, lists, env);
     EXPECT_TRUE(lists.path.IsEmpty() && lists.lib.IsEmpty() && lists.include.IsEmpty());
+}
+
+// The staged installation has the folders the programs look in: without the program
+// folder's 工具 the tool-set and macro-set menus stay empty and saved sets land elsewhere.
+TEST(StagedInstallation, HasTheFoldersTheProgramsLookIn)
+{
+    const CString install = MOYU_STAGED_INSTALL_DIR;
+    for (const char* folder :
+         {"\\bin\\工具", "\\bin\\模板", "\\bin\\配置", "\\命令\\bat", "\\库", "\\接口\\c", "\\帮助"}) {
+        const DWORD attributes = ::GetFileAttributesA(install + folder);
+        EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << folder;
+    }
 }
