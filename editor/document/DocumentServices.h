@@ -64,7 +64,9 @@ public:
     // The password worked: it need not be asked again in this run.
     virtual void MarkPasswordGiven(int index) = 0;
     // Runs the transfer dialog: download the remote file to the local path, or upload the
-    // local file to the remote path. size is the expected size in bytes for the progress bar.
+    // local file to the remote path. size is the expected size in bytes for the progress bar;
+    // above 0 a download must bring exactly that many bytes, so only a size the server listed
+    // just now is given, never one recorded earlier (0: unknown).
     virtual TransferResult Transfer(bool download, int index, const CString& remotePath,
                                     const CString& localPath, long long size) = 0;
 };

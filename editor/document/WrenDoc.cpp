@@ -220,7 +220,8 @@ BOOL CWrenDoc::Reload(EncodingCode encoding)
         return FALSE;
     const LineIndex line = m_text.GetFirstWatcherCaretLine() + 1;  // 0 without a view
     if (IsRemote())
-        return ReloadRemote(m_remoteAccount, m_remotePath, m_fileStatus.m_size, line, encoding);
+        // The cache's length is no measure of the server's file, which may have changed.
+        return ReloadRemote(m_remoteAccount, m_remotePath, 0, line, encoding);
     return ReloadLocal(m_strPathName, line, encoding);
 }
 

@@ -222,7 +222,7 @@ void ProjectCommands::OnOpenItem()
     if (item->kind == ProjectItemKind::localFile && FileExistsNotDir(item->path))
         m_host.PostOpenFile(item->path, 0);
     else if (item->kind == ProjectItemKind::remoteFile)
-        m_host.PostRemoteOpen(item->account, item->path, item->length, 0);
+        m_host.PostRemoteOpen(item->account, item->path, 0, 0);  // the recorded length may be stale
 }
 
 void ProjectCommands::OnExecuteItem()

@@ -146,8 +146,10 @@ void CEditorApp::OpenListedDocument(const WorkspaceDocument& document)
     placement.ptMaxPosition = {p[4], p[5]};
     placement.rcNormalPosition = {p[6], p[7], p[8], p[9]};
     const WINDOWPLACEMENT* where = document.hasPlacement ? &placement : nullptr;
+    // The recorded length is what the file had when the list was written; the server's
+    // file may have changed since, so it is no measure of a whole download.
     if (document.account >= 0)
-        OpenRemoteFile(document.account, document.path, document.length, document.line, where);
+        OpenRemoteFile(document.account, document.path, 0, document.line, where);
     else
         OpenFileAtLine(document.path, document.line, where);
 }

@@ -202,6 +202,44 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
 
+// A remote file with CR LF line ends, edited and saved, is open again at the next start,
+// even though someone else changed it on the server meanwhile: the length the workspace
+// recorded is no measure of the server's file and refuses nothing.
+TEST_F(IdeRemoteTest, SavedRemoteFileReopensAtTheNextStartWhateverItsLengthNow)
+{
+    WriteBytes(*m_server / "远程.墨", "第一行\r\n第二行\r\n");
+    HWND main = StartIde();
+    ASSERT_NE(main, nullptr);
+    OpenRemotely(main);
+    ::PostMessageA(CaretWindow(main), WM_CHAR, 'X', 1);
+    ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
+    const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\远程.墨";
+    std::string saved;
+    ASSERT_TRUE(WaitFor([&] {
+        saved = TempDir::ReadFile(*m_server / "远程.墨");
+        return saved.rfind("X第一行", 0) == 0;
+    })) << saved << " dialogs: " << DialogTexts(m_ide->Id());
+    EXPECT_TRUE(WaitFor([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
+    EXPECT_EQ(saved, TempDir::ReadFile(cache));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
+    const std::string workspace = TempDir::ReadFile(m_install / "bin\\vuze.工作区");
+    EXPECT_NE(workspace.find("文件长度=\"" + std::to_string(saved.size()) + "\""), std::string::npos) << workspace;
+
+    const std::string changed = saved + "别人加的一行\r\n";
+    WriteBytes(*m_server / "远程.墨", changed);
+    main = StartIde();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(WaitFor([&] {
+        auto titles = ChildTitles(main);
+        return std::find(titles.begin(), titles.end(), kTitle) != titles.end();
+    })) << DialogTexts(m_ide->Id());
+    EXPECT_TRUE(ProcessDialogs(m_ide->Id()).empty()) << DialogTexts(m_ide->Id());
+    EXPECT_EQ(changed, TempDir::ReadFile(cache));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
+}
+
 TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
 {
     HWND main = StartIde();
