@@ -89,6 +89,7 @@ public:
     void OnSyntaxAuto();
     void OnSyntaxPlain();
     void OnSyntaxType(UINT id);
+    void MarkFormatChanged();
     void OnLineEnd(UINT id);
     void OnEncoding(UINT id);
     void OnDocumentSummary();

@@ -122,12 +122,21 @@ void CWrenDoc::OnSyntaxPlain()
     AnalyseAndRefreshViews();
 }
 
+// The file on disk no longer has the document's form: closing asks to save, and no undo
+// leads back to the saved state.
+void CWrenDoc::MarkFormatChanged()
+{
+    m_text.SetModifiedFlag(1);
+    m_text.SetSavePointDepth(-1);
+}
+
 void CWrenDoc::OnLineEnd(UINT id)
 {
     const LineEndCode lineEnd = (LineEndCode)(id - kCmdLineEndDos + kLineEndDos);
     if (lineEnd == m_text.GetLineEnd())
         return;
     m_text.SetLineEnd(lineEnd);
+    MarkFormatChanged();
     if (IDocumentShell* shell = DocumentServices().shell)
         shell->ShowFormats();
 }
@@ -144,6 +153,8 @@ void CWrenDoc::OnEncoding(UINT id)
             return;
     }
     m_text.SetEncoding(encoding);
+    if (answer != IDYES)
+        MarkFormatChanged();
     IDocumentShell* shell = DocumentServices().shell;
     if (shell != nullptr)
         shell->ShowFormats();

@@ -425,15 +425,22 @@ TEST_F(WrenDocTest, FormatCommandsAndTheirChecks)
     EXPECT_EQ(kEncodingUtf16Be, m_doc.GetText().GetEncoding());
     m_doc.OnEncoding(kCmdEncodingAnsi + 2);  // unchanged: nothing at all
     EXPECT_EQ(1, m_shell.formatsShown);
+    EXPECT_TRUE(m_doc.IsModified()) << "the next save writes the new form";
+    m_doc.GetText().MarkSaved();
     m_doc.OnLineEnd(kCmdLineEndDos + 1);
     EXPECT_EQ(kLineEndUnix, m_doc.GetText().GetLineEnd());
-    EXPECT_FALSE(m_doc.IsModified()) << "the text is not touched";
+    EXPECT_TRUE(m_doc.IsModified()) << "closing must not drop the new line ends";
+    EXPECT_EQ(-1, m_doc.GetText().GetSavePointDepth()) << "no undo leads back to the saved form";
 
     const std::string path = Open("a.txt", "a\r\n\r\nbc");
     EXPECT_EQ(7, m_doc.GetSummary().byteCount);
     m_boxes.QueueAnswer(IDYES);
     m_doc.OnEncoding(kCmdEncodingAnsi + 3);
     EXPECT_EQ(1, m_shell.reloadsPosted);
+    EXPECT_FALSE(m_doc.IsModified()) << "the file is read again in the new encoding";
+    m_boxes.QueueAnswer(IDNO);
+    m_doc.OnEncoding(kCmdEncodingAnsi + 4);
+    EXPECT_TRUE(m_doc.IsModified()) << "kept text to be written in the new encoding";
 }
 
 namespace {
@@ -481,5 +488,5 @@ TEST_F(WrenDocTest, CommandsRouteThroughTheMessageMap)
         EXPECT_EQ(i == 2 ? 1 : 0, CheckOf(m_doc, kCmdLineEndDos + i)) << i;
     for (UINT i = 0; i < 5; ++i)
         EXPECT_EQ(i == 0 ? 1 : 0, CheckOf(m_doc, kCmdEncodingAnsi + i)) << i;
-    EXPECT_FALSE(m_doc.IsModified()) << "choosing a line end does not ask to save";
+    EXPECT_TRUE(m_doc.IsModified()) << "choosing a line end asks to save";
 }
