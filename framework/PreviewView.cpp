@@ -50,6 +50,67 @@ CFrameWnd* TopLevelFrameOf(CView* view)
 
 } // namespace
 
+// ---- playing a page
+
+namespace {
+
+struct PageHeader {
+    ENHMETAHEADER header;
+};
+
+// Mapping-mode units per metre of the metric and English modes; 0 for the others.
+int UnitsPerMetre(DWORD mode)
+{
+    switch (mode) {
+    case MM_LOMETRIC: return 10000;
+    case MM_HIMETRIC: return 100000;
+    case MM_LOENGLISH: return 3937;  // 100 per inch
+    case MM_HIENGLISH: return 39370;
+    case MM_TWIPS: return 56693;     // 1440 per inch
+    default: return 0;
+    }
+}
+
+template <class Record> void PlayRecord(HDC dc, HANDLETABLE* table, Record& record, int handles)
+{
+    PlayEnhMetaFileRecord(dc, table, reinterpret_cast<const ENHMETARECORD*>(&record), handles);
+}
+
+// A metric or English mapping mode becomes the anisotropic mode with the extents that mode
+// has on the printer the page was recorded for.
+int CALLBACK PlayPageRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM data)
+{
+    const ENHMETAHEADER& header = reinterpret_cast<const PageHeader*>(data)->header;
+    int units = 0;
+    if (record->iType == EMR_SETMAPMODE)
+        units = UnitsPerMetre(reinterpret_cast<const EMRSETMAPMODE*>(record)->iMode);
+    if (units == 0 || header.szlMillimeters.cx <= 0 || header.szlMillimeters.cy <= 0)
+        return PlayEnhMetaFileRecord(dc, table, record, handles);
+    EMRSETMAPMODE mode = *reinterpret_cast<const EMRSETMAPMODE*>(record);
+    mode.iMode = MM_ANISOTROPIC;
+    PlayRecord(dc, table, mode, handles);
+    EMRSETWINDOWEXTEX window = {{EMR_SETWINDOWEXTEX, sizeof window}, {}};
+    window.szlExtent.cx = MulDiv(header.szlMillimeters.cx, units, 1000);
+    window.szlExtent.cy = MulDiv(header.szlMillimeters.cy, units, 1000);
+    PlayRecord(dc, table, window, handles);
+    // The y axis points up in all these modes.
+    EMRSETVIEWPORTEXTEX viewport = {{EMR_SETVIEWPORTEXTEX, sizeof viewport}, {}};
+    viewport.szlExtent.cx = header.szlDevice.cx;
+    viewport.szlExtent.cy = -header.szlDevice.cy;
+    PlayRecord(dc, table, viewport, handles);
+    return 1;
+}
+
+} // namespace
+
+void PlayPreviewPage(HDC dc, HENHMETAFILE page, const RECT& target)
+{
+    PageHeader header = {};
+    if (::GetEnhMetaFileHeader(page, sizeof header.header, &header.header) == 0)
+        return;
+    ::EnumEnhMetaFile(dc, page, PlayPageRecord, &header, &target);
+}
+
 // ---- the frame's preview mode
 
 void CFrameWnd::OnSetPreviewMode(BOOL preview, CPrintPreviewState* state)
@@ -477,7 +538,7 @@ void CPreviewView::OnDraw(CDC* dc)
         printable.bottom = printable.top + MulDiv(printableHeight, page.Height(), paperHeight);
         int saved = dc->SaveDC();
         dc->IntersectClipRect(&page);
-        ::PlayEnhMetaFile(*dc, m_pages[i], &printable);
+        PlayPreviewPage(*dc, m_pages[i], printable);
         dc->RestoreDC(saved);
     }
 }

@@ -35,6 +35,11 @@ public:
     ~CPreviewDC() override;
 };
 
+// Plays a page recorded by a CPreviewDC into target, which stands for the printable part of
+// the page. A metric or English mapping mode the page set keeps the printer's measure: some
+// players take it from the screen, which shrank the page by the ratio of the resolutions.
+void PlayPreviewPage(HDC dc, HENHMETAFILE page, const RECT& target);
+
 // The tool bar of the print preview, at the top of the frame: print, next and previous page,
 // one or two pages, zoom in and out, close, and the page line. Its buttons send their
 // commands to the frame, which routes them to the preview view, and take their states from

@@ -86,8 +86,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
 {
     if (CMDIFrameWnd::OnCreate(createStruct) == -1)
         return -1;
-    if (!m_statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP) ||
-        !m_statusBar.SetIndicators(kIndicators, static_cast<int>(sizeof kIndicators / sizeof kIndicators[0])))
+    if (!m_statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP) || !SetStatusPanes())
         return -1;
     UINT mainBar = IsSiblingEdition(GetExeTitle()) ? IDR_MAIN_BAR_SIBLING : IDR_MAIN_BAR;
     if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT,
@@ -108,14 +107,41 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
     DockControlBar(&m_tabBar, AFX_IDW_DOCKBAR_TOP);
     if (!CreatePaneBars())
         return -1;
-    for (int pane = 1; pane < m_statusBar.GetCount(); ++pane) {
-        m_statusBar.SetPaneStyle(pane, m_statusBar.GetPaneStyle(pane) | SBPS_DISABLED);
-        m_statusBar.SetPaneTextColor(pane, kPaneColours[pane]);
-    }
     SetCaretPosPanes(0, 0, 0);
     if (!CreatePromptPopup())
         return -1;
     return 0;
+}
+
+// Panes 1 to 7 are drawn by the bar alone, each in its colour.
+bool CMainFrame::SetStatusPanes()
+{
+    if (!m_statusBar.SetIndicators(kIndicators, static_cast<int>(sizeof kIndicators / sizeof kIndicators[0])))
+        return false;
+    for (int pane = 1; pane < m_statusBar.GetCount(); ++pane) {
+        m_statusBar.SetPaneStyle(pane, m_statusBar.GetPaneStyle(pane) | SBPS_DISABLED);
+        m_statusBar.SetPaneTextColor(pane, kPaneColours[pane]);
+    }
+    return true;
+}
+
+// The preview's status bar is its single message pane; leaving the preview brings the
+// document panes back and has the views' bitmap made again for the frame's size.
+void CMainFrame::OnSetPreviewMode(BOOL preview, CPrintPreviewState* state)
+{
+    if (preview) {
+        m_previewActive = true;
+        static const UINT kMessagePane[] = {ID_SEPARATOR};
+        m_statusBar.SetIndicators(kMessagePane, 1);
+        CMDIFrameWnd::OnSetPreviewMode(preview, state);
+        return;
+    }
+    CMDIFrameWnd::OnSetPreviewMode(preview, state);
+    SetStatusPanes();
+    m_previewActive = false;
+    CRect outer;
+    GetWindowRect(&outer);
+    PostMessage(kRefreshViewsMessage, 0, MAKELPARAM(outer.Width(), outer.Height()));
 }
 
 // ---- status panes ----

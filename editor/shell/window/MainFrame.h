@@ -87,6 +87,7 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     void RecalcLayout(BOOL notify = TRUE) override;
     void OnUpdateFrameTitle(BOOL addToTitle) override;
+    void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state) override;
     bool IsPreviewActive() const { return m_previewActive; }
 
 protected:
@@ -123,6 +124,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The eight status panes with their colours; false when the bar refused them.
+    bool SetStatusPanes();
     bool PreTranslateKey(const MSG& msg);
     void RunFrozen(void (CMainFrame::*step)());
     bool RebuildSetMenu(UINT firstId, const std::vector<CString>& setTitles);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using Log = std::vector<std::string>;
 
 namespace {
@@ -28,8 +30,9 @@ public:
     void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
 };
 
-// Dark pixels in the page metafile played onto a white bitmap of the page's shape.
-int InkOf(HENHMETAFILE page)
+// Dark pixels in the page metafile played onto a white bitmap of the page's shape, as the
+// preview plays it; ends at the right and bottom end of the ink when given.
+int InkOf(HENHMETAFILE page, POINT* inkEnd = nullptr)
 {
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
@@ -37,12 +40,17 @@ int InkOf(HENHMETAFILE page)
     HGDIOBJ old = ::SelectObject(memory, bitmap);
     RECT all = {0, 0, 496, 702};
     ::FillRect(memory, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::PlayEnhMetaFile(memory, page, &all);
+    PlayPreviewPage(memory, page, all);
     int ink = 0;
-    for (int y = 0; y < 702; y += 2)
-        for (int x = 0; x < 496; x += 2)
-            if (GetRValue(::GetPixel(memory, x, y)) < 128)
+    POINT end = {0, 0};
+    for (int y = 0; y < 702; ++y)
+        for (int x = 0; x < 496; ++x)
+            if (GetRValue(::GetPixel(memory, x, y)) < 128) {
                 ++ink;
+                end = {std::max(end.x, (LONG)x + 1), std::max(end.y, (LONG)y + 1)};
+            }
+    if (inkEnd != nullptr)
+        *inkEnd = end;
     ::SelectObject(memory, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
@@ -141,10 +149,27 @@ TEST_F(PrintPreviewTest, PagesAreDrawnByTheViewMeasuredWithThePrinter)
     HENHMETAFILE page = Preview()->GetPageMetafile(0);
     ASSERT_NE(page, nullptr);
     // The text lands near the top left of the page, where the view put it.
-    EXPECT_GT(InkOf(page), 20);
+    EXPECT_GT(InkOf(page), 80);
     // The page keeps the paper's shape on the screen.
     CRect shown = Preview()->GetLayout().pages[0];
     EXPECT_NEAR(shown.Width() * 3508.0 / shown.Height(), 2479.0, 2479.0 * 0.02);
+}
+
+// A page drawn in tenths of a millimetre shows at the size it prints: a 5 cm square takes
+// the same share of the page's width and height on the screen as on the paper.
+TEST_F(PrintPreviewTest, MetricDrawingShowsAtThePrintedScale)
+{
+    View().m_metricSquare = 500;
+    ASSERT_TRUE(OpenPreview());
+    HENHMETAFILE page = Preview()->GetPageMetafile(0);
+    ASSERT_NE(page, nullptr);
+    POINT end = {};
+    InkOf(page, &end);
+    CDC printer;
+    ASSERT_TRUE(AfxGetPrinterChoice().CreatePrinterDC(printer));
+    const double width = printer.GetDeviceCaps(HORZSIZE) * 10.0, height = printer.GetDeviceCaps(VERTSIZE) * 10.0;
+    EXPECT_NEAR(end.x, 496 * 500 / width, 2.0);
+    EXPECT_NEAR(end.y, 702 * 500 / height, 2.0);
 }
 
 TEST_F(PrintPreviewTest, ToolBarStepsPagesShowsTwoAndZooms)

@@ -44,6 +44,14 @@ void CPrintTestView::OnPrint(CDC* dc, CPrintInfo* info)
     m_dcIsPrinting = dc->IsPrinting();
     m_infoIsPreview = info->m_bPreview;
     m_rectDraw = info->m_rectDraw;
+    if (m_metricSquare != 0) {
+        int saved = ::SaveDC(*dc);
+        ::SetMapMode(*dc, MM_LOMETRIC);
+        RECT square = {0, 0, m_metricSquare, -m_metricSquare};
+        ::FillRect(*dc, &square, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::RestoreDC(*dc, saved);
+        return;
+    }
     CFont font;
     font.CreatePointFont(240, "宋体", dc);
     ScopedSelectObject selected(*dc, font);

@@ -21,6 +21,9 @@ public:
     UINT m_pages = 3;
     UINT m_unknownLength = 2;
     BOOL m_offerSelection = FALSE;
+    // Not 0: each page is only a black square of this side in tenths of a millimetre at its
+    // top left, drawn in the metric mapping mode.
+    int m_metricSquare = 0;
     std::vector<std::string> m_log;
     // What OnPrint saw last.
     int m_printDpi = 0;
