@@ -14,6 +14,7 @@ CEditActions::EdgeColumn CEditActions::EdgeAt(PixelY y, PixelX x) const
         return edge;
     const LineIndex line = m_view.GetDocumentLineAtY(y);
     const CTextLine& text = *GetDocument().GetLine(line);
+    x = m_view.ColumnEdgeX(*display, x);
     edge.column = std::max(0, m_view.ColumnFromX(*display, x, false));
     if (edge.column >= text.GetLength())
         return edge;

@@ -27,7 +27,7 @@ LayoutParameters CDisplayLayout::ScreenParameters() const
     if (m_settings.fixedWrapWidth != 0)
         p.wrapWidth = m_settings.fixedWrapWidth * m_metrics.GetAverageCharWidth();
     else
-        p.wrapWidth = m_clientWidth - m_metrics.GetMaxCharWidth() - m_metrics.GetGutterWidth();
+        p.wrapWidth = m_clientWidth - m_metrics.GetMaxCharWidth() - m_metrics.GetGutterWidth(m_document.GetLineCount());
     p.continuationIndent = p.blankWidth * m_settings.wrapIndent;
     p.minimumRoom = 8 * m_metrics.GetAverageCharWidth();
     p.doubleByte = m_document.IsDoubleByteMode();

@@ -97,7 +97,7 @@ void CPrintLayout::LayoutForPrinter(const CTextDocument& document, const ITextMe
     p.tabOrigin = std::max(1, p.blankWidth / 10);
     p.fixedPitch = printer.IsFixedPitch();
     p.wrapWidth = (page.right - page.left) - printer.GetMaxCharWidth() -
-                  PrinterGutterWidth(printer, settings);
+                  PrinterGutterWidth(printer, settings, lineCount);
     p.continuationIndent = p.blankWidth * settings.wrapIndent;
     p.minimumRoom = 8 * std::max(1, printer.GetAverageCharWidth());
     p.doubleByte = document.IsDoubleByteMode();

@@ -96,7 +96,7 @@ public:
 
     // ---- metrics ----
     int GetLineHeight() const { return GetMetrics().GetLineHeight(); }
-    int GetGutterWidth() const { return GetMetrics().GetGutterWidth(); }
+    int GetGutterWidth() const { return GetMetrics().GetGutterWidth(m_document.GetLineCount()); }
     int GetAverageCharWidth() const { return GetMetrics().GetAverageCharWidth(); }
     // Client height / line height.
     int GetVisibleLineCount() const;
@@ -198,6 +198,11 @@ public:
     // selection is saved. Returns whether it was a gutter selection.
     bool EndMouseSelection();
     PixelSelection GetSelectionRect() const;
+    // Where a column block's edge at x falls on this display line. With a fixed-pitch font
+    // the grid holds on every row, so x itself (an edge inside a double-byte character cuts
+    // it); with a proportional font the nearest character boundary of the row, so every row
+    // takes whole characters and the highlight shows what copying, cutting and typing take.
+    PixelX ColumnEdgeX(const CDisplayLine& line, PixelX x) const;
     DocSelection GetSelectionRange() const;
     // Display-line span of the selection in document lines (end line − start line), 0
     // without a selection.

@@ -105,6 +105,13 @@ PixelX CViewEngine::NearestBoundaryX(const CDisplayLine& line, PixelX x, bool ch
     return x - startX < endX - x ? startX : endX;
 }
 
+PixelX CViewEngine::ColumnEdgeX(const CDisplayLine& line, PixelX x) const
+{
+    if (Metrics().IsFixedPitchFont() || x >= line.GetEndX())
+        return x;
+    return NearestBoundaryX(line, x, true);
+}
+
 void CViewEngine::SetCaretFromPoint(int clientX, int clientY)
 {
     SetCaretY(clientY + m_scrollY);

@@ -49,10 +49,18 @@ int CMetricCache::GetLineHeight() const
     return std::max(1, GetFontHeight() * m_settings.lineSpacingPercent / 100);
 }
 
-int CMetricCache::GetGutterWidth() const
+int LineNumberDigits(const CViewSettings& settings, int lineCount)
+{
+    int digits = 1;
+    for (int rest = lineCount; rest >= 10; rest /= 10)
+        ++digits;
+    return std::max(settings.lineNumberDigits, digits);
+}
+
+int CMetricCache::GetGutterWidth(int lineCount) const
 {
     if (m_settings.showLineNumbers)
-        return (m_settings.lineNumberDigits * 4 + 2) * GetDigitWidth() / 4;
+        return (LineNumberDigits(m_settings, lineCount) * 4 + 2) * GetDigitWidth() / 4;
     if (m_settings.showSelectionMargin)
         return GetDigitWidth() * 10 / 4;
     return 1;
@@ -76,9 +84,9 @@ int PrinterLineHeight(const ITextMetrics& printer, const CViewSettings& settings
     return std::max(1, printer.GetFontHeight() * settings.lineSpacingPercent / 100);
 }
 
-int PrinterGutterWidth(const ITextMetrics& printer, const CViewSettings& settings)
+int PrinterGutterWidth(const ITextMetrics& printer, const CViewSettings& settings, int lineCount)
 {
     if (!settings.printLineNumbers)
         return 0;
-    return printer.MeasureText("0", 1) * (settings.lineNumberDigits + 2);
+    return printer.MeasureText("0", 1) * (LineNumberDigits(settings, lineCount) + 2);
 }

@@ -21,8 +21,9 @@ public:
     // Font height × line spacing / 100.
     int GetLineHeight() const;
     // With line numbers (digits × 4 + 2) × digit width / 4, else with the selection margin
-    // digit width × 10 / 4, else 1.
-    int GetGutterWidth() const;
+    // digit width × 10 / 4, else 1; digits as LineNumberDigits gives them for a document of
+    // lineCount lines.
+    int GetGutterWidth(int lineCount) const;
     // T × ((x + S − 1) / T + 1) and T × ((x − 1) / T) (at least 0), T = S × tab size.
     PixelX NextTabStop(PixelX x) const;
     PixelX PrevTabStop(PixelX x) const;
@@ -45,7 +46,11 @@ private:
     mutable int m_logPixelsY = 0;
 };
 
+// The digits the gutter makes room for: the line-number digits setting, or as many as the
+// largest line number of a document of lineCount lines has when that is more.
+int LineNumberDigits(const CViewSettings& settings, int lineCount);
+
 // Metrics of a printer device, measured each time.
 int PrinterLineHeight(const ITextMetrics& printer, const CViewSettings& settings);
 // Digit width × (digits + 2) with print line numbers, else 0.
-int PrinterGutterWidth(const ITextMetrics& printer, const CViewSettings& settings);
+int PrinterGutterWidth(const ITextMetrics& printer, const CViewSettings& settings, int lineCount);

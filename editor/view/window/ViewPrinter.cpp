@@ -159,7 +159,7 @@ void CViewPrinter::DrawPage(HDC dc, int page)
     const bool inColour = settings.printSyntaxColours != 0;
     CDeviceMetrics metrics(dc);
     const int h = m_lineHeight;
-    const int gutter = PrinterGutterWidth(metrics, settings);
+    const int gutter = PrinterGutterWidth(metrics, settings, m_engine.GetDocument().GetLineCount());
     const int digit = metrics.MeasureText("0", 1);
     const int boldShift = std::max(1, metrics.GetAverageCharWidth() / 8);
     const int textTop = m_page.top + (settings.printHeader ? 2 * h : 0);

@@ -547,8 +547,8 @@ void CWrenView::PaintSelection(HDC dc)
             break;
         PixelX left = 0, right = 0;
         if (columnMode) {
-            left = selection.startX;
-            right = selection.endX;
+            left = engine.ColumnEdgeX(*line, selection.startX);
+            right = engine.ColumnEdgeX(*line, selection.endX);
             if (left == right && d != engine.GetCaretY())
                 right = left + average * 25 / 100;
         } else if (selection.startY == selection.endY) {

@@ -95,6 +95,27 @@ TEST(ColumnBlockTest, CopyGivesOneEntryPerLineWithCutCharactersAsBlanks)
     EXPECT_STREQ("", lines.GetAt(2));
 }
 
+// In a proportional font the block's edges fall on each row's nearest character boundary:
+// copying and cutting take whole characters, the same ones on every action.
+TEST(ColumnBlockTest, ProportionalRowsTakeWholeCharactersNearestTheEdges)
+{
+    ProportionalMetrics metrics;  // "m" 12, "i" 3, other letters 7
+    EditFixture f(metrics);
+    f.modes.columnMode = true;
+    f.Load({"abcd", "mmmm", "iiiiii", "ab"});
+    // From x 0 to x 14 (behind "ab") over all four rows.
+    f.view.SelectPixels({0, 0}, {14, 3 * f.view.GetLineHeight()});
+    CStringLineList lines;
+    f.actions.CopyColumnBlock(lines);
+    ASSERT_EQ(4, lines.GetCount());
+    EXPECT_STREQ("ab", lines.GetAt(0));
+    EXPECT_STREQ("m", lines.GetAt(1));      // 12 is nearer to 14 than 24
+    EXPECT_STREQ("iiiii", lines.GetAt(2));  // 15 is the nearest boundary
+    EXPECT_STREQ("ab", lines.GetAt(3));
+    f.Act([&] { f.actions.DeleteColumnBlock(); });
+    EXPECT_EQ((Texts{"cd", "mmm", "i", ""}), f.Lines());
+}
+
 TEST(ColumnBlockTest, PastePadsEntriesAndShortLines)
 {
     ColumnFixture f;

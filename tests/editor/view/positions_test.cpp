@@ -231,6 +231,21 @@ TEST(PositionsTest, MetricsFollowTheSettings)
     EXPECT_EQ(36, f.view.GetGutterWidth());  // (4 × 4 + 2) × 8 / 4
     f.settings.lineNumberDigits = 8;
     EXPECT_EQ(68, f.view.GetGutterWidth());
+    f.settings.lineNumberDigits = 4;
+    // The gutter widens for line numbers longer than the setting asks for.
+    const struct {
+        int lines;
+        int gutter;
+    } counts[] = {{9, 36}, {9999, 36}, {10000, 44}, {2819841, 60}, {9999999, 60}, {10000000, 68}};
+    for (const auto& c : counts)
+        EXPECT_EQ(c.gutter, f.view.GetMetrics().GetGutterWidth(c.lines)) << c.lines;
+    // A view measures with its document's count: the 10,000th line widens it.
+    CStringLineList block;
+    for (int n = 0; n < 10000; ++n)  // the text ends up on the last of 10,000 lines
+        block.AddTail("", 0);
+    DocumentEditor(f.document).InsertBlock(0, 0, block);
+    EXPECT_EQ(10000, f.document.GetLineCount());
+    EXPECT_EQ(44, f.view.GetGutterWidth());
     f.settings.showLineNumbers = 0;
     f.settings.showSelectionMargin = 1;
     EXPECT_EQ(20, f.view.GetGutterWidth());
