@@ -186,10 +186,14 @@ LRESULT CView::OnMouseActivate(WPARAM, LPARAM)
     LRESULT result = Default();
     if (result == MA_NOACTIVATE || result == MA_NOACTIVATEANDEAT)
         return result;
-    // A click makes the view its frame's active view.
+    // A click makes the view its frame's active view, and takes the keys back from a pane
+    // that had them while the view stayed active.
     if (CFrameWnd* frame = GetParentFrame()) {
+        HWND focus = ::GetFocus();
         if (frame->GetActiveView() != this)
             frame->SetActiveView(this);
+        else if (focus != m_hWnd && !::IsChild(m_hWnd, focus))
+            SetFocus();
     }
     return result;
 }

@@ -153,6 +153,30 @@ def runtime_table(file_name, headers):
     write_table(file_name, categories)
 
 
+# The parameters of the C library functions the converter's table names, by the C word,
+# so that a call tip has something to say.
+C_PARAMETERS = {
+    'printf': '格式, ...', 'scanf': '格式, ...', 'sprintf': '缓冲区, 格式, ...', 'sscanf': '串, 格式, ...',
+    'fprintf': '文件, 格式, ...', 'fscanf': '文件, 格式, ...', 'putchar': '字符', 'getchar': '',
+    'puts': '串', 'gets': '缓冲区', 'fopen': '文件名, 方式', 'fclose': '文件', 'fgetc': '文件',
+    'fputc': '字符, 文件', 'fgets': '缓冲区, 长度, 文件', 'fputs': '串, 文件',
+    'fread': '缓冲区, 大小, 个数, 文件', 'fwrite': '缓冲区, 大小, 个数, 文件', 'fseek': '文件, 偏移, 起点',
+    'ftell': '文件', 'rewind': '文件', 'feof': '文件', 'fflush': '文件', 'remove': '文件名',
+    'rename': '旧名, 新名', 'malloc': '大小', 'calloc': '个数, 大小', 'realloc': '指针, 大小',
+    'free': '指针', 'exit': '状态', 'abort': '', 'atoi': '串', 'atol': '串', 'atof': '串',
+    'strtol': '串, 结束位置, 进制', 'abs': '整数', 'rand': '', 'srand': '种子',
+    'qsort': '数组, 个数, 大小, 比较函数', 'bsearch': '键, 数组, 个数, 大小, 比较函数', 'system': '命令',
+    'getenv': '名字', 'strlen': '串', 'strcpy': '目标, 源', 'strncpy': '目标, 源, 个数',
+    'strcat': '目标, 源', 'strncat': '目标, 源, 个数', 'strcmp': '串1, 串2', 'strncmp': '串1, 串2, 个数',
+    'strchr': '串, 字符', 'strrchr': '串, 字符', 'strstr': '串, 子串', 'memcpy': '目标, 源, 个数',
+    'memmove': '目标, 源, 个数', 'memset': '目标, 值, 个数', 'memcmp': '块1, 块2, 个数',
+    'isdigit': '字符', 'isalpha': '字符', 'isalnum': '字符', 'isspace': '字符', 'isupper': '字符',
+    'islower': '字符', 'toupper': '字符', 'tolower': '字符', 'sqrt': 'x', 'pow': 'x, y', 'sin': 'x',
+    'cos': 'x', 'tan': 'x', 'fabs': 'x', 'floor': 'x', 'ceil': 'x', 'log': 'x', 'exp': 'x', 'clock': '',
+    'difftime': '结束时间, 开始时间',
+}
+
+
 def converter_table():
     categories, entries, category = [], [], None
     with open(CONVERTER_TABLE, encoding='utf-8') as f:
@@ -175,7 +199,8 @@ def converter_table():
             elif category == '常用常量与类型':
                 entries.append((chinese, chinese, 'C 语言的 %s' % c_word))
             else:
-                entries.append((chinese, chinese + '()', 'C 语言的 %s 函数' % c_word))
+                entries.append((chinese, '%s(%s)' % (chinese, C_PARAMETERS.get(c_word, '')),
+                                'C 语言的 %s 函数' % c_word))
     if category and entries:
         categories.append((category, [('', entries)]))
     write_table('墨语言词汇函数', categories)

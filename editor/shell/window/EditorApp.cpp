@@ -399,9 +399,13 @@ CWrenDoc* CEditorApp::OpenFileAtLine(const char* path, int line, const WINDOWPLA
     return OpenCachedCopy(path, line, placement);
 }
 
-CWrenDoc* CEditorApp::OpenCachedCopy(const CString& path, int line, const WINDOWPLACEMENT*)
+CWrenDoc* CEditorApp::OpenCachedCopy(const CString& path, int line, const WINDOWPLACEMENT* placement)
 {
-    auto* document = dynamic_cast<CWrenDoc*>(CDocApp::OpenDocumentFile(path));
+    CWrenDoc* document = nullptr;
+    {
+        CScopedViewPlacement pending(placement);
+        document = dynamic_cast<CWrenDoc*>(CDocApp::OpenDocumentFile(path));
+    }
     if (document == nullptr)
         return nullptr;
     if (line != 0)

@@ -9,7 +9,10 @@
 #include "editor/inputaids/LineCalculator.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/window/ViewShell.h"
+#include "framework/DocManager.h"
+#include "framework/DocViewHost.h"
 #include "framework/FrameWnd.h"
+#include "framework/MdiFrameWnd.h"
 #include "framework/Gbk.h"
 #include "framework/SplitterWnd.h"
 #include "framework/WinApp.h"
@@ -28,7 +31,30 @@ const CViewSettings& Settings() { return TheEditorSettings().view; }
 
 const int kEvaluationAreaSize = 2048;
 
+const WINDOWPLACEMENT* g_pendingPlacement = nullptr;
+
+// The views of all open documents together.
+int CountOpenViews()
+{
+    CDocManager* manager = GetHostDocManager();
+    if (!manager)
+        return 0;
+    int count = 0;
+    for (CDocManager::DocumentPosition at = manager->GetFirstDocumentPosition(); !at.IsEnd();) {
+        CDocument* document = manager->GetNextDocument(at);
+        for (POSITION view = document->GetFirstViewPosition(); view;) {
+            document->GetNextView(view);
+            ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace
+
+CScopedViewPlacement::CScopedViewPlacement(const WINDOWPLACEMENT* placement) { g_pendingPlacement = placement; }
+
+CScopedViewPlacement::~CScopedViewPlacement() { g_pendingPlacement = nullptr; }
 
 CWrenView::CWrenView() = default;
 
@@ -87,9 +113,21 @@ CWrenView* CWrenView::NeighbourPane() const
     return nullptr;
 }
 
+void CWrenView::PlaceChildFrame()
+{
+    auto* frame = dynamic_cast<CMDIChildWnd*>(GetParentFrame());
+    if (!frame)
+        return;
+    if (g_pendingPlacement)
+        frame->SetWindowPlacement(g_pendingPlacement);
+    else if (CountOpenViews() < 2)
+        frame->ShowWindow(SW_SHOWMAXIMIZED);
+}
+
 void CWrenView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
+    PlaceChildFrame();
     if (!m_engine) {
         CreateViewBackBuffer(0, 0);
         m_engine = std::make_unique<CViewEngine>(GetDocument()->GetText(), m_screenMetrics, *this, *this,
@@ -528,8 +566,9 @@ BOOL CWrenView::PreTranslateMessage(MSG* msg)
             if ((modifiers & kModifierCtrl) && (msg->wParam == VK_UP || msg->wParam == VK_DOWN) &&
                 m_engine->IsSelectionActive())
                 modifiers |= kModifierShift;
+            // The key goes on to the frames: Ctrl+PageUp and Ctrl+PageDown switch documents.
             OnCaretKey((int)msg->wParam, modifiers);
-            return TRUE;
+            break;
         }
         if (msg->wParam == VK_DELETE && msg->message == WM_KEYDOWN) {
             OnViewCommand(41000);
@@ -585,15 +624,18 @@ void CWrenView::OnCaretKey(int key, int modifiers)
     } else {
         PlaceCaret();
     }
-    SetStatusText(GetCaretCodeText());
+    ShowCaretStatus();
 }
 
 void CWrenView::OnTypedChar(char ch)
 {
     if (!m_commands)
         return;
-    if (ch == '(')
-        ShowCallTipAtCaret();
+    const char typed[2] = {ch, 0};
+    if (StepOverAutoCloser(typed))
+        return;
+    const DocPosition at = m_engine->GetCaretDocPosition();
+    const CString name = ch == '(' ? GetVocabularyWordAtCaret() : CString();
     KeyboardMacroRecorder& recorder = TheMacroRecorder();
     RunEdit([&] {
         m_commands->DoTypeChar(ch);
@@ -601,13 +643,18 @@ void CWrenView::OnTypedChar(char ch)
         if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
             // The closing bracket and the step back are steps of their own, so a replay
             // (which types only what was recorded) leaves the same pair.
-            const char closing = ch == '{' ? '}' : ch == '[' ? ']' : ')';
-            m_commands->DoTypeChar(closing);
-            recorder.RecordChar((unsigned char)closing);
+            const char closing[2] = {ch == '{' ? '}' : ch == '[' ? ']' : ')', 0};
+            m_commands->DoTypeChar(closing[0]);
+            recorder.RecordChar((unsigned char)closing[0]);
             m_commands->MoveCaretByKey(VK_LEFT, 0);
             recorder.RecordCaretKey(VK_LEFT, 0);
+            RememberAutoCloser(closing);
         }
     });
+    if (ch == '(')
+        ShowCallTipOfCallAt(at, name);
+    else if (!m_callTip.IsEmpty())
+        ShowCaretStatus();
 }
 
 void CWrenView::OnTypedDoubleByte(char lead, char trail)
@@ -617,11 +664,14 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
     static const unsigned short kPairs[][2] = {{0xA1B2, 0xA1B3}, {0xA1BC, 0xA1BD}, {0xA1BE, 0xA1BF},
                                                {0xA3A8, 0xA3A9}, {0xA3DB, 0xA3DD}, {0xA3FB, 0xA3FD}};
     const unsigned short code = (unsigned short)(((unsigned char)lead << 8) | (unsigned char)trail);
-    if (code == 0xA3A8 || code == 0xA1B2)  // "（" and "〔"
-        ShowCallTipAtCaret();
+    const char text[3] = {lead, trail, 0};
+    if (StepOverAutoCloser(text))
+        return;
+    const bool opensCall = code == 0xA3A8 || code == 0xA1B2;  // "（" and "〔"
+    const DocPosition at = m_engine->GetCaretDocPosition();
+    const CString name = opensCall ? GetVocabularyWordAtCaret() : CString();
     KeyboardMacroRecorder& recorder = TheMacroRecorder();
     RunEdit([&] {
-        const char text[3] = {lead, trail, 0};
         m_commands->DoTypeString(CString(text));
         recorder.RecordString(text);
         if (!Settings().autoCloseBrackets)
@@ -633,6 +683,43 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
                 recorder.RecordString(closing);
                 m_commands->MoveCaretByKey(VK_LEFT, 0);
                 recorder.RecordCaretKey(VK_LEFT, 0);
+                RememberAutoCloser(closing);
             }
     });
+    if (opensCall)
+        ShowCallTipOfCallAt(at, name);
+    else if (!m_callTip.IsEmpty())
+        ShowCaretStatus();
+}
+
+bool CWrenView::StepOverAutoCloser(const char* closing)
+{
+    if (m_autoClosers.empty() || m_engine->IsSelectionActive() || TheEditingModes().overwriteMode)
+        return false;
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    const CTextLine* line = m_engine->GetDocument().GetLine(caret.line);
+    if (caret.line != m_autoCloserLine || !line) {
+        m_autoClosers.clear();
+        return false;
+    }
+    const AutoCloser& last = m_autoClosers.back();
+    const int length = (int)strlen(closing);
+    if (last.text != closing || caret.column != line->GetLength() - last.tail ||
+        caret.column + length > line->GetLength() || memcmp(line->GetText() + caret.column, closing, length) != 0)
+        return false;
+    m_autoClosers.pop_back();
+    OnCaretKey(VK_RIGHT, 0);
+    return true;
+}
+
+void CWrenView::RememberAutoCloser(const char* closing)
+{
+    const DocPosition caret = m_engine->GetCaretDocPosition();
+    const CTextLine* line = m_engine->GetDocument().GetLine(caret.line);
+    if (!line)
+        return;
+    if (caret.line != m_autoCloserLine)
+        m_autoClosers.clear();
+    m_autoCloserLine = caret.line;
+    m_autoClosers.push_back({closing, line->GetLength() - caret.column});
 }

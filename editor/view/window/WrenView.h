@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/inputaids/PaletteCommands.h"
 #include "editor/inputaids/PromptListDlg.h"
@@ -42,6 +43,9 @@ bool RecordPositionIfFar(PositionHistory& history, const char* path, int column,
 // The companion kind of a document path: 0 C-family Moyu sources, 1 double sources, 2 build
 // scripts, 3 assembler; 0 for an empty path and -1 for any other file.
 int CompanionKindOfPath(const char* path);
+// True when the caret column lies inside the call whose opening bracket ("(", "（" or "〔")
+// stands at open of the line's text: behind it and in front of the bracket that closes it.
+bool IsInsideCall(const char* text, int length, ByteColumn open, ByteColumn caret);
 // The pop-up of the view's context menu: 0 over the gutter, 2 with a selection, else 1.
 int ContextMenuPopup(bool inGutter, bool selectionActive);
 
@@ -50,6 +54,17 @@ DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPositio
 DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end);
 // A CF_TEXT block's text as lines (its bytes: ReadTextBytes of the system clipboard).
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
+
+// The window placement the next document window takes (a workspace's or project's saved
+// place) while the framework makes it; without one the first document window opens
+// maximised.
+class CScopedViewPlacement {
+public:
+    explicit CScopedViewPlacement(const WINDOWPLACEMENT* placement);
+    ~CScopedViewPlacement();
+    CScopedViewPlacement(const CScopedViewPlacement&) = delete;
+    CScopedViewPlacement& operator=(const CScopedViewPlacement&) = delete;
+};
 
 // The font metrics of one device context with its font selected; without a context, of the
 // shared back buffer with the screen font. Character widths are measured once per screen
@@ -220,9 +235,10 @@ public:
     static const UINT kMsgPromptAccept = WM_USER + 112;
     static const UINT kAutoScrollTimer = 32781;
 
-    // Before an opening parenthesis is typed in a file with a vocabulary: the status bar
-    // shows the vocabulary entry of the word in front of the caret.
-    void ShowCallTipAtCaret();
+    // After an opening parenthesis was typed at open in a file with a vocabulary: the status
+    // bar shows the vocabulary entry of the name (the word before it), until the caret leaves
+    // the call.
+    void ShowCallTipOfCallAt(DocPosition open, const char* name);
     // After a click on a name that opens a call: the status bar shows the name's entry.
     void ShowCallTipOfCaretWord();
 
@@ -306,11 +322,22 @@ private:
     // Panes of the same splitter scroll together; the others of the document only repaint.
     void ForEachOtherView(void (*visit)(CWrenView* other, CWrenView* self));
     CWrenView* NeighbourPane() const;
+    // A new document window takes the placement handed over, or is maximised while it holds
+    // the only view open.
+    void PlaceChildFrame();
     // The prompt prefix and a pending lead byte are forgotten.
     void ResetInputState();
     bool InGutter(CPoint point) const { return point.x < m_engine->GetGutterWidth(); }
     // Caret made visible, repainted at once, the row and column panes invalidated.
     void ShowMouseResult();
+    // The caret's character codes go to the status bar, or the call tip while the caret stays
+    // inside the call it was shown for.
+    void ShowCaretStatus();
+    // Typing a closing bracket the view typed for the user, right in front of it, steps over
+    // it instead; true when it did.
+    bool StepOverAutoCloser(const char* closing);
+    // The closing bracket just typed for the user, the caret standing in front of it.
+    void RememberAutoCloser(const char* closing);
     void StartMouseSelection();
     void RecordClickPosition();
     // Caret to a point of a held-button selection, the selection following it.
@@ -359,6 +386,16 @@ private:
     char m_pendingLead = 0;
     CRect m_autoScrollRect;
     CPoint m_rightClickPoint{-1, -1};
+    // The closing brackets typed for the user on one line, innermost last, each known by the
+    // number of bytes behind it, which typing inside the pair leaves alone.
+    struct AutoCloser {
+        CString text;
+        int tail;
+    };
+    LineIndex m_autoCloserLine = -1;
+    std::vector<AutoCloser> m_autoClosers;
+    CString m_callTip;        // the tip shown for the call opened at m_callOpen, or empty
+    DocPosition m_callOpen;
     CString m_statusText;
     ShownPosition m_shownPosition;
     int m_companionKind = -1;

@@ -133,7 +133,7 @@ void CWrenView::OnLButtonDown(UINT flags, CPoint point)
 void CWrenView::RecordClickPosition()
 {
     PushPositionHistoryFar();
-    SetStatusText(GetCaretCodeText());
+    ShowCaretStatus();
 }
 
 void CWrenView::OnLButtonDblClk(UINT, CPoint point)
@@ -230,7 +230,13 @@ void CWrenView::OnRButtonDown(UINT, CPoint point)
     }
 }
 
-void CWrenView::OnRButtonUp(UINT, CPoint point) { m_rightClickPoint = point; }
+// The default processing turns the release into the context-menu message, which then tells
+// a mouse menu from a keyboard one by this point.
+void CWrenView::OnRButtonUp(UINT, CPoint point)
+{
+    m_rightClickPoint = point;
+    Default();
+}
 
 void CWrenView::OnContextMenu(CWnd*, CPoint point)
 {

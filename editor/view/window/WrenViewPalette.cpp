@@ -3,6 +3,7 @@
 #include "editor/view/window/WrenView.h"
 #include "editor/shell/KeyboardMacros.h"
 
+#include <cstring>
 #include <string>
 
 #include "editor/inputaids/PaletteBars.h"
@@ -11,6 +12,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"
+#include "framework/Gbk.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -119,12 +121,61 @@ LRESULT CWrenView::OnImeNotify(WPARAM, LPARAM)
     return Default();
 }
 
-void CWrenView::ShowCallTipAtCaret()
+namespace {
+
+// +1 for an opening bracket of a call at text, -1 for a closing one, else 0.
+int CallBracketAt(const char* text, int length)
 {
-    if (GetCompanionKind() < 0)
-        return;
-    if (const char* tip = LookupVocabulary(GetVocabularyWordAtCaret()))
+    if (*text == '(')
+        return 1;
+    if (*text == ')')
+        return -1;
+    if (length < 2)
+        return 0;
+    if (memcmp(text, "（", 2) == 0 || memcmp(text, "〔", 2) == 0)
+        return 1;
+    if (memcmp(text, "）", 2) == 0 || memcmp(text, "〕", 2) == 0)
+        return -1;
+    return 0;
+}
+
+}  // namespace
+
+bool IsInsideCall(const char* text, int length, ByteColumn open, ByteColumn caret)
+{
+    if (open < 0 || caret <= open || caret > length || CallBracketAt(text + open, length - open) != 1)
+        return false;
+    int depth = 0;
+    for (ByteColumn at = open; at < caret; at += GbkText::CharLength(text + at)) {
+        depth += CallBracketAt(text + at, length - at);
+        if (depth == 0)
+            return false;
+    }
+    return true;
+}
+
+void CWrenView::ShowCallTipOfCallAt(DocPosition open, const char* name)
+{
+    const char* tip = GetCompanionKind() >= 0 && *name ? LookupVocabulary(name) : nullptr;
+    m_callTip = tip ? tip : "";
+    m_callOpen = open;
+    if (tip)
         SetStatusText(tip);
+}
+
+void CWrenView::ShowCaretStatus()
+{
+    if (!m_callTip.IsEmpty()) {
+        const DocPosition caret = m_engine->GetCaretDocPosition();
+        const CTextLine* line = m_engine->GetDocument().GetLine(caret.line);
+        if (caret.line == m_callOpen.line && line &&
+            IsInsideCall(line->GetText(), line->GetLength(), m_callOpen.column, caret.column)) {
+            SetStatusText(m_callTip);
+            return;
+        }
+        m_callTip.Empty();
+    }
+    SetStatusText(GetCaretCodeText());
 }
 
 void CWrenView::ShowCallTipOfCaretWord()

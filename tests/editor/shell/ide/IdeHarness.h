@@ -85,7 +85,10 @@ inline BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data)
     ::GetWindowThreadProcessId(window, &owner);
     char title[256] = {};
     ::GetWindowTextA(window, title, sizeof title);
-    if (owner == search->processId && std::string(title) == kMainTitle && ::IsWindowVisible(window)) {
+    // A maximised document window adds its title in brackets.
+    const std::string shown = title;
+    const bool named = shown == kMainTitle || shown.rfind(std::string(kMainTitle) + " - [", 0) == 0;
+    if (owner == search->processId && named && ::IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }

@@ -2,6 +2,7 @@
 // the background is checked again when the user comes back to it, and the tab bar and the
 // status panes follow whichever document window is active.
 #include "IdeHarness.h"
+#include "real_input.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
 
@@ -338,28 +339,6 @@ void ClickTab(const StartedProgram& ide, HWND tabs, int index)
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
-// Presses the keys in order with the modifier (0: none) held around them.
-void PressKeys(WORD modifier, const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD key, DWORD flags) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    if (modifier != 0)
-        add(modifier, 0);
-    for (WORD key : keys) {
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
-    }
-    if (modifier != 0)
-        add(modifier, KEYEVENTF_KEYUP);
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // The pixels of a rectangle of the screen as the user sees it.
 std::vector<COLORREF> ScreenPixels(const RECT& rect)
 {
@@ -504,6 +483,10 @@ TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
          "行 1,  列 2", "4", "ASCII, UNIX", false},
         {"Ctrl+S clears the mark", kCtrlKeys, {'S'}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}},
          "行 1,  列 2", "4", "ASCII, UNIX", false},
+        {"Ctrl+PageUp: the tab before, though the text has the keys", kCtrlKeys, {VK_PRIOR}, 0, "甲.墨",
+         {{"甲.墨 ", 0}, {"乙.墨 ", 0}}, "行 3,  列 1", "41", "ASCII, DOS", false},
+        {"Ctrl+PageDown: the tab after", kCtrlKeys, {VK_NEXT}, 0, "乙.墨", {{"甲.墨 ", 0}, {"乙.墨 ", 0}},
+         "行 1,  列 2", "4", "ASCII, UNIX", false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -543,6 +526,40 @@ TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
             << step.format;
         EXPECT_TRUE(WaitFor([&] { return panes.Shows(kOverwritePane, "覆盖", kOverwriteColour, step.overwrite); },
                             10000));
+    }
+    Close(main);
+}
+
+// F3 steps on to the next match of what was looked for (here the selection) and Shift+F3
+// back, with the keys going through the running IDE.
+TEST_F(IdeDocumentsTest, F3FindsTheNextMatchAndShiftF3ThePrevious)
+{
+    std::string lines;
+    for (int i = 1; i <= 5; ++i)
+        lines += "第" + std::to_string(i) + "行\r\n";
+    m_install.WriteFile("work\\甲.墨", lines);
+    HWND main = Start("甲.墨");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && ActiveChildShows(main, "\\work\\甲.墨"); }));
+    StatusPanes panes{*m_ide, FindDescendant(main, "msctls_statusbar32")};
+    ASSERT_NE(panes.bar, nullptr);
+    const struct {
+        const char* what;
+        WORD modifier;
+        WORD key;
+        const char* caret;
+    } steps[] = {
+        {"Shift+Right selects 第", VK_SHIFT, VK_RIGHT, "行 1,  列 3"},
+        {"F3: the next 第", 0, VK_F3, "行 2,  列 1"},
+        {"F3 again", 0, VK_F3, "行 3,  列 1"},
+        {"Shift+F3: the one before", VK_SHIFT, VK_F3, "行 2,  列 1"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(ActivateIde(*m_ide, main));
+        PressKeys(step.modifier, {step.key});
+        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
+            << step.caret;
     }
     Close(main);
 }

@@ -483,12 +483,16 @@ TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)
     };
     EXPECT_TRUE(WaitFor([&] { return text(pageLine) == "第 1 页"; })) << text(pageLine);
     EXPECT_EQ(::GetMenu(main), nullptr);
+    // The status bar keeps its message pane alone.
+    HWND status = FindDescendant(main, "msctls_statusbar32");
+    EXPECT_EQ(::SendMessageA(status, SB_GETPARTS, 0, 0), 1);
     // 300 lines take more than one page: the preview steps on to the second.
     ::PostMessageA(main, WM_COMMAND, 0xE302, 0);
     EXPECT_TRUE(WaitFor([&] { return text(pageLine) == "第 2 页"; })) << text(pageLine);
 
     ::PostMessageA(main, WM_COMMAND, 0xE300, 0);
     EXPECT_TRUE(WaitFor([&] { return ::GetMenu(main) == menu && FindDescendantById(main, 0xE3FF) == nullptr; }));
+    EXPECT_EQ(::SendMessageA(status, SB_GETPARTS, 0, 0), 8);
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
@@ -505,30 +509,35 @@ RECT TreeItemScreenRect(const StartedProgram& ide, HWND tree, HTREEITEM item)
     return rect;
 }
 
-// Clicks (twice for a double click) on the tree item's label as the mouse does: the tree
-// asks where the pointer was, not where a message said.
-void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool twice)
+// Clicks (twice for a double click) at the screen point of the window with the real pointer.
+void ClickWithThePointer(HWND window, POINT point, bool twice)
 {
-    ::SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    RECT rect = TreeItemScreenRect(ide, tree, item);
-    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     // The real pointer lands on whatever window is on top there: bring the IDE up and wait
-    // until the tree is what the point shows.
+    // until the window is what the point shows.
     WaitFor([&] {
-        ::SetForegroundWindow(::GetAncestor(tree, GA_ROOT));
-        return ::WindowFromPoint(centre) == tree;
+        ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+        return ::WindowFromPoint(point) == window;
     }, 5000);
     // Wine moves the display's pointer only when the position changes: one left at the
     // point by an earlier click (or run) is moved away first, so the display's pointer and
     // Wine's agree on where the click lands.
     ::SetCursorPos(0, 0);
-    ::SetCursorPos(centre.x, centre.y);
+    ::SetCursorPos(point.x, point.y);
     INPUT inputs[4] = {};
     for (INPUT& input : inputs)
         input.type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
+}
+
+// Clicks on the tree item's label as the mouse does: the tree asks where the pointer was,
+// not where a message said.
+void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool twice)
+{
+    ::SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT rect = TreeItemScreenRect(ide, tree, item);
+    ClickWithThePointer(tree, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, twice);
 }
 
 // A list box's texts travel between processes in their wide form: the lines as GBK.
@@ -630,6 +639,69 @@ HWND FocusedWindow(HWND main, RECT* caret = nullptr)
 }
 
 }  // namespace
+
+// After a click on the vocabulary tree the keys go to the tree; a click into the text of the
+// view that stayed active gives them back to the view.
+TEST_F(IdeTest, ClickIntoTheTextTakesTheKeysBackFromAPane)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    HWND tree = FindDescendantById(main, 1179);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(tree) != FALSE; }));
+    HTREEITEM root = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    ClickTreeItem(ide, tree, root, false);
+    ASSERT_TRUE(WaitFor([&] { return FocusedWindow(main) == tree; }, 10000));
+
+    HWND view = ActiveView(main);
+    RECT client = {};
+    ::GetClientRect(view, &client);
+    POINT inText = {client.right / 2, client.bottom / 2};
+    ::ClientToScreen(view, &inText);
+    ClickWithThePointer(view, inText, false);
+    EXPECT_TRUE(WaitFor([&] { return FocusedWindow(main) == view; }, 10000));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// The message pane's text, read inside the IDE.
+std::string MessagePaneText(const StartedProgram& ide, HWND main)
+{
+    HWND bar = FindDescendant(main, "msctls_statusbar32");
+    char text[512] = {};
+    RemoteBlock block(ide.Process(), sizeof text);
+    if (bar != nullptr && LOWORD(::SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0)) < sizeof text &&
+        block.Write(text, sizeof text)) {
+        ::SendMessageA(bar, SB_GETTEXTA, 0, block.Address());
+        block.Read(text, sizeof text - 1);
+    }
+    return text;
+}
+
+// Typing a library function's name and its opening parenthesis shows the function's
+// parameters in the status bar, and they stay there while the caret is inside the call.
+TEST_F(IdeTest, CallTipShowsAndStaysWhileTheCaretIsInTheCall)
+{
+    StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
+    HWND view = ActiveView(main);
+    ::PostMessageA(view, WM_KEYDOWN, VK_END, 0);
+    for (const char* p = " 打印(\"x\""; *p; ++p)
+        ::PostMessageA(view, WM_CHAR, static_cast<unsigned char>(*p), 0);
+    EXPECT_TRUE(WaitFor([&] { return MessagePaneText(ide, main) == "打印(格式, ...)"; }, 10000))
+        << MessagePaneText(ide, main);
+    ::PostMessageA(view, WM_KEYDOWN, VK_LEFT, 0);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(view, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+    EXPECT_EQ(MessagePaneText(ide, main), "打印(格式, ...)") << "still inside the call";
+    EXPECT_TRUE(SaveActiveDocument(main));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+}
 
 // Typing an abbreviation pops the vocabulary prompt up under the caret, Enter puts its word in
 // place of the abbreviation, and a palette button types at the caret of the active view; the
@@ -803,6 +875,41 @@ TEST_F(IdeTest, ProjectOpensFromTheCommandLineAndComesBackAtTheNextStart)
     }));
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(again.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// The first document window opens maximised; a window a workspace lists opens where the
+// workspace put it.
+TEST_F(IdeTest, DocumentWindowsOpenMaximisedOrAtTheirSavedPlace)
+{
+    {
+        StartedProgram ide(m_exe, "甲.墨", m_install / "work");
+        HWND main = WaitForMainWindow(ide);
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+        EXPECT_TRUE(WaitFor([&] { return ::IsZoomed(ActiveChild(main)) != FALSE; }));
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
+        ::DeleteFileA((m_install / "bin\\vuze.工作区").c_str());
+    }
+    m_install.WriteFile("work\\放置.项目", "<项目 版本=\"2.0\">\n</项目>\n\n<工作区 版本=\"2.0\">\n"
+                                           "\t<本地文件 文件名=\"乙.墨\" 行号=\"1\" 位置=\"0:1:-1:-1:-1:-1:30:40:430:340\" />\n"
+                                           "</工作区>\n\n");
+    StartedProgram ide(m_exe, "放置.项目", m_install / "work");
+    HWND main = WaitForMainWindow(ide);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && ActiveChildShows(main, "\\work\\乙.墨"); }));
+    // Where the window stands inside the frame's client area.
+    HWND child = ActiveChild(main);
+    EXPECT_FALSE(::IsZoomed(child));
+    RECT shown = {};
+    ::GetWindowRect(child, &shown);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&shown), 2);
+    EXPECT_EQ(shown.left, 30);
+    EXPECT_EQ(shown.top, 40);
+    EXPECT_EQ(shown.right, 430);
+    EXPECT_EQ(shown.bottom, 340);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
 }
 
 namespace {

@@ -403,6 +403,38 @@ TEST_F(WrenViewInputAidsTest, CallTipsGoToTheStatusBar)
     FreeVocabularyList();
 }
 
+// The tip shows after the parenthesis is in, closed for the user or not, and stays while the
+// caret moves inside the call; leaving it (past its closing bracket, or to another line)
+// brings back the caret's character codes.
+TEST_F(WrenViewInputAidsTest, CallTipStaysWhileTheCaretIsInsideTheCall)
+{
+    ParseVocabularyEntry("整数 取整(浮点 x)", 1);
+    CWrenView* view = Show("\r\n\r\n");
+    ASSERT_NE(view, nullptr);
+    for (int autoClose : {1, 0}) {
+        SCOPED_TRACE(autoClose);
+        TheEditorSettings().view.autoCloseBrackets = autoClose;
+        const LineIndex line = autoClose ? 0 : 1;
+        view->GetEngine()->SetCaretToDocPosition(0, line);
+        Type(view, "取整(");
+        EXPECT_STREQ("整数 取整(浮点 x)", view->GetLastStatusText());
+        Type(view, "2.5");
+        EXPECT_STREQ("整数 取整(浮点 x)", view->GetLastStatusText());
+        for (UINT key : {VK_LEFT, VK_RIGHT}) {
+            view->PostMessage(WM_KEYDOWN, key, 0);
+            PumpPending();
+            EXPECT_STREQ("整数 取整(浮点 x)", view->GetLastStatusText()) << key;
+        }
+        Type(view, ")");
+        EXPECT_EQ("取整(2.5)", Line(line));
+        EXPECT_STREQ("", view->GetLastStatusText()) << "behind the call, at the line's end: no codes";
+        view->PostMessage(WM_KEYDOWN, VK_LEFT, 0);
+        PumpPending();
+        EXPECT_STREQ("【29】", view->GetLastStatusText());
+    }
+    FreeVocabularyList();
+}
+
 // Without the option, or in a file without a prompt table, no popup is asked for.
 TEST_F(WrenViewInputAidsTest, NoPopupWithoutTheOptionOrATable)
 {

@@ -28,6 +28,7 @@
 #include "framework/SplitterWnd.h"
 #include "framework/WinApp.h"
 #include "pdf_jobs.h"
+#include "real_input.h"
 #include "real_input_lock.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
@@ -709,6 +710,219 @@ TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
     }
 }
 
+// The pixels of the view's client area as the screen shows them, the caret hidden.
+std::vector<COLORREF> ClientPixels(CWrenView* view, int width, int height)
+{
+    ::HideCaret(view->m_hWnd);
+    std::vector<COLORREF> pixels((size_t)width * height);
+    HDC window = ::GetDC(view->m_hWnd);
+    HDC memory = ::CreateCompatibleDC(window);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(window, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[(size_t)y * width + x] = ::GetPixel(memory, x, y);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(view->m_hWnd, window);
+    ::ShowCaret(view->m_hWnd);
+    return pixels;
+}
+
+// A column block selected with real keys, down and up, over ASCII and double-byte rows: in
+// the font the editor really uses, what is highlighted on each row is exactly what copying
+// takes and what cutting removes.
+TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
+{
+    const std::vector<std::string> text = {"1234", "5678", "9abc", "wxyz", "整数ab", "中文字cd"};
+    const struct {
+        const char* name;
+        LineIndex from;
+        WORD vertical;  // VK_DOWN or VK_UP, pressed twice
+        int rights;     // then Right, this many times
+    } cases[] = {
+        {"down over ASCII", 1, VK_DOWN, 3},
+        {"up over ASCII", 3, VK_UP, 3},
+        {"down into double-byte rows", 3, VK_DOWN, 2},
+        {"up from double-byte rows", 5, VK_UP, 2},
+    };
+    std::string bytes;
+    for (const std::string& line : text)
+        bytes += line + "\r\n";
+    CEditorSettings& settings = TheEditorSettings();
+    const CEditorSettings saved = settings;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RealInputLock realInput;
+        Open("c.txt", bytes);
+        CWrenView* view = Show();
+        ASSERT_NE(view, nullptr);
+        const std::vector<CWrenView*> views = {view};
+        RunViewOptionCommand(41036, views, view);
+        ASSERT_TRUE(TheEditingModes().columnMode);
+        CViewEngine& engine = *view->GetEngine();
+        engine.SetCaretToDocPosition(0, c.from);
+        engine.DropAnchor();
+        ::SetForegroundWindow(m_frame.m_hWnd);
+        view->SetFocus();
+        PumpPending();
+        std::vector<WORD> keys = {c.vertical, c.vertical};
+        keys.insert(keys.end(), (size_t)c.rights, (WORD)VK_RIGHT);
+        PressKeys(VK_SHIFT, keys);
+        const LineIndex to = c.vertical == VK_DOWN ? c.from + 2 : c.from - 2;
+        const DWORD until = ::GetTickCount() + 10000;
+        while (::GetTickCount() < until &&
+               (engine.GetCaretDocPosition().line != to || engine.GetCaretDocPosition().column == 0)) {
+            PumpPending();
+            ::Sleep(10);
+        }
+        ASSERT_EQ(engine.GetCaretDocPosition().line, to);
+        ASSERT_NE(engine.GetCaretDocPosition().column, 0);
+        view->UpdateWindow();
+        const int width = engine.GetClientWidth(), height = engine.GetClientHeight();
+        const std::vector<COLORREF> selected = ClientPixels(view, width, height);
+        const PixelPosition anchor = {engine.GetAnchorX(), engine.GetAnchorY()};
+        const PixelPosition caret = {engine.GetCaretX(), engine.GetCaretY()};
+
+        // The commands the editor's Ctrl+C and Ctrl+X reach.
+        CSystemClipboard clipboard(nullptr);
+        ASSERT_TRUE(clipboard.PutText("", 0));
+        Post(view, WM_COMMAND, kCmdCopy);
+        PumpPending();
+        std::string copied;
+        ASSERT_TRUE(clipboard.GetText(copied));
+        const LineIndex top = std::min(c.from, to);
+        std::vector<std::string> rows;
+        for (size_t start = 0, end; start <= copied.size(); start = end + 2) {
+            end = copied.find("\r\n", start);
+            if (end == std::string::npos)
+                end = copied.size();
+            rows.push_back(copied.substr(start, end - start));
+        }
+        ASSERT_EQ(rows.size(), 3u) << copied;
+
+        engine.Deselect();
+        view->Invalidate(FALSE);
+        view->UpdateWindow();
+        const std::vector<COLORREF> plain = ClientPixels(view, width, height);
+        const int gutter = engine.GetGutterWidth(), lineHeight = engine.GetLineHeight();
+        for (int r = 0; r < 3; ++r) {
+            const LineIndex line = top + r;
+            SCOPED_TRACE(line);
+            ASSERT_EQ(text[line].compare(0, rows[r].size(), rows[r]), 0) << "a prefix of the row: " << rows[r];
+            EXPECT_FALSE(rows[r].empty());
+            // The columns of pixels the highlight changed on this row.
+            const int y = (int)line * lineHeight - engine.GetScrollY();
+            int first = -1, last = -1;
+            for (int x = gutter; x < width; ++x)
+                for (int dy = 0; dy < lineHeight && y + dy < height; ++dy)
+                    if (selected[(size_t)(y + dy) * width + x] != plain[(size_t)(y + dy) * width + x]) {
+                        if (first < 0)
+                            first = x;
+                        last = x;
+                        break;
+                    }
+            const PixelX end = engine.PixelsFromDocPosition((ByteColumn)rows[r].size(), line).x;
+            EXPECT_EQ(first, gutter) << "highlighted from the row's start";
+            // Past a row's end the block goes on over no characters.
+            if (rows[r] == text[line])
+                EXPECT_GE(last + 1, gutter + end - engine.GetScrollX()) << "highlighted past the end of " << rows[r];
+            else
+                EXPECT_EQ(last + 1, gutter + end - engine.GetScrollX()) << "highlighted to the end of " << rows[r];
+        }
+
+        engine.SelectPixels(anchor, caret);
+        Post(view, WM_COMMAND, kCmdCut);
+        PumpPending();
+        for (int r = 0; r < 3; ++r)
+            EXPECT_EQ(Line(top + r), text[top + r].substr(rows[r].size())) << "cut what was copied";
+        RunViewOptionCommand(41036, views, view);
+        settings = saved;
+        Close();
+    }
+}
+
+struct MenuWatch {
+    DWORD thread;
+    UINT firstItem = 0;  // the first command of the pop-up that opened; 0 while none did
+};
+
+BOOL CALLBACK CloseShownMenu(HWND window, LPARAM data)
+{
+    auto* watch = reinterpret_cast<MenuWatch*>(data);
+    char name[16] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, "#32768") != 0 || !::IsWindowVisible(window))
+        return TRUE;
+    HMENU shown = reinterpret_cast<HMENU>(::SendMessageA(window, MN_GETHMENU, 0, 0));
+    watch->firstItem = shown ? ::GetMenuItemID(shown, 0) : 0;
+    ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    return FALSE;
+}
+
+// A real right click, as the user makes it, on a text position or the gutter: the context
+// menu opens on the release, its pop-up chosen by where the click was.
+TEST_F(WrenViewTest, RightClickOpensTheContextMenuOfThePlace)
+{
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_CONTEXT));
+    ASSERT_NE(menu, nullptr);
+    const struct {
+        const char* where;
+        bool gutter;
+        ByteColumn column;
+        bool selected;  // "beta" selected before the click
+        int popup;
+    } cases[] = {
+        {"the gutter", true, 0, false, 0},
+        {"the text", false, 2, false, 1},
+        {"a selection", false, 8, true, 2},
+        {"text beside a selection", false, 2, true, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        RealInputLock realInput;
+        Open("r.txt", "alpha beta gamma\r\n");
+        CWrenView* view = Show();
+        ASSERT_NE(view, nullptr);
+        ::SetForegroundWindow(m_frame.m_hWnd);
+        CViewEngine& engine = *view->GetEngine();
+        if (c.selected) {
+            engine.SetAnchorToDocPosition(6, 0);
+            engine.SetCaretToDocPosition(10, 0);
+            engine.UpdateSelectionActive();
+        }
+        CPoint point = PointOf(view, c.column, 0);
+        if (c.gutter)
+            point.x = 2;
+        view->ClientToScreen(&point);
+        // Wine moves the display's pointer only when the position changes.
+        ::SetCursorPos(0, 0);
+        ::SetCursorPos(point.x, point.y);
+        MenuWatch watch{::GetCurrentThreadId()};
+        std::thread watcher([&] {
+            for (int waited = 0; waited < 10000 && watch.firstItem == 0; waited += 20) {
+                ::EnumThreadWindows(watch.thread, CloseShownMenu, reinterpret_cast<LPARAM>(&watch));
+                ::Sleep(20);
+            }
+        });
+        SendMouse(MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(MOUSEEVENTF_RIGHTUP);
+        const DWORD until = ::GetTickCount() + 10000;
+        while (::GetTickCount() < until && watch.firstItem == 0) {
+            PumpPending();
+            ::Sleep(10);
+        }
+        watcher.join();
+        PumpPending();
+        EXPECT_EQ(watch.firstItem, ::GetMenuItemID(::GetSubMenu(menu, c.popup), 0)) << "no menu or the wrong one";
+        EXPECT_EQ(engine.IsSelectionActive(), c.popup == 2) << "a click inside a selection keeps it";
+        Close();
+    }
+    ::DestroyMenu(menu);
+}
+
 TEST(DropText, ShiftsAndBoundedReads)
 {
     // Positions after an insertion of "xy\r\nz" at (2, 1): it ends at (1, 2).
@@ -1049,6 +1263,34 @@ TEST_F(WrenViewTest, ReplayedTypedBracketsCloseAsTypingThemDoes)
         PumpPending();
         EXPECT_EQ(Line(line + 1), c[1]);
         line += 2;
+    }
+    settings.autoCloseBrackets = autoClose;
+}
+
+// A closing bracket typed right in front of the one typed for the user steps over it; any
+// other closing bracket is typed.
+TEST_F(WrenViewTest, TypedClosingBracketStepsOverTheOneClosedForTheUser)
+{
+    const char* const cases[][2] = {
+        {"3*(4+5)/2", "3*(4+5)/2"}, {"((a))", "((a))"}, {"a[1]+{2}", "a[1]+{2}"},
+        {"（x）", "（x）"},           {"())", "())"},       {"(a", "(a)"},
+    };
+    std::string blank;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        blank += "\r\n";
+    Open("t.txt", blank);
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CViewSettings& settings = TheEditorSettings().view;
+    const int autoClose = settings.autoCloseBrackets;
+    settings.autoCloseBrackets = 1;
+    LineIndex line = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        view->GetEngine()->SetCaretToDocPosition(0, line);
+        Type(view, c[0]);
+        EXPECT_EQ(Line(line), c[1]);
+        ++line;
     }
     settings.autoCloseBrackets = autoClose;
 }
