@@ -109,14 +109,6 @@ void CFtpSession::SetException(CException* e)
     e->Delete();
 }
 
-int CFtpSession::ReplyCode(const CString& line)
-{
-    int code = 0;
-    for (int i = 0; i < 3 && i < line.GetLength() && line[i] >= '0' && line[i] <= '9'; ++i)
-        code = code * 10 + (line[i] - '0');
-    return code;
-}
-
 std::unique_ptr<CSocket> CFtpSession::NewSocket(LPCTSTR failureText)
 {
     std::unique_ptr<CSocket> socket(new CSocket);
@@ -162,6 +154,12 @@ int CFtpSession::SendCommand(const CString& command)
 
 CFtpSession::LineRead CFtpSession::ReadLine(CArchive& reader, CString& line)
 {
+    // A server that sends without pause never makes the socket wait, where the flag is
+    // otherwise seen.
+    if (m_cancel && *m_cancel) {
+        m_lastText = "The transfer was cancelled.";
+        return LineRead::cancelled;
+    }
     // Bytes up to the LF, gathered in a plain buffer: one append per line, not per byte.
     std::string bytes;
     char c;
@@ -172,8 +170,8 @@ CFtpSession::LineRead CFtpSession::ReadLine(CArchive& reader, CString& line)
             line = CString(bytes.data(), static_cast<int>(bytes.size()));
             return LineRead::line;
         }
-        if (bytes.size() >= static_cast<size_t>(kMaxLineLength)) {
-            m_lastText.Format("The server sent a line longer than %d bytes.", kMaxLineLength);
+        if (bytes.size() >= static_cast<size_t>(kFtpMaxLineLength)) {
+            m_lastText.Format("The server sent a line longer than %d bytes.", kFtpMaxLineLength);
             return LineRead::tooLong;
         }
         bytes += c;
@@ -187,31 +185,25 @@ int CFtpSession::ReadReply()
     if (!m_control.reader)
         return 0;
     try {
-        CString line;
         m_lastCode = 0;
-        if (ReadLine(*m_control.reader, line) != LineRead::line)
-            return 0;
-        CString text = line;
-        // A reply of several lines ("123-" first) ends only at a line with the first line's
-        // code followed by a blank; a one-line reply is a code from 100 to 999 and a blank.
-        const CString code = line.Left(3);
-        const bool multiLine = line.GetLength() >= 4 && line[3] == '-';
-        auto ends = [&](const CString& l) {
-            if (l.GetLength() < 4 || l[3] != ' ')
-                return false;
-            const CString c = l.Left(3);
-            return multiLine ? c == code : ReplyCode(c) >= 100;
-        };
-        while (!ends(line)) {
+        CFtpReply reply;
+        CFtpReply::Step step = CFtpReply::Step::more;
+        CString line;
+        while (step == CFtpReply::Step::more) {
             if (ReadLine(*m_control.reader, line) != LineRead::line) {
-                m_lastText = text + "\n" + m_lastText;
+                const CString reason = m_lastText;
+                m_lastText = reply.Text().IsEmpty() ? reason : reply.Text() + "\n" + reason;
                 return 0;
             }
-            text += "\n";
-            text += line;
+            step = reply.Add(line);
         }
-        m_lastCode = ReplyCode(line);
-        m_lastText = text;
+        if (step == CFtpReply::Step::tooLarge) {
+            m_lastText.Format("The server sent a reply of more than %d lines or %d bytes.", kFtpMaxReplyLines,
+                              kFtpMaxReplyBytes);
+            return 0;
+        }
+        m_lastCode = reply.Code();
+        m_lastText = reply.Text();
     } catch (CException* e) {
         SetException(e);
         return 0;
@@ -235,14 +227,7 @@ int CFtpSession::Quit()
 
 int CFtpSession::PrintWorkingDirectory(CString& folder)
 {
-    if (!Command("PWD\r\n") || !Is2xx(m_lastCode))
-        return 0;
-    const int open = m_lastText.Find('"');
-    const int close = open < 0 ? -1 : m_lastText.Find('"', open + 1);
-    if (close < 0)
-        return 0;
-    folder = m_lastText.Mid(open + 1, close - open - 1);
-    return 1;
+    return Command("PWD\r\n") && Is2xx(m_lastCode) && ParseWorkingFolder(m_lastText, folder);
 }
 
 int CFtpSession::ChangeDirectory(LPCTSTR path)
@@ -267,14 +252,24 @@ int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive,
         CString line;
         LineRead read = LineRead::end;
         bool stopped = false;
+        bool tooLarge = false;
+        long long bytes = 0;
         while (!stopped && (read = ReadLine(*m_data.reader, line)) == LineRead::line) {
+            bytes += line.GetLength() + 1;
+            if (lines.GetSize() >= kMaxListLines || bytes > kMaxListBytes) {
+                tooLarge = true;
+                break;
+            }
             lines.Add(line);
             stopped = progress && !progress(static_cast<DWORD>(lines.GetSize()));
         }
         if (stopped)
             m_lastText = "The listing was stopped.";
+        if (tooLarge)
+            m_lastText.Format("The listing is longer than %d lines or %d MB.", kMaxListLines,
+                              static_cast<int>(kMaxListBytes >> 20));
         // The stream's end is the listing's end; a line over the bound is not.
-        complete = !stopped && read == LineRead::end;
+        complete = !stopped && !tooLarge && read == LineRead::end;
     } catch (CException* e) {
         SetException(e);
         complete = false;
@@ -288,34 +283,6 @@ int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive,
     return CloseDataChannel();
 }
 
-bool CFtpSession::ParseHostPort(const CString& text, CString& host, UINT& port)
-{
-    int values[6];
-    int count = 0;
-    const char* p = static_cast<LPCTSTR>(text);
-    while (count < 6) {
-        while (*p == ' ')
-            ++p;
-        if (*p < '0' || *p > '9')
-            return false;
-        int value = 0;
-        while (*p >= '0' && *p <= '9' && value <= 255)
-            value = value * 10 + (*p++ - '0');
-        if (value > 255)
-            return false;
-        values[count++] = value;
-        while (*p == ' ')
-            ++p;
-        if (count < 6 && *p++ != ',')
-            return false;
-    }
-    if (*p)
-        return false;
-    host.Format("%d.%d.%d.%d", values[0], values[1], values[2], values[3]);
-    port = values[4] * 256 + values[5];
-    return port != 0;
-}
-
 int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
 {
     if (m_dataOpen || m_data.socket || m_listener) {
@@ -325,11 +292,9 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
     if (passive) {
         if (!Command("PASV\r\n") || !Is2xx(m_lastCode))
             return 0;
-        const int open = m_lastText.Find('(');
-        const int close = open < 0 ? -1 : m_lastText.Find(')', open);
         CString host;
         UINT port = 0;
-        if (close < 0 || !ParseHostPort(m_lastText.Mid(open + 1, close - open - 1), host, port)) {
+        if (!ParsePassiveReply(m_lastText, host, port)) {
             m_lastText = "The server's passive address cannot be read:\n" + m_lastText;
             return 0;
         }

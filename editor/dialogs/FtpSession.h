@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "editor/dialogs/FtpReplies.h"
 #include "framework/Archive.h"
 #include "framework/Collections.h"
 #include "framework/CString.h"
@@ -15,12 +16,15 @@
 // Every operation returns nonzero on success; on failure LastText() says why (the server's
 // reply, or the socket failure). Every socket call waits at most the session's time-out, so
 // a silent server fails the call instead of holding the thread. Reply and listing lines are
-// bounded; a longer one fails the read. Command arguments lose their CR and LF bytes, so a
-// name cannot smuggle a second command.
+// bounded (FtpReplies.h), and so are a listing's lines and bytes: a server that never ends
+// one fails the read. The cancel flag is checked between lines, so a server that keeps
+// talking is stopped as surely as a silent one. Command arguments lose their CR and LF bytes,
+// so a name cannot smuggle a second command.
 class CFtpSession {
 public:
-    // A reply or listing line longer than this is a protocol error.
-    static const int kMaxLineLength = 64 * 1024;
+    // A listing of more lines or bytes than these is refused.
+    static const int kMaxListLines = 1000000;
+    static const long long kMaxListBytes = 128ll << 20;
 
     CFtpSession();
     virtual ~CFtpSession();
@@ -65,11 +69,6 @@ public:
 
     // The text for a socket error code, or fallback when the code has none.
     static CString SocketErrorText(int code, LPCTSTR fallback);
-    // "a,b,c,d,p1,p2" into a dotted host and a port; false unless all six are numbers 0-255
-    // (an all-zero host is accepted: the caller replaces it).
-    static bool ParseHostPort(const CString& text, CString& host, UINT& port);
-    // A reply line's code: the decimal value of its leading digits among the first three.
-    static int ReplyCode(const CString& line);
 
 private:
     struct Channel {
@@ -85,9 +84,9 @@ private:
     int SendCommand(const CString& command);
     int Command(const CString& command) { return SendCommand(command) && ReadReply(); }
     int ReadReply();
-    enum class LineRead { line, end, tooLong };
-    // One line without its line end; at the end of the stream or past the bound the last
-    // text says which.
+    enum class LineRead { line, end, tooLong, cancelled };
+    // One line without its line end; at the end of the stream, past the bound or once the
+    // cancel flag is raised the last text says which.
     LineRead ReadLine(CArchive& reader, CString& line);
     int OpenDataChannel(BOOL passive, const CString& command);
     int CloseDataChannel();

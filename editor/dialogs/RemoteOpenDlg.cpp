@@ -41,7 +41,10 @@ BEGIN_MESSAGE_MAP(CRemoteOpenDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_REMOTE_ACCOUNT, OnAccountChanged)
     ON_CBN_SELCHANGE(IDC_REMOTE_FILE_TYPE, OnFileTypeChanged)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_REMOTE_FILES, OnSelectionChanged)
+    ON_NOTIFY(LVN_ODSTATECHANGED, IDC_REMOTE_FILES, OnSelectionChanged)
     ON_NOTIFY(NM_DBLCLK, IDC_REMOTE_FILES, OnDoubleClick)
+    ON_NOTIFY(LVN_GETDISPINFO, IDC_REMOTE_FILES, OnGetEntry)
+    ON_NOTIFY(LVN_ODFINDITEM, IDC_REMOTE_FILES, OnFindEntry)
 END_MESSAGE_MAP()
 
 CRemoteOpenDlg::CRemoteOpenDlg(int mode, LPCTSTR fileName, LPCTSTR filter, CWnd* parent)
@@ -159,16 +162,15 @@ int CRemoteOpenDlg::Refresh(const CString& folder)
         account->passwordKnown = 1;
     SetDlgItemText(IDC_REMOTE_OPEN_FOLDER, account->folder);
 
-    // Thousands of rows go in while the list neither draws nor lays itself out.
-    m_files.SetRedraw(FALSE);
-    m_files.DeleteAllItems();
-    ::SendMessageA(m_files.m_hWnd, LVM_SETITEMCOUNT, rows.GetSize() + 1, 0);
     const bool atRoot = account->folder == "/";
-    if (!atRoot)
-        m_files.InsertItem(0, "..", kParentImage);
     ::EnableWindow(Item(m_hWnd, IDC_REMOTE_PARENT), !atRoot);
+    m_entries.clear();
+    m_entries.reserve(static_cast<size_t>(rows.GetSize()) + 1);
+    if (!atRoot)
+        m_entries.push_back({"..", kParentImage, 0});
     // Byte order puts every "D/" row before every "F/" row, each group by name.
     std::vector<CString> sorted;
+    sorted.reserve(static_cast<size_t>(rows.GetSize()));
     for (int i = 0; i < rows.GetSize(); ++i)
         sorted.push_back(rows[i]);
     std::sort(sorted.begin(), sorted.end(),
@@ -180,16 +182,14 @@ int CRemoteOpenDlg::Refresh(const CString& folder)
             continue;
         const CString name = row.Mid(first + 1, second - first - 1);
         const CString tail = row.Mid(second + 1);
-        const int item = m_files.GetItemCount();
-        if (row[0] == 'D') {
-            m_files.InsertItem(item, name, tail == "N" ? kFolderImage : kLinkImage);
-            m_files.SetItemData(item, 0);
-        } else if (row[0] == 'F') {
-            m_files.InsertItem(item, name, kFileImage);
-            m_files.SetItemData(item, strtoul(tail, nullptr, 10));
-        }
+        if (row[0] == 'D')
+            m_entries.push_back({name, tail == "N" ? kFolderImage : kLinkImage, 0});
+        else if (row[0] == 'F')
+            m_entries.push_back({name, kFileImage, static_cast<DWORD>(strtoul(tail, nullptr, 10))});
     }
-    m_files.SetRedraw(TRUE);
+    // The old selection and scroll position belong to the old entries.
+    m_files.DeleteAllItems();
+    ::SendMessageA(m_files.m_hWnd, LVM_SETITEMCOUNT, m_entries.size(), 0);
     m_files.Invalidate();
     return 1;
 }
@@ -240,10 +240,49 @@ void CRemoteOpenDlg::OnAccounts()
 
 int CRemoteOpenDlg::EntryImage(int item) const
 {
-    LVITEM entry = {};
-    entry.mask = LVIF_IMAGE;
-    entry.iItem = item;
-    return m_files.GetItem(&entry) ? entry.iImage : -1;
+    return item >= 0 && item < static_cast<int>(m_entries.size()) ? m_entries[item].image : -1;
+}
+
+CString CRemoteOpenDlg::EntryName(int item) const
+{
+    return item >= 0 && item < static_cast<int>(m_entries.size()) ? m_entries[item].name : CString();
+}
+
+int CRemoteOpenDlg::FindEntry(const CString& text, bool partial, int start, bool wrap) const
+{
+    const int count = static_cast<int>(m_entries.size());
+    if (start < 0 || start >= count)
+        start = 0;
+    for (int step = 0; step < count; ++step) {
+        const int item = start + step;
+        if (item >= count && !wrap)
+            break;
+        const CString& name = m_entries[item % count].name;
+        if ((partial ? name.Left(text.GetLength()) : name).CompareNoCase(text) == 0)
+            return item % count;
+    }
+    return -1;
+}
+
+void CRemoteOpenDlg::OnGetEntry(NMHDR* header, LRESULT*)
+{
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (item.iItem < 0 || item.iItem >= static_cast<int>(m_entries.size()))
+        return;
+    const Entry& entry = m_entries[item.iItem];
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        lstrcpynA(item.pszText, entry.name, item.cchTextMax);
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = entry.image;
+}
+
+void CRemoteOpenDlg::OnFindEntry(NMHDR* header, LRESULT* result)
+{
+    const NMLVFINDITEMA& find = *reinterpret_cast<NMLVFINDITEMA*>(header);
+    *result = -1;
+    if (find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL))
+        *result = FindEntry(find.lvfi.psz, (find.lvfi.flags & LVFI_PARTIAL) != 0, find.iStart,
+                            (find.lvfi.flags & LVFI_WRAP) != 0);
 }
 
 void CRemoteOpenDlg::OnSelectionChanged(NMHDR*, LRESULT*)
@@ -254,7 +293,7 @@ void CRemoteOpenDlg::OnSelectionChanged(NMHDR*, LRESULT*)
     for (int item = m_files.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = m_files.GetNextItem(item, LVNI_SELECTED)) {
         if (EntryImage(item) != kFileImage)
             continue;
-        single = m_files.GetItemText(item, 0);
+        single = EntryName(item);
         collected = "\"" + single + "\" " + collected;
         ++files;
     }
@@ -277,7 +316,7 @@ void CRemoteOpenDlg::Enter(int item)
         OnOK();
         return;
     }
-    ChangeDirectory(m_files.GetItemText(item, 0));
+    ChangeDirectory(EntryName(item));
 }
 
 void CRemoteOpenDlg::OnOK()
@@ -298,16 +337,13 @@ void CRemoteOpenDlg::OnOK()
     m_selection.RemoveAll();
     for (int item = m_files.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = m_files.GetNextItem(item, LVNI_SELECTED))
         if (EntryImage(item) == kFileImage)
-            m_selection.Add(entry(m_files.GetItemText(item, 0), m_files.GetItemData(item)));
+            m_selection.Add(entry(EntryName(item), m_entries[item].size));
     if (m_selection.GetSize() >= 2) {
         EndDialog(IDOK);
         return;
     }
     // One name decides: the listed entry's own text (case included) is what is used.
-    LVFINDINFO find = {};
-    find.flags = LVFI_STRING;
-    find.psz = typed;
-    const int item = m_files.FindItem(&find);
+    const int item = FindEntry(typed, false);
     m_selection.RemoveAll();
     if (item < 0) {
         if (m_mode) {
@@ -320,7 +356,7 @@ void CRemoteOpenDlg::OnOK()
         EndDialog(IDOK);
         return;
     }
-    const CString name = m_files.GetItemText(item, 0);
+    const CString name = EntryName(item);
     if (EntryImage(item) != kFileImage) {
         ChangeDirectory(name);
         return;
@@ -331,6 +367,6 @@ void CRemoteOpenDlg::OnOK()
         if (AfxMessageBox(text, MB_YESNO) != IDYES)
             return;
     }
-    m_selection.Add(entry(name, m_files.GetItemData(item)));
+    m_selection.Add(entry(name, m_entries[item].size));
     EndDialog(IDOK);
 }

@@ -32,6 +32,13 @@ protected:
 
 private:
     enum Image { kParentImage, kLinkImage, kFolderImage, kFileImage };
+    // One listed entry. The list asks for what it shows of the entries it shows, so a folder
+    // of hundreds of thousands of entries is listed at once.
+    struct Entry {
+        CString name;
+        int image;
+        DWORD size;
+    };
 
     void OnConnect() { ListAndEnableOK(); }
     void OnAccountChanged();
@@ -41,6 +48,8 @@ private:
     void OnAccounts();
     void OnSelectionChanged(NMHDR* header, LRESULT* result);
     void OnDoubleClick(NMHDR* header, LRESULT* result);
+    void OnGetEntry(NMHDR* header, LRESULT* result);
+    void OnFindEntry(NMHDR* header, LRESULT* result);
 
     void FillAccountCombo();
     void FillFileTypeCombo();
@@ -53,6 +62,10 @@ private:
     // Enters the folder name relative to the account's folder (or absolute) and lists it.
     void ChangeDirectory(const CString& name);
     int EntryImage(int item) const;
+    CString EntryName(int item) const;
+    // The first entry from start on (wrapping round when wrap) whose name is text, or begins
+    // with it when partial, letter case aside; -1 when none is.
+    int FindEntry(const CString& text, bool partial, int start = 0, bool wrap = false) const;
     // Acts on a listed entry as a double-click does: enter a folder, or take a file.
     void Enter(int item);
 
@@ -61,6 +74,7 @@ private:
     CString m_filter;
     CStringArray m_descriptions;
     CStringArray m_patterns;
+    std::vector<Entry> m_entries;
     CListCtrl m_files;
     CButtonImages m_buttonImages;
     CButtonImages m_entryImages;

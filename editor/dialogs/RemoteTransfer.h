@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 
+#include "editor/dialogs/FtpListing.h"
 #include "framework/Collections.h"
 #include "framework/CString.h"
 
@@ -47,17 +48,3 @@ int RemoteListDirectory(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR fil
 // Starts the socket layer the first time it succeeds; says so in a box when it cannot.
 int InitSocketsOnce();
 
-// One line of a LIST reply, taken apart. A line is "mode links owner group size date name";
-// the name is the rest of the line, blanks included.
-struct FtpListEntry {
-    CString mode;
-    DWORD size = 0;
-    CString date;
-    CString name;
-};
-// Rewrites a date written "12<month> 5<day> 10:30" by servers with a Korean locale as
-// "year.12.5" and cuts a link's " -> target".
-CString NormalizeFtpListLine(const CString& line, int year);
-bool ParseFtpListLine(const CString& line, FtpListEntry& entry);
-// The row for a normalised listing line, or empty when the line gives none.
-CString FtpListRow(const CString& line, LPCTSTR filter);

@@ -2,6 +2,7 @@
 
 #include "editor/util/CharClasses.h"
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -86,6 +87,12 @@ bool IsDotsComponent(const char* text, int length)
     return dots >= 2;
 }
 
+// The second byte of a double-byte character of code page 936.
+bool IsGbkTrailByte(unsigned char byte)
+{
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFE);
+}
+
 void AppendCacheComponent(CString& result, const char* component, int length)
 {
     if (IsDotsComponent(component, length)) {
@@ -93,19 +100,22 @@ void AppendCacheComponent(CString& result, const char* component, int length)
         return;
     }
     for (int i = 0; i < length;) {
-        int charLength = GbkText::CharLength(component + i);
-        if (charLength == 2) {
+        const unsigned char byte = static_cast<unsigned char>(component[i]);
+        if (GbkText::IsLeadByte(byte) && i + 1 < length && IsGbkTrailByte(static_cast<unsigned char>(component[i + 1]))) {
             result += CString(component + i, 2);
-        } else {
-            switch (component[i]) {
-            case '%': result += "%25"; break;
-            case '*': result += "%2A"; break;
-            case '?': result += "%3F"; break;
-            case ':': result += "%3A"; break;
-            default: result += component[i]; break;
-            }
+            i += 2;
+            continue;
         }
-        i += charLength;
+        // What the file system would refuse or fold into one name (a byte that starts no
+        // character, a control byte, a reserved sign) is written as its value.
+        if (byte >= 0x80 || byte < 0x20 || std::strchr("%*?:<>|\"/\\", byte)) {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+            result += escaped;
+        } else {
+            result += component[i];
+        }
+        ++i;
     }
 }
 

@@ -18,10 +18,12 @@ bool SplitFilterString(const char* filter, CStringArray& descriptions, CStringAr
 bool MatchFileFilter(const char* fileName, const char* patternList);
 // The path without one trailing '\'.
 CString StripTrailingBackslash(const char* path);
-// A server path turned into a relative local name below the cache folder: '%' becomes
-// "%25", then '/' becomes '\', '*' "%2A", '?' "%3F" and ':' "%3A"; a component made only of
-// dots and blanks with two dots or more has its dots written "%2E", so the name can never
-// climb out of the cache folder or name a drive.
+// A server path turned into a relative local name below the cache folder: '/' becomes '\';
+// '%', the signs a file name cannot hold ('*', '?', ':', '<', '>', '|', '"'), control bytes
+// and every byte that is not part of a double-byte character of code page 936 are written
+// "%XX" (their value in hexadecimal), so two server names never share a cache file; a
+// component made only of dots and blanks with two dots or more has its dots written "%2E",
+// so the name can never climb out of the cache folder or name a drive.
 CString RemotePathToCacheName(const char* remotePath);
 // After dropping one trailing '\' (or, without one, one trailing '/'): the text before the
 // last '\' (or the last '/' when there is no '\'); empty when there is neither.

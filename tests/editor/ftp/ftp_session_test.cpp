@@ -6,6 +6,7 @@
 #include "editor/dialogs/RemoteTransfer.h"
 #include "editor/util/PathUtil.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -120,7 +121,7 @@ TEST(FtpSession, SilentServerAndOverlongLinesFailInsteadOfHanging)
         EXPECT_FALSE(session.GetLastText().IsEmpty());
     }
     {
-        Dialogue d{"220 " + std::string(CFtpSession::kMaxLineLength + 10, 'x') + "\r\n", {}};
+        Dialogue d{"220 " + std::string(kFtpMaxLineLength + 10, 'x') + "\r\n", {}};
         ScriptedPeer peer(d.Script());
         CFtpSession session;
         EXPECT_EQ(0, session.Connect("127.0.0.1", peer.Port()));
@@ -143,7 +144,7 @@ TEST(FtpSession, PassiveAddresses)
     for (const auto& c : cases) {
         CString host;
         UINT port = 0;
-        EXPECT_EQ(c.ok, CFtpSession::ParseHostPort(c.text, host, port)) << c.text;
+        EXPECT_EQ(c.ok, ParseFtpHostPort(c.text, host, port)) << c.text;
         if (c.ok) {
             EXPECT_STREQ(c.host, host);
             EXPECT_EQ(c.port, port);
@@ -153,18 +154,28 @@ TEST(FtpSession, PassiveAddresses)
 
 namespace {
 
+// Sends the text again and again until the client goes or the peer stops.
+void SendForever(SOCKET connection, HANDLE stop, const std::string& text)
+{
+    while (WaitForSingleObject(stop, 0) == WAIT_TIMEOUT &&
+           send(connection, text.data(), static_cast<int>(text.size()), 0) > 0) {
+    }
+}
+
 // A server that answers PASV with the address text made by passiveText from its data port,
 // sends data on the data connection and then the final reply (nothing when reset is set:
-// the control connection is then reset in the middle of the data).
+// the control connection is then reset in the middle of the data; endlessly when endless
+// is set).
 struct DataServer {
     std::function<std::string(UINT port)> passiveText;
     std::string data;
     bool reset = false;
+    bool endless = false;
     std::vector<std::string> commands;
 
     ScriptedPeer::Script Script()
     {
-        return [this](SOCKET c, HANDLE) {
+        return [this](SOCKET c, HANDLE stop) {
             ScriptedPeer::SendText(c, "220 x\r\n");
             UINT port = 0;
             SOCKET listener = ScriptedPeer::ListenOnLoopback(port);
@@ -182,7 +193,10 @@ struct DataServer {
             if (select(0, &ready, nullptr, nullptr, &wait) == 1) {
                 SOCKET channel = accept(listener, nullptr, nullptr);
                 ScriptedPeer::SendText(c, "150 here\r\n");
-                ScriptedPeer::SendText(channel, data);
+                if (endless)
+                    SendForever(channel, stop, data);
+                else
+                    ScriptedPeer::SendText(channel, data);
                 if (reset) {
                     ScriptedPeer::Reset(channel);
                     closesocket(channel);
@@ -236,7 +250,7 @@ TEST(FtpSession, ListingOverPassiveChannels)
 TEST(FtpSession, ListingLineOverTheBoundFailsTheListing)
 {
     DataServer server{[](UINT p) { return Parenthesised(p); },
-                      "ok\r\n" + std::string(CFtpSession::kMaxLineLength + 1, 'x') + "\r\n"};
+                      "ok\r\n" + std::string(kFtpMaxLineLength + 1, 'x') + "\r\n"};
     ScriptedPeer peer(server.Script());
     CFtpSession session;
     session.SetTimeout(2000);
@@ -244,6 +258,42 @@ TEST(FtpSession, ListingLineOverTheBoundFailsTheListing)
     CStringArray lines;
     EXPECT_EQ(0, session.List(lines, nullptr, TRUE));
     EXPECT_NE(-1, session.GetLastText().Find("longer than"));
+}
+
+TEST(FtpSession, ReplyThatNeverEndsFailsInsteadOfGrowing)
+{
+    ScriptedPeer peer([](SOCKET c, HANDLE stop) {
+        ScriptedPeer::SendText(c, "220-Welcome\r\n");
+        SendForever(c, stop, "220-and more\r\n");
+    });
+    CFtpSession session;
+    session.SetTimeout(2000);
+    EXPECT_EQ(0, session.Connect("127.0.0.1", peer.Port()));
+    EXPECT_NE(-1, session.GetLastText().Find("more than")) << static_cast<LPCTSTR>(session.GetLastText());
+    EXPECT_GE(kFtpMaxReplyBytes + kFtpMaxLineLength, session.GetLastText().GetLength());
+}
+
+TEST(FtpSession, CancelStopsAListingThatNeverPauses)
+{
+    // The data never stops arriving, so no socket call ever waits for it: only a check
+    // between lines sees the flag.
+    DataServer server{[](UINT p) { return Parenthesised(p); }, std::string(2000, 'x') + "\r\n", false, true};
+    ScriptedPeer peer(server.Script(), 60000);
+    std::atomic<int> cancel{0};
+    CFtpSession session;
+    session.SetTimeout(2000);
+    session.SetCancelFlag(&cancel);
+    ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
+    CStringArray lines;
+    DWORD seen = 0;
+    const int result = session.List(lines, nullptr, TRUE, [&](DWORD count) {
+        seen = count;
+        if (count == 100)
+            cancel = 1;
+        return 1;
+    });
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(100u, seen);
 }
 
 TEST(FtpSession, ResetDuringADownloadIsNotACompleteFile)

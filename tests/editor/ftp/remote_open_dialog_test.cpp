@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -226,3 +227,66 @@ TEST_F(RemoteOpenDialog, BigFolderShowsItsCountWhileListing)
     EXPECT_LE(1, atoi(last.Mid(prefix.GetLength()))) << last;
     EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
 }
+
+// A folder of 200,000 entries is shown as soon as it is listed: the list asks for the rows it
+// shows instead of taking them in one by one.
+TEST_F(RemoteOpenDialog, HugeFolderIsShownAtOnce)
+{
+    const int kEntries = 200000;
+    std::string listing;
+    for (int i = 0; i < kEntries; ++i) {
+        char line[64];
+        sprintf(line, "-rw-r--r-- 1 u g 7 Dec 5 10:30 f%06d.c\r\n", i);
+        listing += line;
+    }
+    // Just enough of a server to log in and list one folder.
+    ScriptedPeer server([&](SOCKET c, HANDLE) {
+        ScriptedPeer::SendText(c, "220 x\r\n");
+        SOCKET listener = INVALID_SOCKET;
+        for (;;) {
+            const std::string command = ScriptedPeer::ReadLine(c);
+            const std::string verb = command.substr(0, 4);
+            if (command.empty() || verb == "QUIT")
+                break;
+            if (verb == "USER") {
+                ScriptedPeer::SendText(c, "331 pw\r\n");
+            } else if (verb == "PASS") {
+                ScriptedPeer::SendText(c, "230 in\r\n");
+            } else if (verb == "PWD") {
+                ScriptedPeer::SendText(c, "257 \"/\"\r\n");
+            } else if (verb == "PASV") {
+                UINT port = 0;
+                listener = ScriptedPeer::ListenOnLoopback(port);
+                ScriptedPeer::SendText(c, "227 (127,0,0,1," + std::to_string(port / 256) + "," +
+                                              std::to_string(port % 256) + ")\r\n");
+            } else if (verb == "LIST" && listener != INVALID_SOCKET) {
+                SOCKET channel = accept(listener, nullptr, nullptr);
+                ScriptedPeer::SendText(c, "150 here\r\n");
+                ScriptedPeer::SendText(channel, listing);
+                closesocket(channel);
+                closesocket(listener);
+                listener = INVALID_SOCKET;
+                ScriptedPeer::SendText(c, "226 done\r\n");
+            } else {
+                ScriptedPeer::SendText(c, "250 ok\r\n");
+            }
+        }
+    }, 120000);
+    m_account.port = static_cast<int>(server.Port());
+    m_account.folder = "/";
+    ScopedMessageBoxHook boxes;
+    DWORD elapsed = 0;
+    ASSERT_EQ(IDCANCEL, Run(1, [&](DialogDriver& d) {
+        const DWORD start = ::GetTickCount();
+        Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
+        elapsed = ::GetTickCount() - start;
+        HWND files = d.Item(IDC_REMOTE_FILES);
+        EXPECT_EQ(kEntries, ListRows(files));
+        EXPECT_STREQ("f000000.c", ListText(files, 0));
+        EXPECT_STREQ("f199999.c", ListText(files, kEntries - 1));
+        d.PressCancel();
+    }));
+    EXPECT_GT(90000u, elapsed);  // one by one, the rows alone took six minutes
+    EXPECT_EQ(0, boxes.Count()) << boxes.Last().text;
+}
+

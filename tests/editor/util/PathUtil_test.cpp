@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include "temp_dir.h"
+
 #include <string>
 #include <vector>
 
@@ -188,6 +192,25 @@ TEST(PathUtil, RemotePathToCacheNameKeepsTrailBackslashInsideCharacter)
     const std::string remote = std::string("/x") + kTrailBackslash + "../y";
     // The 0x5C belongs to the character, so "x?.." is one component, not "x" then "..".
     EXPECT_EQ(S(RemotePathToCacheName(remote.c_str())), std::string("\\x") + kTrailBackslash + "..\\y");
+}
+
+TEST(PathUtil, RemoteNamesDifferingInBytesOutsideCharactersKeepTheirOwnCacheFiles)
+{
+    // Bytes that start no character of code page 936 (and reserved signs) would all become one
+    // replacement character on the way to the file system.
+    const char* const names[] = {"/a\x80", "/a\xFF", "/a\x81", "/a\x81\x7F", "/a\xFE\x20", "/a\x01",
+                                 "/a<", "/a|", "/a\"", "/a\x81/"};
+    TempDir dir;
+    for (const char* name : names) {
+        const CString cache = RemotePathToCacheName(name);
+        ASSERT_EQ(-1, cache.FindOneOf("\x80\xFF<>|\"")) << name;
+        const std::string path = dir / std::string(static_cast<LPCTSTR>(cache) + 1);
+        HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        EXPECT_NE(INVALID_HANDLE_VALUE, file) << name << " -> " << path << " is taken";
+        ::CloseHandle(file);
+    }
+    EXPECT_EQ(S(RemotePathToCacheName("/a\xFE b")), "\\a%FE b");
+    EXPECT_EQ(S(RemotePathToCacheName("/两个字\x80")), "\\两个字%80");
 }
 
 }  // namespace
