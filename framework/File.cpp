@@ -1,10 +1,28 @@
 #include "framework/File.h"
+#include "framework/FileSpaceLimit.h"
 
 #include "framework/FileName.h"
+
+#include <atomic>
 
 namespace {
 
 const LONG kNoOsError = -1;
+
+// The bytes CFileSpaceLimit leaves to writes; below zero when there is no limit.
+std::atomic<long long> g_spaceLeft{-1};
+
+// How many of count bytes fit in what the limit leaves, which they use up.
+UINT TakeSpace(UINT count)
+{
+    long long left = g_spaceLeft.load();
+    while (left >= 0) {
+        const long long taken = left < count ? left : count;
+        if (g_spaceLeft.compare_exchange_weak(left, left - taken))
+            return static_cast<UINT>(taken);
+    }
+    return count;
+}
 
 bool IsZero(const FILETIME& time)
 {
@@ -153,11 +171,22 @@ void CFile::Write(const void* buffer, UINT count)
         return;
     if (!buffer)
         AfxThrowFileException(CFileException::generic, kNoOsError, m_strFileName);
+    const UINT room = TakeSpace(count);
     DWORD written = 0;
-    if (!::WriteFile(m_hFile, buffer, count, &written, nullptr))
+    if (room != 0 && !::WriteFile(m_hFile, buffer, room, &written, nullptr))
         ThrowLastError();
     if (written != count)
         AfxThrowFileException(CFileException::diskFull, kNoOsError, m_strFileName);
+}
+
+CFileSpaceLimit::CFileSpaceLimit(long long bytes)
+{
+    g_spaceLeft = bytes < 0 ? 0 : bytes;
+}
+
+CFileSpaceLimit::~CFileSpaceLimit()
+{
+    g_spaceLeft = -1;
 }
 
 LONG CFile::Seek(LONG offset, UINT from)

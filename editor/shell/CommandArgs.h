@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "framework/Collections.h"
@@ -35,6 +36,10 @@ private:
     CMapStringToString m_options;
 };
 
+// The non-empty lines of a hand-off file's text, whole and in order, without their line ends,
+// appended to lines.
+void SplitHandoffText(const std::string& text, CStringArray& lines);
+
 // What one command line asks the IDE to open.
 struct CommandLineTarget {
     CString path;        // full path
@@ -43,7 +48,11 @@ struct CommandLineTarget {
     bool created = false;  // did not exist and was created empty
 };
 
+// Whether resolving a command line may create the files it names.
+enum class MissingFiles { create, skip };
+
 // Resolves the positional arguments against the /D: folder (else the start folder),
-// expands wildcards, and creates missing files unless /NC was given. Names that match
-// nothing otherwise are skipped.
-std::vector<CommandLineTarget> ResolveCommandLine(const CCommandArgs& args, const CString& startFolder);
+// expands wildcards, and creates missing files (and their folders) unless /NC was given or
+// missing is skip. Names that match nothing otherwise are skipped.
+std::vector<CommandLineTarget> ResolveCommandLine(const CCommandArgs& args, const CString& startFolder,
+                                                  MissingFiles missing = MissingFiles::create);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/util/PathUtil.h"
 #include "framework/File.h"
 
 const char kHandoffMutexName[] = "墨语言编辑器.CmdLine";
@@ -94,7 +95,20 @@ void RegisterInstanceWindow(InstanceSlot& slot, HWND window)
 
 CString FormatHandoffLine(const CString& startFolder, const char* commandLine)
 {
-    return "/D:\"" + startFolder + "\" " + (commandLine ? commandLine : "");
+    return "/D:\"" + StripTrailingBackslash(startFolder) + "\" " + (commandLine ? commandLine : "");
+}
+
+CString HandoffCommandLine(const std::vector<CommandLineTarget>& targets)
+{
+    CString line = "/NC";
+    if (!targets.empty()) {
+        CString number;
+        number.Format(" /L:%d", targets.front().line);
+        line += number;
+    }
+    for (const CommandLineTarget& target : targets)
+        line += " \"" + target.path + "\"";
+    return line;
 }
 
 HandoffChannel::HandoffChannel(const CString& filePath, const char* mutexName)
@@ -140,18 +154,7 @@ bool HandoffChannel::TakeLines(CStringArray& lines)
             return false;
         }
     }
-    size_t start = 0;
-    while (start < data.size()) {
-        size_t end = data.find('\n', start);
-        if (end == std::string::npos)
-            end = data.size();
-        size_t stop = end;
-        while (stop > start && (data[stop - 1] == '\r' || data[stop - 1] == '\n'))
-            --stop;
-        if (stop > start)
-            lines.Add(CString(data.data() + start, (int)(stop - start)));
-        start = end + 1;
-    }
+    SplitHandoffText(data, lines);
     return true;
 }
 
@@ -211,7 +214,7 @@ std::vector<CommandLineTarget> TakeHandoffTargets(HandoffChannel& channel, const
     CStringArray lines;
     channel.TakeLines(lines);
     for (int i = 0; i < lines.GetSize(); ++i) {
-        std::vector<CommandLineTarget> more = ResolveCommandLine(CCommandArgs(lines[i]), startFolder);
+        std::vector<CommandLineTarget> more = ResolveCommandLine(CCommandArgs(lines[i]), startFolder, MissingFiles::skip);
         targets.insert(targets.end(), more.begin(), more.end());
     }
     return targets;

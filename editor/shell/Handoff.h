@@ -45,8 +45,13 @@ InstanceRole RegisterInstance(InstanceSlot& slot, bool multipleAllowed);
 // Publishes the main window when none is registered yet.
 void RegisterInstanceWindow(InstanceSlot& slot, HWND window);
 
-// "/D:" + quoted start folder + " " + the command line (without the program name).
+// "/D:" + quoted start folder (less a trailing backslash, which would escape the quote) + " "
+// + the command line (without the program name).
 CString FormatHandoffLine(const CString& startFolder, const char* commandLine);
+// The command line a later start hands over for what it resolved by a first start's rules
+// (its missing files already created): /NC, the line and each full path quoted, so the
+// first instance reads back exactly these files.
+CString HandoffCommandLine(const std::vector<CommandLineTarget>& targets);
 
 // The hand-off file and its mutex.
 class HandoffChannel {
@@ -93,5 +98,7 @@ private:
 bool HandOff(const InstanceSlot& slot, HandoffChannel& channel, const CString& line);
 
 // What the handed-over lines ask to open, line by line in the order written; each line's
-// relative names start from the folder of the start that wrote it. Empties the file.
+// relative names start from the folder of the start that wrote it. Names that match nothing
+// are skipped: a line read from the file creates no file or folder, whoever wrote it. Empties
+// the file.
 std::vector<CommandLineTarget> TakeHandoffTargets(HandoffChannel& channel, const CString& startFolder);

@@ -9,6 +9,12 @@
 // "C:\项目\主程序.墨(12,5): ..."; a folder may itself hold
 // a "(2)" or "(x86)", and the message after the line number may hold a "(1)".
 
+// A tag is "[", two double-byte characters and "]"; the success lines carry this one.
+constexpr int kJumpTagBytes = 6;
+extern const char kSuccessTag[];  // "[恭喜]"
+// No name of this many bytes or more is a path (MAX_PATH).
+constexpr int kMaxJumpNameBytes = 260;
+
 struct JumpTarget {
     CString name;          // the file name as the line gives it, tag and prefix removed
     int line = 0;          // 1 or more
@@ -18,7 +24,8 @@ struct JumpTarget {
 // Every reading of the line, most likely first: the text before each "(digits)" group,
 // from the last group to the first. A leading "[警告]", "[错误]", "[致命]", "[信息]" or
 // "[恭喜]" is removed; a line without a tag loses its leading blanks and a "包含于"
-// prefix. Groups with line 0 or an empty name give no reading.
+// prefix. Groups with line 0, an empty name or a name of kMaxJumpNameBytes or more give no
+// reading. Window-free (JumpLines.cpp).
 std::vector<JumpTarget> ParseJumpLine(const char* text);
 
 // The first reading that names an existing file: a name without a folder is tried beside

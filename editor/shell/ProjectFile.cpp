@@ -80,9 +80,10 @@ CString RelativeName(const CString& path, const CString& folder)
 
 bool ValidAccount(int account) { return account >= 0 && account < kFtpAccountLimit; }
 
-// Reads the children of a project item up to its closing word.
+// Reads the children of a project item up to its closing word; categories nested deeper
+// than the tree holds make the file a bad one.
 ProjectFileStatus ReadProjectItems(LineReader& reader, ProjectTree& tree, ProjectItem& parent, const char* closing,
-                                   const CString& folder)
+                                   const CString& folder, int depth)
 {
     while (!reader.AtEnd()) {
         const CString& text = reader.Next();
@@ -100,9 +101,11 @@ ProjectFileStatus ReadProjectItems(LineReader& reader, ProjectTree& tree, Projec
         if (!name)
             return ProjectFileStatus::badFile;
         if (category) {
+            if (depth >= kMaxCategoryDepth)
+                return ProjectFileStatus::badFile;
             const CString* expanded = line.Find("展开");
             ProjectItem* item = tree.Insert(parent, ProjectItemKind::category, *name, -1, CString(), 0);
-            ProjectFileStatus status = ReadProjectItems(reader, tree, *item, "</类目>", folder);
+            ProjectFileStatus status = ReadProjectItems(reader, tree, *item, "</类目>", folder, depth + 1);
             if (status != ProjectFileStatus::ok)
                 return status;
             item->expanded = expanded && *expanded == kYes;
@@ -231,7 +234,7 @@ ProjectFileStatus ReadProjectFile(const char* path, ProjectTree& tree, std::vect
     tree.Create(path);
     ProjectFileStatus status = ReadSectionStart(reader, "<项目");
     if (status == ProjectFileStatus::ok)
-        status = ReadProjectItems(reader, tree, tree.Root(), "</项目>", folder);
+        status = ReadProjectItems(reader, tree, tree.Root(), "</项目>", folder, 0);
     tree.Root().expanded = true;
     if (status == ProjectFileStatus::ok)
         status = ReadWorkspaceSection(reader, folder, documents);

@@ -60,6 +60,14 @@ ProjectItem* ProjectTree::Insert(ProjectItem& parent, ProjectItemKind kind, cons
     return parent.children.insert(at, std::move(item))->get();
 }
 
+int ProjectItem::CategoryDepth() const
+{
+    int depth = 0;
+    for (const ProjectItem* item = this; item; item = item->parent)
+        depth += item->kind == ProjectItemKind::category;
+    return depth;
+}
+
 ProjectEdit ProjectTree::PrepareInsert(ProjectItem* selected, ProjectItemKind kind, const CString& name,
                                        ProjectItem*& parent) const
 {
@@ -68,6 +76,8 @@ ProjectEdit ProjectTree::PrepareInsert(ProjectItem* selected, ProjectItemKind ki
     if (!IsSafeMarkupValue(name) || name.IsEmpty())
         return ProjectEdit::unsafeName;
     parent = selected->IsFile() ? selected->parent : selected;
+    if (kind == ProjectItemKind::category && parent->CategoryDepth() >= kMaxCategoryDepth)
+        return ProjectEdit::tooDeep;
     for (const auto& child : parent->children) {
         if (kind == ProjectItemKind::category && child->kind == kind && child->text.CompareNoCase(name) == 0)
             return ProjectEdit::duplicateCategory;
@@ -158,6 +168,8 @@ CString ProjectEditMessage(ProjectEdit edit, const CString& name)
         return "名字中不能含有双引号或控制字符:\n" + name;
     case ProjectEdit::badAccount:
         return "错误的FTP账号.";
+    case ProjectEdit::tooDeep:
+        return "类目层次太深.";
     default:
         return CString();
     }

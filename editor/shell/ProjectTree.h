@@ -13,6 +13,9 @@
 enum class ProjectItemKind { root = 0, category = 1, localFile = 2, remoteFile = 3 };
 
 constexpr int kFtpAccountLimit = 16;  // remote files name accounts 0 to 15
+// Categories nest at most this deep, so every walk of the tree (reading, writing, filling the
+// tree control, freeing) stays well within the stack whatever a project file holds.
+constexpr int kMaxCategoryDepth = 64;
 
 struct ProjectItem {
     ProjectItemKind kind = ProjectItemKind::root;
@@ -25,6 +28,8 @@ struct ProjectItem {
     std::vector<std::unique_ptr<ProjectItem>> children;
 
     bool IsFile() const { return kind == ProjectItemKind::localFile || kind == ProjectItemKind::remoteFile; }
+    // The categories this item is or lies in.
+    int CategoryDepth() const;
 };
 
 // What an insertion into the tree came to; each refusal has its message below.
@@ -35,6 +40,7 @@ enum class ProjectEdit {
     alreadyListed,      // a file of that name is there: silently not added
     unsafeName,         // the name cannot be stored in a project file
     badAccount,         // an FTP account outside 0..15
+    tooDeep,            // a category below kMaxCategoryDepth others
 };
 
 class ProjectTree {
@@ -52,7 +58,8 @@ public:
 
     // Insertions under the selected item, or under its parent when a file is selected; the
     // parent is expanded afterwards. A category name already used under that parent (letter
-    // case aside) is refused, as is a file whose file name is already there.
+    // case aside) is refused, as is a file whose file name is already there and a category
+    // deeper than kMaxCategoryDepth.
     ProjectEdit AddCategory(ProjectItem* selected, const CString& name, ProjectItem** added = nullptr);
     ProjectEdit AddLocalFile(ProjectItem* selected, const CString& path, ProjectItem** added = nullptr);
     ProjectEdit AddRemoteFile(ProjectItem* selected, int account, const CString& path, int length,

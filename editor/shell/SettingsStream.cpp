@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "framework/File.h"
-
 void SettingsWriter::Bytes(const void* data, size_t count)
 {
     m_data.append(static_cast<const char*>(data), count);
@@ -31,45 +29,6 @@ void SettingsWriter::String(const CString& text)
 {
     U32((uint32_t)text.GetLength());
     Bytes((LPCTSTR)text, (size_t)text.GetLength());
-}
-
-bool SettingsWriter::SaveTo(const char* path) const
-{
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary))
-        return false;
-    try {
-        file.Write(m_data.data(), (UINT)m_data.size());
-        file.Close();
-    } catch (CException* error) {
-        error->Delete();
-        return false;
-    }
-    return true;
-}
-
-bool SettingsReader::LoadFrom(const char* path)
-{
-    m_data.clear();
-    m_offset = 0;
-    CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary))
-        return false;
-    try {
-        DWORD length = file.GetLength();
-        if (length > kMaxSettingsFile)
-            return false;
-        m_data.resize(length);
-        if (length != 0 && file.Read(&m_data[0], length) != length) {
-            m_data.clear();
-            return false;
-        }
-    } catch (CException* error) {
-        error->Delete();
-        m_data.clear();
-        return false;
-    }
-    return true;
 }
 
 bool SettingsReader::Bytes(void* data, size_t count)

@@ -25,7 +25,8 @@ public:
     void String(const CString& text);
 
     const std::string& Data() const { return m_data; }
-    // Creates or truncates the file and writes everything; false when that fails.
+    // Writes everything in place of the file, through a temporary file beside it; false when
+    // that fails, and the old file is then as it was.
     bool SaveTo(const char* path) const;
 
 private:

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "editor/shell/ShellFolders.h"
-#include "framework/File.h"
 #include "framework/Gbk.h"
 
 namespace {
@@ -56,40 +55,6 @@ CString CompanionTitleValue(const char* text)
 }
 
 } // namespace
-
-bool ReadTextLines(const char* path, CStringArray& lines)
-{
-    lines.RemoveAll();
-    CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeText))
-        return false;
-    try {
-        CString line;
-        while (file.ReadString(line)) {
-            line.TrimRight("\r\n");
-            lines.Add(line);
-        }
-    } catch (CException* error) {
-        error->Delete();
-        return false;
-    }
-    return true;
-}
-
-bool WriteFileBytes(const char* path, const CString& bytes)
-{
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
-        return false;
-    try {
-        file.Write((LPCTSTR)bytes, (UINT)bytes.GetLength());
-        file.Close();
-    } catch (CException* error) {
-        error->Delete();
-        return false;
-    }
-    return true;
-}
 
 void ApplyUserSettingsLine(const CString& line, CUserSettings& s)
 {
@@ -145,15 +110,5 @@ bool ReadDefaultFolderFile(const char* path, CString& folder)
 
 bool WriteDefaultFolderFile(const char* path, const CString& folder)
 {
-    CStdioFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeText))
-        return false;
-    try {
-        file.WriteString(kDefaultFolderKey + folder);
-        file.Close();
-    } catch (CException* error) {
-        error->Delete();
-        return false;
-    }
-    return true;
+    return WriteFileBytes(path, kDefaultFolderKey + folder);
 }

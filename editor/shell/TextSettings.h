@@ -9,7 +9,8 @@
 // Reads every line of a text file, of any length, without its line end (LF, CR LF or a
 // stray CR). False when the file cannot be opened.
 bool ReadTextLines(const char* path, CStringArray& lines);
-// Creates or truncates the file and writes the bytes as they are (no line-end translation).
+// Writes the bytes as they are (no line-end translation) in place of the file's, through a
+// temporary file beside it: a failure leaves the old file whole.
 bool WriteFileBytes(const char* path, const CString& bytes);
 
 // The user settings of "用户.设置", with their defaults.

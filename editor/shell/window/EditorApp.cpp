@@ -155,8 +155,10 @@ BOOL CEditorApp::InitInstance()
     InstanceRole role = RegisterInstance(slot, m_multiInstance);
     bool takeOverHandoff = false;
     if (role == InstanceRole::kHandOff) {
-        const char* commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
-        if (HandOff(slot, channel, FormatHandoffLine(m_startFolder, commandLine)))
+        // What a first start would create is created here; the first instance opens the
+        // files it is handed and creates nothing.
+        const CString line = HandoffCommandLine(ResolveCommandLine(CCommandArgs(__argc, __argv), m_startFolder));
+        if (HandOff(slot, channel, FormatHandoffLine(m_startFolder, line)))
             return FALSE;
         RegisterInstance(slot, true);
         role = InstanceRole::kFirst;
@@ -176,7 +178,7 @@ BOOL CEditorApp::InitInstance()
     SettingsLoadResult loaded =
         LoadStartupSettings(GetProgramFolder(), settings, TheFtpAccounts(), TheUserTools(), TheUserMacros());
     if (loaded.configReset)
-        AfxMessageBox(kIdsConfigFileError, MB_ICONEXCLAMATION);
+        AfxMessageBox(ConfigResetMessage(loaded), MB_ICONEXCLAMATION);
     ApplyDocumentServices();
     LoadStdProfileSettings(10);
 
@@ -534,7 +536,9 @@ CWrenDoc* CEditorApp::OpenRemoteFile(int account, const CString& remotePath, int
     if (remote == nullptr || !remote->GetAccount(account, record))
         return nullptr;
     const CString cachePath = RemoteCacheFile(record.GetAccountName(), remotePath);
-    if (!EnsurePathExists(cachePath)) {
+    // The folder only: the download puts the file in place once all of it arrived, and a
+    // failed one must leave nothing behind.
+    if (!EnsurePathExists(GetDirectoryPart(cachePath) + "\\")) {
         ShowFormatted(IDS_REMOTE_CACHE_FAILED, MB_ICONSTOP, cachePath);
         return nullptr;
     }

@@ -235,6 +235,55 @@ TEST(Handoff, HandedOverLinesOpenFromTheirOwnFolders)
     EXPECT_EQ(TempDir::ReadFile(dir / "命令行.文本"), "");
 }
 
+TEST(Handoff, LinesFromTheFileCreateNothing)
+{
+    // Whoever wrote the file, a line read from it opens what exists and makes no file or
+    // folder, /NC or not.
+    TempDir dir;
+    HandoffChannel channel((dir / "命令行.文本").c_str(), "墨语言编辑器.CmdLine.test6");
+    channel.Append("/D:\"" + CString(dir.Path().c_str()) + "\" 新目录\\深\\x.墨 y.墨");
+    channel.Append("\"" + CString((dir / "z.墨").c_str()) + "\"");
+    EXPECT_TRUE(TakeHandoffTargets(channel, dir.Path().c_str()).empty());
+    for (const char* name : {"新目录", "y.墨", "z.墨"})
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((dir / name).c_str())) << name;
+}
+
+TEST(Handoff, ALaterStartHandsOverWhatAFirstStartWouldOpen)
+{
+    TempDir dir;
+    ::CreateDirectoryA((dir / "有 空格").c_str(), nullptr);
+    dir.WriteFile("有 空格\\a.墨", "");
+    dir.WriteFile("有 空格\\b.墨", "");
+    // The later start's own words, split by the run-time; a missing file is created here, as
+    // a first start would, and /NC is respected.
+    const char* words[] = {"墨语言编辑器.exe", "/L:7", "*.墨", "新.墨"};
+    const CString folder = (dir / "有 空格").c_str();
+    const std::vector<CommandLineTarget> own = ResolveCommandLine(CCommandArgs(4, words), folder);
+    ASSERT_EQ(3u, own.size());
+    EXPECT_TRUE(own[2].created);
+    const char* noCreate[] = {"墨语言编辑器.exe", "/NC", "另.墨"};
+    EXPECT_TRUE(ResolveCommandLine(CCommandArgs(3, noCreate), folder).empty());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((dir / "有 空格\\另.墨").c_str()));
+
+    HandoffChannel channel((dir / "命令行.文本").c_str(), "墨语言编辑器.CmdLine.test7");
+    channel.Append(FormatHandoffLine(folder, HandoffCommandLine(own)));
+    const std::vector<CommandLineTarget> handed = TakeHandoffTargets(channel, "C:\\elsewhere");
+    ASSERT_EQ(own.size(), handed.size());
+    for (size_t i = 0; i < handed.size(); ++i) {
+        EXPECT_EQ(S(own[i].path), S(handed[i].path));
+        EXPECT_EQ(7, handed[i].line);
+        EXPECT_FALSE(handed[i].created);
+    }
+
+    // A start from a drive's root: the folder's backslash must not swallow its quote.
+    CCommandArgs root(FormatHandoffLine("X:\\", "a.墨"));
+    CString base;
+    ASSERT_TRUE(root.GetOption("D", base));
+    EXPECT_EQ("X:", S(base));
+    ASSERT_EQ(1, root.GetCount());
+    EXPECT_EQ("a.墨", S(root.GetAt(0)));
+}
+
 TEST(Handoff, SlotLivesInASharedSection)
 {
     // Every copy of the program must see the same slot: the section that holds it is shared.

@@ -151,6 +151,25 @@ TEST(OutputJump, CompilerLinesJumpToTheNamedFileAndLine)
     }
 }
 
+TEST(OutputJump, ALineOfManyGroupsIsReadInOnePass)
+{
+    // 32 KB of "(1)": every group is a reading, but only names that could be paths are kept,
+    // not a copy of the line's head per group (163 MB in all).
+    std::string line;
+    while (line.size() < 32 * 1024)
+        line += "(1)";
+    const std::vector<JumpTarget> readings = ParseJumpLine(line.c_str());
+    size_t bytes = 0;
+    for (const JumpTarget& reading : readings) {
+        EXPECT_LT(reading.name.GetLength(), kMaxJumpNameBytes);
+        bytes += reading.name.GetLength();
+    }
+    EXPECT_EQ(static_cast<size_t>((kMaxJumpNameBytes - 1) / 3), readings.size());
+    EXPECT_GT(kMaxJumpNameBytes * kMaxJumpNameBytes / 4, bytes);
+    ASSERT_FALSE(readings.empty());
+    EXPECT_STREQ("(1)(1)", readings[readings.size() - 2].name);
+}
+
 TEST(OutputJump, ConversionSuccessLinesNameTheirOutputFile)
 {
     TempDir dir;

@@ -162,6 +162,39 @@ TEST(ProjectFile, WritesAndReadsBackTreeAndDocuments)
     EXPECT_EQ(S(fromWorkspace[0].path), dir / "主程序.墨");
 }
 
+TEST(ProjectFile, CategoriesNestedBeyondTheBoundAreABadFile)
+{
+    // Nested as deep as the tree holds the file reads; 10,000 levels, one a line, are refused
+    // without a recursion per level.
+    TempDir dir;
+    const std::string workspace = "<工作区 版本=\"1\">\n</工作区>\n";
+    for (int depth : {kMaxCategoryDepth, kMaxCategoryDepth + 1, 10000}) {
+        std::string text = "<项目 版本=\"1\">\n";
+        for (int i = 0; i < depth; ++i)
+            text += "<类目 名字=\"甲\" 展开=\"是\">\n";
+        for (int i = 0; i < depth; ++i)
+            text += "</类目>\n";
+        text += "</项目>\n" + workspace;
+        const std::string path = dir.WriteFile("深.项目", text);
+        ProjectTree tree;
+        std::vector<WorkspaceDocument> documents;
+        const bool fits = depth <= kMaxCategoryDepth;
+        EXPECT_EQ(fits ? ProjectFileStatus::ok : ProjectFileStatus::badFile,
+                  ReadProjectFile(path.c_str(), tree, documents)) << depth;
+        EXPECT_EQ(fits, tree.HasProject()) << depth;
+    }
+
+    // Nor can the tree be built deeper by hand, so what is written reads back.
+    ProjectTree tree;
+    tree.Create("C:\\深.项目");
+    ProjectItem* item = &tree.Root();
+    for (int i = 0; i < kMaxCategoryDepth; ++i)
+        ASSERT_EQ(ProjectEdit::done, tree.AddCategory(item, "甲", &item));
+    EXPECT_EQ(ProjectEdit::tooDeep, tree.AddCategory(item, "乙"));
+    EXPECT_EQ(ProjectEdit::done, tree.AddLocalFile(item, "C:\\a.墨"));
+    EXPECT_EQ(S(ProjectEditMessage(ProjectEdit::tooDeep, "乙")), "类目层次太深.");
+}
+
 TEST(ProjectFile, MalformedFilesAreRefusedWithTheirMessages)
 {
     TempDir dir;
