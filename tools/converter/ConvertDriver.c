@@ -4,6 +4,7 @@
 #include <string.h>
 #include "runtime/源码/文件.h"
 #include "runtime/源码/字符串.h"
+#include "runtime/源码/格式化.h"
 #include "tools/converter/ConverterOptions.h"
 #include "tools/converter/InputReader.h"
 #include "tools/converter/Lexer.h"
@@ -282,6 +283,13 @@ static void Dispatch(Driver* driver)
         WriteWord(driver);
         break;
     case kLexIdentifier:
+        /* Its pieces would be converted each on its own, and the result would not convert
+           back to the source. */
+        if (LexIdentifierWasCut()) {
+            ConPrint("错误：标识符长于%整字节：\"%串…\"%行", (int)(sizeof driver->word - kLexMinBufferSize),
+                     driver->word);
+            ++driver->errors;
+        }
         if (toC)
             ConvertIdentifierToC(driver);
         else
@@ -451,7 +459,7 @@ static void Dispatch(Driver* driver)
     }
 }
 
-void ConvertStream(FILE* input, FILE* output)
+int ConvertStream(FILE* input, FILE* output)
 {
     static Driver driver;
     static OutputSink sink;
@@ -478,4 +486,5 @@ void ConvertStream(FILE* input, FILE* output)
         driver.beforeQuote = QuoteContextAfter(&driver);
     }
     SinkFlush(&sink);
+    return driver.errors;
 }

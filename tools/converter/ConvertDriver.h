@@ -9,8 +9,10 @@
 extern "C" {
 #endif
 
-/* Converts the whole input; the conversion table must be loaded. Read errors end it. */
-void ConvertStream(FILE* input, FILE* output);
+/* Converts the whole input; the conversion table must be loaded. Read errors end it.
+   Returns the count of words that could not be converted whole (an identifier too long to
+   read or to romanize), each reported as it came. */
+int ConvertStream(FILE* input, FILE* output);
 
 #ifdef __cplusplus
 }

@@ -6,6 +6,7 @@
 #include "runtime/源码/文件.h"
 #include "runtime/源码/目录.h"
 #include "runtime/源码/调试.h"
+#include "tools/common/DeviceNames.h"
 #include "tools/converter/ConversionTable.h"
 #include "tools/converter/ConvertDriver.h"
 #include "tools/converter/ConverterOptions.h"
@@ -52,7 +53,7 @@ static int Convert(FILE* input, FILE* output)
     LoadUserTable();
     if (options->c51)
         LexSetC51Mode(1);
-    ConvertStream(input, output);
+    int badWords = ConvertStream(input, output);
     TableFree();
     int failed = FileHasError(output);
     if (FileClose(output) != 0)
@@ -61,7 +62,7 @@ static int Convert(FILE* input, FILE* output)
         ConPrint("无法写入输出文件：%串%（换行）", options->outputName);
         return kExitCannotOpen;
     }
-    return kExitDone;
+    return badWords ? kExitBadWord : kExitDone;
 }
 
 static int ReplaceInput(void)
@@ -94,6 +95,10 @@ int ConverterMain(int argc, char** argv, char** envp)
     if (options->printOutputName) {
         ConPrint("%串", options->outputName);
         return kExitDone;
+    }
+    if (IsDeviceName(options->outputName)) {
+        ConPrint("出错啦，输出文件名是设备名：%串%行", options->outputName);
+        return kExitCannotOpen;
     }
     if (FilesAreSame(options->inputName, options->outputName)) {
         ConPrint("出错啦，输出文件与输入文件相同：%串%行", options->outputName);

@@ -10,7 +10,8 @@ extern "C" {
 enum {
     kExitDone = 0,
     kExitNoName = 1,        /* input or output name empty, or an unusable command line */
-    kExitCannotOpen = 2     /* a file cannot be opened, written or replaced */
+    kExitCannotOpen = 2,    /* a file cannot be opened, written or replaced */
+    kExitBadWord = 3        /* a word could not be converted whole (see ConvertStream) */
 };
 
 /* Runs one conversion; returns the process exit code. */

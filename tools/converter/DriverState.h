@@ -30,6 +30,7 @@ typedef struct Driver {
     int whileDepth;       /* parentheses opened by 当 */
     int afterWhileCond;   /* words since the condition of 当 closed; 0 = not running */
     int beforeQuote;      /* QuoteContext: what the word before tells about a quote after it */
+    int errors;           /* words that could not be converted whole */
     int type;             /* the current word */
     char word[kWordSize];
     CharCode first;

@@ -32,6 +32,7 @@ void WriteRomanized(Driver* driver)
     /* A name romanized only in part would silently change the identifier. */
     if (consumed <= 0 || consumed < StrLen(driver->word)) {
         ConPrint("错误：词汇：\"%串\"转英文时出现错误,可能标识符过长!%行", driver->word);
+        ++driver->errors;
         WriteWord(driver);
         return;
     }

@@ -10,6 +10,7 @@ static CharCode g_lookAhead = kEndOfInput;
 static int g_pending;
 static int g_readFailed;
 static int g_c51Mode;
+static int g_wordCut;
 
 static InputReader g_input;
 /* Characters given back, the next one to read last. */
@@ -211,7 +212,11 @@ static int TakeRun(WordBuilder* word, int blanksOnly)
 
 static void ReadIdentifier(WordBuilder* word)
 {
-    while (IdentifierClass(g_lookAhead) != kIdentNone && TakeRun(word, 0)) {
+    while (IdentifierClass(g_lookAhead) != kIdentNone) {
+        if (!TakeRun(word, 0)) {
+            g_wordCut = 1;
+            return;
+        }
     }
 }
 
@@ -350,11 +355,17 @@ static int ReadPunctuation(WordBuilder* word)
     return type;
 }
 
+int LexIdentifierWasCut(void)
+{
+    return g_wordCut;
+}
+
 int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar)
 {
     if (buffer == NULL || size < kLexMinBufferSize)
         return kLexBufferTooSmall;
     buffer[0] = '\0';
+    g_wordCut = 0;
     WordBuilder word = { stream, buffer, size - kLexMinBufferSize, 0 };
     if (word.usable <= 0)
         return kLexNoRoom;

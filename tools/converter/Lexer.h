@@ -105,6 +105,9 @@ enum {
    is the next word); firstChar receives its first character as it stands in the input.
    Returns the word type or a negative result. */
 int LexReadWord(FILE* stream, char* buffer, int size, CharCode* firstChar);
+/* Whether the last word read was an identifier cut short by the buffer: its rest comes as
+   the next word. */
+int LexIdentifierWasCut(void);
 /* Drops a pending look-ahead and the input read ahead of it: the next read starts at the
    stream's position. */
 void LexReset(void);

@@ -6,6 +6,7 @@
 #include "runtime/源码/字符串.h"
 #include "runtime/源码/格式化.h"
 #include "runtime/源码/控制台读写.h"
+#include "runtime/源码/文件.h"
 #include "runtime/源码/文件名处理.h"
 #include "tools/converter/ConversionTable.h"
 #include "tools/converter/ConverterOptions.h"
@@ -167,8 +168,22 @@ int SetupFileNames(int argc, char** argv)
         if (first + 2 < argc && !CopyName(argv[first + 2], options->tableName))
             return kExitNoName;
     }
-    if (options->tableName[0] == '\0')
+    /* The input is its own output: a name given for another would be dropped unseen. */
+    if (options->modifyInPlace && options->outputName[0] != '\0') {
+        ConPrint("出错啦，修改自身时不能指定输出文件：%串%行", options->outputName);
+        return kExitNoName;
+    }
+    /* A table the user named must be there; only the default one may be missing. */
+    if (options->tableName[0] != '\0') {
+        FILE* table = FileOpen(options->tableName, "读");
+        if (table == NULL) {
+            ConPrint("无法打开转换表文件：%串%行", options->tableName);
+            return kExitCannotOpen;
+        }
+        FileClose(table);
+    } else {
         StrCopyN("转换表", options->tableName, kFileNameSize);
+    }
 
     const ExtensionRow* row = FindExtensionRow(options->inputName);
     if (options->direction == kDirectionUnset)

@@ -5,6 +5,7 @@
 #include "runtime/源码/控制台读写.h"
 #include "runtime/源码/文件.h"
 #include "runtime/源码/格式化.h"
+#include "tools/common/DeviceNames.h"
 #include "tools/matforge/ExitCodes.h"
 #include "tools/matforge/ResourceNames.h"
 #include "tools/matforge/SameFile.h"
@@ -16,6 +17,7 @@ static const char kWrongExtension[] = "输入文件名错误，必须为\"*.素�
 static const char kNoMemory[] = "内存不足，无法转换。%行";
 static const char kInputNotOpened[] = "无法打开输入文件：%串%行";
 static const char kOutputIsInput[] = "输出文件不能是输入文件：%串%行";
+static const char kOutputIsDevice[] = "输出文件名是设备名：%串%行";
 static const char kOutputNotOpened[] = "无法打开输出文件：%串%行";
 static const char kNotText[] = "输入文件第%长整行含有零字节，不是文本文件：%串%行";
 static const char kReadFailed[] = "读取输入文件第%长整行失败：%串%行";
@@ -56,6 +58,11 @@ static int ConvertFiles(const char* inputName, const char* outputName)
     if (NamesSameFile(inputName, outputName)) {
         FileClose(input);
         ConPrint(kOutputIsInput, outputName);
+        return kExitFileFailed;
+    }
+    if (IsDeviceName(outputName)) {
+        FileClose(input);
+        ConPrint(kOutputIsDevice, outputName);
         return kExitFileFailed;
     }
     FILE* output = FileOpen(outputName, "写");

@@ -233,6 +233,51 @@ TEST(EndToEnd, ExitCodes)
     EXPECT_TRUE(Contains(unknown.output, "无法打开输入文件：-xyz\n"));
 }
 
+TEST(EndToEnd, UnusableNamesAreRefused_Regression)
+{
+    TempDir dir;
+    dir.WriteFile("a.墨", kMoyuSource);
+    const struct { const char* arguments; unsigned exitCode; const char* message; } kCases[] = {
+        {"-安静 a.墨 NUL", 2, "输出文件名是设备名：NUL"},
+        {"-安静 a.墨 aux.c", 2, "输出文件名是设备名：aux.c"},
+        {"-安静 a.墨 sub\\com3", 2, "输出文件名是设备名：sub\\com3"},
+        {"-安静 -c -修改自身 a.墨 b.c", 1, "修改自身时不能指定输出文件：b.c"},
+        {"-安静 a.墨 a.c 没有的表", 2, "无法打开转换表文件：没有的表"},
+    };
+    for (const auto& c : kCases) {
+        ProgramRun run = RunConverter(c.arguments, dir.Path());
+        EXPECT_EQ(c.exitCode, run.exitCode) << c.arguments;
+        EXPECT_TRUE(Contains(run.output, c.message)) << GbkToUtf8(run.output);
+        EXPECT_FALSE(Contains(run.output, "恭喜")) << c.arguments;
+    }
+    EXPECT_FALSE(Exists(dir / "a.c"));
+    EXPECT_FALSE(Exists(dir / "b.c"));
+    EXPECT_EQ(kMoyuSource, WithLineFeeds(TempDir::ReadFile(dir / "a.墨")));
+}
+
+TEST(EndToEnd, IdentifierTooLongToKeepWholeFailsTheConversion_Regression)
+{
+    // 300 Chinese characters, or 600 ASCII letters: more than the converter reads as one word.
+    std::string moyu, c;
+    for (int i = 0; i < 300; ++i)
+        moyu += "甲";
+    c.assign(600, 'x');
+    TempDir dir;
+    dir.WriteFile("a.墨", "整数类型 " + moyu + "。\n");
+    dir.WriteFile("b.c", "int " + c + ";\n");
+    for (const char* arguments : {"-安静 a.墨", "-安静 b.c"}) {
+        ProgramRun run = RunConverter(arguments, dir.Path());
+        EXPECT_EQ(3u, run.exitCode) << arguments;
+        EXPECT_TRUE(Contains(run.output, "标识符长于")) << GbkToUtf8(run.output);
+        EXPECT_FALSE(Contains(run.output, "恭喜")) << GbkToUtf8(run.output);
+    }
+    // Short enough is converted whole.
+    dir.WriteFile("d.c", "int " + c.substr(0, 500) + ";\n");
+    ProgramRun run = RunConverter("-安静 d.c", dir.Path());
+    EXPECT_EQ(0u, run.exitCode) << GbkToUtf8(run.output);
+    EXPECT_TRUE(Contains(TempDir::ReadFile(dir / "d.墨"), " " + c.substr(0, 500)));
+}
+
 TEST(EndToEnd, OutputNamingTheInputIsRefused_Regression)
 {
     TempDir dir;

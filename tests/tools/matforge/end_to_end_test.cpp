@@ -124,6 +124,17 @@ TEST(EndToEnd, RegressionOutputNamingTheInputIsRefused)
     }
 }
 
+TEST(EndToEnd, RegressionDeviceOutputsAreRefused)
+{
+    for (const char* output : {"NUL", "aux.rc", "sub\\Com1", "lpt2.rc", "CONOUT$", "con"}) {
+        TempDir dir;
+        dir.WriteFile("a.素材", kScript);
+        ProgramRun run = RunMatforge(std::string("a.素材 ") + output, dir.Path());
+        EXPECT_EQ(3u, run.exitCode) << output;
+        EXPECT_NE(std::string::npos, run.output.find("输出文件名是设备名")) << GbkToUtf8(run.output);
+    }
+}
+
 TEST(EndToEnd, RegressionInputThatCannotBeOpenedLeavesTheOutputUntouched)
 {
     const struct { const char* arguments; const char* output; } kCases[] = {
