@@ -294,17 +294,22 @@ void CDockingPaneBar::StopTracking(bool apply)
     m_tracking = false;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    if (!apply || m_pDockSite == nullptr)
+    if (m_pDockSite == nullptr)
         return;
-    CRect frameClient;
-    m_pDockSite->GetClientRect(&frameClient);
-    bool horizontal = IsHorizontalDock(m_dockSide);
-    int end = MiddleAcross(m_trackRect, horizontal);
-    if (horizontal)
-        m_horzSize.cy = DraggedDockSize(m_dockSide, m_horzSize.cy, m_trackStart, end, frameClient.Height());
-    else
-        m_vertSize.cx = DraggedDockSize(m_dockSide, m_vertSize.cx, m_trackStart, end, frameClient.Width());
-    m_pDockSite->DelayRecalcLayout();
+    if (apply) {
+        CRect frameClient;
+        m_pDockSite->GetClientRect(&frameClient);
+        bool horizontal = IsHorizontalDock(m_dockSide);
+        int end = MiddleAcross(m_trackRect, horizontal);
+        if (horizontal)
+            m_horzSize.cy = DraggedDockSize(m_dockSide, m_horzSize.cy, m_trackStart, end, frameClient.Height());
+        else
+            m_vertSize.cx = DraggedDockSize(m_dockSide, m_vertSize.cx, m_trackStart, end, frameClient.Width());
+        m_pDockSite->RecalcLayout();
+    }
+    // The frame and everything in it are painted anew: what the tracker was drawn over, and
+    // what the new layout uncovered, may have been painted while the frame was locked.
+    m_pDockSite->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CDockingPaneBar::InvertTracker()

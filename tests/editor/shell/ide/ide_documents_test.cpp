@@ -5,6 +5,7 @@
 #include "real_input.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
+#include "real_input_lock.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -561,5 +562,112 @@ TEST_F(IdeDocumentsTest, F3FindsTheNextMatchAndShiftF3ThePrevious)
         EXPECT_TRUE(WaitFor([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
             << step.caret;
     }
+    Close(main);
+}
+
+namespace {
+
+void SendMouse(DWORD flags, POINT at = {})
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+HWND CaptureOf(HWND window)
+{
+    GUITHREADINFO info = {sizeof info};
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
+// Drags the edge of a docked bar with the real pointer, in steps, from one screen point to
+// another: the bar has the capture once the button is down, and lets it go at the release.
+bool DragBarEdge(HWND bar, POINT from, POINT to)
+{
+    // Wine moves the display's pointer only when the position changes: it is parked away
+    // from the IDE first, and pressed only once it stands on the edge.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    ::SetCursorPos(from.x, from.y);
+    POINT at = {};
+    if (!WaitFor([&] { return ::GetCursorPos(&at) && at.x == from.x && at.y == from.y && ::WindowFromPoint(from) == bar; },
+                 10000))
+        return false;
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    if (!WaitFor([&] { return CaptureOf(bar) == bar; }, 10000))
+        return false;
+    const int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i)
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                  {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    return WaitFor([&] { return CaptureOf(bar) == nullptr; }, 10000);
+}
+
+size_t DifferentPixels(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b)
+{
+    size_t count = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        count += a[i] != b[i];
+    return count;
+}
+
+int WindowHeight(HWND window)
+{
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+}  // namespace
+
+// The output window's top edge dragged up and back again: the workspace bar and the
+// document area show what they showed before, with nothing of the drag left on them.
+TEST_F(IdeDocumentsTest, DockedBarResizedAndBackLeavesNoStalePixels)
+{
+    HWND main = Start("");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    // Without a document there is no caret blinking in the area compared.
+    ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).empty(); }));
+    HWND output = ::GetParent(FindDescendantById(main, 1205));
+    HWND client = FindDescendant(main, "MDIClient");
+    ASSERT_TRUE(output != nullptr && client != nullptr);
+    RealInputLock realInput;
+    ASSERT_TRUE(ActivateIde(*m_ide, main));
+
+    // The area between the tool bars and the output window: the workspace bar and the
+    // document area beside it.
+    RECT area = {};
+    ::GetWindowRect(client, &area);
+    RECT frame = {};
+    ::GetWindowRect(main, &frame);
+    area.left = frame.left + 8;
+    // The picture once the IDE has settled: the same in two looks in a row.
+    std::vector<COLORREF> before = ScreenPixels(area);
+    ASSERT_TRUE(WaitFor([&] {
+        std::vector<COLORREF> again = ScreenPixels(area);
+        std::swap(before, again);
+        return !before.empty() && before == again;
+    }, 10000));
+
+    RECT edge = {};
+    ::GetWindowRect(output, &edge);
+    const int height = WindowHeight(output);
+    // The middle of the edge: the tracker follows the pointer from there, so the way back
+    // undoes the way up exactly.
+    const POINT grip = {(edge.left + edge.right) / 2, edge.top + 3};
+    const POINT raised = {grip.x, grip.y - 120};
+    ASSERT_TRUE(DragBarEdge(output, grip, raised));
+    ASSERT_TRUE(WaitFor([&] { return WindowHeight(output) > height + 60; }, 10000)) << WindowHeight(output);
+    ASSERT_TRUE(DragBarEdge(output, raised, grip));
+    ASSERT_TRUE(WaitFor([&] { return WindowHeight(output) == height; }, 10000)) << WindowHeight(output);
+
+    std::vector<COLORREF> after;
+    EXPECT_TRUE(WaitFor([&] { return (after = ScreenPixels(area)) == before; }, 10000))
+        << DifferentPixels(before, after) << " pixels differ";
     Close(main);
 }
