@@ -24,7 +24,9 @@ std::string WaitFor(const std::string& title)
 {
     // The printer names the file after the title, with a folder in it turned into its name.
     std::string pattern = Folder() + "\\*" + title + "*.pdf";
-    for (int waited = 0; waited < 60000; waited += 200) {
+    // The one printer serves every test run on the machine, and its converter is slow when
+    // the machine is busy: minutes, not seconds, before a job is given up.
+    for (int waited = 0; waited < 300000; waited += 200) {
         WIN32_FIND_DATAA found;
         HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
