@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes a fresh Debian machine ready to build and test the project: the i686 mingw-w64
-# toolchain, Wine with its 32-bit half, Xvfb and the tools window tests use, the FTP server
-# the network tests start (pyftpdlib), the PDF printer print tests print to (CUPS with
+# toolchain, Wine with its 32-bit half and its own fonts, Xvfb and the tools window tests
+# use, the FTP server the network tests start (pyftpdlib), the PDF printer print tests print to (CUPS with
 # cups-pdf, read back with poppler's pdftotext), a CJK font,
 # the zh_CN.UTF-8 locale Wine needs for code page 936, and the project's private Wine prefix;
 # clang with its sanitizer and libFuzzer runtimes and GoogleTest for the native build.
@@ -9,7 +9,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick fonts-wqy-zenhei
+packages=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xdotool imagemagick fonts-wqy-zenhei
           cmake locales googletest ninja-build python3-pyftpdlib
           cups printer-driver-cups-pdf libcups2:i386 poppler-utils
           clang libclang-rt-dev libgtest-dev python3)
