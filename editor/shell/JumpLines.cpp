@@ -10,8 +10,15 @@ const char kSuccessTag[] = "[恭喜]";
 
 namespace {
 
-// Where the name starts in the line: after a leading tag, or after leading blanks and a
-// "包含于" prefix (and its blanks) on a line without one.
+int SkipBlanks(const char* text, int start)
+{
+    while (text[start] == ' ' || text[start] == '\t')
+        ++start;
+    return start;
+}
+
+// Where the name starts in the line: after a leading tag and the blanks behind it, or after
+// leading blanks and a "包含于" prefix (and its blanks) on a line without one.
 int NameStart(const char* text, bool& success)
 {
     success = false;
@@ -20,17 +27,13 @@ int NameStart(const char* text, bool& success)
         for (const char* tag : tags)
             if (std::strncmp(text, tag, kJumpTagBytes) == 0) {
                 success = tag == kSuccessTag;
-                return kJumpTagBytes;
+                return SkipBlanks(text, kJumpTagBytes);
             }
         return 0;
     }
-    int start = 0;
-    while (text[start] == ' ' || text[start] == '\t')
-        ++start;
+    int start = SkipBlanks(text, 0);
     if (std::strncmp(text + start, "包含于", kJumpTagBytes) == 0) {
-        start += kJumpTagBytes;
-        while (text[start] == ' ' || text[start] == '\t')
-            ++start;
+        start = SkipBlanks(text, start + kJumpTagBytes);
     }
     return start;
 }

@@ -58,5 +58,7 @@ bool ResolveCongratsLine(const char* text, const CString& activeDocumentPath, CS
         marker = at;
     if (marker < 0)
         return false;
-    return FindNamedFile(line.Mid(kJumpTagBytes, marker - kJumpTagBytes), activeDocumentPath, true, file);
+    CString name = line.Mid(kJumpTagBytes, marker - kJumpTagBytes);
+    name.TrimLeft(" \t");
+    return FindNamedFile(name, activeDocumentPath, true, file);
 }

@@ -23,8 +23,8 @@ struct JumpTarget {
 
 // Every reading of the line, most likely first: the text before each "(digits)" group,
 // from the last group to the first. A leading "[警告]", "[错误]", "[致命]", "[信息]" or
-// "[恭喜]" is removed; a line without a tag loses its leading blanks and a "包含于"
-// prefix. Groups with line 0, an empty name or a name of kMaxJumpNameBytes or more give no
+// "[恭喜]" is removed with the blanks after it; a line without a tag loses its leading
+// blanks and a "包含于" prefix. Groups with line 0, an empty name or a name of kMaxJumpNameBytes or more give no
 // reading. Window-free (JumpLines.cpp).
 std::vector<JumpTarget> ParseJumpLine(const char* text);
 
@@ -32,7 +32,7 @@ std::vector<JumpTarget> ParseJumpLine(const char* text);
 // the active document first (when there is one), then as given. False when none exists.
 bool ResolveJumpLine(const char* text, const CString& activeDocumentPath, JumpTarget& target);
 
-// A success line of the conversion ("[恭喜]name(1) 成功生成！"): the name before its last
-// "(1)", tried beside the active document first, then as given; false unless such a file
+// A success line of the conversion ("[恭喜]name(1) 成功生成！"): the name between the tag
+// (and the blanks after it) and its last "(1)", tried beside the active document first, then as given; false unless such a file
 // exists.
 bool ResolveCongratsLine(const char* text, const CString& activeDocumentPath, CString& file);

@@ -132,7 +132,8 @@ TEST(OutputJump, CompilerLinesJumpToTheNamedFileAndLine)
         {"[恭喜]" + output + "(1) 成功生成！", "", output, 1, true},
         {main + "(8,5):   变量 = 1", "", main, 8, false},  // a find-in-files hit
         {main + "(,5): 没有行号", "", "", 0, false},
-        {"[警告]  " + main + "(2)", "", "", 0, false},        // after a tag the blanks stay in the name
+        {"[警告]  " + main + "(2)", "", main, 2, false},  // blanks after a tag are skipped
+        {"[错误]\t图形.接口(21) : 错误", active, beside, 21, false},
         {"[错误]" + main + "(0) : 行号为零", "", "", 0, false},
         {"[错误]" + main + "(12 : 没有右括号", "", "", 0, false},
         {"[错误]" + main + " 没有行号", "", "", 0, false},
@@ -186,6 +187,7 @@ TEST(OutputJump, ConversionSuccessLinesNameTheirOutputFile)
     const Case cases[] = {
         {"[恭喜]" + converted + "(1) 成功生成！", "", converted},
         {"[恭喜]主程序.c(1) 成功生成！", active, besideSource},
+        {"[恭喜]  主程序.c(1) 成功生成！", active, besideSource},
         {"[恭喜]主程序.c(1) 成功生成！", "", ""},
         {"[错误]" + converted + "(1) 成功生成！", "", ""},
         {"[恭喜](1)", "", ""},
