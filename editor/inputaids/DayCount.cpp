@@ -122,7 +122,9 @@ int eomday(int year, int month)
 
 int eomdate(int year, int month)
 {
-    return Join(year, month, monthdays(year, month));
+    long long y = year, m = month;
+    NormaliseMonth(y, m);
+    return Join(y, m, MonthLength(y, m));
 }
 
 int date2days(int date)

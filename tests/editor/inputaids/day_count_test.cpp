@@ -55,8 +55,13 @@ TEST(DayCount, MonthLengthsAndNormalisation)
     EXPECT_EQ(yeardays(1900), 365);
     EXPECT_EQ(yeardays(2000), 366);
     EXPECT_EQ(yeardays(2024), 366);
-    EXPECT_EQ(eomdate(2023, 2), 20230228);
-    EXPECT_EQ(eomdate(2023, 13), 20231331); // year and month are not normalised in the result
+    // Months out of range roll into the neighbouring years, as the month lengths do.
+    struct End { int year, month, date; } ends[] = {
+        {2023, 2, 20230228}, {2023, 13, 20240131}, {2023, 14, 20240229}, {2023, 25, 20250131},
+        {2023, 0, 20221231}, {2024, -10, 20230228}, {2023, -12, 20211231},
+    };
+    for (const End& e : ends)
+        EXPECT_EQ(eomdate(e.year, e.month), e.date) << e.year << "/" << e.month;
 }
 
 TEST(DayCount, WeekdaysAndBusinessDays)
