@@ -44,14 +44,14 @@ bool CCustomVocabulary::Save(const char* path) const
     std::unique_ptr<FILE, int (*)(FILE*)> file(path ? fopen(path, "w") : nullptr, fclose);
     if (!file)
         return false;
-    for (int i = 0; i < kSavedEntries; ++i) {
-        if (m_words[i].empty())
+    for (const std::string& word : m_words) {
+        if (word.empty())
             continue;
-        fputs(m_words[i].c_str(), file.get());
+        fputs(word.c_str(), file.get());
         fputc('\n', file.get());
-        fflush(file.get());
     }
-    return !ferror(file.get());
+    bool written = fflush(file.get()) == 0 && !ferror(file.get());
+    return fclose(file.release()) == 0 && written;
 }
 
 void CCustomVocabulary::Push(const char* word)

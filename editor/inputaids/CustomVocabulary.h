@@ -10,7 +10,6 @@
 class CCustomVocabulary {
 public:
     static constexpr int kSize = 80;
-    static constexpr int kSavedEntries = 70;
     // Lines are read into a buffer of this size; a longer line is split into several words,
     // never inside a double-byte character.
     static constexpr size_t kLineBufferSize = 2048;
@@ -25,8 +24,7 @@ public:
     bool Load(const char* path);
     // Puts the word at the front; every entry moves down one place and the last drops out.
     void Push(const char* word);
-    // Writes the non-empty words among the first kSavedEntries, one a line, replacing the
-    // file. False when the file cannot be created or written.
+    // Writes every non-empty word, one a line, replacing the file. False when the file cannot be created or written.
     bool Save(const char* path) const;
 
     // The entry's word; empty for an empty entry or an index out of range.

@@ -70,6 +70,23 @@ TEST(CustomVocabulary, OnlyTheFirst80WordsAreRead)
     ExpectEntries(table, {{0, "词0"}, {79, "词79"}});
 }
 
+TEST(CustomVocabulary, SaveKeepsAll80WordsForTheNextStart)
+{
+    TempDir dir;
+    CCustomVocabulary table;
+    for (int i = 0; i < CCustomVocabulary::kSize; ++i)
+        table.Push(("词" + std::to_string(i)).c_str());
+    const std::string path = (dir / "words.txt");
+    ASSERT_TRUE(table.Save(path.c_str()));
+
+    CCustomVocabulary next;
+    next.InitDefaults();
+    ASSERT_TRUE(next.Load(path.c_str()));
+    for (int i = 0; i < CCustomVocabulary::kSize; ++i)
+        EXPECT_STREQ(next.Word(i), table.Word(i)) << "entry " << i;
+    EXPECT_STREQ(next.Word(79), "词0");
+}
+
 TEST(CustomVocabulary, SplittingALongLineNeverCutsADoubleByteCharacter)
 {
     // Characters start on even offsets, so the 2047 bytes a buffer holds end on a lead byte.

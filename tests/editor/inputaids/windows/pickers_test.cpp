@@ -235,7 +235,7 @@ TEST(VariableNamePickDialogTest, ShowsTheFirst55CustomWordsAndInsertsTheClickedO
     CustomVocabulary() = saved;
 }
 
-TEST(VariableNamePickDialogTest, SaveWritesSeventyEntriesAndInsertsNothing)
+TEST(VariableNamePickDialogTest, SaveWritesEveryEntryAndInsertsNothing)
 {
     ConfigFile file("自定词汇.文本");
     CCustomVocabulary saved = CustomVocabulary();
@@ -250,14 +250,14 @@ TEST(VariableNamePickDialogTest, SaveWritesSeventyEntriesAndInsertsNothing)
 
     std::string written = TempDir::ReadFile((LPCTSTR)file.Path());
     std::string expected;
-    for (int i = 0; i < 69; ++i)
+    for (int i = 0; i < 79; ++i)
         expected += "词\r\n";
-    EXPECT_EQ(expected, written) << "entries 0-69 less the empty one, each on a CR LF line";
+    EXPECT_EQ(expected, written) << "all 80 entries less the empty one, each on a CR LF line";
 
     CCustomVocabulary reread;
     ASSERT_TRUE(reread.Load(file.Path()));
-    EXPECT_STREQ("词", reread.Word(68));
-    EXPECT_STREQ("", reread.Word(69)) << "the defaults' empty tail";
+    EXPECT_STREQ("词", reread.Word(78));
+    EXPECT_STREQ("", reread.Word(79)) << "the defaults' empty tail";
     CustomVocabulary() = saved;
 }
 
