@@ -21,6 +21,7 @@ std::string RemoveInsertHints(const std::string& text)
     const char* bytes = text.data();
     size_t length = text.size();
     size_t i = 0;
+    bool closeAhead = true;  // false once a 【 found no 】 after it: none is left to find
     while (i < length) {
         size_t step = GbkBytes::CharLength(bytes, length, i);
         if (step == 1 && bytes[i] == '\\' && i + 1 < length && IsAt(text, i + 1, kHintOpen)) {
@@ -28,15 +29,16 @@ std::string RemoveInsertHints(const std::string& text)
             i += 3;
             continue;
         }
-        if (step == 2 && IsAt(text, i, kHintOpen)) {
+        if (step == 2 && closeAhead && IsAt(text, i, kHintOpen)) {
             size_t j = i + 2;
             while (j < length && !(GbkBytes::CharLength(bytes, length, j) == 2 && IsAt(text, j, kHintClose)))
                 j += GbkBytes::CharLength(bytes, length, j);
-            if (j >= length)
-                break;
-            result += ' ';
-            i = j + 2;
-            continue;
+            if (j < length) {
+                result += ' ';
+                i = j + 2;
+                continue;
+            }
+            closeAhead = false;
         }
         result.append(bytes + i, step);
         i += step;

@@ -8,7 +8,8 @@
 // 0x5C is never a marker and 【 and 】 are found only where a character starts.
 
 // Replaces every hint, from a 【 to the next 】, by one blank. A backslash directly before
-// 【 is dropped and that 【 stays as a character; a 【 without a closing 】 drops the rest.
+// 【 is dropped and that 【 stays as a character; a 【 that no 】 closes is no hint and
+// stays as written, with the text after it.
 std::string RemoveInsertHints(const std::string& text);
 
 // One step of a pending insert: a piece of text (its own edit group), the Enter key, or one

@@ -12,11 +12,12 @@ TEST(PendingInsertTest, HintsAreRemovedByCharacterNotByByte)
     const Case cases[] = {
         {"如果(【条件】 ){【语句】\\n}", "如果(  ){ \\n}"},
         {"\\【字面】", "【字面】"},                      // a literal 【 opens no hint
-        {"前【没有结尾", "前"},
-        {"【", ""},
+        {"前【没有结尾", "前【没有结尾"},                // no 】 closes it: inserted as written
+        {"【", "【"},
+        {"【甲】乙【丙\\【丁", " 乙【丙【丁"},
         {"】〖〗", "】〖〗"},
         {"\x95\x5C【提示】", "\x95\x5C "},               // the trail backslash does not escape 【
-        {"\xDF\x5C\xA1\xBE", "\xDF\x5C"},               // a trail 0x5C, then a 【 that never ends
+        {"\xDF\x5C\xA1\xBE", "\xDF\x5C\xA1\xBE"},       // a trail 0x5C, then a 【 that never ends
         {"\xA1\xA1\xBE\xA1\xBF", "\xA1\xA1\xBE\xA1\xBF"}, // A1 BE straddles two characters: no hint
     };
     for (const Case& c : cases)
