@@ -25,6 +25,10 @@ std::string FormatLineEvaluation(const char* line, size_t length)
     char result[512];
     if (error != kCalcSuccess)
         snprintf(result, sizeof result, "出错(%d): %s", (int)(stop - work) + 1, CalcErrorText(error));
+    else if (std::isnan(value))
+        snprintf(result, sizeof result, "$结果 = nan");
+    else if (std::isinf(value))
+        snprintf(result, sizeof result, "$结果 = %s", value < 0 ? "-inf" : "inf");
     else if (value == std::floor(value))
         snprintf(result, sizeof result, "$结果 = %.0f", value);
     else

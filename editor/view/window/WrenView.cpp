@@ -6,7 +6,7 @@
 
 #include "editor/dialogs/SearchPrompts.h"
 #include "editor/document/WrenDoc.h"
-#include "editor/inputaids/LineCalculator.h"
+#include "editor/inputaids/LineEvaluation.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/window/ViewShell.h"
 #include "framework/DocManager.h"
@@ -29,7 +29,6 @@ namespace {
 
 const CViewSettings& Settings() { return TheEditorSettings().view; }
 
-const int kEvaluationAreaSize = 2048;
 
 const WINDOWPLACEMENT* g_pendingPlacement = nullptr;
 
@@ -378,8 +377,6 @@ int CWrenView::GetSelectionLineSpan() const { return m_engine ? m_engine->GetSel
 
 // ---- insertion entry points ----
 
-// The caret line is copied into the calculator's work area; a longer line is cut at the last
-// whole character that fits, so the work area is never overrun and no character is split.
 void CWrenView::EvaluateCaretLine()
 {
     if (!m_engine)
@@ -388,28 +385,7 @@ void CWrenView::EvaluateCaretLine()
     const CTextLine* line = m_engine->GetDocument().GetLine(caret.line);
     if (!line)
         return;
-    char area[kEvaluationAreaSize];
-    const char* text = line->GetText();
-    int length = 0;
-    while (length < line->GetLength()) {
-        const int step = GbkText::CharLength(text, line->GetLength(), length);
-        if (length + step > kEvaluationAreaSize - 1)
-            break;
-        length += step;
-    }
-    memcpy(area, text, (size_t)length);
-    area[length] = '\0';
-
-    double value = 0;
-    int error = 0;
-    const char* stop = CalcEvaluate(area, &value, &error);
-    CString output;
-    if (error != 0)
-        output.Format("出错(%d): %s", (int)(stop ? stop - area : 0) + 1, CalcErrorText(error));
-    else if (value == (double)(long long)value)
-        output.Format("$结果 = %.0f", value);
-    else
-        output.Format("$结果 = %f", value);
+    const CString output = FormatLineEvaluation(line->GetText(), (size_t)line->GetLength()).c_str();
 
     const ByteColumn end = line->GetLength();
     m_actions->EditSplitLine(end, caret.line);

@@ -93,7 +93,7 @@ TEST(LineCalculator, Functions)
         {"abs(-3) + fabs(-1)", 4}, {"mod(-7, 3)", -1}, {"fmod(7.5, 2)", 1.5},
         {"ceil(1.2)", 2}, {"floor(-1.2)", -2}, {"sqr(3)", 9}, {"sqrt(16)", 4},
         {"pow(2, 10)", 1024}, {"log10(1000)", 3}, {"exp(0)", 1}, {"log(1)", 0},
-        {"atan2(1, 1) * 4", 3.14159265358979}, {"反正切2(1) * 4", 3.14159265358979},
+        {"atan2(1, 1) * 4", 3.14159265358979}, {"反正切2(1, -1)", 2.35619449019234},
         {"cos(0) + sin(0) + tan(0)", 1}, {"cosh(0) + sinh(0) + tanh(0)", 1},
         {"acos(1) + asin(0) + atan(0)", 0},
         {"max ( 1 , max(2, 3) )", 3},
@@ -127,7 +127,7 @@ TEST(LineCalculator, Functions)
 TEST(LineCalculator, EveryFunctionRefusesAWrongArgumentCount)
 {
     const char* calls[] = {
-        "abs()", "mod(1)", "min(1)", "atan2(1)", "pow(1,2,3)", "yeardays()", "monthdays(2023)",
+        "abs()", "mod(1)", "min(1)", "atan2(1)", "反正切2(1)", "pow(1,2,3)", "yeardays()", "monthdays(2023)",
         "isbizdate()", "isbizdate(1,2,3)", "addmonths(1)", "addmonths(1,2,3,4)", "addterms(1,2)",
         "addterms(1,2,3,4,5)", "days360(1)", "days360(1,2,3,4)", "daysbet(1,2,3,4)",
         "termsbet(1,2)", "termfrac(1,2)", "termfrac(1,2,3,4,5,6)", "yearfrac(1)", "yearfrac(1,2,3,4,5)",

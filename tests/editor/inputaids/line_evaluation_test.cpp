@@ -40,6 +40,22 @@ TEST(LineEvaluation, HugeValuesFitTheResultLine)
     EXPECT_EQ(result.size(), strlen("$结果 = ") + 309);
 }
 
+TEST(LineEvaluation, WholeValuesBeyondAnyIntegerTypeAndNonNumbers)
+{
+    struct Case { const char* line; const char* result; } cases[] = {
+        {"pow(2, 63)", "$结果 = 9223372036854775808"},
+        {"-pow(2, 63)", "$结果 = -9223372036854775808"},
+        {"pow(2, 64) + 0.5", "$结果 = 18446744073709551616"},
+        {"pow(2, 62) + 0.5", "$结果 = 4611686018427387904"},
+        {"sqrt(-1)", "$结果 = nan"},
+        {"1 / 0", "$结果 = inf"},
+        {"-1 / 0", "$结果 = -inf"},
+        {"log(0)", "$结果 = -inf"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.line), c.result) << c.line;
+}
+
 TEST(LineEvaluation, StopsAtAZeroByte)
 {
     std::string line("1+1\0garbage", 11);

@@ -539,13 +539,13 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
     std::string longLine;
     for (int i = 0; i < 1500; ++i)
         longLine += "中";
-    Open("e.txt", "1+2*3\r\n2/4\r\n" + longLine + "\r\n");
+    Open("e.txt", "1+2*3\r\n2/4\r\n" + longLine + "\r\npow(2, 63)\r\n");
     CWrenView* view = Show();
     ASSERT_NE(view, nullptr);
     struct Case {
         LineIndex line;
         const char* resultPrefix;
-    } cases[] = {{0, "$结果 = 7"}, {2, "$结果 = 0.500000"}, {4, "出错("}};
+    } cases[] = {{0, "$结果 = 7"}, {2, "$结果 = 0.500000"}, {4, "出错("}, {6, "$结果 = 9223372036854775808"}};
     for (const Case& c : cases) {
         view->GetEngine()->SetCaretToDocPosition(0, c.line);
         Post(view, WM_COMMAND, kCmdEvaluateLine);
@@ -553,6 +553,7 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
         EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
     }
     EXPECT_EQ(Line(4), longLine);
+    EXPECT_EQ(Line(7), "$结果 = 9223372036854775808");  // a whole value, however large
 }
 
 // Line spacing and tab size change the layout of every pane; carets stay on their text.
