@@ -16,14 +16,16 @@ PromptTickEffects CPromptPopupState::OnTick()
 {
     PromptTickEffects effects;
     ++m_ticks;
-    // Reaching the space-select delay takes precedence over showing.
-    if (m_ticks >= m_delays.spaceSelect) {
+    // The two delays count independently, whichever is the shorter; a tick that reaches
+    // the time-out shows nothing.
+    const bool timedOut = m_ticks >= m_delays.timeout;
+    if (m_ticks >= m_delays.spaceSelect)
         m_spaceSelect = 1;
-    } else if (m_ticks >= m_delays.popup && !m_visible) {
+    if (m_ticks >= m_delays.popup && !m_visible && !timedOut) {
         m_visible = true;
         effects.show = true;
     }
-    if (m_ticks >= m_delays.timeout) {
+    if (timedOut) {
         m_timerRunning = false;
         effects.killTimer = true;
         if (m_visible) {

@@ -61,16 +61,21 @@ TEST(PromptPopupState, DownRestartsTheCountFromThePopupDelay)
     EXPECT_EQ(run.hiddenAt, 32);
 }
 
-TEST(PromptPopupState, SpaceSelectDelayAtOrBelowPopupDelayNeverShows)
+TEST(PromptPopupState, BothDelaysWorkInEitherOrder)
 {
-    for (int spaceSelect : {8, 5}) {
+    struct Case { int popup, spaceSelect, shownAt, spaceAt; } cases[] = {
+        {8, 10, 8, 10}, {8, 8, 8, 8}, {8, 5, 8, 5}, {1, 1, 1, 1}, {20, 2, 20, 2},
+    };
+    for (const Case& c : cases) {
         PromptDelays delays;
-        delays.spaceSelect = spaceSelect;
+        delays.popup = c.popup;
+        delays.spaceSelect = c.spaceSelect;
         CPromptPopupState state(delays);
         state.StartTimer(0);
         TickLog run = TickUntilStopped(state);
-        EXPECT_EQ(run.shownAt, -1) << spaceSelect;
-        EXPECT_EQ(run.stoppedAt, 40);
+        EXPECT_EQ(run.shownAt, c.shownAt) << c.popup << "/" << c.spaceSelect;
+        EXPECT_EQ(run.spaceAt, c.spaceAt) << c.popup << "/" << c.spaceSelect;
+        EXPECT_EQ(run.hiddenAt, 40) << c.popup << "/" << c.spaceSelect;
     }
 }
 
