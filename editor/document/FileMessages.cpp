@@ -16,3 +16,10 @@ void ReportSaveFailure(const char* path)
     text.Format("保存文件失败.\n%s\n- 稍后再试！", path);
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
 }
+
+void ReportLanguageFileFailure(const char* path)
+{
+    CString text;
+    text.Format("读取语言描述文件失败.\n%s\n- 仍使用原来的语言描述.", path);
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}

@@ -60,6 +60,16 @@ void CKeywordTable::RemoveAll()
     m_longest = 0;
 }
 
+void CKeywordTable::Swap(CKeywordTable& other) noexcept
+{
+    std::swap(m_bucketCount, other.m_bucketCount);
+    m_buckets.swap(other.m_buckets);
+    std::swap(m_count, other.m_count);
+    std::swap(m_longest, other.m_longest);
+    std::swap(m_freeList, other.m_freeList);
+    m_blocks.swap(other.m_blocks);
+}
+
 int CKeywordTable::BucketOf(const char* word) const
 {
     return (int)(HashString(word) % (uint32_t)m_bucketCount);

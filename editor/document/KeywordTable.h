@@ -31,6 +31,8 @@ public:
 
     // Frees every word; the bucket count stays.
     void RemoveAll();
+    // Exchanges the whole contents, bucket counts included.
+    void Swap(CKeywordTable& other) noexcept;
 
     int GetCount() const { return m_count; }
     // Bytes in the longest word linked since the table was last emptied.

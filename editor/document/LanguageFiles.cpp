@@ -94,8 +94,17 @@ void CLanguageFiles::Clear()
 {
     m_specFileName.clear();
     m_keywordFileName.clear();
+    m_inForce = InForce{std::string(), std::string(), m_linkLanguage};
+    m_failedFile.clear();
     m_langSpec.Reset();
     m_keywords.RemoveAll();
+}
+
+void CLanguageFiles::RestoreInForce()
+{
+    m_specFileName = m_inForce.specFileName;
+    m_keywordFileName = m_inForce.keywordFileName;
+    m_linkLanguage = m_inForce.linkLanguage;
 }
 
 std::string CLanguageFiles::ExtensionLinkPath(LinkLanguage language,
@@ -170,9 +179,10 @@ bool CLanguageFiles::DetectSyntaxType(const std::string& path, const std::string
 
 bool CLanguageFiles::Choose(const std::string& path, const std::string& firstLineText)
 {
-    Clear();
-    if (!DetectSyntaxType(path, firstLineText))
+    if (!DetectSyntaxType(path, firstLineText)) {
+        Clear();
         return false;
+    }
     LoadLanguageFiles();
     return true;
 }
@@ -222,11 +232,28 @@ std::string CLanguageFiles::DescriptionFolder() const
 
 bool CLanguageFiles::LoadLanguageFiles()
 {
-    if (m_specFileName.empty() || m_keywordFileName.empty())
+    m_failedFile.clear();
+    if (m_specFileName.empty() || m_keywordFileName.empty()) {
+        RestoreInForce();
         return false;
-    std::string folder = DescriptionFolder();
-    m_langSpec.Load((folder + m_specFileName).c_str());
-    m_keywords.LoadKeywords((folder + m_keywordFileName).c_str(), m_langSpec.m_caseSensitive);
+    }
+    // Both files are read aside and put in force together.
+    const std::string folder = DescriptionFolder();
+    const std::string specPath = folder + m_specFileName;
+    const std::string keywordPath = folder + m_keywordFileName;
+    CLangSpec spec;
+    CKeywordTable keywords(m_keywords.GetBucketCount());
+    if (!spec.Load(specPath.c_str()))
+        m_failedFile = specPath;
+    else if (!keywords.LoadKeywords(keywordPath.c_str(), spec.m_caseSensitive))
+        m_failedFile = keywordPath;
+    if (!m_failedFile.empty()) {
+        RestoreInForce();
+        return false;
+    }
+    m_langSpec = std::move(spec);
+    m_keywords.Swap(keywords);
+    m_inForce = InForce{m_specFileName, m_keywordFileName, m_linkLanguage};
     return true;
 }
 
@@ -235,7 +262,6 @@ bool CLanguageFiles::UseSyntaxType(const std::string& specFileName,
 {
     if (specFileName.empty() || keywordFileName.empty())
         return false;
-    Clear();
     m_specFileName = specFileName;
     m_keywordFileName = keywordFileName;
     return LoadLanguageFiles();

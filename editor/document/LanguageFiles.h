@@ -30,8 +30,9 @@ public:
     // path, first among the Chinese link files and then the English ones. True when a link
     // file was found and named both files (the names are then set).
     bool DetectSyntaxType(const std::string& path, const std::string& firstLineText);
-    // What a document does when its name changes: Clear, detect, and when a link file named
-    // both files, load them. Returns the detection's result.
+    // What a document does when its name changes: detect, and when a link file named both
+    // files, load them; when detection fails, Clear. Returns the detection's result; a load
+    // that fails is told by GetFailedFile.
     bool Choose(const std::string& path, const std::string& firstLineText);
     // For a new document without a name: only the extension links for ".墨".
     bool DetectDefaultSyntaxType();
@@ -46,10 +47,15 @@ public:
     bool MatchPathName(const std::string& path, std::string& linkPath) const;
 
     // Loads the named spec and keyword files from "规范" (Chinese) or "规范\spec" (English).
-    // False when either name is empty; the results of the two loads are not reflected.
+    // True when both were read. False when either name is empty or a file cannot be read:
+    // the names, spelling, spec and keywords in force before stay, and GetFailedFile names
+    // the file that could not be read.
     bool LoadLanguageFiles();
     // Takes the names of a syntax-type entry, keeping the current spelling, and loads them.
     bool UseSyntaxType(const std::string& specFileName, const std::string& keywordFileName);
+    // The full path of the file the last load could not read; empty when it succeeded or
+    // had no names to load.
+    const std::string& GetFailedFile() const { return m_failedFile; }
 
     // The folder holding spec and keyword files for the current spelling (with trailing "\").
     std::string DescriptionFolder() const;
@@ -73,10 +79,20 @@ private:
                          const std::string& path, const std::string& firstLineText,
                          std::string& linkPath);
 
+    // The names and spelling of the files whose contents are in force.
+    struct InForce {
+        std::string specFileName;
+        std::string keywordFileName;
+        LinkLanguage linkLanguage = kLinkEnglish;
+    };
+    void RestoreInForce();
+
     std::string m_programFolder;
     std::string m_specFileName;
     std::string m_keywordFileName;
     LinkLanguage m_linkLanguage = kLinkEnglish;
+    InForce m_inForce;
+    std::string m_failedFile;
     CLangSpec m_langSpec;
     CKeywordTable m_keywords;
 };

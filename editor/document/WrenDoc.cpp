@@ -116,9 +116,10 @@ BOOL CWrenDoc::OnNewDocument()
         DetectSyntaxType(templatePath);
     } else {
         m_syntaxAuto = true;
-        m_text.GetLanguageFiles().Clear();
-        if (m_text.GetLanguageFiles().DetectDefaultSyntaxType())
-            m_text.GetLanguageFiles().LoadLanguageFiles();
+        CLanguageFiles& language = m_text.GetLanguageFiles();
+        language.Clear();
+        if (language.DetectDefaultSyntaxType() && !language.LoadLanguageFiles())
+            ReportLanguageFileFailure(language.GetFailedFile().c_str());
     }
     AnalyseAndResetViews();
     return TRUE;
@@ -165,7 +166,10 @@ void CWrenDoc::DetectSyntaxType(const CString& path)
 {
     m_syntaxAuto = true;
     const CTextLine* first = m_text.GetLine(0);
-    m_text.GetLanguageFiles().Choose(std::string(path), std::string(first->GetText(), (size_t)first->GetLength()));
+    CLanguageFiles& language = m_text.GetLanguageFiles();
+    language.Choose(std::string(path), std::string(first->GetText(), (size_t)first->GetLength()));
+    if (!language.GetFailedFile().empty())
+        ReportLanguageFileFailure(language.GetFailedFile().c_str());
 }
 
 void CWrenDoc::AnalyseAndResetViews()

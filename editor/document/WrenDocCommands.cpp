@@ -1,5 +1,6 @@
 // The commands that act on one document and their command-update handlers.
 #include "editor/document/WrenDoc.h"
+#include "editor/document/FileMessages.h"
 
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -103,8 +104,9 @@ void CWrenDoc::OnSyntaxType(UINT id)
     if (row.description.IsEmpty() || row.specFile.IsEmpty() || row.keywordFile.IsEmpty())
         return;
     m_syntaxAuto = false;
-    m_text.GetLanguageFiles().Clear();
-    m_text.GetLanguageFiles().UseSyntaxType(std::string(row.specFile), std::string(row.keywordFile));
+    CLanguageFiles& language = m_text.GetLanguageFiles();
+    if (!language.UseSyntaxType(std::string(row.specFile), std::string(row.keywordFile)))
+        ReportLanguageFileFailure(language.GetFailedFile().c_str());
     AnalyseAndRefreshViews();
 }
 

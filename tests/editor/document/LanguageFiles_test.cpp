@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class LanguageFilesTest : public ::testing::Test {
@@ -154,6 +156,42 @@ TEST_F(LanguageFilesTest, ChooseStartsFromPlainTextEveryTime)
     EXPECT_TRUE(m_files.GetSpecFileName().empty());
     EXPECT_TRUE(m_files.GetLangSpec().m_hexMark.empty());
     EXPECT_EQ(0, m_files.GetKeywords().GetCount());
+}
+
+// A spec or keyword file that cannot be read is told, and the description in force stays.
+TEST_F(LanguageFilesTest, UnreadableDescriptionFileKeepsTheOneInForce)
+{
+    Link("链接\\后缀.墨", "墨.规范", "墨.关键词");
+    Link("链接\\后缀.nokey", "墨.规范", "缺.关键词");
+    Link("链接\\后缀.nospec", "缺.规范", "墨.关键词");
+    struct Case {
+        const char* name;
+        std::function<bool(CLanguageFiles&)> load;
+        const char* failedFile;
+    } cases[] = {
+        {"missing keywords", [](CLanguageFiles& f) {
+             f.Choose("a.nokey", "");
+             return f.GetFailedFile().empty();
+         },
+         "规范\\缺.关键词"},
+        {"missing spec", [](CLanguageFiles& f) {
+             f.Choose("a.nospec", "");
+             return f.GetFailedFile().empty();
+         },
+         "规范\\缺.规范"},
+        {"syntax type", [](CLanguageFiles& f) { return f.UseSyntaxType("墨.规范", "缺.关键词"); },
+         "规范\\缺.关键词"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(m_files.Choose("a.墨", ""));
+        ASSERT_TRUE(m_files.GetFailedFile().empty());
+        EXPECT_FALSE(c.load(m_files)) << c.name;
+        EXPECT_EQ(m_dir / c.failedFile, m_files.GetFailedFile()) << c.name;
+        EXPECT_EQ("墨.规范", m_files.GetSpecFileName()) << c.name;
+        EXPECT_EQ("墨.关键词", m_files.GetKeywordFileName()) << c.name;
+        EXPECT_EQ("0x", m_files.GetLangSpec().m_hexMark) << c.name;
+        EXPECT_NE(nullptr, m_files.GetKeywords().Lookup("如果")) << c.name;
+    }
 }
 
 TEST_F(LanguageFilesTest, LinkFileNamingOnlyTheSpecFails)

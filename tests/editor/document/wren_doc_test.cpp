@@ -257,6 +257,36 @@ TEST_F(WrenDocTest, NewDocumentFromNothingOrFromATemplate)
     EXPECT_TRUE(DocumentServices().pendingTemplatePath.IsEmpty());
 }
 
+// A link naming a keyword file that is missing: the document says so and keeps colouring
+// as before.
+TEST_F(WrenDocTest, UnreadableLanguageFileIsReportedAndTheOldOneStays)
+{
+    TempDir program;
+    for (const char* folder : {"链接", "规范"})
+        ::CreateDirectoryA((program / folder).c_str(), nullptr);
+    program.WriteFile("链接\\后缀.c", "语言规范:c.规范\r\n关键词:c.关键词\r\n");
+    program.WriteFile("链接\\后缀.墨", "语言规范:c.规范\r\n关键词:缺.关键词\r\n");
+    program.WriteFile("规范\\c.规范", "$HEXADECIMALMARK=0x\r\n");
+    program.WriteFile("规范\\c.关键词", "[关键词0:]\r\nint\r\n");
+    ScopedProgramFolder folder(program.Path().c_str());
+    CWrenDoc doc;
+    doc.m_bAutoDelete = FALSE;
+    const std::string path = m_dir.WriteFile("a.c", "int x;\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(path.c_str()));
+    EXPECT_EQ(0, m_boxes.Count());
+
+    ASSERT_TRUE(doc.SaveLocal((m_dir / "a.墨").c_str()));
+    ASSERT_EQ(1, m_boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(m_boxes.Last().text).find(program / "规范\\缺.关键词"))
+        << m_boxes.Last().text;
+    const CLanguageFiles& language = doc.GetText().GetLanguageFiles();
+    EXPECT_EQ("c.关键词", language.GetKeywordFileName());
+    EXPECT_NE(nullptr, language.GetKeywords().Lookup("int"));
+
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(2, m_boxes.Count());
+}
+
 TEST_F(WrenDocTest, SaveModifiedWithACancelledSaveAsKeepsTheDocument)
 {
     ASSERT_TRUE(m_doc.OnNewDocument());
