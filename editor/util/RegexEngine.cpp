@@ -11,7 +11,7 @@ namespace {
 
 // What a parsed piece can do, collected while compiling.
 constexpr unsigned kHasWidth = 1;  // never matches the empty string
-constexpr unsigned kSimple = 2;    // exactly one byte wide: STAR and PLUS can repeat it
+constexpr unsigned kSimple = 2;    // exactly one character wide: STAR and PLUS can repeat it
 constexpr unsigned kStartsWithRepeat = 4;  // the first piece carries '*' or '+'
 
 bool IsMetaByte(unsigned char c)
@@ -27,6 +27,49 @@ bool IsSuffix(unsigned char c)
 int CharLength(const unsigned char* p)
 {
     return GbkText::CharLength(reinterpret_cast<const char*>(p));
+}
+
+// A character's code: its byte, or lead * 256 + trail for a double-byte one, so that GBK
+// order is code order.
+unsigned CharCode(const unsigned char* p, int length)
+{
+    return length == 2 ? (static_cast<unsigned>(p[0]) << 8) | p[1] : p[0];
+}
+
+// Whether the literal's last character is a lead byte with no trail byte after it.
+bool EndsWithLoneLeadByte(const unsigned char* literal, size_t length)
+{
+    if (!GbkText::IsLeadByte(literal[length - 1])) return false;
+    size_t at = 0;
+    while (at + 1 < length) at += static_cast<size_t>(CharLength(literal + at));
+    return at == length - 1;
+}
+
+// Whether a set operand (pairs of characters, the first and the last of a range) holds the
+// character with this code.
+bool SetHolds(const unsigned char* set, unsigned code)
+{
+    while (*set) {
+        int length = CharLength(set);
+        unsigned low = CharCode(set, length);
+        set += length;
+        if (*set == '\0') return false;  // a damaged operand: half a range
+        length = CharLength(set);
+        unsigned high = CharCode(set, length);
+        set += length;
+        if (low <= code && code <= high) return true;
+    }
+    return false;
+}
+
+// Whether the character at p is in (or, for ANYBUT, out of) the set; its length in bytes
+// when it is, 0 when not or at the subject's end.
+int SetMatch(unsigned char op, const unsigned char* set, const unsigned char* p)
+{
+    if (*p == '\0') return 0;
+    int length = CharLength(p);
+    bool held = SetHolds(set, CharCode(p, length));
+    return held == (op == kOpAnyOf) ? length : 0;
 }
 
 }  // namespace
@@ -320,9 +363,10 @@ CRegexEngine::NodeOffset CRegexEngine::ParseAtom(unsigned* flags)
     }
 }
 
-// '[' already consumed. A ']' or '-' first is literal, a '-' before ']' too; a-z adds every
-// byte from the one before '-' to the one after it. A double-byte character adds its two
-// bytes; its trail byte is never taken for ']' or '-'.
+// '[' already consumed. A ']' first is literal, a '-' first or before ']' too; a-z is every
+// character from a to z in GBK order, so 啊-座 spans double-byte characters. The operand is
+// a list of ranges, each its first and last character (a lone character is both); a trail
+// byte is never taken for ']' or '-'.
 CRegexEngine::NodeOffset CRegexEngine::ParseBracketSet(unsigned* flags)
 {
     NodeOffset result;
@@ -332,25 +376,20 @@ CRegexEngine::NodeOffset CRegexEngine::ParseBracketSet(unsigned* flags)
     } else {
         result = EmitNode(kOpAnyOf);
     }
-    if (*m_parse == ']' || *m_parse == '-') EmitByte(*m_parse++);
-    while (*m_parse != '\0' && *m_parse != ']') {
-        if (*m_parse == '-') {
-            ++m_parse;
-            if (*m_parse == ']' || *m_parse == '\0') {
-                EmitByte('-');
-                continue;
-            }
-            unsigned first = m_parse[-2] + 1u;  // the range's start is already in the set
-            unsigned last = *m_parse;
-            if (first > last + 1) return kNoNode;  // [z-a]
-            for (unsigned c = first; c <= last; ++c) EmitByte(static_cast<unsigned char>(c));
-            ++m_parse;
-            if (GbkText::IsLeadByte(static_cast<unsigned char>(last)) && *m_parse != '\0')
-                EmitByte(*m_parse++);
-            continue;
+    for (bool first = true; *m_parse != '\0' && (first || *m_parse != ']'); first = false) {
+        const unsigned char* low = m_parse;
+        int lowLength = CharLength(low);
+        m_parse += lowLength;
+        const unsigned char* high = low;
+        int highLength = lowLength;
+        if (*m_parse == '-' && m_parse[1] != ']' && m_parse[1] != '\0') {
+            high = m_parse + 1;
+            highLength = CharLength(high);
+            m_parse = high + highLength;
+            if (CharCode(low, lowLength) > CharCode(high, highLength)) return kNoNode;  // [z-a]
         }
-        int length = CharLength(m_parse);
-        for (int i = 0; i < length; ++i) EmitByte(*m_parse++);
+        for (int i = 0; i < lowLength; ++i) EmitByte(low[i]);
+        for (int i = 0; i < highLength; ++i) EmitByte(high[i]);
     }
     EmitByte(0);
     if (*m_parse != ']') return kNoNode;  // missing ']'
@@ -489,13 +528,14 @@ int CRegexEngine::Find(const char* subject)
                 MbFindChar(reinterpret_cast<const char*>(s + CharLength(s)), m_firstByte));
         }
     } else {
-        const unsigned char* s = start;
-        do {
+        // Matches start only where a character starts, never on a trail byte.
+        for (const unsigned char* s = start;; s += CharLength(s)) {
             if (TryAt(s)) {
                 found = s;
                 break;
             }
-        } while (!m_exhausted && *s++ != '\0');
+            if (m_exhausted || *s == '\0') break;
+        }
     }
 
     if (!found) {
@@ -515,7 +555,14 @@ bool CRegexEngine::TryAt(const unsigned char* position)
 {
     ClearGroups();
     m_input = position;
-    if (!Match(0, 0)) return false;
+    m_repeatLengths.clear();
+    bool matched = false;
+    try {
+        matched = Match(0, 0);
+    } catch (const std::bad_alloc&) {
+        m_exhausted = true;  // no room to track a repeat: reported like a search past its bound
+    }
+    if (!matched) return false;
     m_groupStart[0] = position;
     m_groupEnd[0] = m_input;
     return true;
@@ -546,7 +593,7 @@ bool CRegexEngine::Match(NodeOffset node, int depth)
             break;
         case kOpAny:
             if (*m_input == '\0') return false;
-            ++m_input;
+            m_input += CharLength(m_input);
             break;
         case kOpExactly: {
             const unsigned char* literal = Operand(scan);
@@ -556,19 +603,19 @@ bool CRegexEngine::Match(NodeOffset node, int depth)
             if (length > 1 && strncmp(reinterpret_cast<const char*>(literal),
                                       reinterpret_cast<const char*>(m_input), length) != 0)
                 return false;
+            // A lone lead byte ending the pattern is a character of its own, not the first
+            // half of the subject's.
+            if (m_input[length] != '\0' && EndsWithLoneLeadByte(literal, length)) return false;
             m_input += length;
             break;
         }
         case kOpAnyOf:
-            if (*m_input == '\0' || !strchr(reinterpret_cast<const char*>(Operand(scan)), *m_input))
-                return false;
-            ++m_input;
+        case kOpAnyBut: {
+            int length = SetMatch(op, Operand(scan), m_input);
+            if (length == 0) return false;
+            m_input += length;
             break;
-        case kOpAnyBut:
-            if (*m_input == '\0' || strchr(reinterpret_cast<const char*>(Operand(scan)), *m_input))
-                return false;
-            ++m_input;
-            break;
+        }
         case kOpNothing:
         case kOpBack:
             break;
@@ -587,24 +634,8 @@ bool CRegexEngine::Match(NodeOffset node, int depth)
             return false;
         }
         case kOpStar:
-        case kOpPlus: {
-            NodeOffset repeated = scan + kRegexNodeSize;
-            unsigned char following = 0;
-            if (next != kNoNode && Op(next) == kOpExactly) following = *Operand(next);
-            size_t minimum = op == kOpStar ? 0 : 1;
-            const unsigned char* save = m_input;
-            size_t count = CountRepeats(repeated);
-            for (;;) {
-                if (count < minimum) return false;
-                if (following == 0 || save[count] == following) {
-                    m_input = save + count;
-                    if (Match(next, depth + 1)) return true;
-                    if (m_exhausted) return false;
-                }
-                if (count == 0) return false;
-                --count;
-            }
-        }
+        case kOpPlus:
+            return MatchRepeat(scan, op == kOpStar ? 0 : 1, depth);
         case kOpEnd:
             return true;
         default:
@@ -630,28 +661,52 @@ bool CRegexEngine::Match(NodeOffset node, int depth)
     return false;  // a chain that ends without END: damaged program
 }
 
-// How many times the simple node matches from m_input on.
-size_t CRegexEngine::CountRepeats(NodeOffset node)
+// The simple node after `repeat` taken as often as it matches, then the nodes after the
+// repeat; the longest run is tried first and gives back one character at a time. Kept out
+// of Match, so that Match's own frame stays small.
+bool CRegexEngine::MatchRepeat(NodeOffset repeat, size_t minimum, int depth)
 {
-    const unsigned char* p = m_input;
-    const char* set = reinterpret_cast<const char*>(Operand(node));
-    switch (Op(node)) {
-    case kOpAny:
-        while (*p) ++p;
-        break;
-    case kOpExactly:
-        while (*p && *p == static_cast<unsigned char>(*set)) ++p;
-        break;
-    case kOpAnyOf:
-        while (*p && strchr(set, *p)) ++p;
-        break;
-    case kOpAnyBut:
-        while (*p && !strchr(set, *p)) ++p;
-        break;
-    default:
-        break;
+    NodeOffset next = Next(repeat);
+    unsigned char following = 0;
+    if (next != kNoNode && Op(next) == kOpExactly) following = *Operand(next);
+    RepeatLengths lengths(m_repeatLengths);
+    const unsigned char* end = m_input;
+    size_t count = CountRepeats(repeat + kRegexNodeSize, lengths, end);
+    for (;;) {
+        if (count < minimum) return false;
+        if (following == 0 || *end == following) {
+            m_input = end;
+            if (Match(next, depth + 1)) return true;
+            if (m_exhausted) return false;
+        }
+        if (count == 0) return false;
+        end -= lengths.Length(--count);
     }
-    size_t count = static_cast<size_t>(p - m_input);
+}
+
+// How many times the simple node matches from `end` on; `end` moves past them. A
+// single-byte literal repeats byte by byte; the other nodes match whole characters, whose
+// lengths go on the repeat's list.
+size_t CRegexEngine::CountRepeats(NodeOffset node, RepeatLengths& lengths, const unsigned char*& end)
+{
+    const unsigned char* p = end;
+    const unsigned char* operand = Operand(node);
+    size_t count = 0;
+    unsigned char op = Op(node);
+    if (op == kOpExactly) {
+        while (*p && *p == *operand) ++p;
+        count = static_cast<size_t>(p - end);
+        lengths.PushSingles(count);
+    } else {
+        for (;;) {
+            int length = op == kOpAny ? (*p ? CharLength(p) : 0) : SetMatch(op, operand, p);
+            if (length == 0) break;
+            lengths.Push(length);
+            p += length;
+            ++count;
+        }
+    }
+    end = p;
     m_steps += static_cast<long>(count);
     return count;
 }

@@ -1,18 +1,21 @@
 #pragma once
 #include <cstddef>
+#include <vector>
 
 class CString;
 
 // Node opcodes of a compiled program. A node is three bytes, {opcode, offset to the next
 // node as 16 bits low byte first, 0 = none}, followed for ANYOF, ANYBUT and EXACTLY by a
-// zero-terminated operand. BACK's offset points backwards, every other one forwards.
+// zero-terminated operand (for a set: each range as its first and last character). BACK's
+// offset points backwards, every other one forwards. Every node that consumes text
+// consumes whole GBK characters.
 enum RegexOpcode : unsigned char {
     kOpEnd = 0,      // success
     kOpBol = 1,      // the subject's start
     kOpEol = 2,      // the subject's end
-    kOpAny = 3,      // any one byte
-    kOpAnyOf = 4,    // one byte of the set
-    kOpAnyBut = 5,   // one byte not in the set, not the end
+    kOpAny = 3,      // any one character
+    kOpAnyOf = 4,    // one character of the set
+    kOpAnyBut = 5,   // one character not in the set, not the end
     kOpBranch = 6,   // the node behind it, else the next BRANCH of the chain
     kOpBack = 7,     // no-op jumping backwards (loops)
     kOpExactly = 8,  // the literal
@@ -41,7 +44,8 @@ constexpr long kRegexMaxMatchSteps = 10000000;
 // backtracking matcher. It has no options: callers lower-case pattern and text for a
 // case-insensitive search and rewrite class shorthands such as \w into bracket sets.
 // Literal runs, escapes, bracket sets and replacement templates step over double-byte
-// characters whole, so a GBK trail byte is never read as a metacharacter.
+// characters whole, so a GBK trail byte is never read as a metacharacter; matches start and
+// end where characters do, and '.', sets and ranges match whole characters.
 class CRegexEngine {
 public:
     CRegexEngine();
@@ -110,9 +114,41 @@ private:
     NodeOffset Next(NodeOffset node) const;
     const unsigned char* Operand(NodeOffset node) const { return m_program + node + kRegexNodeSize; }
 
+    // The byte lengths of the characters a STAR or PLUS has taken, kept on one list shared
+    // by the nested repeats of a match: each repeat pushes its own and drops them when it
+    // returns. A run of single-byte characters at the start is only counted, so a repeat
+    // over ASCII text pushes nothing.
+    class RepeatLengths {
+    public:
+        explicit RepeatLengths(std::vector<unsigned char>& list) : m_list(list), m_base(list.size()) {}
+        ~RepeatLengths()
+        {
+            if (m_list.size() != m_base) m_list.resize(m_base);
+        }
+        RepeatLengths(const RepeatLengths&) = delete;
+        RepeatLengths& operator=(const RepeatLengths&) = delete;
+        // A run of single-byte characters that starts the repeat.
+        void PushSingles(size_t count) { m_singles += count; }
+        void Push(int length)
+        {
+            if (length == 1 && m_list.size() == m_base)
+                ++m_singles;
+            else
+                m_list.push_back(static_cast<unsigned char>(length));
+        }
+        // The length of character `index` of this repeat.
+        int Length(size_t index) const { return index < m_singles ? 1 : m_list[m_base + index - m_singles]; }
+
+    private:
+        std::vector<unsigned char>& m_list;
+        size_t m_base;
+        size_t m_singles = 0;
+    };
+
     bool TryAt(const unsigned char* position);
     bool Match(NodeOffset node, int depth);
-    size_t CountRepeats(NodeOffset node);
+    bool MatchRepeat(NodeOffset repeat, size_t minimum, int depth);
+    size_t CountRepeats(NodeOffset node, RepeatLengths& lengths, const unsigned char*& end);
     size_t ExpandTemplate(const unsigned char* replacementTemplate, char* out) const;
 
     int m_compiled;
@@ -140,6 +176,7 @@ private:
     // Open CRegexSearchBudget scopes; while any is open Find neither resets the step count
     // nor searches again once the bound was reached.
     int m_budgetScopes;
+    std::vector<unsigned char> m_repeatLengths;
 };
 
 // One step budget for every Find on an engine while it lives. A search that calls Find once

@@ -100,6 +100,13 @@ bool EndsWithDollar(const char* pattern)
     return backslashes % 2 == 0;
 }
 
+// Where the next search of a line starts after a match at `at`: the next character, so a
+// search never starts on a trail byte.
+int NextCharacter(const char* text, int at, int length)
+{
+    return at < length ? at + GbkText::CharLength(text + at) : at + 1;
+}
+
 int TextLength(const char* text)
 {
     size_t length = strlen(text);
@@ -174,7 +181,7 @@ int FindRegexForward(const char* text, const char* pattern, CRegexEngine& engine
             if (!matchCase) engine.RebaseMatch(subject, text);
             return at;
         }
-        from = at + 1;
+        from = NextCharacter(subject, at, length);
     }
     return -1;
 }
@@ -210,7 +217,7 @@ int FindRegexBackward(const char* text, const char* pattern, CRegexEngine& engin
             best = at;
             bestEnd = matchEnd;
         }
-        from = at + 1;
+        from = NextCharacter(subject, at, length);
     }
     if (best < 0 || engine.RanOutOfSteps()) return -1;
     // Leave the engine describing the chosen match, not the last one tried.

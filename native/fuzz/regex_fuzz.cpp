@@ -4,8 +4,26 @@
 #include "editor/util/RegexEngine.h"
 #include "editor/util/TextSearch.h"
 #include "framework/CString.h"
+#include "framework/Gbk.h"
 
+#include <cstdlib>
 #include <string>
+#include <vector>
+
+namespace {
+
+// Whether each offset of the text starts a character (the end counts as one).
+std::vector<bool> CharacterStarts(const std::string& text)
+{
+    const size_t length = text.find('\0') == std::string::npos ? text.size() : text.find('\0');
+    std::vector<bool> starts(length + 1, false);
+    for (size_t at = 0; at < length; at += (size_t)GbkText::CharLength(text.c_str() + at))
+        starts[at] = true;
+    starts[length] = true;
+    return starts;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -25,7 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CString result;
     CRegexEngine engine;
     if (engine.Compile(pattern.c_str())) {
-        if (engine.Find(text.c_str()) >= 0) {
+        const int found = engine.Find(text.c_str());
+        if (found >= 0) {
+            // A match starts and ends where characters do.
+            const std::vector<bool> starts = CharacterStarts(text);
+            const size_t end = (size_t)found + (size_t)engine.GetMatchLength();
+            if (end >= starts.size() || !starts[(size_t)found] || !starts[end])
+                abort();
             engine.GetMatchText(result);
             engine.GetReplacementText(replacement.c_str(), result);
         }

@@ -59,10 +59,12 @@ const ProgramCase kProgramCases[] = {
     {"abc", "BRANCH EXACTLY(abc) END"},
     {"a.c", "BRANCH EXACTLY(a) ANY EXACTLY(c) END"},
     {"^a$", "BRANCH BOL EXACTLY(a) EOL END"},
-    {"[^x]+", "BRANCH PLUS ANYBUT(x) END"},
-    {"[a-d]", "BRANCH ANYOF(abcd) END"},
-    {"[]a]", "BRANCH ANYOF(]a) END"},
-    {"[a-]", "BRANCH ANYOF(a-) END"},
+    // A set lists its ranges, each as its first and last character.
+    {"[^x]+", "BRANCH PLUS ANYBUT(xx) END"},
+    {"[a-d]", "BRANCH ANYOF(ad) END"},
+    {"[]a]", "BRANCH ANYOF(]]aa) END"},
+    {"[a-]", "BRANCH ANYOF(aa--) END"},
+    {"[-a-c文-中]", "BRANCH ANYOF(--ac文中) END"},
     {"a?", "BRANCH BRANCH EXACTLY(a) BRANCH NOTHING END"},
     {"(a)", "BRANCH OPEN1 BRANCH EXACTLY(a) CLOSE1 END"},
     {"(ab)*", "BRANCH BRANCH OPEN1 BRANCH EXACTLY(ab) CLOSE1 BACK BRANCH NOTHING END"},
@@ -72,7 +74,7 @@ const ProgramCase kProgramCases[] = {
     // A double-byte character stays whole: the suffix repeats the character.
     {"中*", "BRANCH BRANCH EXACTLY(中) BACK BRANCH NOTHING END"},
     {"a中+", "BRANCH EXACTLY(a) EXACTLY(中) BRANCH BACK BRANCH NOTHING END"},
-    {"[中]", "BRANCH ANYOF(中) END"},
+    {"[中]", "BRANCH ANYOF(中中) END"},
 };
 
 TEST(RegexEngine, CompilesToTheNodeProgram)
@@ -108,6 +110,7 @@ TEST(RegexEngine, RefusesBadPatterns)
         "a\\",                           // lone trailing backslash
         "(ab", "ab)", "a)b(",            // unbalanced
         "[z-a]", "[abc", "[", "[^",      // bad sets
+        "[中-文]", "[中-a]",
         "*a", "a|+b", "(?)",             // nothing to repeat
         "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)",  // a tenth group
     };
@@ -299,7 +302,46 @@ TEST(RegexEngine, TrailByteIsNeverAMetacharacter)
 
     ASSERT_TRUE(engine.Compile(("[" + bracketTrail + "x]+").c_str()));
     EXPECT_EQ(engine.Find("ax]"), 1);
-    EXPECT_EQ(engine.GetMatchLength(), 2);
+    EXPECT_EQ(engine.GetMatchLength(), 1);  // the set holds the character, not its bytes
+    EXPECT_EQ(engine.Find(("a" + bracketTrail + "x").c_str()), 1);
+    EXPECT_EQ(engine.GetMatchLength(), 3);
+}
+
+// Matches start and end where characters do: B0 41, 81 62 and D6 D0 are characters whose
+// trail bytes are 'A', 'b' and no ASCII byte.
+TEST(RegexEngine, MatchesStepOverWholeCharacters)
+{
+    const FindCase cases[] = {
+        {"[A-Z]", "\xB0\x41", -1, 0},
+        {"[A-Z]+", "\xB0\x41\x42" "C", 2, 2},
+        {"[^a-z]", "\x81\x62", 0, 2},
+        {"[^x]b", "\x81\x62" "b", 0, 3},
+        {"[^a]+", "中文a", 0, 4},
+        {"计.器", "计数器", 0, 6},
+        {"a.b", "a\x81\x62" "b", 0, 4},
+        {"^.$", "中", 0, 2},
+        {"...", "中a文", 0, 5},
+        {".*b", "\x81\x62", -1, 0},
+        {".+", "\x81\x62", 0, 2},
+        {"(.)(.)", "中文", 0, 4},
+        {"[啊-座]+", "abc中文d", 3, 4},
+        {"[啊-座]", "a\xB0\x41", -1, 0},  // B0 41 lies below 啊 (B0 A1)
+        {"[a-z]*\x81\x62", "ab\x81\x62", 0, 4},
+        {"[^ ]*b", "\x81\x62 b", 3, 1},
+        {"\xB0", "\xB0\x41", -1, 0},  // a lone lead byte is not half of a character
+        {"\xB0", "a\xB0", 1, 1},
+    };
+    for (const FindCase& c : cases) {
+        CRegexEngine engine;
+        ASSERT_TRUE(engine.Compile(c.pattern)) << c.pattern;
+        EXPECT_EQ(engine.Find(c.subject), c.offset) << c.pattern << " in " << c.subject;
+        EXPECT_EQ(engine.GetMatchLength(), c.length) << c.pattern << " in " << c.subject;
+    }
+
+    CRegexEngine engine;
+    ASSERT_TRUE(engine.Compile("(.)(.)"));
+    ASSERT_EQ(engine.Find("中文"), 0);
+    EXPECT_EQ(Replacement(engine, "\\2\\1"), "文中");
 }
 
 TEST(RegexEngine, ProgramTooLargeForSixteenBitOffsetsIsRefused)
@@ -314,9 +356,13 @@ TEST(RegexEngine, ProgramTooLargeForSixteenBitOffsetsIsRefused)
     std::string literalTooLong(70000, 'a');
     EXPECT_EQ(engine.Compile(literalTooLong.c_str()), nullptr);
 
-    // 300 sets of 255 bytes each.
+    // 300 sets of 120 characters, each stored as a range of one: 240 bytes a set.
+    std::string set = "[";
+    for (char c = 1; set.size() <= 120; ++c)
+        if (c != ']' && c != '-' && c != '^') set += c;
+    set += "]";
     std::string manySets;
-    for (int i = 0; i < 300; ++i) manySets += "[\x01-\xff]";
+    for (int i = 0; i < 300; ++i) manySets += set;
     EXPECT_EQ(engine.Compile(manySets.c_str()), nullptr);
     EXPECT_EQ(engine.Find("abc"), -1);
 }

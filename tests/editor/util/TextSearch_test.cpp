@@ -82,12 +82,12 @@ TEST(TextSearch, CaseFoldingLeavesTrailBytesAlone)
     EXPECT_EQ(FindRegexForward("x\xB0\x61", "\xB0\x61", engine, 0, kAnyWord, kAnyCase), 1);
 }
 
-// A match at offset 1 after a lone high-bit byte: the character before it is that byte, not
-// a pair with whatever lies in memory before the text (here D6, which would make the hanzi
-// D6 B0, a word character).
+// A match at offset 1 after a lone high-bit byte (0x80, a character of its own): the
+// character before it is that byte, not a pair with whatever lies in memory before the text
+// (here D6, which would make the hanzi D6 80, a word character).
 TEST(TextSearch, CharacterBeforeMatchIsNeverReadBeforeTheText)
 {
-    const char buffer[] = "\xD6\xB0" "cat";
+    const char buffer[] = "\xD6\x80" "cat";
     const char* text = buffer + 1;
     EXPECT_EQ(FindTextForward(text, "cat", 1, kWholeWord, kMatchCase), 1);
     CRegexEngine engine;
