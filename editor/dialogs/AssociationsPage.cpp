@@ -213,8 +213,16 @@ void CShellToolsPage::Load()
 bool CShellToolsPage::Apply()
 {
     const bool viewSource = SetViewSourceEditor(m_dialog.IsDlgButtonChecked(IDC_VIEW_SOURCE_EDITOR) == BST_CHECKED);
-    const bool contextMenu = RegisterContextMenu(m_dialog.IsDlgButtonChecked(IDC_EXPLORER_EXTENSION) == BST_CHECKED);
-    if (viewSource && contextMenu)
+    const ContextMenuStatus contextMenu =
+        RegisterContextMenu(m_dialog.IsDlgButtonChecked(IDC_EXPLORER_EXTENSION) == BST_CHECKED);
+    if (contextMenu == ContextMenuStatus::kModuleMissing) {
+        m_dialog.CheckDlgButton(IDC_EXPLORER_EXTENSION, BST_UNCHECKED);
+        CString text;
+        text.Format("找不到资源管理器扩展 %s，没有注册右键菜单扩展。", (LPCTSTR)ContextMenuModulePath());
+        AfxMessageBox(text, MB_ICONSTOP);
+        return false;
+    }
+    if (viewSource && contextMenu == ContextMenuStatus::kDone)
         return true;
     AfxMessageBox(IDS_APPLY_PREFERENCES_FAILED, MB_ICONSTOP);
     return false;

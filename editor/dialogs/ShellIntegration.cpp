@@ -39,6 +39,39 @@ bool RemoveKey(const CString& key)
     return RegRemoveKey(HKEY_CLASSES_ROOT, key);
 }
 
+// Whether the key exists, and then whether it holds no value and no subkey.
+bool KeyExists(const char* key, bool* empty = nullptr)
+{
+    HKEY handle = nullptr;
+    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+        return false;
+    DWORD subkeys = 0, values = 0;
+    const LONG status = ::RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                           &values, nullptr, nullptr, nullptr, nullptr);
+    ::RegCloseKey(handle);
+    if (empty)
+        *empty = status == ERROR_SUCCESS && subkeys == 0 && values == 0;
+    return true;
+}
+
+// Gives an extension of the Explorer entry back what it held before the entry was added:
+// its earlier file type (recorded under the entry's file type, empty when it had none), or,
+// when there is no record because the entry created the key, no key at all unless something
+// else has been put in it since. An extension whose type is no longer the entry's is left
+// alone. False when a step failed.
+bool RestoreMenuExtension(const char* extension)
+{
+    if (ReadDefault(extension) != kMenuFileType)
+        return true;
+    CString previous;
+    if (RegReadString(HKEY_CLASSES_ROOT, kMenuFileType, extension, previous))
+        return previous.IsEmpty() ? RemoveDefault(extension) : WriteDefault(extension, previous);
+    if (!RemoveDefault(extension))
+        return false;
+    bool empty = false;
+    return !KeyExists(extension, &empty) || !empty || RemoveKey(extension);
+}
+
 } // namespace
 
 ShellNames::ShellNames(const char* executablePath)
@@ -76,23 +109,28 @@ int ApplyExplorerMenuEntry(const ShellNames& names, bool add)
     int failures = 0;
     auto step = [&failures](bool done) { failures += done ? 0 : 1; };
     if (add) {
-        for (const char* extension : kMenuExtensions)
+        // Each extension's earlier type is recorded before it is replaced; a key the entry
+        // creates gets no record.
+        for (const char* extension : kMenuExtensions) {
+            const CString previous = ReadDefault(extension);
+            if (previous != type && KeyExists(extension))
+                step(RegWriteString(HKEY_CLASSES_ROOT, type, extension, previous));
             step(WriteDefault(extension, type));
+        }
         step(WriteDefault(type + kOpenCommandKey, names.OpenCommand()));
         step(WriteDefault(type + kIconKey, names.IconValue()));
         step(WriteDefault(menuKey, names.MenuText()));
         step(WriteDefault(commandKey, names.OpenCommand()));
         return failures;
     }
+    for (const char* extension : kMenuExtensions)
+        step(RestoreMenuExtension(extension));
     for (const CString& key : {commandKey, menuKey, type + kIconKey, type + kOpenCommandKey}) {
         step(RemoveDefault(key));
         step(RemoveKey(key));
     }
     for (const CString& key : {type + "\\shell\\open", type + "\\shell", type})
         step(RemoveKey(key));
-    for (const char* extension : kMenuExtensions)
-        step(RemoveDefault(extension));
-    step(RemoveKey(kMenuExtensions[0]));
     return failures;
 }
 
@@ -222,15 +260,28 @@ bool IsContextMenuRegistered()
            classId.CompareNoCase(kShellExtClassId) == 0;
 }
 
-bool RegisterContextMenu(bool on)
+CString ContextMenuModulePath()
+{
+    return GetProgramFolder() + kShellExtModule;
+}
+
+ContextMenuStatus RegisterContextMenu(bool on)
 {
     if (IsContextMenuRegistered() == on)
-        return true;
-    if (on)
-        return RegisterInprocServer(kShellExtClassId, kShellExtProgId, GetProgramFolder() + kShellExtModule) &&
+        return ContextMenuStatus::kDone;
+    bool done = false;
+    if (on) {
+        const CString module = ContextMenuModulePath();
+        const DWORD attributes = ::GetFileAttributesA(module);
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return ContextMenuStatus::kModuleMissing;
+        done = RegisterInprocServer(kShellExtClassId, kShellExtProgId, module) &&
                RegWriteString(HKEY_LOCAL_MACHINE, kApprovedKey, kShellExtClassId, kShellExtProgId) &&
                WriteDefault(kContextMenuKey, kShellExtClassId);
-    return UnregisterInprocServer(kShellExtClassId, kShellExtProgId) &&
-           RegRemoveValue(HKEY_LOCAL_MACHINE, kApprovedKey, kShellExtClassId) &&
-           RemoveKey(kContextMenuKey);
+    } else {
+        done = UnregisterInprocServer(kShellExtClassId, kShellExtProgId) &&
+               RegRemoveValue(HKEY_LOCAL_MACHINE, kApprovedKey, kShellExtClassId) &&
+               RemoveKey(kContextMenuKey);
+    }
+    return done ? ContextMenuStatus::kDone : ContextMenuStatus::kFailed;
 }

@@ -30,7 +30,8 @@ extern const char* const kMenuExtensions[6];
 
 bool IsExplorerMenuEntryPresent(const ShellNames& names);
 // Adds or removes the Explorer entry, attempting every step; the number of failed steps
-// (0: success). Nothing is written when the entry is already as asked.
+// (0: success). Nothing is written when the entry is already as asked. Adding records each
+// extension's earlier file type; removing gives it back and removes only what adding wrote.
 int ApplyExplorerMenuEntry(const ShellNames& names, bool add);
 
 // The prog id through which the IDE edits files of extension (".c" gives "墨语言编辑器.c").
@@ -70,8 +71,10 @@ bool IsViewSourceEditor();
 bool SetViewSourceEditor(bool on);
 
 // The Explorer context-menu extension "ShellExt.dll" in the program folder: its in-process
-// registration, its approval and its context-menu handler key. The library itself is not
-// part of the IDE; only its registration is. False when a step failed.
+// registration, its approval and its context-menu handler key. The library is installed
+// beside the IDE; without it nothing is registered.
 extern const char kShellExtClassId[];
+enum class ContextMenuStatus { kDone, kFailed, kModuleMissing };
 bool IsContextMenuRegistered();
-bool RegisterContextMenu(bool on);
+CString ContextMenuModulePath();
+ContextMenuStatus RegisterContextMenu(bool on);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_dir.h"
+
 namespace {
 
 const ShellNames kNames("C:\\墨语言\\bin\\墨测试.exe");
@@ -28,6 +30,9 @@ bool Contains(const std::vector<CString>& list, const char* text)
 
 TEST(ShellIntegrationTest, ExplorerEntryIsWrittenOnceAndRemovedLeavingForeignValues)
 {
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".墨", nullptr, "墨源文件"));
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".定义", nullptr, "deffile"));
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".定义", "Content Type", "text/plain"));
     ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".接口", "Content Type", "text/plain"));
     ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, "*\\shell\\别的\\Command", nullptr, "other.exe"));
 
@@ -49,14 +54,23 @@ TEST(ShellIntegrationTest, ExplorerEntryIsWrittenOnceAndRemovedLeavingForeignVal
     EXPECT_FALSE(IsExplorerMenuEntryPresent(kNames));
     EXPECT_STREQ("(missing)", Read("*\\shell\\墨测试"));
     EXPECT_STREQ("(missing)", Read("voderar"));
-    EXPECT_STREQ("(missing)", Read(".墨")) << "the language's own extension goes";
-    EXPECT_STREQ("(missing)", Read(".文本")) << "the others keep their keys without a type";
+    // Every extension gets back what it held: its earlier type, or no type, or no key.
+    EXPECT_STREQ("墨源文件", Read(".墨"));
+    EXPECT_STREQ("deffile", Read(".定义"));
+    EXPECT_STREQ("text/plain", Read(".定义", "Content Type"));
+    EXPECT_STREQ("(missing)", Read(".接口"));
     EXPECT_STREQ("text/plain", Read(".接口", "Content Type"));
+    EXPECT_STREQ("changed", Read(".素材")) << "a type set since is not ours to remove";
+    HKEY key = nullptr;
+    EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CLASSES_ROOT, ".文本", 0, KEY_READ, &key))
+        << "a key the entry created goes";
     EXPECT_STREQ("other.exe", Read("*\\shell\\别的\\Command"));
     EXPECT_EQ(0, ApplyExplorerMenuEntry(kNames, false)) << "absent already";
 
     RegRemoveKey(HKEY_CLASSES_ROOT, "*\\shell\\别的\\Command");
     RegRemoveKey(HKEY_CLASSES_ROOT, "*\\shell\\别的");
+    for (const char* extension : {".墨", ".定义", ".接口", ".素材"})
+        RegRemoveKey(HKEY_CLASSES_ROOT, extension);
 }
 
 TEST(ShellIntegrationTest, TypedExtensionsAreNormalised)
@@ -126,19 +140,27 @@ TEST(ShellIntegrationTest, ViewSourceEditorNamesTheRunningProgramAndIsRecognised
 
 TEST(ShellIntegrationTest, ContextMenuExtensionIsRegisteredFromTheProgramFolderAndRemoved)
 {
-    ScopedProgramFolder folder("C:\\墨语言\\bin");
-    ASSERT_TRUE(RegisterContextMenu(true));
-    EXPECT_TRUE(IsContextMenuRegistered());
+    TempDir program;
+    ScopedProgramFolder folder(program.Path().c_str());
     const CString classKey = CString("CLSID\\") + kShellExtClassId;
-    EXPECT_STREQ("C:\\墨语言\\bin\\ShellExt.dll", Read(classKey + "\\InProcServer32"));
+    const char* approvedKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
     CString approved;
-    EXPECT_TRUE(RegReadString(HKEY_LOCAL_MACHINE,
-                              "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
-                              kShellExtClassId, approved));
-    EXPECT_STREQ("墨语言编辑器.ShellExt", approved);
-    EXPECT_TRUE(RegisterContextMenu(true)) << "registered already";
 
-    ASSERT_TRUE(RegisterContextMenu(false));
+    // Without the library beside the program nothing is registered.
+    EXPECT_EQ(ContextMenuStatus::kModuleMissing, RegisterContextMenu(true));
+    EXPECT_FALSE(IsContextMenuRegistered());
+    EXPECT_STREQ("(missing)", Read(classKey));
+    EXPECT_FALSE(RegReadString(HKEY_LOCAL_MACHINE, approvedKey, kShellExtClassId, approved));
+
+    const std::string module = program.WriteFile("ShellExt.dll", "MZ");
+    ASSERT_EQ(ContextMenuStatus::kDone, RegisterContextMenu(true));
+    EXPECT_TRUE(IsContextMenuRegistered());
+    EXPECT_STREQ(module.c_str(), Read(classKey + "\\InProcServer32"));
+    EXPECT_TRUE(RegReadString(HKEY_LOCAL_MACHINE, approvedKey, kShellExtClassId, approved));
+    EXPECT_STREQ("墨语言编辑器.ShellExt", approved);
+    EXPECT_EQ(ContextMenuStatus::kDone, RegisterContextMenu(true)) << "registered already";
+
+    ASSERT_EQ(ContextMenuStatus::kDone, RegisterContextMenu(false));
     EXPECT_FALSE(IsContextMenuRegistered());
     EXPECT_STREQ("(missing)", Read(classKey));
     EXPECT_STREQ("(missing)", Read("墨语言编辑器.ShellExt"));

@@ -4,7 +4,9 @@
 #include "editor/res/resource.h"
 #include "editor/util/Registry.h"
 #include "framework/DialogDriver.h"
+#include "framework/AppEnvironment.h"
 #include "framework/MessageBox.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +121,9 @@ TEST(ShellPagesTest, EditsOfTheDescriptionAreWrittenWhenTheFieldIsLeft)
 
 TEST(ShellPagesTest, ToolsPageShowsAndAppliesTheShellSwitches)
 {
+    TempDir program;
+    ScopedProgramFolder folder(program.Path().c_str());
+    program.WriteFile("ShellExt.dll", "MZ");
     ShellPagesDialog dialog;
     bool viewSourceVisible = true, extensionVisible = false, applied = false;
     int extensionShown = -1;
@@ -136,5 +141,29 @@ TEST(ShellPagesTest, ToolsPageShowsAndAppliesTheShellSwitches)
     EXPECT_EQ(BST_UNCHECKED, extensionShown);
     EXPECT_TRUE(applied);
     EXPECT_TRUE(IsContextMenuRegistered());
-    EXPECT_TRUE(RegisterContextMenu(false));
+    EXPECT_EQ(ContextMenuStatus::kDone, RegisterContextMenu(false));
+}
+
+// The switch names a library that is not installed: refused, said, and left off.
+TEST(ShellPagesTest, ToolsPageRefusesAMissingExplorerExtension)
+{
+    TempDir program;
+    ScopedProgramFolder folder(program.Path().c_str());
+    ScopedMessageBoxHook boxes;
+    ShellPagesDialog dialog;
+    bool applied = true;
+    int checkAfter = -1;
+    DialogDriver driver{[&](DialogDriver& d) {
+        d.Click(IDC_EXPLORER_EXTENSION);
+        applied = dialog.tools.Apply();
+        checkAfter = d.GetCheck(IDC_EXPLORER_EXTENSION);
+        d.PressOK();
+    }};
+    dialog.DoModal();
+    EXPECT_FALSE(applied);
+    EXPECT_EQ(BST_UNCHECKED, checkAfter);
+    EXPECT_FALSE(IsContextMenuRegistered());
+    ASSERT_EQ(1, boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(boxes.Last().text).find(program / "ShellExt.dll"))
+        << boxes.Last().text;
 }
