@@ -107,6 +107,7 @@ void OutputCommands::Build()
 void OutputCommands::Run()
 {
     CString target;
+    const bool busy = m_process.IsCaptureActive();
     const CString project = m_host.OpenProjectPath();
     if (!project.IsEmpty()) {
         target = StripExtension(project) + ".exe";
@@ -123,6 +124,16 @@ void OutputCommands::Run()
             RunUserTool(kBuildToolSlot);
         }
     }
+    // A build this command started runs on; the target opens when it has ended well.
+    if (!busy && m_process.IsCaptureActive()) {
+        m_runAfterBuild = target;
+        return;
+    }
+    OpenTarget(target);
+}
+
+void OutputCommands::OpenTarget(const CString& target)
+{
     if (!FileExists(target)) {
         Message(kTargetMissing, MB_ICONINFORMATION);
         return;
@@ -313,6 +324,8 @@ void OutputCommands::CaptureLine(const char* line)
 
 void OutputCommands::CaptureEnded(DWORD exitCode)
 {
+    const CString runAfterBuild = m_runAfterBuild;
+    m_runAfterBuild.Empty();
     m_host.StopPoll();
     CString text;
     text.Format(IDS_CAPTURE_EXIT, (int)exitCode);
@@ -322,4 +335,7 @@ void OutputCommands::CaptureEnded(DWORD exitCode)
     if (m_lastToolSlot == kConversionToolSlot)
         m_output.OpenCongratsFiles();
     m_host.CheckChangedDocuments();
+    // A failed build that left an older target behind runs nothing; one that left none says so.
+    if (!runAfterBuild.IsEmpty() && (exitCode == 0 || !FileExists(runAfterBuild)))
+        OpenTarget(runAfterBuild);
 }

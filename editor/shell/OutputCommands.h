@@ -63,7 +63,8 @@ public:
     // The project through the compiler driver, or without a project the active document
     // through the window-program tool.
     void Build();
-    // Opens the built program, building it first when it is missing.
+    // Opens the built program. When it is missing it is built first, and opened once that
+    // build has ended with exit code 0.
     void Run();
     // The tool of a slot (1-15), refused while another child runs; false when not started.
     bool RunUserTool(int slot);
@@ -91,6 +92,9 @@ public:
 
 private:
     bool ExecuteUserTool(int slot);
+    // The built program opened through the shell; a message when it is missing or the shell
+    // refused.
+    void OpenTarget(const CString& target);
     // The active document's path, an untitled one saved first (Save As); false without a
     // document (with the message) or when it was not saved.
     bool SavedActiveDocument(const char* missingMessage, CString& path);
@@ -119,4 +123,5 @@ private:
     bool m_reporting = false;
     int m_lastToolSlot = 0;
     CString m_lastUserInput;
+    CString m_runAfterBuild;  // the target Run waits for while its build runs
 };

@@ -9,6 +9,8 @@
 //   -sleep MS      waits
 //   -exit N        ends with exit code N (default 0)
 //   -库 NAME       the library to link, passed over
+//   -target        from here on a project or source name is built: an empty NAME.exe is
+//                  written beside it
 // Anything else is taken for a project or source name and named in an error line. The
 // options in the variable MOYU_STAND_IN come first, so a test can steer a build whose
 // arguments the IDE makes.
@@ -59,6 +61,19 @@ void Echo()
     }
 }
 
+bool g_writeTarget = false;
+
+void WriteTarget(const char* source)
+{
+    char target[MAX_PATH];
+    snprintf(target, sizeof target, "%s", source);
+    if (char* dot = strrchr(target, '.'))
+        *dot = '\0';
+    strncat(target, ".exe", sizeof target - strlen(target) - 1);
+    if (FILE* file = fopen(target, "wb"))
+        fclose(file);
+}
+
 int Run(int argc, char** argv, int exitCode)
 {
     for (int i = 0; i < argc; ++i) {
@@ -88,6 +103,10 @@ int Run(int argc, char** argv, int exitCode)
         } else if (!strcmp(option, "-exit")) {
             exitCode = (int)strtoul(value, nullptr, 10);
             ++i;
+        } else if (!strcmp(option, "-target")) {
+            g_writeTarget = true;
+        } else if (option[0] != '-' && g_writeTarget) {
+            WriteTarget(option);
         } else if (option[0] != '-') {
             printf("[错误]%s(1): 无法打开\n", option);
             fflush(stdout);

@@ -189,6 +189,40 @@ TEST_F(OutputCommandsTest, BuildsTheProjectAndJumpsFromItsErrorLine)
     EXPECT_EQ(3, m_frame->m_outputHost.opened[0].second);
 }
 
+// Run of a project never built: the build starts, and the program opens only once that
+// build has ended well; a failed build says the program is missing.
+TEST_F(OutputCommandsTest, RunWaitsForTheBuildItStarted)
+{
+    TempDir dir;
+    dir.WriteFile("工程.设置", "目标类型=视窗程序\n");
+    m_host.project = (dir / "工程.墨项").c_str();
+    const std::string target = dir / "工程.exe";
+    const struct {
+        const char* steering;
+        bool opened;
+    } cases[] = {{"-sleep 300 -target -exit 0", true}, {"-sleep 300 -exit 2", false}};
+    for (const auto& c : cases) {
+        ::DeleteFileA(target.c_str());
+        m_host.messages.clear();
+        m_host.shellOpened.clear();
+        ScopedVariable steering("MOYU_STAND_IN", c.steering);
+        m_commands->Run();
+        EXPECT_TRUE(m_commands->IsCaptureActive()) << c.steering;
+        EXPECT_TRUE(m_host.messages.empty()) << c.steering << ": " << m_host.messages[0];
+        EXPECT_TRUE(m_host.shellOpened.empty()) << c.steering;
+        ASSERT_TRUE(WaitForEnd()) << c.steering;
+        if (c.opened) {
+            EXPECT_TRUE(m_host.messages.empty()) << c.steering;
+            ASSERT_EQ(1u, m_host.shellOpened.size()) << c.steering;
+            EXPECT_EQ(target, S(m_host.shellOpened[0]));
+        } else {
+            EXPECT_TRUE(m_host.shellOpened.empty()) << c.steering;
+            ASSERT_EQ(1u, m_host.messages.size()) << c.steering;
+            EXPECT_EQ("目标程序不存在!", m_host.messages[0]);
+        }
+    }
+}
+
 // Lines typed in the input box reach the running child, are echoed, and its answers shown.
 TEST_F(OutputCommandsTest, InputLinesReachTheRunningChild)
 {
