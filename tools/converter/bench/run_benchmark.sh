@@ -16,12 +16,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$here/gen_large_source.py" "$work/large.墨" "$megabytes" >/dev/null
 cd "$work"
-# Wine as scripts/wine-run sets it up, called directly: a console program needs no display,
-# and wine-run would start one for every run. One start before the timed runs; Wine's
-# server stays up while they follow each other.
+# Wine as scripts/wine-run sets it up for this machine's build (32-bit Wine where 32-bit
+# code runs, else 64-bit), called directly: a console program needs no display, and
+# wine-run would start one for every run. One start before the timed runs; Wine's server
+# stays up while they follow each other.
 "$repo/scripts/wine-run" --init
-export WINEPREFIX=${MOYU_WINEPREFIX:-$repo/.wine} WINEARCH=win32 WINEDEBUG=-all
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES=mscoree,mshtml=
+# shellcheck source=../../../scripts/wine-env
+. "$repo/scripts/wine-env"
+moyu_wine_env "$repo"
+export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES=mscoree,mshtml=
 wine "$exe" -安静 -取输出文件名 large.墨 x >/dev/null 2>&1
 
 # Best wall time in seconds of a command over the runs.
