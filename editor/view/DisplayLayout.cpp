@@ -46,8 +46,7 @@ CDisplayLine* CDisplayLayout::LayoutDocLine(CLineLayout& layout, CLineLayout::Se
         m_lines.Remove(first->Next());
     const CTextLine* text = m_document.GetLine(n);
     if (!m_wordWrap) {
-        layout.LayoutUnwrapped(*text, segments);
-        first->SetLayout(text, segments.data(), (int)segments.size(), text->GetFlags());
+        first->DeferLayout(text, text->GetFlags(), this);
         return first;
     }
     bool more = layout.FormatFirstDisplayLine(*text, segments);
@@ -249,6 +248,20 @@ RangeState CDisplayLayout::RangeStateAt(const CDisplayLine& line)
         }
     }
     return state;
+}
+
+const std::vector<DisplaySegment>& CDisplayLayout::LayOutDeferred(const CTextLine& text) const
+{
+    ScreenLayout().LayoutUnwrapped(text, m_deferredSegments);
+    return m_deferredSegments;
+}
+
+int CDisplayLayout::CountLaidOut() const
+{
+    int count = 0;
+    for (const CDisplayLine* line = m_lines.GetHead(); line; line = line->Next())
+        count += line->IsLaidOut() ? 1 : 0;
+    return count;
 }
 
 bool CDisplayLayout::Check() const

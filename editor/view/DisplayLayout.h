@@ -21,9 +21,14 @@ public:
 // build and rebuild them, and the look-ups from a pixel y or a text position to a display
 // line and between columns and x. Display line k lies at y = k × line height.
 //
+// Without word wrap a display line is laid out when something first reads its segments
+// (painting, caret placement, hit testing): a pass over the document only records each
+// line's text and flags, so opening or reformatting a large file measures only what is shown.
+// With word wrap every line is laid out at once, since its display-line count depends on it.
+//
 // Invariant (Check): one first display line per document line, and each display line as a
 // fresh layout of its document line with the current parameters would make it.
-class CDisplayLayout {
+class CDisplayLayout : private IDeferredLayout {
 public:
     CDisplayLayout(const CTextDocument& document, const ITextMetrics& screenMetrics,
                    const CViewSettings& settings, IViewHost& host, IDisplayLinesListener& listener);
@@ -74,8 +79,12 @@ public:
     RangeState RangeStateAt(const CDisplayLine& line);
 
     bool Check() const;
+    // Display lines whose segments have been made (all of them with word wrap); for tests.
+    int CountLaidOut() const;
 
 private:
+    const std::vector<DisplaySegment>& LayOutDeferred(const CTextLine& text) const override;
+
     // Lays out document line n into its first display line and as many continuations as it
     // needs; returns the line's last display line. segments is scratch space the caller
     // keeps across lines.
@@ -89,6 +98,7 @@ private:
     CMetricCache m_metrics;
     CDisplayLineList m_lines;
     CRangeStateCache m_rangeStates;
+    mutable CLineLayout::Segments m_deferredSegments;  // scratch of LayOutDeferred
     int m_clientWidth = 0;
     bool m_wordWrap = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 #include "editor/document/TextLine.h"
 #include "editor/view/ViewTypes.h"
@@ -21,12 +21,26 @@ static_assert(sizeof(DisplaySegment) == 16, "a display segment is a packed 16-by
 
 class CDisplayLineList;
 
+// Lays out one document line unwrapped, for a display line whose layout was deferred until
+// something first reads its segments (see CDisplayLine::DeferLayout).
+class IDeferredLayout {
+public:
+    virtual ~IDeferredLayout() = default;
+    // The line's segments, valid until the next call.
+    virtual const std::vector<DisplaySegment>& LayOutDeferred(const CTextLine& text) const = 0;
+};
+
 // One display line: a document line, or one continuation of a wrapped document line, with
 // its segments laid out from left to right. It refers to its document line's record, whose
 // address stays fixed while the line exists (the document notifies before it goes).
+//
+// An unwrapped line's layout may be deferred: the line then keeps only its text reference
+// and flags, and the segments are made by the layout it was given when first read. So a
+// view lays out the lines someone looks at, not every line of a large file at once.
 class CDisplayLine {
 public:
     CDisplayLine() = default;
+    ~CDisplayLine() { FreeSegments(); }
     CDisplayLine(const CDisplayLine&) = delete;
     CDisplayLine& operator=(const CDisplayLine&) = delete;
 
@@ -35,12 +49,14 @@ public:
     const char* GetText() const { return m_text ? m_text->GetText() : ""; }
     int GetTextLength() const { return m_text ? m_text->GetLength() : 0; }
 
-    const DisplaySegment* GetSegments() const { return m_segments.get(); }
-    int GetSegmentCount() const { return m_segmentCount; }
+    const DisplaySegment* GetSegments() const { return Ready().m_segments; }
+    int GetSegmentCount() const { return Ready().m_segmentCount; }
     const DisplaySegment* GetSegment(int index) const
     {
-        return index >= 0 && index < m_segmentCount ? &m_segments[index] : nullptr;
+        return index >= 0 && index < GetSegmentCount() ? &m_segments[index] : nullptr;
     }
+    // False while the layout is deferred and nothing has read the segments yet.
+    bool IsLaidOut() const { return m_segmentCount != kDeferred; }
     // 0 for the first display line of a document line, 1, 2, ... for its continuations.
     int GetContinuationIndex() const { return m_continuation; }
     bool IsFirst() const { return m_continuation == 0; }
@@ -65,6 +81,9 @@ public:
     // Replaces the layout: the segments are copied into an array of their own.
     void SetLayout(const CTextLine* text, const DisplaySegment* segments, int count,
                    uint16_t flags);
+    // Drops the segments; they are made by layout from text when first read. The layout
+    // must outlive the line or lay it out again first.
+    void DeferLayout(const CTextLine* text, uint16_t flags, const IDeferredLayout* layout);
     // Drops the segments and the text reference (an empty line awaiting layout).
     void ClearLayout();
 
@@ -75,9 +94,26 @@ public:
 private:
     friend class CDisplayLineList;
 
+    static const int16_t kDeferred = -1;  // m_segmentCount while m_deferred is set
+
+    // The line itself, laid out first when its layout was deferred.
+    const CDisplayLine& Ready() const
+    {
+        if (m_segmentCount == kDeferred)
+            LayOutNow();
+        return *this;
+    }
+    void LayOutNow() const;
+    void FreeSegments();
+
     const CTextLine* m_text = nullptr;
-    std::unique_ptr<DisplaySegment[]> m_segments;
-    int16_t m_segmentCount = 0;
+    // The owned segments, or while deferred the layout to make them with: one pointer per
+    // line either way.
+    union {
+        mutable DisplaySegment* m_segments = nullptr;
+        mutable const IDeferredLayout* m_deferred;
+    };
+    mutable int16_t m_segmentCount = 0;
     int16_t m_continuation = 0;
     uint16_t m_flags = 0;
 

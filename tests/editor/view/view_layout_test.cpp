@@ -76,6 +76,42 @@ void RunRandomEdits(ViewFixture& f, unsigned seed, int edits)
     }
 }
 
+// Without wrap: every display line laid out so far equals a fresh layout of its document
+// line. Lines still deferred are not read (reading them would lay them out). Returns how
+// many lines were laid out, or -1 at the first that differs.
+int CheckLaidOutLines(const CViewEngine& view)
+{
+    CLineLayout layout = view.GetLayout().ScreenLayout();
+    CLineLayout::Segments fresh;
+    int laidOut = 0;
+    LineIndex n = 0;
+    for (const CDisplayLine* line = view.GetDisplayLines().GetHead(); line; line = line->Next(), ++n) {
+        if (!line->IsLaidOut())
+            continue;
+        ++laidOut;
+        const CTextLine* text = view.GetDocument().GetLine(n);
+        layout.LayoutUnwrapped(*text, fresh);
+        if (line->GetTextLine() != text || line->GetSegmentCount() != (int)fresh.size())
+            return -1;
+        for (size_t i = 0; i < fresh.size(); ++i) {
+            const DisplaySegment& a = line->GetSegments()[i];
+            const DisplaySegment& b = fresh[i];
+            if (a.kind != b.kind || a.firstColumn != b.firstColumn || a.columnCount != b.columnCount ||
+                a.x != b.x || a.width != b.width)
+                return -1;
+        }
+    }
+    return laidOut;
+}
+
+// What a paint reads: the segments of every display line in the client area.
+void ReadVisibleLines(const CViewEngine& view)
+{
+    for (PixelY y = view.GetScrollY(); y < view.GetScrollY() + view.GetClientHeight();
+         y += view.GetLineHeight())
+        view.GetDisplayLineAtY(y)->GetSegmentCount();
+}
+
 }  // namespace
 
 class ViewLayoutTest : public ::testing::TestWithParam<bool> {};
@@ -108,6 +144,65 @@ TEST_P(ViewLayoutTest, TwoViewsOfOneDocumentFollowEveryEdit)
 }
 
 INSTANTIATE_TEST_SUITE_P(WrapOffAndOn, ViewLayoutTest, ::testing::Bool());
+
+// Without wrap a view lays out only the lines that are read (painted, or under the caret);
+// what it lays out agrees with a full layout after edits far from the view and in it, a
+// jump to the end, a resize and wrap toggled on and off again.
+TEST(ViewLayoutTest2, LazyLayoutMakesOnlyTheLinesReadAndAgreesWithAFullOne)
+{
+    ProportionalMetrics metrics;
+    ViewFixture f(metrics);
+    f.Load({"x"}, 400, 160, false);
+    std::mt19937 random(3);
+    CStringLineList block;
+    for (int i = 0; i < 3000; ++i)
+        block.AddTail(CString(RandomText(random).c_str()));
+    DocumentEditor editor(f.document);
+    editor.InsertBlock(0, 0, block);
+    const int visible = f.view.GetVisibleLineCount() + 1;
+    // A screenful, plus the caret's line and one the edit reported to the view.
+    const int bound = visible + 2;
+
+    f.view.ReformatDocument();
+    ASSERT_LE(CheckLaidOutLines(f.view), 2);
+    ReadVisibleLines(f.view);
+    EXPECT_GE(CheckLaidOutLines(f.view), visible - 1);
+
+    editor.InsertString(0, 2500, "far below 中文\t");
+    editor.SplitLine(3, 2600);
+    editor.InsertString(2, 3, "在视图里 ");
+    editor.DeleteBlock(1, 1, 2, 2);
+    ReadVisibleLines(f.view);
+    int laidOut = CheckLaidOutLines(f.view);
+    EXPECT_GE(laidOut, visible - 1);
+    EXPECT_LE(laidOut, bound);
+    EXPECT_FALSE(f.view.GetDisplayLines().GetFirstOfDocLine(2500)->IsLaidOut());
+
+    f.view.SetCaretToDocPosition(0, f.view.GetLastLineIndex());
+    f.view.EnsureCaretVisible();
+    ReadVisibleLines(f.view);
+    laidOut = CheckLaidOutLines(f.view);
+    EXPECT_LE(laidOut, 2 * bound);
+    f.view.SetClientSize(250, 100);
+    ReadVisibleLines(f.view);
+    EXPECT_EQ(laidOut, CheckLaidOutLines(f.view));
+
+    f.view.SaveLayoutPositions();
+    f.view.SetWordWrap(true);
+    f.view.ReformatDocument();
+    f.view.RestoreLayoutPositions();
+    ASSERT_TRUE(f.view.Check());
+    f.view.SaveLayoutPositions();
+    f.view.SetWordWrap(false);
+    f.view.ReformatDocument();
+    f.view.RestoreLayoutPositions();
+    ReadVisibleLines(f.view);
+    laidOut = CheckLaidOutLines(f.view);
+    EXPECT_GE(laidOut, f.view.GetVisibleLineCount());
+    EXPECT_LE(laidOut, bound);
+    EXPECT_EQ((DocPosition{0, f.view.GetLastLineIndex()}), f.view.GetCaretDocPosition());
+    EXPECT_TRUE(f.view.Check());
+}
 
 TEST(ViewLayoutTest2, SoftBreakColumnBelongsToTheContinuationLine)
 {
