@@ -145,7 +145,7 @@ const TextEdit kPrintTexts[] = {
 
 // The variable menus of the six header and footer parts: seven command ids each from
 // kFirstPrintVariable, the third one a separator's place.
-const UINT kFirstPrintVariable = 32821;
+const UINT kFirstPrintVariable = ID_PRINT_VARIABLE_FIRST;
 const char* const kPrintVariables[7] = {"$(文件路径)", "$(文件名称)", nullptr, "$(页码)",
                                         "$(总页数)", "$(当前日期)", "$(当前时间)"};
 const char* const kPrintVariableItems[7] = {"文件路径", "文件名称", nullptr, "页号",
@@ -224,9 +224,9 @@ BEGIN_MESSAGE_MAP(CPreferencesDlg, CDialog)
     ON_BN_CLICKED(IDC_TOOL_COMMAND_BROWSE, OnToolBrowse)
     ON_BN_CLICKED(IDC_TOOL_ARGUMENT_MENU, OnToolArgumentMenu)
     ON_BN_CLICKED(IDC_TOOL_FOLDER_MENU, OnToolFolderMenu)
-    ON_COMMAND_RANGE(32807, 32813, OnToolMenuCommand)
-    ON_COMMAND_RANGE(32872, 32873, OnToolMenuCommand)
-    ON_COMMAND_RANGE(32912, 32915, OnToolMenuCommand)
+    ON_COMMAND_RANGE(ID_ARG_FILE_PATH, ID_ARG_BROWSE_FOLDER, OnToolMenuCommand)
+    ON_COMMAND_RANGE(ID_ARG_LINE_NUMBER, ID_ARG_USER_INPUT, OnToolMenuCommand)
+    ON_COMMAND_RANGE(ID_ARG_SELECT_PATH_1, ID_ARG_SELECT_DIR_2, OnToolMenuCommand)
     ON_BN_CLICKED(IDC_TOOL_LOAD_SET, OnLoadToolSet)
     ON_BN_CLICKED(IDC_TOOL_SAVE_SET, OnSaveToolSet)
     // 用户宏

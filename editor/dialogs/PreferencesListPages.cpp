@@ -50,14 +50,22 @@ struct MenuWord {
     const char* word;
 };
 const MenuWord kArgumentWords[] = {
-    {32807, "文件路径", "$(文件路径)"}, {32808, "文件目录", "$(文件目录)"}, {32809, "文件名称", "$(文件名称)"},
-    {32810, "文件名", "$(文件名)"},     {0, nullptr, nullptr},              {32872, "行号", "$(行号)"},
-    {32811, "当前词语", "$(当前词语)"}, {0, nullptr, nullptr},              {32873, "用户输入", "$(用户输入)"},
-    {0, nullptr, nullptr},              {32912, "选择路径1", "$(选择路径1)"}, {32913, "选择路径2", "$(选择路径2)"},
-    {0, nullptr, nullptr},              {32914, "选择目录1", "$(选择目录1)"}, {32915, "选择目录2", "$(选择目录2)"},
+    {ID_ARG_FILE_PATH, "文件路径", "$(文件路径)"},
+    {ID_ARG_FILE_DIR, "文件目录", "$(文件目录)"},
+    {ID_ARG_FILE_NAME, "文件名称", "$(文件名称)"},
+    {ID_ARG_FILE_TITLE, "文件名", "$(文件名)"},
+    {0, nullptr, nullptr},
+    {ID_ARG_LINE_NUMBER, "行号", "$(行号)"},
+    {ID_ARG_CURRENT_WORD, "当前词语", "$(当前词语)"},
+    {0, nullptr, nullptr},
+    {ID_ARG_USER_INPUT, "用户输入", "$(用户输入)"},
+    {0, nullptr, nullptr},
+    {ID_ARG_SELECT_PATH_1, "选择路径1", "$(选择路径1)"},
+    {ID_ARG_SELECT_PATH_2, "选择路径2", "$(选择路径2)"},
+    {0, nullptr, nullptr},
+    {ID_ARG_SELECT_DIR_1, "选择目录1", "$(选择目录1)"},
+    {ID_ARG_SELECT_DIR_2, "选择目录2", "$(选择目录2)"},
 };
-const UINT kFolderWordCommand = 32812;
-const UINT kBrowseFolderCommand = 32813;
 
 HMENU BuildMenu(const MenuWord* words, int count)
 {
@@ -417,18 +425,18 @@ void CPreferencesDlg::OnToolArgumentMenu()
 
 void CPreferencesDlg::OnToolFolderMenu()
 {
-    const MenuWord words[] = {{kFolderWordCommand, "文件目录", nullptr}, {0, nullptr, nullptr},
-                              {kBrowseFolderCommand, "浏览...", nullptr}};
+    const MenuWord words[] = {{ID_ARG_FOLDER_WORD, "文件目录", nullptr}, {0, nullptr, nullptr},
+                              {ID_ARG_BROWSE_FOLDER, "浏览...", nullptr}};
     TrackMenuAt(IDC_TOOL_FOLDER_MENU, BuildMenu(words, 3));
 }
 
 void CPreferencesDlg::OnToolMenuCommand(UINT id)
 {
-    if (id == kFolderWordCommand) {
+    if (id == ID_ARG_FOLDER_WORD) {
         SetText(IDC_TOOL_FOLDER, "$(文件目录)");
         return;
     }
-    if (id == kBrowseFolderCommand) {
+    if (id == ID_ARG_BROWSE_FOLDER) {
         BrowseFolderInto(IDC_TOOL_FOLDER);
         return;
     }

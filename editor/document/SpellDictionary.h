@@ -26,6 +26,12 @@ public:
     bool Contains(const char* word, int length) const;
 
     bool IsCheckOn() const { return m_checkOn; }
+    // Forgets every word and turns the check off: a process that loaded once starts afresh.
+    void Unload()
+    {
+        m_words.RemoveAll();
+        m_checkOn = false;
+    }
     const CKeywordTable& Words() const { return m_words; }
 
 private:

@@ -3,6 +3,7 @@
 
 #include "editor/document/DocumentServices.h"
 #include "editor/document/TextDocument.h"
+#include "editor/res/resource.h"
 #include "framework/Document.h"
 #include "framework/File.h"
 
@@ -138,20 +139,6 @@ private:
     int m_remoteAccount = -1;
     CString m_remotePath;
     bool m_syntaxAuto = true;
-};
-
-// The document's commands.
-enum WrenDocCommand : UINT {
-    kCmdSaveAll = 40001,
-    kCmdRemoteSaveAs = 40003,
-    kCmdReload = 40005,
-    kCmdReloadAs = 40008,
-    kCmdLineEndDos = 43536,  // to kCmdLineEndDos + 2: line ends 1 to 3
-    kCmdEncodingAnsi = 43539,  // to kCmdEncodingAnsi + 4: encodings 1 to 5
-    kCmdDocumentSummary = 43545,
-    kCmdSyntaxAuto = 43552,
-    kCmdSyntaxPlain = 43553,
-    kCmdSyntaxType = 43568,  // to kCmdSyntaxType + 31: the rows of the syntax-type table
 };
 
 // Message 53016's limit: columns are 16-bit.

@@ -27,21 +27,21 @@ bool SameFiles(const CSyntaxTypeRow& row, const std::string& spec, const std::st
 BEGIN_MESSAGE_MAP(CWrenDoc, CDocument)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
-    ON_COMMAND(kCmdSaveAll, OnFileSaveAll)
-    ON_COMMAND(kCmdRemoteSaveAs, OnFileRemoteSaveAs)
-    ON_COMMAND(kCmdReload, OnFileReload)
-    ON_COMMAND(kCmdReloadAs, OnFileReloadAs)
-    ON_COMMAND(kCmdSyntaxAuto, OnSyntaxAuto)
-    ON_COMMAND(kCmdSyntaxPlain, OnSyntaxPlain)
-    ON_COMMAND_RANGE(kCmdSyntaxType, kCmdSyntaxType + kSyntaxTypeCount - 1, OnSyntaxType)
-    ON_COMMAND_RANGE(kCmdLineEndDos, kCmdLineEndDos + 2, OnLineEnd)
-    ON_COMMAND_RANGE(kCmdEncodingAnsi, kCmdEncodingAnsi + 4, OnEncoding)
-    ON_COMMAND(kCmdDocumentSummary, OnDocumentSummary)
-    ON_UPDATE_COMMAND_UI(kCmdSyntaxAuto, OnUpdateSyntaxAuto)
-    ON_UPDATE_COMMAND_UI(kCmdSyntaxPlain, OnUpdateSyntaxPlain)
-    ON_UPDATE_COMMAND_UI_RANGE(kCmdSyntaxType, kCmdSyntaxType + kSyntaxTypeCount - 1, OnUpdateSyntaxType)
-    ON_UPDATE_COMMAND_UI_RANGE(kCmdLineEndDos, kCmdLineEndDos + 2, OnUpdateLineEnd)
-    ON_UPDATE_COMMAND_UI_RANGE(kCmdEncodingAnsi, kCmdEncodingAnsi + 4, OnUpdateEncoding)
+    ON_COMMAND(ID_FILE_SAVE_ALL, OnFileSaveAll)
+    ON_COMMAND(ID_FILE_REMOTE_SAVE_AS, OnFileRemoteSaveAs)
+    ON_COMMAND(ID_FILE_RELOAD, OnFileReload)
+    ON_COMMAND(ID_FILE_RELOAD_AS, OnFileReloadAs)
+    ON_COMMAND(ID_SYNTAX_AUTO, OnSyntaxAuto)
+    ON_COMMAND(ID_SYNTAX_PLAIN, OnSyntaxPlain)
+    ON_COMMAND_RANGE(ID_SYNTAX_TYPE_FIRST, ID_SYNTAX_TYPE_LAST, OnSyntaxType)
+    ON_COMMAND_RANGE(ID_FORMAT_LINE_END_DOS, ID_FORMAT_LINE_END_MAC, OnLineEnd)
+    ON_COMMAND_RANGE(ID_FORMAT_ENCODING_ANSI, ID_FORMAT_ENCODING_UTF8_NO_BOM, OnEncoding)
+    ON_COMMAND(ID_FORMAT_SUMMARY, OnDocumentSummary)
+    ON_UPDATE_COMMAND_UI(ID_SYNTAX_AUTO, OnUpdateSyntaxAuto)
+    ON_UPDATE_COMMAND_UI(ID_SYNTAX_PLAIN, OnUpdateSyntaxPlain)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_SYNTAX_TYPE_FIRST, ID_SYNTAX_TYPE_LAST, OnUpdateSyntaxType)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_LINE_END_DOS, ID_FORMAT_LINE_END_MAC, OnUpdateLineEnd)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_ENCODING_ANSI, ID_FORMAT_ENCODING_UTF8_NO_BOM, OnUpdateEncoding)
 END_MESSAGE_MAP()
 
 void CWrenDoc::OnFileSave()
@@ -97,7 +97,7 @@ void CWrenDoc::OnFileReloadAs()
 void CWrenDoc::OnSyntaxType(UINT id)
 {
     const std::vector<CSyntaxTypeRow>& rows = DocumentServices().syntaxTypes;
-    const size_t index = id - kCmdSyntaxType;
+    const size_t index = id - ID_SYNTAX_TYPE_FIRST;
     if (index >= rows.size())
         return;
     const CSyntaxTypeRow& row = rows[index];
@@ -134,7 +134,7 @@ void CWrenDoc::MarkFormatChanged()
 
 void CWrenDoc::OnLineEnd(UINT id)
 {
-    const LineEndCode lineEnd = (LineEndCode)(id - kCmdLineEndDos + kLineEndDos);
+    const LineEndCode lineEnd = (LineEndCode)(id - ID_FORMAT_LINE_END_DOS + kLineEndDos);
     if (lineEnd == m_text.GetLineEnd())
         return;
     m_text.SetLineEnd(lineEnd);
@@ -145,7 +145,7 @@ void CWrenDoc::OnLineEnd(UINT id)
 
 void CWrenDoc::OnEncoding(UINT id)
 {
-    const EncodingCode encoding = (EncodingCode)(id - kCmdEncodingAnsi + kEncodingAnsi);
+    const EncodingCode encoding = (EncodingCode)(id - ID_FORMAT_ENCODING_ANSI + kEncodingAnsi);
     if (encoding == m_text.GetEncoding())
         return;
     int answer = IDNO;
@@ -207,7 +207,7 @@ void CWrenDoc::OnUpdateSyntaxPlain(CCmdUI* cmdUI)
 void CWrenDoc::OnUpdateSyntaxType(CCmdUI* cmdUI)
 {
     const std::vector<CSyntaxTypeRow>& rows = DocumentServices().syntaxTypes;
-    const size_t index = cmdUI->m_nID - kCmdSyntaxType;
+    const size_t index = cmdUI->m_nID - ID_SYNTAX_TYPE_FIRST;
     const CLanguageFiles& language = m_text.GetLanguageFiles();
     cmdUI->SetCheck(index < rows.size() &&
                     SameFiles(rows[index], language.GetSpecFileName(), language.GetKeywordFileName()));
@@ -215,10 +215,10 @@ void CWrenDoc::OnUpdateSyntaxType(CCmdUI* cmdUI)
 
 void CWrenDoc::OnUpdateLineEnd(CCmdUI* cmdUI)
 {
-    cmdUI->SetCheck((int)m_text.GetLineEnd() == (int)(cmdUI->m_nID - kCmdLineEndDos + kLineEndDos));
+    cmdUI->SetCheck((int)m_text.GetLineEnd() == (int)(cmdUI->m_nID - ID_FORMAT_LINE_END_DOS + kLineEndDos));
 }
 
 void CWrenDoc::OnUpdateEncoding(CCmdUI* cmdUI)
 {
-    cmdUI->SetCheck((int)m_text.GetEncoding() == (int)(cmdUI->m_nID - kCmdEncodingAnsi + kEncodingAnsi));
+    cmdUI->SetCheck((int)m_text.GetEncoding() == (int)(cmdUI->m_nID - ID_FORMAT_ENCODING_ANSI + kEncodingAnsi));
 }

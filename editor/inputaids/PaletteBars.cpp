@@ -1,5 +1,6 @@
 #include "editor/inputaids/PaletteBars.h"
 
+#include "editor/res/resource.h"
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"
 
@@ -12,14 +13,12 @@ const PaletteBarSpec kPaletteBars[kPaletteBarCount] = {
 
 namespace {
 
-constexpr UINT kLayoutBSwitch = 33115, kLayoutASwitch = 33125, kCapitalLettersToggle = 33094,
-               kSymbolOperatorsToggle = 33116, kCapitalNumeralsToggle = 33117, kEnterAction = 33199,
-               kBackspaceAction = 33050;
-
 // The commands that are no word button; the word buttons are PaletteWordText's.
 const UINT kOtherCommands[] = {
-    kLayoutBSwitch, kLayoutASwitch, kCapitalLettersToggle, kSymbolOperatorsToggle, kCapitalNumeralsToggle,
-    kEnterAction,   kBackspaceAction, 33200, 33201, 33203, 33204, 33205, 33123, 33238,
+    ID_PALETTE_LAYOUT_B, ID_PALETTE_LAYOUT_A, ID_PALETTE_CAPITAL_LETTERS, ID_PALETTE_SYMBOL_OPERATORS,
+    ID_PALETTE_CAPITAL_NUMERALS, ID_PALETTE_ENTER, ID_PALETTE_BACKSPACE, ID_PALETTE_MORE_NAMES,
+    ID_PALETTE_PHONETIC, ID_PALETTE_MORE_TYPES, ID_PALETTE_COLOR, ID_PALETTE_MORE_OPERATORS,
+    ID_PALETTE_FORMAT, ID_PALETTE_MORE_LETTERS,
 };
 
 UINT DockBarFor(DWORD side)
@@ -82,21 +81,21 @@ bool RunPaletteCommand(UINT command, PaletteInsertTarget& target, PaletteState& 
         return true;
     }
     switch (command) {
-    case kCapitalLettersToggle:
+    case ID_PALETTE_CAPITAL_LETTERS:
         state.capitalLettersOn = !state.capitalLettersOn;
         if (CPaletteBar* bar = FindBar(frame, kLettersBarId))
             bar->SwitchButtons(state.capitalLettersOn ? kUpperCaseLetters : kLowerCaseLetters);
         return true;
-    case kSymbolOperatorsToggle:
+    case ID_PALETTE_SYMBOL_OPERATORS:
         state.symbolOperatorsOn = !state.symbolOperatorsOn;
         return true;
-    case kCapitalNumeralsToggle:
+    case ID_PALETTE_CAPITAL_NUMERALS:
         state.capitalNumeralsOn = !state.capitalNumeralsOn;
         return true;
-    case kLayoutBSwitch:
-    case kLayoutASwitch:
+    case ID_PALETTE_LAYOUT_B:
+    case ID_PALETTE_LAYOUT_A:
         if (CPaletteBar* bar = FindBar(frame, kVariableBarId))
-            bar->SwitchButtons(command == kLayoutBSwitch ? kVariableLayoutB : kVariableLayoutA);
+            bar->SwitchButtons(command == ID_PALETTE_LAYOUT_B ? kVariableLayoutB : kVariableLayoutA);
         return true;
     default:
         return RunPalettePicker(command, target, state);
@@ -109,13 +108,13 @@ bool UpdatePaletteCommand(CCmdUI* cmdUI, const PaletteState& state)
         return false;
     cmdUI->Enable(TRUE);
     switch (cmdUI->m_nID) {
-    case kCapitalLettersToggle:
+    case ID_PALETTE_CAPITAL_LETTERS:
         cmdUI->SetCheck(state.capitalLettersOn ? 1 : 0);
         break;
-    case kSymbolOperatorsToggle:
+    case ID_PALETTE_SYMBOL_OPERATORS:
         cmdUI->SetCheck(state.symbolOperatorsOn ? 1 : 0);
         break;
-    case kCapitalNumeralsToggle:
+    case ID_PALETTE_CAPITAL_NUMERALS:
         cmdUI->SetCheck(state.capitalNumeralsOn ? 1 : 0);
         break;
     }

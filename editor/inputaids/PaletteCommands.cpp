@@ -1,6 +1,7 @@
 #include "editor/inputaids/PaletteCommands.h"
 
 #include "editor/inputaids/PickDialogs.h"
+#include "editor/res/resource.h"
 #include "framework/CommonDialogs.h"
 
 #include <memory>
@@ -91,11 +92,11 @@ void InsertUnlessEmpty(PaletteInsertTarget& target, const CString& text)
 std::unique_ptr<CPickDlg> MakeWordPicker(UINT command, CWnd* owner)
 {
     switch (command) {
-    case 33200:
+    case ID_PALETTE_MORE_NAMES:
         return std::make_unique<CVariableNamePickDlg>(owner);
-    case 33201:
+    case ID_PALETTE_PHONETIC:
         return std::make_unique<CPhoneticSymbolDlg>(owner);
-    case 33203:
+    case ID_PALETTE_MORE_TYPES:
         return std::make_unique<CDataTypePickDlg>(owner);
     default:
         return std::make_unique<CAncientNumeralDlg>(owner);
@@ -137,16 +138,16 @@ bool RunPalettePicker(UINT command, PaletteInsertTarget& target, PaletteState& s
 {
     CWnd* owner = target.PickerOwner();
     switch (command) {
-    case 33200:
-    case 33201:
-    case 33203:
-    case 33238: {
+    case ID_PALETTE_MORE_NAMES:
+    case ID_PALETTE_PHONETIC:
+    case ID_PALETTE_MORE_TYPES:
+    case ID_PALETTE_MORE_LETTERS: {
         std::unique_ptr<CPickDlg> picker = MakeWordPicker(command, owner);
         if (picker->DoModal() == IDOK)
             InsertUnlessEmpty(target, picker->m_result);
         return true;
     }
-    case 33123: {
+    case ID_PALETTE_FORMAT: {
         CFormatChoiceDlg picker(owner);
         picker.m_formFlag = state.formatFormChoice;
         if (picker.DoModal() == IDOK) {
@@ -155,7 +156,7 @@ bool RunPalettePicker(UINT command, PaletteInsertTarget& target, PaletteState& s
         }
         return true;
     }
-    case 33205: {
+    case ID_PALETTE_MORE_OPERATORS: {
         COperatorPickDlg picker(owner);
         if (picker.DoModal() == IDOK) {
             const CString& text = state.symbolOperatorsOn ? picker.m_symbolForm : picker.m_wordForm;
@@ -164,7 +165,7 @@ bool RunPalettePicker(UINT command, PaletteInsertTarget& target, PaletteState& s
         }
         return true;
     }
-    case 33204: {
+    case ID_PALETTE_COLOR: {
         CColorDialog chooser(state.lastChosenColor, 0, owner);
         if (chooser.DoModal() == IDOK) {
             state.lastChosenColor = chooser.GetColor();

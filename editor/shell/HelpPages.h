@@ -19,3 +19,11 @@ using DocumentOpener = INT_PTR (*)(const char* target, int showMode);
 // Hands the command's page to the opener, shown normally. False for another command or
 // when the opener failed.
 bool OpenHelpPage(UINT command, const CString& installFolder, DocumentOpener opener);
+
+// True when the command's page belongs below installFolder's 帮助 and is not there; the
+// sponsor address and other commands are never missing.
+bool IsHelpPageMissing(UINT command, const CString& installFolder);
+
+// The message of a help command that opened nothing: the page that is not installed, or the
+// shell's failure on it.
+CString HelpPageFailureMessage(UINT command, const CString& installFolder);

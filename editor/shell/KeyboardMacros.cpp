@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "editor/res/resource.h"
 #include "editor/util/ScopedFlag.h"
 #include "editor/view/ViewTypes.h"
 
@@ -33,14 +34,24 @@ const struct {
     int32_t first;
     int32_t last;
 } kReplayableCommands[] = {
-    {41000, 41011}, {41013, 41020}, {41022, 41022}, {41024, 41035}, {41037, 41037}, {42102, 42103},
-    {42106, 42111}, {42113, 42116}, {42119, 42121}, {44001, 44001}, {57634, 57635}, {57637, 57637},
-    {57642, 57642},
+    {ID_EDIT_DELETE_KEY, ID_EDIT_INSERT_TIME},
+    {ID_EDIT_JOIN_LINES, ID_EDIT_INVERT_CASE},
+    {ID_EDIT_COMMENT_LINES, ID_EDIT_COMMENT_LINES},
+    {ID_EDIT_UNCOMMENT_LINES, ID_EDIT_LEADING_SPACES_TO_TABS},
+    {ID_EDIT_DELETE_TO_LINE_START, ID_EDIT_DELETE_TO_LINE_START},
+    {ID_SEARCH_FIND_NEXT, ID_SEARCH_FIND_PREV},
+    {ID_BOOKMARK_TOGGLE, ID_GO_TO_PREV_EDIT},
+    {ID_SEARCH_FIND_AGAIN_NEXT, ID_SEARCH_REPLACE_ALL_IN_FILE},
+    {ID_SEARCH_REPLACE_THIS, ID_SEARCH_PREV_OCCURRENCE},
+    {ID_TOOLS_EVALUATE_LINE, ID_TOOLS_EVALUATE_LINE},
+    {ID_EDIT_COPY, ID_EDIT_CUT},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE},
+    {ID_EDIT_SELECT_ALL, ID_EDIT_SELECT_ALL},
 };
 
-const int kReplayLastCommand = 45003;
-const int kReplaySlot10Command = 45008;
-const int kReplaySlot1Command = 45009;
+const int kReplayLastCommand = ID_MACRO_REPLAY;
+const int kReplaySlot10Command = ID_MACRO_SLOT_10;
+const int kReplaySlot1Command = ID_MACRO_SLOT_1;
 
 bool HoldsMacro(const CUserMacro& macro)
 {

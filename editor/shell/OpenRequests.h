@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 
+#include "editor/res/resource.h"
 #include "framework/CString.h"
 
 // Requests to open a file that other parts of the IDE post (output-window jumps, the
@@ -10,8 +11,8 @@
 class OpenRequestQueue {
 public:
     // The commands that take requests.
-    static constexpr unsigned kFileOpenCommand = 57601;
-    static constexpr unsigned kRemoteOpenCommand = 40002;
+    static constexpr unsigned kFileOpenCommand = ID_FILE_OPEN;
+    static constexpr unsigned kRemoteOpenCommand = ID_FILE_REMOTE_OPEN;
 
     struct Request {
         int account = -1;  // FTP account; -1 for a local file

@@ -1,5 +1,6 @@
 #include "editor/shell/OutputBar.h"
 
+#include "editor/res/resource.h"
 #include "editor/shell/OutputJump.h"
 #include "editor/view/ClipboardText.h"
 #include "framework/Dc.h"
@@ -51,7 +52,8 @@ BOOL COutputBar::Create(CWnd* parent, int width, int height, UINT id, DWORD styl
                           kInputId))
         return FALSE;
     const BYTE column = TBSTATE_ENABLED | TBSTATE_WRAP;
-    const PaneButton buttons[] = {{50098, 1, column}, {50099, 2, column}, {50100, 3, column}};
+    const PaneButton buttons[] = {{ID_OUTPUT_HIDE, 1, column}, {ID_OUTPUT_PREVIOUS, 2, column},
+        {ID_OUTPUT_NEXT, 3, column}};
     if (!CreatePaneToolBar(m_toolBar, m_toolImages, this, kToolBarId, kPaneButtonsBitmap, 12, buttons, 3))
         return FALSE;
     m_toolBar.ShowWindow(SW_SHOW);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "editor/res/resource.h"
 #include "editor/shell/ChildEnvironment.h"
 #include "framework/Gbk.h"
 #include "editor/util/PathUtil.h"
@@ -11,8 +12,10 @@
 namespace {
 
 // View commands of slots 1 to 15.
-const int kSlotCommands[kLastToolSlot + 1] = {0,     44017, 44018, 44019, 44020, 44021, 44022, 44023,
-                                              44024, 44025, 44016, 32949, 32950, 32953, 32952, 32951};
+const int kSlotCommands[kLastToolSlot + 1] = {
+    0,               ID_TOOL_SLOT_1,  ID_TOOL_SLOT_2,  ID_TOOL_SLOT_3,  ID_TOOL_SLOT_4,  ID_TOOL_SLOT_5,
+    ID_TOOL_SLOT_6,  ID_TOOL_SLOT_7,  ID_TOOL_SLOT_8,  ID_TOOL_SLOT_9,  ID_TOOL_SLOT_10, ID_TOOL_SLOT_11,
+    ID_TOOL_SLOT_12, ID_TOOL_SLOT_13, ID_TOOL_SLOT_14, ID_TOOL_SLOT_15};
 
 // The macros by name; the English and the Chinese name are alike.
 enum MacroId { kFilePath, kFileDir, kFileName, kFileTitle, kLineNum, kCurrWord, kUserInput, kSelectPath1,

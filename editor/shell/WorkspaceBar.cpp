@@ -1,5 +1,6 @@
 #include "editor/shell/WorkspaceBar.h"
 
+#include "editor/res/resource.h"
 #include "editor/util/PathUtil.h"
 #include "framework/MessageBox.h"
 
@@ -9,7 +10,8 @@ namespace {
 
 const UINT kTabImagesId = 152;
 const UINT kTreeImagesId = 197;
-const UINT kProjectCommands[] = {43715, 43716, 43717, 43718, 43720};
+const UINT kProjectCommands[] = {ID_PROJECT_NEW_CATEGORY, ID_PROJECT_ADD_FILES, ID_PROJECT_ADD_CURRENT,
+    ID_PROJECT_ADD_ALL_OPEN, ID_PROJECT_REMOVE_ITEM};
 
 constexpr DWORD kTreeStyle = WS_CHILD | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
                              TVS_EDITLABELS | TVS_SHOWSELALWAYS;
@@ -114,10 +116,13 @@ void CWorkspaceBar::SelectPage(int page)
 
 BOOL CWorkspaceBar::CreateToolBars()
 {
-    const PaneButton directory[] = {{43690, 0}, {0, 0}, {43683, 1}, {43684, 2}, {43685, 3}, {0, 0}};
-    const PaneButton project[] = {{43715, 0}, {0, 0}, {43716, 1}, {43717, 2}, {43718, 3}, {0, 0}, {43720, 4}, {0, 0}};
-    const PaneButton vocabulary[] = {{43723, 0}, {43724, 1}, {43725, 2}, {43726, 3}};
-    const PaneButton pane[] = {{kSyncCommand, 0}, {50081, 1}};
+    const PaneButton directory[] = {{ID_DIR_REFRESH, 0}, {0, 0}, {ID_DIR_COPY, 1}, {ID_DIR_MOVE, 2}, {ID_DIR_DELETE, 3},
+        {0, 0}};
+    const PaneButton project[] = {{ID_PROJECT_NEW_CATEGORY, 0}, {0, 0}, {ID_PROJECT_ADD_FILES, 1},
+        {ID_PROJECT_ADD_CURRENT, 2}, {ID_PROJECT_ADD_ALL_OPEN, 3}, {0, 0}, {ID_PROJECT_REMOVE_ITEM, 4}, {0, 0}};
+    const PaneButton vocabulary[] = {{ID_VOCABULARY_TABLE_FIRST, 0}, {ID_VOCABULARY_TABLE_FIRST + 1, 1},
+        {ID_VOCABULARY_TABLE_FIRST + 2, 2}, {ID_VOCABULARY_TABLE_LAST, 3}};
+    const PaneButton pane[] = {{kSyncCommand, 0}, {ID_WORKSPACE_HIDE, 1}};
     if (!CreatePaneToolBar(m_directoryBar, m_barImages[0], this, kDirectoryBarId, 164, 16, directory, 6) ||
         !CreatePaneToolBar(m_projectBar, m_barImages[1], this, kProjectBarId, 190, 16, project, 8) ||
         !CreatePaneToolBar(m_vocabularyBar, m_barImages[2], this, kVocabularyBarId, 216, 16, vocabulary, 4) ||
@@ -255,7 +260,7 @@ BOOL CWorkspaceBar::ShowProjectEdit(ProjectEdit edit, const CString& name, Proje
     for (HTREEITEM item = m_projectTree.GetRootItem(); item != nullptr;) {
         if (reinterpret_cast<ProjectItem*>(m_projectTree.GetItemData(item)) == added) {
             m_projectTree.SelectItem(item);
-            break;
+            return TRUE;
         }
         HTREEITEM next = m_projectTree.GetChildItem(item);
         while (next == nullptr && item != nullptr) {
@@ -265,7 +270,9 @@ BOOL CWorkspaceBar::ShowProjectEdit(ProjectEdit edit, const CString& name, Proje
         }
         item = next;
     }
-    return TRUE;
+    // The control refused the item (it is out of room): the model keeps it for the file.
+    AfxMessageBox("插入项目条目失败.", MB_ICONEXCLAMATION);
+    return FALSE;
 }
 
 BOOL CWorkspaceBar::AddCategory(const CString& name)

@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/res/resource.h"
 #include "editor/shell/DockingPaneBar.h"
 #include "editor/shell/PaneToolBar.h"
 #include "editor/shell/ProjectFile.h"
@@ -44,9 +45,9 @@ public:
     static constexpr UINT kProjectBarId = 1208;
     static constexpr UINT kPaneBarId = 1209;
     static constexpr UINT kVocabularyBarId = 1220;
-    static constexpr UINT kSyncCommand = 50080;
-    static constexpr UINT kFirstVocabularyType = 43723;
-    static constexpr UINT kOpenProjectItemCommand = 43719;
+    static constexpr UINT kSyncCommand = ID_WORKSPACE_SYNC;
+    static constexpr UINT kFirstVocabularyType = ID_VOCABULARY_TABLE_FIRST;
+    static constexpr UINT kOpenProjectItemCommand = ID_PROJECT_OPEN_ITEM;
 
     BOOL Create(CWnd* parent, int width, int height, UINT id, DWORD style) override;
 
@@ -115,7 +116,7 @@ public:
     BOOL SaveProject(const CString& path, const std::vector<WorkspaceDocument>& documents, const char* versionTag);
     BOOL CreateProject(const CString& path);
     void ResetProjectTree();
-    // The project tool bar's buttons 43715-43718 and 43720.
+    // The project tool bar's buttons: new category, the three additions and remove.
     void EnableProjectCommands(bool enable);
     // The documents the project file listed in its workspace section.
     const std::vector<WorkspaceDocument>& ProjectDocuments() const { return m_projectDocuments; }

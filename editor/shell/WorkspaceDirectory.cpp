@@ -1,5 +1,6 @@
 // The directory page of the workspace bar: the drive list, the filter list and the tree of
 // one drive's folders and files, with the shell's file operations on its items.
+#include "editor/res/resource.h"
 #include "editor/shell/WorkspaceBar.h"
 
 #include "editor/shell/DirectoryBrowser.h"
@@ -533,7 +534,8 @@ UINT CWorkspaceBar::KeyCommand(UINT key) const
         UINT project;
     };
     static const KeyCommands kKeys[] = {
-        {VK_RETURN, 43680, 43719}, {VK_DELETE, 43685, 43720}, {VK_F2, 43686, 43722}, {VK_F5, 43690, 0}};
+        {VK_RETURN, ID_DIR_OPEN, ID_PROJECT_OPEN_ITEM}, {VK_DELETE, ID_DIR_DELETE, ID_PROJECT_REMOVE_ITEM},
+            {VK_F2, ID_DIR_RENAME, ID_PROJECT_RENAME_ITEM}, {VK_F5, ID_DIR_REFRESH, 0}};
     for (const KeyCommands& entry : kKeys)
         if (entry.key == key)
             return m_page == kDirectoryPage ? entry.directory : m_page == kProjectPage ? entry.project : 0;

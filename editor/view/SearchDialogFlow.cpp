@@ -110,7 +110,7 @@ void CSearchDialogFlow::Ran(int commandId)
 
 bool CSearchDialogFlow::FindOccurrenceStep(bool backward)
 {
-    Ran(backward ? kCmdPrevOccurrence : kCmdNextOccurrence);
+    Ran(backward ? ID_SEARCH_PREV_OCCURRENCE : ID_SEARCH_NEXT_OCCURRENCE);
     return FindOccurrence(backward);
 }
 
@@ -118,7 +118,7 @@ void CSearchDialogFlow::ReplaceThisStep()
 {
     m_groups.RunAction([this] {
         m_search.DoReplaceThis();
-        Ran(kCmdReplaceThis);
+        Ran(ID_SEARCH_REPLACE_THIS);
     });
 }
 
@@ -127,7 +127,7 @@ int CSearchDialogFlow::ReplaceAllCommand(bool inSelection)
     int count = 0;
     m_groups.RunAction([&] {
         count = inSelection ? m_search.DoReplaceAllInSelection() : m_search.DoReplaceAllInFile();
-        Ran(inSelection ? kCmdReplaceAllInSelection : kCmdReplaceAllInFile);
+        Ran(inSelection ? ID_SEARCH_REPLACE_ALL_IN_SELECTION : ID_SEARCH_REPLACE_ALL_IN_FILE);
     });
     if (count > 0)
         m_prompts.ReportReplaceCount(count);

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "editor/res/resource.h"
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchCommands.h"
 #include "editor/view/ViewPrompts.h"
@@ -38,11 +39,6 @@ public:
     // in the file, the next or previous occurrence.
     std::function<void(int commandId)> onCommandRun;
 
-    static const int kCmdReplaceAllInSelection = 42115;
-    static const int kCmdReplaceAllInFile = 42116;
-    static const int kCmdReplaceThis = 42119;
-    static const int kCmdNextOccurrence = 42120;
-    static const int kCmdPrevOccurrence = 42121;
     // Replacing in every open document reaches beyond the view: a prepared replace with that
     // scope is handed on through this.
     std::function<void()> onReplaceInOpenFiles;

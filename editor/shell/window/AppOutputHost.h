@@ -20,7 +20,7 @@ public:
     bool ActiveDocumentPath(CString& path) override;
     bool IsActiveDocumentModified() override;
     void SaveActiveDocument() override;
-    void SaveActiveDocumentAs() override { SendToFrame(57604); }
+    void SaveActiveDocumentAs() override { SendToFrame(ID_FILE_SAVE_AS); }
     // The project settings dialog comes with the project commands; without it the build
     // reports the missing settings.
     void EditProjectSettings(const CString& path) override;

@@ -39,6 +39,22 @@
 
 #include <shellapi.h>
 
+// The commands that open the preferences: the page each opens on (0: the page shown last)
+// and, for the fonts, the tab (-1: as it was). Read by the message map and by OnPreferences.
+#define PREFERENCES_OPENINGS(X)              \
+    X(ID_TOOLS_PREFERENCES, 0, -1)           \
+    X(ID_VIEW_TAB_SIZE_CUSTOM, 1, -1)        \
+    X(ID_VIEW_SPACING_CUSTOM, 2, -1)         \
+    X(ID_VIEW_COLUMN_MARKERS, 2, -1)         \
+    X(ID_VIEW_SET_SCREEN_FONT, 3, 0)         \
+    X(ID_VIEW_SET_PRINTER_FONT, 3, 1)        \
+    X(ID_VIEW_SET_COLORS, 4, -1)             \
+    X(ID_SYNTAX_CUSTOMIZE, 9, -1)            \
+    X(ID_TOOLS_CONFIGURE_TOOLS, 12, -1)      \
+    X(ID_MACRO_CONFIGURE, 13, -1)
+#define PREFERENCES_MAP_ENTRY(id, page, fontTab) ON_COMMAND_RANGE(id, id, OnPreferences)
+#define PREFERENCES_OPENING_ROW(id, page, fontTab) {id, page, fontTab},
+
 BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_FILE_OPEN_TEMPLATE, OnFileOpenTemplate)
@@ -48,16 +64,7 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
     ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
-    ON_COMMAND_RANGE(44000, 44000, OnPreferences)
-    ON_COMMAND_RANGE(43068, 43068, OnPreferences)
-    ON_COMMAND_RANGE(43053, 43053, OnPreferences)
-    ON_COMMAND_RANGE(43016, 43016, OnPreferences)
-    ON_COMMAND_RANGE(43034, 43034, OnPreferences)
-    ON_COMMAND_RANGE(43035, 43035, OnPreferences)
-    ON_COMMAND_RANGE(43036, 43036, OnPreferences)
-    ON_COMMAND_RANGE(43554, 43554, OnPreferences)
-    ON_COMMAND_RANGE(44004, 44004, OnPreferences)
-    ON_COMMAND_RANGE(45002, 45002, OnPreferences)
+    PREFERENCES_OPENINGS(PREFERENCES_MAP_ENTRY)
     ON_COMMAND(ID_PROJECT_BUILD, OnBuild)
     ON_COMMAND(ID_PROJECT_RUN, OnRun)
     ON_COMMAND_RANGE(ID_TOOL_SLOT_10, ID_TOOL_SLOT_9, OnToolSlot)
@@ -69,32 +76,33 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_UPDATE_COMMAND_UI(ID_SEND_CHILD_INPUT, OnUpdateChildCommand)
     ON_UPDATE_COMMAND_UI(ID_KILL_CHILD, OnUpdateChildCommand)
     ON_COMMAND(ID_FIND_IN_FILES, OnFindInFiles)
-    ON_COMMAND_RANGE(41036, 41036, OnViewOption)
-    ON_COMMAND_RANGE(59140, 59140, OnViewOption)
-    ON_COMMAND_RANGE(43015, 43015, OnViewOption)
-    ON_COMMAND_RANGE(43024, 43033, OnViewOption)
-    ON_COMMAND_RANGE(43048, 43052, OnViewOption)
-    ON_COMMAND_RANGE(43064, 43067, OnViewOption)
-    ON_COMMAND_RANGE(43072, 43076, OnViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(41036, 41036, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(43015, 43015, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(43024, 43033, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(43048, 43052, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(43064, 43067, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(43072, 43076, OnUpdateViewOption)
-    ON_COMMAND_RANGE(ID_DIR_OPEN, ID_DIR_REFRESH, OnDirectoryCommand)
+    ON_COMMAND_RANGE(ID_EDIT_COLUMN_MODE, ID_EDIT_COLUMN_MODE, OnViewOption)
+    ON_COMMAND_RANGE(ID_EDIT_OVERWRITE, ID_EDIT_OVERWRITE, OnViewOption)
+    ON_COMMAND_RANGE(ID_VIEW_LINE_NUMBERS, ID_VIEW_LINE_NUMBERS, OnViewOption)
+    ON_COMMAND_RANGE(ID_VIEW_SCREEN_FONT_DEFAULT, ID_VIEW_PRINTER_FONT_3, OnViewOption)
+    ON_COMMAND_RANGE(ID_VIEW_SPACING_100, ID_VIEW_SPACING_200, OnViewOption)
+    ON_COMMAND_RANGE(ID_VIEW_TAB_SIZE_2, ID_VIEW_TAB_SIZE_16, OnViewOption)
+    ON_COMMAND_RANGE(ID_VIEW_SHOW_SPACES, ID_VIEW_ITALIC_COMMENTS, OnViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_COLUMN_MODE, ID_EDIT_COLUMN_MODE, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LINE_NUMBERS, ID_VIEW_LINE_NUMBERS, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SCREEN_FONT_DEFAULT, ID_VIEW_PRINTER_FONT_3, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SPACING_100, ID_VIEW_SPACING_200, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TAB_SIZE_2, ID_VIEW_TAB_SIZE_16, OnUpdateViewOption)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SHOW_SPACES, ID_VIEW_ITALIC_COMMENTS, OnUpdateViewOption)
+    ON_COMMAND_RANGE(ID_DIR_OPEN, ID_DIR_EXECUTE, OnDirectoryCommand)
+    ON_COMMAND_RANGE(ID_DIR_COPY, ID_DIR_REFRESH, OnDirectoryCommand)
     ON_COMMAND_RANGE(ID_PROJECT_NEW, ID_PROJECT_RENAME_ITEM, OnProjectCommand)
     ON_UPDATE_COMMAND_UI_RANGE(ID_PROJECT_NEW, ID_PROJECT_ADD_ALL_OPEN, OnUpdateProjectCommand)
     ON_COMMAND(ID_PROJECT_SETTINGS, OnProjectSettings)
-    ON_COMMAND_RANGE(32792, 32795, OnHelpPage)
-    ON_COMMAND_RANGE(32944, 32945, OnHelpPage)
-    ON_COMMAND_RANGE(33051, 33051, OnPaletteToggle)
-    ON_COMMAND_RANGE(33096, 33096, OnPaletteToggle)
-    ON_COMMAND_RANGE(33122, 33122, OnPaletteToggle)
-    ON_UPDATE_COMMAND_UI_RANGE(33051, 33051, OnUpdatePaletteToggle)
-    ON_UPDATE_COMMAND_UI_RANGE(33096, 33096, OnUpdatePaletteToggle)
-    ON_UPDATE_COMMAND_UI_RANGE(33122, 33122, OnUpdatePaletteToggle)
-    ON_COMMAND(32954, OnResetDefaults)
+    ON_COMMAND_RANGE(ID_HELP_GUIDE, ID_HELP_SPONSOR, OnHelpPage)
+    ON_COMMAND_RANGE(ID_HELP_TUTORIAL, ID_HELP_FORUM, OnHelpPage)
+    ON_COMMAND_RANGE(ID_VIEW_TYPES_BAR, ID_VIEW_TYPES_BAR, OnPaletteToggle)
+    ON_COMMAND_RANGE(ID_VIEW_LETTERS_BAR, ID_VIEW_LETTERS_BAR, OnPaletteToggle)
+    ON_COMMAND_RANGE(ID_VIEW_OPERATORS_BAR, ID_VIEW_OPERATORS_BAR, OnPaletteToggle)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TYPES_BAR, ID_VIEW_TYPES_BAR, OnUpdatePaletteToggle)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LETTERS_BAR, ID_VIEW_LETTERS_BAR, OnUpdatePaletteToggle)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_OPERATORS_BAR, ID_VIEW_OPERATORS_BAR, OnUpdatePaletteToggle)
+    ON_COMMAND(ID_TOOLS_RESET_DEFAULTS, OnResetDefaults)
     ON_COMMAND_RANGE(ID_VOCABULARY_TABLE_FIRST, ID_VOCABULARY_TABLE_LAST, OnVocabularyTable)
     ON_COMMAND_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnLoadToolSet)
     ON_COMMAND_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnLoadMacroSet)
@@ -273,18 +281,12 @@ void CEditorApp::RunWelcome()
         break;
     case CWelcomeDlg::kGuide:
         OnCmdMsg(ID_FILE_NEW, 0, nullptr, nullptr);
-        OpenGuide();
+        OnHelpPage(ID_HELP_GUIDE);
         break;
     default:
         NewDocumentIfNone();
         break;
     }
-}
-
-void CEditorApp::OpenGuide()
-{
-    CString guide = GetInstallationFolder() + "\\帮助\\入门指南.html";
-    ::ShellExecuteA(m_pMainWnd->m_hWnd, "open", guide, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 int CEditorApp::ExitInstance()
@@ -684,7 +686,7 @@ void CEditorApp::ShowFormats()
 
 void CEditorApp::PostReload()
 {
-    m_pMainWnd->PostMessage(WM_COMMAND, kCmdReload);
+    m_pMainWnd->PostMessage(WM_COMMAND, ID_FILE_RELOAD);
 }
 
 void CEditorApp::SetMultiInstance(bool allowed)
@@ -710,16 +712,12 @@ void CEditorApp::RefreshOutputFont()
 
 void CEditorApp::OnPreferences(UINT id)
 {
-    // The page each command opens on (0: the page shown last) and, for the fonts, the tab.
     struct Opening {
         UINT id;
         int page;
         int fontTab;
     };
-    static const Opening kOpenings[] = {
-        {44000, 0, -1}, {43068, 1, -1}, {43053, 2, -1}, {43016, 2, -1}, {43034, 3, 0},
-        {43035, 3, 1},  {43036, 4, -1}, {43554, 9, -1}, {44004, 12, -1}, {45002, 13, -1},
-    };
+    static const Opening kOpenings[] = {PREFERENCES_OPENINGS(PREFERENCES_OPENING_ROW)};
     for (const Opening& opening : kOpenings) {
         if (opening.id != id)
             continue;

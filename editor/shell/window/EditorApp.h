@@ -191,7 +191,6 @@ private:
     bool CreateMainFrame();
     void ApplyDocumentServices();
     void RunWelcome();
-    void OpenGuide();
     void OpenTargets(const std::vector<CommandLineTarget>& targets);
     CWrenDoc* OpenCachedCopy(const CString& cachePath, int line, const WINDOWPLACEMENT* placement);
     void SaveFtpAccountTable();

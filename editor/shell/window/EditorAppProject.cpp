@@ -27,7 +27,7 @@ namespace {
 
 // The version the about box shows.
 const char kVersionTag[] = "2.0";
-const UINT kSaveAsCommand = 57604;
+const UINT kSaveAsCommand = ID_FILE_SAVE_AS;
 
 CString LoadText(UINT id)
 {
@@ -40,7 +40,8 @@ struct PaletteToggle {
     UINT command;
     UINT bar;
 };
-const PaletteToggle kPaletteToggles[] = {{33051, kTypesBarId}, {33096, kLettersBarId}, {33122, kOperatorsBarId}};
+const PaletteToggle kPaletteToggles[] = {{ID_VIEW_TYPES_BAR, kTypesBarId}, {ID_VIEW_LETTERS_BAR, kLettersBarId},
+    {ID_VIEW_OPERATORS_BAR, kOperatorsBarId}};
 
 } // namespace
 
@@ -319,7 +320,9 @@ void CEditorApp::OnProjectSettings()
 
 void CEditorApp::OnHelpPage(UINT id)
 {
-    OpenHelpPage(id, GetInstallationFolder(), &ShellOpenDocument);
+    const CString folder = GetInstallationFolder();
+    if (IsHelpPageMissing(id, folder) || !OpenHelpPage(id, folder, &ShellOpenDocument))
+        AfxMessageBox(HelpPageFailureMessage(id, folder), MB_ICONEXCLAMATION);
 }
 
 void CEditorApp::OnPaletteToggle(UINT id)

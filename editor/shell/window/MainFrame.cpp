@@ -52,7 +52,7 @@ namespace {
 
 const UINT kIndicators[] = {
     ID_SEPARATOR,           ID_INDICATOR_CARET,     ID_INDICATOR_LINES,     ID_INDICATOR_FORMAT,
-    ID_INDICATOR_READ_ONLY, ID_INDICATOR_RECORDING, ID_INDICATOR_COLUMN_MODE, ID_INDICATOR_OVERWRITE,
+    ID_INDICATOR_READ_ONLY, ID_INDICATOR_REC, ID_INDICATOR_COLUMN_MODE, ID_INDICATOR_OVR,
 };
 const COLORREF kPaneColours[] = {
     0, RGB(0, 0, 128), RGB(0, 0, 128), RGB(0, 0, 128), RGB(128, 128, 128), RGB(160, 64, 64), RGB(64, 160, 64),
@@ -388,7 +388,7 @@ HMENU CMainFrame::FindMenuContaining(HMENU menu, UINT id)
 
 bool CMainFrame::RebuildSyntaxTypeMenu()
 {
-    HMENU menu = FindMenuContaining(::GetMenu(m_hWnd), 43552);
+    HMENU menu = FindMenuContaining(::GetMenu(m_hWnd), ID_SYNTAX_AUTO);
     if (menu == nullptr)
         return false;
     // Kept around the types: two choices and a separator before, a separator and the
@@ -399,7 +399,7 @@ bool CMainFrame::RebuildSyntaxTypeMenu()
     int at = 3;
     for (int slot = 0; slot < static_cast<int>(types.size()); ++slot)
         if (!types[slot].Description().IsEmpty())
-            ::InsertMenuA(menu, at++, MF_BYPOSITION | MF_STRING, 43568 + slot, types[slot].Description());
+            ::InsertMenuA(menu, at++, MF_BYPOSITION | MF_STRING, ID_SYNTAX_TYPE_FIRST + slot, types[slot].Description());
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "editor/res/resource.h"
 #include "editor/shell/EditorSettings.h"
 #include "editor/view/window/WrenView.h"
 
@@ -27,36 +28,20 @@ void ApplyViewSettings(const std::vector<CWrenView*>& views)
 
 namespace {
 
-enum : UINT {
-    kCmdColumnMode = 41036,
-    kCmdOverwrite = 59140,
-    kCmdLineNumbers = 43015,
-    kCmdScreenFont0 = 43024,
-    kCmdScreenFont5 = 43029,
-    kCmdPrinterFont0 = 43030,
-    kCmdPrinterFont3 = 43033,
-    kCmdSpacing100 = 43048,
-    kCmdSpacing200 = 43052,
-    kCmdTab2 = 43064,
-    kCmdTab16 = 43067,
-    kCmdShowSpaces = 43072,
-    kCmdItalicComments = 43076,
-};
-
 const int kSpacings[] = {100, 110, 120, 150, 200};
 const int kTabSizes[] = {2, 4, 8, 16};
 
-// The on/off settings by command, from 43072.
+// The on/off settings by command.
 int* Switch(UINT id)
 {
     CViewSettings& view = TheEditorSettings().view;
     switch (id) {
-    case kCmdLineNumbers: return &view.showLineNumbers;
-    case 43072: return &view.showSpaces;
-    case 43073: return &view.showTabs;
-    case 43074: return &view.showLineEnds;
-    case 43075: return &view.boldKeywords;
-    case 43076: return &view.italicComments;
+    case ID_VIEW_LINE_NUMBERS: return &view.showLineNumbers;
+    case ID_VIEW_SHOW_SPACES: return &view.showSpaces;
+    case ID_VIEW_SHOW_TABS: return &view.showTabs;
+    case ID_VIEW_SHOW_LINE_ENDS: return &view.showLineEnds;
+    case ID_VIEW_BOLD_KEYWORDS: return &view.boldKeywords;
+    case ID_VIEW_ITALIC_COMMENTS: return &view.italicComments;
     default: return nullptr;
     }
 }
@@ -89,13 +74,13 @@ void ToggleColumnMode(const std::vector<CWrenView*>& views)
 bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenView* active)
 {
     CEditorSettings& settings = TheEditorSettings();
-    if (id == kCmdColumnMode) {
+    if (id == ID_EDIT_COLUMN_MODE) {
         ToggleColumnMode(views);
         if (active)
             active->PlaceCaret();
         return false;
     }
-    if (id == kCmdOverwrite) {
+    if (id == ID_EDIT_OVERWRITE) {
         TheEditingModes().overwriteMode = !TheEditingModes().overwriteMode;
         if (active)
             active->PlaceCaret();
@@ -104,16 +89,16 @@ bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenVi
     if (int* value = Switch(id)) {
         *value = !*value;
         InvalidateAll(views);
-    } else if (id >= kCmdScreenFont0 && id <= kCmdScreenFont5) {
-        settings.screenFontSlot = (int)(id - kCmdScreenFont0);
+    } else if (id >= ID_VIEW_SCREEN_FONT_DEFAULT && id <= ID_VIEW_SCREEN_FONT_5) {
+        settings.screenFontSlot = (int)(id - ID_VIEW_SCREEN_FONT_DEFAULT);
         ApplyViewSettings(views);
-    } else if (id >= kCmdPrinterFont0 && id <= kCmdPrinterFont3) {
-        settings.printerFontSlot = (int)(id - kCmdPrinterFont0);
+    } else if (id >= ID_VIEW_PRINTER_FONT_DEFAULT && id <= ID_VIEW_PRINTER_FONT_3) {
+        settings.printerFontSlot = (int)(id - ID_VIEW_PRINTER_FONT_DEFAULT);
         InvalidateAll(views);
-    } else if (id >= kCmdSpacing100 && id <= kCmdSpacing200) {
-        ChangeViewLayout(views, [&] { settings.view.lineSpacingPercent = kSpacings[id - kCmdSpacing100]; });
-    } else if (id >= kCmdTab2 && id <= kCmdTab16) {
-        ChangeViewLayout(views, [&] { settings.view.tabSize = kTabSizes[id - kCmdTab2]; });
+    } else if (id >= ID_VIEW_SPACING_100 && id <= ID_VIEW_SPACING_200) {
+        ChangeViewLayout(views, [&] { settings.view.lineSpacingPercent = kSpacings[id - ID_VIEW_SPACING_100]; });
+    } else if (id >= ID_VIEW_TAB_SIZE_2 && id <= ID_VIEW_TAB_SIZE_16) {
+        ChangeViewLayout(views, [&] { settings.view.tabSize = kTabSizes[id - ID_VIEW_TAB_SIZE_2]; });
     } else {
         return false;
     }
@@ -131,24 +116,24 @@ ViewOptionState GetViewOptionState(UINT id)
         else
             state.text.Format("定制(&%d) (%s, %d)", slot, font.lfFaceName, points);
     };
-    if (id == kCmdColumnMode) {
+    if (id == ID_EDIT_COLUMN_MODE) {
         state.check = TheEditingModes().columnMode;
-    } else if (id == kCmdOverwrite) {
+    } else if (id == ID_EDIT_OVERWRITE) {
         state.check = TheEditingModes().overwriteMode;
     } else if (const int* value = Switch(id)) {
         state.check = *value != 0;
-    } else if (id >= kCmdScreenFont0 && id <= kCmdScreenFont5) {
-        const int slot = (int)(id - kCmdScreenFont0);
+    } else if (id >= ID_VIEW_SCREEN_FONT_DEFAULT && id <= ID_VIEW_SCREEN_FONT_5) {
+        const int slot = (int)(id - ID_VIEW_SCREEN_FONT_DEFAULT);
         state.radio = settings.screenFontSlot == slot;
         fontText(settings.screenFonts[slot], slot);
-    } else if (id >= kCmdPrinterFont0 && id <= kCmdPrinterFont3) {
-        const int slot = (int)(id - kCmdPrinterFont0);
+    } else if (id >= ID_VIEW_PRINTER_FONT_DEFAULT && id <= ID_VIEW_PRINTER_FONT_3) {
+        const int slot = (int)(id - ID_VIEW_PRINTER_FONT_DEFAULT);
         state.radio = settings.printerFontSlot == slot;
         fontText(settings.printerFonts[slot], slot);
-    } else if (id >= kCmdSpacing100 && id <= kCmdSpacing200) {
-        state.radio = settings.view.lineSpacingPercent == kSpacings[id - kCmdSpacing100];
-    } else if (id >= kCmdTab2 && id <= kCmdTab16) {
-        state.radio = settings.view.tabSize == kTabSizes[id - kCmdTab2];
+    } else if (id >= ID_VIEW_SPACING_100 && id <= ID_VIEW_SPACING_200) {
+        state.radio = settings.view.lineSpacingPercent == kSpacings[id - ID_VIEW_SPACING_100];
+    } else if (id >= ID_VIEW_TAB_SIZE_2 && id <= ID_VIEW_TAB_SIZE_16) {
+        state.radio = settings.view.tabSize == kTabSizes[id - ID_VIEW_TAB_SIZE_2];
     }
     return state;
 }

@@ -20,10 +20,9 @@ void ChangeViewLayout(const std::vector<CWrenView*>& views, const std::function<
 // mode meets a proportional font), then every view laid out again with its positions kept.
 void ApplyViewSettings(const std::vector<CWrenView*>& views);
 
-// The view option commands: column mode (41036), overwrite (59140), line numbers (43015),
-// screen font slots (43024-43029), printer font slots (43030-43033), line spacing
-// (43048-43052), tab sizes (43064-43067), and the show-spaces, show-tabs, show-line-ends,
-// bold-keyword and italic-comment switches (43072-43076).
+// The view option commands: column mode, overwrite, line numbers, the six screen font slots,
+// the four printer font slots, the five line spacings, the four tab sizes, and the
+// show-spaces, show-tabs, show-line-ends, bold-keyword and italic-comment switches.
 // Changes the setting over every open view; active is the view whose caret shows the mode
 // (may be null). Returns whether the configuration file is to be written now: column mode
 // and overwrite are not saved.

@@ -49,8 +49,9 @@ struct SelectionSearch {
     int mode;
 };
 
-// The searches of a selection-search command (32962, 32957, 32958, 32959), in order, for a
-// document at path (empty while untitled) with the program and installation folders given.
+// The searches of a selection-search command (current folder, interfaces, vocabulary,
+// samples), in order, for a document at path (empty while untitled) with the program and
+// installation folders given.
 // Empty for another id, and for the current-folder search of an untitled document.
 std::vector<SelectionSearch> SelectionSearchesFor(unsigned id, const CString& path, const CString& programFolder,
                                                   const CString& installationFolder);

@@ -1,4 +1,5 @@
 #include "editor/view/window/WrenView.h"
+#include "editor/document/ProgressSink.h"
 #include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/SystemClipboard.h"
 
@@ -139,7 +140,7 @@ void CWrenView::OnInitialUpdate()
         m_searchFlow = std::make_unique<CSearchDialogFlow>(*m_search, *m_groups, *m_prompts);
         ListenForMacroSteps();
         m_searchFlow->SetPlaceRecorder([this] { RecordCaretPositionIfFar(kNearSearchLines); });
-        m_searchFlow->onReplaceInOpenFiles = [this] { PostMessage(WM_COMMAND, kCmdReplaceAllInOpenFiles, 0); };
+        m_searchFlow->onReplaceInOpenFiles = [this] { PostMessage(WM_COMMAND, ID_SEARCH_REPLACE_ALL_IN_OPEN_FILES, 0); };
         m_prompts->m_allFilesAvailable = [] { return TheViewShell() != nullptr; };
     }
     CRect client;
@@ -407,7 +408,7 @@ void CWrenView::OnEvaluateLine()
 {
     RunEdit([&] {
         DoEvaluateLine();
-        TheMacroRecorder().RecordCommand(kCmdEvaluateLine);
+        TheMacroRecorder().RecordCommand(ID_TOOLS_EVALUATE_LINE);
     });
 }
 
@@ -421,7 +422,7 @@ int CWrenView::TurnWrapOff()
 {
     if (!m_engine || !m_engine->IsWordWrap())
         return 0;
-    SendMessage(WM_COMMAND, 43013, 0);
+    SendMessage(WM_COMMAND, ID_VIEW_WORD_WRAP, 0);
     return 1;
 }
 
@@ -494,17 +495,29 @@ void CWrenView::SetStatusText(const char* text)
 
 void CWrenView::Beep() { ::MessageBeep(MB_OK); }
 
+// Long layouts show the status bar's percentage box with the wait cursor, and the message
+// pane says "就绪" again when they end; without a status bar only the cursor shows.
 void CWrenView::BeginProgress(const char* text)
 {
+    if (IProgressSink* progress = DocumentServices().progress) {
+        progress->BeginProgress(text, true);
+        return;
+    }
     ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
-    SetStatusText(text);
 }
 
-void CWrenView::SetProgress(int) {}
+void CWrenView::SetProgress(int percent)
+{
+    if (IProgressSink* progress = DocumentServices().progress)
+        progress->DrawProgress(percent);
+}
 
 void CWrenView::EndProgress()
 {
-    SetStatusText("");
+    if (IProgressSink* progress = DocumentServices().progress) {
+        progress->EndProgress();
+        return;
+    }
     ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
 }
 
@@ -547,7 +560,7 @@ BOOL CWrenView::PreTranslateMessage(MSG* msg)
             break;
         }
         if (msg->wParam == VK_DELETE && msg->message == WM_KEYDOWN) {
-            OnViewCommand(41000);
+            OnViewCommand(ID_EDIT_DELETE_KEY);
             return TRUE;
         }
         break;
@@ -561,16 +574,16 @@ BOOL CWrenView::PreTranslateMessage(MSG* msg)
             m_pendingLead = (char)byte;
             return TRUE;
         } else if (byte == '\r') {
-            OnViewCommand(41005);
+            OnViewCommand(ID_EDIT_ENTER);
             return TRUE;
         } else if (byte == 27) {
-            OnViewCommand(41009);
+            OnViewCommand(ID_EDIT_ESCAPE);
             return TRUE;
         } else if (byte == '\b') {
-            OnViewCommand(41006);
+            OnViewCommand(ID_EDIT_BACKSPACE);
             return TRUE;
         } else if (byte == '\t') {
-            OnViewCommand(41007);
+            OnViewCommand(ID_EDIT_TAB);
             return TRUE;
         } else if (byte < 32) {
             return CView::PreTranslateMessage(msg);

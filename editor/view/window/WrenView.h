@@ -7,6 +7,7 @@
 
 #include "editor/inputaids/PaletteCommands.h"
 #include "editor/inputaids/PromptListDlg.h"
+#include "editor/res/resource.h"
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchDialogFlow.h"
@@ -287,6 +288,10 @@ protected:
     void OnWordWrap();
     void OnSpellCheck();
     void OnSendToCompanion();
+    // The tools menu's hand-offs to programs of the system (editor/shell/SystemTools.h).
+    void OnCommandInterpreter();
+    void OnViewInBrowser();
+    void OnExploreFolder();
     void OnInsertFile();
     void OnCaretKeyCommand(UINT id);
     void OnFindAgain(UINT id);
@@ -416,38 +421,3 @@ template <class Body> void CWrenView::RunEdit(Body body)
     RepaintNow();
     UpdateAllOtherViews();
 }
-
-// View command ids the view and its owners share.
-enum WrenViewCommand : UINT {
-    kCmdInsertBreakMark = 32931,
-    kCmdInsertFile = 41012,
-    kCmdCaretLeft = 42000,  // to 42007: Left, Right, Up, Down, Home, End, Page Up, Page Down
-    kCmdCaretPageDown = 42007,
-    kCmdFindAgainNext = 42113,
-    kCmdFindAgainPrev = 42114,
-    kCmdSendToCompanion = 33242,
-    kCmdFind = 42100,
-    kCmdReplace = 42101,
-    kCmdFindNext = 42102,
-    kCmdFindPrev = 42103,
-    kCmdGoToLine = 42105,
-    kCmdFindNextOccurrence = 42120,
-    kCmdFindPrevOccurrence = 42121,
-    kCmdEvaluateLine = 44001,
-    kCmdWordWrap = 43013,
-    kCmdSpellCheck = 43014,
-    kCmdSearchInterfaces = 32957,
-    kCmdSearchVocabulary = 32958,
-    kCmdSearchSamples = 32959,
-    kCmdSearchDocumentFolder = 32962,
-    kCmdAddToVocabulary = 33239,
-    kCmdAddToPhrases = 33240,
-    kCmdReplaceAllInOpenFiles = 42117,
-    kCmdReplaceAllReporting = 42118,
-    kCmdCopy = 57634,
-    kCmdCut = 57635,
-    kCmdPaste = 57637,
-    kCmdSelectAll = 57642,
-    kCmdUndo = 57643,
-    kCmdRedo = 57644,
-};

@@ -1,5 +1,6 @@
 #include "editor/view/window/WrenView.h"
 
+#include "editor/document/SpellDictionary.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/shell/KeyboardMacros.h"
@@ -33,42 +34,47 @@ BEGIN_MESSAGE_MAP(CWrenView, CView)
     ON_MESSAGE(CWrenView::kMsgPromptAccept, OnPromptAccept)
     ON_MESSAGE(CWrenView::kMsgPromptRequest, OnPromptRequest)
     ON_MESSAGE(WM_IME_NOTIFY, OnImeNotify)
-    ON_COMMAND_RANGE(41000, 41011, OnViewCommand)
-    ON_COMMAND(kCmdInsertFile, OnInsertFile)
-    // 41036, column mode, is the application's.
-    ON_COMMAND_RANGE(41013, 41035, OnViewCommand)
-    ON_COMMAND_RANGE(41037, 41037, OnViewCommand)
-    ON_COMMAND_RANGE(kCmdCaretLeft, kCmdCaretPageDown, OnCaretKeyCommand)
-    ON_COMMAND_RANGE(kCmdFindAgainNext, kCmdFindAgainPrev, OnFindAgain)
-    ON_COMMAND_RANGE(kCmdInsertBreakMark, kCmdInsertBreakMark, OnViewCommand)
-    ON_COMMAND_RANGE(kCmdCopy, kCmdCut, OnViewCommand)
-    ON_COMMAND_RANGE(kCmdPaste, kCmdPaste, OnViewCommand)
-    ON_COMMAND_RANGE(kCmdSelectAll, kCmdSelectAll, OnViewCommand)
-    ON_COMMAND_RANGE(42106, 42111, OnViewCommand)
-    ON_COMMAND_RANGE(42016, 42018, OnViewCommand)
-    ON_COMMAND(41038, OnPendingInsert)
-    ON_COMMAND(kCmdUndo, OnUndo)
-    ON_COMMAND(kCmdRedo, OnRedo)
-    ON_COMMAND(kCmdFind, OnFind)
-    ON_COMMAND(kCmdReplace, OnReplace)
+    ON_COMMAND_RANGE(ID_EDIT_DELETE_KEY, ID_EDIT_INSERT_TIME, OnViewCommand)
+    ON_COMMAND(ID_EDIT_INSERT_FILE, OnInsertFile)
+    ON_COMMAND_RANGE(ID_EDIT_JOIN_LINES, ID_EDIT_INVERT_CASE, OnViewCommand)
+    ON_COMMAND_RANGE(ID_EDIT_COMMENT_LINES, ID_EDIT_COMMENT_LINES, OnViewCommand)
+    // Column mode, between these ranges, is the application's.
+    ON_COMMAND_RANGE(ID_EDIT_UNCOMMENT_LINES, ID_EDIT_LEADING_SPACES_TO_TABS, OnViewCommand)
+    ON_COMMAND_RANGE(ID_EDIT_DELETE_TO_LINE_START, ID_EDIT_DELETE_TO_LINE_START, OnViewCommand)
+    ON_COMMAND_RANGE(ID_CARET_LEFT, ID_CARET_PAGE_DOWN, OnCaretKeyCommand)
+    ON_COMMAND_RANGE(ID_SEARCH_FIND_AGAIN_NEXT, ID_SEARCH_FIND_AGAIN_PREV, OnFindAgain)
+    ON_COMMAND_RANGE(ID_EDIT_INSERT_BREAK_MARK, ID_EDIT_INSERT_BREAK_MARK, OnViewCommand)
+    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_CUT, OnViewCommand)
+    ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnViewCommand)
+    ON_COMMAND_RANGE(ID_EDIT_SELECT_ALL, ID_EDIT_SELECT_ALL, OnViewCommand)
+    ON_COMMAND_RANGE(ID_BOOKMARK_TOGGLE, ID_GO_TO_PREV_EDIT, OnViewCommand)
+    ON_COMMAND_RANGE(ID_SCROLL_CARET_TO_TOP, ID_SCROLL_CARET_TO_CENTRE, OnViewCommand)
+    ON_COMMAND(ID_EDIT_PENDING_INSERT, OnPendingInsert)
+    ON_COMMAND(ID_EDIT_UNDO, OnUndo)
+    ON_COMMAND(ID_EDIT_REDO, OnRedo)
+    ON_COMMAND(ID_SEARCH_FIND, OnFind)
+    ON_COMMAND(ID_SEARCH_REPLACE, OnReplace)
     // The edit menu, its tool bar button and Ctrl+F and Ctrl+H carry the common ids.
     ON_COMMAND(ID_EDIT_FIND, OnFind)
     ON_COMMAND(ID_EDIT_REPLACE, OnReplace)
-    ON_COMMAND(kCmdFindNext, OnFindNext)
-    ON_COMMAND(kCmdFindPrev, OnFindPrev)
-    ON_COMMAND(kCmdFindNextOccurrence, OnFindNextOccurrence)
-    ON_COMMAND(kCmdFindPrevOccurrence, OnFindPrevOccurrence)
-    ON_COMMAND(kCmdGoToLine, OnGoToLine)
-    ON_COMMAND(kCmdWordWrap, OnWordWrap)
-    ON_COMMAND(kCmdSpellCheck, OnSpellCheck)
-    ON_COMMAND(kCmdSendToCompanion, OnSendToCompanion)
-    ON_COMMAND_RANGE(kCmdSearchInterfaces, kCmdSearchSamples, OnSelectionSearch)
-    ON_COMMAND_RANGE(kCmdSearchDocumentFolder, kCmdSearchDocumentFolder, OnSelectionSearch)
-    ON_COMMAND(kCmdReplaceAllReporting, OnReplaceAllReporting)
-    ON_COMMAND(kCmdReplaceAllInOpenFiles, OnReplaceAllInOpenFiles)
-    ON_COMMAND(kCmdAddToVocabulary, OnAddToVocabulary)
-    ON_COMMAND(kCmdAddToPhrases, OnAddToPhrases)
-    ON_UPDATE_COMMAND_UI(kCmdAddToPhrases, OnUpdateAddToPhrases)
+    ON_COMMAND(ID_SEARCH_FIND_NEXT, OnFindNext)
+    ON_COMMAND(ID_SEARCH_FIND_PREV, OnFindPrev)
+    ON_COMMAND(ID_SEARCH_NEXT_OCCURRENCE, OnFindNextOccurrence)
+    ON_COMMAND(ID_SEARCH_PREV_OCCURRENCE, OnFindPrevOccurrence)
+    ON_COMMAND(ID_SEARCH_GO_TO_LINE, OnGoToLine)
+    ON_COMMAND(ID_VIEW_WORD_WRAP, OnWordWrap)
+    ON_COMMAND(ID_VIEW_SPELL_CHECK, OnSpellCheck)
+    ON_COMMAND(ID_SEND_TO_COMPANION, OnSendToCompanion)
+    ON_COMMAND(ID_TOOLS_DOS_COMMAND, OnCommandInterpreter)
+    ON_COMMAND(ID_TOOLS_VIEW_IN_BROWSER, OnViewInBrowser)
+    ON_COMMAND(ID_TOOLS_EXPLORE_FOLDER, OnExploreFolder)
+    ON_COMMAND_RANGE(ID_SEARCH_INTERFACES, ID_SEARCH_SAMPLES, OnSelectionSearch)
+    ON_COMMAND_RANGE(ID_SEARCH_DOCUMENT_FOLDER, ID_SEARCH_DOCUMENT_FOLDER, OnSelectionSearch)
+    ON_COMMAND(ID_SEARCH_REPLACE_ALL_REPORTING, OnReplaceAllReporting)
+    ON_COMMAND(ID_SEARCH_REPLACE_ALL_IN_OPEN_FILES, OnReplaceAllInOpenFiles)
+    ON_COMMAND(ID_ADD_TO_VOCABULARY, OnAddToVocabulary)
+    ON_COMMAND(ID_ADD_TO_PHRASES, OnAddToPhrases)
+    ON_UPDATE_COMMAND_UI(ID_ADD_TO_PHRASES, OnUpdateAddToPhrases)
     ON_COMMAND(ID_MACRO_RECORD, OnMacroRecord)
     ON_COMMAND(ID_MACRO_STOP, OnMacroStop)
     ON_COMMAND_RANGE(ID_MACRO_REPLAY, ID_MACRO_REPLAY, OnMacroReplay)
@@ -76,13 +82,13 @@ BEGIN_MESSAGE_MAP(CWrenView, CView)
     ON_UPDATE_COMMAND_UI(ID_MACRO_RECORD, OnUpdateMacroRecord)
     ON_UPDATE_COMMAND_UI(ID_MACRO_STOP, OnUpdateMacroStop)
     ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SLOT_10, ID_MACRO_SLOT_9, OnUpdateMacroSlot)
-    ON_COMMAND(kCmdEvaluateLine, OnEvaluateLine)
-    ON_UPDATE_COMMAND_UI(kCmdUndo, OnUpdateUndo)
-    ON_UPDATE_COMMAND_UI(kCmdRedo, OnUpdateRedo)
-    ON_UPDATE_COMMAND_UI(kCmdFindNext, OnUpdateFindNextPrev)
-    ON_UPDATE_COMMAND_UI(kCmdFindPrev, OnUpdateFindNextPrev)
-    ON_UPDATE_COMMAND_UI(kCmdWordWrap, OnUpdateWordWrap)
-    ON_UPDATE_COMMAND_UI(kCmdSpellCheck, OnUpdateSpellCheck)
+    ON_COMMAND(ID_TOOLS_EVALUATE_LINE, OnEvaluateLine)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateRedo)
+    ON_UPDATE_COMMAND_UI(ID_SEARCH_FIND_NEXT, OnUpdateFindNextPrev)
+    ON_UPDATE_COMMAND_UI(ID_SEARCH_FIND_PREV, OnUpdateFindNextPrev)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_WORD_WRAP, OnUpdateWordWrap)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_SPELL_CHECK, OnUpdateSpellCheck)
 END_MESSAGE_MAP()
 
 namespace {
@@ -129,55 +135,55 @@ bool InsertBreakMark(CWrenView& view)
 }
 
 const ViewCommand kViewCommands[] = {
-    {41005, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoEnterKey(0); }},
-    {41006, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoBackspaceKey(); return true; }},
-    {41009, Pattern::kSelection, [](CWrenView& v) { Edit(v).DoEscapeKey(); return true; }},
-    {41000, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteKey(); return true; }},
-    {41007, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoTabKey(); return true; }},
-    {41008, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDetabKey(); return true; }},
-    {41025, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoIndent(0); }},
-    {41026, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoOutdent(0); }},
-    {41022, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCommentLines(0); }},
-    {41024, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoUncommentLines(0); }},
-    {41013, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoJoinLines(); return true; }},
-    {41014, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoSplitLine(); return true; }},
-    {41031, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteWord(); return true; }},
-    {41033, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeletePrevWord(); return true; }},
-    {41032, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteToLineEnd(); return true; }},
-    {41037, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteToLineStart(); return true; }},
-    {41015, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoDeleteLine(0); }},
-    {41016, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDuplicateLine(); return true; }},
-    {kCmdCut, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCut(0); }},
-    {kCmdCopy, Pattern::kPlain, [](CWrenView& v) { return Edit(v).DoCopy(0); }},
-    {41030, Pattern::kPlain,
+    {ID_EDIT_ENTER, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoEnterKey(0); }},
+    {ID_EDIT_BACKSPACE, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoBackspaceKey(); return true; }},
+    {ID_EDIT_ESCAPE, Pattern::kSelection, [](CWrenView& v) { Edit(v).DoEscapeKey(); return true; }},
+    {ID_EDIT_DELETE_KEY, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteKey(); return true; }},
+    {ID_EDIT_TAB, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoTabKey(); return true; }},
+    {ID_EDIT_BACK_TAB, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDetabKey(); return true; }},
+    {ID_EDIT_INDENT, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoIndent(0); }},
+    {ID_EDIT_OUTDENT, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoOutdent(0); }},
+    {ID_EDIT_COMMENT_LINES, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCommentLines(0); }},
+    {ID_EDIT_UNCOMMENT_LINES, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoUncommentLines(0); }},
+    {ID_EDIT_JOIN_LINES, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoJoinLines(); return true; }},
+    {ID_EDIT_SPLIT_LINE, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoSplitLine(); return true; }},
+    {ID_EDIT_DELETE_WORD, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteWord(); return true; }},
+    {ID_EDIT_DELETE_PREV_WORD, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeletePrevWord(); return true; }},
+    {ID_EDIT_DELETE_TO_LINE_END, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteToLineEnd(); return true; }},
+    {ID_EDIT_DELETE_TO_LINE_START, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDeleteToLineStart(); return true; }},
+    {ID_EDIT_DELETE_LINE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoDeleteLine(0); }},
+    {ID_EDIT_DUPLICATE_LINE, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoDuplicateLine(); return true; }},
+    {ID_EDIT_CUT, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCut(0); }},
+    {ID_EDIT_COPY, Pattern::kPlain, [](CWrenView& v) { return Edit(v).DoCopy(0); }},
+    {ID_EDIT_COPY_FILE_PATH, Pattern::kPlain,
      [](CWrenView& v) { return Edit(v).DoCopyFilePath(v.GetDocument()->GetPathName()); }},
-    {41001, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoAppendCut(0); }},
-    {41002, Pattern::kPlain, [](CWrenView& v) { return Edit(v).DoAppendCopy(0); }},
-    {kCmdPaste, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoPaste(0); }},
-    {kCmdSelectAll, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoSelectAll(0); }},
-    {41003, Pattern::kSelection, [](CWrenView& v) { Search(v).DoSelectLine(); return true; }},
-    {41004, Pattern::kSelection, [](CWrenView& v) { Search(v).DoSelectWord(); return true; }},
-    {41027, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoSelectBlock(0); }},
-    {41017, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoUpperCase(0); }},
-    {41018, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoLowerCase(0); }},
-    {41019, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCapitalize(0); }},
-    {41020, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoInvertCase(0); }},
-    {41028, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoTabsToSpaces(); return true; }},
-    {41034, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoSpacesToTabs(); return true; }},
-    {41035, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoLeadingSpacesToTabs(); return true; }},
-    {41029, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoRemoveTrailingBlanks(); return true; }},
-    {41010, Pattern::kEdit, [](CWrenView& v) { return InsertStamp(v, FormatCurrentDate()); }},
-    {41011, Pattern::kEdit, [](CWrenView& v) { return InsertStamp(v, FormatCurrentTime()); }},
-    {kCmdInsertBreakMark, Pattern::kEdit, InsertBreakMark},
-    {42106, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoToggleBookmark(); }},
-    {42107, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoNextBookmark(); }},
-    {42108, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoPrevBookmark(); }},
-    {42111, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToPrevEditPos(); }},
-    {42109, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToBlockStart(); }},
-    {42110, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToBlockEnd(); }},
-    {42016, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToTop(); return true; }},
-    {42017, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToBottom(); return true; }},
-    {42018, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToCentre(); return true; }},
+    {ID_EDIT_APPEND_CUT, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoAppendCut(0); }},
+    {ID_EDIT_APPEND_COPY, Pattern::kPlain, [](CWrenView& v) { return Edit(v).DoAppendCopy(0); }},
+    {ID_EDIT_PASTE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoPaste(0); }},
+    {ID_EDIT_SELECT_ALL, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoSelectAll(0); }},
+    {ID_EDIT_SELECT_LINE, Pattern::kSelection, [](CWrenView& v) { Search(v).DoSelectLine(); return true; }},
+    {ID_EDIT_SELECT_WORD, Pattern::kSelection, [](CWrenView& v) { Search(v).DoSelectWord(); return true; }},
+    {ID_EDIT_SELECT_BLOCK, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoSelectBlock(0); }},
+    {ID_EDIT_UPPER_CASE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoUpperCase(0); }},
+    {ID_EDIT_LOWER_CASE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoLowerCase(0); }},
+    {ID_EDIT_CAPITALIZE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoCapitalize(0); }},
+    {ID_EDIT_INVERT_CASE, Pattern::kEdit, [](CWrenView& v) { return Edit(v).DoInvertCase(0); }},
+    {ID_EDIT_TABS_TO_SPACES, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoTabsToSpaces(); return true; }},
+    {ID_EDIT_SPACES_TO_TABS, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoSpacesToTabs(); return true; }},
+    {ID_EDIT_LEADING_SPACES_TO_TABS, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoLeadingSpacesToTabs(); return true; }},
+    {ID_EDIT_REMOVE_TRAILING_BLANKS, Pattern::kEdit, [](CWrenView& v) { Edit(v).DoRemoveTrailingBlanks(); return true; }},
+    {ID_EDIT_INSERT_DATE, Pattern::kEdit, [](CWrenView& v) { return InsertStamp(v, FormatCurrentDate()); }},
+    {ID_EDIT_INSERT_TIME, Pattern::kEdit, [](CWrenView& v) { return InsertStamp(v, FormatCurrentTime()); }},
+    {ID_EDIT_INSERT_BREAK_MARK, Pattern::kEdit, InsertBreakMark},
+    {ID_BOOKMARK_TOGGLE, Pattern::kSelection, [](CWrenView& v) { return Search(v).DoToggleBookmark(); }},
+    {ID_BOOKMARK_NEXT, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoNextBookmark(); }},
+    {ID_BOOKMARK_PREV, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoPrevBookmark(); }},
+    {ID_GO_TO_PREV_EDIT, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToPrevEditPos(); }},
+    {ID_GO_TO_BLOCK_START, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToBlockStart(); }},
+    {ID_GO_TO_BLOCK_END, Pattern::kNavigation, [](CWrenView& v) { return Search(v).DoGoToBlockEnd(); }},
+    {ID_SCROLL_CARET_TO_TOP, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToTop(); return true; }},
+    {ID_SCROLL_CARET_TO_BOTTOM, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToBottom(); return true; }},
+    {ID_SCROLL_CARET_TO_CENTRE, Pattern::kScroll, [](CWrenView& v) { v.GetEngine()->ScrollCaretToCentre(); return true; }},
 };
 
 const ViewCommand* FindViewCommand(UINT id)
@@ -200,7 +206,7 @@ void CWrenView::OnViewCommand(UINT id)
     switch (command->pattern) {
     case Pattern::kEdit:
         RunEdit([&] { command->body(*this); });
-        if (id == 41006 && !TheEditingModes().macroReplaying)
+        if (id == ID_EDIT_BACKSPACE && !TheEditingModes().macroReplaying)
             PostMessage(kMsgPromptRequest, 0, 0);
         break;
     case Pattern::kSelection:
@@ -239,27 +245,29 @@ bool CWrenView::RunCommandBody(UINT id)
     if (const ViewCommand* command = FindViewCommand(id))
         return command->body(*this);
     switch (id) {
-    case kCmdFindNext:
-    case 42113:
+    case ID_SEARCH_FIND_NEXT:
+    case ID_SEARCH_FIND_AGAIN_NEXT:
         m_search->DoFindNextPrev();
         return m_search->DoFindNextOccurrence();
-    case kCmdFindPrev:
-    case 42114:
+    case ID_SEARCH_FIND_PREV:
+    case ID_SEARCH_FIND_AGAIN_PREV:
         m_search->DoFindNextPrev();
         return m_search->DoFindPrevOccurrence();
-    case kCmdFindNextOccurrence: return m_search->DoFindNextOccurrence();
-    case kCmdFindPrevOccurrence: return m_search->DoFindPrevOccurrence();
-    case 42115: return m_search->DoReplaceAllInSelection() > 0;
-    case 42116: return m_search->DoReplaceAllInFile() > 0;
-    case 42119: return m_search->DoReplaceThis();
-    case kCmdEvaluateLine: DoEvaluateLine(); return true;
+    case ID_SEARCH_NEXT_OCCURRENCE: return m_search->DoFindNextOccurrence();
+    case ID_SEARCH_PREV_OCCURRENCE: return m_search->DoFindPrevOccurrence();
+    case ID_SEARCH_REPLACE_ALL_IN_SELECTION: return m_search->DoReplaceAllInSelection() > 0;
+    case ID_SEARCH_REPLACE_ALL_IN_FILE: return m_search->DoReplaceAllInFile() > 0;
+    case ID_SEARCH_REPLACE_THIS: return m_search->DoReplaceThis();
+    case ID_TOOLS_EVALUATE_LINE: DoEvaluateLine(); return true;
     default: return false;
     }
 }
 
+// While a macro is recorded the command is refused, and the recording ends, whether or
+// not there is anything to undo.
 void CWrenView::OnUndo()
 {
-    if (!m_groups || !m_groups->CanUndo())
+    if (!m_groups)
         return;
     if (m_groups->UndoCommand()) {
         RepaintNow();
@@ -269,9 +277,11 @@ void CWrenView::OnUndo()
     }
 }
 
+// While a macro is recorded the command is refused, and the recording ends, whether or
+// not there is anything to redo.
 void CWrenView::OnRedo()
 {
-    if (!m_groups || !m_groups->CanRedo())
+    if (!m_groups)
         return;
     if (m_groups->RedoCommand()) {
         RepaintNow();
@@ -298,7 +308,7 @@ void CWrenView::OnFindNext()
     if (!m_search)
         return;
     m_search->DoFindNextPrev();
-    PostMessage(WM_COMMAND, kCmdFindNextOccurrence, 0);
+    PostMessage(WM_COMMAND, ID_SEARCH_NEXT_OCCURRENCE, 0);
 }
 
 void CWrenView::OnFindPrev()
@@ -306,20 +316,20 @@ void CWrenView::OnFindPrev()
     if (!m_search)
         return;
     m_search->DoFindNextPrev();
-    PostMessage(WM_COMMAND, kCmdFindPrevOccurrence, 0);
+    PostMessage(WM_COMMAND, ID_SEARCH_PREV_OCCURRENCE, 0);
 }
 
 // Find next and previous post these: the occurrence is what a macro replays.
 void CWrenView::OnFindNextOccurrence()
 {
-    TheMacroRecorder().RecordCommand(kCmdFindNextOccurrence);
+    TheMacroRecorder().RecordCommand(ID_SEARCH_NEXT_OCCURRENCE);
     if (m_searchFlow)
         m_searchFlow->FindOccurrence(false);
 }
 
 void CWrenView::OnFindPrevOccurrence()
 {
-    TheMacroRecorder().RecordCommand(kCmdFindPrevOccurrence);
+    TheMacroRecorder().RecordCommand(ID_SEARCH_PREV_OCCURRENCE);
     if (m_searchFlow)
         m_searchFlow->FindOccurrence(true);
 }
@@ -349,13 +359,19 @@ void CWrenView::OnWordWrap()
     RepaintNow();
 }
 
-// The spelling marks follow the view's own flag; the lines are analysed again so the
-// spelling runs are there to mark.
+// The spelling marks follow the view's own flag. The dictionaries load the first time a
+// view turns the check on; without them the flag stays off. The lines are analysed again
+// so that the spelling runs are there to mark.
 void CWrenView::OnSpellCheck()
 {
     if (!m_engine)
         return;
-    m_engine->SetSpellingCheck(!m_engine->IsSpellingCheck());
+    const bool on = !m_engine->IsSpellingCheck();
+    if (on && !TheSpellDictionary().IsCheckOn() && !LoadSpellDictionaries(DocumentServices().progress)) {
+        AfxMessageBox("载入拼写检查字典失败.\n请检查程序目录下的 vuze.字典 和 用户.字典.", MB_ICONEXCLAMATION);
+        return;
+    }
+    m_engine->SetSpellingCheck(on);
     CTextDocument& text = m_engine->GetDocument();
     text.AnalyzeAllLines(0, text.GetLineCount());
     ReformatDocument();
@@ -378,12 +394,19 @@ void CWrenView::OnSendToCompanion()
         AfxMessageBox("没找到墨伴窗口！");
         return;
     }
-    OnViewCommand(kCmdCopy);  // a copy as the edit menu's, recorded as one in a macro
+    OnViewCommand(ID_EDIT_COPY);  // a copy as the edit menu's, recorded as one in a macro
     ::PostMessageA(companion, 0xB0CF, 0xD3EFD1D4, 1);
 }
 
-void CWrenView::OnUpdateUndo(CCmdUI* cmdUI) { cmdUI->Enable(m_groups && m_groups->CanUndo()); }
-void CWrenView::OnUpdateRedo(CCmdUI* cmdUI) { cmdUI->Enable(m_groups && m_groups->CanRedo()); }
+// Enabled while recording too, so that pressing them refuses and ends the recording.
+void CWrenView::OnUpdateUndo(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(m_groups && (m_groups->CanUndo() || TheMacroRecorder().IsRecording()));
+}
+void CWrenView::OnUpdateRedo(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(m_groups && (m_groups->CanRedo() || TheMacroRecorder().IsRecording()));
+}
 
 void CWrenView::OnUpdateFindNextPrev(CCmdUI* cmdUI)
 {

@@ -84,7 +84,7 @@ void CWrenView::ReportUnreadableFile(const char* path)
 void CWrenView::OnCaretKeyCommand(UINT id)
 {
     static const int kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR, VK_NEXT};
-    const int index = (int)(id - kCmdCaretLeft);
+    const int index = (int)(id - ID_CARET_LEFT);
     if (!m_engine || index < 0 || index >= (int)(sizeof kKeys / sizeof kKeys[0]))
         return;
     int modifiers = m_engine->GetModifierMask() & ~kModifierCtrl;
@@ -98,5 +98,5 @@ void CWrenView::OnFindAgain(UINT id)
     if (!m_search)
         return;
     m_search->DoFindAgain();
-    PostMessage(WM_COMMAND, id == kCmdFindAgainPrev ? kCmdFindPrevOccurrence : kCmdFindNextOccurrence, 0);
+    PostMessage(WM_COMMAND, id == ID_SEARCH_FIND_AGAIN_PREV ? ID_SEARCH_PREV_OCCURRENCE : ID_SEARCH_NEXT_OCCURRENCE, 0);
 }

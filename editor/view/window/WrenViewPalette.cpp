@@ -1,5 +1,6 @@
 // The view's side of the input aids: the palette commands, the pending insert of the
 // operator picker, and the vocabulary prompt's request and accept messages.
+#include "editor/res/resource.h"
 #include "editor/view/window/WrenView.h"
 #include "editor/shell/KeyboardMacros.h"
 
@@ -17,11 +18,7 @@
 
 namespace {
 
-constexpr UINT kPendingInsertCommand = 41038;
-// The operator palette's Enter and Backspace buttons run the view's own keys.
-constexpr UINT kEnterAction = 33199, kEnterKey = 41005, kBackspaceAction = 33050, kBackspaceKey = 41006;
-
-// The application's pending-insert text (command 41038 inserts it).
+// The application's pending-insert text, which ID_EDIT_PENDING_INSERT inserts.
 CString& PendingInsertText()
 {
     static CString text;
@@ -45,8 +42,9 @@ BOOL CWrenView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* han
     }
     if (code == CN_UPDATE_COMMAND_UI)
         return UpdatePaletteCommand(static_cast<CCmdUI*>(extra), ThePaletteState());
-    if (id == kEnterAction || id == kBackspaceAction)
-        OnViewCommand(id == kEnterAction ? kEnterKey : kBackspaceKey);
+    // The operator palette's Enter and Backspace buttons run the view's own keys.
+    if (id == ID_PALETTE_ENTER || id == ID_PALETTE_BACKSPACE)
+        OnViewCommand(id == ID_PALETTE_ENTER ? ID_EDIT_ENTER : ID_EDIT_BACKSPACE);
     else
         RunPaletteCommand(id, *this, ThePaletteState(), dynamic_cast<CFrameWnd*>(AfxGetMainWnd()));
     return TRUE;
@@ -63,7 +61,7 @@ void CWrenView::InsertPaletteText(const char* text)
 void CWrenView::PostPendingInsert(const char* text)
 {
     PendingInsertText() = text ? text : "";
-    PostMessage(WM_COMMAND, kPendingInsertCommand, 0);
+    PostMessage(WM_COMMAND, ID_EDIT_PENDING_INSERT, 0);
 }
 
 // Hints are dropped unless the user keeps them; then each piece of text, new line and

@@ -37,11 +37,11 @@ std::vector<SelectionSearch> SelectionSearchesFor(unsigned id, const CString& pa
 {
     const CString documentFolder = path.IsEmpty() ? CString() : GetDirectoryPart(path);
     switch (id) {
-    case kCmdSearchDocumentFolder:
+    case ID_SEARCH_DOCUMENT_FOLDER:
         if (path.IsEmpty())
             return {};
         return {{FolderSearchTypes(GetExtensionPart(GetFileNamePart(path))), documentFolder, kFindSubFolders, kNameMode}};
-    case kCmdSearchInterfaces: {
+    case ID_SEARCH_INTERFACES: {
         const CString types = "*.接口;*.定义;*.h;*.hpp;";
         const CString interfaces = installationFolder + "\\接口";
         std::vector<SelectionSearch> searches = {{types, interfaces, kFindSubFolders, kNameMode}};
@@ -49,9 +49,9 @@ std::vector<SelectionSearch> SelectionSearchesFor(unsigned id, const CString& pa
             searches.push_back({types, documentFolder, kFindSubFolders | kFindAppend, kNameMode});
         return searches;
     }
-    case kCmdSearchVocabulary:
+    case ID_SEARCH_VOCABULARY:
         return {{"*.表", programFolder + "\\配置", kFindSubFolders, kNameMode}};
-    case kCmdSearchSamples: {
+    case ID_SEARCH_SAMPLES: {
         const CString types = "*.墨;*.接口;*.定义";
         return {{types, installationFolder + "\\示例", kFindSubFolders, kNameMode},
                 {types, installationFolder + "\\我的项目", kFindAppend, kNameMode},
@@ -118,7 +118,7 @@ void CWrenView::OnReplaceAllReporting()
         return;
     int count = 0;
     RunEdit([&] { count = m_search->DoReplaceAllInFile(); });
-    TheMacroRecorder().RecordCommand(42116);
+    TheMacroRecorder().RecordCommand(ID_SEARCH_REPLACE_ALL_IN_FILE);
     IViewShell* shell = TheViewShell();
     if (!shell)
         return;
@@ -151,5 +151,5 @@ void CWrenView::OnReplaceAllInOpenFiles()
     CViewOutputReport report(*shell);
     shell->AppendOutputLine(LoadResourceText(IDS_REPLACE_IN_OPEN_FILES));
     for (CWrenView* view : shell->OpenDocumentViews())
-        view->SendMessage(WM_COMMAND, kCmdReplaceAllReporting, 0);
+        view->SendMessage(WM_COMMAND, ID_SEARCH_REPLACE_ALL_REPORTING, 0);
 }

@@ -86,7 +86,7 @@ TEST_F(DocumentDialogsTest, SummaryCommandShowsTheDocumentsFigures)
         EXPECT_FALSE(d.GetText(IDC_INFO_MODIFIED).IsEmpty());
         d.PressOK();
     }};
-    Command(kCmdDocumentSummary);
+    Command(ID_FORMAT_SUMMARY);
     EXPECT_EQ(1, driver.ScriptsRun());
     const CDocumentSummary summary = m_doc.GetSummary();
     const std::vector<CString> expected = {path.c_str(), summary.encodingName, summary.lineEndName, "11", "3", "11"};
@@ -109,7 +109,7 @@ TEST_F(DocumentDialogsTest, ReloadAsRunsTheDialogAndAsksBeforeDroppingEdits)
         d.Select(IDC_RELOAD_ENCODING, kEncodingUtf8);
         d.PressOK();
     });
-    Command(kCmdReloadAs);
+    Command(ID_FILE_RELOAD_AS);
     EXPECT_EQ(0, preset) << "automatic detection preset";
     EXPECT_EQ("中", Line(0));
     EXPECT_EQ(kEncodingUtf8, m_doc.GetText().GetEncoding());
@@ -122,7 +122,7 @@ TEST_F(DocumentDialogsTest, ReloadAsRunsTheDialogAndAsksBeforeDroppingEdits)
             d.PressOK();
         });
         m_boxes.QueueAnswer(answer);
-        Command(kCmdReloadAs);
+        Command(ID_FILE_RELOAD_AS);
     }
     ASSERT_EQ(2, m_boxes.Count());
     EXPECT_EQ(path + "\n\n真想重新加载这个文件吗? 你已做的所有修改将会丢失.", std::string(m_boxes.Last().text));
@@ -131,7 +131,7 @@ TEST_F(DocumentDialogsTest, ReloadAsRunsTheDialogAndAsksBeforeDroppingEdits)
 
     driver.Queue([](DialogDriver& d) { d.PressCancel(); });
     Modify();
-    Command(kCmdReloadAs);
+    Command(ID_FILE_RELOAD_AS);
     EXPECT_EQ("x\xE4\xB8\xAD", Line(0)) << "Cancel changes nothing";
     EXPECT_EQ(2, m_boxes.Count());
 }

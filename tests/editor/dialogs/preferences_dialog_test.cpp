@@ -378,13 +378,13 @@ TEST_F(PreferencesTest, VariableMenusReplaceTheSelectionAndHotKeysReachTheRow)
     settings.view.headerCentre = "第页";
     Run([&](DialogDriver& d) {
         ::SendDlgItemMessage(d.Dialog(), IDC_HEADER_CENTRE, EM_SETSEL, 1, 2);
-        ::SendMessage(d.Dialog(), WM_COMMAND, 32831, 0);  // HEADER1 > 页号
+        ::SendMessage(d.Dialog(), WM_COMMAND, ID_PRINT_VARIABLE_FIRST + 7 + 3, 0);  // HEADER1 > 页号
         EXPECT_EQ("第$(页码)", d.GetText(IDC_HEADER_CENTRE));
         SelectRow(d, IDC_TOOLS, 2);
         d.SetText(IDC_TOOL_ARGUMENTS, "-n ");
         ::SendDlgItemMessage(d.Dialog(), IDC_TOOL_ARGUMENTS, EM_SETSEL, 3, 3);
-        ::SendMessage(d.Dialog(), WM_COMMAND, 32872, 0);  // 行号
-        ::SendMessage(d.Dialog(), WM_COMMAND, 32812, 0);  // the folder menu's 文件目录
+        ::SendMessage(d.Dialog(), WM_COMMAND, ID_ARG_LINE_NUMBER, 0);  // 行号
+        ::SendMessage(d.Dialog(), WM_COMMAND, ID_ARG_FOLDER_WORD, 0);  // the folder menu's 文件目录
         d.Focus(IDC_TOOL_HOT_KEY);
         ::SendDlgItemMessage(d.Dialog(), IDC_TOOL_HOT_KEY, HKM_SETHOTKEY, MAKEWORD(VK_F7, HOTKEYF_CONTROL), 0);
         MSG keyUp = {d.Item(IDC_TOOL_HOT_KEY), WM_KEYUP, VK_F7, 0};

@@ -450,14 +450,14 @@ TEST_F(WrenDocTest, FailedRemoteSavesRestoreTheModifiedState)
 TEST_F(WrenDocTest, FormatCommandsAndTheirChecks)
 {
     ASSERT_TRUE(m_doc.OnNewDocument());
-    m_doc.OnEncoding(kCmdEncodingAnsi + 2);  // untitled: no question
+    m_doc.OnEncoding(ID_FORMAT_ENCODING_ANSI + 2);  // untitled: no question
     EXPECT_EQ(0, m_boxes.Count());
     EXPECT_EQ(kEncodingUtf16Be, m_doc.GetText().GetEncoding());
-    m_doc.OnEncoding(kCmdEncodingAnsi + 2);  // unchanged: nothing at all
+    m_doc.OnEncoding(ID_FORMAT_ENCODING_ANSI + 2);  // unchanged: nothing at all
     EXPECT_EQ(1, m_shell.formatsShown);
     EXPECT_TRUE(m_doc.IsModified()) << "the next save writes the new form";
     m_doc.GetText().MarkSaved();
-    m_doc.OnLineEnd(kCmdLineEndDos + 1);
+    m_doc.OnLineEnd(ID_FORMAT_LINE_END_DOS + 1);
     EXPECT_EQ(kLineEndUnix, m_doc.GetText().GetLineEnd());
     EXPECT_TRUE(m_doc.IsModified()) << "closing must not drop the new line ends";
     EXPECT_EQ(-1, m_doc.GetText().GetSavePointDepth()) << "no undo leads back to the saved form";
@@ -465,11 +465,11 @@ TEST_F(WrenDocTest, FormatCommandsAndTheirChecks)
     const std::string path = Open("a.txt", "a\r\n\r\nbc");
     EXPECT_EQ(7, m_doc.GetSummary().byteCount);
     m_boxes.QueueAnswer(IDYES);
-    m_doc.OnEncoding(kCmdEncodingAnsi + 3);
+    m_doc.OnEncoding(ID_FORMAT_ENCODING_ANSI + 3);
     EXPECT_EQ(1, m_shell.reloadsPosted);
     EXPECT_FALSE(m_doc.IsModified()) << "the file is read again in the new encoding";
     m_boxes.QueueAnswer(IDNO);
-    m_doc.OnEncoding(kCmdEncodingAnsi + 4);
+    m_doc.OnEncoding(ID_FORMAT_ENCODING_ANSI + 4);
     EXPECT_TRUE(m_doc.IsModified()) << "kept text to be written in the new encoding";
 }
 
@@ -500,23 +500,23 @@ TEST_F(WrenDocTest, CommandsRouteThroughTheMessageMap)
     DocumentServices().syntaxTypes[4] = CSyntaxTypeRow{"no keywords", "CPLUSPLUS.SPC", ""};
     Open("a.c", "int x;");
     ASSERT_EQ("CPLUSPLUS.SPC", Spec()) << "the table row and the link file agree";
-    EXPECT_EQ(1, CheckOf(m_doc, kCmdSyntaxType + 3));
-    EXPECT_EQ(0, CheckOf(m_doc, kCmdSyntaxAuto)) << "the type is a row of the table";
-    EXPECT_EQ(0, CheckOf(m_doc, kCmdSyntaxPlain));
+    EXPECT_EQ(1, CheckOf(m_doc, ID_SYNTAX_TYPE_FIRST + 3));
+    EXPECT_EQ(0, CheckOf(m_doc, ID_SYNTAX_AUTO)) << "the type is a row of the table";
+    EXPECT_EQ(0, CheckOf(m_doc, ID_SYNTAX_PLAIN));
 
-    m_doc.OnCmdMsg(kCmdSyntaxType + 4, CN_COMMAND, nullptr, nullptr);
+    m_doc.OnCmdMsg(ID_SYNTAX_TYPE_FIRST + 4, CN_COMMAND, nullptr, nullptr);
     EXPECT_EQ("CPLUSPLUS.SPC", Spec()) << "a row without a keyword file does nothing";
     EXPECT_TRUE(m_doc.IsSyntaxAuto());
-    m_doc.OnCmdMsg(kCmdSyntaxPlain, CN_COMMAND, nullptr, nullptr);
-    EXPECT_EQ(1, CheckOf(m_doc, kCmdSyntaxPlain));
-    m_doc.OnCmdMsg(kCmdSyntaxType + 3, CN_COMMAND, nullptr, nullptr);
+    m_doc.OnCmdMsg(ID_SYNTAX_PLAIN, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(1, CheckOf(m_doc, ID_SYNTAX_PLAIN));
+    m_doc.OnCmdMsg(ID_SYNTAX_TYPE_FIRST + 3, CN_COMMAND, nullptr, nullptr);
     EXPECT_EQ("CPLUSPLUS.SPC", Spec());
     EXPECT_FALSE(m_doc.IsSyntaxAuto());
 
-    m_doc.OnCmdMsg(kCmdLineEndDos + 2, CN_COMMAND, nullptr, nullptr);
+    m_doc.OnCmdMsg(ID_FORMAT_LINE_END_DOS + 2, CN_COMMAND, nullptr, nullptr);
     for (UINT i = 0; i < 3; ++i)
-        EXPECT_EQ(i == 2 ? 1 : 0, CheckOf(m_doc, kCmdLineEndDos + i)) << i;
+        EXPECT_EQ(i == 2 ? 1 : 0, CheckOf(m_doc, ID_FORMAT_LINE_END_DOS + i)) << i;
     for (UINT i = 0; i < 5; ++i)
-        EXPECT_EQ(i == 0 ? 1 : 0, CheckOf(m_doc, kCmdEncodingAnsi + i)) << i;
+        EXPECT_EQ(i == 0 ? 1 : 0, CheckOf(m_doc, ID_FORMAT_ENCODING_ANSI + i)) << i;
     EXPECT_TRUE(m_doc.IsModified()) << "choosing a line end asks to save";
 }

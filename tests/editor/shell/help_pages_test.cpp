@@ -1,6 +1,9 @@
+#include "editor/res/resource.h"
 #include "editor/shell/HelpPages.h"
 
 #include <gtest/gtest.h>
+
+#include "temp_dir.h"
 
 #include <string>
 #include <vector>
@@ -32,12 +35,12 @@ TEST(HelpPages, EachCommandOpensItsPageShownNormally)
         const char* target;
     };
     const Case cases[] = {
-        {32795, "https://moyu-lang.org/sponsor/"},
-        {32792, "D:\\墨语言\\帮助\\入门指南.html"},
-        {32944, "D:\\墨语言\\帮助\\教程.html"},
-        {32794, "D:\\墨语言\\帮助\\作品.html"},
-        {32945, "D:\\墨语言\\帮助\\论坛博客.html"},
-        {32793, "D:\\墨语言\\帮助\\益智读物.html"},
+        {ID_HELP_SPONSOR, "https://moyu-lang.org/sponsor/"},
+        {ID_HELP_GUIDE, "D:\\墨语言\\帮助\\入门指南.html"},
+        {ID_HELP_TUTORIAL, "D:\\墨语言\\帮助\\教程.html"},
+        {ID_HELP_WORKS, "D:\\墨语言\\帮助\\作品.html"},
+        {ID_HELP_FORUM, "D:\\墨语言\\帮助\\论坛博客.html"},
+        {ID_HELP_READING, "D:\\墨语言\\帮助\\益智读物.html"},
     };
     g_openResult = 42;
     for (const Case& c : cases) {
@@ -58,6 +61,30 @@ TEST(HelpPages, OtherCommandsOpenNothingAndAShellFailureIsReported)
     EXPECT_FALSE(OpenHelpPage(0, "D:\\墨语言", &RecordOpen));
     EXPECT_TRUE(g_calls.empty());
     g_openResult = 32;
-    EXPECT_FALSE(OpenHelpPage(32795, "D:\\墨语言", &RecordOpen));
+    EXPECT_FALSE(OpenHelpPage(ID_HELP_SPONSOR, "D:\\墨语言", &RecordOpen));
     EXPECT_EQ(g_calls.size(), 1u);
+}
+
+// A guide that is not installed is told apart, with its path in the message; the sponsor
+// address is never missing.
+TEST(HelpPages, AMissingPageIsReportedWithItsPath)
+{
+    TempDir install;
+    ::CreateDirectoryA((install / "帮助").c_str(), nullptr);
+    install.WriteFile("帮助\\教程.html", "<html></html>");
+    const CString folder = install.Path().c_str();
+    EXPECT_FALSE(IsHelpPageMissing(ID_HELP_TUTORIAL, folder));
+    EXPECT_TRUE(IsHelpPageMissing(ID_HELP_GUIDE, folder));
+    EXPECT_FALSE(IsHelpPageMissing(ID_HELP_SPONSOR, folder));
+    EXPECT_FALSE(IsHelpPageMissing(0, folder));
+    EXPECT_EQ(std::string(HelpPageFailureMessage(ID_HELP_GUIDE, folder)),
+              "找不到帮助文件:\n" + install.Path() + "\\帮助\\入门指南.html");
+}
+
+// Every page the help menu names is installed.
+TEST(HelpPages, EveryPageIsInstalled)
+{
+    const CString folder = MOYU_STAGED_INSTALL_DIR;
+    for (UINT command : {ID_HELP_GUIDE, ID_HELP_TUTORIAL, ID_HELP_WORKS, ID_HELP_FORUM, ID_HELP_READING})
+        EXPECT_FALSE(IsHelpPageMissing(command, folder)) << std::string(HelpPageTarget(command, folder));
 }

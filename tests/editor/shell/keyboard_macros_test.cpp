@@ -1,3 +1,4 @@
+#include "editor/res/resource.h"
 #include "editor/shell/KeyboardMacros.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST(KeyboardMacros, RecordStoreReloadAndReplay)
     recorder.RecordFind("甲", 3);
     recorder.RecordReplace("a", "乙", 5);
     recorder.RecordGoTo(10);
-    recorder.RecordCommand(41015);
+    recorder.RecordCommand(ID_EDIT_DELETE_LINE);
     recorder.RecordCommand(41023);  // recorded, but no command a replay runs
     recorder.RecordInsertFile("C:\\片段.墨");
     ASSERT_TRUE(recorder.Stop(file.c_str()));
@@ -137,7 +138,8 @@ TEST(KeyboardMacros, ReplayWhileRecordingCancelsAndEmptySlotsDoNothing)
 
 TEST(KeyboardMacros, SlotsMenuTextsAndHotKeys)
 {
-    const int kCommands[] = {45003, 45009, 45010, 45011, 45012, 45013, 45014, 45015, 45016, 45017, 45008};
+    const int kCommands[] = {ID_MACRO_REPLAY, ID_MACRO_SLOT_1, ID_MACRO_SLOT_2, ID_MACRO_SLOT_3, ID_MACRO_SLOT_4,
+        ID_MACRO_SLOT_5, ID_MACRO_SLOT_6, ID_MACRO_SLOT_7, ID_MACRO_SLOT_8, ID_MACRO_SLOT_9, ID_MACRO_SLOT_10};
     for (int slot = 0; slot <= kMacroSlots; ++slot) {
         EXPECT_EQ(kCommands[slot], MacroSlotCommand(slot));
         EXPECT_EQ(slot, MacroSlotOfCommand(kCommands[slot]));
@@ -163,9 +165,11 @@ TEST(KeyboardMacros, SlotsMenuTextsAndHotKeys)
     macros[10].modifiers = kModAlt;
     EXPECT_EQ(0, FindMacroHotKey(macros, '0', kModAlt)) << "an empty slot has no hot key";
 
-    for (int id : {41000, 41011, 41022, 41037, 42102, 42121, 44001, 57637, 57642})
+    for (int id : {ID_EDIT_DELETE_KEY, ID_EDIT_INSERT_TIME, ID_EDIT_COMMENT_LINES, ID_EDIT_DELETE_TO_LINE_START,
+        ID_SEARCH_FIND_NEXT, ID_SEARCH_PREV_OCCURRENCE, ID_TOOLS_EVALUATE_LINE, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL})
         EXPECT_TRUE(IsReplayableMacroCommand(id)) << id;
-    for (int id : {41012, 41021, 41023, 41036, 42104, 42112, 45003, 57636, 0})
+    for (int id : {ID_EDIT_INSERT_FILE, 41021, 41023, ID_EDIT_COLUMN_MODE, ID_FIND_IN_FILES, ID_SEARCH_CONFIRM_REPLACE,
+        ID_MACRO_REPLAY, ID_EDIT_FIND, 0})
         EXPECT_FALSE(IsReplayableMacroCommand(id)) << id;
 }
 

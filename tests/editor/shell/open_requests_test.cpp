@@ -1,3 +1,4 @@
+#include "editor/res/resource.h"
 #include "editor/shell/OpenRequests.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(OpenRequests, EveryPostedRequestOpensInOrder)
     remote.path = "/srv/x.墨";
     remote.size = 99;
     posted.insert(posted.begin() + 1, queue.Post(remote));
-    EXPECT_EQ(posted, (std::vector<unsigned>{57601, 40002, 57601, 57601}));
+    EXPECT_EQ(posted, (std::vector<unsigned>{ID_FILE_OPEN, ID_FILE_REMOTE_OPEN, ID_FILE_OPEN, ID_FILE_OPEN}));
 
     // Each posted command takes the oldest request of its kind.
     std::vector<std::string> opened;
@@ -35,6 +36,6 @@ TEST(OpenRequests, EveryPostedRequestOpensInOrder)
 
     // With nothing queued the command asks the user.
     OpenRequestQueue::Request none;
-    EXPECT_FALSE(queue.Take(57601, none));
+    EXPECT_FALSE(queue.Take(ID_FILE_OPEN, none));
     EXPECT_TRUE(queue.IsEmpty());
 }

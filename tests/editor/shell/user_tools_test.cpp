@@ -1,3 +1,4 @@
+#include "editor/res/resource.h"
 #include "editor/shell/UserTools.h"
 
 #include <gtest/gtest.h>
@@ -147,9 +148,9 @@ TEST(UserTools, BatchToolsQuoteTheSelection)
 
 TEST(UserTools, SlotsCommandsMenuTextsAndHotKeys)
 {
-    EXPECT_EQ(44017, ToolSlotCommand(1));
-    EXPECT_EQ(44016, ToolSlotCommand(10));
-    EXPECT_EQ(32951, ToolSlotCommand(15));
+    EXPECT_EQ(ID_TOOL_SLOT_1, ToolSlotCommand(1));
+    EXPECT_EQ(ID_TOOL_SLOT_10, ToolSlotCommand(10));
+    EXPECT_EQ(ID_TOOL_SLOT_15, ToolSlotCommand(15));
     EXPECT_EQ(0, ToolSlotCommand(16));
     for (int slot = kFirstToolSlot; slot <= kLastToolSlot; ++slot)
         EXPECT_EQ(slot, ToolSlotOfCommand(ToolSlotCommand(slot)));

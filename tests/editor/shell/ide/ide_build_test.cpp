@@ -404,7 +404,7 @@ TEST_F(IdeBuildTest, VocabularySearchListsTheTablesHoldingTheWord)
     m_install.WriteFile("work\\甲.墨", "独特名字\r\n");
     Start("甲.墨");
 
-    ::PostMessageA(m_main, WM_COMMAND, 32958, 0);
+    ::PostMessageA(m_main, WM_COMMAND, ID_SEARCH_VOCABULARY, 0);
     ASSERT_TRUE(WaitForOutputLine("> 找到 1 次.")) << Joined();
     const std::vector<std::string> output = OutputLines();
     EXPECT_EQ(output[0], "----- 多文件查找【独特名字】-----");

@@ -247,7 +247,7 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
 
     for (char c : std::string("abc"))
         ::PostMessageA(CaretWindow(main), WM_CHAR, c, 1);
-    const UINT kRemoteSaveAs = 40003;
+    const UINT kRemoteSaveAs = ID_FILE_REMOTE_SAVE_AS;
     ChooseRemotely(main, kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
     // The window takes its remote name before the upload ends.
     EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))

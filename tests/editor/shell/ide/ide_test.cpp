@@ -205,7 +205,7 @@ TEST_F(IdeTest, StartsOnANewDocumentWithoutFiles)
     HWND status = FindDescendant(main, "msctls_statusbar32");
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(::IsWindowVisible(status));
-    ::SendMessageA(main, WM_COMMAND, 59393, 0);
+    ::SendMessageA(main, WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
     EXPECT_FALSE(::IsWindowVisible(status));
     ::PostMessageA(main, WM_COMMAND, ID_APP_EXIT, 0);  // 文件 > 退出
     EXPECT_NE(ide.WaitForExit(30000), STILL_ACTIVE);
@@ -353,7 +353,7 @@ TEST_F(IdeTest, ScreenFontChosenInThePreferencesReachesTheOpenView)
 
     // 查看 > 屏幕字体 > 设置字体 opens the fonts page on its screen tab; the first row's font
     // dialog takes a much larger size.
-    ::PostMessageA(main, WM_COMMAND, 43034, 0);
+    ::PostMessageA(main, WM_COMMAND, ID_VIEW_SET_SCREEN_FONT, 0);
     HWND preferences = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (preferences = FindProcessDialog(ide.Id(), IDC_SCREEN_FONTS)) != nullptr; }));
     HWND list = ::GetDlgItem(preferences, IDC_SCREEN_FONTS);
@@ -426,7 +426,7 @@ TEST_F(IdeTest, OutputWindowTakesTheOutputFontAtStartAndFromThePreferences)
 
     // The fonts page, its third tab (other fonts), the output font's row (the second) in the
     // font dialog at 9 points.
-    ::PostMessageA(main, WM_COMMAND, 43034, 0);
+    ::PostMessageA(main, WM_COMMAND, ID_VIEW_SET_SCREEN_FONT, 0);
     HWND preferences = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (preferences = FindProcessDialog(ide.Id(), IDC_OTHER_FONTS)) != nullptr; }));
     HWND tabs = ::GetDlgItem(preferences, IDC_FONT_TABS);
@@ -473,7 +473,7 @@ TEST_F(IdeTest, PrintPreviewShowsTheViewsPagesAndCloses)
     ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && CaretHeight(main) > 0; }));
     HMENU menu = ::GetMenu(main);
 
-    ::PostMessageA(main, WM_COMMAND, 57609, 0);
+    ::PostMessageA(main, WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
     HWND pageLine = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (pageLine = FindDescendantById(main, 0xE3FF)) != nullptr; }));
     auto text = [](HWND window) {
@@ -744,12 +744,12 @@ TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
     ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(popup); }));
     EXPECT_TRUE(WaitFor([&] { return FocusedWindow(main) == view; })) << "the view has the keys again";
     ::PostMessageA(main, WM_COMMAND, 32966, 0);  // the variable palette's "甲"
-    ::PostMessageA(main, WM_COMMAND, 57642, 0);  // select all
-    ::PostMessageA(main, WM_COMMAND, 57634, 0);  // copy
+    ::PostMessageA(main, WM_COMMAND, ID_EDIT_SELECT_ALL, 0);  // select all
+    ::PostMessageA(main, WM_COMMAND, ID_EDIT_COPY, 0);  // copy
     EXPECT_TRUE(WaitFor([&] { return ClipboardText().rfind("第1行 步进甲\r\n", 0) == 0; }))
         << ClipboardText().substr(0, 40);
     HWND companion = ::CreateWindowExA(0, "STATIC", "测试 墨伴", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ::PostMessageA(main, WM_COMMAND, 33242, 0);  // send to the companion tool
+    ::PostMessageA(main, WM_COMMAND, ID_SEND_TO_COMPANION, 0);  // send to the companion tool
     MSG posted = {};
     EXPECT_TRUE(WaitFor([&] { return ::PeekMessageA(&posted, companion, 0xB0CF, 0xB0CF, PM_REMOVE) != FALSE; }));
     EXPECT_EQ(posted.wParam, 0xD3EFD1D4u);
@@ -1001,14 +1001,15 @@ TEST_F(IdeTest, VocabularyTableButtonsShowTheirTableAndDisableTheirOwnButton)
         const char* table;
     };
     const Case cases[] = {
-        {43723, "墨语言词汇函数"}, {43726, "墨语言扩展函数"}, {43725, "墨语言视窗函数"}, {43724, "墨语言图形函数"},
+        {ID_VOCABULARY_TABLE_FIRST, "墨语言词汇函数"}, {ID_VOCABULARY_TABLE_LAST, "墨语言扩展函数"},
+            {43725, "墨语言视窗函数"}, {43724, "墨语言图形函数"},
     };
     for (const Case& c : cases) {
         // As the tool bar reports a click to the bar it sits in.
         ::SendMessageA(::GetParent(buttons), WM_COMMAND, MAKEWPARAM(c.command, BN_CLICKED),
                        reinterpret_cast<LPARAM>(buttons));
         EXPECT_EQ(TreeItemText(ide, tree, TreeItem(tree, TVGN_ROOT)), c.table);
-        for (UINT command = 43723; command <= 43726; ++command)
+        for (UINT command = ID_VOCABULARY_TABLE_FIRST; command <= ID_VOCABULARY_TABLE_LAST; ++command)
             EXPECT_EQ(::SendMessageA(buttons, TB_ISBUTTONENABLED, command, 0) != 0, command != c.command)
                 << c.command << " " << command;
     }

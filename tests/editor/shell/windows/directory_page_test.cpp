@@ -1,5 +1,6 @@
 #include "ShellWindowsTestFrame.h"
 
+#include "editor/res/resource.h"
 #include "editor/shell/DirectoryBrowser.h"
 #include "editor/shell/FolderChooser.h"
 #include "framework/DialogDriver.h"
@@ -217,7 +218,8 @@ TEST_F(DirectoryPageTest, ContextMenusFollowTheItem)
 TEST_F(DirectoryPageTest, KeysPostThePageCommands)
 {
     Tree().SetFocus();
-    const std::pair<int, UINT> kKeys[] = {{VK_RETURN, 43680}, {VK_DELETE, 43685}, {VK_F2, 43686}, {VK_F5, 43690}};
+    const std::pair<int,
+        UINT> kKeys[] = {{VK_RETURN, ID_DIR_OPEN}, {VK_DELETE, ID_DIR_DELETE}, {VK_F2, ID_DIR_RENAME}, {VK_F5, ID_DIR_REFRESH}};
     for (const auto& [key, command] : kKeys) {
         m_frame->m_commands.clear();
         Tree().PostMessage(WM_KEYDOWN, key, 0);
@@ -230,7 +232,7 @@ TEST_F(DirectoryPageTest, KeysPostThePageCommands)
     Bar().ProjectTreeCtrl().PostMessage(WM_KEYDOWN, VK_F2, 0);
     Bar().ProjectTreeCtrl().PostMessage(WM_KEYDOWN, VK_F5, 0);
     PumpPending();
-    EXPECT_EQ(m_frame->m_commands, std::vector<UINT>{43722});
+    EXPECT_EQ(m_frame->m_commands, std::vector<UINT>{ID_PROJECT_RENAME_ITEM});
 }
 
 // The chooser starts at its folder, shows it as status text cut at a character boundary,

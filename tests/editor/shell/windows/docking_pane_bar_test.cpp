@@ -1,9 +1,10 @@
 #include "ShellWindowsTestFrame.h"
+#include "editor/res/resource.h"
 
 BEGIN_MESSAGE_MAP(CShellTestFrame, CFrameWnd)
     ON_WM_CREATE()
-    ON_COMMAND_RANGE(43680, 43722, OnBarCommand)
-    ON_COMMAND_RANGE(50080, 50100, OnBarCommand)
+    ON_COMMAND_RANGE(ID_DIR_OPEN, ID_PROJECT_RENAME_ITEM, OnBarCommand)
+    ON_COMMAND_RANGE(ID_WORKSPACE_SYNC, ID_OUTPUT_NEXT, OnBarCommand)
 END_MESSAGE_MAP()
 
 int CShellTestFrame::OnCreate(LPCREATESTRUCT createStruct)

@@ -1,5 +1,6 @@
 #include "ShellWindowsTestFrame.h"
 
+#include "editor/res/resource.h"
 #include "editor/shell/SystemClipboard.h"
 
 #include <string>
@@ -111,8 +112,8 @@ TEST_F(ShellWindowsTest, OutputContextMenuOpensOnRightClickAndMenuKey)
     output.AppendMessage("一行");
     PumpPending();
     const std::vector<std::pair<UINT, std::string>> expected = {
-        {32940, "复制本行"}, {50097, "复制内容"}, {50096, "清除内容"},
-        {44005, "发送输入..."}, {44006, "结束进程"}, {50098, "隐藏"},
+        {ID_OUTPUT_COPY_LINE, "复制本行"}, {ID_OUTPUT_COPY_ALL, "复制内容"}, {ID_OUTPUT_CLEAR, "清除内容"},
+        {ID_SEND_CHILD_INPUT, "发送输入..."}, {ID_KILL_CHILD, "结束进程"}, {ID_OUTPUT_HIDE, "隐藏"},
     };
     MenuCapture capture;
     g_capture = &capture;

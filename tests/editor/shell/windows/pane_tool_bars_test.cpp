@@ -1,4 +1,5 @@
 #include "ShellWindowsTestFrame.h"
+#include "editor/res/resource.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ TEST_F(ShellWindowsTest, WorkspaceToolBarsFollowThePageAndTheProject)
                   page == CWorkspaceBar::kDirectoryPage);
     }
     CToolBarCtrl& project = bar.ToolBar(CWorkspaceBar::kProjectBarId);
-    const UINT kProjectButtons[] = {43715, 43716, 43717, 43718, 43720};
+    const UINT kProjectButtons[] = {ID_PROJECT_NEW_CATEGORY, ID_PROJECT_ADD_FILES, ID_PROJECT_ADD_CURRENT,
+        ID_PROJECT_ADD_ALL_OPEN, ID_PROJECT_REMOVE_ITEM};
     auto enabled = [&] {
         int count = 0;
         for (UINT command : kProjectButtons)
@@ -41,7 +43,7 @@ TEST_F(ShellWindowsTest, WorkspaceToolBarsFollowThePageAndTheProject)
 
     CToolBarCtrl& tables = bar.ToolBar(CWorkspaceBar::kVocabularyBarId);
     bar.SetVocabularyTypeButtons(2);
-    for (UINT command = 43723; command <= 43726; ++command)
+    for (UINT command = ID_VOCABULARY_TABLE_FIRST; command <= ID_VOCABULARY_TABLE_LAST; ++command)
         EXPECT_EQ(tables.IsButtonEnabled(command) != FALSE, command != 43724) << command;
 }
 
@@ -102,12 +104,12 @@ TEST_F(ShellWindowsTest, PaneToolBarButtonsShowTheirToolTips)
         const char* tip;
     };
     const Case cases[] = {
-        {directory, 43690, "刷新"},       {directory, 43683, "复制"},         {directory, 43684, "移动"},
-        {directory, 43685, "删除"},       {project, 43715, "新类别"},         {project, 43716, "添加到项目"},
-        {project, 43717, "添加当前文件"}, {project, 43718, "添加所有打开的文件"}, {project, 43720, "从项目移除"},
-        {pane, 50080, "同步"},            {pane, 50081, "隐藏"},              {output, 50098, "隐藏"},
-        {output, 50099, "前"},            {output, 50100, "后"},              {tables, 43723, ""},
-        {tables, 43724, ""},              {tables, 43725, ""},                {tables, 43726, ""},
+        {directory, ID_DIR_REFRESH, "刷新"},       {directory, ID_DIR_COPY, "复制"},         {directory, ID_DIR_MOVE, "移动"},
+        {directory, ID_DIR_DELETE, "删除"},       {project, ID_PROJECT_NEW_CATEGORY, "新类别"},         {project, ID_PROJECT_ADD_FILES, "添加到项目"},
+        {project, ID_PROJECT_ADD_CURRENT, "添加当前文件"}, {project, ID_PROJECT_ADD_ALL_OPEN, "添加所有打开的文件"}, {project, ID_PROJECT_REMOVE_ITEM, "从项目移除"},
+        {pane, ID_WORKSPACE_SYNC, "同步"},            {pane, ID_WORKSPACE_HIDE, "隐藏"},              {output, ID_OUTPUT_HIDE, "隐藏"},
+        {output, ID_OUTPUT_PREVIOUS, "前"},            {output, ID_OUTPUT_NEXT, "后"},              {tables, ID_VOCABULARY_TABLE_FIRST, ""},
+        {tables, 43724, ""},              {tables, 43725, ""},                {tables, ID_VOCABULARY_TABLE_LAST, ""},
     };
     for (const Case& c : cases) {
         ASSERT_GE(c.bar.CommandToIndex(c.command), 0) << c.command;

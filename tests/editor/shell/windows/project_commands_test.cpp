@@ -1,5 +1,6 @@
 #include "ShellWindowsTestFrame.h"
 
+#include "editor/res/resource.h"
 #include "editor/shell/ProjectCommands.h"
 #include "editor/util/ShellHelpers.h"
 #include "framework/MessageBox.h"
@@ -268,15 +269,18 @@ TEST_F(ProjectCommandsTest, ContextMenusFollowTheItem)
         std::vector<UINT> commands;
     };
     const Case kCases[] = {
-        {"菜单.项目", "PRJ_ROOT1", {43712, 43713, 43714, 43715, 43716, 43717, 43718, 50081}},
-        {"类", "PRJ_CATEGORY", {43715, 43716, 43717, 43718, 43720, 43722, 50081}},
-        {"甲.墨", "PRJ_LOCAL", {43719, 43721, 43720, 50081}},
-        {"乙.c", "PRJ_REMOTE", {43719, 43720, 50081}},
+        {"菜单.项目", "PRJ_ROOT1",
+            {ID_PROJECT_NEW, ID_PROJECT_OPEN, ID_PROJECT_CLOSE, ID_PROJECT_NEW_CATEGORY, ID_PROJECT_ADD_FILES, ID_PROJECT_ADD_CURRENT, ID_PROJECT_ADD_ALL_OPEN, ID_WORKSPACE_HIDE}},
+        {"类", "PRJ_CATEGORY",
+            {ID_PROJECT_NEW_CATEGORY, ID_PROJECT_ADD_FILES, ID_PROJECT_ADD_CURRENT, ID_PROJECT_ADD_ALL_OPEN, ID_PROJECT_REMOVE_ITEM, ID_PROJECT_RENAME_ITEM, ID_WORKSPACE_HIDE}},
+        {"甲.墨", "PRJ_LOCAL",
+            {ID_PROJECT_OPEN_ITEM, ID_PROJECT_EXECUTE_ITEM, ID_PROJECT_REMOVE_ITEM, ID_WORKSPACE_HIDE}},
+        {"乙.c", "PRJ_REMOTE", {ID_PROJECT_OPEN_ITEM, ID_PROJECT_REMOVE_ITEM, ID_WORKSPACE_HIDE}},
     };
     for (const Case& c : kCases) {
         SelectText(c.item);
         EXPECT_STREQ(Bar().ProjectMenuName(tree.GetSelectedItem()), c.menu) << c.item;
         EXPECT_EQ(MenuCommands(c.menu), c.commands) << c.item;
     }
-    EXPECT_EQ(MenuCommands("PRJ_ROOT0"), (std::vector<UINT>{43712, 43713, 50081}));
+    EXPECT_EQ(MenuCommands("PRJ_ROOT0"), (std::vector<UINT>{ID_PROJECT_NEW, ID_PROJECT_OPEN, ID_WORKSPACE_HIDE}));
 }

@@ -210,7 +210,7 @@ TEST_F(WrenViewInputAidsTest, PaletteButtonsTypeAtTheCaretUnderEachToggle)
     EXPECT_EQ(1, m_doc.GetText().GetLineCount());
 
     // A selection is replaced in one step.
-    view->SendMessage(WM_COMMAND, kCmdSelectAll, 0);
+    view->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
     const int before = UndoSteps(view);
     Press(view, 33022);
     EXPECT_EQ("水", Line(0));
@@ -336,7 +336,7 @@ TEST_F(WrenViewInputAidsTest, PromptPopupReplacesTheTypedWord)
     EXPECT_EQ(4 + 2, view->GetEngine()->GetCaretDocPosition().column) << "the caret two bytes into the entry";
     Tick(1);
     EXPECT_FALSE(popup.IsWindowVisible());
-    view->SendMessage(WM_COMMAND, kCmdUndo, 0);
+    view->SendMessage(WM_COMMAND, ID_EDIT_UNDO, 0);
     EXPECT_EQ("x = zqx", Line(0)) << "the exchange was one undo step";
 
     // The mouse picks the second line; Space accepts once the arrows restarted the delay.

@@ -249,17 +249,17 @@ TEST_F(WrenViewSearchesTest, SelectionSearchesSearchTheirFoldersForTheName)
     const std::string interfaces = "*.接口;*.定义;*.h;*.hpp;";
     const std::string samples = "*.墨;*.接口;*.定义";
     const Case kCases[] = {
-        {kCmdSearchDocumentFolder,
+        {ID_SEARCH_DOCUMENT_FOLDER,
          {{name, sources, m_dir / "work", 1, 3}},
          {Hit("work\\主.墨", 1, 1, "名字 = 2"), Hit("work\\附.c", 1, 1, "名字"), Hit("work\\附.h", 1, 1, "名字")}},
-        {kCmdSearchInterfaces,
+        {ID_SEARCH_INTERFACES,
          {{name, interfaces, m_dir / "接口", 1, 3}, {name, interfaces, m_dir / "work", 129, 3}},
          {Hit("接口\\标准.接口", 1, 6, "整数 名字;"), Hit("接口\\c\\库.h", 1, 5, "int 名字;"),
           Hit("work\\附.h", 1, 1, "名字")}},
-        {kCmdSearchVocabulary,
+        {ID_SEARCH_VOCABULARY,
          {{name, "*.表", m_dir / "bin\\配置", 1, 3}},
          {Hit("bin\\配置\\词汇.表", 1, 1, "名字 甲"), Hit("bin\\配置\\深\\更多.表", 2, 1, "名字")}},
-        {kCmdSearchSamples,
+        {ID_SEARCH_SAMPLES,
          {{name, samples, m_dir / "示例", 1, 3},
           {name, samples, m_dir / "我的项目", 128, 3},
           {name, samples, m_dir / "资源", 128, 3}},
@@ -303,15 +303,15 @@ TEST_F(WrenViewSearchesTest, FolderSearchTypesFollowTheDocumentsExtension)
         {"C:\\w\\makefile", "*.接口;*.定义;*.墨;*.c;*.cc;*.h;*.cpp;*.hpp;*.墨双"},
     };
     for (const auto& c : kCases) {
-        const std::vector<SelectionSearch> searches = SelectionSearchesFor(kCmdSearchDocumentFolder, c.path, "P", "I");
+        const std::vector<SelectionSearch> searches = SelectionSearchesFor(ID_SEARCH_DOCUMENT_FOLDER, c.path, "P", "I");
         ASSERT_EQ(searches.size(), 1u) << c.path;
         EXPECT_STREQ(searches[0].types, c.types) << c.path;
         EXPECT_STREQ(searches[0].folder, "C:\\w");
     }
-    EXPECT_TRUE(SelectionSearchesFor(kCmdSearchDocumentFolder, "", "P", "I").empty());
+    EXPECT_TRUE(SelectionSearchesFor(ID_SEARCH_DOCUMENT_FOLDER, "", "P", "I").empty());
     // A document inside the interfaces folder is not searched twice.
-    EXPECT_EQ(SelectionSearchesFor(kCmdSearchInterfaces, "I\\接口\\a.h", "P", "I").size(), 1u);
-    EXPECT_EQ(SelectionSearchesFor(kCmdSearchInterfaces, "", "P", "I").size(), 1u);
+    EXPECT_EQ(SelectionSearchesFor(ID_SEARCH_INTERFACES, "I\\接口\\a.h", "P", "I").size(), 1u);
+    EXPECT_EQ(SelectionSearchesFor(ID_SEARCH_INTERFACES, "", "P", "I").size(), 1u);
 }
 
 // Replace in all open files: the report's header, then one line per document with its count
@@ -323,7 +323,7 @@ TEST_F(WrenViewSearchesTest, ReplaceInAllOpenFilesReportsEachDocument)
     CWrenView* third = Open("丙.墨", "x 旧\r\n");
     ASSERT_TRUE(first && second && third);
     ASSERT_TRUE(first->GetSearch()->DoReplace("旧", "新", 0));
-    Command(second, kCmdReplaceAllInOpenFiles);
+    Command(second, ID_SEARCH_REPLACE_ALL_IN_OPEN_FILES);
 
     EXPECT_EQ(m_outputShell.reports, 1);
     EXPECT_FALSE(m_outputShell.busy);
@@ -338,7 +338,7 @@ TEST_F(WrenViewSearchesTest, ReplaceInAllOpenFilesReportsEachDocument)
     EXPECT_EQ(Text(*m_docs[1]), "无关\n\n");
     EXPECT_EQ(Text(*m_docs[2]), "x 新\n\n");
     EXPECT_EQ(m_boxes.Count(), 0);
-    Command(first, kCmdUndo);
+    Command(first, ID_EDIT_UNDO);
     EXPECT_EQ(Text(*m_docs[0]), "旧 旧\n新\n\n") << "one undo step takes the document's replacements back";
 }
 
@@ -352,13 +352,13 @@ TEST_F(WrenViewSearchesTest, ReplaceInAllOpenFilesIsRefusedWhileRecordingOrBusy)
 
     TheMacroRecorder().Start(1, "m");
     ASSERT_TRUE(TheMacroRecorder().IsRecording());
-    Command(view, kCmdReplaceAllInOpenFiles);
+    Command(view, ID_SEARCH_REPLACE_ALL_IN_OPEN_FILES);
     ASSERT_EQ(m_boxes.Count(), 1);
     EXPECT_STREQ(m_boxes.Last().text, "无效宏定义 'Replace All In Open Files'.\n取消记录的按键信息.");
     EXPECT_FALSE(TheMacroRecorder().IsRecording());
 
     m_outputShell.busy = true;
-    Command(view, kCmdReplaceAllInOpenFiles);
+    Command(view, ID_SEARCH_REPLACE_ALL_IN_OPEN_FILES);
     ASSERT_EQ(m_boxes.Count(), 2);
     EXPECT_STREQ(m_boxes.Last().text, "输出窗口当前不可用.");
     EXPECT_EQ(m_boxes.Last().type & MB_ICONMASK, (UINT)MB_ICONSTOP);
@@ -379,10 +379,10 @@ TEST_F(WrenViewSearchesTest, VocabularyAdditionsReceiveTheText)
     ::CreateDirectoryA((m_dir / "配置").c_str(), nullptr);
 
     CaretTo(view, 4, 0);  // on "(" behind the name
-    Command(view, kCmdAddToVocabulary);
+    Command(view, ID_ADD_TO_VOCABULARY);
     EXPECT_STREQ(CustomVocabulary().Word(0), "打印");
     Select(view, 5, 0, 9, 0);
-    Command(view, kCmdAddToVocabulary);
+    Command(view, ID_ADD_TO_VOCABULARY);
     EXPECT_STREQ(CustomVocabulary().Word(0), "名字");
     EXPECT_STREQ(CustomVocabulary().Word(1), "打印");
 
@@ -392,19 +392,19 @@ TEST_F(WrenViewSearchesTest, VocabularyAdditionsReceiveTheText)
     };
     auto phrasesEnabled = [&] {
         Recorder recorder;
-        recorder.m_nID = kCmdAddToPhrases;
+        recorder.m_nID = ID_ADD_TO_PHRASES;
         recorder.DoUpdate(view, FALSE);
         return recorder.enabled;
     };
     EXPECT_TRUE(phrasesEnabled());
-    Command(view, kCmdAddToPhrases);
+    Command(view, ID_ADD_TO_PHRASES);
     CaretTo(view, 2, 1);
     EXPECT_FALSE(phrasesEnabled());
-    Command(view, kCmdAddToPhrases);  // no selection: nothing
+    Command(view, ID_ADD_TO_PHRASES);  // no selection: nothing
     Select(view, 0, 1, 0, 2);          // across lines: no text within one line
-    Command(view, kCmdAddToPhrases);
+    Command(view, ID_ADD_TO_PHRASES);
     Select(view, 0, 1, 4, 1);
-    Command(view, kCmdAddToPhrases);
+    Command(view, ID_ADD_TO_PHRASES);
     const std::vector<CString> phrases = ReadQuickInputPhrases(QuickInputPhrasesPath());
     ASSERT_EQ(phrases.size(), 2u);
     EXPECT_STREQ(phrases[0], "名字");

@@ -10,6 +10,8 @@
 #include <iterator>
 #include <vector>
 
+#include "../../document/RecordingProgress.h"
+#include "editor/document/SpellDictionary.h"
 #include "editor/document/DocumentServices.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/view/window/ViewOptions.h"
@@ -17,6 +19,7 @@
 #include "editor/shell/EditorSettings.h"
 #include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/SystemClipboard.h"
+#include "editor/shell/SystemTools.h"
 #include "framework/DialogDriver.h"
 #include "editor/shell/PositionHistory.h"
 #include "framework/AppEnvironment.h"
@@ -58,6 +61,7 @@ protected:
     ~WrenViewTest() override
     {
         Close();
+        TheSpellDictionary().Unload();
         DocumentServices() = CDocumentServices();
     }
     void Close()
@@ -164,7 +168,7 @@ TEST_F(WrenViewTest, PostedKeystrokesEditTheDocumentAndRepaint)
     Type(view, "\r");
     EXPECT_EQ(Line(0), "ab");
     EXPECT_EQ(Line(1), "中first");
-    Post(view, WM_COMMAND, kCmdUndo);
+    Post(view, WM_COMMAND, ID_EDIT_UNDO);
     PumpPending();
     EXPECT_EQ(Line(0), "ab中first");
     EXPECT_TRUE(view->GetEngine()->Check());
@@ -226,7 +230,7 @@ TEST_F(WrenViewTest, PanesOfASplitScrollTogetherAndSeeEachOthersEdits)
     EXPECT_EQ(right->GetEngine()->GetDisplayLineCount(), left->GetEngine()->GetDisplayLineCount());
 
     // Wrapping cannot be switched on beside a second column of panes.
-    Post(left, WM_COMMAND, kCmdWordWrap);
+    Post(left, WM_COMMAND, ID_VIEW_WORD_WRAP);
     PumpPending();
     EXPECT_FALSE(left->GetEngine()->IsWordWrap());
     EXPECT_EQ(m_boxes.Count(), 1);
@@ -242,13 +246,13 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         const char* line1;
         int checkedAfter;  // -1: the command shows no check mark
     } cases[] = {
-        {"delete line", 41015, "two", "", -1},
-        {"duplicate line", 41016, "one", "one", -1},
-        {"delete key", 41000, "ne", "two", -1},
-        {"join lines", 41013, "one two", "", -1},
+        {"delete line", ID_EDIT_DELETE_LINE, "two", "", -1},
+        {"duplicate line", ID_EDIT_DUPLICATE_LINE, "one", "one", -1},
+        {"delete key", ID_EDIT_DELETE_KEY, "ne", "two", -1},
+        {"join lines", ID_EDIT_JOIN_LINES, "one two", "", -1},
         {"select all, cut", 0, "", "", -1},
-        {"word wrap on", kCmdWordWrap, "one", "two", 1},
-        {"spelling marks on", kCmdSpellCheck, "one", "two", 1},
+        {"word wrap on", ID_VIEW_WORD_WRAP, "one", "two", 1},
+        {"spelling marks on", ID_VIEW_SPELL_CHECK, "one", "two", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,8 +260,8 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         CWrenView* view = Show();
         ASSERT_NE(view, nullptr);
         if (c.id == 0) {
-            Post(view, WM_COMMAND, kCmdSelectAll);
-            Post(view, WM_COMMAND, kCmdCut);
+            Post(view, WM_COMMAND, ID_EDIT_SELECT_ALL);
+            Post(view, WM_COMMAND, ID_EDIT_CUT);
         } else {
             Post(view, WM_COMMAND, c.id);
         }
@@ -267,10 +271,110 @@ TEST_F(WrenViewTest, ViewCommandsAndTheirUpdateState)
         if (c.checkedAfter >= 0) {
             EXPECT_EQ(State(view, c.id).checked, c.checkedAfter);
         }
-        EXPECT_EQ(State(view, kCmdUndo).enabled, m_doc.IsModified() != FALSE);
+        EXPECT_EQ(State(view, ID_EDIT_UNDO).enabled, m_doc.IsModified() != FALSE);
         EXPECT_TRUE(view->GetEngine()->Check());
         Close();
     }
+}
+
+// The spell-check command loads the shipped dictionaries on first use; a word missing from
+// them, in a comment as anywhere, is then laid out as a misspelled run, a known one is not.
+TEST_F(WrenViewTest, SpellCheckMarksAWordMissingFromTheDictionaries)
+{
+    Open("s.c", "/* wrold world */\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
+    PumpPending();
+    ASSERT_TRUE(TheSpellDictionary().IsCheckOn());
+    EXPECT_EQ(State(view, ID_VIEW_SPELL_CHECK).checked, 1);
+    std::vector<int> misspelled;
+    const CDisplayLine* line = view->GetEngine()->GetDisplayLines().GetFirstOfDocLine(0);
+    ASSERT_NE(line, nullptr);
+    for (int i = 0; i < line->GetSegmentCount(); ++i)
+        if (line->GetSegments()[i].kind == kRunMisspelled)
+            misspelled.push_back(line->GetSegments()[i].firstColumn);
+    EXPECT_EQ(misspelled, std::vector<int>{3}) << "only \"wrold\" is marked";
+    Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
+    PumpPending();
+    EXPECT_EQ(State(view, ID_VIEW_SPELL_CHECK).checked, 0);
+}
+
+namespace {
+
+// What the tools menu's commands hand to the system, instead of starting anything.
+struct StartedTools {
+    static std::vector<std::string>& Lines()
+    {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+    static UINT Start(const char* commandLine, UINT)
+    {
+        Lines().push_back(std::string("run ") + commandLine);
+        return 33;
+    }
+    static INT_PTR Open(const char* target, int) { Lines().push_back(std::string("open ") + target); return 42; }
+    static CString Browser() { return "C:\\浏览器\\看.exe"; }
+};
+
+} // namespace
+
+// The command interpreter starts in the document's folder, the browser gets the saved
+// document's quoted path, and the Explorer opens the document's folder.
+TEST_F(WrenViewTest, ToolCommandsHandTheDocumentToTheSystemsPrograms)
+{
+    Open("页 一.htm", "<p>\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    const std::string path = (LPCTSTR)m_doc.GetPathName();
+    const std::string folder = path.substr(0, path.rfind('\\'));
+    SystemToolSeams& seams = TheSystemToolSeams();
+    seams = {&StartedTools::Start, &StartedTools::Open, &StartedTools::Browser};
+    StartedTools::Lines().clear();
+    ::SetEnvironmentVariableA("COMSPEC", "C:\\windows\\system32\\cmd.exe");
+    char before[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, before);
+
+    Post(view, WM_COMMAND, ID_TOOLS_DOS_COMMAND);
+    PumpPending();
+    char current[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    ::SetCurrentDirectoryA(before);
+    EXPECT_EQ(std::string(current), folder);
+    Type(view, "x");
+    Post(view, WM_COMMAND, ID_TOOLS_VIEW_IN_BROWSER);
+    Post(view, WM_COMMAND, ID_TOOLS_EXPLORE_FOLDER);
+    PumpPending();
+    seams = SystemToolSeams();
+    EXPECT_EQ(StartedTools::Lines(), (std::vector<std::string>{"run C:\\windows\\system32\\cmd.exe",
+                                                               "run C:\\浏览器\\看.exe \"" + path + "\"",
+                                                               "open " + folder}));
+    EXPECT_FALSE(m_doc.IsModified()) << "the browser reads the saved file";
+    EXPECT_EQ(TempDir::ReadFile(path), "x<p>\r\n");
+    EXPECT_EQ(m_boxes.Count(), 0);
+}
+
+// Wrapping a long document shows the formatting progress with the wait cursor, in steps,
+// and ends it, so that the status bar says "就绪" again.
+TEST_F(WrenViewTest, WordWrapOfALongDocumentShowsItsProgressAndEndsIt)
+{
+    std::string text;
+    for (int i = 0; i < 1500; ++i)
+        text += "word word word\r\n";
+    Open("long.txt", text);
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    CRecordingProgress progress;
+    DocumentServices().progress = &progress;
+    Post(view, WM_COMMAND, ID_VIEW_WORD_WRAP);
+    PumpPending();
+    DocumentServices().progress = nullptr;
+    ASSERT_FALSE(progress.m_calls.empty());
+    EXPECT_EQ(progress.m_calls.front(), "begin:Formatting...:wait");
+    EXPECT_GT(progress.Count("draw:"), 1);
+    EXPECT_EQ(progress.m_calls.back(), "end");
+    EXPECT_EQ(progress.Count("begin:"), progress.Count("end"));
 }
 
 TEST_F(WrenViewTest, CaretKeyCommandsMoveAsTheirKeys)
@@ -280,10 +384,10 @@ TEST_F(WrenViewTest, CaretKeyCommandsMoveAsTheirKeys)
         DocPosition from;
         DocPosition to;
     } cases[] = {
-        {kCmdCaretLeft, {2, 1}, {1, 1}},     {kCmdCaretLeft + 1, {2, 1}, {3, 1}},
-        {kCmdCaretLeft + 2, {2, 1}, {2, 0}}, {kCmdCaretLeft + 3, {2, 1}, {2, 2}},
-        {kCmdCaretLeft + 4, {2, 1}, {0, 1}}, {kCmdCaretLeft + 5, {2, 1}, {5, 1}},
-        {kCmdCaretLeft + 6, {2, 2}, {2, 0}}, {kCmdCaretPageDown, {2, 0}, {0, 3}},
+        {ID_CARET_LEFT, {2, 1}, {1, 1}},     {ID_CARET_LEFT + 1, {2, 1}, {3, 1}},
+        {ID_CARET_LEFT + 2, {2, 1}, {2, 0}}, {ID_CARET_LEFT + 3, {2, 1}, {2, 2}},
+        {ID_CARET_LEFT + 4, {2, 1}, {0, 1}}, {ID_CARET_LEFT + 5, {2, 1}, {5, 1}},
+        {ID_CARET_LEFT + 6, {2, 2}, {2, 0}}, {ID_CARET_PAGE_DOWN, {2, 0}, {0, 3}},
     };
     Open("k.txt", "alpha\r\nalpha\r\nalpha\r\n");  // one width per column on every line
     CWrenView* view = Show();
@@ -315,7 +419,7 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
         d.SetText(d.Item(0x47C) ? 0x47C : 0x480, inserted.c_str());
         d.PressOK();
     }});
-    Post(view, WM_COMMAND, kCmdInsertFile);
+    Post(view, WM_COMMAND, ID_EDIT_INSERT_FILE);
     PumpPending();
     EXPECT_EQ(driver.ScriptsRun(), 1);
     EXPECT_TRUE(TheMacroRecorder().Stop((m_dir / "vuze.宏").c_str()));
@@ -328,7 +432,7 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     EXPECT_EQ(Line(1), "x2");
     EXPECT_EQ(Line(2), "b");
     EXPECT_EQ(m_boxes.Count(), 0);
-    Post(view, WM_COMMAND, kCmdUndo);
+    Post(view, WM_COMMAND, ID_EDIT_UNDO);
     PumpPending();
     EXPECT_EQ(Line(0), "ab");
     EXPECT_EQ(m_doc.GetText().GetLineCount(), 2);
@@ -337,7 +441,7 @@ TEST_F(WrenViewTest, InsertedFileIsOneUndoStepAndAMissingOneIsReported)
     EXPECT_FALSE(view->InsertFile(missing.c_str()));
     EXPECT_EQ(m_boxes.Last().text, CString(("打开文件失败.\n" + missing).c_str()));
     EXPECT_EQ(Line(0), "ab");
-    EXPECT_EQ(State(view, kCmdRedo).enabled, true) << "a failed insert leaves the redo set alone";
+    EXPECT_EQ(State(view, ID_EDIT_REDO).enabled, true) << "a failed insert leaves the redo set alone";
 }
 
 // The pointer over the text is the text pointer, or the macro-recording pointer while keys
@@ -403,8 +507,8 @@ TEST_F(WrenViewTest, ContextMenuCommandsAllReachTheView)
         EXPECT_TRUE(view->OnCmdMsg(id, CN_COMMAND, nullptr, &info)) << id;
     }
     // With no selection and nothing done, undo and redo are off, the rest on.
-    EXPECT_FALSE(State(view, kCmdUndo).enabled);
-    EXPECT_FALSE(State(view, kCmdRedo).enabled);
+    EXPECT_FALSE(State(view, ID_EDIT_UNDO).enabled);
+    EXPECT_FALSE(State(view, ID_EDIT_REDO).enabled);
 }
 
 TEST_F(WrenViewTest, BracketAtTheCaretShowsItsPartner)
@@ -457,7 +561,7 @@ TEST_F(WrenViewTest, CutAndPasteGoThroughTheClipboardBoundedByItsFirstNul)
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_TEXT, block);
     ::CloseClipboard();
-    Post(view, WM_COMMAND, kCmdPaste);
+    Post(view, WM_COMMAND, ID_EDIT_PASTE);
     PumpPending();
     EXPECT_EQ(Line(0), "abone");
 }
@@ -489,7 +593,7 @@ TEST_F(WrenViewTest, SelectionIsSentToTheCompanionWindowWithItsExactTitle)
         const int boxes = m_boxes.Count();
         view->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
         TheMacroRecorder().Start(5, "五");
-        view->SendMessage(WM_COMMAND, kCmdSendToCompanion);
+        view->SendMessage(WM_COMMAND, ID_SEND_TO_COMPANION);
         EXPECT_TRUE(TheMacroRecorder().Stop((m_dir / "vuze.宏").c_str()));
         std::vector<MacroStep> steps;
         DecodeMacroSteps(TheUserMacros()[5], steps);
@@ -548,7 +652,7 @@ TEST_F(WrenViewTest, EvaluatedLinesAreBoundedAndCutAtACharacter)
     } cases[] = {{0, "$结果 = 7"}, {2, "$结果 = 0.500000"}, {4, "出错("}, {6, "$结果 = 9223372036854775808"}};
     for (const Case& c : cases) {
         view->GetEngine()->SetCaretToDocPosition(0, c.line);
-        Post(view, WM_COMMAND, kCmdEvaluateLine);
+        Post(view, WM_COMMAND, ID_TOOLS_EVALUATE_LINE);
         PumpPending();
         EXPECT_EQ(Line(c.line + 1).compare(0, strlen(c.resultPrefix), c.resultPrefix), 0) << Line(c.line + 1);
     }
@@ -597,18 +701,18 @@ TEST_F(WrenViewTest, OptionCommandsChangeTheirSettingAndShowIt)
         int expected;
         bool radio;
     } cases[] = {
-        {43015, nullptr, &CViewSettings::showLineNumbers, 0, false},
-        {43072, nullptr, &CViewSettings::showSpaces, 1, false},
-        {43073, nullptr, &CViewSettings::showTabs, 1, false},
-        {43074, nullptr, &CViewSettings::showLineEnds, 1, false},
-        {43075, nullptr, &CViewSettings::boldKeywords, 1, false},
-        {43076, nullptr, &CViewSettings::italicComments, 1, false},
-        {43050, nullptr, &CViewSettings::lineSpacingPercent, 120, true},
-        {43052, nullptr, &CViewSettings::lineSpacingPercent, 200, true},
-        {43064, nullptr, &CViewSettings::tabSize, 2, true},
-        {43067, nullptr, &CViewSettings::tabSize, 16, true},
-        {43026, &CEditorSettings::screenFontSlot, nullptr, 2, true},
-        {43031, &CEditorSettings::printerFontSlot, nullptr, 1, true},
+        {ID_VIEW_LINE_NUMBERS, nullptr, &CViewSettings::showLineNumbers, 0, false},
+        {ID_VIEW_SHOW_SPACES, nullptr, &CViewSettings::showSpaces, 1, false},
+        {ID_VIEW_SHOW_TABS, nullptr, &CViewSettings::showTabs, 1, false},
+        {ID_VIEW_SHOW_LINE_ENDS, nullptr, &CViewSettings::showLineEnds, 1, false},
+        {ID_VIEW_BOLD_KEYWORDS, nullptr, &CViewSettings::boldKeywords, 1, false},
+        {ID_VIEW_ITALIC_COMMENTS, nullptr, &CViewSettings::italicComments, 1, false},
+        {ID_VIEW_SPACING_120, nullptr, &CViewSettings::lineSpacingPercent, 120, true},
+        {ID_VIEW_SPACING_200, nullptr, &CViewSettings::lineSpacingPercent, 200, true},
+        {ID_VIEW_TAB_SIZE_2, nullptr, &CViewSettings::tabSize, 2, true},
+        {ID_VIEW_TAB_SIZE_16, nullptr, &CViewSettings::tabSize, 16, true},
+        {ID_VIEW_SCREEN_FONT_2, &CEditorSettings::screenFontSlot, nullptr, 2, true},
+        {ID_VIEW_PRINTER_FONT_1, &CEditorSettings::printerFontSlot, nullptr, 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -620,22 +724,22 @@ TEST_F(WrenViewTest, OptionCommandsChangeTheirSettingAndShowIt)
         EXPECT_EQ(view->GetEngine()->GetCaretDocPosition(), (DocPosition{2, 0}));
         EXPECT_TRUE(view->GetEngine()->Check());
     }
-    EXPECT_EQ(GetViewOptionState(43024).radio, 0);
+    EXPECT_EQ(GetViewOptionState(ID_VIEW_SCREEN_FONT_DEFAULT).radio, 0);
     const std::string face = settings.screenFonts[0].lfFaceName;
-    EXPECT_EQ(std::string(GetViewOptionState(43024).text), "缺省(&D) (" + face + ", 9)");
-    EXPECT_EQ(std::string(GetViewOptionState(43027).text).rfind("定制(&3) (", 0), 0u);
+    EXPECT_EQ(std::string(GetViewOptionState(ID_VIEW_SCREEN_FONT_DEFAULT).text), "缺省(&D) (" + face + ", 9)");
+    EXPECT_EQ(std::string(GetViewOptionState(ID_VIEW_SCREEN_FONT_3).text).rfind("定制(&3) (", 0), 0u);
 
     // Column mode and overwrite are not saved; column mode turns wrapping off.
-    Post(view, WM_COMMAND, kCmdWordWrap);
+    Post(view, WM_COMMAND, ID_VIEW_WORD_WRAP);
     PumpPending();
     ASSERT_TRUE(view->GetEngine()->IsWordWrap());
-    EXPECT_FALSE(RunViewOptionCommand(41036, views, view));
+    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_COLUMN_MODE, views, view));
     EXPECT_TRUE(TheEditingModes().columnMode);
     EXPECT_FALSE(view->GetEngine()->IsWordWrap());
-    EXPECT_EQ(GetViewOptionState(41036).check, 1);
-    EXPECT_FALSE(RunViewOptionCommand(41036, views, view));
+    EXPECT_EQ(GetViewOptionState(ID_EDIT_COLUMN_MODE).check, 1);
+    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_COLUMN_MODE, views, view));
     EXPECT_FALSE(TheEditingModes().columnMode);
-    EXPECT_FALSE(RunViewOptionCommand(59140, views, view));
+    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_OVERWRITE, views, view));
     EXPECT_TRUE(TheEditingModes().overwriteMode);
     settings = saved;
     ApplyViewSettings(views);
@@ -790,7 +894,7 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
         // The commands the editor's Ctrl+C and Ctrl+X reach.
         CSystemClipboard clipboard(nullptr);
         ASSERT_TRUE(clipboard.PutText("", 0));
-        Post(view, WM_COMMAND, kCmdCopy);
+        Post(view, WM_COMMAND, ID_EDIT_COPY);
         PumpPending();
         std::string copied;
         ASSERT_TRUE(clipboard.GetText(copied));
@@ -835,7 +939,7 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
         }
 
         engine.SelectPixels(anchor, caret);
-        Post(view, WM_COMMAND, kCmdCut);
+        Post(view, WM_COMMAND, ID_EDIT_CUT);
         PumpPending();
         for (int r = 0; r < 3; ++r)
             EXPECT_EQ(Line(top + r), text[top + r].substr(rows[r].size())) << "cut what was copied";
@@ -1059,7 +1163,7 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
                           (LPARAM)d.Item(IDC_FIND_TEXT));
             EXPECT_TRUE(d.Click(IDC_FIND_NEXT));
         }});
-        Post(view, WM_COMMAND, kCmdFind);
+        Post(view, WM_COMMAND, ID_SEARCH_FIND);
         PumpPending();
         EXPECT_EQ(driver.ScriptsRun(), 1);
     }
@@ -1090,7 +1194,7 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
     PumpPending();
     EXPECT_EQ(Line(2), "<end]");
     EXPECT_EQ(Line(3), "x 2 x");
-    Post(view, WM_COMMAND, kCmdUndo);
+    Post(view, WM_COMMAND, ID_EDIT_UNDO);
     PumpPending();
     EXPECT_EQ(Line(2), "end") << "one undo takes the whole replay back";
     EXPECT_EQ(Line(3), "x two x");
@@ -1098,7 +1202,7 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
 
     // Replaying and undoing while recording are refused and end the recording.
     Type(view, "y");
-    for (const auto& c : {std::make_pair(MacroSlotCommand(0), "Replay Macro"), std::make_pair((int)kCmdUndo, "Undo")}) {
+    for (const auto& c : {std::make_pair(MacroSlotCommand(0), "Replay Macro"), std::make_pair((int)ID_EDIT_UNDO, "Undo")}) {
         recorder.Start(4, "四");
         Post(view, WM_COMMAND, c.first);
         PumpPending();
@@ -1106,6 +1210,27 @@ TEST_F(WrenViewTest, RecordedMacroReplaysTypingCaretKeysAndAFind)
         EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 '") + c.second + "'.\n取消记录的按键信息.");
     }
     EXPECT_EQ(Line(2), "yend");
+}
+
+// With nothing to undo or redo the refusal is the same: the message names the command and
+// the recording ends.
+TEST_F(WrenViewTest, UndoAndRedoWithNothingToReplayEndTheRecording)
+{
+    Open("e.txt", "abc\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->GetGroups()->CanUndo());
+    ASSERT_FALSE(view->GetGroups()->CanRedo());
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    for (const auto& c : {std::make_pair((int)ID_EDIT_UNDO, "Undo"), std::make_pair((int)ID_EDIT_REDO, "Redo")}) {
+        recorder.Start(4, "四");
+        EXPECT_TRUE(State(view, c.first).enabled) << c.second << " can be pressed, to be refused";
+        Post(view, WM_COMMAND, c.first);
+        PumpPending();
+        EXPECT_FALSE(recorder.IsRecording()) << c.second;
+        EXPECT_EQ(m_boxes.Last().text, CString("无效宏定义 '") + c.second + "'.\n取消记录的按键信息.");
+    }
+    EXPECT_EQ(Line(0), "abc");
 }
 
 namespace {
@@ -1142,8 +1267,8 @@ TEST_F(WrenViewTest, RecordedReplacementsReplayOnAnotherDocumentAsOneUndoStep)
         const char* recorded[2];    // the recorded document's lines afterwards
         const char* replayed[2];    // the other document's lines after the replay
     } cases[] = {
-        {"replace all", IDC_REPLACE_ALL, {42116}, {"cow dog cow", "cow"}, {"a cow", "cow cow"}},
-        {"replace this", IDC_FIND_NEXT, {42120, 42119}, {"cow dog cat", "cat"}, {"a cow", "cat cat"}},
+        {"replace all", IDC_REPLACE_ALL, {ID_SEARCH_REPLACE_ALL_IN_FILE}, {"cow dog cow", "cow"}, {"a cow", "cow cow"}},
+        {"replace this", IDC_FIND_NEXT, {ID_SEARCH_NEXT_OCCURRENCE, ID_SEARCH_REPLACE_THIS}, {"cow dog cat", "cat"}, {"a cow", "cat cat"}},
     };
     KeyboardMacroRecorder& recorder = TheMacroRecorder();
     const std::string recordedPath = m_dir.WriteFile("r.txt", "cat dog cat\r\ncat\r\n");
@@ -1165,7 +1290,7 @@ TEST_F(WrenViewTest, RecordedReplacementsReplayOnAnotherDocumentAsOneUndoStep)
         }});
         if (c.button == IDC_FIND_NEXT)
             driver.Queue([](DialogDriver& d) { d.PressOK(); });  // replace the match found
-        Post(view, WM_COMMAND, kCmdReplace);
+        Post(view, WM_COMMAND, ID_SEARCH_REPLACE);
         PumpPending();
         EXPECT_EQ(driver.ScriptsRun(), c.button == IDC_FIND_NEXT ? 2 : 1);
         EXPECT_TRUE(recorder.Stop((m_dir / "vuze.宏").c_str()));
@@ -1193,11 +1318,11 @@ TEST_F(WrenViewTest, RecordedReplacementsReplayOnAnotherDocumentAsOneUndoStep)
         EXPECT_EQ(other.Line(0), c.replayed[0]);
         EXPECT_EQ(other.Line(1), c.replayed[1]);
         EXPECT_EQ(m_boxes.Count(), boxes) << "a replay asks nothing and reports no count";
-        Post(otherView, WM_COMMAND, kCmdUndo);
+        Post(otherView, WM_COMMAND, ID_EDIT_UNDO);
         PumpPending();
         EXPECT_EQ(other.Line(0), "a cat");
         EXPECT_EQ(other.Line(1), "cat cat");
-        EXPECT_FALSE(State(otherView, kCmdUndo).enabled) << "the replay was one undo step";
+        EXPECT_FALSE(State(otherView, ID_EDIT_UNDO).enabled) << "the replay was one undo step";
     }
 }
 
@@ -1211,7 +1336,7 @@ TEST_F(WrenViewTest, RecordedLineEvaluationReplaysWithinTheReplaysUndoStep)
     TheUserMacros()[7].Clear();
     view->GetEngine()->SetCaretToDocPosition(3, 0);
     recorder.Start(7, "求值");
-    Post(view, WM_COMMAND, kCmdEvaluateLine);
+    Post(view, WM_COMMAND, ID_TOOLS_EVALUATE_LINE);
     PumpPending();
     Type(view, "!");
     EXPECT_TRUE(recorder.Stop((m_dir / "vuze.宏").c_str()));
@@ -1220,14 +1345,14 @@ TEST_F(WrenViewTest, RecordedLineEvaluationReplaysWithinTheReplaysUndoStep)
     ASSERT_TRUE(DecodeMacroSteps(TheUserMacros()[7], steps));
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].kind, kStepCommand);
-    EXPECT_EQ(steps[0].value1, (int)kCmdEvaluateLine);
+    EXPECT_EQ(steps[0].value1, (int)ID_TOOLS_EVALUATE_LINE);
 
     view->GetEngine()->SetCaretToDocPosition(1, 2);
     Post(view, WM_COMMAND, MacroSlotCommand(7));
     PumpPending();
     EXPECT_EQ(Line(2), "3*4");
     EXPECT_EQ(Line(3), "$结果 = 12!");
-    Post(view, WM_COMMAND, kCmdUndo);
+    Post(view, WM_COMMAND, ID_EDIT_UNDO);
     PumpPending();
     EXPECT_EQ(m_doc.GetText().GetLineCount(), 4) << "one undo takes the evaluation back with the typing";
     EXPECT_EQ(Line(2), "3*4");
