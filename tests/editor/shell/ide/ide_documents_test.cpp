@@ -595,14 +595,16 @@ bool DragBarEdge(HWND bar, POINT from, POINT to)
     if (!WaitFor([&] { return ::GetCursorPos(&at) && at.x == from.x && at.y == from.y && ::WindowFromPoint(from) == bar; },
                  10000))
         return false;
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    // The press and the release carry their own position: a late pointer event of the park
+    // can still move Wine's pointer after the wait above saw it on the edge.
+    SendMouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from);
     if (!WaitFor([&] { return CaptureOf(bar) == bar; }, 10000))
         return false;
     const int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
                   {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, to);
     return WaitFor([&] { return CaptureOf(bar) == nullptr; }, 10000);
 }
 
