@@ -7,6 +7,7 @@
 #include "editor/shell/KeyboardMacros.h"
 #include "editor/shell/UserTools.h"
 #include "framework/CommandIds.h"
+#include "real_input.h"
 #include "real_input_lock.h"
 
 #include <shlwapi.h>
@@ -261,16 +262,12 @@ TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
     }, 5000)) << "the box is covered";
     ::SetCursorPos(0, 0);
     ::SetCursorPos(centre.x, centre.y);
-    std::vector<INPUT> inputs(2);
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs.data(), sizeof(INPUT));
+    PressMouseAt(centre, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     GUITHREADINFO focus = {sizeof focus};
     ASSERT_TRUE(WaitFor([&] {
         return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_main, nullptr), &focus) && focus.hwndFocus == input;
     }));
-    inputs.clear();
+    std::vector<INPUT> inputs;
     for (WORD key : {WORD('H'), WORD('I'), WORD(VK_RETURN)}) {
         INPUT down = {};
         down.type = INPUT_KEYBOARD;

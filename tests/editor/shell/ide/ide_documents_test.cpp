@@ -595,16 +595,14 @@ bool DragBarEdge(HWND bar, POINT from, POINT to)
     if (!WaitFor([&] { return ::GetCursorPos(&at) && at.x == from.x && at.y == from.y && ::WindowFromPoint(from) == bar; },
                  10000))
         return false;
-    // The press and the release carry their own position: a late pointer event of the park
-    // can still move Wine's pointer after the wait above saw it on the edge.
-    SendMouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from);
+    PressMouseAt(from, {MOUSEEVENTF_LEFTDOWN});
     if (!WaitFor([&] { return CaptureOf(bar) == bar; }, 10000))
         return false;
     const int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
                   {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
-    SendMouse(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, to);
+    PressMouseAt(to, {MOUSEEVENTF_LEFTUP});
     return WaitFor([&] { return CaptureOf(bar) == nullptr; }, 10000);
 }
 

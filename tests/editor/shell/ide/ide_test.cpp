@@ -2,6 +2,7 @@
 // program folder of its own, files on its command line, and a second start that hands its
 // files over to the first.
 #include "IdeHarness.h"
+#include "real_input.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
 
@@ -523,18 +524,10 @@ void ClickWithThePointer(HWND window, POINT point, bool twice)
     // Wine's agree on where the click lands.
     ::SetCursorPos(0, 0);
     ::SetCursorPos(point.x, point.y);
-    // Each press and release carries the point itself: a late pointer event of the move away
-    // can still put Wine's pointer back at 0,0 after the moves above.
-    INPUT inputs[4] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = point.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = point.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    const DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[0].mi.dwFlags = inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | kAt;
-    inputs[1].mi.dwFlags = inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP | kAt;
-    ::SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
+    if (twice)
+        PressMouseAt(point, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    else
+        PressMouseAt(point, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
 // Clicks on the tree item's label as the mouse does: the tree asks where the pointer was,

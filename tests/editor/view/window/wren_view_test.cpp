@@ -1012,8 +1012,7 @@ TEST_F(WrenViewTest, RightClickOpensTheContextMenuOfThePlace)
                 ::Sleep(20);
             }
         });
-        SendMouse(MOUSEEVENTF_RIGHTDOWN);
-        SendMouse(MOUSEEVENTF_RIGHTUP);
+        PressMouseAt(point, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
         const DWORD until = ::GetTickCount() + 10000;
         while (::GetTickCount() < until && watch.firstItem == 0) {
             PumpPending();
