@@ -50,6 +50,8 @@ ProgramRun RunProgram(std::string commandLine, const std::string& folder, const 
     inRead.Close();
     if (!run.started) return run;
 
+    if (process.hProcess == nullptr)
+        return run;  // a Unix program: see StartHostProgram
     HandleGuard processHandle(process.hProcess), threadHandle(process.hThread);
     char buffer[4096];
     DWORD got = 0;
@@ -57,4 +59,21 @@ ProgramRun RunProgram(std::string commandLine, const std::string& folder, const 
     WaitForSingleObject(process.hProcess, 60000);
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     return run;
+}
+
+bool StartHostProgram(std::string commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    // Wine starts a Unix program without a process handle, and what it leaves as the thread
+    // handle is no handle of ours: closing it closed whatever held that value, once the
+    // process's registry root, after which no printer could be found.
+    if (process.hProcess != nullptr) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    return true;
 }

@@ -55,7 +55,7 @@ std::vector<std::string> PagesOf(const std::string& path)
     };
     std::string textPath = path + ".txt";
     ::DeleteFileA(textPath.c_str());
-    RunProgram("Z:\\usr\\bin\\pdftotext -enc UTF-8 \"" + unixPath(path) + "\" \"" + unixPath(textPath) + "\"");
+    StartHostProgram("Z:\\usr\\bin\\pdftotext -enc UTF-8 \"" + unixPath(path) + "\" \"" + unixPath(textPath) + "\"");
     // Its text is whole when it ends in a form feed and has stopped growing.
     std::string text;
     for (int waited = 0; waited < 10000; waited += 50) {

@@ -1,6 +1,7 @@
 #include "NetTestSupport.h"
 
 #include "framework/Socket.h"
+#include "child_process.h"
 
 #include <cstdio>
 
@@ -43,14 +44,10 @@ LocalFtpServer::LocalFtpServer(const char* encoding)
     std::string command = std::string("/usr/bin/python3 \"") + MOYU_FTP_SERVER_SCRIPT + "\" --encoding=" +
                           encoding + " \"" + HostPath(m_dir / "root") + "\" " + kUser + " " + kPassword + " \"" +
                           HostPath(m_dir.Path()) + "\" " + kServerLifetimeSeconds + " www:sub";
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    // Wine starts the host's program; its handle cannot be waited on, so the control files
-    // tell when it is up and when it is gone.
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    // The host's program cannot be waited on, so the control files tell when it is up and
+    // when it is gone.
+    if (!StartHostProgram(command))
         return;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     // Python starts in a fraction of a second; a machine busy with a parallel build may
     // take much longer.
     for (int i = 0; i < 400 && !Exists(m_dir / "port"); ++i)
