@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "editor/dialogs/ButtonImages.h"
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
 

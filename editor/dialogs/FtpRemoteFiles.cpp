@@ -1,7 +1,7 @@
 #include "editor/dialogs/FtpRemoteFiles.h"
 
 #include "editor/dialogs/FtpTransferDlg.h"
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 
 CFtpSiteRecord* CFtpRemoteFiles::Record(int index) const
 {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <mutex>
 
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 #include "framework/Collections.h"
 #include "framework/Dialog.h"
 

@@ -2,8 +2,8 @@
 #include "editor/dialogs/PreferencesDlg.h"
 
 #include "editor/res/resource.h"
-#include "editor/shell/KeyboardMacros.h"
-#include "editor/shell/UserTools.h"
+#include "editor/settings/KeyboardMacros.h"
+#include "editor/settings/UserTools.h"
 #include "editor/util/PathUtil.h"
 #include "framework/MessageBox.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/shell/ProjectSettingsFile.h"
+#include "editor/settings/ProjectSettingsFile.h"
 #include "framework/Dialog.h"
 
 // The build settings of a project or a single source file, as its settings file holds

@@ -5,7 +5,7 @@
 
 #include "editor/dialogs/FtpSession.h"
 #include "editor/res/resource.h"
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Exceptions.h"
 #include "framework/File.h"

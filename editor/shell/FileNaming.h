@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "editor/shell/EditorSettings.h"
+#include "editor/settings/EditorSettings.h"
 
 // The names the open and save dialogs start from: the filter list built from the
 // file-type filters, and the generated names of new files.

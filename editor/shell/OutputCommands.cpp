@@ -1,10 +1,10 @@
 #include "editor/shell/OutputCommands.h"
 
 #include "editor/res/resource.h"
-#include "editor/shell/EditorSettings.h"
+#include "editor/settings/EditorSettings.h"
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputBar.h"
-#include "editor/shell/ProjectSettingsFile.h"
+#include "editor/settings/ProjectSettingsFile.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/ScopedFlag.h"
 #include "framework/WaitCursor.h"

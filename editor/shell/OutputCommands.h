@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "editor/shell/CapturedProcess.h"
-#include "editor/shell/ChildEnvironment.h"
-#include "editor/shell/UserTools.h"
+#include "editor/settings/ChildEnvironment.h"
+#include "editor/settings/UserTools.h"
 
 class COutputBar;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/shell/ProjectFile.h"
+#include "editor/settings/ProjectFile.h"
 #include "editor/shell/WorkspaceBar.h"
 
 #include <vector>

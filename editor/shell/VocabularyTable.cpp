@@ -1,7 +1,7 @@
 #include "editor/shell/VocabularyTable.h"
 
-#include "editor/shell/MarkupLine.h"
-#include "editor/shell/TextSettings.h"
+#include "editor/settings/MarkupLine.h"
+#include "editor/settings/TextSettings.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 

@@ -5,7 +5,7 @@
 
 #include "editor/shell/DirectoryBrowser.h"
 #include "editor/shell/FolderChooser.h"
-#include "editor/shell/ShellFolders.h"
+#include "editor/settings/ShellFolders.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/ShellHelpers.h"
 #include "framework/AppState.h"

@@ -5,7 +5,7 @@
 #include "editor/view/RangeStateCache.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
-#include "editor/view/ViewSettings.h"
+#include "editor/settings/ViewSettings.h"
 #include "editor/view/ViewTypes.h"
 
 // Told when a layout pass replaces display lines, so positions stored as pixel y can follow.

@@ -4,7 +4,7 @@
 #include "editor/document/TextDocument.h"
 #include "editor/view/DisplayLineList.h"
 #include "editor/view/ViewInterfaces.h"
-#include "editor/view/ViewSettings.h"
+#include "editor/settings/ViewSettings.h"
 
 // The page of a print job in tenths of a millimetre.
 struct PageRect {

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "editor/document/TextLine.h"
-#include "editor/view/ViewSettings.h"
+#include "editor/settings/ViewSettings.h"
 
 // The quotation, comment, shadow, highlight and range state carried from segment to segment
 // and from display line to display line while lines are painted or printed.

@@ -9,7 +9,7 @@
 #include "editor/view/PrintLayout.h"
 #include "editor/view/ViewInterfaces.h"
 #include "editor/view/ViewMetrics.h"
-#include "editor/view/ViewSettings.h"
+#include "editor/settings/ViewSettings.h"
 #include "editor/view/ViewTypes.h"
 
 // The window-free engine of one editor view (one document pane): the façade the window

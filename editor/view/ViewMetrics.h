@@ -1,6 +1,6 @@
 #pragma once
 #include "editor/view/ViewInterfaces.h"
-#include "editor/view/ViewSettings.h"
+#include "editor/settings/ViewSettings.h"
 
 // The screen's font metrics, each measured once per font generation. RefreshViewFonts
 // advances the process-wide generation when the fonts change, and every cache measures

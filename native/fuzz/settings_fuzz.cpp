@@ -1,8 +1,8 @@
 // The binary settings files' reader and the records they hold: user tools (vuze.工具),
 // macros (vuze.宏), FTP accounts (vuze.FTP), and the file-type filters and syntax types of
 // the configuration. Input: a selector byte, then the bytes of a table.
-#include "editor/shell/SettingsRecords.h"
-#include "editor/shell/SettingsStream.h"
+#include "editor/settings/SettingsRecords.h"
+#include "editor/settings/SettingsStream.h"
 
 #include <cstdlib>
 #include <string>

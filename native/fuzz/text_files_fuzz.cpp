@@ -5,9 +5,9 @@
 #include "FuzzInput.h"
 #include "editor/document/SpellDictionary.h"
 #include "editor/inputaids/QuickInputPhrases.h"
-#include "editor/shell/ProjectFile.h"
-#include "editor/shell/ProjectSettingsFile.h"
-#include "editor/shell/TextSettings.h"
+#include "editor/settings/ProjectFile.h"
+#include "editor/settings/ProjectSettingsFile.h"
+#include "editor/settings/TextSettings.h"
 #include "editor/shell/VocabularyTable.h"
 
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "editor/shell/ShellFolders.h"
-#include "editor/shell/TextSettings.h"
+#include "editor/settings/ShellFolders.h"
+#include "editor/settings/TextSettings.h"
 
 #include <sys/stat.h>
 

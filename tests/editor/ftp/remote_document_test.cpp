@@ -6,7 +6,7 @@
 #include "editor/dialogs/FtpTransferDlg.h"
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 #include "framework/AppEnvironment.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBox.h"

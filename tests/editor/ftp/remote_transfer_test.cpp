@@ -5,7 +5,7 @@
 #include "editor/dialogs/FtpTransferDlg.h"
 #include "editor/dialogs/RemoteTransfer.h"
 #include "editor/res/resource.h"
-#include "editor/shell/SettingsRecords.h"
+#include "editor/settings/SettingsRecords.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBox.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "child_process.h"
-#include "editor/shell/ChildEnvironment.h"
+#include "editor/settings/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
 #include "temp_dir.h"
 

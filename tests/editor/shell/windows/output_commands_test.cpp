@@ -1,7 +1,7 @@
 #include "ShellWindowsTestFrame.h"
 
 #include "editor/res/resource.h"
-#include "editor/shell/EditorSettings.h"
+#include "editor/settings/EditorSettings.h"
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputCommands.h"
 #include "temp_dir.h"

@@ -1,0 +1,88 @@
+// The tool-set and macro-set menus: the sets found in the program's tool folder, listed by
+// file title, and loading one into the tool or macro table.
+#include "editor/app/EditorApp.h"
+
+#include "editor/res/resource.h"
+#include "editor/settings/KeyboardMacros.h"
+#include "editor/settings/SettingsFiles.h"
+#include "editor/settings/UserTools.h"
+#include "editor/app/MainFrame.h"
+#include "editor/util/PathUtil.h"
+#include "framework/AppEnvironment.h"
+#include "framework/CmdUI.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+std::vector<CString> FileTitles(const CStringArray& files)
+{
+    std::vector<CString> titles;
+    for (int i = 0; i < files.GetSize(); ++i)
+        titles.push_back(GetFileTitlePart(files[i]));
+    return titles;
+}
+
+// Loads set file n of the list into the table; a file gone since the menu was built or a
+// file the validating reader refuses is reported and leaves the table as it was.
+template <class Table>
+void LoadSet(SetFileLoad (*load)(const char*, Table&), const CStringArray& files, int n, Table& table)
+{
+    if (n < 0 || n >= files.GetSize())
+        return;
+    const CString& path = files[n];
+    switch (load(path, table)) {
+    case SetFileLoad::kLoaded: break;
+    case SetFileLoad::kMissing: AfxMessageBox(CString("打开文件失败.\n") + path, MB_OK | MB_ICONSTOP); break;
+    case SetFileLoad::kRefused: AfxMessageBox(SetFileRefusalMessage(path), MB_OK | MB_ICONSTOP); break;
+    }
+}
+
+} // namespace
+
+void CEditorApp::RefreshToolSets()
+{
+    LoadToolSets(GetProgramFolder(), m_toolSetFiles);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->RebuildUserToolMenu(FileTitles(m_toolSetFiles));
+}
+
+void CEditorApp::RefreshMacroSets()
+{
+    LoadMacroSets(GetProgramFolder(), m_macroSetFiles);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->RebuildUserMacroMenu(FileTitles(m_macroSetFiles));
+}
+
+// A set command normally comes from the menu its update built; sent without the menu ever
+// shown, it finds the sets first.
+void CEditorApp::OnLoadToolSet(UINT id)
+{
+    const int n = (int)id - ID_TOOL_SET_FIRST;
+    if (n >= m_toolSetFiles.GetSize())
+        LoadToolSets(GetProgramFolder(), m_toolSetFiles);
+    LoadSet(LoadToolFile, m_toolSetFiles, n, TheUserTools());
+}
+
+void CEditorApp::OnLoadMacroSet(UINT id)
+{
+    const int n = (int)id - ID_MACRO_SET_FIRST;
+    if (n >= m_macroSetFiles.GetSize())
+        LoadMacroSets(GetProgramFolder(), m_macroSetFiles);
+    LoadSet(LoadMacroFile, m_macroSetFiles, n, TheUserMacros());
+}
+
+void CEditorApp::OnUpdateToolSet(CCmdUI* cmdUI)
+{
+    const int n = (int)cmdUI->m_nID - ID_TOOL_SET_FIRST;
+    if (n == 0)
+        RefreshToolSets();
+    cmdUI->Enable(n < m_toolSetFiles.GetSize());
+}
+
+void CEditorApp::OnUpdateMacroSet(CCmdUI* cmdUI)
+{
+    const int n = (int)cmdUI->m_nID - ID_MACRO_SET_FIRST;
+    if (n == 0)
+        RefreshMacroSets();
+    cmdUI->Enable(n < m_macroSetFiles.GetSize());
+}

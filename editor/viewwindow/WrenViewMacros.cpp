@@ -1,0 +1,160 @@
+#include "editor/viewwindow/WrenView.h"
+
+#include "editor/dialogs/SmallDialogs.h"
+#include "editor/dialogs/SearchPrompts.h"
+#include "editor/res/resource.h"
+#include "editor/settings/KeyboardMacros.h"
+#include "editor/util/ScopedFlag.h"
+#include "framework/AppEnvironment.h"
+#include "framework/CmdUI.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+// Keeps the editing modes (the status bar's pane, the refusal of undo) in step with the
+// recorder.
+class ModesFollowRecording : public MacroRecordingObserver {
+public:
+    void RecordingChanged(bool recording) override { TheEditingModes().macroRecording = recording; }
+};
+
+// A recorded find that searched upward; the other bits are the search flags.
+constexpr int kFindUpward = 0x100;
+
+// Every step of a replay performed on one view through the command bodies alone: the replay
+// is one edit group, which a handler's own group would split.
+class ViewMacroPlayer : public MacroReplayTarget {
+public:
+    explicit ViewMacroPlayer(CWrenView& view) : m_view(view) {}
+
+    void CaretKey(int key, unsigned viewModifiers) override
+    {
+        m_view.GetCommands()->MoveCaretByKey(key, (int)viewModifiers);
+    }
+    void TypeChar(int character) override { m_view.GetCommands()->DoTypeChar((char)character); }
+    void InsertString(const char* text) override { m_view.GetCommands()->DoTypeString(CString(text)); }
+    void InsertFile(const char* path) override
+    {
+        if (!m_view.GetCommands()->InsertFileAtCaret(path))
+            m_view.ReportUnreadableFile(path);
+    }
+    void Find(const char* pattern, int flags) override
+    {
+        CSearchCommands& search = *m_view.GetSearch();
+        if (!search.DoFind(CString(pattern), flags & ~kFindUpward))
+            return;
+        if (flags & kFindUpward)
+            search.DoFindPrevOccurrence();
+        else
+            search.DoFindNextOccurrence();
+    }
+    void Replace(const char* pattern, const char* replacement, int flags) override
+    {
+        m_view.GetSearch()->DoReplace(CString(pattern), CString(replacement), flags);
+    }
+    void GoToLine(int line) override { m_view.GetSearch()->DoGoToLine(line); }
+    void Command(int commandId) override { m_view.RunCommandBody((UINT)commandId); }
+    void StepDone() override { m_view.GetEngine()->EnsureCaretVisible(); }
+
+private:
+    CWrenView& m_view;
+};
+
+} // namespace
+
+KeyboardMacroRecorder& TheMacroRecorder()
+{
+    static ModesFollowRecording observer;
+    static KeyboardMacroRecorder recorder(TheUserMacros(), &observer);
+    return recorder;
+}
+
+void CWrenView::ListenForMacroSteps()
+{
+    m_searchFlow->onPrepared = [](const IViewPrompts::SearchRequest& request, bool replace) {
+        if (replace)
+            TheMacroRecorder().RecordReplace(request.text, request.replacement, request.flags);
+        else
+            TheMacroRecorder().RecordFind(request.text, request.flags | (request.searchUp ? kFindUpward : 0));
+    };
+    m_searchFlow->onWentToLine = [](int line) { TheMacroRecorder().RecordGoTo(line); };
+    m_searchFlow->onCommandRun = [](int commandId) { TheMacroRecorder().RecordCommand(commandId); };
+}
+
+bool CWrenView::MatchToolHotKey(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    const int slot = FindToolHotKey(TheUserTools(), (uint16_t)msg.wParam, HeldHotKeyModifiers());
+    return slot != 0 && PostMessage(WM_COMMAND, ToolSlotCommand(slot), 0);
+}
+
+bool CWrenView::MatchMacroHotKey(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    const int slot = FindMacroHotKey(TheUserMacros(), (uint16_t)msg.wParam, HeldHotKeyModifiers());
+    return slot != 0 && PostMessage(WM_COMMAND, MacroSlotCommand(slot), 0);
+}
+
+bool CWrenView::ReplayMacro(int slot)
+{
+    KeyboardMacroRecorder& recorder = TheMacroRecorder();
+    if (recorder.IsRecording()) {
+        m_prompts->ReportRefusedWhileRecording("Replay Macro");
+        recorder.Cancel();
+        return false;
+    }
+    if (!m_engine)
+        return false;
+    ViewMacroPlayer player(*this);
+    MacroReplay result = MacroReplay::kEmpty;
+    {
+        ScopedFlag replaying(TheEditingModes().macroReplaying);
+        RunEdit([&] { result = recorder.Replay(slot, player); });
+    }
+    m_engine->EnsureCaretVisible();
+    PlaceCaret();
+    return result == MacroReplay::kReplayed;
+}
+
+void CWrenView::OnMacroRecord()
+{
+    CDefineMacroDlg dialog(this);
+    const MacroSlotTable& macros = TheUserMacros();
+    for (int slot = 1; slot <= kMacroSlots; ++slot)
+        dialog.m_slotNames[slot] = macros[slot].name;
+    if (dialog.DoModal() != IDOK)
+        return;
+    const int slot = dialog.m_selectedSlot;
+    if (slot >= 1 && slot <= kMacroSlots)
+        TheMacroRecorder().Start(slot, dialog.m_slotNames[slot]);
+}
+
+void CWrenView::OnMacroStop()
+{
+    const CString path = GetProgramFolder() + "\\" + kUserMacrosFile;
+    if (!TheMacroRecorder().Stop(path)) {
+        CString message;
+        message.Format("创建文件\"%s\"失败!", (LPCTSTR)path);
+        AfxMessageBox(message, MB_ICONERROR);
+    }
+}
+
+void CWrenView::OnMacroReplay(UINT id)
+{
+    ReplayMacro(MacroSlotOfCommand((int)id));
+}
+
+void CWrenView::OnUpdateMacroRecord(CCmdUI* cmdUI) { cmdUI->Enable(!TheMacroRecorder().IsRecording()); }
+void CWrenView::OnUpdateMacroStop(CCmdUI* cmdUI) { cmdUI->Enable(TheMacroRecorder().IsRecording()); }
+
+void CWrenView::OnUpdateMacroSlot(CCmdUI* cmdUI)
+{
+    const int slot = MacroSlotOfCommand((int)cmdUI->m_nID);
+    if (slot < 1 || slot > kMacroSlots)
+        return;
+    const CUserMacro& macro = TheUserMacros()[slot];
+    cmdUI->SetText(MacroMenuText(macro, slot));
+    cmdUI->Enable(!macro.kinds.IsEmpty());
+}
