@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "editor/settings/SettingsRecords.h"
 #include "framework/CString.h"
 
 class IProgressSink;
@@ -34,7 +35,6 @@ struct CSyntaxTypeRow {
     CString specFile;
     CString keywordFile;
 };
-const int kSyntaxTypeCount = 32;
 
 // What a remote document needs to know of an FTP account.
 struct CRemoteAccount {

@@ -4,7 +4,6 @@
 #include <array>
 #include <functional>
 
-#include "editor/document/DocumentServices.h"
 #include "editor/settings/SettingsRecords.h"
 #include "editor/settings/ViewSettings.h"
 

@@ -136,6 +136,9 @@ public:
     const CString& DefaultExtension() const { return third; }
 };
 
+// The rows of the syntax-type table, in the settings and in what documents are handed.
+const int kSyntaxTypeCount = 32;
+
 // A syntax type: description, spec file, keyword file.
 class CSyntaxTypeEntry : public CTripleStringRecord {
 public:

@@ -1,6 +1,6 @@
 #include "editor/viewwindow/WrenView.h"
 #include "editor/document/ProgressSink.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "editor/shell/SystemClipboard.h"
 
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "editor/settings/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
 #include "framework/CommonDialogs.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "framework/MessageBox.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/dialogs/SearchPrompts.h"
 #include "editor/res/resource.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "editor/util/ScopedFlag.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"

@@ -6,7 +6,7 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/res/resource.h"
 #include "editor/settings/EditorSettings.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 #include "framework/Menu.h"

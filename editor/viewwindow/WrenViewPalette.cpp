@@ -2,7 +2,7 @@
 // operator picker, and the vocabulary prompt's request and accept messages.
 #include "editor/res/resource.h"
 #include "editor/viewwindow/WrenView.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 
 #include <cstring>
 #include <string>

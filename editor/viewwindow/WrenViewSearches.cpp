@@ -10,7 +10,7 @@
 #include "editor/res/resource.h"
 #include "editor/settings/EditorSettings.h"
 #include "editor/shell/FindInFiles.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "editor/util/PathUtil.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"

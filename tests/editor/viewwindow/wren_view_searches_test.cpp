@@ -16,7 +16,7 @@
 #include "editor/inputaids/CustomVocabulary.h"
 #include "editor/inputaids/QuickInputPhrases.h"
 #include "editor/shell/FindInFiles.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"

@@ -17,7 +17,7 @@
 #include "editor/viewwindow/ViewOptions.h"
 #include "editor/res/resource.h"
 #include "editor/settings/EditorSettings.h"
-#include "editor/settings/KeyboardMacros.h"
+#include "editor/view/MacroRecorder.h"
 #include "editor/shell/SystemClipboard.h"
 #include "editor/shell/SystemTools.h"
 #include "framework/DialogDriver.h"
