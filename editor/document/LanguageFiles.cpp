@@ -3,6 +3,7 @@
 #include "editor/document/GbkCompare.h"
 #include "editor/document/LinkFolder.h"
 #include "editor/util/CharClasses.h"
+#include "editor/util/PathUtil.h"
 #include "framework/AppEnvironment.h"
 
 namespace {
@@ -159,7 +160,7 @@ bool CLanguageFiles::FindForLanguage(LinkLanguage language, const std::string& e
     m_linkLanguage = language;
     if (!extension.empty()) {
         std::string byExtension = ExtensionLinkPath(language, extension);
-        if (IsExistingFile(byExtension)) {
+        if (FileExists(byExtension.c_str())) {
             linkPath = byExtension;
             return true;
         }
@@ -192,7 +193,7 @@ bool CLanguageFiles::DetectDefaultSyntaxType()
     for (LinkLanguage language : {kLinkChinese, kLinkEnglish}) {
         m_linkLanguage = language;
         std::string linkPath = ExtensionLinkPath(language, kDefaultExtension);
-        if (IsExistingFile(linkPath))
+        if (FileExists(linkPath.c_str()))
             return ReadLinkFile(linkPath);
     }
     return false;

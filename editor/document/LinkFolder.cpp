@@ -24,12 +24,6 @@ private:
 
 } // namespace
 
-bool IsExistingFile(const std::string& path)
-{
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::vector<std::string> ListMatchingFiles(const std::string& folder, const std::string& name)
 {
     std::vector<std::string> files;

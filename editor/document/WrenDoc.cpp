@@ -36,11 +36,6 @@ CString Formatted(const char* format, const char* text)
     return message;
 }
 
-bool FileExists(LPCTSTR path)
-{
-    return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 CString ExtensionOf(const CString& path)
 {
     return GetExtensionPart(GetFileNamePart(path));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/settings/ShellFolders.h"
+#include "editor/util/PathUtil.h"
 #include "editor/settings/TextSettings.h"
 #include "framework/FileName.h"
 

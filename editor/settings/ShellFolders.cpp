@@ -8,12 +8,6 @@
 #include "editor/util/PathUtil.h"
 #include "framework/FileName.h"
 
-bool FolderExists(const char* path)
-{
-    DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 CString ProgramFilePath(const char* name)
 {
     return GetProgramFolder() + "\\" + name;

@@ -3,8 +3,6 @@
 
 // Names the IDE derives from where it runs.
 
-// True when the path names an existing folder.
-bool FolderExists(const char* path);
 // Program folder + "\" + name.
 CString ProgramFilePath(const char* name);
 // The running executable's file name without folder and extension: the main window's

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "editor/settings/ShellFolders.h"
+#include "editor/util/PathUtil.h"
 #include "framework/Gbk.h"
 
 namespace {

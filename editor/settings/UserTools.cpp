@@ -109,12 +109,6 @@ bool IsNameByte(const char* text)
            (GbkText::IsLeadByte(byte) && text[1] != '\0');
 }
 
-bool IsExistingFile(const CString& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 } // namespace
 
 int ToolSlotCommand(int slot)
@@ -311,9 +305,9 @@ void CongratsFilesToOpen(const CStringArray& lines, const CString& documentFolde
         CString name;
         if (!CongratsFileName(lines[i], name))
             continue;
-        if (!documentFolder.IsEmpty() && IsExistingFile(documentFolder + "\\" + name))
+        if (!documentFolder.IsEmpty() && FileExists(documentFolder + "\\" + name))
             files.Add(documentFolder + "\\" + name);
-        else if (IsExistingFile(name))
+        else if (FileExists(name))
             files.Add(name);
     }
 }

@@ -90,14 +90,14 @@ CString UniqueNewFilePath(const CString& folder, const CString& name)
     CString path = folder + "\\" + name;
     if (GetExtensionPart(name).IsEmpty())
         path += ".墨";
-    if (!PathExists(path))
+    if (!FileOrFolderExists(path))
         return path;
     CString stem = StripExtension(path);
     CString extension = GetExtensionPart(path);
     for (int n = 2;; ++n) {
         CString candidate;
         candidate.Format("%s_%d%s", (LPCTSTR)stem, n, (LPCTSTR)extension);
-        if (!PathExists(candidate))
+        if (!FileOrFolderExists(candidate))
             return candidate;
     }
 }

@@ -39,7 +39,7 @@ bool OpenHelpPage(UINT command, const CString& installFolder, DocumentOpener ope
 bool IsHelpPageMissing(UINT command, const CString& installFolder)
 {
     const CString target = HelpPageTarget(command, installFolder);
-    return !target.IsEmpty() && command != kSponsorCommand && !FileExistsNotDir(target);
+    return !target.IsEmpty() && command != kSponsorCommand && !FileExists(target);
 }
 
 CString HelpPageFailureMessage(UINT command, const CString& installFolder)

@@ -14,12 +14,6 @@ namespace {
 const char kMissingSettings[] = "缺少编译配置信息";
 const char kTargetMissing[] = "目标程序不存在!";
 
-bool FileExists(const CString& path)
-{
-    DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 CString Formatted(UINT id, const char* value)
 {
     CString text;

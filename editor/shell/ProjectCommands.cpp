@@ -114,7 +114,7 @@ bool ProjectCommands::ReopenWorkspace()
     if (m_lastWorkspacePath.IsEmpty())
         m_lastWorkspacePath = DefaultWorkspacePath();
     // Nothing was kept yet (a first start), or the file is gone: a fresh start, quietly.
-    if (!FileExistsNotDir(m_lastWorkspacePath))
+    if (!FileExists(m_lastWorkspacePath))
         return false;
     CString extension = GetExtensionPart(m_lastWorkspacePath);
     if (extension.CompareNoCase(".项目") == 0) {
@@ -219,7 +219,7 @@ void ProjectCommands::OnOpenItem()
     const ProjectItem* item = m_bar.GetSelectedProjectItem();
     if (item == nullptr)
         return;
-    if (item->kind == ProjectItemKind::localFile && FileExistsNotDir(item->path))
+    if (item->kind == ProjectItemKind::localFile && FileExists(item->path))
         m_host.PostOpenFile(item->path, 0);
     else if (item->kind == ProjectItemKind::remoteFile)
         m_host.PostRemoteOpen(item->account, item->path, 0, 0);  // the recorded length may be stale

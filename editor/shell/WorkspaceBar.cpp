@@ -304,7 +304,7 @@ BOOL CWorkspaceBar::ExecuteSelectedProjectItem()
     const ProjectItem* item = SelectedProjectItem();
     if (item == nullptr || item->kind != ProjectItemKind::localFile)
         return FALSE;
-    if (!FileExistsNotDir(item->path))
+    if (!FileExists(item->path))
         return FALSE;
     return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", item->path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }

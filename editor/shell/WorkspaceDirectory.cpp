@@ -239,7 +239,7 @@ CString CWorkspaceBar::GetItemPath(HTREEITEM item) const
 CString CWorkspaceBar::GetSelectedFolder() const
 {
     CString path = GetItemPath(m_directoryTree.GetSelectedItem());
-    return FileExistsNotDir(path) ? GetDirectoryPart(path) : path;
+    return FileExists(path) ? GetDirectoryPart(path) : path;
 }
 
 BOOL CWorkspaceBar::IsRootSelected() const
@@ -251,7 +251,7 @@ BOOL CWorkspaceBar::IsRootSelected() const
 BOOL CWorkspaceBar::OpenItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    if (!FileExistsNotDir(path) || m_host == nullptr)
+    if (!FileExists(path) || m_host == nullptr)
         return FALSE;
     m_host->PostOpenFile(path, 0);
     return TRUE;
@@ -260,25 +260,25 @@ BOOL CWorkspaceBar::OpenItem(HTREEITEM item)
 BOOL CWorkspaceBar::ExecuteItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return FileExistsNotDir(path) && ShellVerb("open", path);
+    return FileExists(path) && ShellVerb("open", path);
 }
 
 BOOL CWorkspaceBar::BrowseItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return !FileExistsNotDir(path) && ShellVerb("open", path);
+    return !FileExists(path) && ShellVerb("open", path);
 }
 
 BOOL CWorkspaceBar::FindInItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    return !FileExistsNotDir(path) && ShellVerb("find", path);
+    return !FileExists(path) && ShellVerb("find", path);
 }
 
 BOOL CWorkspaceBar::SetItemAsWorkDir(HTREEITEM item, CString& folder)
 {
     CString path = GetItemPath(item);
-    if (FileExistsNotDir(path))
+    if (FileExists(path))
         return FALSE;
     folder = path;
     return TRUE;
@@ -287,7 +287,7 @@ BOOL CWorkspaceBar::SetItemAsWorkDir(HTREEITEM item, CString& folder)
 void CWorkspaceBar::SetWorkDirFromItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
-    CString folder = FileExistsNotDir(path) ? GetDirectoryPart(path) : path;
+    CString folder = FileExists(path) ? GetDirectoryPart(path) : path;
     ::SetCurrentDirectoryA(StripTrailingBackslash(folder) + "\\");
 }
 
@@ -302,7 +302,7 @@ BOOL CWorkspaceBar::MoveItem(HTREEITEM item, const CString& destination)
 {
     CString path = GetItemPath(item);
     ReleaseWorkDir(item);
-    if (!RunFileOperation(FO_MOVE, path, destination) || PathExists(path))
+    if (!RunFileOperation(FO_MOVE, path, destination) || FileOrFolderExists(path))
         return FALSE;
     m_directoryTree.SelectItem(m_directoryTree.GetParentItem(item));
     m_directoryTree.DeleteItem(item);
@@ -318,7 +318,7 @@ BOOL CWorkspaceBar::RenameItem(HTREEITEM item, const CString& name)
 {
     CString path = GetItemPath(item);
     ReleaseWorkDir(item);
-    bool renamed = RunFileOperation(FO_RENAME, path, JoinPath(GetDirectoryPart(path), name)) && !PathExists(path);
+    bool renamed = RunFileOperation(FO_RENAME, path, JoinPath(GetDirectoryPart(path), name)) && !FileOrFolderExists(path);
     if (renamed)
         m_directoryTree.SetItemText(item, name);
     if (m_directoryTree.GetSelectedItem() == item)
@@ -330,7 +330,7 @@ BOOL CWorkspaceBar::DeleteItem(HTREEITEM item)
 {
     CString path = GetItemPath(item);
     ReleaseWorkDir(item);
-    if (!RunFileOperation(FO_DELETE, path, CString()) || PathExists(path))
+    if (!RunFileOperation(FO_DELETE, path, CString()) || FileOrFolderExists(path))
         return FALSE;
     m_directoryTree.SelectItem(m_directoryTree.GetParentItem(item));
     m_directoryTree.DeleteItem(item);
@@ -425,7 +425,7 @@ const char* CWorkspaceBar::DirMenuName(HTREEITEM item) const
         return "DIR_NULL";
     if (item == m_directoryTree.GetRootItem())
         return "DIR_ROOT";
-    return FileExistsNotDir(GetItemPath(item)) ? "DIR_FILE" : "DIR_FOLDER";
+    return FileExists(GetItemPath(item)) ? "DIR_FILE" : "DIR_FOLDER";
 }
 
 HTREEITEM CWorkspaceBar::ItemAtCursor(const CTreeCtrl& tree)

@@ -91,23 +91,29 @@ bool CreateEmptyFile(const CString& path)
 
 }  // namespace
 
-bool PathExists(const char* path)
+// The attributes of what is at exactly this path; INVALID_FILE_ATTRIBUTES for nothing, and
+// for a wildcard pattern, which names no one entry ('*' and '?' are never GBK trail bytes).
+static DWORD AttributesAt(const char* path)
 {
-    if (IsEmpty(path)) return false;
-    WIN32_FIND_DATAA data;
-    return FindHandle(path, data).IsValid();
+    if (IsEmpty(path) || std::strpbrk(path, "*?") != nullptr) return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesA(path);
 }
 
-bool FileExistsNotDir(const char* pattern)
+bool FileExists(const char* path)
 {
-    if (IsEmpty(pattern)) return false;
-    WIN32_FIND_DATAA data;
-    FindHandle find(pattern, data);
-    if (!find.IsValid()) return false;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
-    } while (find.Next(data));
-    return false;
+    const DWORD attributes = AttributesAt(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const char* path)
+{
+    const DWORD attributes = AttributesAt(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool FileOrFolderExists(const char* path)
+{
+    return AttributesAt(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool CollectFiles(CStringArray& files, const char* pattern)

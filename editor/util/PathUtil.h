@@ -39,10 +39,11 @@ CString StripExtension(const char* path);
 
 // --- File system ---
 
-// True when at least one file or directory matches the path or wildcard pattern.
-bool PathExists(const char* path);
-// True when at least one matching entry is not a directory.
-bool FileExistsNotDir(const char* pattern);
+// Whether something is at exactly this path: a file (not a folder), a folder, or either. A
+// path with a wildcard names no file, so all three are false for a pattern.
+bool FileExists(const char* path);
+bool FolderExists(const char* path);
+bool FileOrFolderExists(const char* path);
 // Appends the full path of every matching entry that is neither a directory nor hidden, in
 // listing order; true when at least one was added.
 bool CollectFiles(CStringArray& files, const char* pattern);

@@ -1,17 +1,11 @@
 #include "editor/document/LinkFolder.h"
+#include "editor/util/PathUtil.h"
 
 #include <dirent.h>
 #include <fnmatch.h>
-#include <sys/stat.h>
 
 // The link-file search's file-system questions for the native build. As on Windows, the
 // wildcard ignores case and hidden files (here: names starting with a dot) are left out.
-
-bool IsExistingFile(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
-}
 
 std::vector<std::string> ListMatchingFiles(const std::string& folder, const std::string& name)
 {
@@ -23,7 +17,7 @@ std::vector<std::string> ListMatchingFiles(const std::string& folder, const std:
         if (entry->d_name[0] == '.' || fnmatch(name.c_str(), entry->d_name, FNM_CASEFOLD) != 0)
             continue;
         std::string path = folder + entry->d_name;
-        if (IsExistingFile(path))
+        if (FileExists(path.c_str()))
             files.push_back(path);
     }
     closedir(dir);

@@ -1,7 +1,4 @@
-#include "editor/settings/ShellFolders.h"
 #include "editor/settings/TextSettings.h"
-
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -41,10 +38,4 @@ bool WriteFileBytes(const char* path, const CString& bytes)
     const size_t size = static_cast<size_t>(bytes.GetLength());
     const bool written = std::fwrite(static_cast<LPCTSTR>(bytes), 1, size, file) == size;
     return std::fclose(file) == 0 && written;
-}
-
-bool FolderExists(const char* path)
-{
-    struct stat status;
-    return path && stat(path, &status) == 0 && S_ISDIR(status.st_mode);
 }

@@ -2,6 +2,7 @@
 #include "editor/document/LineLexer.h"
 #include "editor/document/LinkFolder.h"
 #include "editor/document/SpellDictionary.h"
+#include "editor/util/PathUtil.h"
 
 #include <windows.h>
 
@@ -28,7 +29,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(IsExistingFile(m_program + "\\链接\\后缀.墨")) << "not staged: " << m_program;
+        ASSERT_TRUE(FileExists((m_program + "\\链接\\后缀.墨").c_str())) << "not staged: " << m_program;
     }
 
     // Loads a spec and keyword pair from a folder; every line must be used.

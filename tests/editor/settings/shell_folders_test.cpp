@@ -1,4 +1,5 @@
 #include "editor/settings/ShellFolders.h"
+#include "editor/util/PathUtil.h"
 
 #include <gtest/gtest.h>
 

@@ -81,28 +81,31 @@ TEST(PathFiles, EnsurePathFailsWhenAFileBlocksAFolder)
     EXPECT_FALSE(EnsurePathExists(nullptr));
 }
 
-TEST(PathFiles, PathExistsAndFileExistsNotDir)
+// A wildcard pattern that matches a file once counted as an existing file.
+TEST(PathFiles, ExistsAsksForOneEntryAndAPatternIsNone)
 {
     TempDir temp;
     temp.WriteFile("a.txt", "x");
     CreateDirectoryA((temp / "sub.dir").c_str(), nullptr);
     const struct {
         std::string path;
-        bool exists, fileExists;
+        bool file, folder;
     } cases[] = {
-        {temp / "a.txt", true, true},
-        {temp / "*.txt", true, true},
-        {temp / "sub.dir", true, false},
-        {temp / "*.dir", true, false},
-        {temp / "*", true, true},
+        {temp / "a.txt", true, false},
+        {temp / "sub.dir", false, true},
+        {temp / "*.txt", false, false},
+        {temp / "a.tx?", false, false},
+        {temp / "*.dir", false, false},
+        {temp / "*", false, false},
         {temp / "missing", false, false},
-        {temp / "*.none", false, false},
         {"", false, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PathExists(c.path.c_str()), c.exists) << c.path;
-        EXPECT_EQ(FileExistsNotDir(c.path.c_str()), c.fileExists) << c.path;
+        EXPECT_EQ(FileExists(c.path.c_str()), c.file) << c.path;
+        EXPECT_EQ(FolderExists(c.path.c_str()), c.folder) << c.path;
+        EXPECT_EQ(FileOrFolderExists(c.path.c_str()), c.file || c.folder) << c.path;
     }
+    EXPECT_FALSE(FileExists(nullptr));
 }
 
 TEST(PathFiles, CollectFilesSkipsFoldersAndHiddenFiles)
