@@ -22,11 +22,17 @@ function(moyu_stage_data target)
   add_dependencies(${target} stage_${tag})
 endfunction()
 
-# moyu_add_test(name SOURCES … LIBS …): one test executable, run under Wine as one CTest test.
+# moyu_add_test(name SOURCES … LIBS … [REAL_INPUT]): one test executable, run under Wine as one
+# CTest test, on a display and in a Wine prefix of its own (scripts/wine-test). REAL_INPUT marks
+# a program that drives the real pointer or keyboard: it gets the CTest label REAL_INPUT.
 function(moyu_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "REAL_INPUT" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} moyu_test_support)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${name}>)
+  # Long enough for the slowest program on a busy two-core machine; it only ends one truly stuck.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 1200)
+  if(T_REAL_INPUT)
+    set_tests_properties(${name} PROPERTIES LABELS REAL_INPUT)
+  endif()
 endfunction()

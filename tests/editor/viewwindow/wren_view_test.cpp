@@ -32,7 +32,6 @@
 #include "framework/WinApp.h"
 #include "pdf_jobs.h"
 #include "real_input.h"
-#include "real_input_lock.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
 #include "../../framework/windows/WindowTestSupport.h"
@@ -771,7 +770,6 @@ TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RealInputLock realInput;
         Open("d.txt", "alpha beta gamma\r\nsecond\r\n");
         CWrenView* source = Show(2);
         ASSERT_NE(source, nullptr);
@@ -860,7 +858,6 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
     const CEditorSettings saved = settings;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RealInputLock realInput;
         Open("c.txt", bytes);
         CWrenView* view = Show();
         ASSERT_NE(view, nullptr);
@@ -987,7 +984,6 @@ TEST_F(WrenViewTest, RightClickOpensTheContextMenuOfThePlace)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
-        RealInputLock realInput;
         Open("r.txt", "alpha beta gamma\r\n");
         CWrenView* view = Show();
         ASSERT_NE(view, nullptr);

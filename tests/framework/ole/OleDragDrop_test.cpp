@@ -2,7 +2,6 @@
 
 #include "framework/Ole.h"
 #include "framework/View.h"
-#include "real_input_lock.h"
 
 #include <string>
 #include <thread>
@@ -286,7 +285,6 @@ TEST_F(OleDragDrop, RealDragWithinOneWindow)
     const CRect around(start.x - 4, start.y - 4, start.x + 5, start.y + 5);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RealInputLock realInput;
         m_view->calls.clear();
         m_view->dropped.clear();
         SetCursorPos(start.x, start.y);

@@ -8,7 +8,6 @@
 #include "editor/settings/UserTools.h"
 #include "framework/CommandIds.h"
 #include "real_input.h"
-#include "real_input_lock.h"
 
 #include <shlwapi.h>
 #include <vector>
@@ -215,7 +214,6 @@ TEST_F(IdeBuildTest, ToolHotKeyPressedInTheViewRunsTheTool)
 
     HWND view = ActiveView(m_main);
     ASSERT_NE(view, nullptr);
-    RealInputLock realInput;
     // The key goes to the window with the focus: the IDE comes forward with its view focused.
     GUITHREADINFO focus = {sizeof focus};
     ASSERT_TRUE(WaitFor([&] {
@@ -251,7 +249,6 @@ TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
     ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
     ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(input) != FALSE; })) << Joined();
 
-    RealInputLock realInput;
     RECT box = {};
     ::GetWindowRect(input, &box);
     POINT centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};

@@ -5,7 +5,6 @@
 #include "real_input.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
-#include "real_input_lock.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -636,7 +635,6 @@ TEST_F(IdeDocumentsTest, DockedBarResizedAndBackLeavesNoStalePixels)
     HWND output = ::GetParent(FindDescendantById(main, 1205));
     HWND client = FindDescendant(main, "MDIClient");
     ASSERT_TRUE(output != nullptr && client != nullptr);
-    RealInputLock realInput;
     ASSERT_TRUE(ActivateIde(*m_ide, main));
 
     // The area between the tool bars and the output window: the workspace bar and the
