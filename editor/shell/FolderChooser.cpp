@@ -57,8 +57,17 @@ void CFolderChooser::OnMessage(HWND dialog, UINT message, LPARAM lParam)
 
 void CFolderChooser::OnInitialized()
 {
-    if (!m_path.IsEmpty())
-        ::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(m_path)));
+    if (!m_path.IsEmpty()) {
+        const CString start = m_path;
+        // Under load the browser's first walk down the tree now and then misses a folder
+        // made moments before and stays at the desktop; a walk to the folder above first
+        // finds it.
+        if (!Select(start) && start.ReverseFind('\\') > 0) {
+            Select(start.Left(start.ReverseFind('\\')));
+            Select(start);
+        }
+        m_path = start;
+    }
     SetStatusText(m_path);
     DialogDriver::NotifyInitialized(m_dialog);
 }
@@ -70,6 +79,13 @@ void CFolderChooser::OnSelChanged(LPITEMIDLIST item)
         return;
     m_path = path;
     SetStatusText(m_path);
+}
+
+bool CFolderChooser::Select(const CString& path)
+{
+    m_path.Empty();
+    ::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(path)));
+    return m_path.CompareNoCase(path) == 0;
 }
 
 void CFolderChooser::SetStatusText(const CString& path)

@@ -32,6 +32,8 @@ protected:
     HWND m_dialog = nullptr;
 
 private:
+    // Asks the browser to select the folder; whether its selection reached it.
+    bool Select(const CString& path);
     static int CALLBACK Callback(HWND dialog, UINT message, LPARAM lParam, LPARAM data);
 
     CString m_title;
