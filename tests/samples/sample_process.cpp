@@ -2,26 +2,6 @@
 
 #include <vector>
 
-SampleProcess::SampleProcess(const std::string& program)
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
-        m_process = {};
-}
-
-SampleProcess::~SampleProcess()
-{
-    if (!m_process.hProcess)
-        return;
-    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-        TerminateProcess(m_process.hProcess, 99);
-    CloseHandle(m_process.hProcess);
-    CloseHandle(m_process.hThread);
-}
-
 namespace {
 
 struct WindowSearch {
@@ -46,22 +26,14 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
 
 }  // namespace
 
-HWND SampleProcess::WaitForWindow(const char* className, const char* title, int milliseconds) const
+HWND SampleProcess::WaitForWindow(const char* className, const char* title) const
 {
-    WindowSearch search = { m_process.dwProcessId, className, title, nullptr };
+    WindowSearch search = { Id(), className, title, nullptr };
     WaitUntil([&] {
         EnumWindows(MatchWindow, (LPARAM)&search);
         return search.found != nullptr;
-    }, milliseconds);
+    });
     return search.found;
-}
-
-DWORD SampleProcess::WaitForExit(int milliseconds) const
-{
-    DWORD code = STILL_ACTIVE;
-    if (m_process.hProcess && WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0)
-        GetExitCodeProcess(m_process.hProcess, &code);
-    return code;
 }
 
 std::string ClassOf(HWND window)

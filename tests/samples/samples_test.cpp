@@ -32,7 +32,7 @@ void ExpectControls(HWND dialog, const ControlRow* rows, size_t count)
         HWND control = nullptr;
         if (row.id != -1) {
             // Under load Wine may show the dialog before its last controls are made.
-            WaitUntil([&] { return (control = GetDlgItem(dialog, row.id)) != nullptr; }, 5000);
+            WaitUntil([&] { return (control = GetDlgItem(dialog, row.id)) != nullptr; });
         } else {
             for (HWND child = GetWindow(dialog, GW_CHILD); child && !control;
                  child = GetWindow(child, GW_HWNDNEXT))
@@ -69,7 +69,7 @@ HWND SampleDialog(const SampleProcess& sample, const char* caption)
     // after the last control is made, so under load a check right after finding it raced
     // the creation of the later controls.
     EXPECT_TRUE(WaitUntil([dialog] { return IsWindowVisible(dialog) != FALSE; }));
-    HWND display = sample.WaitForWindow(kDisplayClass, nullptr, 1000);
+    HWND display = sample.WaitForWindow(kDisplayClass, nullptr);
     EXPECT_NE(display, nullptr);
     EXPECT_FALSE(IsWindowVisible(display)) << "the display stays hidden";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), display) << "the display owns the dialog";

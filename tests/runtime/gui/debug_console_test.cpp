@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "started_program.h"
+
 namespace {
 
 // Sends one key press and release to the console of another process.
@@ -36,28 +38,11 @@ bool TypeIntoConsoleOf(DWORD processId, WORD virtualKey, char character)
 
 TEST(DebugConsoleTest, ProgramEndsOnlyAfterAKeyInItsDebugConsole)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "debug_console_program.exe";
     // Detached, as when started from the desktop: the program allocates a console of its own.
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS,
-                               nullptr, nullptr, &startup, &process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 3000), (DWORD)WAIT_TIMEOUT)
-        << "the program waits for a key";
-    bool typed = false;
-    for (int attempt = 0; attempt < 50 && !typed; attempt++) {
-        typed = TypeIntoConsoleOf(process.dwProcessId, VK_RETURN, '\r');
-        if (!typed)
-            Sleep(100);
-    }
-    EXPECT_TRUE(typed);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), (DWORD)WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    EXPECT_EQ(code, 5u) << "the main program's result";
-    if (code == STILL_ACTIVE)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    StartedProgram program("debug_console_program.exe", "", "", DETACHED_PROCESS);
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(program.WaitForExit(3000), STILL_ACTIVE) << "the program waits for a key";
+    // Its console comes once the program has made it.
+    EXPECT_TRUE(WaitUntil([&] { return TypeIntoConsoleOf(program.Id(), VK_RETURN, '\r'); }));
+    EXPECT_EQ(program.WaitForExit(), 5u) << "the main program's result";
 }

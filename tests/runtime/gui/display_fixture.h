@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "runtime/源码/显示.h"
+#include "wait.h"
 
 class DisplayTest : public ::testing::Test {
 protected:
@@ -24,7 +25,8 @@ protected:
     void PostChar(int character);
     void PostChars(const char* text);
     void PostKeyDown(int virtualKey);
-    // Dispatches whatever is queued for up to the given time.
+    // Dispatches whatever comes for the given time, for a test that checks what does not
+    // happen meanwhile; a test waiting for something waits with PumpUntil.
     static void Pump(int milliseconds);
 };
 

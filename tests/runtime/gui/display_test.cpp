@@ -244,7 +244,14 @@ TEST_F(DisplayTest, DisplayWithoutHookOrTimerHandlerServesItsMessages)
     ASSERT_EQ(State().messageHook, nullptr);
     ASSERT_EQ(State().timerHandler, nullptr);
     EXPECT_NE(GfxSetTimer(5, 10), 0);
-    Pump(100);
+    // A tick of the timer reaches the display's procedure.
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG tick;
+        if (!PeekMessageA(&tick, Window(), WM_TIMER, WM_TIMER, PM_REMOVE))
+            return false;
+        DispatchMessageA(&tick);
+        return tick.wParam == 5;
+    }));
     EXPECT_EQ(GfxKillTimer(5), 0);
     SendMessageA(Window(), WM_MOUSEMOVE, 0, 0);
     InvalidateRect(Window(), nullptr, FALSE);
@@ -269,7 +276,7 @@ TEST_F(DisplayTest, TimerHandlerReceivesTheProgramsTimers)
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(*stored, RecordTimer);
     ASSERT_NE(GfxSetTimer(7, 10), 0);
-    Pump(120);
+    EXPECT_TRUE(PumpUntil([] { return !g_timerIds.empty(); }));
     EXPECT_EQ(GfxKillTimer(7), 0);
     ASSERT_FALSE(g_timerIds.empty());
     for (UINT_PTR id : g_timerIds)
@@ -286,14 +293,14 @@ TEST_F(DisplayTest, TimersNeedAnOpenDisplay)
 TEST_F(DisplayTest, DrawingReachesTheScreenWithinATick)
 {
     OpenDisplay(320, 240, 0, 显示);
-    Pump(50);
+    PumpUntil([] { return true; });  // what opening queued
     State().repaintBits = kRepaintDrawn;
     // A repaint that the timer did not ask for leaves the drawn bit alone.
     InvalidateRect(Window(), nullptr, FALSE);
     UpdateWindow(Window());
     EXPECT_EQ(State().repaintBits, kRepaintDrawn);
-    Pump(2 * kDisplayRefreshMs);
-    EXPECT_EQ(State().repaintBits, 0) << "the timer asked for a repaint and the paint cleared it";
+    EXPECT_TRUE(PumpUntil([&] { return State().repaintBits == 0; }))
+        << "the timer asked for a repaint and the paint cleared it";
 }
 
 TEST_F(DisplayTest, ShownTextCursorBlinks)
@@ -301,11 +308,11 @@ TEST_F(DisplayTest, ShownTextCursorBlinks)
     OpenDisplay();
     VdSetTextCursor(1, 0, 0, 16);
     bool sawHidden = false, sawShown = false;
-    for (int i = 0; i < 12 && !(sawHidden && sawShown); i++) {
-        Pump(100);
+    PumpUntil([&] {
         sawHidden |= State().textCursorState == kCursorBlinkHidden;
         sawShown |= State().textCursorState == kCursorShown;
-    }
+        return sawHidden && sawShown;
+    });
     EXPECT_TRUE(sawHidden);
     EXPECT_TRUE(sawShown);
     VdSetTextCursor(0, 0, 0, 16);

@@ -52,8 +52,9 @@ private:
         for (int i = 0; i < 500; ++i) {
             FoundDialog found = {m_title, nullptr};
             EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&found));
-            if (found.window) {
-                Sleep(200);
+            // Visible, and its thread takes messages: its initialisation is over.
+            DWORD_PTR answer = 0;
+            if (found.window && SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) {
                 SetDlgItemTextA(found.window, kFileNameCombo, m_name.c_str());
                 PostMessageA(found.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                              reinterpret_cast<LPARAM>(GetDlgItem(found.window, IDOK)));

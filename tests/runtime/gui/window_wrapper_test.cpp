@@ -31,8 +31,7 @@ TEST_F(WindowWrapperTest, ControlFontIsSentOrPosted)
     EXPECT_EQ(reinterpret_cast<HFONT>(GfxSendMessage(label, WM_GETFONT, 0, 0)), sent);
     EXPECT_NE(GfxSetControlFont(label, posted, 0), 0);
     EXPECT_EQ(reinterpret_cast<HFONT>(GfxSendMessage(label, WM_GETFONT, 0, 0)), sent);
-    Pump(50);
-    EXPECT_EQ(reinterpret_cast<HFONT>(GfxSendMessage(label, WM_GETFONT, 0, 0)), posted);
+    EXPECT_TRUE(PumpUntil([&] { return reinterpret_cast<HFONT>(GfxSendMessage(label, WM_GETFONT, 0, 0)) == posted; }));
     EXPECT_EQ(GfxSetControlFont(nullptr, sent, 1), 0);
     EXPECT_EQ(GfxSetControlFont(label, nullptr, 1), 0);
     DestroyWindow(label);

@@ -4,14 +4,14 @@
 #include "editor/settings/EditorSettings.h"
 #include "editor/settings/SettingsFiles.h"
 #include "framework/CommandIds.h"
+#include "started_program.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 
@@ -22,56 +22,6 @@ inline bool EndsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
-
-inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000)
-{
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return condition();
-}
-
-// A started program, ended (if it still runs) when the object goes.
-class StartedProgram {
-public:
-    StartedProgram(const std::string& exe, const std::string& arguments, const std::string& folder)
-    {
-        std::string commandLine = "\"" + exe + "\" " + arguments;
-        STARTUPINFOA startup = {sizeof startup};
-        m_started = ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                     folder.c_str(), &startup, &m_info) != 0;
-    }
-    ~StartedProgram()
-    {
-        if (!m_started)
-            return;
-        if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(m_info.hProcess, 1);
-            ::WaitForSingleObject(m_info.hProcess, 5000);
-        }
-        ::CloseHandle(m_info.hThread);
-        ::CloseHandle(m_info.hProcess);
-    }
-    bool Started() const { return m_started; }
-    // Until the program waits for input with nothing left to do.
-    void WaitForIdle() { ::WaitForInputIdle(m_info.hProcess, 60000); }
-    DWORD Id() const { return m_info.dwProcessId; }
-    HANDLE Process() const { return m_info.hProcess; }
-    // The exit code, or STILL_ACTIVE when it has not ended within the time.
-    DWORD WaitForExit(int milliseconds)
-    {
-        ::WaitForSingleObject(m_info.hProcess, milliseconds);
-        DWORD code = STILL_ACTIVE;
-        ::GetExitCodeProcess(m_info.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION m_info = {};
-    bool m_started = false;
-};
 
 struct MainWindowSearch {
     DWORD processId;
@@ -107,7 +57,7 @@ inline HWND FindMainWindow(DWORD processId)
 inline HWND WaitForMainWindow(const StartedProgram& ide)
 {
     HWND main = nullptr;
-    return ide.Started() && WaitFor([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }) ? main : nullptr;
+    return ide.Started() && WaitUntil([&] { return (main = FindMainWindow(ide.Id())) != nullptr; }) ? main : nullptr;
 }
 
 // Saves the IDE's active document and returns once the save is done: a read of the file

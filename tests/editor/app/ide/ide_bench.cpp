@@ -18,7 +18,7 @@ double TimeToIdle(const std::string& exe, const std::string& arguments, const st
 {
     CStopwatch watch;
     StartedProgram program(exe, arguments, folder);
-    if (!program.Started() || !WaitFor([&] { return ready(program); }, 600000))
+    if (!program.Started() || !WaitUntil([&] { return ready(program); }, 600000))
         return -1;
     program.WaitForIdle();
     double seconds = watch.Seconds();

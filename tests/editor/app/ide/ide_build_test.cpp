@@ -2,7 +2,7 @@
 // compiler driver, jumping from its error line, converting a file through the staged
 // converter and opening what it wrote, and finding in files: the commands as a user runs
 // them, observed through the windows.
-#include "IdeHarness.h"
+#include "IdeFixture.h"
 #include "editor/res/resource.h"
 #include "editor/settings/KeyboardMacros.h"
 #include "editor/settings/UserTools.h"
@@ -42,19 +42,18 @@ BOOL CALLBACK MatchMessageBox(HWND window, LPARAM data)
     return FALSE;
 }
 
-class IdeBuildTest : public ::testing::Test {
+class IdeBuildTest : public IdeFixture {
 protected:
     void SetUp() override
     {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\云杉工作室\\墨语言编辑器");
-        m_exe = SeedInstallation(m_install);
-        ASSERT_FALSE(m_exe.empty());
+        IdeFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         // The shipped tool set, the stand-in driver where start-up puts the tools on the
         // search path, and the converter with its table.
         const std::string staged = MOYU_STAGED_INSTALL_DIR;
         const std::string tools = m_install / "命令";
         ::CreateDirectoryA(tools.c_str(), nullptr);
-        ::CreateDirectoryA((m_install / "work").c_str(), nullptr);
         const std::pair<std::string, std::string> kCopies[] = {
             {staged + "\\bin\\vuze.工具", m_install / "bin\\vuze.工具"},
             {std::string(STAND_IN_DRIVER_DIR) + "\\墨语言.exe", tools + "\\墨语言.exe"},
@@ -69,11 +68,10 @@ protected:
     // Starts the IDE on a file of the work folder and waits for its document window.
     void Start(const std::string& file)
     {
-        m_program = std::make_unique<StartedProgram>(m_exe, file, m_install / "work");
-        m_main = WaitForMainWindow(*m_program);
+        m_main = StartIde(file);
         ASSERT_NE(m_main, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return ChildTitles(m_main).size() == 1; }));
-        m_program->WaitForIdle();
+        ASSERT_TRUE(WaitUntil([&] { return ChildTitles(m_main).size() == 1; }));
+        m_ide->WaitForIdle();
         m_list = FindDescendantById(m_main, kOutputListId);
         ASSERT_NE(m_list, nullptr);
     }
@@ -103,7 +101,7 @@ protected:
     }
     bool WaitForOutputLine(const std::string& wanted) const
     {
-        return WaitFor([&] { return FindOutputLine(wanted) >= 0; });
+        return WaitUntil([&] { return FindOutputLine(wanted) >= 0; });
     }
     // A double-click on an output line, as the list tells its bar.
     void DoubleClickOutputLine(int index) const
@@ -129,8 +127,8 @@ protected:
     // The text of the message box the IDE shows, closed with OK; empty when none came.
     std::string TakeMessageBox() const
     {
-        MessageBoxSearch search = {m_program->Id(), nullptr};
-        WaitFor([&] {
+        MessageBoxSearch search = {m_ide->Id(), nullptr};
+        WaitUntil([&] {
             ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
             return search.found != nullptr;
         });
@@ -149,13 +147,10 @@ protected:
             text += narrow;
         }
         ::PostMessageA(search.found, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !::IsWindow(search.found); });
+        WaitUntil([&] { return !::IsWindow(search.found); });
         return text;
     }
 
-    TempDir m_install;
-    std::string m_exe;
-    std::unique_ptr<StartedProgram> m_program;
     HWND m_main = nullptr;
     HWND m_list = nullptr;
 };
@@ -184,7 +179,7 @@ TEST_F(IdeBuildTest, BuildsTheDocumentAndJumpsFromTheDriversErrorLine)
     ASSERT_GE(warning, 0);
 
     DoubleClickOutputLine(warning);
-    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\乙.墨"); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasChildTitled("\\work\\乙.墨"); }));
 }
 
 // Slot 15 of the shipped tool set converts the document through the staged converter; once
@@ -196,7 +191,7 @@ TEST_F(IdeBuildTest, ConversionToolOpensWhatTheConverterWrote)
 
     ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kConversionToolSlot), 0);
     ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
-    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasChildTitled("\\work\\例子.c"); }));
     EXPECT_TRUE(::PathFileExistsA((m_install / "work\\例子.c").c_str()));
 }
 
@@ -216,7 +211,7 @@ TEST_F(IdeBuildTest, ToolHotKeyPressedInTheViewRunsTheTool)
     ASSERT_NE(view, nullptr);
     // The key goes to the window with the focus: the IDE comes forward with its view focused.
     GUITHREADINFO focus = {sizeof focus};
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         ::SetForegroundWindow(m_main);
         return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_main, nullptr), &focus) && focus.hwndFocus == view;
     }));
@@ -226,7 +221,7 @@ TEST_F(IdeBuildTest, ToolHotKeyPressedInTheViewRunsTheTool)
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(2, keys, sizeof(INPUT));
     ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
-    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\例子.c"); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasChildTitled("\\work\\例子.c"); }));
 }
 
 // While a tool's child runs, the output window's input box shows over the bottom of the
@@ -247,13 +242,13 @@ TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
     HWND input = FindDescendantById(m_main, kInputId);
     ASSERT_NE(input, nullptr);
     ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
-    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(input) != FALSE; })) << Joined();
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(input) != FALSE; })) << Joined();
 
     RECT box = {};
     ::GetWindowRect(input, &box);
     POINT centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
     // Nothing of the list covers the box: the point shows the box itself.
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         ::SetForegroundWindow(m_main);
         return ::WindowFromPoint(centre) == input;
     }, 5000)) << "the box is covered";
@@ -261,7 +256,7 @@ TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
     ::SetCursorPos(centre.x, centre.y);
     PressMouseAt(centre, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     GUITHREADINFO focus = {sizeof focus};
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_main, nullptr), &focus) && focus.hwndFocus == input;
     }));
     std::vector<INPUT> inputs;
@@ -283,7 +278,7 @@ TEST_F(IdeBuildTest, OutputInputBoxShowsAndDeliversTypedLinesToTheChild)
     escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
     escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(2, escape, sizeof(INPUT));
-    EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(input); })) << Joined();
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(input); })) << Joined();
 }
 
 // Find in files from the menu command: the dialog comes preset from the word at the caret,
@@ -297,7 +292,7 @@ TEST_F(IdeBuildTest, FindInFilesWritesHitsThatJump)
 
     ::PostMessageA(m_main, WM_COMMAND, ID_FIND_IN_FILES, 0);
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         dialog = ::FindWindowA("#32770", "批量文件查找");
         return dialog != nullptr && ::IsWindowVisible(dialog);
     }));
@@ -316,7 +311,7 @@ TEST_F(IdeBuildTest, FindInFilesWritesHitsThatJump)
     const int hit = FindOutputLine(m_install / "work\\乙.墨" + "(2,3):   变量 = 2");
     ASSERT_GE(hit, 0) << Joined();
     DoubleClickOutputLine(hit);
-    EXPECT_TRUE(WaitFor([&] { return HasChildTitled("\\work\\乙.墨"); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasChildTitled("\\work\\乙.墨"); }));
 }
 
 // The tool-set and macro-set menus load the sets of the program's tool folder ("甲" sorts
@@ -362,7 +357,7 @@ TEST_F(IdeBuildTest, ToolAndMacroSetsLoadFromTheirMenusAndACutOffSetIsRefused)
     auto replayInto = [&](const std::string& expected) {
         ::PostMessageA(m_main, WM_COMMAND, MacroSlotCommand(3), 0);
         const std::string path = m_install / "work\\宏.墨";
-        return WaitFor([&] {
+        return WaitUntil([&] {
             return SaveActiveDocument(m_main) && TempDir::ReadFile(path).rfind(expected, 0) == 0;
         });
     };
@@ -440,7 +435,7 @@ TEST_F(IdeBuildTest, ToolSavingAnUntitledDocumentNamesItWithoutAsking)
     const std::string work = m_install / "work";
     m_install.WriteFile("bin\\项目目录.文本", "缺省路径=" + work);
     Start("");
-    ASSERT_TRUE(WaitFor([&] { return HasChildTitled("新文件1"); }));
+    ASSERT_TRUE(WaitUntil([&] { return HasChildTitled("新文件1"); }));
     HWND view = ActiveView(m_main);
     ASSERT_NE(view, nullptr);
     for (char ch : std::string("abc"))
@@ -448,9 +443,9 @@ TEST_F(IdeBuildTest, ToolSavingAnUntitledDocumentNamesItWithoutAsking)
 
     ::PostMessageA(m_main, WM_COMMAND, ID_FILE_SAVE, 0);
     HWND saveAs = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (saveAs = FindProcessDialog(m_program->Id(), IDCANCEL)) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (saveAs = FindProcessDialog(m_ide->Id(), IDCANCEL)) != nullptr; }));
     ::PostMessageA(saveAs, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(saveAs); }));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(saveAs); }));
     EXPECT_TRUE(HasChildTitled("新文件1"));
 
     ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);

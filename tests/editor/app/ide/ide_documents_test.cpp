@@ -1,7 +1,7 @@
 // The started IDE keeping up with its documents: a file changed on disk while the IDE was in
 // the background is checked again when the user comes back to it, and the tab bar and the
 // status panes follow whichever document window is active.
-#include "IdeHarness.h"
+#include "IdeFixture.h"
 #include "real_input.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
@@ -19,17 +19,22 @@ const char kChangedQuestion[] = "\n\n此文件已被外部程序修改. 你想�
 // The static control that holds a message box's text.
 const int kMessageBoxText = 0xFFFF;
 
-// Runs the test thread's own windows while waiting.
-bool WaitPumping(const std::function<bool()>& condition, int milliseconds = 30000)
+// Waits until the clock has left the second of the file's last write: a rewrite then gets
+// another modification time even on file systems that keep whole seconds. File times come
+// from a coarser clock that may lag the system time by a few milliseconds: a tenth of a
+// second is left for it.
+void WaitPastModificationSecond(const std::string& path)
 {
-    return WaitFor([&] {
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
-        return condition();
-    }, milliseconds);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return;
+    auto ticks = [](const FILETIME& time) { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
+    const ULONGLONG kSecond = 10000000;
+    EXPECT_TRUE(WaitUntil([&] {
+        FILETIME now;
+        ::GetSystemTimeAsFileTime(&now);
+        return (ticks(now) - kSecond / 10) / kSecond > ticks(data.ftLastWriteTime) / kSecond;
+    }));
 }
 
 DWORD ForegroundProcess()
@@ -54,7 +59,7 @@ public:
 
     bool TakeActivation()
     {
-        return WaitPumping([&] {
+        return PumpUntil([&] {
             if (::GetForegroundWindow() == m_window)
                 return true;
             ::SetForegroundWindow(m_window);
@@ -71,7 +76,7 @@ private:
 // showing its question.
 bool ActivateIde(const StartedProgram& ide, HWND window)
 {
-    if (!WaitPumping([&] {
+    if (!PumpUntil([&] {
             if (ForegroundProcess() == ide.Id())
                 return true;
             ::SetForegroundWindow(window);
@@ -143,7 +148,7 @@ std::string DocumentText(HWND main)
 {
     EmptyClipboard();
     std::string text;
-    WaitFor([&] {
+    WaitUntil([&] {
         ::PostMessageA(main, WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
         ::PostMessageA(main, WM_COMMAND, ID_EDIT_COPY, 0);
         text = ClipboardText();
@@ -152,36 +157,17 @@ std::string DocumentText(HWND main)
     return text;
 }
 
-class IdeDocumentsTest : public ::testing::Test {
+class IdeDocumentsTest : public IdeFixture {
 protected:
-    void SetUp() override
-    {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\云杉工作室\\墨语言编辑器");
-        ::CreateDirectoryA((m_install / "work").c_str(), nullptr);
-        m_exe = SeedInstallation(m_install);
-        ASSERT_FALSE(m_exe.empty());
-    }
-
     // Starts the IDE on the files of the work folder, placed where nothing covers it.
     HWND Start(const std::string& files)
     {
-        m_ide.reset(new StartedProgram(m_exe, files, m_install / "work"));
-        HWND main = WaitForMainWindow(*m_ide);
+        HWND main = StartIde(files);
         if (main == nullptr)
             return nullptr;
         ::MoveWindow(main, 0, 0, 1100, 760, TRUE);
         return main;
     }
-
-    void Close(HWND main)
-    {
-        ::PostMessageA(main, WM_CLOSE, 0, 0);
-        EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
-    }
-
-    TempDir m_install;
-    std::string m_exe;
-    std::unique_ptr<StartedProgram> m_ide;
 };
 
 }  // namespace
@@ -194,7 +180,7 @@ TEST_F(IdeDocumentsTest, FileChangedOnDiskIsCheckedWhenTheIdeIsActivated)
     std::string path = m_install.WriteFile("work\\甲.墨", "原文\r\n");
     HWND main = Start("甲.墨");
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\甲.墨") && ActiveView(main) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return ActiveChildShows(main, "\\work\\甲.墨") && ActiveView(main) != nullptr; }));
     OtherApplication other;
 
     enum Change { kNone, kRewrite, kDelete };
@@ -220,11 +206,10 @@ TEST_F(IdeDocumentsTest, FileChangedOnDiskIsCheckedWhenTheIdeIsActivated)
         ASSERT_TRUE(other.TakeActivation());
         if (step.edit == kType) {
             ::PostMessageA(ActiveView(main), WM_CHAR, 'x', 1);
-            ASSERT_TRUE(WaitFor([&] { return (shown = DocumentText(main)).find('x') != std::string::npos; }));
+            ASSERT_TRUE(WaitUntil([&] { return (shown = DocumentText(main)).find('x') != std::string::npos; }));
         }
-        // A different modification time even on file systems that keep whole seconds.
         if (step.change != kNone)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+            WaitPastModificationSecond(path);
         if (step.change == kRewrite)
             m_install.WriteFile("work\\甲.墨", step.disk);
         if (step.change == kDelete) {
@@ -233,21 +218,21 @@ TEST_F(IdeDocumentsTest, FileChangedOnDiskIsCheckedWhenTheIdeIsActivated)
 
         ASSERT_TRUE(ActivateIde(*m_ide, main));
         std::vector<HWND> questions;
-        bool asked = WaitFor([&] { return !(questions = Questions(*m_ide)).empty(); }, step.answer != 0 ? 30000 : 1500);
+        bool asked = WaitUntil([&] { return !(questions = Questions(*m_ide)).empty(); }, step.answer != 0 ? 30000 : 1500);
         ASSERT_EQ(asked, step.answer != 0);
         if (asked) {
             ASSERT_EQ(questions.size(), 1u);
             EXPECT_TRUE(EndsWith(QuestionText(questions[0]), std::string("\\work\\甲.墨") + kChangedQuestion))
                 << QuestionText(questions[0]);
             ::PostMessageA(questions[0], WM_COMMAND, step.answer, 0);
-            ASSERT_TRUE(WaitFor([&] { return Questions(*m_ide).empty(); }));
+            ASSERT_TRUE(WaitUntil([&] { return Questions(*m_ide).empty(); }));
         }
         if (step.shown != nullptr)
             shown = step.shown;
-        EXPECT_TRUE(WaitFor([&] { return DocumentText(main) == shown; }, 10000)) << DocumentText(main);
+        EXPECT_TRUE(WaitUntil([&] { return DocumentText(main) == shown; }, 10000)) << DocumentText(main);
     }
 
-    Close(main);
+    CloseIde(main);
 }
 
 // The question is modal: the user switching away and back while it is up gets no second one.
@@ -256,31 +241,31 @@ TEST_F(IdeDocumentsTest, ActivationWhileTheQuestionIsUpDoesNotAskAgain)
     m_install.WriteFile("work\\乙.墨", "原文\r\n");
     HWND main = Start("乙.墨");
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ActiveChildShows(main, "\\work\\乙.墨") && ActiveView(main) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return ActiveChildShows(main, "\\work\\乙.墨") && ActiveView(main) != nullptr; }));
     ::PostMessageA(ActiveView(main), WM_CHAR, 'x', 1);
     std::string typed;
-    ASSERT_TRUE(WaitFor([&] { return (typed = DocumentText(main)).find('x') != std::string::npos; }));
+    ASSERT_TRUE(WaitUntil([&] { return (typed = DocumentText(main)).find('x') != std::string::npos; }));
     OtherApplication other;
     ASSERT_TRUE(other.TakeActivation());
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    WaitPastModificationSecond(m_install / "work\\乙.墨");
     m_install.WriteFile("work\\乙.墨", "外改\r\n");
 
     ASSERT_TRUE(ActivateIde(*m_ide, main));
     std::vector<HWND> questions;
-    ASSERT_TRUE(WaitFor([&] { return !(questions = Questions(*m_ide)).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !(questions = Questions(*m_ide)).empty(); }));
     HWND question = questions[0];
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(other.TakeActivation());
         ASSERT_TRUE(ActivateIde(*m_ide, question));
     }
-    EXPECT_FALSE(WaitFor([&] { return Questions(*m_ide).size() > 1; }, 1500));
+    EXPECT_FALSE(WaitUntil([&] { return Questions(*m_ide).size() > 1; }, 1500));
     ::PostMessageA(question, WM_COMMAND, IDNO, 0);
-    ASSERT_TRUE(WaitFor([&] { return Questions(*m_ide).empty(); }));
-    EXPECT_FALSE(WaitFor([&] { return !Questions(*m_ide).empty(); }, 1500)) << "asked again after No";
+    ASSERT_TRUE(WaitUntil([&] { return Questions(*m_ide).empty(); }));
+    EXPECT_FALSE(WaitUntil([&] { return !Questions(*m_ide).empty(); }, 1500)) << "asked again after No";
     EXPECT_EQ(DocumentText(main), typed);
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
-    if (WaitFor([&] { return (question = FindProcessDialog(m_ide->Id(), IDNO)) != nullptr; }, 10000))
+    if (WaitUntil([&] { return (question = FindProcessDialog(m_ide->Id(), IDNO)) != nullptr; }, 10000))
         ::PostMessageA(question, WM_COMMAND, IDNO, 0);
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
@@ -435,7 +420,7 @@ TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
     m_install.WriteFile("work\\丙.墨", "\xEF\xBB\xBFline1\r\nline2\r\n");
     HWND main = Start("甲.墨 乙.墨 丙.墨");
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 3 && ActiveChildShows(main, "\\work\\丙.墨"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ChildTitles(main).size() == 3 && ActiveChildShows(main, "\\work\\丙.墨"); }));
     HWND tabs = FindDescendantById(FindDescendantById(main, ID_DOC_TAB_BAR), IDC_DOC_TABS);
     ASSERT_NE(tabs, nullptr);
     StatusPanes panes{*m_ide, FindDescendant(main, "msctls_statusbar32")};
@@ -508,26 +493,26 @@ TEST_F(IdeDocumentsTest, TabsAndStatusPanesFollowTheActiveDocument)
             break;
         }
         std::string tail = std::string("\\work\\") + step.active;
-        EXPECT_TRUE(WaitFor([&] { return ActiveChildShows(main, tail); }, 10000));
+        EXPECT_TRUE(WaitUntil([&] { return ActiveChildShows(main, tail); }, 10000));
         int selected = -1;
         for (size_t i = 0; i < step.tabs.size(); ++i)
             if (step.tabs[i].text == std::string(step.active) + " ")
                 selected = static_cast<int>(i);
-        EXPECT_TRUE(WaitFor([&] { return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == selected; }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == selected; }, 10000))
             << ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0);
         std::vector<TabState> shown;
-        EXPECT_TRUE(WaitFor([&] { return (shown = Tabs(*m_ide, tabs)) == step.tabs; }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return (shown = Tabs(*m_ide, tabs)) == step.tabs; }, 10000))
             << ::testing::PrintToString(shown);
-        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
             << step.caret;
-        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kLinesPane, step.lineCount, kPositionColour, false); }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return panes.Shows(kLinesPane, step.lineCount, kPositionColour, false); }, 10000))
             << step.lineCount;
-        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kFormatPane, step.format, kPositionColour, false); }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return panes.Shows(kFormatPane, step.format, kPositionColour, false); }, 10000))
             << step.format;
-        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kOverwritePane, "覆盖", kOverwriteColour, step.overwrite); },
+        EXPECT_TRUE(WaitUntil([&] { return panes.Shows(kOverwritePane, "覆盖", kOverwriteColour, step.overwrite); },
                             10000));
     }
-    Close(main);
+    CloseIde(main);
 }
 
 // F3 steps on to the next match of what was looked for (here the selection) and Shift+F3
@@ -540,7 +525,7 @@ TEST_F(IdeDocumentsTest, F3FindsTheNextMatchAndShiftF3ThePrevious)
     m_install.WriteFile("work\\甲.墨", lines);
     HWND main = Start("甲.墨");
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1 && ActiveChildShows(main, "\\work\\甲.墨"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ChildTitles(main).size() == 1 && ActiveChildShows(main, "\\work\\甲.墨"); }));
     StatusPanes panes{*m_ide, FindDescendant(main, "msctls_statusbar32")};
     ASSERT_NE(panes.bar, nullptr);
     const struct {
@@ -558,10 +543,10 @@ TEST_F(IdeDocumentsTest, F3FindsTheNextMatchAndShiftF3ThePrevious)
         SCOPED_TRACE(step.what);
         ASSERT_TRUE(ActivateIde(*m_ide, main));
         PressKeys(step.modifier, {step.key});
-        EXPECT_TRUE(WaitFor([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return panes.Shows(kCaretPane, step.caret, kPositionColour, false); }, 10000))
             << step.caret;
     }
-    Close(main);
+    CloseIde(main);
 }
 
 namespace {
@@ -591,18 +576,18 @@ bool DragBarEdge(HWND bar, POINT from, POINT to)
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     ::SetCursorPos(from.x, from.y);
     POINT at = {};
-    if (!WaitFor([&] { return ::GetCursorPos(&at) && at.x == from.x && at.y == from.y && ::WindowFromPoint(from) == bar; },
+    if (!WaitUntil([&] { return ::GetCursorPos(&at) && at.x == from.x && at.y == from.y && ::WindowFromPoint(from) == bar; },
                  10000))
         return false;
     PressMouseAt(from, {MOUSEEVENTF_LEFTDOWN});
-    if (!WaitFor([&] { return CaptureOf(bar) == bar; }, 10000))
+    if (!WaitUntil([&] { return CaptureOf(bar) == bar; }, 10000))
         return false;
     const int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
                   {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
     PressMouseAt(to, {MOUSEEVENTF_LEFTUP});
-    return WaitFor([&] { return CaptureOf(bar) == nullptr; }, 10000);
+    return WaitUntil([&] { return CaptureOf(bar) == nullptr; }, 10000);
 }
 
 size_t DifferentPixels(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b)
@@ -628,10 +613,10 @@ TEST_F(IdeDocumentsTest, DockedBarResizedAndBackLeavesNoStalePixels)
 {
     HWND main = Start("");
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return ChildTitles(main).size() == 1; }));
     // Without a document there is no caret blinking in the area compared.
     ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return ChildTitles(main).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return ChildTitles(main).empty(); }));
     HWND output = ::GetParent(FindDescendantById(main, 1205));
     HWND client = FindDescendant(main, "MDIClient");
     ASSERT_TRUE(output != nullptr && client != nullptr);
@@ -646,7 +631,7 @@ TEST_F(IdeDocumentsTest, DockedBarResizedAndBackLeavesNoStalePixels)
     area.left = frame.left + 8;
     // The picture once the IDE has settled: the same in two looks in a row.
     std::vector<COLORREF> before = ScreenPixels(area);
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         std::vector<COLORREF> again = ScreenPixels(area);
         std::swap(before, again);
         return !before.empty() && before == again;
@@ -660,12 +645,12 @@ TEST_F(IdeDocumentsTest, DockedBarResizedAndBackLeavesNoStalePixels)
     const POINT grip = {(edge.left + edge.right) / 2, edge.top + 3};
     const POINT raised = {grip.x, grip.y - 120};
     ASSERT_TRUE(DragBarEdge(output, grip, raised));
-    ASSERT_TRUE(WaitFor([&] { return WindowHeight(output) > height + 60; }, 10000)) << WindowHeight(output);
+    ASSERT_TRUE(WaitUntil([&] { return WindowHeight(output) > height + 60; }, 10000)) << WindowHeight(output);
     ASSERT_TRUE(DragBarEdge(output, raised, grip));
-    ASSERT_TRUE(WaitFor([&] { return WindowHeight(output) == height; }, 10000)) << WindowHeight(output);
+    ASSERT_TRUE(WaitUntil([&] { return WindowHeight(output) == height; }, 10000)) << WindowHeight(output);
 
     std::vector<COLORREF> after;
-    EXPECT_TRUE(WaitFor([&] { return (after = ScreenPixels(area)) == before; }, 10000))
+    EXPECT_TRUE(WaitUntil([&] { return (after = ScreenPixels(area)) == before; }, 10000))
         << DifferentPixels(before, after) << " pixels differ";
-    Close(main);
+    CloseIde(main);
 }

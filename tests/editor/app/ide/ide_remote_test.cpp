@@ -4,7 +4,7 @@
 // file; and the FTP settings saved from the accounts dialog.
 #include "NetTestSupport.h"
 
-#include "IdeHarness.h"
+#include "IdeFixture.h"
 #include "editor/res/resource.h"
 #include "framework/CommandIds.h"
 
@@ -87,13 +87,14 @@ void WriteBytes(const std::string& path, const std::string& bytes)
     fclose(file);
 }
 
-class IdeRemoteTest : public ::testing::Test {
+class IdeRemoteTest : public IdeFixture {
 protected:
     void SetUp() override
     {
         ASSERT_NE(0u, m_server->Port()) << "the local FTP server did not start";
-        m_exe = SeedInstallation(m_install);
-        ASSERT_FALSE(m_exe.empty());
+        IdeFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         FtpAccountTable accounts;
         CFtpSiteRecord& local = accounts[0];
         local.title = "本机";
@@ -113,26 +114,25 @@ protected:
     {
         ::PostMessageA(main, WM_COMMAND, command, 0);
         HWND dialog = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_REMOTE_FILES)) != nullptr; }));
+        ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_REMOTE_FILES)) != nullptr; }));
         HWND files = ::GetDlgItem(dialog, IDC_REMOTE_FILES);
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REMOTE_CONNECT, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_REMOTE_CONNECT)));
-        ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE; }));
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE; }));
         EXPECT_GE(::SendMessageA(files, LVM_GETITEMCOUNT, 0, 0), 1);
         ::SendMessageA(::GetDlgItem(dialog, IDC_REMOTE_FILE_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
-        ASSERT_TRUE(WaitFor([&] {
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+        ASSERT_TRUE(WaitUntil([&] {
             auto titles = ChildTitles(main);
             return std::find(titles.begin(), titles.end(), title) != titles.end() && CaretWindow(main) != nullptr;
         }));
     }
     // Starts the IDE on a new document; its main window once that document takes typing.
-    HWND StartIde()
+    HWND StartOnNewDocument()
     {
-        m_ide = std::make_unique<StartedProgram>(m_exe, "", m_install / "bin");
-        HWND main = WaitForMainWindow(*m_ide);
-        if (main == nullptr || !WaitFor([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }))
+        HWND main = StartIde("", m_install / "bin");
+        if (main == nullptr || !WaitUntil([&] { return ChildTitles(main).size() == 1 && CaretWindow(main) != nullptr; }))
             return nullptr;
         return main;
     }
@@ -141,16 +141,13 @@ protected:
 
     static constexpr const char* kTitle = "ftp://moyu@127.0.0.1/远程.墨";
     std::unique_ptr<LocalFtpServer> m_server = std::make_unique<LocalFtpServer>("gbk");
-    TempDir m_install;
-    std::string m_exe;
-    std::unique_ptr<StartedProgram> m_ide;
 };
 
 TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 {
     WriteBytes(*m_server / "远程.墨", "第一行\r\n第二行\r\n");
 
-    HWND main = StartIde();
+    HWND main = StartOnNewDocument();
     ASSERT_NE(main, nullptr);
 
     OpenRemotely(main);
@@ -162,7 +159,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ::PostMessageA(CaretWindow(main), WM_CHAR, 'X', 1);
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     const std::string saved = "X第一行\n第二行\n";
-    EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "远程.墨") == saved; }))
+    EXPECT_TRUE(WaitUntil([&] { return TempDir::ReadFile(*m_server / "远程.墨") == saved; }))
         << TempDir::ReadFile(*m_server / "远程.墨") << " dialogs: " << DialogTexts(m_ide->Id());
 
     // Opened again while open: the saved document is still the cache copy's, so its window
@@ -173,7 +170,7 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 
     // Closed and opened again: the copy comes from the server anew, with what others added.
     ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         auto titles = ChildTitles(main);
         return std::find(titles.begin(), titles.end(), kTitle) == titles.end();
     }));
@@ -188,15 +185,15 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     for (const char* message : {"连接远程服务器失败", "远程文件存储失败"}) {
         HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = FindBoxSaying(m_ide->Id(), message)) != nullptr; })) << message;
+        ASSERT_TRUE(WaitUntil([&] { return (box = FindBoxSaying(m_ide->Id(), message)) != nullptr; })) << message;
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
     }
     ::PostMessageA(ActiveChild(main), WM_CLOSE, 0, 0);
     HWND question = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (question = FindBoxSaying(m_ide->Id(), kTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (question = FindBoxSaying(m_ide->Id(), kTitle)) != nullptr; }));
     ::PostMessageA(question, WM_COMMAND, IDNO, 0);
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(question); }));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(question); }));
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
@@ -208,18 +205,18 @@ TEST_F(IdeRemoteTest, RemoteFileIsEditedSavedBackAndReopened)
 TEST_F(IdeRemoteTest, SavedRemoteFileReopensAtTheNextStartWhateverItsLengthNow)
 {
     WriteBytes(*m_server / "远程.墨", "第一行\r\n第二行\r\n");
-    HWND main = StartIde();
+    HWND main = StartOnNewDocument();
     ASSERT_NE(main, nullptr);
     OpenRemotely(main);
     ::PostMessageA(CaretWindow(main), WM_CHAR, 'X', 1);
     ::PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
     const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\远程.墨";
     std::string saved;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         saved = TempDir::ReadFile(*m_server / "远程.墨");
         return saved.rfind("X第一行", 0) == 0;
     })) << saved << " dialogs: " << DialogTexts(m_ide->Id());
-    EXPECT_TRUE(WaitFor([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
+    EXPECT_TRUE(WaitUntil([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
     EXPECT_EQ(saved, TempDir::ReadFile(cache));
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
@@ -228,9 +225,9 @@ TEST_F(IdeRemoteTest, SavedRemoteFileReopensAtTheNextStartWhateverItsLengthNow)
 
     const std::string changed = saved + "别人加的一行\r\n";
     WriteBytes(*m_server / "远程.墨", changed);
-    main = StartIde();
+    main = StartOnNewDocument();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         auto titles = ChildTitles(main);
         return std::find(titles.begin(), titles.end(), kTitle) != titles.end();
     })) << DialogTexts(m_ide->Id());
@@ -242,7 +239,7 @@ TEST_F(IdeRemoteTest, SavedRemoteFileReopensAtTheNextStartWhateverItsLengthNow)
 
 TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
 {
-    HWND main = StartIde();
+    HWND main = StartOnNewDocument();
     ASSERT_NE(main, nullptr);
 
     for (char c : std::string("abc"))
@@ -250,11 +247,11 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
     const UINT kRemoteSaveAs = ID_FILE_REMOTE_SAVE_AS;
     ChooseRemotely(main, kRemoteSaveAs, "另存.墨", "ftp://moyu@127.0.0.1/另存.墨");
     // The window takes its remote name before the upload ends.
-    EXPECT_TRUE(WaitFor([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
+    EXPECT_TRUE(WaitUntil([&] { return TempDir::ReadFile(*m_server / "另存.墨") == "abc"; }))
         << TempDir::ReadFile(*m_server / "另存.墨") << " dialogs: " << DialogTexts(m_ide->Id());
     // The save is done once its transfer dialog is: a close that came while it ran would
     // find the document still modified and ask whether to save it.
-    EXPECT_TRUE(WaitFor([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
+    EXPECT_TRUE(WaitUntil([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
@@ -262,20 +259,20 @@ TEST_F(IdeRemoteTest, ANewDocumentIsSavedAsARemoteFile)
 
 TEST_F(IdeRemoteTest, FtpSettingsEditTheAccountsAndSaveThem)
 {
-    HWND main = StartIde();
+    HWND main = StartOnNewDocument();
     ASSERT_NE(main, nullptr);
 
     const int kNameEdit = 1101;
     ::PostMessageA(main, WM_COMMAND, ID_FTP_SETTINGS, 0);
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_FTP_ACCOUNTS)) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_FTP_ACCOUNTS)) != nullptr; }));
     ::SendMessageA(::GetDlgItem(dialog, kNameEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  服务器  "));
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
 
     const std::string file = m_install / "bin\\vuze.FTP";
     FtpAccountTable accounts;
-    EXPECT_TRUE(WaitFor([&] { return LoadFtpAccounts(file.c_str(), accounts) && accounts[0].title == "服务器"; }));
+    EXPECT_TRUE(WaitUntil([&] { return LoadFtpAccounts(file.c_str(), accounts) && accounts[0].title == "服务器"; }));
     EXPECT_STREQ(LocalFtpServer::kPassword, accounts[0].password);
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
