@@ -10,13 +10,10 @@ demo="$repo/build/demo"
 mkdir -p "$demo"
 iconv -f UTF-8 -t GBK "$repo/tests/tools/converter/golden/to_c/program.in" >"$demo/示例.墨"
 if [ -z "${DISPLAY:-}" ]; then
-  n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
-  export DISPLAY=":$n"
+  # shellcheck source=wine-env
+  . "$repo/scripts/wine-env"
+  moyu_start_display "$demo"
+  trap 'kill $moyu_xvfb_pid 2>/dev/null || true' EXIT
   echo "墨语言编辑器 runs on the private display $DISPLAY (for example: DISPLAY=$DISPLAY import -window root shot.png)."
 fi
 cd "$demo"
