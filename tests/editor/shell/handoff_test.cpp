@@ -158,8 +158,9 @@ TEST(Handoff, RegistrationSkipsInstancesThatHaveEnded)
     EXPECT_FALSE(IsRegisteredInstanceAlive(slot));
     ::DestroyWindow(window);
 
+    // An ended instance with the window it had (destroyed above, so the handle names none).
     first.Stop();
-    slot = {(LONG)first.Id(), 1234};
+    slot = {(LONG)first.Id(), (LONG)(LONG_PTR)window};
     EXPECT_FALSE(IsRegisteredInstanceAlive(slot));
     EXPECT_EQ(RegisterInstance(slot, false), InstanceRole::kFirst);
     EXPECT_EQ((DWORD)slot.threadId, self);
