@@ -5,10 +5,10 @@
 #include "framework/FrameWnd.h"
 
 const PaletteBarSpec kPaletteBars[kPaletteBarCount] = {
-    {kVariableBarId, "变量工具条", kVariableLayoutA, CBRS_ALIGN_TOP},
-    {kLettersBarId, "数字和字母工具条", kLowerCaseLetters, CBRS_ALIGN_TOP},
-    {kTypesBarId, "数据类型工具条", 236, CBRS_ALIGN_RIGHT},
-    {kOperatorsBarId, "运算符工具条", 242, CBRS_ALIGN_RIGHT},
+    {kVariableBarId, "变量工具条", IDR_PALETTE_VARIABLE_A, CBRS_ALIGN_TOP},
+    {kLettersBarId, "数字和字母工具条", IDR_PALETTE_LETTERS_LOWER, CBRS_ALIGN_TOP},
+    {kTypesBarId, "数据类型工具条", IDR_PALETTE_TYPES, CBRS_ALIGN_RIGHT},
+    {kOperatorsBarId, "运算符工具条", IDR_PALETTE_OPERATORS, CBRS_ALIGN_RIGHT},
 };
 
 namespace {
@@ -84,7 +84,7 @@ bool RunPaletteCommand(UINT command, PaletteInsertTarget& target, PaletteState& 
     case ID_PALETTE_CAPITAL_LETTERS:
         state.capitalLettersOn = !state.capitalLettersOn;
         if (CPaletteBar* bar = FindBar(frame, kLettersBarId))
-            bar->SwitchButtons(state.capitalLettersOn ? kUpperCaseLetters : kLowerCaseLetters);
+            bar->SwitchButtons(state.capitalLettersOn ? IDR_PALETTE_LETTERS_UPPER : IDR_PALETTE_LETTERS_LOWER);
         return true;
     case ID_PALETTE_SYMBOL_OPERATORS:
         state.symbolOperatorsOn = !state.symbolOperatorsOn;
@@ -95,7 +95,7 @@ bool RunPaletteCommand(UINT command, PaletteInsertTarget& target, PaletteState& 
     case ID_PALETTE_LAYOUT_B:
     case ID_PALETTE_LAYOUT_A:
         if (CPaletteBar* bar = FindBar(frame, kVariableBarId))
-            bar->SwitchButtons(command == ID_PALETTE_LAYOUT_B ? kVariableLayoutB : kVariableLayoutA);
+            bar->SwitchButtons(command == ID_PALETTE_LAYOUT_B ? IDR_PALETTE_VARIABLE_B : IDR_PALETTE_VARIABLE_A);
         return true;
     default:
         return RunPalettePicker(command, target, state);

@@ -15,9 +15,8 @@ struct PaletteBarSpec {
 constexpr int kPaletteBarCount = 4;
 extern const PaletteBarSpec kPaletteBars[kPaletteBarCount];
 
-// Bar ids and their alternative resources.
+// Bar ids (their tool-bar resources are the IDR_PALETTE_ names of editor/res/resource.h).
 constexpr UINT kVariableBarId = 47234, kLettersBarId = 47238, kTypesBarId = 47236, kOperatorsBarId = 47242;
-constexpr UINT kVariableLayoutA = 234, kVariableLayoutB = 240, kLowerCaseLetters = 238, kUpperCaseLetters = 246;
 
 // One input palette: a tool bar whose buttons type words into the active view. Its buttons
 // can be swapped for those of another resource (the layout switches, the capital toggle).

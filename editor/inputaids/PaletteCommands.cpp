@@ -16,56 +16,69 @@ struct WordButton {
 
 // Bar "变量工具条", layout A: one character each.
 const WordButton kVariableWords[] = {
-    {32963, "你"}, {32964, "我"}, {32965, "他"},
-    {32966, "甲"}, {33017, "乙"}, {33018, "丙"}, {32969, "丁"}, {32970, "戊"},
-    {32971, "己"}, {32972, "庚"}, {32973, "辛"}, {32974, "壬"}, {33019, "癸"},
-    {32976, "子"}, {32977, "丑"}, {32978, "寅"}, {32979, "卯"}, {32980, "辰"}, {32981, "巳"},
-    {32982, "午"}, {32983, "未"}, {32984, "申"}, {32985, "酉"}, {32986, "戌"}, {32987, "亥"},
-    {33020, "金"}, {33021, "木"}, {33022, "水"}, {33023, "火"}, {33024, "土"},
-    {33005, "山"}, {33006, "花"}, {33007, "云"}, {33236, "雨"}, {33008, "雪"},
-    {33009, "乾"}, {33010, "坤"}, {33011, "震"}, {33012, "巽"},
-    {33013, "坎"}, {33014, "离"}, {33015, "艮"}, {33016, "兑"},
+    {ID_PALETTE_YOU, "你"}, {ID_PALETTE_I, "我"}, {ID_PALETTE_HE, "他"}, {ID_PALETTE_STEM_JIA, "甲"},
+    {ID_PALETTE_STEM_YI, "乙"}, {ID_PALETTE_STEM_BING, "丙"}, {ID_PALETTE_STEM_DING, "丁"},
+    {ID_PALETTE_STEM_WU, "戊"}, {ID_PALETTE_STEM_JI, "己"}, {ID_PALETTE_STEM_GENG, "庚"},
+    {ID_PALETTE_STEM_XIN, "辛"}, {ID_PALETTE_STEM_REN, "壬"}, {ID_PALETTE_STEM_GUI, "癸"},
+    {ID_PALETTE_BRANCH_ZI, "子"}, {ID_PALETTE_BRANCH_CHOU, "丑"}, {ID_PALETTE_BRANCH_YIN, "寅"},
+    {ID_PALETTE_BRANCH_MAO, "卯"}, {ID_PALETTE_BRANCH_CHEN, "辰"}, {ID_PALETTE_BRANCH_SI, "巳"},
+    {ID_PALETTE_BRANCH_WU, "午"}, {ID_PALETTE_BRANCH_WEI, "未"}, {ID_PALETTE_BRANCH_SHEN, "申"},
+    {ID_PALETTE_BRANCH_YOU, "酉"}, {ID_PALETTE_BRANCH_XU, "戌"}, {ID_PALETTE_BRANCH_HAI, "亥"},
+    {ID_PALETTE_METAL, "金"}, {ID_PALETTE_WOOD, "木"}, {ID_PALETTE_WATER, "水"}, {ID_PALETTE_FIRE, "火"},
+    {ID_PALETTE_EARTH, "土"}, {ID_PALETTE_MOUNTAIN, "山"}, {ID_PALETTE_FLOWER, "花"}, {ID_PALETTE_CLOUD, "云"},
+    {ID_PALETTE_RAIN, "雨"}, {ID_PALETTE_SNOW, "雪"}, {ID_PALETTE_TRIGRAM_QIAN, "乾"},
+    {ID_PALETTE_TRIGRAM_KUN, "坤"}, {ID_PALETTE_TRIGRAM_ZHEN, "震"}, {ID_PALETTE_TRIGRAM_XUN, "巽"},
+    {ID_PALETTE_TRIGRAM_KAN, "坎"}, {ID_PALETTE_TRIGRAM_LI, "离"}, {ID_PALETTE_TRIGRAM_GEN, "艮"},
+    {ID_PALETTE_TRIGRAM_DUI, "兑"},
 };
 
 // Layout B; the numerals take their capital form under the capital-numerals toggle.
 const WordButton kNumeralWords[] = {
-    {33107, "零"}, {33097, "一", "壹"}, {33098, "二", "贰"}, {33099, "三", "叁"},
-    {33100, "四", "肆"}, {33101, "五", "伍"}, {33102, "六", "陆"}, {33103, "七", "柒"},
-    {33104, "八", "捌"}, {33105, "九", "玖"}, {33106, "十", "拾"}, {33108, "百", "佰"},
-    {33109, "千", "仟"}, {33110, "万"}, {33111, "亿"},
-    {33112, "元"}, {33113, "角"}, {33114, "分"}, {33215, "寸"}, {33214, "尺"},
-    {33210, "米"}, {33211, "里"}, {33212, "斤"}, {33213, "两"}, {33216, "钱"},
-    {33224, "日"}, {33225, "月"}, {33226, "星"}, {33227, "宿"},
-    {33228, "秋"}, {33229, "冬"}, {33230, "春"}, {33231, "夏"},
-    {33232, "商朝"}, {33233, "周朝"}, {33234, "秦朝"}, {33235, "汉朝"}, {33217, "晋朝"},
-    {33218, "隋朝"}, {33219, "唐朝"}, {33220, "宋朝"}, {33221, "元朝"}, {33222, "明朝"},
-    {33223, "清朝"},
+    {ID_PALETTE_ZERO, "零"}, {ID_PALETTE_ONE, "一", "壹"}, {ID_PALETTE_TWO, "二", "贰"},
+    {ID_PALETTE_THREE, "三", "叁"}, {ID_PALETTE_FOUR, "四", "肆"}, {ID_PALETTE_FIVE, "五", "伍"},
+    {ID_PALETTE_SIX, "六", "陆"}, {ID_PALETTE_SEVEN, "七", "柒"}, {ID_PALETTE_EIGHT, "八", "捌"},
+    {ID_PALETTE_NINE, "九", "玖"}, {ID_PALETTE_TEN, "十", "拾"}, {ID_PALETTE_HUNDRED, "百", "佰"},
+    {ID_PALETTE_THOUSAND, "千", "仟"}, {ID_PALETTE_TEN_THOUSAND, "万"}, {ID_PALETTE_HUNDRED_MILLION, "亿"},
+    {ID_PALETTE_YUAN, "元"}, {ID_PALETTE_JIAO, "角"}, {ID_PALETTE_FEN, "分"}, {ID_PALETTE_CUN, "寸"},
+    {ID_PALETTE_CHI, "尺"}, {ID_PALETTE_METRE, "米"}, {ID_PALETTE_LI, "里"}, {ID_PALETTE_JIN, "斤"},
+    {ID_PALETTE_LIANG, "两"}, {ID_PALETTE_QIAN, "钱"}, {ID_PALETTE_SUN, "日"}, {ID_PALETTE_MOON, "月"},
+    {ID_PALETTE_STAR, "星"}, {ID_PALETTE_LUNAR_MANSION, "宿"}, {ID_PALETTE_AUTUMN, "秋"},
+    {ID_PALETTE_WINTER, "冬"}, {ID_PALETTE_SPRING, "春"}, {ID_PALETTE_SUMMER, "夏"},
+    {ID_PALETTE_DYNASTY_SHANG, "商朝"}, {ID_PALETTE_DYNASTY_ZHOU, "周朝"}, {ID_PALETTE_DYNASTY_QIN, "秦朝"},
+    {ID_PALETTE_DYNASTY_HAN, "汉朝"}, {ID_PALETTE_DYNASTY_JIN, "晋朝"}, {ID_PALETTE_DYNASTY_SUI, "隋朝"},
+    {ID_PALETTE_DYNASTY_TANG, "唐朝"}, {ID_PALETTE_DYNASTY_SONG, "宋朝"}, {ID_PALETTE_DYNASTY_YUAN, "元朝"},
+    {ID_PALETTE_DYNASTY_MING, "明朝"}, {ID_PALETTE_DYNASTY_QING, "清朝"},
 };
 
 // Bar "数据类型工具条": type words with a trailing blank.
 const WordButton kTypeWords[] = {
-    {33028, "整数类型 "}, {33034, "自然数类型 "}, {33027, "小数类型 "}, {33035, "双精度类型 "},
-    {33029, "字符类型 "}, {33032, "字节类型 "},   {33031, "字符串类型 "}, {33030, "汉字类型 "},
-    {33036, "枚举类型 "}, {33037, "结构类型 "},   {33038, "共用体类型 "}, {33047, "无类型 "},
-    {33039, "证件类型 "}, {33053, "窗口证类型 "}, {33040, "空指针 "},
+    {ID_PALETTE_TYPE_INTEGER, "整数类型 "}, {ID_PALETTE_TYPE_NATURAL, "自然数类型 "},
+    {ID_PALETTE_TYPE_DECIMAL, "小数类型 "}, {ID_PALETTE_TYPE_DOUBLE, "双精度类型 "},
+    {ID_PALETTE_TYPE_CHARACTER, "字符类型 "}, {ID_PALETTE_TYPE_BYTE, "字节类型 "}, {ID_PALETTE_TYPE_STRING, "字符串类型 "},
+    {ID_PALETTE_TYPE_HANZI, "汉字类型 "}, {ID_PALETTE_TYPE_ENUM, "枚举类型 "}, {ID_PALETTE_TYPE_STRUCT, "结构类型 "},
+    {ID_PALETTE_TYPE_UNION, "共用体类型 "}, {ID_PALETTE_TYPE_VOID, "无类型 "}, {ID_PALETTE_TYPE_HANDLE, "证件类型 "},
+    {ID_PALETTE_TYPE_WINDOW_HANDLE, "窗口证类型 "}, {ID_PALETTE_NULL_POINTER, "空指针 "},
 };
 
 // Bar "数字和字母工具条": digits become circled numbers (the digit plus one) and letters
 // upper case under the capital-letters toggle. The two space buttons live on different
 // resources of the bar.
 const WordButton kDigitWords[] = {
-    {33058, "0", "①"}, {33059, "1", "②"}, {33060, "2", "③"}, {33061, "3", "④"},
-    {33062, "4", "⑤"}, {33063, "5", "⑥"}, {33064, "6", "⑦"}, {33065, "7", "⑧"},
-    {33066, "8", "⑨"}, {33067, "9", "⑩"}, {33208, " "}, {33207, "　"},
+    {ID_PALETTE_DIGIT_0, "0", "①"}, {ID_PALETTE_DIGIT_1, "1", "②"}, {ID_PALETTE_DIGIT_2, "2", "③"},
+    {ID_PALETTE_DIGIT_3, "3", "④"}, {ID_PALETTE_DIGIT_4, "4", "⑤"}, {ID_PALETTE_DIGIT_5, "5", "⑥"},
+    {ID_PALETTE_DIGIT_6, "6", "⑦"}, {ID_PALETTE_DIGIT_7, "7", "⑧"}, {ID_PALETTE_DIGIT_8, "8", "⑨"},
+    {ID_PALETTE_DIGIT_9, "9", "⑩"}, {ID_PALETTE_SPACE, " "}, {ID_PALETTE_FULL_WIDTH_SPACE, "　"},
 };
-constexpr UINT kFirstLetter = 33068;  // "a" … "z" up to 33093
+constexpr UINT kFirstLetter = ID_PALETTE_LETTER_A;  // "a" … "z"
+static_assert(ID_PALETTE_LETTER_Z == kFirstLetter + 25, "the letters are numbered without a gap");
 
 // Bar "运算符工具条": word operators carry a blank on each side, symbols none (but "÷").
 const WordButton kOperatorWords[] = {
-    {33045, " 赋值 ", "="},  {33055, "，", ","},    {33206, "."},          {33046, "。", "；"},
-    {33056, "“”", "\"\""}, {33057, "‘’", "''"},  {33118, "()"},         {33119, "【】", "[]"},
-    {33120, "{}"},         {33041, " 加 ", "+"},  {33042, " 减 ", "-"},  {33043, " 乘 ", "*"},
-    {33044, " 除 ", " ÷ "}, {33052, " 模除 ", "%"},
+    {ID_PALETTE_ASSIGN, " 赋值 ", "="}, {ID_PALETTE_COMMA, "，", ","}, {ID_PALETTE_POINT, "."},
+    {ID_PALETTE_STATEMENT_END, "。", "；"}, {ID_PALETTE_DOUBLE_QUOTES, "“”", "\"\""},
+    {ID_PALETTE_SINGLE_QUOTES, "‘’", "''"}, {ID_PALETTE_PARENTHESES, "()"}, {ID_PALETTE_BRACKETS, "【】", "[]"},
+    {ID_PALETTE_BRACES, "{}"}, {ID_PALETTE_ADD, " 加 ", "+"}, {ID_PALETTE_SUBTRACT, " 减 ", "-"},
+    {ID_PALETTE_MULTIPLY, " 乘 ", "*"}, {ID_PALETTE_DIVIDE, " 除 ", " ÷ "}, {ID_PALETTE_MODULO, " 模除 ", "%"},
 };
 
 template <size_t N>

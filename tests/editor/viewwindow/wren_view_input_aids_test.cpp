@@ -180,14 +180,19 @@ TEST_F(WrenViewInputAidsTest, PaletteButtonsTypeAtTheCaretUnderEachToggle)
         const char* typed;  // null: a toggle or a layout switch
     };
     const Step steps[] = {
-        {32963, "你"},    {32966, "甲"},      {33024, "土"},     {33016, "兑"},      {33045, " 赋值 "},
-        {33116, nullptr}, {33045, "="},       {33055, ","},      {33046, "；"},      {33119, "[]"},
-        {33044, " ÷ "},   {33116, nullptr},   {33055, "，"},     {33046, "。"},      {33056, "“”"},
-        {33058, "0"},     {33068, "a"},       {33208, " "},      {33094, nullptr},   {33058, "①"},
-        {33067, "⑩"},     {33093, "Z"},       {33207, "　"},     {33094, nullptr},   {33093, "z"},
-        {33115, nullptr}, {33097, "一"},      {33117, nullptr},  {33097, "壹"},      {33107, "零"},
-        {33111, "亿"},    {33117, nullptr},   {33109, "千"},     {33223, "清朝"},    {33125, nullptr},
-        {33034, "自然数类型 "}, {33053, "窗口证类型 "}, {33040, "空指针 "},
+        {ID_PALETTE_YOU, "你"}, {ID_PALETTE_STEM_JIA, "甲"}, {ID_PALETTE_EARTH, "土"},
+        {ID_PALETTE_TRIGRAM_DUI, "兑"}, {ID_PALETTE_ASSIGN, " 赋值 "}, {ID_PALETTE_SYMBOL_OPERATORS, nullptr},
+        {ID_PALETTE_ASSIGN, "="}, {ID_PALETTE_COMMA, ","}, {ID_PALETTE_STATEMENT_END, "；"},
+        {ID_PALETTE_BRACKETS, "[]"}, {ID_PALETTE_DIVIDE, " ÷ "}, {ID_PALETTE_SYMBOL_OPERATORS, nullptr},
+        {ID_PALETTE_COMMA, "，"}, {ID_PALETTE_STATEMENT_END, "。"}, {ID_PALETTE_DOUBLE_QUOTES, "“”"},
+        {ID_PALETTE_DIGIT_0, "0"}, {ID_PALETTE_LETTER_A, "a"}, {ID_PALETTE_SPACE, " "},
+        {ID_PALETTE_CAPITAL_LETTERS, nullptr}, {ID_PALETTE_DIGIT_0, "①"}, {ID_PALETTE_DIGIT_9, "⑩"},
+        {ID_PALETTE_LETTER_Z, "Z"}, {ID_PALETTE_FULL_WIDTH_SPACE, "　"}, {ID_PALETTE_CAPITAL_LETTERS, nullptr},
+        {ID_PALETTE_LETTER_Z, "z"}, {ID_PALETTE_LAYOUT_B, nullptr}, {ID_PALETTE_ONE, "一"},
+        {ID_PALETTE_CAPITAL_NUMERALS, nullptr}, {ID_PALETTE_ONE, "壹"}, {ID_PALETTE_ZERO, "零"},
+        {ID_PALETTE_HUNDRED_MILLION, "亿"}, {ID_PALETTE_CAPITAL_NUMERALS, nullptr}, {ID_PALETTE_THOUSAND, "千"},
+        {ID_PALETTE_DYNASTY_QING, "清朝"}, {ID_PALETTE_LAYOUT_A, nullptr}, {ID_PALETTE_TYPE_NATURAL, "自然数类型 "},
+        {ID_PALETTE_TYPE_WINDOW_HANDLE, "窗口证类型 "}, {ID_PALETTE_NULL_POINTER, "空指针 "},
     };
     std::string expected;
     int groups = 0;
@@ -203,16 +208,16 @@ TEST_F(WrenViewInputAidsTest, PaletteButtonsTypeAtTheCaretUnderEachToggle)
     EXPECT_EQ((int)expected.size(), view->GetEngine()->GetCaretDocPosition().column);
 
     // The Enter and Backspace buttons are the view's own keys.
-    Press(view, 33199);
+    Press(view, ID_PALETTE_ENTER);
     EXPECT_EQ(expected, Line(0));
     EXPECT_EQ("", Line(1));
-    Press(view, 33050);
+    Press(view, ID_PALETTE_BACKSPACE);
     EXPECT_EQ(1, m_doc.GetText().GetLineCount());
 
     // A selection is replaced in one step.
     view->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
     const int before = UndoSteps(view);
-    Press(view, 33022);
+    Press(view, ID_PALETTE_WATER);
     EXPECT_EQ("水", Line(0));
     EXPECT_EQ(before + 1, UndoSteps(view));
 }
@@ -230,12 +235,12 @@ TEST_F(WrenViewInputAidsTest, DialogButtonsInsertWhatWasPicked)
                         [](DialogDriver& d) { d.Click(10); },  // 链表类型
                         [](DialogDriver& d) { d.PressCancel(); },
                         [](DialogDriver& d) { d.PressOK(); }};
-    Press(view, 33205);
-    Press(view, 33116);
-    Press(view, 33205);
-    Press(view, 33203);
-    Press(view, 33200);
-    Press(view, 33204);
+    Press(view, ID_PALETTE_MORE_OPERATORS);
+    Press(view, ID_PALETTE_SYMBOL_OPERATORS);
+    Press(view, ID_PALETTE_MORE_OPERATORS);
+    Press(view, ID_PALETTE_MORE_TYPES);
+    Press(view, ID_PALETTE_MORE_NAMES);
+    Press(view, ID_PALETTE_COLOR);
     EXPECT_EQ(5, driver.ScriptsRun());
     EXPECT_EQ((std::vector<std::string>{"重复{ ", "", "}直到(  )；", "分支( ){ }链表类型 红绿蓝(0,0,0)"}), Lines());
 }
@@ -247,12 +252,12 @@ TEST_F(WrenViewInputAidsTest, PaletteUpdateStateFollowsTheActiveView)
 {
     CWrenView* view = Show("");
     ASSERT_NE(view, nullptr);
-    Press(view, 33116);
-    Press(view, 33117);
+    Press(view, ID_PALETTE_SYMBOL_OPERATORS);
+    Press(view, ID_PALETTE_CAPITAL_NUMERALS);
     IdleUpdate();
-    EXPECT_TRUE(ButtonState(kOperatorsBarId, 33116) & TBSTATE_CHECKED);
-    EXPECT_TRUE(ButtonState(kOperatorsBarId, 33045) & TBSTATE_ENABLED);
-    EXPECT_FALSE(ButtonState(kLettersBarId, 33094) & TBSTATE_CHECKED);
+    EXPECT_TRUE(ButtonState(kOperatorsBarId, ID_PALETTE_SYMBOL_OPERATORS) & TBSTATE_CHECKED);
+    EXPECT_TRUE(ButtonState(kOperatorsBarId, ID_PALETTE_ASSIGN) & TBSTATE_ENABLED);
+    EXPECT_FALSE(ButtonState(kLettersBarId, ID_PALETTE_CAPITAL_LETTERS) & TBSTATE_CHECKED);
     for (UINT foreign : {33025u, 33051u, 33096u, 33122u}) {
         CTestCmdUI state;
         state.m_nID = foreign;
@@ -264,7 +269,7 @@ TEST_F(WrenViewInputAidsTest, PaletteUpdateStateFollowsTheActiveView)
     auto* types = static_cast<CPaletteBar*>(m_frame->GetControlBar(kTypesBarId));
     m_frame->FloatControlBar(types, CPoint(200, 200));
     types->OnUpdateCmdUI(m_frame, TRUE);
-    EXPECT_TRUE(ButtonState(kTypesBarId, 33028) & TBSTATE_ENABLED);
+    EXPECT_TRUE(ButtonState(kTypesBarId, ID_PALETTE_TYPE_INTEGER) & TBSTATE_ENABLED);
     m_frame->SetActiveView(nullptr);
     IdleUpdate();
     types->OnUpdateCmdUI(m_frame, TRUE);

@@ -763,7 +763,7 @@ TEST_F(IdeTest, VocabularyPromptAndPalettesTypeIntoTheActiveView)
     ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(popup); }));
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(main) == view; })) << "the view has the keys again";
-    ::PostMessageA(main, WM_COMMAND, 32966, 0);  // the variable palette's "甲"
+    ::PostMessageA(main, WM_COMMAND, ID_PALETTE_STEM_JIA, 0);  // the variable palette's "甲"
     ::PostMessageA(main, WM_COMMAND, ID_EDIT_SELECT_ALL, 0);  // select all
     ::PostMessageA(main, WM_COMMAND, ID_EDIT_COPY, 0);  // copy
     EXPECT_TRUE(WaitUntil([&] { return ClipboardText().rfind("第1行 步进甲\r\n", 0) == 0; }))

@@ -1,4 +1,5 @@
 #include "editor/inputaids/PaletteBars.h"
+#include "editor/res/resource.h"
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageMap.h"
@@ -75,10 +76,14 @@ TEST_F(PaletteBarsTest, ButtonsTypeTheirWordsUnderEachToggle)
         const char* expected;  // null: a toggle or switch, nothing typed
     };
     const Step steps[] = {
-        {32966, "甲"},   {33045, " 赋值 "}, {33116, nullptr}, {33045, "="},   {33055, ","},  {33046, "；"},
-        {33116, nullptr}, {33055, "，"},    {33058, "0"},     {33094, nullptr}, {33058, "①"}, {33067, "⑩"},
-        {33068, "A"},    {33207, "　"},     {33094, nullptr}, {33068, "a"},   {33115, nullptr}, {33097, "一"},
-        {33117, nullptr}, {33097, "壹"},    {33107, "零"},    {33110, "万"},  {33125, nullptr}, {33034, "自然数类型 "},
+        {ID_PALETTE_STEM_JIA, "甲"}, {ID_PALETTE_ASSIGN, " 赋值 "}, {ID_PALETTE_SYMBOL_OPERATORS, nullptr},
+        {ID_PALETTE_ASSIGN, "="}, {ID_PALETTE_COMMA, ","}, {ID_PALETTE_STATEMENT_END, "；"},
+        {ID_PALETTE_SYMBOL_OPERATORS, nullptr}, {ID_PALETTE_COMMA, "，"}, {ID_PALETTE_DIGIT_0, "0"},
+        {ID_PALETTE_CAPITAL_LETTERS, nullptr}, {ID_PALETTE_DIGIT_0, "①"}, {ID_PALETTE_DIGIT_9, "⑩"},
+        {ID_PALETTE_LETTER_A, "A"}, {ID_PALETTE_FULL_WIDTH_SPACE, "　"}, {ID_PALETTE_CAPITAL_LETTERS, nullptr},
+        {ID_PALETTE_LETTER_A, "a"}, {ID_PALETTE_LAYOUT_B, nullptr}, {ID_PALETTE_ONE, "一"},
+        {ID_PALETTE_CAPITAL_NUMERALS, nullptr}, {ID_PALETTE_ONE, "壹"}, {ID_PALETTE_ZERO, "零"},
+        {ID_PALETTE_TEN_THOUSAND, "万"}, {ID_PALETTE_LAYOUT_A, nullptr}, {ID_PALETTE_TYPE_NATURAL, "自然数类型 "},
     };
     std::vector<std::string> expected;
     for (const Step& step : steps) {
@@ -92,29 +97,29 @@ TEST_F(PaletteBarsTest, ButtonsTypeTheirWordsUnderEachToggle)
 TEST_F(PaletteBarsTest, SwitchesReloadTheBarsButtons)
 {
     CPaletteBar& letters = Bar(kLettersBarId);
-    EXPECT_GE(letters.CommandToIndex(33208), 0);
-    EXPECT_LT(letters.CommandToIndex(33207), 0);
-    Press(33094);
-    EXPECT_LT(letters.CommandToIndex(33208), 0);
-    EXPECT_GE(letters.CommandToIndex(33207), 0) << "the full-width space button while capital";
-    Press(33094);
-    EXPECT_GE(letters.CommandToIndex(33208), 0) << "pressed twice: back to the ASCII space";
+    EXPECT_GE(letters.CommandToIndex(ID_PALETTE_SPACE), 0);
+    EXPECT_LT(letters.CommandToIndex(ID_PALETTE_FULL_WIDTH_SPACE), 0);
+    Press(ID_PALETTE_CAPITAL_LETTERS);
+    EXPECT_LT(letters.CommandToIndex(ID_PALETTE_SPACE), 0);
+    EXPECT_GE(letters.CommandToIndex(ID_PALETTE_FULL_WIDTH_SPACE), 0) << "the full-width space button while capital";
+    Press(ID_PALETTE_CAPITAL_LETTERS);
+    EXPECT_GE(letters.CommandToIndex(ID_PALETTE_SPACE), 0) << "pressed twice: back to the ASCII space";
 
     CPaletteBar& variables = Bar(kVariableBarId);
-    Press(33115);
-    EXPECT_GE(variables.CommandToIndex(33097), 0);
-    EXPECT_LT(variables.CommandToIndex(32966), 0);
-    Press(33125);
-    EXPECT_GE(variables.CommandToIndex(32966), 0);
+    Press(ID_PALETTE_LAYOUT_B);
+    EXPECT_GE(variables.CommandToIndex(ID_PALETTE_ONE), 0);
+    EXPECT_LT(variables.CommandToIndex(ID_PALETTE_STEM_JIA), 0);
+    Press(ID_PALETTE_LAYOUT_A);
+    EXPECT_GE(variables.CommandToIndex(ID_PALETTE_STEM_JIA), 0);
 }
 
 TEST_F(PaletteBarsTest, TogglesShowPressedAndEverythingIsDisabledWithoutAView)
 {
-    Press(33116);
+    Press(ID_PALETTE_SYMBOL_OPERATORS);
     IdleUpdate();
-    EXPECT_TRUE(State(kOperatorsBarId, 33116) & TBSTATE_CHECKED);
-    EXPECT_TRUE(State(kOperatorsBarId, 33045) & TBSTATE_ENABLED);
-    EXPECT_FALSE(State(kLettersBarId, 33094) & TBSTATE_CHECKED);
+    EXPECT_TRUE(State(kOperatorsBarId, ID_PALETTE_SYMBOL_OPERATORS) & TBSTATE_CHECKED);
+    EXPECT_TRUE(State(kOperatorsBarId, ID_PALETTE_ASSIGN) & TBSTATE_ENABLED);
+    EXPECT_FALSE(State(kLettersBarId, ID_PALETTE_CAPITAL_LETTERS) & TBSTATE_CHECKED);
 
     // A floating palette updates as well.
     frame->FloatControlBar(&Bar(kTypesBarId), CPoint(200, 200));
@@ -129,8 +134,8 @@ TEST_F(PaletteBarsTest, TogglesShowPressedAndEverythingIsDisabledWithoutAView)
     }
     CPaletteBar& types = Bar(kTypesBarId);
     types.OnUpdateCmdUI(frame, TRUE);
-    EXPECT_FALSE(State(kTypesBarId, 33028) & TBSTATE_ENABLED);
+    EXPECT_FALSE(State(kTypesBarId, ID_PALETTE_TYPE_INTEGER) & TBSTATE_ENABLED);
     frame->viewActive = true;
     types.OnUpdateCmdUI(frame, TRUE);
-    EXPECT_TRUE(State(kTypesBarId, 33028) & TBSTATE_ENABLED);
+    EXPECT_TRUE(State(kTypesBarId, ID_PALETTE_TYPE_INTEGER) & TBSTATE_ENABLED);
 }

@@ -30,16 +30,18 @@ TEST(PaletteWordTextTest, EachButtonTypesTheFormOfItsToggle)
         const char* toggled;  // all toggles on
     };
     const Case cases[] = {
-        {32963, "你", "你"},          {33019, "癸", "癸"},         {33236, "雨", "雨"},
-        {33107, "零", "零"},          {33097, "一", "壹"},         {33106, "十", "拾"},
-        {33110, "万", "万"},          {33111, "亿", "亿"},         {33223, "清朝", "清朝"},
-        {33031, "字符串类型 ", "字符串类型 "}, {33040, "空指针 ", "空指针 "},
-        {33058, "0", "①"},            {33067, "9", "⑩"},           {33068, "a", "A"},
-        {33093, "z", "Z"},            {33208, " ", " "},           {33207, "　", "　"},
-        {33045, " 赋值 ", "="},       {33055, "，", ","},          {33046, "。", "；"},
-        {33206, ".", "."},            {33056, "“”", "\"\""},       {33057, "‘’", "''"},
-        {33118, "()", "()"},          {33119, "【】", "[]"},       {33044, " 除 ", " ÷ "},
-        {33052, " 模除 ", "%"},
+        {ID_PALETTE_YOU, "你", "你"}, {ID_PALETTE_STEM_GUI, "癸", "癸"}, {ID_PALETTE_RAIN, "雨", "雨"},
+        {ID_PALETTE_ZERO, "零", "零"}, {ID_PALETTE_ONE, "一", "壹"}, {ID_PALETTE_TEN, "十", "拾"},
+        {ID_PALETTE_TEN_THOUSAND, "万", "万"}, {ID_PALETTE_HUNDRED_MILLION, "亿", "亿"},
+        {ID_PALETTE_DYNASTY_QING, "清朝", "清朝"}, {ID_PALETTE_TYPE_STRING, "字符串类型 ", "字符串类型 "},
+        {ID_PALETTE_NULL_POINTER, "空指针 ", "空指针 "}, {ID_PALETTE_DIGIT_0, "0", "①"},
+        {ID_PALETTE_DIGIT_9, "9", "⑩"}, {ID_PALETTE_LETTER_A, "a", "A"}, {ID_PALETTE_LETTER_Z, "z", "Z"},
+        {ID_PALETTE_SPACE, " ", " "}, {ID_PALETTE_FULL_WIDTH_SPACE, "　", "　"},
+        {ID_PALETTE_ASSIGN, " 赋值 ", "="}, {ID_PALETTE_COMMA, "，", ","}, {ID_PALETTE_STATEMENT_END, "。", "；"},
+        {ID_PALETTE_POINT, ".", "."}, {ID_PALETTE_DOUBLE_QUOTES, "“”", "\"\""},
+        {ID_PALETTE_SINGLE_QUOTES, "‘’", "''"}, {ID_PALETTE_PARENTHESES, "()", "()"},
+        {ID_PALETTE_BRACKETS, "【】", "[]"}, {ID_PALETTE_DIVIDE, " 除 ", " ÷ "},
+        {ID_PALETTE_MODULO, " 模除 ", "%"},
     };
     PaletteState off;
     PaletteState on;
@@ -61,11 +63,11 @@ TEST(PalettePickerTest, InsertsWhatWasPickedAndNothingOnCancel)
     DialogDriver driver{[](DialogDriver& d) { d.Click(10); },  // 链表类型
                         [](DialogDriver& d) { d.PressCancel(); },
                         [](DialogDriver& d) { d.PressOK(); }};
-    EXPECT_TRUE(RunPalettePicker(33203, view, state));
-    EXPECT_TRUE(RunPalettePicker(33238, view, state));
-    EXPECT_TRUE(RunPalettePicker(33201, view, state));
+    EXPECT_TRUE(RunPalettePicker(ID_PALETTE_MORE_TYPES, view, state));
+    EXPECT_TRUE(RunPalettePicker(ID_PALETTE_MORE_LETTERS, view, state));
+    EXPECT_TRUE(RunPalettePicker(ID_PALETTE_PHONETIC, view, state));
     EXPECT_EQ((std::vector<std::string>{"链表类型 ", "ㄅ"}), view.inserted);
-    EXPECT_FALSE(RunPalettePicker(33045, view, state)) << "a word button opens no dialog";
+    EXPECT_FALSE(RunPalettePicker(ID_PALETTE_ASSIGN, view, state)) << "a word button opens no dialog";
 }
 
 TEST(PalettePickerTest, OperatorsGoThroughThePendingInsertInTheToggledForm)
@@ -74,9 +76,9 @@ TEST(PalettePickerTest, OperatorsGoThroughThePendingInsertInTheToggledForm)
     FakeView view;
     DialogDriver driver{[](DialogDriver& d) { d.Click(65); }, [](DialogDriver& d) { d.Click(65); }};
     state.symbolOperatorsOn = 1;
-    RunPalettePicker(33205, view, state);
+    RunPalettePicker(ID_PALETTE_MORE_OPERATORS, view, state);
     state.symbolOperatorsOn = 0;
-    RunPalettePicker(33205, view, state);
+    RunPalettePicker(ID_PALETTE_MORE_OPERATORS, view, state);
     ASSERT_EQ(2u, view.pending.size());
     EXPECT_EQ("分支( ){ }", view.pending[0]);
     EXPECT_EQ(0u, view.pending[1].rfind("检查(【整数变量】", 0));
@@ -96,11 +98,11 @@ TEST(PalettePickerTest, FormatPickerRemembersTheFormOnlyWhenSomethingWasPicked)
                             d.PressCancel();
                         },
                         [](DialogDriver& d) { d.Click(9); }};
-    RunPalettePicker(33123, view, state);
+    RunPalettePicker(ID_PALETTE_FORMAT, view, state);
     EXPECT_EQ(1, state.formatFormChoice);
-    RunPalettePicker(33123, view, state);
+    RunPalettePicker(ID_PALETTE_FORMAT, view, state);
     EXPECT_EQ(1, state.formatFormChoice) << "cancel keeps the remembered form";
-    RunPalettePicker(33123, view, state);
+    RunPalettePicker(ID_PALETTE_FORMAT, view, state);
     EXPECT_EQ((std::vector<std::string>{"%整", "%字"}), view.inserted);
 }
 
@@ -110,10 +112,10 @@ TEST(PalettePickerTest, ColourChooserStartsFromTheLastColour)
     state.lastChosenColor = RGB(255, 0, 0);
     FakeView view;
     DialogDriver driver{[](DialogDriver& d) { d.PressOK(); }, [](DialogDriver& d) { d.PressCancel(); }};
-    RunPalettePicker(33204, view, state);
+    RunPalettePicker(ID_PALETTE_COLOR, view, state);
     EXPECT_EQ((std::vector<std::string>{"红绿蓝(255,0,0)"}), view.inserted);
     state.lastChosenColor = RGB(1, 2, 3);
-    RunPalettePicker(33204, view, state);
+    RunPalettePicker(ID_PALETTE_COLOR, view, state);
     EXPECT_EQ(RGB(1, 2, 3), state.lastChosenColor) << "cancel leaves the colour";
     EXPECT_EQ(1u, view.inserted.size());
 }
