@@ -39,10 +39,14 @@ bool CSpellDictionary::Load(const std::string& programFolder, IProgressSink* pro
     auto drawProgress = [&](size_t position) {
         display.Draw(systemSize > 0 ? (int)((double)position * 100.0 / (double)systemSize) : 100);
     };
-    if (!m_words.LoadWordList(systemPath.c_str(), drawProgress))
+    // Read into a table of its own, so that a load that fails halfway leaves the words
+    // already in force, and a second load replaces them rather than adding to them.
+    CKeywordTable words(m_words.GetBucketCount());
+    if (!words.LoadWordList(systemPath.c_str(), drawProgress))
         return false;
-    if (!m_words.LoadWordList(userPath.c_str()))
+    if (!words.LoadWordList(userPath.c_str()))
         return false;
+    m_words.Swap(words);
     m_checkOn = true;
     return true;
 }

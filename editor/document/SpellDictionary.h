@@ -19,7 +19,8 @@ public:
 
     // Loads both files from programFolder (no trailing backslash) with a progress display
     // that is removed again whatever happens. True, and the check turned on, only when both
-    // files were read; otherwise the switch stays as it was.
+    // files were read; their words then replace those of an earlier load. Otherwise the
+    // words and the switch stay as they were.
     bool Load(const std::string& programFolder, IProgressSink* progress);
 
     // True when the word (lower-cased here) is in the dictionary; 256 bytes or more: false.

@@ -359,15 +359,15 @@ void CWrenView::OnWordWrap()
     RepaintNow();
 }
 
-// The spelling marks follow the view's own flag. The dictionaries load the first time a
-// view turns the check on; without them the flag stays off. The lines are analysed again
-// so that the spelling runs are there to mark.
+// The spelling marks follow the view's own flag. Each time a view turns the check on the
+// dictionaries are read again, so words added to them since count; without them the flag
+// stays off. The lines are analysed again so that the spelling runs are there to mark.
 void CWrenView::OnSpellCheck()
 {
     if (!m_engine)
         return;
     const bool on = !m_engine->IsSpellingCheck();
-    if (on && !TheSpellDictionary().IsCheckOn() && !LoadSpellDictionaries(DocumentServices().progress)) {
+    if (on && !LoadSpellDictionaries(DocumentServices().progress)) {
         AfxMessageBox("载入拼写检查字典失败.\n请检查程序目录下的 vuze.字典 和 用户.字典.", MB_ICONEXCLAMATION);
         return;
     }

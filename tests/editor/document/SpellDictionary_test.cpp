@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -31,6 +32,28 @@ TEST_F(SpellDictionaryTest, WordOfBothFilesIsStoredOnceAndCaseIsIgnored)
     EXPECT_EQ(31, m_dictionary.Words().Lookup("apple")->value);
     EXPECT_EQ("begin:Loading Dictionary...", m_progress.m_calls.front());
     EXPECT_EQ("end", m_progress.m_calls.back());
+}
+
+// A second load reads the files as they are now: their words replace the earlier ones. A
+// load that fails keeps the words in force.
+TEST_F(SpellDictionaryTest, LoadingAgainReplacesTheWordsUnlessItFails)
+{
+    m_dir.WriteFile(CSpellDictionary::kSystemFileName, "apple\n");
+    m_dir.WriteFile(CSpellDictionary::kUserFileName, "wrold\n");
+    ASSERT_TRUE(m_dictionary.Load(m_dir.Path(), &m_progress));
+    m_dir.WriteFile(CSpellDictionary::kUserFileName, "moyu\n");
+    ASSERT_TRUE(m_dictionary.Load(m_dir.Path(), &m_progress));
+    EXPECT_TRUE(m_dictionary.Contains("moyu", 4));
+    EXPECT_FALSE(m_dictionary.Contains("wrold", 5)) << "a word taken out of the file is gone";
+    EXPECT_EQ(2, m_dictionary.Words().GetCount());
+
+    m_dir.WriteFile(CSpellDictionary::kSystemFileName, "apple\ncherry\n");
+    ASSERT_EQ(0, std::remove((m_dir.Path() + "\\" + CSpellDictionary::kUserFileName).c_str()));
+    EXPECT_FALSE(m_dictionary.Load(m_dir.Path(), &m_progress));
+    EXPECT_TRUE(m_dictionary.IsCheckOn());
+    EXPECT_TRUE(m_dictionary.Contains("apple", 5) && m_dictionary.Contains("moyu", 4));
+    EXPECT_FALSE(m_dictionary.Contains("cherry", 6)) << "nothing of the failed load was added";
+    EXPECT_TRUE(m_dictionary.Words().Check());
 }
 
 TEST_F(SpellDictionaryTest, EmptySystemDictionaryLoadsWithoutAProgressStep)

@@ -38,6 +38,17 @@
 
 namespace {
 
+// The first columns of the misspelled runs of a view's first document line.
+std::vector<int> MisspelledColumns(CWrenView* view)
+{
+    std::vector<int> columns;
+    const CDisplayLine* line = view->GetEngine()->GetDisplayLines().GetFirstOfDocLine(0);
+    for (int i = 0; line && i < line->GetSegmentCount(); ++i)
+        if (line->GetSegments()[i].kind == kRunMisspelled)
+            columns.push_back(line->GetSegments()[i].firstColumn);
+    return columns;
+}
+
 // A command's enabled and checked state as its update handler leaves it.
 class CStateRecorder : public CCmdUI {
 public:
@@ -287,16 +298,32 @@ TEST_F(WrenViewTest, SpellCheckMarksAWordMissingFromTheDictionaries)
     PumpPending();
     ASSERT_TRUE(TheSpellDictionary().IsCheckOn());
     EXPECT_EQ(State(view, ID_VIEW_SPELL_CHECK).checked, 1);
-    std::vector<int> misspelled;
-    const CDisplayLine* line = view->GetEngine()->GetDisplayLines().GetFirstOfDocLine(0);
-    ASSERT_NE(line, nullptr);
-    for (int i = 0; i < line->GetSegmentCount(); ++i)
-        if (line->GetSegments()[i].kind == kRunMisspelled)
-            misspelled.push_back(line->GetSegments()[i].firstColumn);
-    EXPECT_EQ(misspelled, std::vector<int>{3}) << "only \"wrold\" is marked";
+    EXPECT_EQ(MisspelledColumns(view), std::vector<int>{3}) << "only \"wrold\" is marked";
     Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
     PumpPending();
     EXPECT_EQ(State(view, ID_VIEW_SPELL_CHECK).checked, 0);
+}
+
+// Turning the check on again reads the dictionaries again, so a word the user added to his
+// dictionary meanwhile is no longer marked.
+TEST_F(WrenViewTest, SpellCheckTurnedOnAgainReadsTheDictionariesAgain)
+{
+    Open("s.c", "/* wrold world */\r\n");
+    CWrenView* view = Show();
+    ASSERT_NE(view, nullptr);
+    TempDir program;
+    program.WriteFile(CSpellDictionary::kSystemFileName, "world\n");
+    program.WriteFile(CSpellDictionary::kUserFileName, "");
+    ScopedProgramFolder programFolder(program.Path().c_str());
+    Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
+    PumpPending();
+    EXPECT_EQ(MisspelledColumns(view), std::vector<int>{3});
+    program.WriteFile(CSpellDictionary::kUserFileName, "wrold\n");
+    Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
+    Post(view, WM_COMMAND, ID_VIEW_SPELL_CHECK);
+    PumpPending();
+    EXPECT_EQ(State(view, ID_VIEW_SPELL_CHECK).checked, 1);
+    EXPECT_EQ(MisspelledColumns(view), std::vector<int>{}) << "the added word counts";
 }
 
 namespace {
