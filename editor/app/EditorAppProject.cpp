@@ -360,11 +360,19 @@ void CEditorApp::OnVocabularyTable(UINT id)
     LoadVocabularyTable(static_cast<int>(id - ID_VOCABULARY_TABLE_FIRST) + 1);
 }
 
+// Every setting and colour the user chose goes at once, so the user is asked first; the
+// open windows then show the defaults as the preferences' Apply would.
 void CEditorApp::OnResetDefaults()
 {
+    if (AfxMessageBox("要恢复系统缺省配置吗?\n\n当前的编辑器配置和配色将被缺省值替换.",
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
     CEditorSettings& settings = TheEditorSettings();
     ResetConfigDefaults(settings);
     SaveEditorConfig();
     ResetColorDefaults(settings);
     SaveColorScheme(ProgramFilePath(kColorSchemeFile), settings.view.colors);
+    RefreshOutputFont();
+    RefreshPanelFilters();
+    ApplyToOpenViews();
 }
