@@ -1,6 +1,7 @@
 #include "editor/shell/FolderChooser.h"
 
 #include "editor/shell/DirectoryBrowser.h"
+#include "editor/util/PathUtil.h"
 #include "framework/DialogDriver.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
@@ -16,7 +17,7 @@ struct ItemListOwner {
 } // namespace
 
 CFolderChooser::CFolderChooser(LPCTSTR title, LPCTSTR initialFolder, UINT flags, CWnd* owner)
-    : m_title(title != nullptr ? title : "Current Selection:"), m_path(initialFolder != nullptr ? initialFolder : "")
+    : m_title(title != nullptr ? title : "当前选择:"), m_path(initialFolder != nullptr ? initialFolder : "")
 {
     m_info.hwndOwner = owner != nullptr ? owner->GetSafeHwnd() : nullptr;
     m_info.pidlRoot = nullptr;
@@ -29,12 +30,19 @@ CFolderChooser::CFolderChooser(LPCTSTR title, LPCTSTR initialFolder, UINT flags,
 
 INT_PTR CFolderChooser::DoModal()
 {
+    m_userSelected = false;
     ItemListOwner chosen{::SHBrowseForFolderA(&m_info)};
     m_dialog = nullptr;
     if (chosen.list == nullptr)
         return IDCANCEL;
     char path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListA(chosen.list, path))
+    const bool converted = ::SHGetPathFromIDListA(chosen.list, path) != FALSE;
+    // The start walk can end short of the start folder (above it, or at the Desktop) while
+    // the status text shows the start folder: until the user picks another, what is shown
+    // is the choice.
+    if (!m_userSelected && !m_path.IsEmpty() && FolderExists(m_path) && (!converted || m_path.CompareNoCase(path) != 0))
+        return IDOK;
+    if (!converted)
         return IDCANCEL;
     m_path = path;
     return IDOK;
@@ -69,11 +77,13 @@ void CFolderChooser::OnInitialized()
         m_path = start;
     }
     SetStatusText(m_path);
+    m_userSelected = false;
     DialogDriver::NotifyInitialized(m_dialog);
 }
 
 void CFolderChooser::OnSelChanged(LPITEMIDLIST item)
 {
+    m_userSelected = true;
     char path[MAX_PATH] = {};
     if (item == nullptr || !::SHGetPathFromIDListA(item, path))
         return;

@@ -10,14 +10,15 @@ class CWnd;
 // under the selection as its status text, and gives the chosen folder as a path.
 class CFolderChooser {
 public:
-    // title: null gives "Current Selection:"; initialFolder: null gives none; owner may be
+    // title: null gives "当前选择:"; initialFolder: null gives none; owner may be
     // null. The status-text flag is always added to flags.
     CFolderChooser(LPCTSTR title, LPCTSTR initialFolder, UINT flags, CWnd* owner);
     virtual ~CFolderChooser() = default;
     CFolderChooser(const CFolderChooser&) = delete;
     CFolderChooser& operator=(const CFolderChooser&) = delete;
 
-    // IDOK when a folder was chosen and converted to a path, else IDCANCEL.
+    // IDOK when a folder was chosen and converted to a path, else IDCANCEL. OK pressed
+    // before the user selected another folder chooses the start folder it shows.
     virtual INT_PTR DoModal();
     // The chosen folder; the initial folder until one is chosen.
     const CString& GetPath() const { return m_path; }
@@ -38,6 +39,8 @@ private:
 
     CString m_title;
     CString m_path;
+    // Whether the user selected a folder after the start walk.
+    bool m_userSelected = false;
     char m_displayName[MAX_PATH] = {};
     BROWSEINFOA m_info = {};
 };

@@ -6,6 +6,7 @@
 #include "editor/res/resource.h"
 #include "editor/settings/KeyboardMacros.h"
 #include "editor/settings/UserTools.h"
+#include "editor/shell/DirectoryBrowser.h"
 #include "framework/CommandIds.h"
 #include "real_input.h"
 
@@ -455,4 +456,41 @@ TEST_F(IdeBuildTest, ToolSavingAnUntitledDocumentNamesItWithoutAsking)
     EXPECT_EQ(saved[0].size(), std::string("草稿00000_00000.墨").size()) << saved[0];
     EXPECT_EQ(TempDir::ReadFile(work + "\\" + saved[0]), "abc");
     EXPECT_TRUE(HasChildTitled("\\work\\" + saved[0]));
+}
+
+// A tool whose arguments ask for a folder: the chooser starts at the document's folder, and
+// OK pressed without a click gives that folder to the tool.
+TEST_F(IdeBuildTest, FolderQuestionGivesTheFolderItStartsAt)
+{
+    const int kSlot = 2;
+    UserToolTable tools;
+    tools[kSlot].name = "选目录";
+    tools[kSlot].command = (m_install / "命令\\墨语言.exe").c_str();
+    tools[kSlot].arguments = "-report $(选择目录1)";
+    tools[kSlot].captureOutput = 1;
+    ASSERT_TRUE(SaveUserCommands((m_install / "bin\\vuze.工具").c_str(), tools));
+    m_install.WriteFile("work\\例子.墨", "整数类型 主函数(无类型) 开始 返回 0。结束\n");
+    Start("例子.墨");
+
+    ::PostMessageA(m_main, WM_COMMAND, ToolSlotCommand(kSlot), 0);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (chooser = FindProcessDialog(m_ide->Id(), IDOK, m_main)) != nullptr; }));
+    // OK once the chooser shows its folder, whatever its tree has selected by then.
+    const CString shown = FolderChooserStatusText((m_install / "work").c_str());
+    EXPECT_TRUE(WaitUntil([&] {
+        for (HWND child = ::GetWindow(chooser, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char text[MAX_PATH] = {};
+            ::GetWindowTextA(child, text, sizeof text);
+            if (shown == text)
+                return true;
+        }
+        return false;
+    }));
+    ::PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitForOutputLine("> 程序终止,退出码为 0.")) << Joined();
+    const std::string expected = " -report " + (m_install / "work");
+    bool named = false;
+    for (const std::string& line : OutputLines())
+        named = named || (line.rfind("[信息]命令行: ", 0) == 0 && EndsWith(line, expected));
+    EXPECT_TRUE(named) << Joined();
 }

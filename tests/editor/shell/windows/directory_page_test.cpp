@@ -20,6 +20,18 @@ public:
     CString InstallFolder() override { return ""; }
 };
 
+// A direct child of the dialog whose text is exactly `text`.
+HWND FindChildWithText(HWND dialog, const char* text)
+{
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char shown[128] = {};
+        ::GetWindowTextA(child, shown, sizeof shown);
+        if (std::string(shown) == text)
+            return child;
+    }
+    return nullptr;
+}
+
 // The labels of an item's children, each followed by "*" when it holds only the
 // placeholder that gives it an expand button.
 std::string Children(CTreeCtrl& tree, HTREEITEM item)
@@ -241,6 +253,7 @@ TEST_F(DirectoryPageTest, FolderChooserStartsAtItsFolder)
     std::string deep = m_dir / "很长的中文目录名字很长的中文目录名字";
     ::CreateDirectoryA(deep.c_str(), nullptr);
     CString status;
+    bool untitled = false;
     DialogDriver driver{[&](DialogDriver& d) {
                             for (HWND child = ::GetWindow(d.Dialog(), GW_CHILD); child != nullptr;
                                  child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -251,7 +264,11 @@ TEST_F(DirectoryPageTest, FolderChooserStartsAtItsFolder)
                             }
                             d.PressOK();
                         },
-                        [](DialogDriver& d) { d.PressCancel(); }};
+                        [](DialogDriver& d) { d.PressCancel(); },
+                        [&](DialogDriver& d) {
+                            untitled = FindChildWithText(d.Dialog(), "当前选择:") != nullptr;
+                            d.PressCancel();
+                        }};
     CFolderChooser chooser("选择目标目录:", deep.c_str(), 0, m_frame);
     EXPECT_EQ(chooser.DoModal(), IDOK);
     EXPECT_STREQ(chooser.GetPath(), deep.c_str());
@@ -259,7 +276,27 @@ TEST_F(DirectoryPageTest, FolderChooserStartsAtItsFolder)
     CString folder = deep.c_str();
     EXPECT_FALSE(ChooseFolder("选择目录:", folder));
     EXPECT_STREQ(folder, deep.c_str());
-    EXPECT_EQ(driver.ScriptsRun(), 2);
+    // Without a title of its own the chooser says what it shows in Chinese.
+    CFolderChooser plain(nullptr, deep.c_str(), 0, m_frame);
+    EXPECT_EQ(plain.DoModal(), IDCANCEL);
+    EXPECT_TRUE(untitled);
+    EXPECT_EQ(driver.ScriptsRun(), 3);
+}
+
+// A start folder the dialog's tree never selects (it holds no hidden folders): OK gives the
+// folder the chooser shows, not the tree's root.
+TEST_F(DirectoryPageTest, FolderChooserGivesTheStartFolderItCouldNotSelect)
+{
+    const std::string hidden = m_dir / "隐藏";
+    const std::string start = hidden + "\\目标";
+    ASSERT_TRUE(::CreateDirectoryA(hidden.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA(start.c_str(), nullptr));
+    ASSERT_TRUE(::SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    DialogDriver driver{[](DialogDriver& d) { d.PressOK(); }};
+    CString folder = start.c_str();
+    EXPECT_TRUE(ChooseFolder("选择目录:", folder));
+    EXPECT_STREQ(folder, start.c_str());
+    EXPECT_EQ(driver.ScriptsRun(), 1);
 }
 
 } // namespace
