@@ -68,26 +68,26 @@ CString CFtpSession::SocketErrorText(int code, LPCTSTR fallback)
         int code;
         const char* text;
     } texts[] = {
-        {10014, "The nSockAddrLen argument is incorrect."},
-        {10022, "Invalid host address."},
-        {10024, "No more file descriptors are available."},
-        {10035, "The socket is marked as nonblocking and the connection cannot be completed immediately."},
-        {10036, "A blocking Windows Sockets call is in progress."},
-        {10038, "The descriptor is not a socket."},
-        {10039, "A destination address is required."},
-        {10041, "The specified port is the wrong type for this socket."},
-        {10043, "The specified port is not supported."},
-        {10044, "The specified socket type is not supported in this address family."},
-        {10047, "Addresses in the specified family cannot be used with this socket."},
-        {10048, "The specified address is already in use."},
-        {10049, "The specified address is not available from the local machine."},
-        {10050, "The Windows Sockets implementation detected that the network subsystem failed."},
-        {10051, "The network cannot be reached from this host at this time."},
-        {10055, "No buffer space is available. The socket cannot be connected."},
-        {10056, "The socket is already connected."},
-        {10060, "Attempt to connect timed out without establishing a connection."},
-        {10061, "The attempt to connect was rejected."},
-        {10093, "A successful AfxSocketInit must occur before using this API."},
+        {10014, "地址长度参数不正确."},
+        {10022, "主机地址无效."},
+        {10024, "没有可用的文件描述符了."},
+        {10035, "套接字为非阻塞方式, 连接不能立即完成."},
+        {10036, "正在进行一个阻塞的 Windows Sockets 调用."},
+        {10038, "描述符不是套接字."},
+        {10039, "需要目标地址."},
+        {10041, "指定端口的类型不适用于此套接字."},
+        {10043, "不支持指定的端口."},
+        {10044, "此地址族不支持指定的套接字类型."},
+        {10047, "指定地址族的地址不能用于此套接字."},
+        {10048, "指定的地址已被占用."},
+        {10049, "本机没有指定的地址."},
+        {10050, "Windows Sockets 检测到网络子系统出错."},
+        {10051, "本机目前无法到达该网络."},
+        {10055, "没有可用的缓冲区空间, 套接字无法连接."},
+        {10056, "套接字已经连接."},
+        {10060, "连接超时, 没有建立连接."},
+        {10061, "连接被拒绝."},
+        {10093, "使用此功能之前必须先成功初始化 Windows Sockets."},
     };
     for (const auto& entry : texts)
         if (entry.code == code)
@@ -104,7 +104,7 @@ void CFtpSession::SetException(CException* e)
 {
     char text[512] = "";
     if (!e->GetErrorMessage(text, sizeof text) || !text[0])
-        strcpy(text, "The connection failed.");
+        strcpy(text, "连接失败.");
     m_lastText = text;
     e->Delete();
 }
@@ -124,14 +124,14 @@ std::unique_ptr<CSocket> CFtpSession::NewSocket(LPCTSTR failureText)
 int CFtpSession::Connect(LPCTSTR host, UINT port)
 {
     if (m_control.socket) {
-        m_lastText = "The control channel is already open.";
+        m_lastText = "控制通道已经打开.";
         return 0;
     }
-    std::unique_ptr<CSocket> socket = NewSocket("An error occured in creating socket object.");
+    std::unique_ptr<CSocket> socket = NewSocket("创建套接字时出错.");
     if (!socket)
         return 0;
     if (!socket->Connect(host, port)) {
-        SetSocketError("An error occured in connecting control channel.");
+        SetSocketError("连接控制通道时出错.");
         return 0;
     }
     m_control.Attach(std::move(socket));
@@ -157,7 +157,7 @@ CFtpSession::LineRead CFtpSession::ReadLine(CArchive& reader, CString& line)
     // A server that sends without pause never makes the socket wait, where the flag is
     // otherwise seen.
     if (m_cancel && *m_cancel) {
-        m_lastText = "The transfer was cancelled.";
+        m_lastText = "传输已被取消.";
         return LineRead::cancelled;
     }
     // Bytes up to the LF, gathered in a plain buffer: one append per line, not per byte.
@@ -171,12 +171,12 @@ CFtpSession::LineRead CFtpSession::ReadLine(CArchive& reader, CString& line)
             return LineRead::line;
         }
         if (bytes.size() >= static_cast<size_t>(kFtpMaxLineLength)) {
-            m_lastText.Format("The server sent a line longer than %d bytes.", kFtpMaxLineLength);
+            m_lastText.Format("服务器发来的一行超过 %d 字节.", kFtpMaxLineLength);
             return LineRead::tooLong;
         }
         bytes += c;
     }
-    m_lastText = "The server closed the connection.";
+    m_lastText = "服务器关闭了连接.";
     return LineRead::end;
 }
 
@@ -198,7 +198,7 @@ int CFtpSession::ReadReply()
             step = reply.Add(line);
         }
         if (step == CFtpReply::Step::tooLarge) {
-            m_lastText.Format("The server sent a reply of more than %d lines or %d bytes.", kFtpMaxReplyLines,
+            m_lastText.Format("服务器的应答超过 %d 行或 %d 字节.", kFtpMaxReplyLines,
                               kFtpMaxReplyBytes);
             return 0;
         }
@@ -264,9 +264,9 @@ int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive,
             stopped = progress && !progress(static_cast<DWORD>(lines.GetSize()));
         }
         if (stopped)
-            m_lastText = "The listing was stopped.";
+            m_lastText = "列表已被停止.";
         if (tooLarge)
-            m_lastText.Format("The listing is longer than %d lines or %d MB.", kMaxListLines,
+            m_lastText.Format("列表超过 %d 行或 %d MB.", kMaxListLines,
                               static_cast<int>(kMaxListBytes >> 20));
         // The stream's end is the listing's end; a line over the bound is not.
         complete = !stopped && !tooLarge && read == LineRead::end;
@@ -286,7 +286,7 @@ int CFtpSession::List(CStringArray& lines, LPCTSTR argument, BOOL passive,
 int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
 {
     if (m_dataOpen || m_data.socket || m_listener) {
-        m_lastText = "A data channel is already open.";
+        m_lastText = "数据通道已经打开.";
         return 0;
     }
     if (passive) {
@@ -295,7 +295,7 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
         CString host;
         UINT port = 0;
         if (!ParsePassiveReply(m_lastText, host, port)) {
-            m_lastText = "The server's passive address cannot be read:\n" + m_lastText;
+            m_lastText = "无法读出服务器的被动模式地址:\n" + m_lastText;
             return 0;
         }
         // A server behind a translating router may name an address of its own network, or
@@ -306,11 +306,11 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
             host = peer;
         if (!SendCommand(command + "\r\n"))
             return 0;
-        std::unique_ptr<CSocket> socket = NewSocket("An error occured in creating socket object.");
+        std::unique_ptr<CSocket> socket = NewSocket("创建套接字时出错.");
         if (!socket)
             return 0;
         if (!socket->Connect(host, port)) {
-            SetSocketError("An error occured in connecting data channel.");
+            SetSocketError("连接数据通道时出错.");
             return 0;
         }
         m_data.Attach(std::move(socket));
@@ -320,14 +320,14 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
         CString address;
         UINT unused = 0;
         if (!m_control.socket || !m_control.socket->GetSockName(address, unused)) {
-            m_lastText = "The control channel is not open.";
+            m_lastText = "控制通道没有打开.";
             return 0;
         }
-        m_listener = NewSocket("An error occured in creating socket object.");
+        m_listener = NewSocket("创建套接字时出错.");
         CString anyAddress;
         UINT port = 0;
         if (!m_listener || !m_listener->Listen(5) || !m_listener->GetSockName(anyAddress, port)) {
-            SetSocketError("An error occured in creating the listening socket.");
+            SetSocketError("创建监听套接字时出错.");
             return 0;
         }
         address.Replace('.', ',');
@@ -341,7 +341,7 @@ int CFtpSession::OpenDataChannel(BOOL passive, const CString& command)
         socket->SetTimeout(m_timeout);
         socket->SetCancelFlag(m_cancel);
         if (!m_listener->Accept(*socket)) {
-            SetSocketError("The server did not open the data connection.");
+            SetSocketError("服务器没有打开数据连接.");
             return 0;
         }
         m_data.Attach(std::move(socket));

@@ -184,7 +184,7 @@ UINT CFtpTransferDlg::Worker(LPVOID parameter)
         AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     } catch (const std::bad_alloc&) {
         CString message;
-        message.Format(IDS_FTP_TRANSFER_FAILED, "Out of memory.");
+        message.Format(IDS_FTP_TRANSFER_FAILED, "内存不足.");
         AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     }
     state.result = result;

@@ -27,8 +27,8 @@ void ShowStop(UINT id, LPCTSTR argument = "", LPCTSTR second = "")
 }
 
 // What follows our text in the box of a failed step of the own client: the server's last
-// reply. A failed connect has no reply, only the socket library's English text, and our
-// text says all the user needs.
+// reply, or what the session says went wrong. A failed connect has no reply, only the
+// socket layer's error, and our text says all the user needs.
 CString FailureDetail(UINT id, const CFtpSession& session)
 {
     return id == IDS_FTP_CONNECT_FAILED ? CString() : session.GetLastText();
@@ -246,7 +246,7 @@ int InitSocketsOnce()
     static bool started = false;
     std::lock_guard<std::mutex> guard(lock);
     if (!started && !(started = AfxSocketInit() != FALSE))
-        AfxMessageBox("Could not initialize Windows Sockets!");
+        AfxMessageBox("无法初始化 Windows Sockets!");
     return started;
 }
 
@@ -384,7 +384,7 @@ int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR
     try {
         CString folder = account.folder;
         if (!folder.IsEmpty() && !connection->Get()->SetCurrentDirectory(folder))
-            ShowStop(IDS_FTP_CWD_FAILED_INET, folder, "Not a directory?");
+            ShowStop(IDS_FTP_CWD_FAILED_INET, folder, "不是目录?");
         connection->Get()->GetCurrentDirectory(folder);
         CStringArray found;
         CFtpFileFind finder(connection->Get());

@@ -125,8 +125,19 @@ TEST(FtpSession, SilentServerAndOverlongLinesFailInsteadOfHanging)
         ScriptedPeer peer(d.Script());
         CFtpSession session;
         EXPECT_EQ(0, session.Connect("127.0.0.1", peer.Port()));
-        EXPECT_NE(-1, session.GetLastText().Find("longer than"));
+        EXPECT_NE(-1, session.GetLastText().Find("一行超过"));
     }
+}
+
+// A socket failure is told in the interface's language: a port nobody listens on refuses.
+TEST(FtpSession, ASocketFailureIsToldInChinese)
+{
+    UINT port = 0;
+    closesocket(ScriptedPeer::ListenOnLoopback(port));
+    CFtpSession session;
+    session.SetTimeout(2000);
+    EXPECT_EQ(0, session.Connect("127.0.0.1", port));
+    EXPECT_STREQ("连接被拒绝.", session.GetLastText());
 }
 
 TEST(FtpSession, PassiveAddresses)
@@ -257,7 +268,7 @@ TEST(FtpSession, ListingLineOverTheBoundFailsTheListing)
     ASSERT_EQ(1, session.Connect("127.0.0.1", peer.Port()));
     CStringArray lines;
     EXPECT_EQ(0, session.List(lines, nullptr, TRUE));
-    EXPECT_NE(-1, session.GetLastText().Find("longer than"));
+    EXPECT_NE(-1, session.GetLastText().Find("一行超过"));
 }
 
 TEST(FtpSession, ReplyThatNeverEndsFailsInsteadOfGrowing)
@@ -269,7 +280,7 @@ TEST(FtpSession, ReplyThatNeverEndsFailsInsteadOfGrowing)
     CFtpSession session;
     session.SetTimeout(2000);
     EXPECT_EQ(0, session.Connect("127.0.0.1", peer.Port()));
-    EXPECT_NE(-1, session.GetLastText().Find("more than")) << static_cast<LPCTSTR>(session.GetLastText());
+    EXPECT_NE(-1, session.GetLastText().Find("应答超过")) << static_cast<LPCTSTR>(session.GetLastText());
     EXPECT_GE(kFtpMaxReplyBytes + kFtpMaxLineLength, session.GetLastText().GetLength());
 }
 
