@@ -117,12 +117,22 @@ bool ParseFtpListLine(const CString& line, FtpListEntry& entry)
     return true;
 }
 
-CString FtpListRow(const CString& line, LPCTSTR filter)
+int CurrentLocalYear()
 {
-    time_t now = time(nullptr);
-    const tm* local = localtime(&now);
+    const time_t now = time(nullptr);
+    tm local = {};
+#ifdef _WIN32
+    const bool converted = localtime_s(&local, &now) == 0;
+#else
+    const bool converted = localtime_r(&now, &local) != nullptr;
+#endif
+    return converted ? local.tm_year + 1900 : 2026;
+}
+
+CString FtpListRow(const CString& line, LPCTSTR filter, int year)
+{
     FtpListEntry entry;
-    if (!ParseFtpListLine(NormalizeFtpListLine(line, local ? local->tm_year + 1900 : 2026), entry))
+    if (!ParseFtpListLine(NormalizeFtpListLine(line, year), entry))
         return CString();
     // A row holds the name between slashes: a name with one cannot be a single entry.
     if (entry.name.Find('/') >= 0)
@@ -144,3 +154,19 @@ CString FtpListRow(const CString& line, LPCTSTR filter)
     return row;
 }
 
+
+bool FtpListRows(const CStringArray& lines, LPCTSTR filter, const std::function<bool()>& stopped, CStringArray& rows)
+{
+    const int year = CurrentLocalYear();
+    CStringArray found;
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+        if (stopped && stopped())
+            return false;
+        const CString row = FtpListRow(lines[i], filter, year);
+        if (!row.IsEmpty())
+            found.Add(row);
+    }
+    rows.RemoveAll();
+    rows.Append(found);
+    return true;
+}

@@ -357,16 +357,8 @@ int ListWithOwnClient(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR filte
     // An empty folder and a failed listing must not look alike.
     if (!session.List(lines, nullptr, account.passive, lineCount))
         return fail(IDS_FTP_LIST_FAILED);
-    CStringArray found;
-    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
-        if (Cancelled(cancel))
-            return -1;
-        const CString row = FtpListRow(lines[i], filter);
-        if (!row.IsEmpty())
-            found.Add(row);
-    }
-    rows.RemoveAll();
-    rows.Append(found);
+    if (!FtpListRows(lines, filter, [cancel] { return Cancelled(cancel); }, rows))
+        return -1;
     account.folder = folder;
     session.Quit();
     session.Close();

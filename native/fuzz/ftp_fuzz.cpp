@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const CString line(lines[i].c_str());
         FtpListEntry entry;
         ParseFtpListLine(NormalizeFtpListLine(line, 2026), entry);
-        const CString row = FtpListRow(line, filter);
+        const CString row = FtpListRow(line, filter, 2026);
         if (!row.IsEmpty() && row.GetLength() > line.GetLength() + 32)
             abort();
     }

@@ -353,7 +353,7 @@ TEST(FtpListing, LinesBecomeRows)
         {"-rw-r--r-- 1 user group 1 Dec 5 10:30 C:\\x.c", "*.*", "F/C:\\x.c/1"},
     };
     for (const auto& c : cases)
-        EXPECT_STREQ(c.row, FtpListRow(c.line, c.filter)) << c.line;
+        EXPECT_STREQ(c.row, FtpListRow(c.line, c.filter, 2026)) << c.line;
 
     FtpListEntry entry;
     ASSERT_TRUE(ParseFtpListLine(NormalizeFtpListLine("-rw-r--r-- 1 u g 7 12\xBF\xF9 5\xC0\xCF 10:30 kr.c", 2026), entry));
@@ -365,4 +365,26 @@ TEST(FtpListing, LinesBecomeRows)
         EXPECT_EQ(-1, cache.Find(':')) << name;
         EXPECT_EQ(-1, cache.Find("..\\")) << name << " -> " << static_cast<LPCTSTR>(cache);
     }
+}
+
+// A listing's lines become rows until the user stops: the work ends before the next line
+// and the rows are left as they were, however costly the lines a server crafted.
+TEST(FtpListing, RowsStopAtTheNextLineOnceStopped)
+{
+    CStringArray lines;
+    const CString crafted = "-rw-r--r-- 1 u g " + CString(std::string(4000, '7').c_str()) + "\xBF\xF9 5\xC0\xCF 1:2 x.c";
+    for (int i = 0; i < 100; ++i)
+        lines.Add(i % 2 ? crafted : CString("-rw-r--r-- 1 u g 7 Dec 5 10:30 a.c"));
+    CStringArray rows;
+    rows.Add("D/earlier/N");
+    int asked = 0;
+    EXPECT_FALSE(FtpListRows(lines, "*.*", [&] { return ++asked > 3; }, rows));
+    EXPECT_EQ(4, asked) << "no line is taken after the stop";
+    ASSERT_EQ(1, rows.GetSize());
+    EXPECT_STREQ("D/earlier/N", rows[0]);
+
+    asked = 0;
+    EXPECT_TRUE(FtpListRows(lines, "*.*", [&] { return ++asked > 100; }, rows));
+    EXPECT_EQ(100, asked);
+    EXPECT_EQ(100, rows.GetSize());
 }
