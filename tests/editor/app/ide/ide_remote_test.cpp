@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -112,6 +113,16 @@ protected:
     // dialog connect, name the file, OK; waits for a window with the title.
     void ChooseRemotely(HWND main, UINT command, const char* name, const char* title)
     {
+        NameRemotely(main, command, name);
+        ASSERT_TRUE(WaitUntil([&] {
+            auto titles = ChildTitles(main);
+            return std::find(titles.begin(), titles.end(), title) != titles.end() && CaretWindow(main) != nullptr;
+        }));
+    }
+    // The command, then in the remote dialog connect, name the file, OK; until the dialog
+    // has gone. afterListing runs once the dialog lists the server's folder.
+    void NameRemotely(HWND main, UINT command, const char* name, const std::function<void()>& afterListing = nullptr)
+    {
         ::PostMessageA(main, WM_COMMAND, command, 0);
         HWND dialog = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessDialog(m_ide->Id(), IDC_REMOTE_FILES)) != nullptr; }));
@@ -120,13 +131,11 @@ protected:
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_REMOTE_CONNECT)));
         ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE; }));
         EXPECT_GE(::SendMessageA(files, LVM_GETITEMCOUNT, 0, 0), 1);
+        if (afterListing)
+            afterListing();
         ::SendMessageA(::GetDlgItem(dialog, IDC_REMOTE_FILE_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
-        ASSERT_TRUE(WaitUntil([&] {
-            auto titles = ChildTitles(main);
-            return std::find(titles.begin(), titles.end(), title) != titles.end() && CaretWindow(main) != nullptr;
-        }));
     }
     // Starts the IDE on a new document; its main window once that document takes typing.
     HWND StartOnNewDocument()
@@ -233,6 +242,32 @@ TEST_F(IdeRemoteTest, SavedRemoteFileReopensAtTheNextStartWhateverItsLengthNow)
     })) << DialogTexts(m_ide->Id());
     EXPECT_TRUE(ProcessDialogs(m_ide->Id()).empty()) << DialogTexts(m_ide->Id());
     EXPECT_EQ(changed, TempDir::ReadFile(cache));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
+}
+
+// A remote open whose download fails (the listed file went from the server before it was
+// fetched) says so and leaves nothing in the remote cache: no empty file, no part of one.
+TEST_F(IdeRemoteTest, AFailedDownloadLeavesNothingInTheCache)
+{
+    WriteBytes(*m_server / "消失.墨", "第一行\r\n");
+    HWND main = StartOnNewDocument();
+    ASSERT_NE(main, nullptr);
+    NameRemotely(main, ID_FILE_REMOTE_OPEN, "消失.墨",
+                 [&] { ASSERT_TRUE(::DeleteFileA((*m_server / "消失.墨").c_str())); });
+    for (const char* message : {"打开远程文件失败", "远程打开文件失败"}) {
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (box = FindBoxSaying(m_ide->Id(), message)) != nullptr; }))
+            << message << " dialogs: " << DialogTexts(m_ide->Id());
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    }
+    EXPECT_TRUE(WaitUntil([&] { return ProcessDialogs(m_ide->Id()).empty(); })) << DialogTexts(m_ide->Id());
+    const std::string cache = m_install / "bin\\remote\\moyu@127.0.0.1\\消失.墨";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(cache.c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((cache + ".part").c_str()));
+    EXPECT_EQ(1u, ChildTitles(main).size()) << "only the new document";
+
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_NE(m_ide->WaitForExit(30000), STILL_ACTIVE);
 }
