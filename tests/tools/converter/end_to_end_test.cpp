@@ -193,6 +193,9 @@ TEST(EndToEnd, BannerUsageAndHelp)
     EXPECT_EQ(1u, help.exitCode);
     EXPECT_TRUE(Contains(help.output, "    [安静]安静模式，无版权声明  [墨]进行c转墨 [c]进行墨转c  [纯净]不使用缺省转换表  [输出 路径]指明输出文件路径\n"));
     EXPECT_TRUE(Contains(help.output, "    若输入为*.dy且未指定转换类型时进行c转墨。\n"));
+    // What -修改自身 does: it converts the input itself, wants a direction and refuses an
+    // output name.
+    EXPECT_TRUE(Contains(help.output, "[修改自身]指直接在输入文件上进行转换处理（须指明墨或c），不能再给输出文件名。\n"));
 
     dir.WriteFile("a.墨", kMoyuSource);
     ProgramRun banner = RunConverter("a.墨", dir.Path());
