@@ -1,11 +1,10 @@
 #include "editor/inputaids/CustomVocabulary.h"
 
 #include "editor/inputaids/TextLines.h"
+#include "editor/util/FileReplacing.h"
 #include "framework/AppEnvironment.h"
 
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -40,18 +39,14 @@ bool CCustomVocabulary::Load(const char* path)
 
 bool CCustomVocabulary::Save(const char* path) const
 {
-    // Text mode writes each line feed as CR LF.
-    std::unique_ptr<FILE, int (*)(FILE*)> file(path ? fopen(path, "w") : nullptr, fclose);
-    if (!file)
-        return false;
+    std::string text;
     for (const std::string& word : m_words) {
         if (word.empty())
             continue;
-        fputs(word.c_str(), file.get());
-        fputc('\n', file.get());
+        text += word;
+        text += "\r\n";
     }
-    bool written = fflush(file.get()) == 0 && !ferror(file.get());
-    return fclose(file.release()) == 0 && written;
+    return path && WriteFileReplacing(path, text.data(), text.size());
 }
 
 void CCustomVocabulary::Push(const char* word)

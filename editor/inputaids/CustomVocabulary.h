@@ -24,7 +24,8 @@ public:
     bool Load(const char* path);
     // Puts the word at the front; every entry moves down one place and the last drops out.
     void Push(const char* word);
-    // Writes every non-empty word, one a line, replacing the file. False when the file cannot be created or written.
+    // Writes every non-empty word, one a line ended by CR LF, in place of the file through a
+    // temporary file beside it: a failed write leaves the old file whole. False then.
     bool Save(const char* path) const;
 
     // The entry's word; empty for an empty entry or an index out of range.

@@ -1,9 +1,12 @@
 #include "editor/inputaids/QuickInputPhrases.h"
 
 #include "editor/inputaids/TextLines.h"
+#include "editor/util/FileReplacing.h"
 #include "framework/AppEnvironment.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <string>
 
 namespace {
 // Blanks are ASCII bytes, never the trail byte of a double-byte character.
@@ -34,16 +37,32 @@ std::vector<CString> ReadQuickInputPhrases(const char* path)
     return phrases;
 }
 
+bool AppendQuickInputPhrase(const char* path, const char* text)
+{
+    if (!path || !text)
+        return false;
+    // The whole file is written anew beside the old one, so a failed write keeps every
+    // phrase; a file that exists but cannot be read is left alone.
+    std::string bytes;
+    if (FILE* file = std::fopen(path, "rb")) {
+        char block[4096];
+        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+            bytes.append(block, got);
+        const bool read = !std::ferror(file);
+        std::fclose(file);
+        if (!read)
+            return false;
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    if (!bytes.empty() && bytes.back() != '\n')
+        bytes += "\r\n";
+    bytes += text;
+    bytes += "\r\n";
+    return WriteFileReplacing(path, bytes.data(), bytes.size());
+}
+
 void AppendQuickInputPhrase(const char* text)
 {
-    if (!text)
-        return;
-    // Text mode writes the line feed as CR LF.
-    FILE* file = fopen(QuickInputPhrasesPath(), "a");
-    if (!file)
-        return;
-    fputs(text, file);
-    fputc('\n', file);
-    fflush(file);
-    fclose(file);
+    AppendQuickInputPhrase(QuickInputPhrasesPath(), text);
 }

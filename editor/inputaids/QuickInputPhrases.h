@@ -11,6 +11,9 @@ CString QuickInputPhrasesPath();
 // when the file is missing.
 std::vector<CString> ReadQuickInputPhrases(const char* path);
 
-// Appends one phrase and a line end to the phrase file; the file is created when missing.
-// Nothing is reported when it cannot be opened.
+// Appends one phrase and CR LF to the phrase file at `path`, which is created when missing.
+// The file is written anew through a temporary file beside it: false, with the old file
+// whole, when that fails or the old file cannot be read.
+bool AppendQuickInputPhrase(const char* path, const char* text);
+// The same for the program folder's phrase file; nothing is reported.
 void AppendQuickInputPhrase(const char* text);

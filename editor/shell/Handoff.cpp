@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/util/FileReplacing.h"
 #include "editor/util/PathUtil.h"
 #include "framework/File.h"
 
@@ -116,16 +117,24 @@ HandoffChannel::HandoffChannel(const CString& filePath, const char* mutexName)
 {
 }
 
-bool HandoffChannel::Append(const CString& line)
+namespace {
+
+bool HandoffFileExists(const CString& path)
 {
-    MutexLock lock(m_mutexName);
+    return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The file's bytes; empty for a missing file. False when it exists but cannot be read.
+bool ReadHandoffFile(const CString& path, std::string& data)
+{
+    data.clear();
     CFile file;
-    if (!file.Open(m_path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::typeBinary))
-        return false;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary))
+        return !HandoffFileExists(path);
     try {
-        file.SeekToEnd();
-        CString text = line + "\n";
-        file.Write((LPCTSTR)text, (UINT)text.GetLength());
+        data.resize(file.GetLength());
+        if (!data.empty())
+            data.resize(file.Read(&data[0], (UINT)data.size()));
         file.Close();
     } catch (CException* error) {
         error->Delete();
@@ -134,25 +143,32 @@ bool HandoffChannel::Append(const CString& line)
     return true;
 }
 
+} // namespace
+
+// Both sides write the whole file anew beside the old one: a full disk or a failed write
+// leaves the lines already waiting as they were.
+bool HandoffChannel::Append(const CString& line)
+{
+    MutexLock lock(m_mutexName);
+    std::string data;
+    if (!ReadHandoffFile(m_path, data))
+        return false;
+    data.append(static_cast<LPCTSTR>(line), static_cast<size_t>(line.GetLength()));
+    data += '\n';
+    return WriteFileReplacing(m_path, data.data(), data.size());
+}
+
+// The lines stay in the file until it could be emptied, so none is taken twice.
 bool HandoffChannel::TakeLines(CStringArray& lines)
 {
     lines.RemoveAll();
     std::string data;
     {
         MutexLock lock(m_mutexName);
-        CFile file;
-        if (!file.Open(m_path, CFile::modeReadWrite | CFile::typeBinary))
+        if (!HandoffFileExists(m_path) || !ReadHandoffFile(m_path, data))
             return false;
-        try {
-            data.resize(file.GetLength());
-            if (!data.empty())
-                data.resize(file.Read(&data[0], (UINT)data.size()));
-            file.SetLength(0);
-            file.Close();
-        } catch (CException* error) {
-            error->Delete();
+        if (!data.empty() && !WriteFileReplacing(m_path, "", 0))
             return false;
-        }
     }
     SplitHandoffText(data, lines);
     return true;

@@ -58,10 +58,12 @@ class HandoffChannel {
 public:
     explicit HandoffChannel(const CString& filePath, const char* mutexName = kHandoffMutexName);
 
-    // Appends one line (a line feed is added); false when the file cannot be written.
+    // Appends one line (a line feed is added), writing the file anew through a temporary
+    // file beside it; false, with the file as it was, when that fails.
     bool Append(const CString& line);
     // The non-empty lines, whole and in order, without their line ends; the file is
-    // emptied. False when there is no file.
+    // emptied. False when there is no file, or when it cannot be emptied: the lines then
+    // stay for the next take.
     bool TakeLines(CStringArray& lines);
 
 private:

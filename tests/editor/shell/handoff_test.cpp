@@ -13,6 +13,7 @@
 #include "child_process.h"
 #include "editor/settings/ChildEnvironment.h"
 #include "editor/shell/CommandArgs.h"
+#include "framework/FileSpaceLimit.h"
 #include "temp_dir.h"
 
 namespace {
@@ -94,6 +95,26 @@ TEST(Handoff, ChannelKeepsWholeLinesInOrder)
     dir.WriteFile("命令行.文本", "one\r\n\r\ntwo");
     ASSERT_TRUE(channel.TakeLines(lines));
     EXPECT_EQ(Items(lines), (std::vector<std::string>{"one", "two"}));
+}
+
+// A line handed over while the disk is full fails, and the lines already waiting stay whole
+// for the first instance.
+TEST(Handoff, AFullDiskKeepsTheWaitingLinesWhole)
+{
+    TempDir dir;
+    const std::string path = dir / "命令行.文本";
+    HandoffChannel channel(path.c_str(), "墨语言编辑器.CmdLine.test3");
+    ASSERT_TRUE(channel.Append("/D:\"C:\\w\" a.墨"));
+    const std::string waiting = TempDir::ReadFile(path);
+    {
+        CFileSpaceLimit full(8);  // less than one line
+        EXPECT_FALSE(channel.Append("/D:\"C:\\w\" b.墨"));
+    }
+    EXPECT_EQ(waiting, TempDir::ReadFile(path));
+    ASSERT_TRUE(channel.Append("/D:\"C:\\w\" c.墨"));
+    CStringArray lines;
+    ASSERT_TRUE(channel.TakeLines(lines));
+    EXPECT_EQ(Items(lines), (std::vector<std::string>{"/D:\"C:\\w\" a.墨", "/D:\"C:\\w\" c.墨"}));
 }
 
 TEST(Handoff, ConcurrentWritersAndReaderLoseNoLine)
