@@ -1,6 +1,7 @@
 #include "editor/settings/EditorSettings.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,7 +26,7 @@ void SetFonts(FontList& fonts, std::initializer_list<FontDefault> entries)
         std::memset(&font, 0, sizeof font);
     for (const FontDefault& entry : entries) {
         LOGFONTA& font = fonts[entry.slot];
-        lstrcpynA(font.lfFaceName, entry.face, LF_FACESIZE);
+        std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", entry.face);
         font.lfHeight = entry.height;
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfPitchAndFamily = entry.pitchAndFamily;
@@ -222,19 +223,16 @@ void ResetColorDefaults(CEditorSettings& settings)
     settings.view.ResetColors();
 }
 
-bool SaveConfig(const char* path, const CEditorSettings& settings)
+void WriteConfig(SettingsWriter& out, const CEditorSettings& settings)
 {
-    SettingsWriter out;
     out.Version(kConfigVersion);
     ConfigWriter writer(out);
     TransferConfig(writer, settings);
-    return out.SaveTo(path);
 }
 
-bool LoadConfig(const char* path, CEditorSettings& settings)
+bool ReadConfig(SettingsReader& in, CEditorSettings& settings)
 {
-    SettingsReader in;
-    if (!in.LoadFrom(path) || !in.Version(kConfigVersion))
+    if (!in.Version(kConfigVersion))
         return false;
     CEditorSettings loaded = settings;
     ConfigReader reader(in);
@@ -242,4 +240,17 @@ bool LoadConfig(const char* path, CEditorSettings& settings)
         return false;
     settings = loaded;
     return true;
+}
+
+bool SaveConfig(const char* path, const CEditorSettings& settings)
+{
+    SettingsWriter out;
+    WriteConfig(out, settings);
+    return out.SaveTo(path);
+}
+
+bool LoadConfig(const char* path, CEditorSettings& settings)
+{
+    SettingsReader in;
+    return in.LoadFrom(path) && ReadConfig(in, settings);
 }

@@ -80,3 +80,6 @@ bool SaveConfig(const char* path, const CEditorSettings& settings);
 // out of its range, an overlong string or bytes after the last value fail and change
 // nothing.
 bool LoadConfig(const char* path, CEditorSettings& settings);
+// The same over a file's bytes already read, and the bytes a save writes.
+bool ReadConfig(SettingsReader& in, CEditorSettings& settings);
+void WriteConfig(SettingsWriter& out, const CEditorSettings& settings);

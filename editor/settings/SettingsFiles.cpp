@@ -92,25 +92,35 @@ bool LoadUserMacros(const char* path, MacroSlotTable& macros)
     return LoadTable(path, kUserMacrosVersion, macros);
 }
 
-bool SaveColorScheme(const char* path, const ColorTable& colors)
+void WriteColorScheme(SettingsWriter& out, const ColorTable& colors)
 {
-    SettingsWriter out;
     out.Version(kColorSchemeVersion);
     for (int i = kSpecialColorsFirst; i < kColorCount; ++i)
         out.U32(colors[i]);
     for (int i = 0; i < kSpecialColorsFirst; ++i)
         out.U32(colors[i]);
-    return out.SaveTo(path);
 }
 
-bool LoadColorScheme(const char* path, ColorTable& colors)
+bool ReadColorScheme(SettingsReader& in, ColorTable& colors)
 {
-    SettingsReader in;
-    if (!in.LoadFrom(path) || !in.Version(kColorSchemeVersion) || in.Remaining() != kColorCount * 4)
+    if (!in.Version(kColorSchemeVersion) || in.Remaining() != kColorCount * 4)
         return false;
     for (int i = kSpecialColorsFirst; i < kColorCount; ++i)
         in.U32(colors[i]);
     for (int i = 0; i < kSpecialColorsFirst; ++i)
         in.U32(colors[i]);
     return true;
+}
+
+bool SaveColorScheme(const char* path, const ColorTable& colors)
+{
+    SettingsWriter out;
+    WriteColorScheme(out, colors);
+    return out.SaveTo(path);
+}
+
+bool LoadColorScheme(const char* path, ColorTable& colors)
+{
+    SettingsReader in;
+    return in.LoadFrom(path) && ReadColorScheme(in, colors);
 }

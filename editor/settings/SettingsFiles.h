@@ -40,3 +40,7 @@ bool LoadUserMacros(const char* path, MacroSlotTable& macros);
 // Entries 40 to 49, then 0 to 39; the file holds exactly these 200 bytes after its version.
 bool SaveColorScheme(const char* path, const ColorTable& colors);
 bool LoadColorScheme(const char* path, ColorTable& colors);
+// The same over a file's bytes already read (a short or long file fails and changes
+// nothing), and the bytes a save writes.
+bool ReadColorScheme(SettingsReader& in, ColorTable& colors);
+void WriteColorScheme(SettingsWriter& out, const ColorTable& colors);

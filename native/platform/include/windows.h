@@ -1,7 +1,8 @@
 #pragma once
-// What the framework's collection templates take from windows.h, its integer types, for the
-// native build of the cores. Nothing else of the platform is here: a core that calls on more
-// does not build natively.
+// What the window-free cores take from windows.h, for the native build: the integer types of
+// the framework's collection templates, and the font description the settings file stores
+// (LOGFONTA, laid out as the platform lays it out). Nothing else of the platform is here: a
+// core that calls on more does not build natively.
 #include <cstdint>
 
 #include "framework/PlatformTypes.h"
@@ -10,7 +11,29 @@ typedef uint8_t BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
 typedef int32_t LONG;
+typedef char CHAR;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef uintptr_t ULONG_PTR;
 typedef uintptr_t DWORD_PTR;
+
+#define LF_FACESIZE 32
+#define DEFAULT_CHARSET 1
+
+typedef struct tagLOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+} LOGFONTA;
+static_assert(sizeof(LOGFONTA) == 60, "the settings file stores the platform's 60 bytes");
