@@ -225,7 +225,7 @@ void CRemoteOpenDlg::OnParentFolder()
 
 void CRemoteOpenDlg::OnCreateDirectory()
 {
-    AfxMessageBox("对不起, 暂时不能使用此功能.");
+    AfxMessageBox("Sorry, not available now");
 }
 
 void CRemoteOpenDlg::OnAccounts()
@@ -348,7 +348,7 @@ void CRemoteOpenDlg::OnOK()
     if (item < 0) {
         if (m_mode) {
             CString text;
-            text.Format("%s\n没有这个文件!", static_cast<LPCTSTR>(typed));
+            text.Format("%s\nThere is no such file!", static_cast<LPCTSTR>(typed));
             AfxMessageBox(text);
             return;
         }
@@ -363,7 +363,7 @@ void CRemoteOpenDlg::OnOK()
     }
     if (!m_mode) {
         CString text;
-        text.Format("%s\n要覆盖已有的文件吗?", static_cast<LPCTSTR>(name));
+        text.Format("%s\nOverwrite the existing file?", static_cast<LPCTSTR>(name));
         if (AfxMessageBox(text, MB_YESNO) != IDYES)
             return;
     }

@@ -246,7 +246,7 @@ int InitSocketsOnce()
     static bool started = false;
     std::lock_guard<std::mutex> guard(lock);
     if (!started && !(started = AfxSocketInit() != FALSE))
-        AfxMessageBox("无法初始化 Windows Sockets!");
+        AfxMessageBox("Could not initialize Windows Sockets!");
     return started;
 }
 
@@ -376,7 +376,7 @@ int ListWithInternetClasses(CStringArray& rows, CFtpSiteRecord& account, LPCTSTR
     try {
         CString folder = account.folder;
         if (!folder.IsEmpty() && !connection->Get()->SetCurrentDirectory(folder))
-            ShowStop(IDS_FTP_CWD_FAILED_INET, folder, "不是目录?");
+            ShowStop(IDS_FTP_CWD_FAILED_INET, folder, "Not a directory?");
         connection->Get()->GetCurrentDirectory(folder);
         CStringArray found;
         CFtpFileFind finder(connection->Get());

@@ -112,7 +112,7 @@ TEST_F(RemoteOpenDialog, TypedNamesEnterFoldersAndFindFilesWhateverTheirCase)
         EXPECT_STREQ("..", ListText(d.Item(IDC_REMOTE_FILES), 0));
         d.SetText(IDC_REMOTE_FILE_NAME, "nope.c");
         d.PressOK();
-        EXPECT_STREQ("nope.c\n没有这个文件!", boxes.Last().text);
+        EXPECT_STREQ("nope.c\nThere is no such file!", boxes.Last().text);
         d.SetText(IDC_REMOTE_FILE_NAME, "C.C");
         d.PressOK();
     }));
@@ -128,7 +128,7 @@ TEST_F(RemoteOpenDialog, SaveNewOrOverwrite)
         Listing(d, [&] { d.Click(IDC_REMOTE_CONNECT); });
         d.SetText(IDC_REMOTE_FILE_NAME, "a.c");
         d.PressOK();  // answered No: stays
-        EXPECT_STREQ("a.c\n要覆盖已有的文件吗?", boxes.Last().text);
+        EXPECT_STREQ("a.c\nOverwrite the existing file?", boxes.Last().text);
         d.SetText(IDC_REMOTE_FILE_NAME, "new.c");
         d.PressOK();
     }));
