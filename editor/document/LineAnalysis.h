@@ -4,19 +4,35 @@
 
 class CLanguageFiles;
 class CLineList;
-class CLineLexer;
 class CSpellDictionary;
-class IProgressSink;
 
-// Analyses count lines from line first on with a lexer whose batch has begun; nothing when
-// first lies outside the list. Above 1000 lines it shows "Analyzing..." with the wait cursor
-// and the percentage every 20 lines, and removes the display at the end.
-void AnalyzeLines(CLineList& lines, LineIndex first, int count, CLineLexer& lexer,
-                  bool doubleByteMode, IProgressSink* progress);
+// A document's colouring: it defers the analysis of the lines it is asked to analyse, and
+// lexes each of them with the process-wide lexer when the line's runs are first read. So
+// opening or re-colouring a large file costs nothing per line until lines are looked at,
+// and a line nobody looks at never holds runs.
+class CLineAnalyzer : public ILineAnalyzer {
+public:
+    explicit CLineAnalyzer(const CLanguageFiles& language) : m_language(language) {}
+    CLineAnalyzer(const CLineAnalyzer&) = delete;
+    CLineAnalyzer& operator=(const CLineAnalyzer&) = delete;
 
-// The whole-document analysis: begins a batch of the process-wide lexer with the document's
-// spec and keywords (and the dictionary when the spelling check is on, else null), then
-// analyses the lines as above.
-void AnalyzeAllLines(CLineList& lines, const CLanguageFiles& language,
-                     const CSpellDictionary* spelling, LineIndex first, int count,
-                     bool doubleByteMode, IProgressSink* progress);
+    // Defers count lines from first on (nothing when first lies outside the list), to be
+    // lexed with the language's spec and keywords, the dictionary (null while the spelling
+    // check is off) and the double-byte mode; lines deferred earlier are lexed so as well.
+    void AnalyzeLines(CLineList& lines, LineIndex first, int count, const CSpellDictionary* spelling,
+                      bool doubleByteMode);
+
+    LineRuns LexLine(const CTextLine& line) const override;
+    // False when the line, lexed now, could hold no quotation, comment, shadow, highlight or
+    // range marker: a line with analysis deferred is only scanned for the bytes that start
+    // them.
+    bool MayHoldMarkers(const CTextLine& line) const;
+
+private:
+    void PrepareLexer() const;
+
+    const CLanguageFiles& m_language;
+    const CSpellDictionary* m_spelling = nullptr;
+    bool m_doubleByteMode = false;
+    unsigned m_token = 0;
+};

@@ -3,7 +3,6 @@
 #include "editor/document/GbkCompare.h"
 #include "editor/document/KeywordTable.h"
 #include "editor/document/LangSpec.h"
-#include "editor/document/LineArena.h"
 #include "editor/document/SpellDictionary.h"
 #include "editor/util/CharClasses.h"
 
@@ -105,9 +104,25 @@ CLineLexer::CLineLexer() : m_runs(kRunBufferSize)
     }
 }
 
+unsigned CLineLexer::NewBatchToken()
+{
+    static unsigned s_last = 0;
+    if (++s_last == 0)
+        ++s_last;
+    return s_last;
+}
+
+void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
+                            const CSpellDictionary* spelling, unsigned token)
+{
+    BeginBatch(spec, keywords, spelling);
+    m_batchToken = token;
+}
+
 void CLineLexer::BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
                             const CSpellDictionary* spelling)
 {
+    m_batchToken = 0;
     m_caseSensitive = spec.m_caseSensitive;
     m_keywords = keywords;
     m_longestKeyword = keywords ? std::min(keywords->GetLongestLength(), kMaxWordLength - 1) : 0;
@@ -261,26 +276,6 @@ bool CLineLexer::IsDictionaryWord(const char* word, int length) const
     return m_spelling != nullptr && length < kMaxWordLength && m_spelling->Contains(word, length);
 }
 
-void CLineLexer::InstallColorRuns(int count, bool overlong, CTextLine& line, CLineArena* runArena)
-{
-    if (count > m_capacity)
-        count = m_capacity;
-    uint16_t flags = (line.GetFlags() & kLineBookmark) | m_lineFlags;
-    if (overlong)
-        flags |= kLineOverlong;
-    if (runArena == nullptr) {
-        line.SetRuns(m_out, count);
-    } else if (m_out != m_runs.data()) {
-        runArena->Commit(sizeof(CColorRun) * (size_t)count);
-        line.BorrowRuns(m_out, count);
-    } else {
-        void* at = runArena->Allocate(sizeof(CColorRun) * (size_t)count, alignof(CColorRun));
-        std::memcpy(at, m_out, sizeof(CColorRun) * (size_t)count);
-        line.BorrowRuns(static_cast<CColorRun*>(at), count);
-    }
-    line.SetFlags(flags);
-}
-
 bool CLineLexer::IsKeywordPrefixAt(const Cursor& c, int p, int& length) const
 {
     if (p >= kByteLimit || p >= c.length)
@@ -304,21 +299,17 @@ bool CLineLexer::MarkerMatches(const Cursor& c, int p, const std::string& marker
 
 void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode)
 {
-    AnalyzeLine(line, doubleByteMode, nullptr);
+    const LineRuns lexed = Lex(line.GetText(), line.GetLength(), doubleByteMode);
+    const uint16_t bookmark = line.IsBookmarked() ? kLineBookmark : 0;
+    line.SetRuns(lexed.runs, lexed.count);
+    line.SetFlags(uint16_t(bookmark | lexed.flags));
 }
 
-void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* runArena)
+LineRuns CLineLexer::Lex(const char* text, int length, bool doubleByteMode)
 {
-    const int length = line.GetLength();
-    Cursor c{(const unsigned char*)line.GetText(), length, length < kByteLimit ? length : kByteLimit,
-             doubleByteMode};
-    // Every run but the line end covers at least one byte below the limit, so limit + 1
-    // runs always suffice: with that much room left in the arena, lex straight into it.
-    const int capacity = c.limit + 1;
-    void* direct = runArena ? runArena->Peek(sizeof(CColorRun) * (size_t)capacity, alignof(CColorRun))
-                            : nullptr;
-    m_out = direct ? static_cast<CColorRun*>(direct) : m_runs.data();
-    m_capacity = direct ? capacity : kRunBufferSize;
+    Cursor c{(const unsigned char*)text, length, length < kByteLimit ? length : kByteLimit, doubleByteMode};
+    m_out = m_runs.data();
+    m_capacity = kRunBufferSize;
     m_runCount = 0;
     m_lineFlags = 0;
     int q = 0;
@@ -339,7 +330,20 @@ void CLineLexer::AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* r
     }
     // Text left over means the limit stopped the walk.
     StoreColorRun(m_runCount++, kRunLineEnd, 0, q, 0);
-    InstallColorRuns(m_runCount, q < length, line, runArena);
+    LineRuns result;
+    result.runs = m_out;
+    result.count = m_runCount < m_capacity ? m_runCount : m_capacity;
+    result.flags = uint16_t(m_lineFlags | (q < length ? kLineOverlong : 0));
+    return result;
+}
+
+bool CLineLexer::MayHoldMarkers(const char* text, int length) const
+{
+    const unsigned char* p = (const unsigned char*)text;
+    for (int i = 0; i < length; ++i)
+        if (m_byteClass[p[i]] & (kClassQuoteStep | kClassMarkerStep))
+            return true;
+    return false;
 }
 
 int CLineLexer::LexSpecial(const Cursor& c, int q, uint16_t byteClass)

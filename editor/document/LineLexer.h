@@ -9,7 +9,6 @@
 
 class CKeywordTable;
 class CLangSpec;
-class CLineArena;
 class CSpellDictionary;
 
 // Splits one line at a time into colour runs from a language spec and its keyword table:
@@ -23,7 +22,7 @@ class CLineLexer {
 public:
     static constexpr int kRunBufferSize = 32768;
     // A test of one byte needs a position below this; of a byte pair, below one less.
-    static constexpr int kByteLimit = 32766;
+    static constexpr int kByteLimit = kMaxAnalysedColumn;
     static constexpr int kPairLimit = 32765;
     // Words of this length or longer are never keywords or dictionary words.
     static constexpr int kMaxWordLength = 256;
@@ -37,14 +36,23 @@ public:
     // The keyword table and dictionary must outlive the batch.
     void BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
                     const CSpellDictionary* spelling);
+    // The same for an owner that lexes lines one at a time, now and then: it begins a batch
+    // only when the lexer does not hold its batch of that token already. A token is never
+    // used twice (NewBatchToken), so a changed set-up gets a new one.
+    void BeginBatch(const CLangSpec& spec, const CKeywordTable* keywords,
+                    const CSpellDictionary* spelling, unsigned token);
+    bool HoldsBatch(unsigned token) const { return token != 0 && m_batchToken == token; }
+    static unsigned NewBatchToken();
 
     // Rebuilds the runs and the run flags of one line (the bookmark flag stays).
     // doubleByteMode: lead bytes of the code page start two-byte characters inside words,
     // numbers and variables.
     void AnalyzeLine(CTextLine& line, bool doubleByteMode);
-    // The same, with the runs stored in runArena, which must outlive the line; null stores
-    // them in the line's own array.
-    void AnalyzeLine(CTextLine& line, bool doubleByteMode, CLineArena* runArena);
+    // The runs and run flags of a line's text, held in the lexer until its next call.
+    LineRuns Lex(const char* text, int length, bool doubleByteMode);
+    // False when no byte of the text can start a quotation or a marker (a comment, shadow,
+    // highlight or range mark): the text then gets none of those runs.
+    bool MayHoldMarkers(const char* text, int length) const;
 
     // True when the word is a keyword: kind is the low byte of its value, subKind the high
     // byte; both 0 otherwise. The word is lower-cased first for a case-insensitive spec.
@@ -82,7 +90,6 @@ private:
         run.length = (int16_t)length;
         m_lineFlags |= m_flagOfKind[kind];
     }
-    void InstallColorRuns(int count, bool overlong, CTextLine& line, CLineArena* runArena);
 
     // Each step returns the position after its runs, or -1 when it does not apply.
     // LexSpecial tries the steps before the word step that the byte class allows.
@@ -144,11 +151,11 @@ private:
     }
     bool MarkerMatches(const Cursor& c, int p, const std::string& marker) const;
 
-    // The static run buffer, and where the line being analysed puts its runs: the buffer
-    // or, when the line's runs go to an arena with room, straight into the arena.
+    // The static run buffer the line being analysed puts its runs in.
     std::vector<CColorRun> m_runs;
     CColorRun* m_out = nullptr;
     int m_capacity = 0;
+    unsigned m_batchToken = 0;
     int m_runCount = 0;
     uint16_t m_lineFlags = 0;      // flags of the runs stored so far
     uint16_t m_flagOfKind[256] = {};

@@ -152,7 +152,7 @@ void CLineList::RemoveLines(LineIndex first, int count)
         m_lastBlock = 0;
         m_freeSlots.clear();
         m_slabs.clear();
-        ReleaseArenas();
+        m_textArena.reset();
     }
 }
 
@@ -167,13 +167,7 @@ void CLineList::RemoveAll()
     m_blockStarts.clear();
     m_count = 0;
     m_lastBlock = 0;
-    ReleaseArenas();
-}
-
-void CLineList::ReleaseArenas()
-{
     m_textArena.reset();
-    m_runArenas.clear();
 }
 
 CTextLine* CLineList::AppendLoadedLine(const char* text, int length)
@@ -188,23 +182,11 @@ CTextLine* CLineList::AppendLoadedLine(const char* text, int length)
     return line;
 }
 
-CLineArena& CLineList::StartRunArena()
-{
-    m_runArenas.emplace_back(new CLineArena);
-    return *m_runArenas.back();
-}
-
-void CLineList::ReleaseStaleRunArenas()
-{
-    if (m_runArenas.size() > 1)
-        m_runArenas.erase(m_runArenas.begin(), m_runArenas.end() - 1);
-}
-
 bool CLineList::HasOverlongLine() const
 {
     for (const std::vector<CTextLine*>& block : m_blocks)
         for (const CTextLine* line : block)
-            if (line->HasFlag(kLineOverlong))
+            if (line->GetLength() > kMaxAnalysedColumn && line->HasFlag(kLineOverlong))
                 return true;
     return false;
 }

@@ -12,12 +12,10 @@
 // a line moves at most one block's pointers. A CTextLine keeps its address for as long as
 // it is in the list, so views may hold on to it.
 //
-// The text of loaded lines and the runs of a whole-document analysis live in arenas the
-// list owns (one heap block per megabyte, not one per line); a line that is edited or
-// re-analysed alone gets arrays of its own. What such a line leaves in an arena stays there
-// until the arena goes, when no line can point into it any more (the list is emptied, or a
-// later whole analysis has given every line new runs), so the arenas never hold more than
-// the load and the latest whole analysis put there.
+// The text of loaded lines lives in an arena the list owns (one heap block per megabyte,
+// not one per line); a line that is edited gets a block of its own, and what it leaves in
+// the arena stays there until the list is emptied. Colour runs are each line's own, made
+// when first read (see CTextLine::DeferAnalysis).
 //
 // Invariant (Check): every block is non-empty and holds at most kMaxBlockLines lines;
 // m_blockStarts[0] == 0 and each start is the previous start plus the previous block's size;
@@ -48,7 +46,8 @@ public:
     void RemoveLines(LineIndex first, int count);
     void RemoveAll();
 
-    // True when any line carries the overlong flag.
+    // True when any line carries the overlong flag. Only lines longer than the lexer's reach
+    // can; only those are analysed for the answer.
     bool HasOverlongLine() const;
 
     // Replaces all lines by the file's lines (always at least one line afterwards when the
@@ -62,15 +61,9 @@ public:
     // Validates the invariant; for tests and debug checks.
     bool Check() const;
 
-    // For an analysis of every line: a fresh arena for the runs. Once every line has its
-    // new runs, ReleaseStaleRunArenas frees the arenas of earlier analyses.
-    CLineArena& StartRunArena();
-    void ReleaseStaleRunArenas();
-
 private:
     class CLoadSink;
     CTextLine* AppendLoadedLine(const char* text, int length);
-    void ReleaseArenas();
 
     struct Location {
         int block;
@@ -91,9 +84,8 @@ private:
     std::vector<std::unique_ptr<LineSlot[]>> m_slabs;
     std::vector<LineSlot*> m_freeSlots;
 
-    // Text of loaded lines; the runs of the latest whole analyses, newest last.
+    // Text of loaded lines.
     std::unique_ptr<CLineArena> m_textArena;
-    std::vector<std::unique_ptr<CLineArena>> m_runArenas;
 
     std::vector<std::vector<CTextLine*>> m_blocks;
     std::vector<int> m_blockStarts;

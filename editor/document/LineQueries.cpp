@@ -165,7 +165,7 @@ void CTextDocument::ToggleBookmark(LineIndex n)
     if (!m_lines.IsValidIndex(n))
         return;
     CTextLine& line = *m_lines.GetLine(n);
-    line.SetFlags(line.GetFlags() ^ kLineBookmark);
+    line.SetBookmark(!line.IsBookmarked());
     // The display lines carry a copy of the flags; the runs stay as they are.
     for (IDocumentWatcher* watcher : m_watchers)
         watcher->OnLinesChanged(n, 1);
@@ -251,10 +251,10 @@ bool WalkDelimiterRuns(const CLineList& lines, LineIndex line, int runIndex, boo
         end = forward ? std::min<LineIndex>(end, line + reach + 1) : std::max<LineIndex>(end, line - reach - 1);
     for (LineIndex n = line; n != end; n += forward ? 1 : -1) {
         const CTextLine& text = *lines.GetLine(n);
-        const int count = text.GetRunCount();
-        int i = n == line ? runIndex : (forward ? 0 : count - 1);
-        for (; i >= 0 && i < count; i += forward ? 1 : -1) {
-            const CColorRun& run = text.GetRuns()[i];
+        const LineRuns runs = text.PeekRuns();
+        int i = n == line ? runIndex : (forward ? 0 : runs.count - 1);
+        for (; i >= 0 && i < runs.count; i += forward ? 1 : -1) {
+            const CColorRun& run = runs.runs[i];
             if (IsBracketCandidate(run) && visit(n, text, run))
                 return true;
         }
@@ -417,9 +417,9 @@ int CTextDocument::CountWords() const
 {
     int words = 0;
     for (LineIndex n = 0; n < m_lines.GetCount(); ++n) {
-        const CTextLine& line = *m_lines.GetLine(n);
-        for (int i = 0; i < line.GetRunCount(); ++i) {
-            const int kind = line.GetRuns()[i].kind;
+        const LineRuns runs = m_lines.GetLine(n)->PeekRuns();
+        for (int i = 0; i < runs.count; ++i) {
+            const int kind = runs.runs[i].kind;
             if (kind == kRunNumber || (kind >= kRunVariable && kind <= kRunMisspelled) || kind == kRunWordDbcsChar)
                 ++words;
         }

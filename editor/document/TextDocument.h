@@ -5,6 +5,7 @@
 
 #include "editor/document/DocumentWatcher.h"
 #include "editor/document/LanguageFiles.h"
+#include "editor/document/LineAnalysis.h"
 #include "editor/document/LineList.h"
 #include "editor/document/StringLineList.h"
 #include "editor/document/TextFormat.h"
@@ -178,8 +179,13 @@ public:
     // ---- colouring ----
     // Rebuilds the colour runs of count lines from first on (nothing when first lies
     // outside) from the document's spec and keywords, and the spelling dictionary while its
-    // check is on; above 1000 lines the progress sink shows it.
+    // check is on. Each line is lexed when its runs are first read, so this costs no
+    // lexing.
     void AnalyzeAllLines(LineIndex first, int count);
+    // False when the line can hold no quotation, comment, shadow, highlight or range
+    // marker, decided without lexing where its bytes allow: passes that carry the range
+    // state over many lines lex only the lines that may change it.
+    bool MayHoldMarkers(const CTextLine& line) const { return m_analyzer.MayHoldMarkers(line); }
 
     // ---- line queries (colour runs must have been analysed) ----
     // Start of the first run that is not a line end, tab or blanks; the runs' end when none.
@@ -265,6 +271,7 @@ private:
     bool m_replacedCharacters = false;
     bool m_modified = false;
     CLanguageFiles m_language;
+    CLineAnalyzer m_analyzer{m_language};
     IProgressSink* m_progress = nullptr;
     bool m_doubleByteMode = false;
     int m_tabSize = 4;

@@ -34,11 +34,11 @@ void CTextLine::ReleaseText()
 
 void CTextLine::ReleaseRuns()
 {
-    if (!m_runsBorrowed && m_runs != nullptr)
+    if (!m_deferred && m_runs != nullptr)
         LineBlockPool::Free(m_runs, RunBytes(m_runCount));
     m_runs = nullptr;
     m_runCount = 0;
-    m_runsBorrowed = 0;
+    m_deferred = 0;
 }
 
 void CTextLine::Assign(const char* text, int length)
@@ -82,10 +82,10 @@ void CTextLine::SetRuns(const CColorRun* runs, int count)
     if (count > kMaxRuns)
         count = kMaxRuns;
     // Re-analysis of an unchanged line usually gives as many runs as before: reuse the
-    // storage (the source may be part of it). An owned block is reused only within its size
-    // class, since its size is known from the run count when it is freed.
-    if (count <= GetRunCount() &&
-        (m_runsBorrowed || LineBlockPool::SameClass(RunBytes(count), RunBytes(GetRunCount())))) {
+    // storage (the source may be part of it). A block is reused only within its size class,
+    // since its size is known from the run count when it is freed.
+    if (!m_deferred && m_runs != nullptr && count <= m_runCount &&
+        LineBlockPool::SameClass(RunBytes(count), RunBytes(m_runCount))) {
         std::memmove(m_runs, runs, sizeof(CColorRun) * (size_t)count);
         m_runCount = (uint16_t)count;
         return;
@@ -97,14 +97,39 @@ void CTextLine::SetRuns(const CColorRun* runs, int count)
     m_runCount = (uint16_t)count;
 }
 
-void CTextLine::BorrowRuns(CColorRun* runs, int count)
+void CTextLine::DeferAnalysis(const ILineAnalyzer* analyzer)
 {
     ReleaseRuns();
-    if (runs != nullptr && count > 0) {
-        m_runs = runs;
-        m_runCount = (uint16_t)(count > kMaxRuns ? kMaxRuns : count);
-        m_runsBorrowed = 1;
+    m_flags &= kLineBookmark;
+    if (analyzer != nullptr) {
+        m_analyzer = analyzer;
+        m_deferred = 1;
     }
+}
+
+void CTextLine::AnalyseNow() const
+{
+    const ILineAnalyzer* analyzer = m_analyzer;
+    m_runs = nullptr;
+    m_deferred = 0;
+    const LineRuns lexed = analyzer->LexLine(*this);
+    CTextLine& self = const_cast<CTextLine&>(*this);
+    self.SetRuns(lexed.runs, lexed.count);
+    self.m_flags = uint16_t((m_flags & kLineBookmark) | lexed.flags);
+}
+
+LineRuns CTextLine::PeekRuns() const
+{
+    if (m_deferred) {
+        LineRuns lexed = m_analyzer->LexLine(*this);
+        lexed.flags = uint16_t((m_flags & kLineBookmark) | lexed.flags);
+        return lexed;
+    }
+    LineRuns own;
+    own.runs = m_runs;
+    own.count = m_runCount;
+    own.flags = m_flags;
+    return own;
 }
 
 void CTextLine::FreeRuns()
@@ -114,5 +139,6 @@ void CTextLine::FreeRuns()
 
 int CTextLine::GetRunsEnd() const
 {
-    return m_runCount > 0 ? m_runs[m_runCount - 1].End() : 0;
+    const int count = GetRunCount();
+    return count > 0 ? m_runs[count - 1].End() : 0;
 }

@@ -75,11 +75,34 @@ enum LineFlag : uint16_t {
     kLineOverlong = 0x20,        // the lexer stopped before the end: columns left 16 bits
 };
 
+// The lexer analyses a line up to this column: only a longer line can be overlong.
+const int kMaxAnalysedColumn = 32766;
+
+// A line's colour runs and flags as one analysis gave them.
+struct LineRuns {
+    const CColorRun* runs = nullptr;
+    int count = 0;
+    uint16_t flags = 0;  // run-class and overlong bits; the bookmark bit of the line
+};
+
+class CTextLine;
+
+// Makes the colour runs of a line whose analysis was put off until they are first read
+// (see CTextLine::DeferAnalysis). The document is one: its lines are coloured when someone
+// looks at them, not all at once when a large file is opened.
+class ILineAnalyzer {
+public:
+    virtual ~ILineAnalyzer() = default;
+    // The line's runs and run flags (no bookmark bit), held by the analyser until its next
+    // call.
+    virtual LineRuns LexLine(const CTextLine& line) const = 0;
+};
+
 class CTextLine {
 public:
-    CTextLine() : m_length(0), m_textBorrowed(0), m_runCount(0), m_runsBorrowed(0) {}
+    CTextLine() : m_length(0), m_textBorrowed(0), m_deferred(0), m_runCount(0) {}
     CTextLine(const char* text, int length) : CTextLine() { Assign(text, length); }
-    virtual ~CTextLine();
+    ~CTextLine();
     CTextLine(const CTextLine&) = delete;
     CTextLine& operator=(const CTextLine&) = delete;
 
@@ -96,8 +119,10 @@ public:
     void Assign(const char* text, int length);
     void Assign(const char* text);
 
-    const CColorRun* GetRuns() const { return m_runs; }
-    int GetRunCount() const { return m_runCount; }
+    // The runs and flags below are those of the line's analysis: a line whose analysis is
+    // deferred is analysed first and keeps its runs.
+    const CColorRun* GetRuns() const { return Analysed().m_runs; }
+    int GetRunCount() const { return Analysed().m_runCount; }
     const CColorRun* GetRun(int index) const
     {
         return index >= 0 && index < GetRunCount() ? &m_runs[index] : nullptr;
@@ -109,30 +134,57 @@ public:
     // Start + length of the last run; 0 without runs.
     int GetRunsEnd() const;
 
-    // Storage lent by an owner that outlives the line (the line list's arenas): the line
-    // points at it and never frees it; what the line owned before is freed. text must be
-    // zero-terminated at length; count is at most 32767.
-    void BorrowText(char* text, int length);
-    void BorrowRuns(CColorRun* runs, int count);
+    // The runs and flags for a pass over many lines: a line whose analysis is deferred is
+    // lexed without keeping the runs, which then stay valid only until its analyser lexes
+    // again. So walking a large document does not leave every line holding its runs.
+    LineRuns PeekRuns() const;
 
-    uint16_t GetFlags() const { return m_flags; }
+    // Drops the runs; they and the run flags are made by the analyser, which must outlive
+    // the line or analyse it again first, when something first reads them. The bookmark
+    // stays.
+    void DeferAnalysis(const ILineAnalyzer* analyzer);
+    bool IsAnalysisDeferred() const { return m_deferred != 0; }
+
+    // Storage lent by an owner that outlives the line (the line list's arena): the line
+    // points at it and never frees it; what the line owned before is freed. text must be
+    // zero-terminated at length.
+    void BorrowText(char* text, int length);
+
+    uint16_t GetFlags() const { return Analysed().m_flags; }
     void SetFlags(uint16_t flags) { m_flags = flags; }
-    bool HasFlag(uint16_t flag) const { return (m_flags & flag) != 0; }
-    bool IsBookmarked() const { return HasFlag(kLineBookmark); }
+    bool HasFlag(uint16_t flag) const { return (GetFlags() & flag) != 0; }
+    // The bookmark needs no analysis.
+    bool IsBookmarked() const { return (m_flags & kLineBookmark) != 0; }
+    void SetBookmark(bool on)
+    {
+        m_flags = on ? uint16_t(m_flags | kLineBookmark) : uint16_t(m_flags & ~kLineBookmark);
+    }
 
 private:
+    const CTextLine& Analysed() const
+    {
+        if (m_deferred)
+            AnalyseNow();
+        return *this;
+    }
+    void AnalyseNow() const;
     void ReleaseText();
     void ReleaseRuns();
 
     static char s_emptyText[1];
 
-    // Text and runs are each either the line's own heap block or borrowed; the two
-    // ownership bits ride in the length fields so that a line stays 20 bytes.
+    // The text is the line's own pooled block or borrowed. The runs are the line's own
+    // block, or, while the analysis is deferred, the analyser takes their place: one
+    // pointer either way, so that a line is two pointers and eight bytes.
     char* m_text = s_emptyText;
-    uint32_t m_length : 31;
+    union {
+        mutable CColorRun* m_runs = nullptr;
+        const ILineAnalyzer* m_analyzer;
+    };
+    uint32_t m_length : 30;
     uint32_t m_textBorrowed : 1;
-    CColorRun* m_runs = nullptr;
-    uint16_t m_runCount : 15;
-    uint16_t m_runsBorrowed : 1;
-    uint16_t m_flags = 0;
+    mutable uint32_t m_deferred : 1;
+    mutable uint16_t m_runCount;
+    mutable uint16_t m_flags = 0;
 };
+static_assert(sizeof(CTextLine) == 2 * sizeof(void*) + 8, "a line record stays this small");

@@ -256,7 +256,7 @@ void CEditActions::DeleteAtCaret()
 
 void CEditActions::MoveToPrevTabStop()
 {
-    const CDisplayLine* line = m_view.GetDisplayLineAtY(m_view.GetCaretY());
+    const CDisplayLineRef line = m_view.GetDisplayLineAtY(m_view.GetCaretY());
     PixelX x = m_view.GetMetrics().PrevTabStop(m_view.GetCaretX());
     if (line)
         x = std::max(x, line->GetStartX());

@@ -9,7 +9,7 @@
 CEditActions::EdgeColumn CEditActions::EdgeAt(PixelY y, PixelX x) const
 {
     EdgeColumn edge;
-    const CDisplayLine* display = m_view.GetDisplayLineAtY(y);
+    const CDisplayLineRef display = m_view.GetDisplayLineAtY(y);
     if (display == nullptr)
         return edge;
     const LineIndex line = m_view.GetDocumentLineAtY(y);

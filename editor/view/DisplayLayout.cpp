@@ -39,31 +39,122 @@ CLineLayout CDisplayLayout::ScreenLayout() const
     return CLineLayout(m_metrics.GetDevice(), ScreenParameters());
 }
 
-CDisplayLine* CDisplayLayout::LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
-                                            CDisplayLine* first, LineIndex n)
+void CDisplayLayout::LayOut(CLineLayout& layout, LineIndex n, DocLineLayout& out) const
 {
-    while (first->Next() && !first->Next()->IsFirst())
-        m_lines.Remove(first->Next());
+    out.clear();
     const CTextLine* text = m_document.GetLine(n);
+    auto add = [&](int continuation) {
+        auto line = std::make_shared<CDisplayLine>();
+        line->SetLayout(text, m_segments.data(), (int)m_segments.size(), layout.GetLineFlags());
+        line->m_continuation = (int16_t)continuation;
+        line->m_docLine = n;
+        out.push_back(std::move(line));
+    };
     if (!m_wordWrap) {
-        first->DeferLayout(text, text->GetFlags(), this);
-        return first;
+        layout.LayoutUnwrapped(*text, m_segments);
+        add(0);
+        return;
     }
-    bool more = layout.FormatFirstDisplayLine(*text, segments);
-    first->SetLayout(text, segments.data(), (int)segments.size(), text->GetFlags());
-    CDisplayLine* last = first;
+    bool more = layout.FormatFirstDisplayLine(*text, m_segments);
+    add(0);
     while (more) {
-        more = layout.FormatContinuationLine(segments);
-        last = m_lines.InsertAfter(last);
-        m_lines.SetContinuationIndex(last, layout.GetLastContinuationIndex());
-        last->SetLayout(text, segments.data(), (int)segments.size(), text->GetFlags());
+        more = layout.FormatContinuationLine(m_segments);
+        add(layout.GetLastContinuationIndex());
     }
-    return last;
+}
+
+int CDisplayLayout::CountDisplayLines(CLineLayout& layout, LineIndex n) const
+{
+    if (!m_wordWrap)
+        return 1;
+    const CTextLine* text = m_document.GetLine(n);
+    int count = 1;
+    for (bool more = layout.FormatFirstDisplayLine(*text, m_segments); more; ++count)
+        more = layout.FormatContinuationLine(m_segments);
+    return count;
+}
+
+CDisplayLayout::DocLineLayout CDisplayLayout::DisplayLinesOf(LineIndex n) const
+{
+    auto kept = m_kept.find(n);
+    if (kept != m_kept.end()) {
+        kept->second.lastUse = ++m_useClock;
+        return kept->second.lines;
+    }
+    KeptLayout fresh;
+    CLineLayout layout = ScreenLayout();
+    LayOut(layout, n, fresh.lines);
+    fresh.lastUse = ++m_useClock;
+    const int count = (int)fresh.lines.size();
+    if (m_counts.GetValue(n) != count) {
+        const DisplayLineIndex start = m_counts.StartOf(n);
+        const int old = m_counts.SetValue(n, count);
+        if (old != count)
+            m_listener.OnDisplayLinesReplaced(start, old, count);
+    }
+    TrimKept();
+    DocLineLayout lines = fresh.lines;
+    m_kept.emplace(n, std::move(fresh));
+    return lines;
+}
+
+void CDisplayLayout::TrimKept() const
+{
+    if ((int)m_kept.size() < 2 * kKeptDocLines)
+        return;
+    // Keep the kKeptDocLines read last.
+    std::vector<unsigned long long> uses;
+    uses.reserve(m_kept.size());
+    for (const auto& entry : m_kept)
+        uses.push_back(entry.second.lastUse);
+    std::nth_element(uses.begin(), uses.end() - kKeptDocLines, uses.end());
+    const unsigned long long oldestKept = *(uses.end() - kKeptDocLines);
+    for (auto it = m_kept.begin(); it != m_kept.end();) {
+        if (it->second.lastUse < oldestKept)
+            it = m_kept.erase(it);
+        else
+            ++it;
+    }
+}
+
+void CDisplayLayout::Forget(LineIndex first, int count)
+{
+    if (count <= 0)
+        return;
+    if (count >= (int)m_kept.size()) {
+        for (auto it = m_kept.begin(); it != m_kept.end();) {
+            if (it->first >= first && it->first - first < count)
+                it = m_kept.erase(it);
+            else
+                ++it;
+        }
+        return;
+    }
+    for (LineIndex n = first; n < first + count; ++n)
+        m_kept.erase(n);
+}
+
+void CDisplayLayout::Shift(LineIndex first, int delta)
+{
+    if (delta == 0)
+        return;
+    std::unordered_map<LineIndex, KeptLayout> moved;
+    moved.reserve(m_kept.size());
+    for (auto& entry : m_kept) {
+        LineIndex n = entry.first;
+        if (n >= first) {
+            n += delta;
+            for (const std::shared_ptr<CDisplayLine>& line : entry.second.lines)
+                line->m_docLine = n;
+        }
+        moved.emplace(n, std::move(entry.second));
+    }
+    m_kept.swap(moved);
 }
 
 void CDisplayLayout::FormatLines(LineIndex first, int count)
 {
-    const int available = std::min(m_document.GetLineCount(), m_lines.GetFirstLineCount());
+    const int available = std::min(m_document.GetLineCount(), m_counts.GetDocLineCount());
     if (first < 0) {
         count += first;
         first = 0;
@@ -72,23 +163,18 @@ void CDisplayLayout::FormatLines(LineIndex first, int count)
     if (count <= 0)
         return;
     m_rangeStates.Invalidate(first);
+    Forget(first, count);
+    if (!m_wordWrap)
+        return;
     CLineLayout layout = ScreenLayout();
-    // One buffer for the whole pass: a buffer grown and freed per line fragments the heap,
-    // and some heaps then search ever longer free lists for the display line blocks.
-    CLineLayout::Segments segments;
     CHostProgress progress(count > kProgressThreshold ? &m_host : nullptr, "Formatting...");
-    CDisplayLine* line = m_lines.GetFirstOfDocLine(first);
-    DisplayLineIndex index = m_lines.IndexOf(line);
-    for (int i = 0; i < count && line; ++i) {
-        int oldCount = 1;
-        for (CDisplayLine* next = line->Next(); next && !next->IsFirst(); next = next->Next())
-            ++oldCount;
-        CDisplayLine* last = LayoutDocLine(layout, segments, line, first + i);
-        const int newCount = last->GetContinuationIndex() + 1;
+    DisplayLineIndex index = m_counts.StartOf(first);
+    for (int i = 0; i < count; ++i) {
+        const int newCount = CountDisplayLines(layout, first + i);
+        const int oldCount = m_counts.SetValue(first + i, newCount);
         if (newCount != oldCount)
             m_listener.OnDisplayLinesReplaced(index, oldCount, newCount);
         index += newCount;
-        line = last->Next();
         if ((i + 1) % kProgressEvery == 0)
             progress.Set((int)((long long)(i + 1) * 100 / count));
     }
@@ -96,30 +182,34 @@ void CDisplayLayout::FormatLines(LineIndex first, int count)
 
 void CDisplayLayout::Rebuild()
 {
-    m_lines.RemoveAll();
+    m_kept.clear();
     m_rangeStates.Clear();
     const int lines = m_document.GetLineCount();
-    for (int i = 0; i < lines; ++i)
-        m_lines.AddTail();
-    FormatLines(0, lines);
+    if (!m_wordWrap) {
+        m_counts.Reset(lines, 1);
+        return;
+    }
+    std::vector<uint16_t> counts((size_t)lines);
+    CLineLayout layout = ScreenLayout();
+    CHostProgress progress(lines > kProgressThreshold ? &m_host : nullptr, "Formatting...");
+    for (int n = 0; n < lines; ++n) {
+        counts[(size_t)n] = (uint16_t)std::min(CountDisplayLines(layout, n), (int)CDisplayLineCounts::kMaxCount);
+        if ((n + 1) % kProgressEvery == 0)
+            progress.Set((int)((long long)(n + 1) * 100 / lines));
+    }
+    m_counts.Assign(counts);
 }
 
 void CDisplayLayout::RemoveLines(LineIndex first, int count)
 {
-    CDisplayLine* line = m_lines.GetFirstOfDocLine(first);
-    if (!line || count <= 0)
+    if (first < 0 || first >= m_counts.GetDocLineCount() || count <= 0)
         return;
+    count = std::min(count, m_counts.GetDocLineCount() - first);
     m_rangeStates.Invalidate(first);
-    const DisplayLineIndex start = m_lines.IndexOf(line);
-    int removed = 0;
-    for (int i = 0; i < count && line; ++i) {
-        do {
-            CDisplayLine* next = line->Next();
-            m_lines.Remove(line);
-            ++removed;
-            line = next;
-        } while (line && !line->IsFirst());
-    }
+    const DisplayLineIndex start = m_counts.StartOf(first);
+    const int removed = m_counts.Remove(first, count);
+    Forget(first, count);
+    Shift(first + count, -count);
     m_listener.OnDisplayLinesReplaced(start, removed, 0);
 }
 
@@ -128,29 +218,51 @@ void CDisplayLayout::InsertLines(LineIndex after, int count)
     if (count <= 0)
         return;
     m_rangeStates.Invalidate(after + 1);
-    // Past the last document line the new lines follow the last display line: putting
-    // them at the head would move every line below them.
-    CDisplayLine* anchor = nullptr;
-    if (after >= m_lines.GetFirstLineCount())
-        anchor = m_lines.GetTail();
-    else if (after >= 0)
-        anchor = m_lines.GetFirstOfDocLine(after);
-    const DisplayLineIndex start = anchor ? m_lines.IndexOf(anchor) + 1 : 0;
-    for (int i = 0; i < count; ++i)
-        m_lines.InsertAfter(anchor);
+    // Past the last document line the new lines follow the last display line.
+    const LineIndex at = std::max(0, std::min(after + 1, m_counts.GetDocLineCount()));
+    const DisplayLineIndex start = m_counts.StartOf(at);
+    m_counts.Insert(at, count, 1);
+    Shift(at, count);
     m_listener.OnDisplayLinesReplaced(start, 0, count);
 }
 
-const CDisplayLine* CDisplayLayout::LineAtY(PixelY y) const
+CDisplayLineRef CDisplayLayout::LineAt(DisplayLineIndex k) const
 {
-    if (m_lines.IsEmpty())
+    if (k < 0 || k >= m_counts.GetDisplayLineCount())
         return nullptr;
-    return m_lines.GetAt(IndexAtY(y));
+    int continuation = 0;
+    const LineIndex n = m_counts.DocLineAt(k, &continuation);
+    DocLineLayout lines = DisplayLinesOf(n);
+    return lines[(size_t)std::min(continuation, (int)lines.size() - 1)];
+}
+
+CDisplayLineRef CDisplayLayout::LineAtY(PixelY y) const
+{
+    if (m_counts.IsEmpty())
+        return nullptr;
+    return LineAt(IndexAtY(y));
+}
+
+CDisplayLineRef CDisplayLayout::FirstLineOf(LineIndex n) const
+{
+    if (n < 0 || n >= m_counts.GetDocLineCount())
+        return nullptr;
+    return DisplayLinesOf(n).front();
+}
+
+DisplayLineIndex CDisplayLayout::IndexOf(const CDisplayLine& line) const
+{
+    return m_counts.StartOf(line.GetDocLine()) + line.GetContinuationIndex();
+}
+
+CDisplayLineRef CDisplayLayout::NextLine(const CDisplayLine& line) const
+{
+    return LineAt(IndexOf(line) + 1);
 }
 
 DisplayLineIndex CDisplayLayout::IndexAtY(PixelY y) const
 {
-    const int last = m_lines.GetCount() - 1;
+    const int last = m_counts.GetDisplayLineCount() - 1;
     if (y < 0)
         return 0;
     const DisplayLineIndex k = y / GetLineHeight();
@@ -159,28 +271,21 @@ DisplayLineIndex CDisplayLayout::IndexAtY(PixelY y) const
 
 PixelY CDisplayLayout::LastLineY() const
 {
-    return GetLineHeight() * std::max(0, m_lines.GetCount() - 1);
+    return GetLineHeight() * std::max(0, m_counts.GetDisplayLineCount() - 1);
 }
 
 PixelY CDisplayLayout::YOfPosition(ByteColumn column, LineIndex line) const
 {
-    const int firsts = m_lines.GetFirstLineCount();
+    const int firsts = m_counts.GetDocLineCount();
     if (firsts == 0)
         return 0;
     if (line < 0 || line >= firsts)
         line = firsts - 1;
-    const CDisplayLine* display = m_lines.GetFirstOfDocLine(line);
-    DisplayLineIndex index = m_lines.IndexOf(display);
-    for (;;) {
-        if (display->GetEndColumn() > column)
-            break;
-        const CDisplayLine* next = display->Next();
-        if (!next || next->IsFirst())
-            break;
-        display = next;
-        ++index;
-    }
-    return index * GetLineHeight();
+    const DocLineLayout lines = DisplayLinesOf(line);
+    int c = 0;
+    while (c + 1 < (int)lines.size() && lines[(size_t)c]->GetEndColumn() <= column)
+        ++c;
+    return (m_counts.StartOf(line) + c) * GetLineHeight();
 }
 
 ByteColumn CDisplayLayout::ColumnFromX(const CDisplayLine& line, PixelX x, bool snap) const
@@ -236,13 +341,16 @@ PixelX CDisplayLayout::XFromColumn(const CDisplayLine& line, ByteColumn column, 
 
 RangeState CDisplayLayout::RangeStateAt(const CDisplayLine& line)
 {
-    const LineIndex n = m_lines.DocLineOf(&line);
+    const LineIndex n = line.GetDocLine();
     RangeState state = m_rangeStates.StateBefore(m_document, n);
     state.StartDocumentLine(m_document.GetLangSpec().m_multiLineStrings);
-    const CDisplayLine* earlier = m_lines.GetFirstOfDocLine(n);
-    for (; earlier && earlier != &line; earlier = earlier->Next()) {
-        for (int i = 0; i < earlier->GetSegmentCount(); ++i) {
-            const DisplaySegment& segment = earlier->GetSegments()[i];
+    if (line.IsFirst())
+        return state;
+    const DocLineLayout lines = DisplayLinesOf(n);
+    for (int c = 0; c < line.GetContinuationIndex() && c < (int)lines.size(); ++c) {
+        const CDisplayLine& earlier = *lines[(size_t)c];
+        for (int i = 0; i < earlier.GetSegmentCount(); ++i) {
+            const DisplaySegment& segment = earlier.GetSegments()[i];
             if (segment.kind >= kRunQuote1 && segment.kind <= kRunRange2End)
                 AdvanceRangeState(segment.kind, segment.subKind, state);
         }
@@ -250,60 +358,48 @@ RangeState CDisplayLayout::RangeStateAt(const CDisplayLine& line)
     return state;
 }
 
-const std::vector<DisplaySegment>& CDisplayLayout::LayOutDeferred(const CTextLine& text) const
-{
-    ScreenLayout().LayoutUnwrapped(text, m_deferredSegments);
-    return m_deferredSegments;
-}
-
 int CDisplayLayout::CountLaidOut() const
 {
     int count = 0;
-    for (const CDisplayLine* line = m_lines.GetHead(); line; line = line->Next())
-        count += line->IsLaidOut() ? 1 : 0;
+    for (const auto& entry : m_kept)
+        count += (int)entry.second.lines.size();
     return count;
 }
 
 bool CDisplayLayout::Check() const
 {
-    if (!m_lines.Check())
+    if (!m_counts.Check() || m_counts.GetDocLineCount() != m_document.GetLineCount())
         return false;
-    if (m_lines.GetFirstLineCount() != m_document.GetLineCount())
-        return false;
-    // Every display line as a fresh layout would make it.
+    // Every line takes as many display lines as a fresh layout makes, and every kept display
+    // line is as that layout makes it.
     CLineLayout layout = ScreenLayout();
-    CLineLayout::Segments segments;
-    const CDisplayLine* line = m_lines.GetHead();
+    DocLineLayout fresh;
     for (LineIndex n = 0; n < m_document.GetLineCount(); ++n) {
-        const CTextLine* text = m_document.GetLine(n);
-        bool more;
-        int index = 0;
-        if (m_wordWrap) {
-            more = layout.FormatFirstDisplayLine(*text, segments);
-        } else {
-            layout.LayoutUnwrapped(*text, segments);
-            more = false;
-        }
-        for (;;) {
-            if (!line || line->GetTextLine() != text || line->GetContinuationIndex() != index ||
-                line->GetSegmentCount() != (int)segments.size() ||
-                line->GetLineFlags() != text->GetFlags())
+        auto kept = m_kept.find(n);
+        if (kept == m_kept.end()) {
+            if (m_counts.GetValue(n) != CountDisplayLines(layout, n))
                 return false;
-            for (int i = 0; i < (int)segments.size(); ++i) {
-                const DisplaySegment& a = line->GetSegments()[i];
-                const DisplaySegment& b = segments[i];
-                if (a.kind != b.kind || a.subKind != b.subKind || a.firstColumn != b.firstColumn ||
-                    a.columnCount != b.columnCount || a.x != b.x || a.width != b.width)
+            continue;
+        }
+        LayOut(layout, n, fresh);
+        const DocLineLayout& lines = kept->second.lines;
+        if (m_counts.GetValue(n) != (int)fresh.size() || lines.size() != fresh.size())
+            return false;
+        for (size_t c = 0; c < fresh.size(); ++c) {
+            const CDisplayLine& a = *lines[c];
+            const CDisplayLine& b = *fresh[c];
+            if (a.GetTextLine() != b.GetTextLine() || a.GetContinuationIndex() != b.GetContinuationIndex() ||
+                a.GetDocLine() != n || a.GetLineFlags() != b.GetLineFlags() ||
+                a.GetSegmentCount() != b.GetSegmentCount())
+                return false;
+            for (int i = 0; i < a.GetSegmentCount(); ++i) {
+                const DisplaySegment& x = a.GetSegments()[i];
+                const DisplaySegment& y = b.GetSegments()[i];
+                if (x.kind != y.kind || x.subKind != y.subKind || x.firstColumn != y.firstColumn ||
+                    x.columnCount != y.columnCount || x.x != y.x || x.width != y.width)
                     return false;
             }
-            line = line->Next();
-            if (!more)
-                break;
-            more = layout.FormatContinuationLine(segments);
-            ++index;
         }
     }
-    if (line)
-        return false;
     return true;
 }

@@ -1,6 +1,11 @@
 #pragma once
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
 #include "editor/document/TextDocument.h"
-#include "editor/view/DisplayLineList.h"
+#include "editor/view/DisplayLine.h"
+#include "editor/view/DisplayLineCounts.h"
 #include "editor/view/LineLayout.h"
 #include "editor/view/RangeStateCache.h"
 #include "editor/view/ViewInterfaces.h"
@@ -16,19 +21,27 @@ public:
     virtual void OnDisplayLinesReplaced(DisplayLineIndex start, int oldCount, int newCount) = 0;
 };
 
+// A display line handed out by a view's layout: it stays valid while held, also when the
+// layout lets go of it (its document line is laid out again, or it was not read for long).
+typedef std::shared_ptr<const CDisplayLine> CDisplayLineRef;
+
 // The display lines of one view (one pane) for the screen: the metrics they are measured
 // with, the wrap width, the range-state checkpoints painting starts from, the passes that
 // build and rebuild them, and the look-ups from a pixel y or a text position to a display
 // line and between columns and x. Display line k lies at y = k × line height.
 //
-// Without word wrap a display line is laid out when something first reads its segments
-// (painting, caret placement, hit testing): a pass over the document only records each
-// line's text and flags, so opening or reformatting a large file measures only what is shown.
-// With word wrap every line is laid out at once, since its display-line count depends on it.
+// What the layout keeps for every document line is only how many display lines it takes
+// (CDisplayLineCounts: nothing per line without word wrap). The segments of a display line
+// are made when something first reads the line (painting, caret placement, hit testing) and
+// kept for the lines read last, a few screens of them; so opening or reformatting a large
+// file measures only what is shown, and the memory a view holds does not grow with the
+// document. With word wrap a line's display-line count needs its layout: a pass lays out
+// every line it is asked to and keeps the counts.
 //
-// Invariant (Check): one first display line per document line, and each display line as a
-// fresh layout of its document line with the current parameters would make it.
-class CDisplayLayout : private IDeferredLayout {
+// Invariant (Check): one entry per document line, each holding as many display lines as a
+// fresh layout of its document line with the current parameters makes, and every kept
+// display line as that layout makes it.
+class CDisplayLayout {
 public:
     CDisplayLayout(const CTextDocument& document, const ITextMetrics& screenMetrics,
                    const CViewSettings& settings, IViewHost& host, IDisplayLinesListener& listener);
@@ -36,9 +49,10 @@ public:
     CDisplayLayout& operator=(const CDisplayLayout&) = delete;
 
     const CMetricCache& GetMetrics() const { return m_metrics; }
-    const CDisplayLineList& GetLines() const { return m_lines; }
-    int GetCount() const { return m_lines.GetCount(); }
-    bool IsEmpty() const { return m_lines.IsEmpty(); }
+    // Display lines; document lines they were built for.
+    int GetCount() const { return m_counts.GetDisplayLineCount(); }
+    int GetDocLineCount() const { return m_counts.GetDocLineCount(); }
+    bool IsEmpty() const { return m_counts.IsEmpty(); }
     int GetLineHeight() const { return m_metrics.GetLineHeight(); }
 
     // The client width wrapping to the window uses, and whether lines wrap: only the
@@ -59,11 +73,20 @@ public:
     // as many display lines are added, to be formatted.
     void InsertLines(LineIndex after, int count);
 
+    // Display line k; null outside the lines.
+    CDisplayLineRef LineAt(DisplayLineIndex k) const;
     // Display line at y / line height; the last one when out of range; null when empty.
-    const CDisplayLine* LineAtY(PixelY y) const;
+    CDisplayLineRef LineAtY(PixelY y) const;
     DisplayLineIndex IndexAtY(PixelY y) const;
-    LineIndex DocLineOf(const CDisplayLine* line) const { return line ? m_lines.DocLineOf(line) : 0; }
-    LineIndex DocLineAtY(PixelY y) const { return DocLineOf(LineAtY(y)); }
+    // The first display line of document line n; null outside the lines.
+    CDisplayLineRef FirstLineOf(LineIndex n) const;
+    DisplayLineIndex IndexOfFirst(LineIndex n) const { return m_counts.StartOf(n); }
+    // Position of a display line of this layout in the list; the one after it (null after
+    // the last).
+    DisplayLineIndex IndexOf(const CDisplayLine& line) const;
+    CDisplayLineRef NextLine(const CDisplayLine& line) const;
+    LineIndex DocLineOf(const CDisplayLine* line) const { return line ? line->GetDocLine() : 0; }
+    LineIndex DocLineAtY(PixelY y) const { return DocLineOf(LineAtY(y).get()); }
     PixelY LastLineY() const;
     // y of the display line of a document line whose end column lies past the column; the
     // line's last display line when none does.
@@ -79,26 +102,43 @@ public:
     RangeState RangeStateAt(const CDisplayLine& line);
 
     bool Check() const;
-    // Display lines whose segments have been made (all of them with word wrap); for tests.
+    // Display lines whose segments are kept now, and whether document line n's are; for
+    // tests.
     int CountLaidOut() const;
+    bool IsLaidOut(LineIndex n) const { return m_kept.count(n) != 0; }
+
+    // Document lines whose display lines are kept at most, beyond those held outside.
+    static const int kKeptDocLines = 512;
 
 private:
-    const std::vector<DisplaySegment>& LayOutDeferred(const CTextLine& text) const override;
+    typedef std::vector<std::shared_ptr<CDisplayLine>> DocLineLayout;
+    struct KeptLayout {
+        DocLineLayout lines;
+        unsigned long long lastUse = 0;
+    };
 
-    // Lays out document line n into its first display line and as many continuations as it
-    // needs; returns the line's last display line. segments is scratch space the caller
-    // keeps across lines.
-    CDisplayLine* LayoutDocLine(CLineLayout& layout, CLineLayout::Segments& segments,
-                                CDisplayLine* first, LineIndex n);
+    // The display lines of document line n, laid out now when they are not kept; a count
+    // that differs from the one stored is stored and announced.
+    DocLineLayout DisplayLinesOf(LineIndex n) const;
+    void LayOut(CLineLayout& layout, LineIndex n, DocLineLayout& out) const;
+    // Display lines a fresh layout gives document line n.
+    int CountDisplayLines(CLineLayout& layout, LineIndex n) const;
+    // Kept layouts: dropped for count lines from first on; moved by delta for lines from
+    // first on; the least recently read half dropped when there are too many.
+    void Forget(LineIndex first, int count);
+    void Shift(LineIndex first, int delta);
+    void TrimKept() const;
 
     const CTextDocument& m_document;
     const CViewSettings& m_settings;
     IViewHost& m_host;
     IDisplayLinesListener& m_listener;
     CMetricCache m_metrics;
-    CDisplayLineList m_lines;
+    mutable CDisplayLineCounts m_counts;
     CRangeStateCache m_rangeStates;
-    mutable CLineLayout::Segments m_deferredSegments;  // scratch of LayOutDeferred
+    mutable std::unordered_map<LineIndex, KeptLayout> m_kept;
+    mutable unsigned long long m_useClock = 0;
+    mutable CLineLayout::Segments m_segments;  // scratch of LayOut
     int m_clientWidth = 0;
     bool m_wordWrap = false;
 };

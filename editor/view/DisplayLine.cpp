@@ -5,31 +5,26 @@
 
 ByteColumn CDisplayLine::GetStartColumn() const
 {
-    Ready();
     return m_segmentCount > 0 ? m_segments[0].firstColumn : 0;
 }
 
 ByteColumn CDisplayLine::GetEndColumn() const
 {
-    Ready();
     return m_segmentCount > 0 ? m_segments[m_segmentCount - 1].EndColumn() : 0;
 }
 
 PixelX CDisplayLine::GetStartX() const
 {
-    Ready();
     return m_segmentCount > 0 ? m_segments[0].x : 0;
 }
 
 PixelX CDisplayLine::GetEndX() const
 {
-    Ready();
     return m_segmentCount > 0 ? m_segments[m_segmentCount - 1].EndX() : 0;
 }
 
 PixelX CDisplayLine::GetTextStartX() const
 {
-    Ready();
     for (int i = 0; i < m_segmentCount; ++i) {
         const int kind = m_segments[i].kind;
         if (kind < kRunLineEnd || kind > kRunBlanks)
@@ -40,7 +35,6 @@ PixelX CDisplayLine::GetTextStartX() const
 
 const DisplaySegment* CDisplayLine::FindSegmentAtX(PixelX x) const
 {
-    Ready();
     for (int i = 0; i < m_segmentCount; ++i) {
         if (x < m_segments[i].EndX())
             return &m_segments[i];
@@ -50,7 +44,6 @@ const DisplaySegment* CDisplayLine::FindSegmentAtX(PixelX x) const
 
 const DisplaySegment* CDisplayLine::FindSegmentAtColumn(ByteColumn column) const
 {
-    Ready();
     for (int i = 0; i < m_segmentCount; ++i) {
         if (column < m_segments[i].EndColumn())
             return &m_segments[i];
@@ -80,30 +73,9 @@ void CDisplayLine::SetLayout(const CTextLine* text, const DisplaySegment* segmen
     m_segmentCount = (int16_t)count;
 }
 
-void CDisplayLine::DeferLayout(const CTextLine* text, uint16_t flags, const IDeferredLayout* layout)
-{
-    FreeSegments();
-    m_text = text;
-    m_flags = flags;
-    m_deferred = layout;
-    m_segmentCount = kDeferred;
-}
-
-void CDisplayLine::LayOutNow() const
-{
-    const IDeferredLayout* layout = m_deferred;
-    m_segments = nullptr;
-    m_segmentCount = 0;
-    if (!m_text)
-        return;
-    const std::vector<DisplaySegment>& segments = layout->LayOutDeferred(*m_text);
-    const_cast<CDisplayLine*>(this)->SetLayout(m_text, segments.data(), (int)segments.size(), m_flags);
-}
-
 void CDisplayLine::FreeSegments()
 {
-    if (m_segmentCount != kDeferred)
-        delete[] m_segments;
+    delete[] m_segments;
     m_segments = nullptr;
     m_segmentCount = 0;
 }

@@ -21,22 +21,9 @@ static_assert(sizeof(DisplaySegment) == 16, "a display segment is a packed 16-by
 
 class CDisplayLineList;
 
-// Lays out one document line unwrapped, for a display line whose layout was deferred until
-// something first reads its segments (see CDisplayLine::DeferLayout).
-class IDeferredLayout {
-public:
-    virtual ~IDeferredLayout() = default;
-    // The line's segments, valid until the next call.
-    virtual const std::vector<DisplaySegment>& LayOutDeferred(const CTextLine& text) const = 0;
-};
-
 // One display line: a document line, or one continuation of a wrapped document line, with
 // its segments laid out from left to right. It refers to its document line's record, whose
 // address stays fixed while the line exists (the document notifies before it goes).
-//
-// An unwrapped line's layout may be deferred: the line then keeps only its text reference
-// and flags, and the segments are made by the layout it was given when first read. So a
-// view lays out the lines someone looks at, not every line of a large file at once.
 class CDisplayLine {
 public:
     CDisplayLine() = default;
@@ -49,18 +36,19 @@ public:
     const char* GetText() const { return m_text ? m_text->GetText() : ""; }
     int GetTextLength() const { return m_text ? m_text->GetLength() : 0; }
 
-    const DisplaySegment* GetSegments() const { return Ready().m_segments; }
-    int GetSegmentCount() const { return Ready().m_segmentCount; }
+    const DisplaySegment* GetSegments() const { return m_segments; }
+    int GetSegmentCount() const { return m_segmentCount; }
     const DisplaySegment* GetSegment(int index) const
     {
         return index >= 0 && index < GetSegmentCount() ? &m_segments[index] : nullptr;
     }
-    // False while the layout is deferred and nothing has read the segments yet.
-    bool IsLaidOut() const { return m_segmentCount != kDeferred; }
     // 0 for the first display line of a document line, 1, 2, ... for its continuations.
     int GetContinuationIndex() const { return m_continuation; }
     bool IsFirst() const { return m_continuation == 0; }
     uint16_t GetLineFlags() const { return m_flags; }
+    // The document line of a view's display line, kept by the view's layout (-1 in a list,
+    // which knows it by position).
+    LineIndex GetDocLine() const { return m_docLine; }
 
     // First segment's first column / last segment's end column; 0 without segments.
     ByteColumn GetStartColumn() const;
@@ -81,9 +69,6 @@ public:
     // Replaces the layout: the segments are copied into an array of their own.
     void SetLayout(const CTextLine* text, const DisplaySegment* segments, int count,
                    uint16_t flags);
-    // Drops the segments; they are made by layout from text when first read. The layout
-    // must outlive the line or lay it out again first.
-    void DeferLayout(const CTextLine* text, uint16_t flags, const IDeferredLayout* layout);
     // Drops the segments and the text reference (an empty line awaiting layout).
     void ClearLayout();
 
@@ -93,29 +78,16 @@ public:
 
 private:
     friend class CDisplayLineList;
+    friend class CDisplayLayout;
 
-    static const int16_t kDeferred = -1;  // m_segmentCount while m_deferred is set
-
-    // The line itself, laid out first when its layout was deferred.
-    const CDisplayLine& Ready() const
-    {
-        if (m_segmentCount == kDeferred)
-            LayOutNow();
-        return *this;
-    }
-    void LayOutNow() const;
     void FreeSegments();
 
     const CTextLine* m_text = nullptr;
-    // The owned segments, or while deferred the layout to make them with: one pointer per
-    // line either way.
-    union {
-        mutable DisplaySegment* m_segments = nullptr;
-        mutable const IDeferredLayout* m_deferred;
-    };
-    mutable int16_t m_segmentCount = 0;
+    DisplaySegment* m_segments = nullptr;
+    int16_t m_segmentCount = 0;
     int16_t m_continuation = 0;
     uint16_t m_flags = 0;
+    LineIndex m_docLine = -1;
 
     // List order and the balanced index over it (see CDisplayLineList).
     CDisplayLine* m_prev = nullptr;

@@ -87,10 +87,15 @@ int CLineLayout::FitBytes(const char* text, int n, int available) const
 
 int CLineLayout::LeadingBlankWidth(const CTextLine& line) const
 {
+    const LineRuns runs = line.PeekRuns();
+    return LeadingBlankWidth(line.GetText(), runs.runs, runs.count);
+}
+
+int CLineLayout::LeadingBlankWidth(const char* text, const CColorRun* runs, int count) const
+{
     PixelX x = 0;
-    const char* text = line.GetText();
-    for (int i = 0; i < line.GetRunCount(); ++i) {
-        const CColorRun& run = line.GetRuns()[i];
+    for (int i = 0; i < count; ++i) {
+        const CColorRun& run = runs[i];
         if (run.kind != kRunTab && run.kind != kRunBlanks)
             break;
         x += MeasureRun(text + run.start, run.kind, run.length, x);  // tabs and blanks: no text read
@@ -111,13 +116,15 @@ void CLineLayout::Append(Segments& out, int kind, int subKind, int first, int co
     out.push_back(segment);
 }
 
-void CLineLayout::LayoutUnwrapped(const CTextLine& line, Segments& out) const
+void CLineLayout::LayoutUnwrapped(const CTextLine& line, Segments& out)
 {
     out.clear();
     const char* text = line.GetText();
+    const LineRuns runs = line.PeekRuns();
+    m_lineFlags = runs.flags;
     PixelX x = 0;
-    for (int i = 0; i < line.GetRunCount(); ++i) {
-        const CColorRun& run = line.GetRuns()[i];
+    for (int i = 0; i < runs.count; ++i) {
+        const CColorRun& run = runs.runs[i];
         const int width = MeasureRun(text + run.start, run.kind,
                                      NeverSplits(run.kind) ? run.length
                                                            : BytesInText(line, run.start, run.length),
@@ -131,7 +138,11 @@ bool CLineLayout::FormatFirstDisplayLine(const CTextLine& line, Segments& out)
 {
     out.clear();
     m_line = &line;
-    m_leadingWidth = LeadingBlankWidth(line);
+    // The runs are copied: a line whose analysis is deferred is lexed without keeping them.
+    const LineRuns runs = line.PeekRuns();
+    m_runs.assign(runs.runs, runs.runs + runs.count);
+    m_lineFlags = runs.flags;
+    m_leadingWidth = LeadingBlankWidth(line.GetText(), m_runs.data(), (int)m_runs.size());
     m_counter = 0;
     m_resume = 0;
     m_hasPending = false;
@@ -156,9 +167,9 @@ bool CLineLayout::LayOutPieces(PixelX x, bool allowWrap, Segments& out)
 {
     const LayoutParameters& p = m_parameters;
     const char* text = m_line->GetText();
-    const int runCount = m_line->GetRunCount();
+    const int runCount = (int)m_runs.size();
     while (m_hasPending || m_resume < runCount) {
-        CColorRun piece = m_hasPending ? m_pending : m_line->GetRuns()[m_resume];
+        CColorRun piece = m_hasPending ? m_pending : m_runs[m_resume];
         if (!m_hasPending)
             ++m_resume;
         m_hasPending = false;

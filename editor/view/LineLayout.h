@@ -40,15 +40,18 @@ public:
     int LeadingBlankWidth(const CTextLine& line) const;
 
     // All runs end to end from x = 0.
-    void LayoutUnwrapped(const CTextLine& line, Segments& out) const;
+    void LayoutUnwrapped(const CTextLine& line, Segments& out);
     // The first display line of a wrapped line; true when a continuation line follows.
     bool FormatFirstDisplayLine(const CTextLine& line, Segments& out);
     // The next continuation line of the same document line; true when another follows.
     bool FormatContinuationLine(Segments& out);
     // The continuation index the line just formatted gets (0 for the first).
     int GetLastContinuationIndex() const { return m_counter - 1; }
+    // The flags of the document line laid out last, from its analysis.
+    uint16_t GetLineFlags() const { return m_lineFlags; }
 
 private:
+    int LeadingBlankWidth(const char* text, const CColorRun* runs, int count) const;
     // Lays out pieces from the resume point on, starting at x; true when the line was cut.
     bool LayOutPieces(PixelX x, bool allowWrap, Segments& out);
     void Append(Segments& out, int kind, int subKind, int first, int count, PixelX x,
@@ -57,8 +60,10 @@ private:
     const ITextMetrics& m_metrics;
     LayoutParameters m_parameters;
 
-    // The document line being wrapped.
+    // The document line being wrapped, and its runs.
     const CTextLine* m_line = nullptr;
+    std::vector<CColorRun> m_runs;
+    uint16_t m_lineFlags = 0;
     int m_leadingWidth = 0;  // L
     int m_resume = 0;        // index of the run to continue with
     bool m_hasPending = false;

@@ -14,16 +14,15 @@ void CRangeStateCache::Invalidate(LineIndex line)
         m_checkpoints.resize(keep);
 }
 
-void CRangeStateCache::AdvanceOverLine(const CTextLine& line, bool multiLineStrings,
-                                       RangeState& state)
+void CRangeStateCache::AdvanceOverLine(const CTextDocument& document, const CTextLine& line,
+                                       bool multiLineStrings, RangeState& state)
 {
     state.StartDocumentLine(multiLineStrings);
-    const uint16_t markerFlags =
-        kLineHasRangeMarks | kLineHasComments | kLineHasShadowMarks | kLineHasQuotes;
-    if ((line.GetFlags() & markerFlags) == 0)
+    if (!document.MayHoldMarkers(line))
         return;
-    for (int i = 0; i < line.GetRunCount(); ++i) {
-        const CColorRun& run = line.GetRuns()[i];
+    const LineRuns runs = line.PeekRuns();
+    for (int i = 0; i < runs.count; ++i) {
+        const CColorRun& run = runs.runs[i];
         if (run.kind >= kRunQuote1 && run.kind <= kRunRange2End)
             AdvanceRangeState(run.kind, run.subKind, state);
     }
@@ -36,7 +35,7 @@ RangeState CRangeStateCache::StateBefore(const CTextDocument& document, LineInde
     size_t index = std::min((size_t)n / kCheckpointEvery, m_checkpoints.size() - 1);
     RangeState state = m_checkpoints[index];
     for (LineIndex line = (LineIndex)index * kCheckpointEvery; line < n;) {
-        AdvanceOverLine(*document.GetLine(line), multiLine, state);
+        AdvanceOverLine(document, *document.GetLine(line), multiLine, state);
         ++line;
         if (line % kCheckpointEvery == 0 && (size_t)(line / kCheckpointEvery) == m_checkpoints.size())
             m_checkpoints.push_back(state);

@@ -24,8 +24,10 @@ public:
     RangeState StateBefore(const CTextDocument& document, LineIndex n);
 
     // What painting does for a document line it does not draw: the line's reset, then its
-    // quotation, comment, shadow, highlight and range markers (kinds 6 to 19).
-    static void AdvanceOverLine(const CTextLine& line, bool multiLineStrings, RangeState& state);
+    // quotation, comment, shadow, highlight and range markers (kinds 6 to 19). A line that
+    // cannot hold any is not lexed.
+    static void AdvanceOverLine(const CTextDocument& document, const CTextLine& line,
+                                bool multiLineStrings, RangeState& state);
 
     int GetCheckpointCount() const { return (int)m_checkpoints.size(); }
 

@@ -31,7 +31,7 @@ template <class Change> bool CEditCommands::ChangeCase(int quiet, Change change)
         const PixelSelection block = View().GetSelectionRect();
         const int step = std::max(1, View().GetLineHeight());
         for (PixelY y = block.startY; y <= block.endY; y += step) {
-            const CDisplayLine* display = View().GetDisplayLineAtY(y);
+            const CDisplayLineRef display = View().GetDisplayLineAtY(y);
             const LineIndex line = View().GetDocumentLineAtY(y);
             const CTextLine& text = *document.GetLine(line);
             const bool dbcs = View().IsDoubleByteMode();

@@ -22,7 +22,7 @@ CViewEngine::~CViewEngine()
 
 void CViewEngine::OnLinesChanged(LineIndex first, int count)
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     FormatLines(first, count);
     m_host.InvalidateView();
@@ -30,7 +30,7 @@ void CViewEngine::OnLinesChanged(LineIndex first, int count)
 
 void CViewEngine::OnLinesInserted(LineIndex after, int count)
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     InsertDisplayLines(after, count);
     m_host.InvalidateView();
@@ -38,7 +38,7 @@ void CViewEngine::OnLinesInserted(LineIndex after, int count)
 
 void CViewEngine::OnLinesDeleted(LineIndex first, int count)
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     RemoveDisplayLines(first, count);
     m_host.InvalidateView();
@@ -46,7 +46,7 @@ void CViewEngine::OnLinesDeleted(LineIndex first, int count)
 
 void CViewEngine::GoToLine(LineIndex line)
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     SetCaretToDocPosition(0, std::max(0, std::min(line, GetLastLineIndex())));
     DropAnchor();
@@ -55,7 +55,7 @@ void CViewEngine::GoToLine(LineIndex line)
 
 void CViewEngine::OnDocumentRefreshed()
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     SaveLayoutPositions();
     ReformatDocument();
@@ -97,7 +97,7 @@ void CViewEngine::ResetLayout()
 
 void CViewEngine::SetClientSize(int width, int height)
 {
-    const bool rewrap = !m_layout.GetLines().IsEmpty() && width != m_clientWidth && m_layout.IsWordWrap() &&
+    const bool rewrap = !m_layout.IsEmpty() && width != m_clientWidth && m_layout.IsWordWrap() &&
                         m_settings.fixedWrapWidth == 0;
     m_clientHeight = height;
     if (!rewrap) {
@@ -115,7 +115,7 @@ void CViewEngine::SetClientSize(int width, int height)
 void CViewEngine::RefreshViewFonts()
 {
     CMetricCache::AdvanceGeneration();
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     SaveLayoutPositions();
     ReformatDocument();

@@ -64,7 +64,6 @@ public:
 
     // ---- display lines ----
     const CDisplayLayout& GetLayout() const { return m_layout; }
-    const CDisplayLineList& GetDisplayLines() const { return m_layout.GetLines(); }
     int GetDisplayLineCount() const { return m_layout.GetCount(); }
     // Lays out count document lines from first on again.
     void FormatLines(LineIndex first, int count) { m_layout.FormatLines(first, count); }
@@ -105,7 +104,7 @@ public:
 
     // ---- display-line look-ups ----
     // Display line at y / line height; the last one when out of range; null when empty.
-    const CDisplayLine* GetDisplayLineAtY(PixelY y) const { return m_layout.LineAtY(y); }
+    CDisplayLineRef GetDisplayLineAtY(PixelY y) const { return m_layout.LineAtY(y); }
     LineIndex GetDocumentLineAtY(PixelY y) const { return m_layout.DocLineAtY(y); }
     // y of the display line of a document line whose end column lies past the column; the
     // line's last display line when none does.
@@ -318,12 +317,13 @@ private:
     // positions below them move with their lines.
     void RemoveDisplayLines(LineIndex first, int count);
     void SetCaretY(PixelY y);
-    const CDisplayLine* CaretLine() const { return GetDisplayLineAtY(GetCaretY()); }
+    CDisplayLineRef CaretLine() const { return GetDisplayLineAtY(GetCaretY()); }
     // Caret x and desired x together.
     void PlaceCaretX(PixelX x);
     void SetDropY(PixelY y);
     void SetDropX(PixelX x);
     LineIndex DocLineOfDisplay(const CDisplayLine* line) const { return m_layout.DocLineOf(line); }
+    LineIndex DocLineOfDisplay(const CDisplayLineRef& line) const { return m_layout.DocLineOf(line.get()); }
     const CMetricCache& Metrics() const { return m_layout.GetMetrics(); }
     // oldCount display lines from start became newCount: the stored y positions follow
     // (RemapLayoutY).

@@ -27,7 +27,7 @@ void CViewEngine::InsertDisplayLines(LineIndex after, int count)
 void CViewEngine::OnDisplayLinesReplaced(DisplayLineIndex start, int oldCount, int newCount)
 {
     const int h = GetLineHeight();
-    const int lines = m_layout.GetLines().GetCount();
+    const int lines = m_layout.GetCount();
     m_selection.Remap(h, start, oldCount, newCount, lines);
     m_scrollY = RemapLayoutY(m_scrollY, h, start, oldCount, newCount, lines);
 }
@@ -36,19 +36,19 @@ void CViewEngine::SaveLayoutPositions()
 {
     m_layoutPositions.caret = GetCaretDocPosition();
     m_layoutPositions.anchor = GetAnchorDocPosition();
-    const CDisplayLine* top = GetDisplayLineAtY(m_scrollY);
-    m_layoutPositions.topLine = top ? m_layout.GetLines().DocLineOf(top) : 0;
+    const CDisplayLineRef top = GetDisplayLineAtY(m_scrollY);
+    m_layoutPositions.topLine = top ? top->GetDocLine() : 0;
     m_layoutPositions.topColumn = top ? top->GetStartColumn() : 0;
 }
 
 void CViewEngine::RestoreLayoutPositions()
 {
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return;
     RelocateSelection(m_layoutPositions.anchor, m_layoutPositions.caret);
-    const CDisplayLine* top = m_layout.GetLines().GetFirstOfDocLine(
-        std::min(m_layoutPositions.topLine, m_layout.GetLines().GetFirstLineCount() - 1));
-    m_scrollY = m_layout.GetLines().IndexOf(top) * GetLineHeight();
+    const CDisplayLineRef top =
+        m_layout.FirstLineOf(std::min(m_layoutPositions.topLine, m_layout.GetDocLineCount() - 1));
+    m_scrollY = m_layout.IndexOf(*top) * GetLineHeight();
     m_scrollX = XFromColumn(*top, 0, true);
 }
 

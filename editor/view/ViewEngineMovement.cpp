@@ -27,7 +27,7 @@ bool CViewEngine::IsDoubleByteAt(const CDisplayLine& line, ByteColumn column) co
 
 void CViewEngine::StepLeft(int n)
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return;
     if (GetCaretX() > line->GetEndX()) {
@@ -49,7 +49,7 @@ void CViewEngine::StepLeft(int n)
 
 void CViewEngine::StepRight(int n)
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return;
     if (GetCaretX() < line->GetEndX()) {
@@ -80,19 +80,19 @@ void CViewEngine::WordRight()
 
 void CViewEngine::ToDisplayLineStart()
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     PlaceCaretX(line ? line->GetStartX() : 0);
 }
 
 void CViewEngine::ToDisplayLineEnd()
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     PlaceCaretX(line ? line->GetEndX() : 0);
 }
 
 void CViewEngine::ToFirstTextPosition()
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     PlaceCaretX(line ? line->GetTextStartX() : 0);
 }
 
@@ -232,7 +232,7 @@ bool CViewEngine::ScrollDownOnly()
 
 bool CViewEngine::MoveCaretForKey(int key, int modifiers)
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return false;
     const bool ctrl = (modifiers & kModifierCtrl) != 0;

@@ -8,7 +8,7 @@
 DocPosition CViewEngine::DocPositionFromPixels(PixelX x, PixelY y) const
 {
     DocPosition position;
-    const CDisplayLine* line = GetDisplayLineAtY(y);
+    const CDisplayLineRef line = GetDisplayLineAtY(y);
     if (!line)
         return position;
     position.column = ColumnFromX(*line, x, true);
@@ -20,7 +20,7 @@ PixelPosition CViewEngine::PixelsFromDocPosition(ByteColumn column, LineIndex li
 {
     PixelPosition position;
     position.y = GetYOfPosition(column, line);
-    const CDisplayLine* display = GetDisplayLineAtY(position.y);
+    const CDisplayLineRef display = GetDisplayLineAtY(position.y);
     if (display)
         position.x = XFromColumn(*display, column, true);
     return position;
@@ -29,7 +29,7 @@ PixelPosition CViewEngine::PixelsFromDocPosition(ByteColumn column, LineIndex li
 DocPosition CViewEngine::GetCaretDocPosition() const
 {
     DocPosition position;
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return position;
     position.column = ColumnFromX(*line, GetCaretX(), !m_modes.columnMode);
@@ -40,7 +40,7 @@ DocPosition CViewEngine::GetCaretDocPosition() const
 DocPosition CViewEngine::GetAnchorDocPosition() const
 {
     DocPosition position;
-    const CDisplayLine* line = GetDisplayLineAtY(GetAnchorY());
+    const CDisplayLineRef line = GetDisplayLineAtY(GetAnchorY());
     if (!line)
         return position;
     position.column = ColumnFromX(*line, GetAnchorX(), !m_modes.columnMode);
@@ -51,7 +51,7 @@ DocPosition CViewEngine::GetAnchorDocPosition() const
 PixelPosition CViewEngine::CaretPixelsOf(ByteColumn column, LineIndex line) const
 {
     PixelPosition caret = AnchorPixelsOf(column, line);
-    const CDisplayLine* display = GetDisplayLineAtY(caret.y);
+    const CDisplayLineRef display = GetDisplayLineAtY(caret.y);
     if (display && m_modes.columnMode && caret.x > display->GetEndX()) {
         const int average = Metrics().GetAverageCharWidth();
         caret.x = std::max(display->GetEndX(), average * (caret.x / average));
@@ -63,7 +63,7 @@ PixelPosition CViewEngine::AnchorPixelsOf(ByteColumn column, LineIndex line) con
 {
     PixelPosition anchor;
     anchor.y = GetYOfPosition(column, line);
-    const CDisplayLine* display = GetDisplayLineAtY(anchor.y);
+    const CDisplayLineRef display = GetDisplayLineAtY(anchor.y);
     anchor.x = display ? XFromColumn(*display, column, !m_modes.columnMode) : 0;
     return anchor;
 }

@@ -22,7 +22,7 @@ void CViewEngine::SetCaretX(PixelX x, int store)
 {
     if (store == 0)
         x = GetDesiredX();
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     m_selection.MoveCaretX(line ? SnapToLine(*line, x) : 0);
     if (store)
         m_selection.SetDesiredX(GetCaretX());
@@ -68,14 +68,15 @@ void CViewEngine::PlaceColumnBlock(PixelX x, PixelY caretY, PixelY anchorY)
 
 void CViewEngine::SelectDisplayLineAtCaret()
 {
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return;
     const int h = GetLineHeight();
     const PixelY y = GetCaretY() / h * h;
     const PixelPosition caret{line->GetStartX(), y};
-    if (line->Next() && !m_modes.columnMode)
-        SelectPixels({line->Next()->GetStartX(), y + h}, caret);
+    const CDisplayLineRef next = m_layout.NextLine(*line);
+    if (next && !m_modes.columnMode)
+        SelectPixels({next->GetStartX(), y + h}, caret);
     else
         SelectPixels({line->GetEndX(), y}, caret);
 }
@@ -115,7 +116,7 @@ PixelX CViewEngine::ColumnEdgeX(const CDisplayLine& line, PixelX x) const
 void CViewEngine::SetCaretFromPoint(int clientX, int clientY)
 {
     SetCaretY(clientY + m_scrollY);
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return;
     SetCaretX(NearestBoundaryX(*line, clientX + m_scrollX - GetGutterWidth(), true), 1);
@@ -135,14 +136,14 @@ void CViewEngine::SetDropY(PixelY y)
 
 void CViewEngine::SetDropX(PixelX x)
 {
-    const CDisplayLine* line = GetDisplayLineAtY(GetDropY());
+    const CDisplayLineRef line = GetDisplayLineAtY(GetDropY());
     m_selection.SetDropX(line ? SnapToLine(*line, x) : 0);
 }
 
 void CViewEngine::SetDropFromPoint(int clientX, int clientY)
 {
     SetDropY(clientY + m_scrollY);
-    const CDisplayLine* line = GetDisplayLineAtY(GetDropY());
+    const CDisplayLineRef line = GetDisplayLineAtY(GetDropY());
     if (!line)
         return;
     SetDropX(NearestBoundaryX(*line, clientX + m_scrollX - GetGutterWidth(), false));
@@ -183,8 +184,8 @@ PixelSelection CViewEngine::GetSelectionRect() const
     }
     if (anchor.y < caret.y && IsGutterSelecting()) {
         // A gutter selection takes the caret's display line whole.
-        const CDisplayLine* caretLine = CaretLine();
-        const CDisplayLine* next = caretLine ? caretLine->Next() : nullptr;
+        const CDisplayLineRef caretLine = CaretLine();
+        const CDisplayLineRef next = caretLine ? m_layout.NextLine(*caretLine) : nullptr;
         if (next) {
             rect.endY = caret.y + GetLineHeight();
             rect.endX = next->GetStartX();
@@ -202,8 +203,8 @@ DocSelection CViewEngine::GetSelectionRange() const
         return range;
     const PixelSelection rect = GetSelectionRect();
     const bool snap = !m_modes.columnMode;
-    const CDisplayLine* startLine = GetDisplayLineAtY(rect.startY);
-    const CDisplayLine* endLine = GetDisplayLineAtY(rect.endY);
+    const CDisplayLineRef startLine = GetDisplayLineAtY(rect.startY);
+    const CDisplayLineRef endLine = GetDisplayLineAtY(rect.endY);
     if (!startLine || !endLine)
         return range;
     range.start.column = ColumnFromX(*startLine, rect.startX, snap);
@@ -346,10 +347,10 @@ void CViewEngine::ExtendGutterSelectionEnd()
 {
     if (GetAnchorY() >= GetCaretY())
         return;
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return;
-    if (const CDisplayLine* next = line->Next())
+    if (const CDisplayLineRef next = m_layout.NextLine(*line))
         m_selection.MoveCaret({next->GetStartX(), GetCaretY() + GetLineHeight()});
     else
         m_selection.MoveCaretX(line->GetEndX());

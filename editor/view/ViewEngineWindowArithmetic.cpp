@@ -15,7 +15,7 @@ const int kExtraColumns = 4094;
 
 int CViewEngine::GetVerticalScrollScale() const
 {
-    const int n = m_layout.GetLines().GetCount();
+    const int n = m_layout.GetCount();
     if (n <= 32767)
         return 1;
     if (n <= 65535)
@@ -32,13 +32,13 @@ int CViewEngine::GetVerticalScrollScale() const
 CViewEngine::ScrollBarState CViewEngine::UpdateVerticalScrollBar()
 {
     ScrollBarState bar;
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return bar;
     const int h = GetLineHeight();
     m_scrollY = std::max(0, std::min(m_scrollY, GetLastDisplayLineY()));
     const int scale = GetVerticalScrollScale();
     bar.page = (m_clientHeight / h) / scale;
-    bar.maximum = (m_layout.GetLines().GetCount() - 1) / scale + bar.page - 1;
+    bar.maximum = (m_layout.GetCount() - 1) / scale + bar.page - 1;
     bar.position = (m_scrollY / h) / scale;
     return bar;
 }
@@ -46,7 +46,7 @@ CViewEngine::ScrollBarState CViewEngine::UpdateVerticalScrollBar()
 CViewEngine::ScrollBarState CViewEngine::UpdateHorizontalScrollBar()
 {
     ScrollBarState bar;
-    if (m_layout.GetLines().IsEmpty())
+    if (m_layout.IsEmpty())
         return bar;
     m_scrollX = std::max(0, m_scrollX);
     const int average = GetAverageCharWidth();
@@ -59,7 +59,7 @@ CViewEngine::ScrollBarState CViewEngine::UpdateHorizontalScrollBar()
 CViewEngine::CaretPlacement CViewEngine::GetCaretPlacement() const
 {
     CaretPlacement caret;
-    const CDisplayLine* line = CaretLine();
+    const CDisplayLineRef line = CaretLine();
     if (!line)
         return caret;
     caret.width = GetAverageCharWidth() * m_settings.caretWidthPercent / 100;

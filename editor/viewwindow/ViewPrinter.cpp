@@ -135,7 +135,7 @@ const CDisplayLine* CViewPrinter::SeekPage(int page, RangeState& state)
     } else {
         // The state in front of the first printed line is the screen's.
         line = lines.GetHead();
-        const CDisplayLine* screen = m_engine.GetDisplayLines().GetFirstOfDocLine(m_engine.GetPrintLayout().GetStartLine());
+        const CDisplayLineRef screen = m_engine.GetLayout().FirstLineOf(m_engine.GetPrintLayout().GetStartLine());
         state = screen ? m_engine.GetRangeStateAtDisplayLine(*screen) : RangeState();
     }
     for (const int target = m_linesPerPage * (page - 1); line && index < target; ++index) {

@@ -17,7 +17,7 @@ void CWrenView::ShowBracketMatch()
     CViewEngine& engine = *m_engine;
     const PixelPosition first = engine.PixelsFromDocPosition(symbol.column, symbol.line);
     const PixelPosition second = engine.PixelsFromDocPosition(partner.column, partner.line);
-    const CDisplayLine* line = engine.GetDisplayLineAtY(first.y);
+    const CDisplayLineRef line = engine.GetDisplayLineAtY(first.y);
     const DisplaySegment* segment = line ? line->FindSegmentAtColumn(symbol.column) : nullptr;
     BracketMatchCells& cells = m_bracketMatch;
     cells.opening = opening;

@@ -390,18 +390,18 @@ void CWrenView::PaintLines(HDC dc)
     } else {
         FillColor(dc, 0, 0, width, height, colors[CViewSettings::kColorBackground]);
     }
-    const CDisplayLineList& lines = engine.GetDisplayLines();
+    const CDisplayLayout& lines = engine.GetLayout();
     if (lines.IsEmpty() || lineHeight <= 0)
         return;
 
     // Only the visible lines are walked: the state at the first one comes from the engine's
     // checkpoints, not from the head of the document.
     const DisplayLineIndex first = scrollY / lineHeight;
-    const CDisplayLine* line = lines.GetAt(first);
+    CDisplayLineRef line = lines.LineAt(first);
     if (!line)
         return;
     RangeState state = engine.GetRangeStateAtDisplayLine(*line);
-    LineIndex docLine = lines.DocLineOf(line);
+    LineIndex docLine = line->GetDocLine();
     const CTextDocument& document = engine.GetDocument();
     const CLangSpec& spec = document.GetLangSpec();
     const LineIndex lastDocLine = document.GetLineCount() - 1;
@@ -412,7 +412,7 @@ void CWrenView::PaintLines(HDC dc)
     COwnedGdi<HPEN> markPen(::CreatePen(PS_SOLID, 1, kMarkGrey));
     ScopedSelectObject font(dc, BackBuffer().GetNormalFont());
     bool firstLine = true;
-    for (DisplayLineIndex k = first; line; line = line->Next(), ++k) {
+    for (DisplayLineIndex k = first; line; line = lines.LineAt(++k)) {
         const int y = k * lineHeight - scrollY;
         if (y > height)
             break;
@@ -542,7 +542,7 @@ void CWrenView::PaintSelection(HDC dc)
     const PixelY top = std::max(selection.startY, scrollY / lineHeight * lineHeight);
     const PixelY bottom = std::min(selection.endY, scrollY + height);
     for (PixelY d = top; d <= bottom; d += lineHeight) {
-        const CDisplayLine* line = engine.GetDisplayLineAtY(d);
+        const CDisplayLineRef line = engine.GetDisplayLineAtY(d);
         if (!line)
             break;
         PixelX left = 0, right = 0;

@@ -95,6 +95,11 @@ TEST(LineList, OverlongFlagIsFound)
     CLineList lines;
     Fill(lines, 10);
     EXPECT_FALSE(lines.HasOverlongLine());
+    // Only a line longer than the lexer's reach can be overlong; its analysis says whether
+    // it is.
+    const std::string longText(kMaxAnalysedColumn + 1, 'a');
+    lines.GetLine(7)->Assign(longText.data(), (int)longText.size());
+    EXPECT_FALSE(lines.HasOverlongLine());
     lines.GetLine(7)->SetFlags(kLineOverlong);
     EXPECT_TRUE(lines.HasOverlongLine());
 }

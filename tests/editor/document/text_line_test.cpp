@@ -82,40 +82,70 @@ TEST(TextLine, SettingAsManyRunsAgainReplacesThem)
     EXPECT_STREQ("ab", line.GetText());
 }
 
-TEST(TextLine, BorrowedTextAndRunsAreNeverFreedByTheLine)
+TEST(TextLine, BorrowedTextIsNeverFreedByTheLine)
 {
     char text[] = "abc";
-    CColorRun runs[] = {{kRunWordByte, 0, 0, 3}, {kRunLineEnd, 0, 3, 0}};
     {
         CTextLine line;
         line.BorrowText(text, 3);
-        line.BorrowRuns(runs, 2);
         EXPECT_EQ(text, line.GetText());
-        EXPECT_EQ(runs, line.GetRuns());
-        EXPECT_EQ(3, line.GetRunsEnd());
     }
     CTextLine line;
     line.BorrowText(text, 3);
-    line.BorrowRuns(runs, 2);
     line.Assign("xy");
     EXPECT_STREQ("xy", line.GetText());
-    EXPECT_EQ(0, line.GetRunCount());
     EXPECT_STREQ("abc", text);
 }
 
-TEST(TextLine, MoreRunsThanABorrowedArrayHoldsGoIntoAnArrayOfTheLinesOwn)
+namespace {
+
+// Gives every line one word run and the quote flag, counting its calls.
+class CountingAnalyzer : public ILineAnalyzer {
+public:
+    LineRuns LexLine(const CTextLine& line) const override
+    {
+        ++calls;
+        runs[0] = {kRunWordByte, 0, 0, (int16_t)line.GetLength()};
+        runs[1] = {kRunLineEnd, 0, (int16_t)line.GetLength(), 0};
+        LineRuns result;
+        result.runs = runs;
+        result.count = 2;
+        result.flags = kLineHasQuotes;
+        return result;
+    }
+    mutable int calls = 0;
+    mutable CColorRun runs[2] = {};
+};
+
+} // namespace
+
+TEST(TextLine, DeferredAnalysisIsMadeWhenTheRunsAreFirstRead)
 {
-    CColorRun lent[] = {{kRunWordByte, 0, 0, 1}, {kRunLineEnd, 0, 1, 0}};
-    const CColorRun three[] = {{kRunWordByte, 0, 0, 1}, {kRunDelimiter, 0, 1, 1}, {kRunLineEnd, 0, 2, 0}};
-    const CColorRun one[] = {{kRunLineEnd, 0, 0, 0}};
-    CTextLine line("ab", 2);
-    line.BorrowRuns(lent, 2);
-    line.SetRuns(one, 1);  // fits: written over the lent array
-    EXPECT_EQ(lent, line.GetRuns());
-    EXPECT_EQ(kRunLineEnd, lent[0].kind);
-    line.SetRuns(three, 3);
-    EXPECT_NE(lent, line.GetRuns());
-    ASSERT_EQ(3, line.GetRunCount());
-    EXPECT_EQ(kRunDelimiter, line.GetRun(1)->kind);
-    EXPECT_STREQ("ab", line.GetText());
+    CountingAnalyzer analyzer;
+    CTextLine line("abc", 3);
+    line.SetFlags(kLineBookmark | kLineHasComments);
+    line.DeferAnalysis(&analyzer);
+    EXPECT_TRUE(line.IsAnalysisDeferred());
+    EXPECT_TRUE(line.IsBookmarked());
+    EXPECT_EQ(0, analyzer.calls);
+
+    // Peeking lexes each time and keeps nothing.
+    EXPECT_EQ(2, line.PeekRuns().count);
+    EXPECT_EQ(kLineBookmark | kLineHasQuotes, line.PeekRuns().flags);
+    EXPECT_EQ(2, analyzer.calls);
+    EXPECT_TRUE(line.IsAnalysisDeferred());
+
+    EXPECT_EQ(kLineBookmark | kLineHasQuotes, line.GetFlags());
+    EXPECT_EQ(3, line.GetRunsEnd());
+    EXPECT_EQ(2, line.GetRunCount());
+    EXPECT_EQ(3, analyzer.calls);
+    EXPECT_FALSE(line.IsAnalysisDeferred());
+    EXPECT_NE(analyzer.runs, line.GetRuns()) << "the line keeps a copy";
+
+    // An edit drops the runs and the deferral alike.
+    line.DeferAnalysis(&analyzer);
+    line.Assign("x");
+    EXPECT_FALSE(line.IsAnalysisDeferred());
+    EXPECT_EQ(0, line.GetRunCount());
+    EXPECT_EQ(3, analyzer.calls);
 }

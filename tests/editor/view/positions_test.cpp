@@ -12,7 +12,7 @@ const char kMixedLine[] = "ab\t中文 xi";
 
 const CDisplayLine& FirstLine(const CViewEngine& view)
 {
-    return *view.GetDisplayLines().GetHead();
+    return *view.GetLayout().LineAt(0);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ std::vector<RangeState> WalkFromHead(const CViewEngine& view, bool multiLine)
 {
     std::vector<RangeState> states;
     RangeState state;
-    for (const CDisplayLine* line = view.GetDisplayLines().GetHead(); line; line = line->Next()) {
+    for (CDisplayLineRef line = view.GetLayout().LineAt(0); line; line = view.GetLayout().NextLine(*line)) {
         if (line->IsFirst())
             state.StartDocumentLine(multiLine);
         states.push_back(state);
@@ -49,7 +49,7 @@ void ExpectAgreesWithWalk(CViewEngine& view, bool multiLine)
     const int count = (int)expected.size();
     for (int i = 0; i < count; ++i) {
         const int k = (int)((long long)i * 7919 % count);
-        const CDisplayLine* line = view.GetDisplayLines().GetAt(k);
+        const CDisplayLineRef line = view.GetLayout().LineAt(k);
         ASSERT_TRUE(SameState(expected[k], view.GetRangeStateAtDisplayLine(*line))) << "line " << k;
     }
 }
@@ -79,7 +79,7 @@ TEST(RangeStateCacheTest, StatesAtAnyLineAgreeWithTheWalkFromTheHeadAcrossEdits)
     MarkLine(f.document, 300, kRunWordByte, 0);
     f.view.FormatLines(300, 1);
     ExpectAgreesWithWalk(f.view, false);
-    EXPECT_TRUE(f.view.GetRangeStateAtDisplayLine(*f.view.GetDisplayLines().GetAt(900)).blockComment);
+    EXPECT_TRUE(f.view.GetRangeStateAtDisplayLine(*f.view.GetLayout().LineAt(900)).blockComment);
 
     // Lines inserted and removed above later checkpoints.
     DocumentEditor editor(f.document);
@@ -87,5 +87,5 @@ TEST(RangeStateCacheTest, StatesAtAnyLineAgreeWithTheWalkFromTheHeadAcrossEdits)
     ExpectAgreesWithWalk(f.view, false);
     editor.DeleteBlock(0, 3, 0, 7);  // takes the comment's opening line away
     ExpectAgreesWithWalk(f.view, false);
-    EXPECT_FALSE(f.view.GetRangeStateAtDisplayLine(*f.view.GetDisplayLines().GetAt(900)).blockComment);
+    EXPECT_FALSE(f.view.GetRangeStateAtDisplayLine(*f.view.GetLayout().LineAt(900)).blockComment);
 }

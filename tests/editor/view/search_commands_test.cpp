@@ -298,7 +298,7 @@ TEST(SearchCommandsTest, BookmarksToggleAndWrap)
     f.search.DoToggleBookmark();
     f.Caret(0, 3);
     f.search.DoToggleBookmark();
-    EXPECT_TRUE(f.view.GetDisplayLines().GetAt(3)->GetLineFlags() & kLineBookmark);
+    EXPECT_TRUE(f.view.GetLayout().LineAt(3)->GetLineFlags() & kLineBookmark);
     f.Caret(0, 0);
     EXPECT_TRUE(f.search.DoNextBookmark());
     EXPECT_EQ(1, f.CaretAt().line);

@@ -76,32 +76,12 @@ void RunRandomEdits(ViewFixture& f, unsigned seed, int edits)
     }
 }
 
-// Without wrap: every display line laid out so far equals a fresh layout of its document
-// line. Lines still deferred are not read (reading them would lay them out). Returns how
-// many lines were laid out, or -1 at the first that differs.
+// Every display line laid out so far equals a fresh layout of its document line (the layout's
+// own check, which lays out nothing it does not keep). Returns how many display lines are
+// laid out, or -1 when one differs.
 int CheckLaidOutLines(const CViewEngine& view)
 {
-    CLineLayout layout = view.GetLayout().ScreenLayout();
-    CLineLayout::Segments fresh;
-    int laidOut = 0;
-    LineIndex n = 0;
-    for (const CDisplayLine* line = view.GetDisplayLines().GetHead(); line; line = line->Next(), ++n) {
-        if (!line->IsLaidOut())
-            continue;
-        ++laidOut;
-        const CTextLine* text = view.GetDocument().GetLine(n);
-        layout.LayoutUnwrapped(*text, fresh);
-        if (line->GetTextLine() != text || line->GetSegmentCount() != (int)fresh.size())
-            return -1;
-        for (size_t i = 0; i < fresh.size(); ++i) {
-            const DisplaySegment& a = line->GetSegments()[i];
-            const DisplaySegment& b = fresh[i];
-            if (a.kind != b.kind || a.firstColumn != b.firstColumn || a.columnCount != b.columnCount ||
-                a.x != b.x || a.width != b.width)
-                return -1;
-        }
-    }
-    return laidOut;
+    return view.GetLayout().Check() ? view.GetLayout().CountLaidOut() : -1;
 }
 
 // What a paint reads: the segments of every display line in the client area.
@@ -176,7 +156,7 @@ TEST(ViewLayoutTest2, LazyLayoutMakesOnlyTheLinesReadAndAgreesWithAFullOne)
     int laidOut = CheckLaidOutLines(f.view);
     EXPECT_GE(laidOut, visible - 1);
     EXPECT_LE(laidOut, bound);
-    EXPECT_FALSE(f.view.GetDisplayLines().GetFirstOfDocLine(2500)->IsLaidOut());
+    EXPECT_FALSE(f.view.GetLayout().IsLaidOut(2500));
 
     f.view.SetCaretToDocPosition(0, f.view.GetLastLineIndex());
     f.view.EnsureCaretVisible();
@@ -210,14 +190,14 @@ TEST(ViewLayoutTest2, SoftBreakColumnBelongsToTheContinuationLine)
     ViewFixture f(metrics);
     f.Load({std::string(30, 'a')}, kNarrowWidth, 160, true);
     ASSERT_EQ(2, f.view.GetDisplayLineCount());
-    const CDisplayLine* first = f.view.GetDisplayLines().GetHead();
+    const CDisplayLineRef first = f.view.GetLayout().LineAt(0);
     EXPECT_EQ(18, first->GetEndColumn());
     const int h = f.view.GetLineHeight();
     EXPECT_EQ(0, f.view.GetYOfPosition(17, 0));
     EXPECT_EQ(h, f.view.GetYOfPosition(18, 0));
     EXPECT_EQ(h, f.view.GetYOfPosition(30, 0));
     // The continuation starts at the wrap indent: 4 blanks of 8.
-    EXPECT_EQ(32, first->Next()->GetStartX());
+    EXPECT_EQ(32, f.view.GetLayout().NextLine(*first)->GetStartX());
     EXPECT_EQ(1, f.view.GetDocumentLineAtY(h) + 1);
 }
 
@@ -248,6 +228,8 @@ TEST(ViewLayoutTest2, LongReformatShowsThrottledProgress)
         lines.AddTail("x", 1);
     f.document.AnalyzeAllLines(0, 1001);
     f.view.SetClientSize(400, 200);
+    // Wrapped: the pass lays out every line for its display-line count.
+    f.view.SetWordWrap(true);
     f.view.ReformatDocument();
     EXPECT_EQ("Formatting...", f.host.progressText);
     EXPECT_EQ(1, f.host.progressEnded);
@@ -318,9 +300,9 @@ TEST(ViewLayoutTest2, FixedWrapWidthIgnoresTheWindowWidth)
     f.settings.fixedWrapWidth = 20;  // W = 20 × 8 = 160 whatever the client width
     f.Load({std::string(30, 'a')}, 2000, 100, true);
     ASSERT_EQ(2, f.view.GetDisplayLineCount());
-    EXPECT_EQ(20, f.view.GetDisplayLines().GetHead()->GetEndColumn());
+    EXPECT_EQ(20, f.view.GetLayout().LineAt(0)->GetEndColumn());
     f.view.SetClientSize(300, 100);  // no rewrap for a fixed width
-    EXPECT_EQ(20, f.view.GetDisplayLines().GetHead()->GetEndColumn());
+    EXPECT_EQ(20, f.view.GetLayout().LineAt(0)->GetEndColumn());
     f.settings.fixedWrapWidth = 10;  // W = 80 is not above M + I = 96: no wrapping at all
     f.view.ReformatDocument();
     EXPECT_EQ(1, f.view.GetDisplayLineCount());

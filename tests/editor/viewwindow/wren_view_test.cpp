@@ -42,7 +42,7 @@ namespace {
 std::vector<int> MisspelledColumns(CWrenView* view)
 {
     std::vector<int> columns;
-    const CDisplayLine* line = view->GetEngine()->GetDisplayLines().GetFirstOfDocLine(0);
+    const CDisplayLineRef line = view->GetEngine()->GetLayout().FirstLineOf(0);
     for (int i = 0; line && i < line->GetSegmentCount(); ++i)
         if (line->GetSegments()[i].kind == kRunMisspelled)
             columns.push_back(line->GetSegments()[i].firstColumn);
@@ -1130,7 +1130,7 @@ TEST_F(WrenViewTest, PaintedRunsTakeTheirColours)
     HDC dc = ::GetDC(view->m_hWnd);
     // Some pixel of a segment of the kind on document line n has the kind's colour.
     auto hasPixel = [&](LineIndex n, auto isKind) {
-        const CDisplayLine* line = engine.GetDisplayLines().GetFirstOfDocLine(n);
+        const CDisplayLineRef line = engine.GetLayout().FirstLineOf(n);
         for (int i = 0; line && i < line->GetSegmentCount(); ++i) {
             const DisplaySegment& s = line->GetSegments()[i];
             if (!isKind(s.kind))

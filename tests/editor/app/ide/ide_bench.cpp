@@ -3,6 +3,9 @@
 // a generated Moyu source of 50 MB (or the size in MB given) until that document's window is
 // up and the IDE is idle again, its view painted.
 // Run by hand: ide_bench [megabytes]
+// "ide_bench settings <folder>" only writes the settings files a first start would otherwise
+// ask about into a program folder (and starts on a document without the welcome question),
+// for benchmarks that start the IDE themselves.
 #include "IdeHarness.h"
 #include "tests/support/bench_measures.h"
 #include "tests/support/generated_moyu_source.h"
@@ -34,6 +37,17 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::string(argv[1]) == "trivial")
         return 0;
+    if (argc > 2 && std::string(argv[1]) == "settings") {
+        CEditorSettings settings;
+        ResetConfigDefaults(settings);
+        ResetColorDefaults(settings);
+        settings.newDocumentAtStart = 1;  // no welcome question over the file opened
+        const std::string folder = argv[2];
+        return SaveConfig((folder + "\\vuze.配置").c_str(), settings) &&
+                       SaveColorScheme((folder + "\\vuze.配色").c_str(), settings.view.colors)
+                   ? 0
+                   : 1;
+    }
     size_t megabytes = argc > 1 ? (size_t)std::atoi(argv[1]) : 50;
     TempDir install;
     std::string exe = SeedInstallation(install);
