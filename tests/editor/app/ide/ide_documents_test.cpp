@@ -551,16 +551,6 @@ TEST_F(IdeDocumentsTest, F3FindsTheNextMatchAndShiftF3ThePrevious)
 
 namespace {
 
-void SendMouse(DWORD flags, POINT at = {})
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof input);
-}
-
 HWND CaptureOf(HWND window)
 {
     GUITHREADINFO info = {sizeof info};
@@ -584,8 +574,8 @@ bool DragBarEdge(HWND bar, POINT from, POINT to)
         return false;
     const int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
-        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                  {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+        PressMouseAt({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps},
+                     {MOUSEEVENTF_MOVE});
     PressMouseAt(to, {MOUSEEVENTF_LEFTUP});
     return WaitUntil([&] { return CaptureOf(bar) == nullptr; }, 10000);
 }
