@@ -6,7 +6,9 @@ CFtpReply::Step CFtpReply::Add(const CString& line)
         return m_state;
     if (++m_lines == 1) {
         m_firstCode = line.Left(3);
-        m_multiLine = line.GetLength() >= 4 && line[3] == '-';
+        // Only a line that opens with a code starts a multi-line reply: a first line such as
+        // "2x/-" would otherwise be closed by its own copy and leave no code at all.
+        m_multiLine = line.GetLength() >= 4 && line[3] == '-' && FtpReplyCode(line.Left(3)) >= 100;
     } else {
         m_text += "\n";
     }
