@@ -4,6 +4,7 @@
 
 namespace {
 
+// A pass over more lines than this shows its progress, every kProgressEvery lines.
 const int kProgressThreshold = 1000;
 const int kProgressEvery = 20;
 
@@ -74,6 +75,31 @@ int CDisplayLayout::CountDisplayLines(CLineLayout& layout, LineIndex n) const
     return count;
 }
 
+int CDisplayLayout::EstimateValue(const LayoutParameters& p, LineIndex n) const
+{
+    // Every byte a blank wide in a fixed-pitch font, else an average character wide (a
+    // double-byte character is about two); continuation lines have the wrap indent less.
+    const int unit = p.fixedPitch ? p.blankWidth : std::max(1, p.minimumRoom / 8);
+    const long long width = (long long)m_document.GetLine(n)->GetLength() * unit;
+    int estimate = 1;
+    const int room = p.wrapWidth - p.continuationIndent;
+    if (p.minimumRoom + p.continuationIndent < p.wrapWidth && width > p.wrapWidth && room > 0)
+        estimate += (int)std::min<long long>((width - p.wrapWidth + room - 1) / room,
+                                             CDisplayLineCounts::kMaxCount);
+    return CDisplayLineCounts::PendingValue(estimate);
+}
+
+void CDisplayLayout::StoreCount(LineIndex n, int count) const
+{
+    if (m_counts.GetValue(n) == count)
+        return;
+    const DisplayLineIndex start = m_counts.StartOf(n);
+    const int old = m_counts.SetValue(n, count);
+    const int now = m_counts.GetCount(n);
+    if (old != now)
+        m_listener.OnDisplayLinesReplaced(start, old, now);
+}
+
 CDisplayLayout::DocLineLayout CDisplayLayout::DisplayLinesOf(LineIndex n) const
 {
     auto kept = m_kept.find(n);
@@ -85,13 +111,7 @@ CDisplayLayout::DocLineLayout CDisplayLayout::DisplayLinesOf(LineIndex n) const
     CLineLayout layout = ScreenLayout();
     LayOut(layout, n, fresh.lines);
     fresh.lastUse = ++m_useClock;
-    const int count = (int)fresh.lines.size();
-    if (m_counts.GetValue(n) != count) {
-        const DisplayLineIndex start = m_counts.StartOf(n);
-        const int old = m_counts.SetValue(n, count);
-        if (old != count)
-            m_listener.OnDisplayLinesReplaced(start, old, count);
-    }
+    StoreCount(n, (int)fresh.lines.size());
     TrimKept();
     DocLineLayout lines = fresh.lines;
     m_kept.emplace(n, std::move(fresh));
@@ -166,18 +186,27 @@ void CDisplayLayout::FormatLines(LineIndex first, int count)
     Forget(first, count);
     if (!m_wordWrap)
         return;
-    CLineLayout layout = ScreenLayout();
+    if (count <= kExactPassLines) {
+        CLineLayout layout = ScreenLayout();
+        for (LineIndex n = first; n < first + count; ++n)
+            StoreCount(n, CountDisplayLines(layout, n));
+        return;
+    }
+    // Many lines (a long paste, a replacement everywhere): estimated now, laid out when
+    // read, and announced as one replacement.
+    const LayoutParameters parameters = ScreenParameters();
+    std::vector<uint16_t> values((size_t)count);
     CHostProgress progress(count > kProgressThreshold ? &m_host : nullptr, "Formatting...");
-    DisplayLineIndex index = m_counts.StartOf(first);
     for (int i = 0; i < count; ++i) {
-        const int newCount = CountDisplayLines(layout, first + i);
-        const int oldCount = m_counts.SetValue(first + i, newCount);
-        if (newCount != oldCount)
-            m_listener.OnDisplayLinesReplaced(index, oldCount, newCount);
-        index += newCount;
+        values[(size_t)i] = (uint16_t)EstimateValue(parameters, first + i);
         if ((i + 1) % kProgressEvery == 0)
             progress.Set((int)((long long)(i + 1) * 100 / count));
     }
+    const DisplayLineIndex start = m_counts.StartOf(first);
+    const int removed = m_counts.Remove(first, count);
+    const int added = m_counts.InsertValues(first, values);
+    if (removed != added)
+        m_listener.OnDisplayLinesReplaced(start, removed, added);
 }
 
 void CDisplayLayout::Rebuild()
@@ -189,15 +218,44 @@ void CDisplayLayout::Rebuild()
         m_counts.Reset(lines, 1);
         return;
     }
-    std::vector<uint16_t> counts((size_t)lines);
-    CLineLayout layout = ScreenLayout();
-    CHostProgress progress(lines > kProgressThreshold ? &m_host : nullptr, "Formatting...");
-    for (int n = 0; n < lines; ++n) {
-        counts[(size_t)n] = (uint16_t)std::min(CountDisplayLines(layout, n), (int)CDisplayLineCounts::kMaxCount);
-        if ((n + 1) % kProgressEvery == 0)
-            progress.Set((int)((long long)(n + 1) * 100 / lines));
+    std::vector<uint16_t> values((size_t)lines);
+    if (lines <= kExactDocLines) {
+        CLineLayout layout = ScreenLayout();
+        for (LineIndex n = 0; n < lines; ++n)
+            values[(size_t)n] = (uint16_t)std::min(CountDisplayLines(layout, n), (int)CDisplayLineCounts::kMaxCount);
+    } else {
+        const LayoutParameters parameters = ScreenParameters();
+        CHostProgress progress(lines > kProgressThreshold ? &m_host : nullptr, "Formatting...");
+        for (LineIndex n = 0; n < lines; ++n) {
+            values[(size_t)n] = (uint16_t)EstimateValue(parameters, n);
+            if ((n + 1) % kProgressEvery == 0)
+                progress.Set((int)((long long)(n + 1) * 100 / lines));
+        }
     }
-    m_counts.Assign(counts);
+    m_counts.Assign(values);
+}
+
+int CDisplayLayout::LayOutDisplayLines(DisplayLineIndex first, int count)
+{
+    if (!m_wordWrap || m_counts.IsEmpty())
+        return 0;
+    const int total = m_counts.GetDisplayLineCount();
+    first = std::max(0, first);
+    const DisplayLineIndex last = std::min(total - 1, first + count - 1);
+    if (first > last)
+        return 0;
+    // The document lines are taken from the counts as they stand; laying one out moves the
+    // display lines after it, which the caller's next round sees.
+    const LineIndex from = m_counts.DocLineAt(first, nullptr);
+    const LineIndex to = m_counts.DocLineAt(last, nullptr);
+    std::vector<LineIndex> pending;
+    m_counts.FindNotLaidOut(from, to - from + 1, to - from + 1, pending);
+    if (pending.empty())
+        return 0;
+    CLineLayout layout = ScreenLayout();
+    for (LineIndex n : pending)
+        StoreCount(n, CountDisplayLines(layout, n));
+    return (int)pending.size();
 }
 
 void CDisplayLayout::RemoveLines(LineIndex first, int count)
@@ -221,7 +279,8 @@ void CDisplayLayout::InsertLines(LineIndex after, int count)
     // Past the last document line the new lines follow the last display line.
     const LineIndex at = std::max(0, std::min(after + 1, m_counts.GetDocLineCount()));
     const DisplayLineIndex start = m_counts.StartOf(at);
-    m_counts.Insert(at, count, 1);
+    // Wrapped, the new lines are pending until the pass over them that follows.
+    m_counts.Insert(at, count, m_wordWrap ? 0 : 1);
     Shift(at, count);
     m_listener.OnDisplayLinesReplaced(start, 0, count);
 }
@@ -358,6 +417,13 @@ RangeState CDisplayLayout::RangeStateAt(const CDisplayLine& line)
     return state;
 }
 
+int CDisplayLayout::CountPending() const
+{
+    std::vector<LineIndex> pending;
+    m_counts.FindNotLaidOut(0, m_counts.GetDocLineCount(), m_counts.GetDocLineCount(), pending);
+    return (int)pending.size();
+}
+
 int CDisplayLayout::CountLaidOut() const
 {
     int count = 0;
@@ -376,8 +442,11 @@ bool CDisplayLayout::Check() const
     DocLineLayout fresh;
     for (LineIndex n = 0; n < m_document.GetLineCount(); ++n) {
         auto kept = m_kept.find(n);
+        const bool pending = CDisplayLineCounts::IsPending(m_counts.GetValue(n));
+        if (pending && (!m_wordWrap || kept != m_kept.end()))
+            return false;
         if (kept == m_kept.end()) {
-            if (m_counts.GetValue(n) != CountDisplayLines(layout, n))
+            if (!pending && m_counts.GetValue(n) != CountDisplayLines(layout, n))
                 return false;
             continue;
         }

@@ -35,12 +35,16 @@ typedef std::shared_ptr<const CDisplayLine> CDisplayLineRef;
 // are made when something first reads the line (painting, caret placement, hit testing) and
 // kept for the lines read last, a few screens of them; so opening or reformatting a large
 // file measures only what is shown, and the memory a view holds does not grow with the
-// document. With word wrap a line's display-line count needs its layout: a pass lays out
-// every line it is asked to and keeps the counts.
+// document. With word wrap a line's display-line count needs its layout: a rebuild of a
+// large document, or a pass over many lines, estimates each count from the line's length
+// and leaves the line pending; reading a line lays it out and stores its true count, and the
+// view lays out the lines around what it shows before it paints (LayOutDisplayLines). A
+// count that changes is announced like any other, so positions below follow.
 //
 // Invariant (Check): one entry per document line, each holding as many display lines as a
-// fresh layout of its document line with the current parameters makes, and every kept
-// display line as that layout makes it.
+// fresh layout of its document line with the current parameters makes, or pending (only
+// with word wrap, and never for a kept line); and every kept display line as that layout
+// makes it.
 class CDisplayLayout {
 public:
     CDisplayLayout(const CTextDocument& document, const ITextMetrics& screenMetrics,
@@ -63,10 +67,16 @@ public:
     LayoutParameters ScreenParameters() const;
     CLineLayout ScreenLayout() const;
 
-    // Lays out count document lines from first on again.
+    // Lays out count document lines from first on again: a few at once, more of them left
+    // pending with estimated counts.
     void FormatLines(LineIndex first, int count);
-    // Every display line built again from the document.
+    // Every display line built again from the document; with word wrap a large document's
+    // lines are left pending.
     void Rebuild();
+    // Lays out the pending document lines holding display lines first .. first + count - 1,
+    // so their counts are exact; returns how many it laid out. The display lines may move
+    // as counts change: a caller that wants a range settled repeats until this returns 0.
+    int LayOutDisplayLines(DisplayLineIndex first, int count);
     // count document lines from first were deleted: their display lines go.
     void RemoveLines(LineIndex first, int count);
     // count document lines were inserted after document line after (negative: at the head):
@@ -106,9 +116,15 @@ public:
     // tests.
     int CountLaidOut() const;
     bool IsLaidOut(LineIndex n) const { return m_kept.count(n) != 0; }
+    // Document lines whose display-line count is an estimate; for tests and benchmarks.
+    int CountPending() const;
 
     // Document lines whose display lines are kept at most, beyond those held outside.
     static const int kKeptDocLines = 512;
+    // With word wrap, a rebuild of at most this many lines and a pass over at most
+    // kExactPassLines lay every line out; larger ones leave the lines pending.
+    static const int kExactDocLines = 1000;
+    static const int kExactPassLines = 64;
 
 private:
     typedef std::vector<std::shared_ptr<CDisplayLine>> DocLineLayout;
@@ -123,6 +139,10 @@ private:
     void LayOut(CLineLayout& layout, LineIndex n, DocLineLayout& out) const;
     // Display lines a fresh layout gives document line n.
     int CountDisplayLines(CLineLayout& layout, LineIndex n) const;
+    // The pending value of document line n: its display lines estimated from its length.
+    int EstimateValue(const LayoutParameters& parameters, LineIndex n) const;
+    // Stores line n's count, announcing a change of its display lines.
+    void StoreCount(LineIndex n, int count) const;
     // Kept layouts: dropped for count lines from first on; moved by delta for lines from
     // first on; the least recently read half dropped when there are too many.
     void Forget(LineIndex first, int count);

@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+int CDisplayLineCounts::Clamped(int value)
+{
+    if (value <= 0)
+        return 0;
+    if (value & kPending)
+        return PendingValue(value & ~kPending);
+    return std::min(value, kMaxCount);
+}
+
 void CDisplayLineCounts::Clear()
 {
     m_blocks.clear();
@@ -14,7 +23,7 @@ void CDisplayLineCounts::Clear()
 void CDisplayLineCounts::Reset(int lines, int value)
 {
     Clear();
-    value = std::max(0, std::min(value, kMaxCount));
+    value = Clamped(value);
     for (int start = 0; start < lines; start += kMaxBlockLines) {
         Block block;
         block.lines = std::min(kMaxBlockLines, lines - start);
@@ -27,28 +36,69 @@ void CDisplayLineCounts::Reset(int lines, int value)
     UpdateStartsFrom(0);
 }
 
+std::vector<CDisplayLineCounts::Block> CDisplayLineCounts::MakeBlocks(const uint16_t* values, int count)
+{
+    std::vector<Block> blocks;
+    blocks.reserve((size_t)(count + kMaxBlockLines - 1) / kMaxBlockLines);
+    for (int start = 0; start < count; start += kMaxBlockLines) {
+        Block block;
+        block.lines = std::min(kMaxBlockLines, count - start);
+        const uint16_t* first = values + start;
+        const uint16_t* end = first + block.lines;
+        if (std::all_of(first, end, [first](uint16_t v) { return v == *first; })) {
+            block.uniform = Clamped(*first);
+            block.displayLines = block.lines * Displayed(block.uniform);
+        } else {
+            block.values.reserve((size_t)block.lines);
+            for (const uint16_t* v = first; v != end; ++v) {
+                block.values.push_back((uint16_t)Clamped(*v));
+                block.displayLines += Displayed(block.values.back());
+            }
+        }
+        blocks.push_back(std::move(block));
+    }
+    return blocks;
+}
+
 void CDisplayLineCounts::Assign(const std::vector<uint16_t>& values)
 {
     Clear();
-    const int lines = (int)values.size();
-    for (int start = 0; start < lines; start += kMaxBlockLines) {
-        Block block;
-        block.lines = std::min(kMaxBlockLines, lines - start);
-        const uint16_t* first = values.data() + start;
-        const uint16_t* end = first + block.lines;
-        if (std::all_of(first, end, [first](uint16_t v) { return v == *first; })) {
-            block.uniform = *first;
-            block.displayLines = block.lines * Displayed(*first);
-        } else {
-            block.values.assign(first, end);
-            for (uint16_t v : block.values)
-                block.displayLines += Displayed(v);
-        }
-        m_blocks.push_back(std::move(block));
-    }
+    m_blocks = MakeBlocks(values.data(), (int)values.size());
     m_docStarts.resize(m_blocks.size());
     m_displayStarts.resize(m_blocks.size());
     UpdateStartsFrom(0);
+}
+
+int CDisplayLineCounts::InsertValues(LineIndex at, const std::vector<uint16_t>& values)
+{
+    const int count = (int)values.size();
+    if (count == 0)
+        return 0;
+    at = std::max(0, std::min(at, m_docLines));
+    std::vector<Block> fresh = MakeBlocks(values.data(), count);
+    int added = 0;
+    for (const Block& block : fresh)
+        added += block.displayLines;
+    int b = (int)m_blocks.size();
+    if (at < m_docLines) {
+        const Location loc = Locate(at);
+        b = loc.block;
+        if (loc.offset > 0) {
+            SplitBlock(b, loc.offset);
+            ++b;
+        }
+    }
+    const size_t inserted = fresh.size();
+    m_blocks.insert(m_blocks.begin() + b, std::make_move_iterator(fresh.begin()),
+                    std::make_move_iterator(fresh.end()));
+    m_docStarts.insert(m_docStarts.begin() + b, inserted, 0);
+    m_displayStarts.insert(m_displayStarts.begin() + b, inserted, 0);
+    // The pieces either side of the new blocks may be small: join them to their neighbours.
+    const int after = b + (int)inserted;
+    MergeSmall(after - 1);
+    MergeSmall(b - 1);
+    UpdateStartsFrom(std::max(0, b - 1));
+    return added;
 }
 
 void CDisplayLineCounts::UpdateStartsFrom(int block)
@@ -140,7 +190,7 @@ int CDisplayLineCounts::SetValue(LineIndex n, int value)
 {
     if (n < 0 || n >= m_docLines)
         return 0;
-    value = std::max(0, std::min(value, kMaxCount));
+    value = Clamped(value);
     const Location at = Locate(n);
     Block& block = m_blocks[at.block];
     const int old = ValueIn(block, at.offset);
@@ -158,18 +208,17 @@ int CDisplayLineCounts::SetValue(LineIndex n, int value)
     return Displayed(old);
 }
 
-void CDisplayLineCounts::SplitBlock(int b)
+void CDisplayLineCounts::SplitBlock(int b, int offset)
 {
     Block& full = m_blocks[b];
     Expand(full);
-    const int half = full.lines / 2;
     Block upper;
-    upper.values.assign(full.values.begin() + half, full.values.end());
-    upper.lines = full.lines - half;
+    upper.values.assign(full.values.begin() + offset, full.values.end());
+    upper.lines = full.lines - offset;
     for (uint16_t v : upper.values)
         upper.displayLines += Displayed(v);
-    full.values.resize((size_t)half);
-    full.lines = half;
+    full.values.resize((size_t)offset);
+    full.lines = offset;
     full.displayLines -= upper.displayLines;
     m_blocks.insert(m_blocks.begin() + b + 1, std::move(upper));
     m_docStarts.insert(m_docStarts.begin() + b + 1, 0);
@@ -180,7 +229,7 @@ void CDisplayLineCounts::Insert(LineIndex at, int count, int value)
 {
     if (count <= 0)
         return;
-    value = std::max(0, std::min(value, kMaxCount));
+    value = Clamped(value);
     at = std::max(0, std::min(at, m_docLines));
     if (m_blocks.empty()) {
         Reset(count, value);
@@ -205,7 +254,7 @@ void CDisplayLineCounts::Insert(LineIndex at, int count, int value)
         left -= take;
         offset += take;
         if (block.lines > kMaxBlockLines) {
-            SplitBlock(b);
+            SplitBlock(b, m_blocks[b].lines / 2);
             if (offset > m_blocks[b].lines) {
                 offset -= m_blocks[b].lines;
                 ++b;
@@ -296,12 +345,12 @@ void CDisplayLineCounts::FindNotLaidOut(LineIndex first, int count, int limit,
         const Block& block = m_blocks[at.block];
         const int stop = std::min(block.lines, at.offset + (end - n));
         if (block.values.empty()) {
-            if (block.uniform == 0)
+            if (IsPending(block.uniform))
                 for (int i = at.offset; i < stop && (int)out.size() < limit; ++i)
                     out.push_back(n + i - at.offset);
         } else {
             for (int i = at.offset; i < stop && (int)out.size() < limit; ++i)
-                if (block.values[i] == 0)
+                if (IsPending(block.values[i]))
                     out.push_back(n + i - at.offset);
         }
         n += stop - at.offset;

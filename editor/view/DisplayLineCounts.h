@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -12,8 +13,11 @@
 // same value stores that value once: an unwrapped view, or one whose lines are not laid out
 // yet, holds a few bytes per thousand lines.
 //
-// A stored value of 0 means "not laid out yet"; such a line takes one display line until it
-// is laid out and its true count stored.
+// A line whose layout is pending (not laid out since it last changed) stores an estimate
+// with kPending set, or 0 (an estimate of one); it takes the estimated display lines until
+// it is laid out and its true count stored. A view wrapping a large file estimates every
+// line from its length and lays out only the lines it shows, so the scroll range is close
+// from the start and exact where the user has been.
 //
 // Invariant (Check): every block is non-empty and holds at most kMaxBlockLines lines; its
 // per-line values, when it has them, are as many as its lines; its display-line total is
@@ -22,7 +26,14 @@
 class CDisplayLineCounts {
 public:
     static const int kMaxBlockLines = 1024;
-    static const int kMaxCount = 0xFFFF;
+    static const int kMaxCount = 0x7FFF;
+    static const int kPending = 0x8000;
+
+    // The value of a pending line estimated to take estimate display lines.
+    static int PendingValue(int estimate) { return kPending | std::max(1, std::min(estimate, kMaxCount)); }
+    static bool IsPending(int value) { return value == 0 || (value & kPending) != 0; }
+    // Display lines a line holding value takes: at least one.
+    static int Displayed(int value) { return (value & kMaxCount) > 0 ? (value & kMaxCount) : 1; }
 
     // No lines.
     void Clear();
@@ -35,9 +46,9 @@ public:
     int GetDisplayLineCount() const { return m_displayLines; }
     bool IsEmpty() const { return m_docLines == 0; }
 
-    // The stored value of line n (0: not laid out); 0 outside the lines.
+    // The stored value of line n; 0 outside the lines.
     int GetValue(LineIndex n) const;
-    // Display lines of line n: max(1, value).
+    // Display lines of line n.
     int GetCount(LineIndex n) const;
     // The first display line of line n; the display-line count for n at or past the end.
     DisplayLineIndex StartOf(LineIndex n) const;
@@ -45,14 +56,18 @@ public:
     // k is clamped to the display lines. -1 when there are no lines.
     LineIndex DocLineAt(DisplayLineIndex k, int* continuation) const;
 
-    // Stores line n's value (clamped to 0..kMaxCount); returns its display lines before.
+    // Stores line n's value (its count clamped to kMaxCount); returns its display lines
+    // before.
     int SetValue(LineIndex n, int value);
     // Inserts count lines holding value before line at (at clamped to 0..lines).
     void Insert(LineIndex at, int count, int value);
+    // Inserts one line per value before line at, each holding it; returns their display
+    // lines. Costs the values and the blocks, however many differ.
+    int InsertValues(LineIndex at, const std::vector<uint16_t>& values);
     // Removes count lines from first on (cut to the lines); returns their display lines.
     int Remove(LineIndex first, int count);
 
-    // Lines with value 0 in [first, first + count), in order, at most limit of them.
+    // Pending lines in [first, first + count), in order, at most limit of them.
     void FindNotLaidOut(LineIndex first, int count, int limit, std::vector<LineIndex>& out) const;
 
     bool Check() const;
@@ -69,7 +84,7 @@ private:
         int offset;
     };
 
-    static int Displayed(int value) { return value > 0 ? value : 1; }
+    static int Clamped(int value);
     int ValueIn(const Block& block, int offset) const
     {
         return block.values.empty() ? block.uniform : block.values[offset];
@@ -77,7 +92,10 @@ private:
     Location Locate(LineIndex n) const;
     void Expand(Block& block);
     void UpdateStartsFrom(int block);
-    void SplitBlock(int block);
+    // Blocks holding values in order.
+    static std::vector<Block> MakeBlocks(const uint16_t* values, int count);
+    // Block b keeps its first offset lines; the rest become a block after it.
+    void SplitBlock(int block, int offset);
     void MergeSmall(int block);
 
     std::vector<Block> m_blocks;

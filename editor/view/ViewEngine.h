@@ -70,6 +70,10 @@ public:
     // Rebuilds every display line from the document; pixel positions are left as they were
     // (clamped to the new layout) for the caller to restore or reset.
     void ReformatDocument();
+    // Lays out the lines on screen and a screen above and below it that are still pending
+    // (word wrap over a large document), so a paint, and a scroll by a line or a page after
+    // it, read exact counts; what lies above the screen changing keeps the same text on top.
+    void LayOutVisibleLines();
     // count document lines were inserted after document line after (negative: at the
     // head): their display lines are added, unformatted; stored positions below them move
     // with their lines.

@@ -14,6 +14,18 @@ void CViewEngine::ReformatDocument()
     OnDisplayLinesReplaced(0, 0, 0);
 }
 
+void CViewEngine::LayOutVisibleLines()
+{
+    const int h = GetLineHeight();
+    if (h <= 0)
+        return;
+    const int visible = std::max(1, GetVisibleLineCount());
+    // Each round lays out at least one pending line or finds none; the scroll position moves
+    // as the counts above it change, so the next round looks again.
+    while (m_layout.LayOutDisplayLines(m_scrollY / h - visible, 3 * visible) > 0) {
+    }
+}
+
 void CViewEngine::RemoveDisplayLines(LineIndex first, int count)
 {
     m_layout.RemoveLines(first, count);

@@ -328,6 +328,7 @@ void CWrenView::OnDraw(CDC* dc)
     const bool hideCaret = m_caretShown;
     if (hideCaret)
         HideCaret();
+    m_engine->LayOutVisibleLines();
     UpdateScrollBars();
     const int width = std::max(m_engine->GetClientWidth(), 1);
     const int height = std::max(m_engine->GetClientHeight(), 1);

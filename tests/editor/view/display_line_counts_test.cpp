@@ -17,7 +17,7 @@ void ExpectAgrees(const CDisplayLineCounts& counts, const std::vector<int>& mode
     for (LineIndex n = 0; n < (int)model.size(); ++n) {
         ASSERT_EQ(model[n], counts.GetValue(n)) << n;
         ASSERT_EQ(k, counts.StartOf(n)) << n;
-        const int lines = std::max(1, model[n]);
+        const int lines = CDisplayLineCounts::Displayed(model[n]);
         for (int c = 0; c < lines; ++c) {
             int continuation = -1;
             ASSERT_EQ(n, counts.DocLineAt(k + c, &continuation)) << k + c;
@@ -26,6 +26,13 @@ void ExpectAgrees(const CDisplayLineCounts& counts, const std::vector<int>& mode
         k += lines;
     }
     ASSERT_EQ(k, counts.GetDisplayLineCount());
+}
+
+// A count of 0..3, or a pending estimate of 1..3.
+int RandomValue(std::mt19937& random)
+{
+    const int value = (int)(random() % 4);
+    return random() % 3 == 0 ? CDisplayLineCounts::PendingValue(value) : value;
 }
 
 }  // namespace
@@ -41,16 +48,16 @@ TEST(DisplayLineCounts, RandomChangesAgreeWithAPlainList)
     for (int step = 0; step < 300; ++step) {
         const int size = (int)model.size();
         const int at = size ? (int)(random() % (unsigned)size) : 0;
-        switch (random() % 4) {
+        switch (random() % 5) {
         case 0: {
-            const int value = (int)(random() % 4);
-            EXPECT_EQ(std::max(1, model[at]), counts.SetValue(at, value));
+            const int value = RandomValue(random);
+            EXPECT_EQ(CDisplayLineCounts::Displayed(model[at]), counts.SetValue(at, value));
             model[at] = value;
             break;
         }
         case 1: {
             const int count = 1 + (int)(random() % (random() % 8 == 0 ? 3000 : 20));
-            const int value = (int)(random() % 3);
+            const int value = RandomValue(random);
             const int where = (int)(random() % (unsigned)(size + 1));
             counts.Insert(where, count, value);
             model.insert(model.begin() + where, (size_t)count, value);
@@ -61,9 +68,21 @@ TEST(DisplayLineCounts, RandomChangesAgreeWithAPlainList)
             const int end = std::min(size, at + count);
             int removed = 0;
             for (int n = at; n < end; ++n)
-                removed += std::max(1, model[n]);
+                removed += CDisplayLineCounts::Displayed(model[n]);
             EXPECT_EQ(removed, counts.Remove(at, count));
             model.erase(model.begin() + at, model.begin() + end);
+            break;
+        }
+        case 3: {
+            std::vector<uint16_t> values(1 + random() % (random() % 8 == 0 ? 1500 : 20));
+            int displayed = 0;
+            for (uint16_t& v : values) {
+                v = (uint16_t)(random() % 5 == 0 ? RandomValue(random) : 1);
+                displayed += CDisplayLineCounts::Displayed(v);
+            }
+            const int where = (int)(random() % (unsigned)(size + 1));
+            EXPECT_EQ(displayed, counts.InsertValues(where, values));
+            model.insert(model.begin() + where, values.begin(), values.end());
             break;
         }
         default: {
@@ -71,7 +90,7 @@ TEST(DisplayLineCounts, RandomChangesAgreeWithAPlainList)
             counts.FindNotLaidOut(at, 700, 50, found);
             std::vector<LineIndex> expected;
             for (int n = at; n < std::min(size, at + 700) && expected.size() < 50; ++n)
-                if (model[n] == 0)
+                if (CDisplayLineCounts::IsPending(model[n]))
                     expected.push_back(n);
             EXPECT_EQ(expected, found);
             break;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
@@ -217,6 +218,110 @@ TEST(ViewLayoutTest2, ResizingAWrappedViewKeepsCaretAnchorAndTopLine)
     EXPECT_EQ(f.view.GetYOfPosition(0, 1), f.view.GetScrollY());
 }
 
+// Reads every display line of a view from the top, so every line is laid out.
+static void LayOutEveryLine(const CViewEngine& view)
+{
+    for (DisplayLineIndex k = 0; k < view.GetDisplayLineCount(); ++k)
+        view.GetLayout().LineAt(k);
+}
+
+// A wrapped view of a large document lays out only the lines around the screen after a wrap
+// toggle, a resize or an edit far from the view; what it shows is what a full layout shows
+// at the same top line, the caret stays on its text, and once every line is read the counts
+// and positions are a full layout's.
+TEST(ViewLayoutTest2, WrappedLayoutIsLazyAndAgreesWithAFullOne)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CViewEngine&, DocumentEditor&)> act;
+        int topShift;   // document lines the text on top moves by
+        int lineDelta;  // document lines the action adds
+    };
+    const int kLines = 3000;
+    const int kBlock = 200;  // lines of a far edit: more than a pass lays out at once
+    CStringLineList block;
+    for (int i = 0; i < kBlock; ++i)
+        block.AddTail(CString(std::string(i % 90, 'b').c_str()));
+    auto toggle = [](CViewEngine& v, bool wrap) {
+        v.SaveLayoutPositions();
+        v.SetWordWrap(wrap);
+        v.ReformatDocument();
+        v.RestoreLayoutPositions();
+    };
+    const Case cases[] = {
+        {"wrap turned on", [&](CViewEngine& v, DocumentEditor&) { toggle(v, false); toggle(v, true); }, 0, 0},
+        {"narrower", [](CViewEngine& v, DocumentEditor&) { v.SetClientSize(kNarrowWidth - 40, 160); }, 0, 0},
+        {"wider", [](CViewEngine& v, DocumentEditor&) { v.SetClientSize(kNarrowWidth + 300, 160); }, 0, 0},
+        {"block far below", [&](CViewEngine&, DocumentEditor& e) { e.InsertBlock(0, 2800, block); }, 0, kBlock - 1},
+        {"block far above", [&](CViewEngine&, DocumentEditor& e) { e.InsertBlock(0, 10, block); }, kBlock - 1, kBlock - 1},
+        {"lines far above go", [](CViewEngine&, DocumentEditor& e) { e.DeleteBlock(0, 20, 0, 20 + kBlock); }, -kBlock, -kBlock},
+        {"typing far above", [](CViewEngine&, DocumentEditor& e) { e.InsertString(0, 5, std::string(300, 'x')); }, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProportionalMetrics metrics;
+        ViewFixture f(metrics);
+        std::vector<std::string> texts;
+        std::mt19937 random(9);
+        for (int i = 0; i < kLines; ++i)
+            texts.push_back(std::string(random() % 7 == 0 ? 60 + random() % 200 : random() % 20, 'a' + i % 26));
+        SetDocumentLines(f.document, {});
+        CLineList& lines = f.document.GetLines();
+        lines.RemoveAll();
+        for (const std::string& t : texts)
+            lines.AddTail(t.data(), (int)t.size());
+        f.document.AnalyzeAllLines(0, kLines);
+        f.view.SetClientSize(kNarrowWidth, 160);
+        f.view.InitialUpdate(nullptr);
+        f.view.SetWordWrap(true);
+        f.view.ReformatDocument();
+        f.view.SetCaretToDocPosition(3, 1500);
+        f.view.ScrollCaretToTop();
+        f.view.LayOutVisibleLines();
+        ASSERT_TRUE(f.view.Check());
+        const LineIndex top = f.view.GetDocumentLineAtY(f.view.GetScrollY());
+        const DocPosition caret = f.view.GetCaretDocPosition();
+        const int visible = f.view.GetVisibleLineCount();
+
+        DocumentEditor editor(f.document);
+        const int linesBefore = f.document.GetLineCount();
+        c.act(f.view, editor);
+        EXPECT_EQ(linesBefore + c.lineDelta, f.document.GetLineCount());
+        f.view.LayOutVisibleLines();
+        ASSERT_TRUE(f.view.Check());
+        const int laidOut = f.document.GetLineCount() - f.view.GetLayout().CountPending();
+        EXPECT_LE(laidOut, 6 * visible + CDisplayLayout::kExactPassLines);
+        EXPECT_EQ(top + c.topShift, f.view.GetDocumentLineAtY(f.view.GetScrollY()));
+        const DocPosition caretNow = f.view.GetCaretDocPosition();
+        EXPECT_EQ(caret.line + c.topShift, caretNow.line);
+
+        // The screen against a full layout of the same document at the same top line.
+        CViewEngine full(f.document, metrics, f.host, f.clipboard, f.settings, f.modes);
+        full.SetClientSize(f.view.GetClientWidth(), 160);
+        full.InitialUpdate(&f.view);
+        full.ReformatDocument();
+        LayOutEveryLine(full);
+        const int h = f.view.GetLineHeight();
+        const CDisplayLineRef first = f.view.GetDisplayLineAtY(f.view.GetScrollY());
+        const DisplayLineIndex fullTop =
+            full.GetLayout().IndexOfFirst(first->GetDocLine()) + first->GetContinuationIndex();
+        for (int r = 0; r < visible; ++r) {
+            const CDisplayLineRef a = f.view.GetDisplayLineAtY(f.view.GetScrollY() + r * h);
+            const CDisplayLineRef b = full.GetLayout().LineAt(fullTop + r);
+            ASSERT_TRUE(a && b);
+            EXPECT_EQ(b->GetDocLine(), a->GetDocLine()) << "row " << r;
+            EXPECT_EQ(b->GetStartColumn(), a->GetStartColumn()) << "row " << r;
+        }
+
+        LayOutEveryLine(f.view);
+        EXPECT_TRUE(f.view.Check());
+        EXPECT_EQ(0, f.view.GetLayout().CountPending());
+        EXPECT_EQ(full.GetDisplayLineCount(), f.view.GetDisplayLineCount());
+        EXPECT_EQ(caretNow, f.view.GetCaretDocPosition());
+        EXPECT_EQ(full.GetYOfPosition(caretNow.column, caretNow.line), f.view.GetCaretY());
+    }
+}
+
 TEST(ViewLayoutTest2, LongReformatShowsThrottledProgress)
 {
     FixedPitchMetrics metrics;
@@ -228,7 +333,7 @@ TEST(ViewLayoutTest2, LongReformatShowsThrottledProgress)
         lines.AddTail("x", 1);
     f.document.AnalyzeAllLines(0, 1001);
     f.view.SetClientSize(400, 200);
-    // Wrapped: the pass lays out every line for its display-line count.
+    // Wrapped: the pass estimates every line's display lines.
     f.view.SetWordWrap(true);
     f.view.ReformatDocument();
     EXPECT_EQ("Formatting...", f.host.progressText);
