@@ -3,6 +3,16 @@ function(moyu_program target)
   cmake_parse_arguments(P "" "OUTPUT_DIR" "SOURCES" ${ARGN})
   add_executable(${target} ${P_SOURCES})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${P_OUTPUT_DIR})
+  # The staged program carries no debug information: Wine reads every section of an image
+  # into memory when it starts it, and the IDE's 50 MB of symbols cost over a second and as
+  # much memory on every start. They go to build/symbols/<program>.debug, which the program
+  # names (a debug link) so that a debugger finds them.
+  set(symbols ${CMAKE_BINARY_DIR}/symbols/$<TARGET_FILE_NAME:${target}>.debug)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/symbols
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${symbols}
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=${symbols} $<TARGET_FILE:${target}>
+    VERBATIM)
 endfunction()
 
 # moyu_stage_data(target SOURCE dir DESTINATION dir): copies a folder of run-time data files

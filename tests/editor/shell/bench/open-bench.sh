@@ -32,7 +32,7 @@ wineserver -p 2>/dev/null || true  # one server for all runs (kept when one is u
 # The IDE's program folder, a fresh copy: it writes its settings there. Its settings files
 # are written first, as a user's installation has them, so no first-start notice waits.
 cp -r "$stage" "$work/ide"
-wine "$repo/build/tests/editor/shell/ide/ide_bench.exe" settings "Z:${work//\//\\}\\ide" >/dev/null 2>&1 ||
+wine "$repo/build/tests/editor/app/ide/ide_bench.exe" settings "Z:${work//\//\\}\\ide" >/dev/null 2>&1 ||
   { echo "cannot write the IDE's settings files" >&2; exit 1; }
 # geany reads GBK only when told; a private configuration folder keeps its session out.
 mkdir -p "$work/geany"
