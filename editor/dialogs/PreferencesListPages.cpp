@@ -1,10 +1,11 @@
 // The preferences' list pages: file-type filters, syntax types, user tools and user macros.
-#include "editor/dialogs/PreferencesDlg.h"
+#include "editor/dialogs/PreferencesListPages.h"
 
 #include "editor/res/resource.h"
 #include "editor/settings/KeyboardMacros.h"
 #include "editor/settings/UserTools.h"
 #include "editor/util/PathUtil.h"
+#include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 
 #include <utility>
@@ -117,137 +118,178 @@ const char kMacroSetFilter[] = "宏文件 (*.宏)|*.宏||";
 
 // 过滤器 and 语法类型.
 
-CPreferencesDlg::TripleListPage& CPreferencesDlg::TripleOf(UINT id)
+const CTripleListPage::Controls kFilterControls = {
+    IDC_FILTERS, {IDC_FILTER_DESC, IDC_FILTER_EXT, IDC_FILTER_DEFEXT}, IDS_FILTER_COLUMN, true};
+const CTripleListPage::Controls kSyntaxTypeControls = {
+    IDC_SYNTAX_TYPES, {IDC_SYNTAX_DESC, IDC_SYNTAX_SPEC, IDC_SYNTAX_KEYWORDS}, IDS_SYNTAX_TYPE_COLUMN, false};
+
+CTripleListPage::CTripleListPage(const PreferencesPageContext& context, const Controls& controls, int& current)
+    : CPreferencesPage(context), m_controls(controls), m_current(current)
 {
-    switch (id) {
-    case IDC_FILTERS:
-    case IDC_FILTER_REMOVE:
-    case IDC_FILTER_UP:
-    case IDC_FILTER_DOWN:
-    case IDC_FILTER_DESC:
-    case IDC_FILTER_EXT:
-    case IDC_FILTER_DEFEXT:
-        return m_filterPage;
-    default:
-        return m_syntaxPage;
-    }
 }
 
-void CPreferencesDlg::InitTripleLists()
+void CTripleListPage::Exchange(CDataExchange* dx)
 {
-    static_assert(kFileFilterCount == TripleListPage::kRows && kSyntaxTypeCount == TripleListPage::kRows, "rows");
-    m_filterPage = {&m_filterList, m_filters.data(), &FilterRow(), {IDC_FILTER_DESC, IDC_FILTER_EXT, IDC_FILTER_DEFEXT}, true};
-    m_syntaxPage = {&m_syntaxList, m_syntaxTypes.data(), &SyntaxTypeRow(),
-                    {IDC_SYNTAX_DESC, IDC_SYNTAX_SPEC, IDC_SYNTAX_KEYWORDS}, false};
-    for (CListCtrl* list : {&m_filterList, &m_syntaxList}) {
-        list->SetExtendedStyle(list->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-        list->InsertColumn(0, LoadResourceText(list == &m_filterList ? IDS_FILTER_COLUMN : IDS_SYNTAX_TYPE_COLUMN),
-                           LVCFMT_LEFT, 219);
-    }
+    DDX_Control(dx, m_controls.list, m_list);
 }
 
-void CPreferencesDlg::LoadTripleList(TripleListPage& page)
+void CTripleListPage::Init()
 {
-    if (page.filters)
-        m_filters = m_targets.settings.fileFilters;
-    else
-        m_syntaxTypes = m_targets.settings.syntaxTypes;
-    for (int row = 0; row < TripleListPage::kRows; ++row) {
-        page.list->InsertItem(row, "");
-        ShowTripleRow(page, row);
-    }
-    if (*page.current < 0 || *page.current >= TripleListPage::kRows)
-        *page.current = 0;
-    const int current = *page.current;
-    for (int i = 0; i < 3; ++i)
-        SetText(page.edits[i], i == 0   ? page.rows[current].first
-                               : i == 1 ? page.rows[current].second
-                                        : page.rows[current].third);
-    SelectRow(*page.list, current);
+    m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    m_list.InsertColumn(0, LoadResourceText(m_controls.columnText), LVCFMT_LEFT, 219);
 }
 
-void CPreferencesDlg::ShowTripleRow(TripleListPage& page, int row)
+void CTripleListPage::ShowRows()
 {
-    const CTripleStringRecord& r = page.rows[row];
+    for (int row = 0; row < kRows; ++row) {
+        m_list.InsertItem(row, "");
+        ShowRow(row);
+    }
+    if (m_current < 0 || m_current >= kRows)
+        m_current = 0;
+    const CTripleStringRecord& current = Row(m_current);
+    SetText(m_controls.edits[0], current.first);
+    SetText(m_controls.edits[1], current.second);
+    SetText(m_controls.edits[2], current.third);
+    SelectRow(m_list, m_current);
+}
+
+void CTripleListPage::ShowRow(int row)
+{
+    const CTripleStringRecord& r = Row(row);
     CString text;
     if (r.first.IsEmpty())
         text = kEmptyRow;
-    else if (page.filters && !r.second.IsEmpty())
+    else if (m_controls.filters && !r.second.IsEmpty())
         text.Format("%s (%s)", (const char*)r.first, (const char*)r.second);
     else
         text = r.first;
-    page.list->SetItemText(row, 0, text);
+    m_list.SetItemText(row, 0, text);
 }
 
-void CPreferencesDlg::OnTripleSelected(UINT id, NMHDR* header, LRESULT* result)
+void CTripleListPage::OnRowSelected(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = NewlySelected(header);
-    if (m_filling || row < 0 || row >= TripleListPage::kRows)
+    if (Filling() || row < 0 || row >= kRows)
         return;
-    TripleListPage& page = TripleOf(id);
-    *page.current = row;
-    const CTripleStringRecord copy = page.rows[row];
-    m_filling = true;
-    SetText(page.edits[0], copy.first);
-    SetText(page.edits[1], copy.second);
-    SetText(page.edits[2], copy.third);
-    m_filling = false;
+    m_current = row;
+    const CTripleStringRecord copy = Row(row);
+    FillingScope filling(*this);
+    SetText(m_controls.edits[0], copy.first);
+    SetText(m_controls.edits[1], copy.second);
+    SetText(m_controls.edits[2], copy.third);
 }
 
-void CPreferencesDlg::OnTripleRemove(UINT id)
+void CTripleListPage::OnRemove()
 {
-    TripleListPage& page = TripleOf(id);
-    page.rows[*page.current].Clear();
-    ShowTripleRow(page, *page.current);
-    m_filling = true;
-    for (int edit : page.edits)
+    Row(m_current).Clear();
+    ShowRow(m_current);
+    FillingScope filling(*this);
+    for (int edit : m_controls.edits)
         SetText(edit, "");
-    m_filling = false;
 }
 
-void CPreferencesDlg::MoveTripleRow(TripleListPage& page, int delta)
+void CTripleListPage::MoveRow(int delta)
 {
-    const int from = *page.current;
+    const int from = m_current;
     const int to = from + delta;
-    if (to < 0 || to >= TripleListPage::kRows)
+    if (to < 0 || to >= kRows)
         return;
     CTripleStringRecord held;
-    held.Copy(page.rows[from]);
-    page.rows[from].Copy(page.rows[to]);
-    page.rows[to].Copy(held);
-    ShowTripleRow(page, from);
-    ShowTripleRow(page, to);
-    SelectRow(*page.list, to);
+    held.Copy(Row(from));
+    Row(from).Copy(Row(to));
+    Row(to).Copy(held);
+    ShowRow(from);
+    ShowRow(to);
+    SelectRow(m_list, to);
 }
 
-void CPreferencesDlg::OnTripleUp(UINT id)
+void CTripleListPage::OnUp()
 {
-    MoveTripleRow(TripleOf(id), -1);
+    MoveRow(-1);
 }
 
-void CPreferencesDlg::OnTripleDown(UINT id)
+void CTripleListPage::OnDown()
 {
-    MoveTripleRow(TripleOf(id), +1);
+    MoveRow(+1);
 }
 
-void CPreferencesDlg::OnTripleEdit(UINT id)
+void CTripleListPage::OnEdit(UINT id)
 {
-    if (m_filling)
+    if (Filling())
         return;
-    TripleListPage& page = TripleOf(id);
-    CTripleStringRecord& row = page.rows[*page.current];
+    CTripleStringRecord& row = Row(m_current);
     const CString text = Text((int)id);
-    if ((int)id == page.edits[0])
+    if ((int)id == m_controls.edits[0])
         row.first = text;
-    else if ((int)id == page.edits[1])
+    else if ((int)id == m_controls.edits[1])
         row.second = text;
     else
         row.third = text;
-    ShowTripleRow(page, *page.current);
+    ShowRow(m_current);
 }
 
-void CPreferencesDlg::OnBrowseSyntaxFile(UINT id)
+BEGIN_MESSAGE_MAP(CFiltersPage, CTripleListPage)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_FILTERS, OnRowSelected)
+    ON_BN_CLICKED(IDC_FILTER_REMOVE, OnRemove)
+    ON_BN_CLICKED(IDC_FILTER_UP, OnUp)
+    ON_BN_CLICKED(IDC_FILTER_DOWN, OnDown)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_FILTER_DESC, IDC_FILTER_DESC, OnEdit)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_FILTER_EXT, IDC_FILTER_EXT, OnEdit)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_FILTER_DEFEXT, IDC_FILTER_DEFEXT, OnEdit)
+END_MESSAGE_MAP()
+
+CFiltersPage::CFiltersPage(const PreferencesPageContext& context)
+    : CTripleListPage(context, kFilterControls, FilterRow())
+{
+    static_assert(kFileFilterCount == kRows, "one list row per filter");
+}
+
+void CFiltersPage::LoadControls()
+{
+    m_filters = Settings().fileFilters;
+    ShowRows();
+}
+
+void CFiltersPage::Apply()
+{
+    CEditorSettings& s = Settings();
+    s.fileFilters = m_filters;
+    for (int* remembered : {&s.lastFileFilter, &s.panelFilter})
+        if (*remembered < 0 || *remembered >= kFileFilterCount || !s.fileFilters[(size_t)*remembered].InUse())
+            *remembered = 0;
+}
+
+BEGIN_MESSAGE_MAP(CSyntaxTypesPage, CTripleListPage)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SYNTAX_TYPES, OnRowSelected)
+    ON_BN_CLICKED(IDC_SYNTAX_REMOVE, OnRemove)
+    ON_BN_CLICKED(IDC_SYNTAX_UP, OnUp)
+    ON_BN_CLICKED(IDC_SYNTAX_DOWN, OnDown)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_SYNTAX_DESC, IDC_SYNTAX_DESC, OnEdit)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_SYNTAX_SPEC, IDC_SYNTAX_SPEC, OnEdit)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_SYNTAX_KEYWORDS, IDC_SYNTAX_KEYWORDS, OnEdit)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_SYNTAX_SPEC_BROWSE, IDC_SYNTAX_KEYWORDS_BROWSE, OnBrowseSyntaxFile)
+END_MESSAGE_MAP()
+
+CSyntaxTypesPage::CSyntaxTypesPage(const PreferencesPageContext& context)
+    : CTripleListPage(context, kSyntaxTypeControls, SyntaxTypeRow())
+{
+    static_assert(kSyntaxTypeCount == kRows, "one list row per syntax type");
+}
+
+void CSyntaxTypesPage::LoadControls()
+{
+    m_syntaxTypes = Settings().syntaxTypes;
+    ShowRows();
+}
+
+void CSyntaxTypesPage::Apply()
+{
+    Settings().syntaxTypes = m_syntaxTypes;
+}
+
+void CSyntaxTypesPage::OnBrowseSyntaxFile(UINT id)
 {
     const bool spec = id == IDC_SYNTAX_SPEC_BROWSE;
     const int edit = spec ? IDC_SYNTAX_SPEC : IDC_SYNTAX_KEYWORDS;
@@ -260,32 +302,46 @@ void CPreferencesDlg::OnBrowseSyntaxFile(UINT id)
     SetText(edit, name);
 }
 
-void CPreferencesDlg::ApplyFilterPage()
-{
-    CEditorSettings& s = m_targets.settings;
-    s.fileFilters = m_filters;
-    for (int* remembered : {&s.lastFileFilter, &s.panelFilter})
-        if (*remembered < 0 || *remembered >= kFileFilterCount || !s.fileFilters[(size_t)*remembered].InUse())
-            *remembered = 0;
-}
-
-void CPreferencesDlg::ApplySyntaxTypePage()
-{
-    m_targets.settings.syntaxTypes = m_syntaxTypes;
-}
-
 // 用户工具: rows 0-14 show tools 1-15.
 
-void CPreferencesDlg::InitToolsPage()
+BEGIN_MESSAGE_MAP(CUserToolsPage, CPreferencesPage)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOOLS, OnToolSelected)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_TOOL_NAME, IDC_TOOL_FOLDER, OnToolEdit)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_TOOL_CLOSE_ON_EXIT, IDC_TOOL_SAVE_FIRST, OnToolOption)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_TOOL_HIDE, IDC_TOOL_HIDE, OnToolOption)
+    ON_BN_CLICKED(IDC_TOOL_REMOVE, OnToolRemove)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_TOOL_UP, IDC_TOOL_DOWN, OnToolMove)
+    ON_BN_CLICKED(IDC_TOOL_COMMAND_BROWSE, OnToolBrowse)
+    ON_BN_CLICKED(IDC_TOOL_ARGUMENT_MENU, OnToolArgumentMenu)
+    ON_BN_CLICKED(IDC_TOOL_FOLDER_MENU, OnToolFolderMenu)
+    ON_COMMAND_RANGE(ID_ARG_FILE_PATH, ID_ARG_BROWSE_FOLDER, OnToolMenuCommand)
+    ON_COMMAND_RANGE(ID_ARG_LINE_NUMBER, ID_ARG_USER_INPUT, OnToolMenuCommand)
+    ON_COMMAND_RANGE(ID_ARG_SELECT_PATH_1, ID_ARG_SELECT_DIR_2, OnToolMenuCommand)
+    ON_BN_CLICKED(IDC_TOOL_LOAD_SET, OnLoadToolSet)
+    ON_BN_CLICKED(IDC_TOOL_SAVE_SET, OnSaveToolSet)
+END_MESSAGE_MAP()
+
+CUserToolsPage::CUserToolsPage(const PreferencesPageContext& context)
+    : CPreferencesPage(context), m_tools(context.targets.tools)
+{
+}
+
+void CUserToolsPage::Exchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_TOOLS, m_toolList);
+    DDX_Control(dx, IDC_TOOL_HOT_KEY, m_toolHotKey);
+}
+
+void CUserToolsPage::Init()
 {
     m_toolList.SetExtendedStyle(m_toolList.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_toolList.InsertColumn(0, "用户工具", LVCFMT_LEFT, 159);
     m_toolList.InsertColumn(1, "热键", LVCFMT_LEFT, 60);
 }
 
-void CPreferencesDlg::LoadToolsPage()
+void CUserToolsPage::LoadControls()
 {
-    m_tools = m_targets.tools;
+    m_tools = Targets().tools;
     for (int row = 0; row < kToolRows; ++row) {
         m_toolList.InsertItem(row, "");
         RefreshToolRow(row);
@@ -296,7 +352,12 @@ void CPreferencesDlg::LoadToolsPage()
     SelectRow(m_toolList, ToolRow());
 }
 
-void CPreferencesDlg::RefreshToolRow(int row)
+void CUserToolsPage::Apply()
+{
+    Targets().tools = m_tools;
+}
+
+void CUserToolsPage::RefreshToolRow(int row)
 {
     const CUserCommand& tool = m_tools[(size_t)row + 1];
     CString key = tool.GetKeyText();
@@ -306,11 +367,10 @@ void CPreferencesDlg::RefreshToolRow(int row)
     m_toolList.SetItemText(row, 1, key);
 }
 
-void CPreferencesDlg::ShowTool(int row)
+void CUserToolsPage::ShowTool(int row)
 {
     const CUserCommand& tool = m_tools[(size_t)row + 1];
-    const bool filling = m_filling;
-    m_filling = true;
+    FillingScope filling(*this);
     SetText(IDC_TOOL_NAME, tool.name);
     SetText(IDC_TOOL_COMMAND, tool.command);
     SetText(IDC_TOOL_ARGUMENTS, tool.arguments);
@@ -322,22 +382,21 @@ void CPreferencesDlg::ShowTool(int row)
     SetChecked(IDC_TOOL_SAVE_FIRST, tool.saveBeforeRun != 0);
     SetChecked(IDC_TOOL_HIDE, tool.hideWindow != 0);
     Enable(IDC_TOOL_CLOSE_ON_EXIT, tool.captureOutput == 0);
-    m_filling = filling;
 }
 
-void CPreferencesDlg::OnToolSelected(NMHDR* header, LRESULT* result)
+void CUserToolsPage::OnToolSelected(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = NewlySelected(header);
-    if (m_filling || row < 0 || row >= kToolRows)
+    if (Filling() || row < 0 || row >= kToolRows)
         return;
     ToolRow() = row;
     ShowTool(row);
 }
 
-void CPreferencesDlg::OnToolEdit(UINT id)
+void CUserToolsPage::OnToolEdit(UINT id)
 {
-    if (m_filling)
+    if (Filling())
         return;
     CUserCommand& tool = m_tools[(size_t)ToolRow() + 1];
     const CString text = Text((int)id);
@@ -358,7 +417,7 @@ void CPreferencesDlg::OnToolEdit(UINT id)
     }
 }
 
-void CPreferencesDlg::OnToolOption(UINT id)
+void CUserToolsPage::OnToolOption(UINT id)
 {
     CUserCommand& tool = m_tools[(size_t)ToolRow() + 1];
     const int on = Checked((int)id) ? 1 : 0;
@@ -382,14 +441,14 @@ void CPreferencesDlg::OnToolOption(UINT id)
     }
 }
 
-void CPreferencesDlg::OnToolRemove()
+void CUserToolsPage::OnToolRemove()
 {
     m_tools[(size_t)ToolRow() + 1].Clear();
     RefreshToolRow(ToolRow());
     ShowTool(ToolRow());
 }
 
-void CPreferencesDlg::OnToolMove(UINT id)
+void CUserToolsPage::OnToolMove(UINT id)
 {
     const int from = ToolRow();
     const int to = from + (id == IDC_TOOL_UP ? -1 : 1);
@@ -401,14 +460,16 @@ void CPreferencesDlg::OnToolMove(UINT id)
     SelectRow(m_toolList, to);
 }
 
-void CPreferencesDlg::OnToolHotKey()
+void CUserToolsPage::KeyReleased(HWND focus)
 {
+    if (!focus || focus != m_toolHotKey.GetSafeHwnd())
+        return;
     CUserCommand& tool = m_tools[(size_t)ToolRow() + 1];
     ReadHotKey(m_toolHotKey, tool.vk, tool.modifiers);
     RefreshToolRow(ToolRow());
 }
 
-void CPreferencesDlg::OnToolBrowse()
+void CUserToolsPage::OnToolBrowse()
 {
     CString path = ChooseFile(true,
                               "可执行文件 (*.exe;*.com;*.bat;*.cmd)|*.exe;*.com;*.bat;*.cmd|Help Files (*.hlp;*.chm)|"
@@ -418,19 +479,19 @@ void CPreferencesDlg::OnToolBrowse()
         SetText(IDC_TOOL_COMMAND, path);
 }
 
-void CPreferencesDlg::OnToolArgumentMenu()
+void CUserToolsPage::OnToolArgumentMenu()
 {
     TrackMenuAt(IDC_TOOL_ARGUMENT_MENU, BuildMenu(kArgumentWords, (int)(sizeof kArgumentWords / sizeof *kArgumentWords)));
 }
 
-void CPreferencesDlg::OnToolFolderMenu()
+void CUserToolsPage::OnToolFolderMenu()
 {
     const MenuWord words[] = {{ID_ARG_FOLDER_WORD, "文件目录", nullptr}, {0, nullptr, nullptr},
                               {ID_ARG_BROWSE_FOLDER, "浏览...", nullptr}};
     TrackMenuAt(IDC_TOOL_FOLDER_MENU, BuildMenu(words, 3));
 }
 
-void CPreferencesDlg::OnToolMenuCommand(UINT id)
+void CUserToolsPage::OnToolMenuCommand(UINT id)
 {
     if (id == ID_ARG_FOLDER_WORD) {
         SetText(IDC_TOOL_FOLDER, "$(文件目录)");
@@ -442,10 +503,10 @@ void CPreferencesDlg::OnToolMenuCommand(UINT id)
     }
     for (const MenuWord& w : kArgumentWords)
         if (w.item && w.command == id)
-            SendDlgItemMessage(IDC_TOOL_ARGUMENTS, EM_REPLACESEL, TRUE, (LPARAM)w.word);
+            Dialog().SendDlgItemMessage(IDC_TOOL_ARGUMENTS, EM_REPLACESEL, TRUE, (LPARAM)w.word);
 }
 
-bool CPreferencesDlg::ReadToolSetFile(const char* path)
+bool CUserToolsPage::ReadSetFile(const char* path)
 {
     if (!LoadSetFile(LoadToolFile, path, m_tools))
         return false;
@@ -457,37 +518,57 @@ bool CPreferencesDlg::ReadToolSetFile(const char* path)
     return true;
 }
 
-bool CPreferencesDlg::WriteToolSetFile(const char* path) const
+bool CUserToolsPage::WriteSetFile(const char* path) const
 {
     return SaveUserCommands(path, m_tools);
 }
 
-void CPreferencesDlg::OnLoadToolSet()
+void CUserToolsPage::OnLoadToolSet()
 {
     CString path = ChooseFile(true, kToolSetFilter, "加载用户工具", nullptr, "工具", "");
     if (!path.IsEmpty())
-        ReadToolSetFile(path);
+        ReadSetFile(path);
 }
 
-void CPreferencesDlg::OnSaveToolSet()
+void CUserToolsPage::OnSaveToolSet()
 {
     CString path = ChooseFile(false, kToolSetFilter, "保存用户工具", ".工具", "工具", "");
     if (!path.IsEmpty())
-        WriteToolSetFile(path);
+        WriteSetFile(path);
 }
 
 // 用户宏: rows 0-9 show slots 1-10.
 
-void CPreferencesDlg::InitMacrosPage()
+BEGIN_MESSAGE_MAP(CUserMacrosPage, CPreferencesPage)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_MACROS, OnMacroSelected)
+    ON_EN_CHANGE(IDC_MACRO_SLOT_NAME, OnMacroNameChange)
+    ON_BN_CLICKED(IDC_MACRO_REMOVE, OnMacroRemove)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_MACRO_UP, IDC_MACRO_DOWN, OnMacroMove)
+    ON_BN_CLICKED(IDC_MACRO_LOAD_SET, OnLoadMacroSet)
+    ON_BN_CLICKED(IDC_MACRO_SAVE_SET, OnSaveMacroSet)
+END_MESSAGE_MAP()
+
+CUserMacrosPage::CUserMacrosPage(const PreferencesPageContext& context)
+    : CPreferencesPage(context), m_macros(context.targets.macros)
+{
+}
+
+void CUserMacrosPage::Exchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_MACROS, m_macroList);
+    DDX_Control(dx, IDC_MACRO_HOT_KEY, m_macroHotKey);
+}
+
+void CUserMacrosPage::Init()
 {
     m_macroList.SetExtendedStyle(m_macroList.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_macroList.InsertColumn(0, "宏名字", LVCFMT_LEFT, 159);
     m_macroList.InsertColumn(1, "热键", LVCFMT_LEFT, 60);
 }
 
-void CPreferencesDlg::LoadMacrosPage()
+void CUserMacrosPage::LoadControls()
 {
-    m_macros = m_targets.macros;
+    m_macros = Targets().macros;
     for (int row = 0; row < kMacroRows; ++row) {
         m_macroList.InsertItem(row, "");
         RefreshMacroRow(row);
@@ -498,7 +579,12 @@ void CPreferencesDlg::LoadMacrosPage()
     SelectRow(m_macroList, MacroRow());
 }
 
-void CPreferencesDlg::RefreshMacroRow(int row)
+void CUserMacrosPage::Apply()
+{
+    Targets().macros = m_macros;
+}
+
+void CUserMacrosPage::RefreshMacroRow(int row)
 {
     const CUserMacro& macro = m_macros[(size_t)row + 1];
     const bool recorded = !macro.kinds.IsEmpty();
@@ -509,45 +595,43 @@ void CPreferencesDlg::RefreshMacroRow(int row)
     m_macroList.SetItemText(row, 1, key);
 }
 
-void CPreferencesDlg::ShowMacro(int row)
+void CUserMacrosPage::ShowMacro(int row)
 {
     const CUserMacro& macro = m_macros[(size_t)row + 1];
     const bool recorded = !macro.kinds.IsEmpty();
-    const bool filling = m_filling;
-    m_filling = true;
+    FillingScope filling(*this);
     SetText(IDC_MACRO_SLOT_NAME, macro.name);
     m_macroHotKey.SetHotKey(macro.vk, macro.modifiers);
     Enable(IDC_MACRO_SLOT_NAME, recorded);
     Enable(IDC_MACRO_HOT_KEY, recorded);
-    m_filling = filling;
 }
 
-void CPreferencesDlg::OnMacroSelected(NMHDR* header, LRESULT* result)
+void CUserMacrosPage::OnMacroSelected(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = NewlySelected(header);
-    if (m_filling || row < 0 || row >= kMacroRows)
+    if (Filling() || row < 0 || row >= kMacroRows)
         return;
     MacroRow() = row;
     ShowMacro(row);
 }
 
-void CPreferencesDlg::OnMacroNameChange()
+void CUserMacrosPage::OnMacroNameChange()
 {
-    if (m_filling)
+    if (Filling())
         return;
     m_macros[(size_t)MacroRow() + 1].name = Text(IDC_MACRO_SLOT_NAME);
     RefreshMacroRow(MacroRow());
 }
 
-void CPreferencesDlg::OnMacroRemove()
+void CUserMacrosPage::OnMacroRemove()
 {
     m_macros[(size_t)MacroRow() + 1].Clear();
     RefreshMacroRow(MacroRow());
     ShowMacro(MacroRow());
 }
 
-void CPreferencesDlg::OnMacroMove(UINT id)
+void CUserMacrosPage::OnMacroMove(UINT id)
 {
     const int from = MacroRow();
     const int to = from + (id == IDC_MACRO_UP ? -1 : 1);
@@ -559,14 +643,16 @@ void CPreferencesDlg::OnMacroMove(UINT id)
     SelectRow(m_macroList, to);
 }
 
-void CPreferencesDlg::OnMacroHotKey()
+void CUserMacrosPage::KeyReleased(HWND focus)
 {
+    if (!focus || focus != m_macroHotKey.GetSafeHwnd())
+        return;
     CUserMacro& macro = m_macros[(size_t)MacroRow() + 1];
     ReadHotKey(m_macroHotKey, macro.vk, macro.modifiers);
     RefreshMacroRow(MacroRow());
 }
 
-bool CPreferencesDlg::ReadMacroSetFile(const char* path)
+bool CUserMacrosPage::ReadSetFile(const char* path)
 {
     if (!LoadSetFile(LoadMacroFile, path, m_macros))
         return false;
@@ -578,21 +664,21 @@ bool CPreferencesDlg::ReadMacroSetFile(const char* path)
     return true;
 }
 
-bool CPreferencesDlg::WriteMacroSetFile(const char* path) const
+bool CUserMacrosPage::WriteSetFile(const char* path) const
 {
     return SaveUserMacros(path, m_macros);
 }
 
-void CPreferencesDlg::OnLoadMacroSet()
+void CUserMacrosPage::OnLoadMacroSet()
 {
     CString path = ChooseFile(true, kMacroSetFilter, "加载宏", nullptr, "工具", "");
     if (!path.IsEmpty())
-        ReadMacroSetFile(path);
+        ReadSetFile(path);
 }
 
-void CPreferencesDlg::OnSaveMacroSet()
+void CUserMacrosPage::OnSaveMacroSet()
 {
     CString path = ChooseFile(false, kMacroSetFilter, "保存宏", ".宏", "工具", "");
     if (!path.IsEmpty())
-        WriteMacroSetFile(path);
+        WriteSetFile(path);
 }

@@ -1,11 +1,13 @@
 // The preferences' fonts and colour pages.
-#include "editor/dialogs/PreferencesDlg.h"
+#include "editor/dialogs/PreferencesLookPages.h"
 
 #include "editor/res/resource.h"
 #include "framework/CommonDialogs.h"
+#include "framework/DataExchange.h"
 #include "framework/Dc.h"
 #include "framework/PrinterChoice.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -144,9 +146,31 @@ int& SchemeItem()
 
 } // namespace
 
+int& FontPageTab()
+{
+    static int tab = 0;
+    return tab;
+}
+
 // 字体.
 
-void CPreferencesDlg::InitFontsPage()
+BEGIN_MESSAGE_MAP(CFontsPage, CPreferencesPage)
+    ON_NOTIFY(TCN_SELCHANGE, IDC_FONT_TABS, OnFontTabChange)
+    ON_NOTIFY_RANGE(LVN_ITEMCHANGED, IDC_SCREEN_FONTS, IDC_PRINTER_FONTS, OnFontSelected)
+    ON_NOTIFY_RANGE(LVN_ITEMCHANGED, IDC_OTHER_FONTS, IDC_OTHER_FONTS, OnFontSelected)
+    ON_NOTIFY_RANGE(NM_DBLCLK, IDC_SCREEN_FONTS, IDC_PRINTER_FONTS, OnFontDblClk)
+    ON_NOTIFY_RANGE(NM_DBLCLK, IDC_OTHER_FONTS, IDC_OTHER_FONTS, OnFontDblClk)
+END_MESSAGE_MAP()
+
+void CFontsPage::Exchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_FONT_TABS, m_fontTabs);
+    DDX_Control(dx, IDC_SCREEN_FONTS, m_fontLists[0]);
+    DDX_Control(dx, IDC_PRINTER_FONTS, m_fontLists[1]);
+    DDX_Control(dx, IDC_OTHER_FONTS, m_fontLists[2]);
+}
+
+void CFontsPage::Init()
 {
     const UINT tabs[3] = {IDS_SCREEN_FONTS_TAB, IDS_PRINTER_FONTS_TAB, IDS_OTHER_FONTS_TAB};
     for (int i = 0; i < 3; ++i)
@@ -162,9 +186,9 @@ void CPreferencesDlg::InitFontsPage()
     }
 }
 
-void CPreferencesDlg::LoadFontsPage()
+void CFontsPage::LoadControls()
 {
-    const CEditorSettings& s = m_targets.settings;
+    const CEditorSettings& s = Settings();
     m_fonts[0] = s.screenFonts;
     m_fonts[1] = s.printerFonts;
     m_fonts[2] = s.otherFonts;
@@ -180,9 +204,9 @@ void CPreferencesDlg::LoadFontsPage()
     }
 }
 
-void CPreferencesDlg::ApplyFontsPage()
+void CFontsPage::Apply()
 {
-    CEditorSettings& s = m_targets.settings;
+    CEditorSettings& s = Settings();
     s.screenFonts = m_fonts[0];
     s.printerFonts = m_fonts[1];
     s.otherFonts = m_fonts[2];
@@ -190,7 +214,12 @@ void CPreferencesDlg::ApplyFontsPage()
     s.printerFontSlot = m_fontRow[1];
 }
 
-void CPreferencesDlg::ShowFontRow(int list, int row)
+int CFontsPage::OpenTab() const
+{
+    return FontPageTab();
+}
+
+void CFontsPage::ShowFontRow(int list, int row)
 {
     const LOGFONTA& font = m_fonts[list][(size_t)row];
     char face[LF_FACESIZE + 1] = {};
@@ -201,18 +230,18 @@ void CPreferencesDlg::ShowFontRow(int list, int row)
     m_fontLists[list].SetItemText(row, 2, size);
 }
 
-void CPreferencesDlg::OnFontTabChange(NMHDR*, LRESULT* result)
+void CFontsPage::OnFontTabChange(NMHDR*, LRESULT* result)
 {
     FontPageTab() = m_fontTabs.GetCurSel();
-    ShowPages();
+    ShowControls();
     *result = 0;
 }
 
-void CPreferencesDlg::OnFontSelected(UINT id, NMHDR* header, LRESULT* result)
+void CFontsPage::OnFontSelected(UINT id, NMHDR* header, LRESULT* result)
 {
     auto* change = reinterpret_cast<NMLISTVIEW*>(header);
     const int list = id == IDC_SCREEN_FONTS ? 0 : id == IDC_PRINTER_FONTS ? 1 : 2;
-    if (!m_filling && change->iItem >= 0 && (change->uNewState & LVIS_SELECTED)) {
+    if (!Filling() && change->iItem >= 0 && (change->uNewState & LVIS_SELECTED)) {
         m_fontRow[list] = change->iItem;
         if (list == 2)
             OtherFontRow() = change->iItem;
@@ -220,7 +249,7 @@ void CPreferencesDlg::OnFontSelected(UINT id, NMHDR* header, LRESULT* result)
     *result = 0;
 }
 
-void CPreferencesDlg::OnFontDblClk(UINT id, NMHDR* header, LRESULT* result)
+void CFontsPage::OnFontDblClk(UINT id, NMHDR* header, LRESULT* result)
 {
     auto* click = reinterpret_cast<NMITEMACTIVATE*>(header);
     const int list = id == IDC_SCREEN_FONTS ? 0 : id == IDC_PRINTER_FONTS ? 1 : 2;
@@ -231,7 +260,7 @@ void CPreferencesDlg::OnFontDblClk(UINT id, NMHDR* header, LRESULT* result)
     *result = 0;
 }
 
-void CPreferencesDlg::ChooseFont(int list, int row)
+void CFontsPage::ChooseFont(int list, int row)
 {
     LOGFONTA font = m_fonts[list][(size_t)row];
     font.lfHeight = -::MulDiv(font.lfHeight, ScreenLogPixelsY(), 720);
@@ -244,7 +273,7 @@ void CPreferencesDlg::ChooseFont(int list, int row)
         flags |= CF_PRINTERFONTS;
     if (list == 2 && row == kColumnModeRow)
         flags |= CF_FIXEDPITCHONLY;
-    CFontDialog dialog(&font, flags, printerFonts ? &printer : nullptr, this);
+    CFontDialog dialog(&font, flags, printerFonts ? &printer : nullptr, &Dialog());
     if (dialog.DoModal() != IDOK)
         return;
     dialog.GetCurrentFont(&font);
@@ -253,20 +282,67 @@ void CPreferencesDlg::ChooseFont(int list, int row)
     ShowFontRow(list, row);
 }
 
-// 颜色.
+// 颜色. STN_CLICKED shares its code with BN_CLICKED, and the swatches' id range holds buttons
+// of other pages: OnCmdMsg lets only a swatch's click through.
 
-void CPreferencesDlg::InitColorPage()
+BEGIN_MESSAGE_MAP(CColorsPage, CPreferencesPage)
+    ON_CONTROL_RANGE(STN_CLICKED, IDC_SWATCH_BACKGROUND, IDC_SWATCH_STRING, OnSwatchClicked)
+    ON_NOTIFY(TCN_SELCHANGE, IDC_COLOR_TABS, OnColorTabChange)
+    ON_CBN_SELCHANGE(IDC_COLOR_SCHEMES, OnSchemeChange)
+    ON_BN_CLICKED(IDC_LOAD_COLORS, OnLoadColors)
+    ON_BN_CLICKED(IDC_SAVE_COLORS, OnSaveColors)
+END_MESSAGE_MAP()
+
+CColorsPage::CColorsPage(const PreferencesPageContext& context) : CPreferencesPage(context)
+{
+    std::copy(Settings().view.colors, Settings().view.colors + kColorCount, m_colors);
+}
+
+CColorsPage::~CColorsPage()
+{
+    if (m_swatchBrush)
+        ::DeleteObject(m_swatchBrush);
+}
+
+BOOL CColorsPage::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo)
+{
+    if (code == STN_CLICKED && id >= IDC_SWATCH_BACKGROUND && id <= IDC_SWATCH_STRING && !SwatchOf((int)id))
+        return FALSE;
+    return CPreferencesPage::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+void CColorsPage::Exchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_COLOR_TABS, m_colorTabs);
+}
+
+void CColorsPage::Init()
 {
     const UINT tabs[3] = {IDS_GENERAL_COLORS_TAB, IDS_KEYWORD_COLORS_TAB, IDS_OTHER_COLORS_TAB};
     for (int i = 0; i < 3; ++i)
         m_colorTabs.InsertItem(i, LoadResourceText(tabs[i]));
     m_colorTabs.SetCurSel(ColorTab());
     for (const char* name : kSchemeNames)
-        SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_ADDSTRING, 0, (LPARAM)name);
-    SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_SETCURSEL, (WPARAM)SchemeItem());
+        Dialog().SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_ADDSTRING, 0, (LPARAM)name);
+    Dialog().SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_SETCURSEL, (WPARAM)SchemeItem());
 }
 
-void CPreferencesDlg::SetPresetColors(int scheme)
+void CColorsPage::LoadControls()
+{
+    std::copy(Settings().view.colors, Settings().view.colors + kColorCount, m_colors);
+}
+
+void CColorsPage::Apply()
+{
+    std::copy(m_colors, m_colors + kColorCount, Settings().view.colors);
+}
+
+int CColorsPage::OpenTab() const
+{
+    return m_colorTabs.GetCurSel();
+}
+
+void CColorsPage::SetPresetColors(int scheme)
 {
     const int column = scheme < 0 ? 0 : scheme > 3 ? 3 : scheme;
     for (const SchemeRow& row : kSchemes)
@@ -274,7 +350,7 @@ void CPreferencesDlg::SetPresetColors(int scheme)
             m_colors[row.entries[i]] = row.colors[column];
 }
 
-bool CPreferencesDlg::ReadColorSchemeFile(const char* path)
+bool CColorsPage::ReadSchemeFile(const char* path)
 {
     FILE* file = std::fopen(path, "rb");
     if (!file)
@@ -299,23 +375,23 @@ bool CPreferencesDlg::ReadColorSchemeFile(const char* path)
     return true;
 }
 
-bool CPreferencesDlg::WriteColorSchemeFile(const char* path) const
+bool CColorsPage::WriteSchemeFile(const char* path) const
 {
     return SaveColorScheme(path, m_colors);
 }
 
-void CPreferencesDlg::RedrawColorSwatches()
+void CColorsPage::RedrawColorSwatches()
 {
     for (const Swatch& s : kSwatches)
-        GetDlgItem(s.id)->Invalidate();
+        Dialog().GetDlgItem(s.id)->Invalidate();
 }
 
-void CPreferencesDlg::OnSwatchClicked(UINT id)
+void CColorsPage::OnSwatchClicked(UINT id)
 {
     const Swatch* swatch = SwatchOf((int)id);
     if (!swatch)
         return;
-    CColorDialog dialog(m_colors[swatch->entries[0]], CC_FULLOPEN, this);
+    CColorDialog dialog(m_colors[swatch->entries[0]], CC_FULLOPEN, &Dialog());
     if (dialog.DoModal() != IDOK)
         return;
     for (int i = 0; i < swatch->entryCount; ++i)
@@ -323,21 +399,21 @@ void CPreferencesDlg::OnSwatchClicked(UINT id)
     RedrawColorSwatches();
 }
 
-void CPreferencesDlg::OnColorTabChange(NMHDR*, LRESULT* result)
+void CColorsPage::OnColorTabChange(NMHDR*, LRESULT* result)
 {
     ColorTab() = m_colorTabs.GetCurSel();
-    ShowPages();
+    ShowControls();
     *result = 0;
 }
 
-void CPreferencesDlg::OnSchemeChange()
+void CColorsPage::OnSchemeChange()
 {
-    SchemeItem() = (int)SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_GETCURSEL);
+    SchemeItem() = (int)Dialog().SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_GETCURSEL);
 }
 
-void CPreferencesDlg::OnLoadColors()
+void CColorsPage::OnLoadColors()
 {
-    const int item = (int)SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_GETCURSEL);
+    const int item = (int)Dialog().SendDlgItemMessage(IDC_COLOR_SCHEMES, CB_GETCURSEL);
     if (item < 0)
         return;
     if (item < kSavedSchemesItem) {
@@ -345,23 +421,23 @@ void CPreferencesDlg::OnLoadColors()
     } else {
         CString path = ChooseFile(true, kSchemeFilter, "加载配色方案", nullptr, "配置", "");
         if (!path.IsEmpty())
-            ReadColorSchemeFile(path);
+            ReadSchemeFile(path);
     }
     RedrawColorSwatches();
 }
 
-void CPreferencesDlg::OnSaveColors()
+void CColorsPage::OnSaveColors()
 {
     CString path = ChooseFile(false, kSchemeFilter, "保存配色方案", ".配色", "配置", "");
     if (!path.IsEmpty())
-        WriteColorSchemeFile(path);
+        WriteSchemeFile(path);
 }
 
-HBRUSH CPreferencesDlg::OnCtlColor(CDC* dc, CWnd* control, UINT)
+HBRUSH CColorsPage::SwatchBrush(CDC* dc, CWnd* control)
 {
     const Swatch* swatch = control ? SwatchOf(control->GetDlgCtrlID()) : nullptr;
     if (!swatch)
-        return (HBRUSH)Default();
+        return nullptr;
     if (m_swatchBrush)
         ::DeleteObject(m_swatchBrush);
     m_swatchBrush = ::CreateSolidBrush(m_colors[swatch->fill]);

@@ -182,6 +182,61 @@ TEST_F(PreferencesTest, ControlsShowTheSettingsAndTheirDependentStates)
     EXPECT_FALSE(host.multiInstance);
 }
 
+// Each page applies only its own controls: a check box left out of every page would be
+// shown but never stored.
+TEST_F(PreferencesTest, EveryCheckBoxOfEveryPageReachesItsSettingOnOk)
+{
+    struct Case {
+        int id;
+        int CEditorSettings::*setting;
+        int CViewSettings::*viewSetting;
+    };
+    const Case cases[] = {
+        {IDC_SPACES_FOR_TAB, nullptr, &CViewSettings::spacesForTab},
+        {IDC_WRAP_ON_OPEN, nullptr, &CViewSettings::wrapOnOpen},
+        {IDC_AUTO_INDENT, nullptr, &CViewSettings::autoIndent},
+        {IDC_HOME_TO_FIRST, nullptr, &CViewSettings::homeToFirstPosition},
+        {IDC_SEARCH_WRAPS, nullptr, &CViewSettings::searchWraps},
+        {IDC_DRAG_DROP_EDITING, nullptr, &CViewSettings::dragDropEditing},
+        {IDC_AUTO_CLOSE_BRACKETS, nullptr, &CViewSettings::autoCloseBrackets},
+        {IDC_VOCABULARY_POPUP, nullptr, &CViewSettings::vocabularyPopup},
+        {IDC_VOCABULARY_COMMENT, &CEditorSettings::vocabularyWithComment, nullptr},
+        {IDC_MARKER1, nullptr, &CViewSettings::marker1On},
+        {IDC_MARKER2, nullptr, &CViewSettings::marker2On},
+        {IDC_SHOW_SELECTION_MARGIN, nullptr, &CViewSettings::showSelectionMargin},
+        {IDC_SHOW_LINE_NUMBERS, nullptr, &CViewSettings::showLineNumbers},
+        {IDC_HIGHLIGHT_LINE, nullptr, &CViewSettings::highlightCurrentLine},
+        {IDC_HIGHLIGHT_PAIR, nullptr, &CViewSettings::highlightMatchingPair},
+        {IDC_BOLD_KEYWORDS, nullptr, &CViewSettings::boldKeywords},
+        {IDC_ITALIC_COMMENTS, nullptr, &CViewSettings::italicComments},
+        {IDC_SHOW_TABS, nullptr, &CViewSettings::showTabs},
+        {IDC_SHOW_LINE_ENDS, nullptr, &CViewSettings::showLineEnds},
+        {IDC_PRINT_HEADER, nullptr, &CViewSettings::printHeader},
+        {IDC_PRINT_FOOTER, nullptr, &CViewSettings::printFooter},
+        {IDC_PRINT_LINE_NUMBERS, nullptr, &CViewSettings::printLineNumbers},
+        {IDC_PRINT_SYNTAX_COLOURS, nullptr, &CViewSettings::printSyntaxColours},
+        {IDC_NEW_DOCUMENT_AT_START, &CEditorSettings::newDocumentAtStart, nullptr},
+        {IDC_REOPEN_AT_START, &CEditorSettings::reopenWorkspaceAtStart, nullptr},
+        {IDC_TABS_TO_SPACES, &CEditorSettings::tabsToSpacesOnSave, nullptr},
+        {IDC_STRIP_TRAILING, &CEditorSettings::stripTrailingOnSave, nullptr},
+        {IDC_SAVE_UNIX, &CEditorSettings::saveUnixLineEnds, nullptr},
+        {IDC_SAVE_REMOTE_UNIX, &CEditorSettings::saveRemoteUnixLineEnds, nullptr},
+    };
+    auto setting = [&](const Case& c) -> int& {
+        return c.setting ? settings.*c.setting : settings.view.*c.viewSetting;
+    };
+    for (const Case& c : cases)
+        setting(c) = 0;
+    Run([&](DialogDriver& d) {
+        // The selection margin is clicked while line numbers, which disable it, are still off.
+        for (const Case& c : cases)
+            EXPECT_TRUE(d.Click(c.id)) << c.id;
+        d.PressOK();
+    });
+    for (const Case& c : cases)
+        EXPECT_EQ(1, setting(c)) << c.id;
+}
+
 TEST_F(PreferencesTest, ThePageLastShownOpensNextTimeAndShowsOnlyItsControls)
 {
     Run([&](DialogDriver& d) {
