@@ -50,9 +50,6 @@ bool IsInsideCall(const char* text, int length, ByteColumn open, ByteColumn care
 // The pop-up of the view's context menu: 0 over the gutter, 2 with a selection, else 1.
 int ContextMenuPopup(bool inGutter, bool selectionActive);
 
-// A text position after text from start to end was inserted (removed) in front of it.
-DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPosition end);
-DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end);
 // A CF_TEXT block's text as lines (its bytes: ReadTextBytes of the system clipboard).
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines);
 

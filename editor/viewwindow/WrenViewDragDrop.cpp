@@ -4,6 +4,7 @@
 
 #include "editor/document/WrenDoc.h"
 #include "editor/settings/EditorSettings.h"
+#include "editor/view/PositionShift.h"
 
 namespace {
 
@@ -26,28 +27,6 @@ DragRecord& CurrentDrag()
 }
 
 } // namespace
-
-DocPosition ShiftByInsertion(DocPosition position, DocPosition start, DocPosition end)
-{
-    if (position.line == start.line && position.column >= start.column) {
-        position.column = end.column + (position.column - start.column);
-        position.line = end.line;
-    } else if (position.line > start.line) {
-        position.line += end.line - start.line;
-    }
-    return position;
-}
-
-DocPosition ShiftByRemoval(DocPosition position, DocPosition start, DocPosition end)
-{
-    if (position.line == end.line && position.column >= end.column) {
-        position.column = start.column + (position.column - end.column);
-        position.line = start.line;
-    } else if (position.line > end.line) {
-        position.line -= end.line - start.line;
-    }
-    return position;
-}
 
 bool ReadTextBlock(HGLOBAL block, CStringLineList& lines)
 {

@@ -1050,16 +1050,8 @@ TEST_F(WrenViewTest, RightClickOpensTheContextMenuOfThePlace)
     ::DestroyMenu(menu);
 }
 
-TEST(DropText, ShiftsAndBoundedReads)
+TEST(DropText, BoundedReads)
 {
-    // Positions after an insertion of "xy\r\nz" at (2, 1): it ends at (1, 2).
-    const struct {
-        DocPosition before, after;
-    } shifts[] = {{{0, 0}, {0, 0}}, {{1, 1}, {1, 1}}, {{2, 1}, {1, 2}}, {{5, 1}, {4, 2}}, {{3, 4}, {3, 5}}};
-    for (const auto& c : shifts) {
-        EXPECT_EQ(ShiftByInsertion(c.before, {2, 1}, {1, 2}), c.after);
-        EXPECT_EQ(ShiftByRemoval(c.after, {2, 1}, {1, 2}), c.before);
-    }
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 6);
     memcpy(::GlobalLock(block), "ab\r\nc\0", 6);
     ::GlobalUnlock(block);
