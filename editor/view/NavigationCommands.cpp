@@ -1,6 +1,7 @@
 // Going to a line, bookmarks, the last edit and block ends, and the select commands.
 #include <algorithm>
 
+#include "editor/view/BracketMatcher.h"
 #include "editor/view/SearchCommands.h"
 
 bool CSearchCommands::FinishMove(bool moved, bool hadSelection)
@@ -61,24 +62,7 @@ bool CSearchCommands::DoGoToPrevEditPos()
 
 bool CSearchCommands::BracketAtCaret(DocPosition& symbol, bool& isOpening) const
 {
-    if (!View().GetSettings().highlightMatchingPair || View().IsSelectionActive())
-        return false;
-    const DocPosition caret = View().GetCaretDocPosition();
-    const CTextLine& line = *Document().GetLine(caret.line);
-    int length = 0;
-    if (caret.column < line.GetLength() &&
-        Document().GetPairDelimiterAt(caret.column, caret.line, isOpening, length)) {
-        const CColorRun* run = CTextDocument::GetRunAt(line, caret.column);
-        symbol = DocPosition{run ? run->start : caret.column, caret.line};
-        return true;
-    }
-    if (caret.column > 0 && caret.column <= line.GetLength() &&
-        Document().GetPairDelimiterAt(caret.column - 1, caret.line, isOpening, length)) {
-        const CColorRun* run = CTextDocument::GetRunAt(line, caret.column - 1);
-        symbol = DocPosition{run ? run->start : caret.column - 1, caret.line};
-        return true;
-    }
-    return false;
+    return CBracketMatcher(View()).BracketAtCaret(symbol, isOpening);
 }
 
 bool CSearchCommands::DoGoToBlockStart()

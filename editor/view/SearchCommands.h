@@ -56,13 +56,11 @@ public:
     // The word at the caret (by the view's word rule); empty when none.
     CString GetWordAtCaret() const;
 
-    // The bracket symbol at the caret that a match highlight would show (the caret's
-    // column, else the symbol ending before it); false when none is shown.
-    bool BracketAtCaret(DocPosition& symbol, bool& isOpening) const;
-
 private:
     // After a Select…: the selection is active when one was made (and is not empty).
     void KeepSelection(bool selected);
+    // The bracket the caret's highlight shows (CBracketMatcher::BracketAtCaret).
+    bool BracketAtCaret(DocPosition& symbol, bool& isOpening) const;
     CViewEngine& View() const { return m_actions.GetView(); }
     CTextDocument& Document() const { return m_actions.GetDocument(); }
     bool IsRegex() const { return (m_parameters.flags & kSearchRegex) != 0; }

@@ -8,6 +8,7 @@
 #include "editor/inputaids/PaletteCommands.h"
 #include "editor/inputaids/PromptListDlg.h"
 #include "editor/res/resource.h"
+#include "editor/view/BracketMatcher.h"
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
 #include "editor/view/SearchDialogFlow.h"
@@ -213,20 +214,8 @@ public:
     };
     const ShownPosition& GetShownPosition() const { return m_shownPosition; }
 
-    // The matching-pair highlight: the bracket at the caret (cell 0) and its partner
-    // (cell 1) in layout pixels, and which of them are inverted on the window now.
-    struct BracketMatchCells {
-        bool shown = false;
-        bool opening = false;  // the caret's symbol opens its pair
-        PixelX x[2] = {0, 0};
-        PixelY y[2] = {0, 0};
-        int width = 0;
-        bool inverted[2] = {false, false};
-    };
+    // The matching-pair highlight as it is on the window now.
     const BracketMatchCells& GetBracketMatch() const { return m_bracketMatch; }
-    // The highlight looks for a partner at most this many lines away: it runs on every caret
-    // move, and an unmatched bracket must not walk the rest of a large document each time.
-    static const LineIndex kBracketMatchLineLimit = 2000;
 
     // Messages the view posts and accepts.
     static const UINT kMsgPromptRequest = WM_USER + 111;

@@ -7,26 +7,10 @@
 void CWrenView::ShowBracketMatch()
 {
     m_bracketMatch = BracketMatchCells();
-    DocPosition symbol;
-    bool opening = false;
-    if (!m_search || !m_search->BracketAtCaret(symbol, opening))
+    BracketMatch match;
+    if (!m_engine || !CBracketMatcher(*m_engine).MatchAtCaret(match, CBracketMatcher::kHighlightLineLimit))
         return;
-    DocPosition partner = symbol;
-    if (!m_engine->GetDocument().FindMatchingPair(partner.column, partner.line, kBracketMatchLineLimit))
-        return;
-    CViewEngine& engine = *m_engine;
-    const PixelPosition first = engine.PixelsFromDocPosition(symbol.column, symbol.line);
-    const PixelPosition second = engine.PixelsFromDocPosition(partner.column, partner.line);
-    const CDisplayLineRef line = engine.GetDisplayLineAtY(first.y);
-    const DisplaySegment* segment = line ? line->FindSegmentAtColumn(symbol.column) : nullptr;
-    BracketMatchCells& cells = m_bracketMatch;
-    cells.opening = opening;
-    cells.width = segment ? segment->width : engine.GetAverageCharWidth();
-    cells.x[0] = first.x;
-    cells.y[0] = first.y;
-    cells.x[1] = second.x;
-    cells.y[1] = second.y;
-    cells.shown = true;
+    m_bracketMatch = BracketCellsOf(*m_engine, match);
     InvertBracketCells(true);
 }
 
@@ -40,20 +24,15 @@ void CWrenView::HideBracketMatch()
 // Inverts each visible cell (show) or each inverted one back (hide).
 void CWrenView::InvertBracketCells(bool show)
 {
-    CViewEngine& engine = *m_engine;
-    const int fontHeight = engine.GetMetrics().GetFontHeight();
-    const int gutter = engine.GetGutterWidth();
     CClientDC dc(this);
     for (int i = 0; i < 2; ++i) {
         BracketMatchCells& cells = m_bracketMatch;
-        const int x = cells.x[i] + gutter - engine.GetScrollX();
-        const int y = cells.y[i] - engine.GetScrollY();
         if (show)
-            cells.inverted[i] = x >= gutter && x + cells.width <= engine.GetClientWidth() && y >= 0 &&
-                                y + fontHeight <= engine.GetClientHeight();
+            cells.inverted[i] = IsBracketCellVisible(*m_engine, cells, i);
         if (!cells.inverted[i])
             continue;
-        ::PatBlt(dc.GetSafeHdc(), x, y + 7 * fontHeight / 8, cells.width, fontHeight - 7 * fontHeight / 8, DSTINVERT);
+        const ClientRect mark = BracketMarkRect(*m_engine, cells, i);
+        ::PatBlt(dc.GetSafeHdc(), mark.x, mark.y, mark.width, mark.height, DSTINVERT);
         if (!show)
             cells.inverted[i] = false;
     }

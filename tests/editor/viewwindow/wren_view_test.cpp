@@ -558,7 +558,7 @@ TEST_F(WrenViewTest, BracketAtTheCaretShowsItsPartner)
         SCOPED_TRACE(c.caret);
         engine.SetCaretToDocPosition(c.caret, 0);
         view->PlaceCaret();
-        const CWrenView::BracketMatchCells& match = view->GetBracketMatch();
+        const BracketMatchCells& match = view->GetBracketMatch();
         ASSERT_EQ(match.shown, c.shown);
         if (!c.shown)
             continue;
