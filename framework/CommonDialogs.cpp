@@ -1,6 +1,7 @@
 #include "framework/CommonDialogs.h"
 
 #include "framework/Dc.h"
+#include "framework/DeferredLibrary.h"
 #include "framework/DialogDriver.h"
 #include "framework/Gbk.h"
 #include "framework/PrinterChoice.h"
@@ -100,7 +101,8 @@ int CFileDialog::DoModal()
     m_ofn.hwndOwner = OwnerWindow();
     m_ofn.Flags |= OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     m_ofn.lpfnHook = &FileDialogHook;
-    BOOL chosen = m_openFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
+    BOOL chosen = m_openFileDialog ? RunCommonDialog("GetOpenFileNameA", &m_ofn)
+                                   : RunCommonDialog("GetSaveFileNameA", &m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }
 
@@ -192,7 +194,7 @@ int CColorDialog::DoModal()
     m_cc.hwndOwner = OwnerWindow();
     m_cc.Flags |= CC_ENABLEHOOK;
     m_cc.lpfnHook = &CommonDialogHook;
-    return ::ChooseColor(&m_cc) ? IDOK : IDCANCEL;
+    return RunCommonDialog("ChooseColorA", &m_cc) ? IDOK : IDCANCEL;
 }
 
 CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDc, CWnd* parent) : CCommonDialog(parent)
@@ -229,7 +231,7 @@ int CFontDialog::DoModal()
         else
             m_cf.Flags = (flags & ~CF_PRINTERFONTS) | CF_SCREENFONTS;
     }
-    BOOL chosen = ::ChooseFont(&m_cf);
+    BOOL chosen = RunCommonDialog("ChooseFontA", &m_cf);
     if (defaultPrinter.GetSafeHdc())
         m_cf.hDC = nullptr;
     m_cf.Flags = (m_cf.Flags & ~(CF_PRINTERFONTS | CF_SCREENFONTS)) | (flags & (CF_PRINTERFONTS | CF_SCREENFONTS));
@@ -253,7 +255,7 @@ int CPrintDialog::DoModal()
     m_pd.Flags |= PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK;
     m_pd.lpfnSetupHook = &CommonDialogHook;
     m_pd.lpfnPrintHook = &CommonDialogHook;
-    return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;
+    return RunCommonDialog("PrintDlgA", &m_pd) ? IDOK : IDCANCEL;
 }
 
 BOOL CPrintDialog::GetDefaults()
@@ -261,7 +263,7 @@ BOOL CPrintDialog::GetDefaults()
     DWORD flags = m_pd.Flags;
     m_pd.Flags = (flags & ~(PD_RETURNDC | PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK)) | PD_RETURNDEFAULT;
     m_pd.hwndOwner = nullptr;
-    BOOL found = ::PrintDlg(&m_pd);
+    BOOL found = RunCommonDialog("PrintDlgA", &m_pd);
     m_pd.Flags = flags;
     return found;
 }

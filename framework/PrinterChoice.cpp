@@ -2,6 +2,7 @@
 
 #include "framework/CommonDialogs.h"
 #include "framework/Dc.h"
+#include "framework/DeferredLibrary.h"
 
 #include <cstring>
 #include <string>
@@ -32,21 +33,26 @@ HGLOBAL MakeDevNames(LPCTSTR device)
 // The driver's default device mode of printer device; null when it has none.
 HGLOBAL MakeDefaultDevMode(LPCTSTR device)
 {
+    const CDeferredLibrary& spooler = SpoolerLibrary();
+    const auto openPrinter = spooler.Find<decltype(&::OpenPrinterA)>("OpenPrinterA");
+    const auto documentProperties = spooler.Find<decltype(&::DocumentPropertiesA)>("DocumentPropertiesA");
+    const auto closePrinter = spooler.Find<decltype(&::ClosePrinter)>("ClosePrinter");
     HANDLE printer = nullptr;
-    if (!::OpenPrinterA(const_cast<LPSTR>(device), &printer, nullptr))
+    if (!openPrinter || !documentProperties || !closePrinter ||
+        !openPrinter(const_cast<LPSTR>(device), &printer, nullptr))
         return nullptr;
     HGLOBAL block = nullptr;
-    LONG size = ::DocumentPropertiesA(nullptr, printer, const_cast<LPSTR>(device), nullptr, nullptr, 0);
+    LONG size = documentProperties(nullptr, printer, const_cast<LPSTR>(device), nullptr, nullptr, 0);
     if (size > 0 && (block = ::GlobalAlloc(GHND, size)) != nullptr) {
         auto* mode = static_cast<DEVMODEA*>(::GlobalLock(block));
-        LONG done = ::DocumentPropertiesA(nullptr, printer, const_cast<LPSTR>(device), mode, nullptr, DM_OUT_BUFFER);
+        LONG done = documentProperties(nullptr, printer, const_cast<LPSTR>(device), mode, nullptr, DM_OUT_BUFFER);
         ::GlobalUnlock(block);
         if (done != IDOK) {
             ::GlobalFree(block);
             block = nullptr;
         }
     }
-    ::ClosePrinter(printer);
+    closePrinter(printer);
     return block;
 }
 
@@ -82,7 +88,7 @@ BOOL CPrinterChoice::UpdateDefaults()
     PRINTDLG pd = {};
     pd.lStructSize = sizeof pd;
     pd.Flags = PD_RETURNDEFAULT;
-    if (!::PrintDlg(&pd))
+    if (!RunCommonDialog("PrintDlgA", &pd))
         return FALSE;
     Select(pd.hDevNames, pd.hDevMode);
     return m_hDevNames != nullptr;
