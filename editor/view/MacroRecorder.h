@@ -35,11 +35,15 @@ public:
     virtual void RecordingChanged(bool recording) = 0;
 };
 
+// A recorded find that searched upward; the other bits of its flags are the search flags.
+constexpr int kRecordedFindUpward = 0x100;
+
 enum class MacroReplay {
     kReplayed,
     kEmpty,                 // the slot holds no steps
     kRefusedWhileRecording, // message 54006; the recording was cancelled
     kDamaged,               // the slot's lists do not make steps
+    kFailed,                // a step ran out of memory: the replay stopped and was taken back
 };
 
 // Recording and replaying over a macro table. Process-wide in the IDE; one per test.

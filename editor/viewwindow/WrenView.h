@@ -11,6 +11,7 @@
 #include "editor/view/BracketMatcher.h"
 #include "editor/view/EditCommands.h"
 #include "editor/view/EditGroups.h"
+#include "editor/view/MacroPlayer.h"
 #include "editor/view/SearchDialogFlow.h"
 #include "editor/view/ViewEngine.h"
 #include "editor/viewwindow/ViewPrinter.h"
@@ -88,7 +89,8 @@ private:
 // engine's display lines through the shared back buffer, turns keys, characters, the mouse
 // and scroll bars into engine calls, and runs the view's editing commands in their edit
 // groups. It learns of edits only as a watcher of its document (through the engine).
-class CWrenView : public CView, public IViewHost, public IClipboard, public PaletteInsertTarget, public IPromptTarget {
+class CWrenView : public CView, public IViewHost, public IClipboard, public PaletteInsertTarget, public IPromptTarget,
+                  private IMacroCommandHost {
     DECLARE_DYNCREATE(CWrenView)
 
 public:
@@ -169,8 +171,6 @@ public:
     // Inserts the file's lines at the caret as one undo step; an unreadable file is reported
     // and changes nothing.
     bool InsertFile(const char* path);
-    // "打开文件失败." with the path.
-    void ReportUnreadableFile(const char* path);
 
     // ---- IViewHost ----
     void InvalidateView() override;
@@ -193,11 +193,6 @@ public:
     // A user tool's or a macro slot's hot key posts its command; true when one matched.
     bool MatchToolHotKey(const MSG& msg);
     bool MatchMacroHotKey(const MSG& msg);
-    // Replays a slot (0 the last recording) as one edit group; refused while recording.
-    bool ReplayMacro(int slot);
-    // A command's body alone, without edit group or repaint (a replayed command step);
-    // false for a command a macro does not replay.
-    bool RunCommandBody(UINT id);
 
     // The caret keys and typed characters, as the key translation hands them on.
     void OnCaretKey(int key, int modifiers);
@@ -337,6 +332,12 @@ private:
     int GetCompanionKind();
     // The search dialogs tell the macro recorder what they prepared.
     void ListenForMacroSteps();
+    // Replays a slot (0 the last recording) as one edit group and shows the result; refused
+    // while recording (WrenViewMacros.cpp).
+    bool ReplayMacro(int slot);
+    // The replay's command steps (WrenViewCommands.cpp) and unreadable files.
+    bool RunCommandBody(int commandId) override;
+    void ReportUnreadableFile(const char* path) override;
 
     // Drag and drop (WrenViewDragDrop.cpp).
     bool TryStartDrag(UINT flags, CPoint point);

@@ -238,9 +238,10 @@ void CWrenView::OnViewCommand(UINT id)
     }
 }
 
-bool CWrenView::RunCommandBody(UINT id)
+bool CWrenView::RunCommandBody(int commandId)
 {
-    if (!m_engine || !IsReplayableMacroCommand((int)id))
+    const UINT id = (UINT)commandId;
+    if (!m_engine || !IsReplayableMacroCommand(commandId))
         return false;
     if (const ViewCommand* command = FindViewCommand(id))
         return command->body(*this);

@@ -3,8 +3,7 @@
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/dialogs/SearchPrompts.h"
 #include "editor/res/resource.h"
-#include "editor/view/MacroRecorder.h"
-#include "editor/util/ScopedFlag.h"
+#include "editor/view/MacroPlayer.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
 #include "framework/MessageBox.h"
@@ -16,48 +15,6 @@ namespace {
 class ModesFollowRecording : public MacroRecordingObserver {
 public:
     void RecordingChanged(bool recording) override { TheEditingModes().macroRecording = recording; }
-};
-
-// A recorded find that searched upward; the other bits are the search flags.
-constexpr int kFindUpward = 0x100;
-
-// Every step of a replay performed on one view through the command bodies alone: the replay
-// is one edit group, which a handler's own group would split.
-class ViewMacroPlayer : public MacroReplayTarget {
-public:
-    explicit ViewMacroPlayer(CWrenView& view) : m_view(view) {}
-
-    void CaretKey(int key, unsigned viewModifiers) override
-    {
-        m_view.GetCommands()->MoveCaretByKey(key, (int)viewModifiers);
-    }
-    void TypeChar(int character) override { m_view.GetCommands()->DoTypeChar((char)character); }
-    void InsertString(const char* text) override { m_view.GetCommands()->DoTypeString(CString(text)); }
-    void InsertFile(const char* path) override
-    {
-        if (!m_view.GetCommands()->InsertFileAtCaret(path))
-            m_view.ReportUnreadableFile(path);
-    }
-    void Find(const char* pattern, int flags) override
-    {
-        CSearchCommands& search = *m_view.GetSearch();
-        if (!search.DoFind(CString(pattern), flags & ~kFindUpward))
-            return;
-        if (flags & kFindUpward)
-            search.DoFindPrevOccurrence();
-        else
-            search.DoFindNextOccurrence();
-    }
-    void Replace(const char* pattern, const char* replacement, int flags) override
-    {
-        m_view.GetSearch()->DoReplace(CString(pattern), CString(replacement), flags);
-    }
-    void GoToLine(int line) override { m_view.GetSearch()->DoGoToLine(line); }
-    void Command(int commandId) override { m_view.RunCommandBody((UINT)commandId); }
-    void StepDone() override { m_view.GetEngine()->EnsureCaretVisible(); }
-
-private:
-    CWrenView& m_view;
 };
 
 } // namespace
@@ -75,7 +32,7 @@ void CWrenView::ListenForMacroSteps()
         if (replace)
             TheMacroRecorder().RecordReplace(request.text, request.replacement, request.flags);
         else
-            TheMacroRecorder().RecordFind(request.text, request.flags | (request.searchUp ? kFindUpward : 0));
+            TheMacroRecorder().RecordFind(request.text, request.flags | (request.searchUp ? kRecordedFindUpward : 0));
     };
     m_searchFlow->onWentToLine = [](int line) { TheMacroRecorder().RecordGoTo(line); };
     m_searchFlow->onCommandRun = [](int commandId) { TheMacroRecorder().RecordCommand(commandId); };
@@ -99,21 +56,14 @@ bool CWrenView::MatchMacroHotKey(const MSG& msg)
 
 bool CWrenView::ReplayMacro(int slot)
 {
-    KeyboardMacroRecorder& recorder = TheMacroRecorder();
-    if (recorder.IsRecording()) {
-        m_prompts->ReportRefusedWhileRecording("Replay Macro");
-        recorder.Cancel();
-        return false;
-    }
     if (!m_engine)
         return false;
-    ViewMacroPlayer player(*this);
-    MacroReplay result = MacroReplay::kEmpty;
-    {
-        ScopedFlag replaying(TheEditingModes().macroReplaying);
-        RunEdit([&] { result = recorder.Replay(slot, player); });
-    }
-    m_engine->EnsureCaretVisible();
+    CMacroPlayer player(*m_commands, *m_search, *m_groups, *m_prompts, *this);
+    const MacroReplay result = player.Replay(TheMacroRecorder(), slot);
+    if (result == MacroReplay::kRefusedWhileRecording)
+        return false;
+    RepaintNow();
+    UpdateAllOtherViews();
     PlaceCaret();
     return result == MacroReplay::kReplayed;
 }
