@@ -55,19 +55,6 @@ void DisplayTest::PostKeyDown(int virtualKey)
     PostMessageA(Window(), WM_KEYDOWN, (WPARAM)virtualKey, 1);
 }
 
-void DisplayTest::Pump(int milliseconds)
-{
-    DWORD end = GetTickCount() + (DWORD)milliseconds;
-    MSG message;
-    while ((int)(end - GetTickCount()) > 0) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
-
 int ConsoleTextWidth(HDC dc, const char* text)
 {
     LOGFONTA record = {};

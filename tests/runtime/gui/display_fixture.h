@@ -25,9 +25,6 @@ protected:
     void PostChar(int character);
     void PostChars(const char* text);
     void PostKeyDown(int virtualKey);
-    // Dispatches whatever comes for the given time, for a test that checks what does not
-    // happen meanwhile; a test waiting for something waits with PumpUntil.
-    static void Pump(int milliseconds);
 };
 
 // The width of a text on dc in the console's default font ("新宋体", height 16).
