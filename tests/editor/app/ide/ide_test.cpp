@@ -525,13 +525,31 @@ void ClickWithThePointer(HWND window, POINT point, bool twice)
         PressMouseAt(point, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
-// Clicks on the tree item's label as the mouse does: the tree asks where the pointer was,
-// not where a message said.
+// Clicks (twice for a double click) on the tree item's label with button messages posted to
+// the tree. The tree's handlers ask where the pointer was when the message came, and a posted
+// message carries where the pointer stood when it was posted: the pointer is put on the label
+// first, and stays there once the IDE has handled whatever motion its display reported.
 void ClickTreeItem(const StartedProgram& ide, HWND tree, HTREEITEM item, bool twice)
 {
     ::SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     RECT rect = TreeItemScreenRect(ide, tree, item);
-    ClickWithThePointer(tree, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, twice);
+    const POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    EXPECT_TRUE(WaitUntil([&] {
+        ::SetCursorPos(point.x, point.y);
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(tree, WM_NULL, 0, 0, SMTO_NORMAL, kStuckMilliseconds, &result);
+        POINT at = {};
+        return ::GetCursorPos(&at) && at.x == point.x && at.y == point.y;
+    }));
+    POINT client = point;
+    ::ScreenToClient(tree, &client);
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    ::PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageA(tree, WM_LBUTTONUP, 0, at);
+    if (twice) {
+        ::PostMessageA(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::PostMessageA(tree, WM_LBUTTONUP, 0, at);
+    }
 }
 
 // A list box's texts travel between processes in their wide form: the lines as GBK.
@@ -631,7 +649,7 @@ TEST_F(IdeVocabularyTest, DoubleClickWithoutADocumentInsertsNowhere)
     ::SendMessageA(m_main, WM_COMMAND, ID_FILE_CLOSE_ALL, 0);
     ASSERT_TRUE(WaitUntil([&] { return ChildTitles(m_main).empty(); }));
     ClickTreeItem(*m_ide, m_tree, m_entry, true);
-    // The pointer's clicks are handled in order: once a click on the next entry shows it, the
+    // The tree handles its clicks in order: once a click on the next entry shows it, the
     // double click before it has been handled too.
     ASSERT_TRUE(WaitUntil([&] { return ListLines(m_output) == m_entryLines; }));
     HTREEITEM next = Next(m_entry, TVGN_NEXT);
