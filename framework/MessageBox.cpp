@@ -1,7 +1,5 @@
 #include "framework/MessageBox.h"
 
-#include "framework/AppState.h"
-
 #include <atomic>
 
 namespace {
@@ -10,28 +8,14 @@ std::atomic<MessageBoxHook*> g_hook{nullptr};
 
 } // namespace
 
-int ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
-{
-    if (MessageBoxHook* hook = g_hook.load())
-        return hook->OnMessageBox(owner, text ? text : "", caption ? caption : "", type);
-    return ::MessageBoxA(owner, text ? text : "", caption, type);
-}
-
-int AfxMessageBox(LPCTSTR text, UINT type, UINT /*helpId*/)
-{
-    return ShowMessageBox(::GetActiveWindow(), text, AfxGetAppName(), type);
-}
-
-int AfxMessageBox(UINT stringId, UINT type, UINT helpId)
-{
-    CString text;
-    text.LoadString(stringId);
-    return AfxMessageBox(text, type, helpId);
-}
-
 MessageBoxHook* SetMessageBoxHook(MessageBoxHook* hook)
 {
     return g_hook.exchange(hook);
+}
+
+MessageBoxHook* GetMessageBoxHook()
+{
+    return g_hook.load();
 }
 
 ScopedMessageBoxHook::ScopedMessageBoxHook()

@@ -26,6 +26,8 @@ public:
 
 // Installs hook (null: none) and returns the one installed before.
 MessageBoxHook* SetMessageBoxHook(MessageBoxHook* hook);
+// The hook installed now; null when none.
+MessageBoxHook* GetMessageBoxHook();
 
 // One box as a hook saw it.
 struct RecordedMessageBox {

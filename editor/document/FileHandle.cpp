@@ -72,3 +72,29 @@ long long CFileHandle::GetSize() const
         return -1;
     return (long long)high << 32 | low;
 }
+
+bool ReplaceFileByWriting(const char* path, const std::function<bool(CFileHandle& out)>& write)
+{
+    const std::string folder = FolderOfPath(path);
+    char tempPath[MAX_PATH];
+    if (folder.size() + 14 >= MAX_PATH || !::GetTempFileNameA(folder.c_str(), "myu", 0, tempPath))
+        return false;
+    bool written;
+    {
+        CFileHandle out;
+        written = out.CreateForWriting(tempPath) && write(out);
+    }
+    const DWORD attributes = ::GetFileAttributesA(path);
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // The platform's replace-file call leaves a stray backup file behind under some
+    // systems when the target is locked; a move over the target does not.
+    const bool replaced =
+        written && ::MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!replaced) {
+        ::DeleteFileA(tempPath);
+        return false;
+    }
+    if (exists && ::GetFileAttributesA(path) != attributes)
+        ::SetFileAttributesA(path, attributes);
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // Owns one open file of the platform for the text file reader and writer, which need big
@@ -30,6 +31,11 @@ public:
 private:
     void* m_handle = nullptr;  // the platform handle; null when closed
 };
+
+// Writes a new file through write into a temporary file beside path and only then puts it in
+// path's place, keeping the attributes the file there had: a full disk or a locked target
+// leaves the original as it was and no temporary behind. False when any step failed.
+bool ReplaceFileByWriting(const char* path, const std::function<bool(CFileHandle& out)>& write);
 
 // The folder part of a path (without the final separator; "." when it has none). Steps by
 // GBK character, so a trail byte 0x5C is not taken for a backslash.

@@ -1,5 +1,5 @@
-#include <windows.h>
-
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "editor/document/FileHandle.h"
@@ -93,28 +93,7 @@ bool WriteLines(const CLineList& lines, CFileHandle& out, EncodingCode encoding,
 
 bool CLineList::Save(const char* path, EncodingCode encoding, LineEndCode lineEnd) const
 {
-    // Write a temporary file beside the target and only then put it in the target's place:
-    // a full disk or a locked file must not leave a truncated original behind.
-    const std::string folder = FolderOfPath(path);
-    char tempPath[MAX_PATH];
-    if (folder.size() + 14 >= MAX_PATH || !::GetTempFileNameA(folder.c_str(), "myu", 0, tempPath))
-        return false;
-    bool written;
-    {
-        CFileHandle out;
-        written = out.CreateForWriting(tempPath) && WriteLines(*this, out, encoding, lineEnd);
-    }
-    const DWORD attributes = ::GetFileAttributesA(path);
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    // The platform's replace-file call leaves a stray backup file behind under some
-    // systems when the target is locked; a move over the target does not.
-    const bool replaced =
-        written && ::MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!replaced) {
-        ::DeleteFileA(tempPath);
-        return false;
-    }
-    if (exists && ::GetFileAttributesA(path) != attributes)
-        ::SetFileAttributesA(path, attributes);
-    return true;
+    return ReplaceFileByWriting(path, [&](CFileHandle& out) {
+        return WriteLines(*this, out, encoding, lineEnd);
+    });
 }
