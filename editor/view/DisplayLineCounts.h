@@ -25,9 +25,9 @@
 // and totals before each block.
 class CDisplayLineCounts {
 public:
-    static const int kMaxBlockLines = 1024;
-    static const int kMaxCount = 0x7FFF;
-    static const int kPending = 0x8000;
+    static constexpr int kMaxBlockLines = 1024;
+    static constexpr int kMaxCount = 0x7FFF;
+    static constexpr int kPending = 0x8000;
 
     // The value of a pending line estimated to take estimate display lines.
     static int PendingValue(int estimate) { return kPending | std::max(1, std::min(estimate, kMaxCount)); }
