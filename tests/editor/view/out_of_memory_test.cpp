@@ -21,14 +21,30 @@ void* Allocate(size_t size)
     throw std::bad_alloc();
 }
 
+void* AllocateOrNull(size_t size) noexcept
+{
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
+// Every form of new a core calls comes from here, the nothrow ones (the regex engine's
+// program) too: a runtime that supplies its own nothrow forms would otherwise hand out blocks
+// that the delete below does not own.
 void* operator new(size_t size) { return Allocate(size); }
 void* operator new[](size_t size) { return Allocate(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return AllocateOrNull(size); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return AllocateOrNull(size); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, size_t) noexcept { std::free(block); }
 void operator delete[](void* block, size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 TEST(OutOfMemory, FailedActionsAreTakenBackWhole)
 {
