@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 
 // The text file reader's and writer's open file for the native build: a descriptor, kept in
 // the handle's pointer slot (offset by one, so descriptor 0 is not taken for closed).
@@ -92,4 +93,35 @@ long long CFileHandle::GetSize() const
 {
     struct stat status;
     return fstat(Descriptor(m_handle), &status) == 0 ? (long long)status.st_size : -1;
+}
+
+bool ReplaceFileByWriting(const char* path, const std::function<bool(CFileHandle& out)>& write)
+{
+    if (!path || !*path)
+        return false;
+    std::string temp = std::string(path) + ".XXXXXX";
+    const int descriptor = mkstemp(&temp[0]);
+    if (descriptor < 0)
+        return false;
+    // A new file gets the permissions the process would create it with, an old one keeps its own.
+    struct stat status;
+    mode_t mode;
+    if (stat(path, &status) == 0) {
+        mode = status.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool written = fchmod(descriptor, mode) == 0;
+    written = close(descriptor) == 0 && written;
+    {
+        CFileHandle out;
+        written = written && out.CreateForWriting(temp.c_str()) && write(out);
+    }
+    if (!written || std::rename(temp.c_str(), path) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    return true;
 }
