@@ -6,7 +6,8 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
+
+#include "ReplaceByRename.h"
 
 // The text file reader's and writer's open file for the native build: a descriptor, kept in
 // the handle's pointer slot (offset by one, so descriptor 0 is not taken for closed).
@@ -97,31 +98,8 @@ long long CFileHandle::GetSize() const
 
 bool ReplaceFileByWriting(const char* path, const std::function<bool(CFileHandle& out)>& write)
 {
-    if (!path || !*path)
-        return false;
-    std::string temp = std::string(path) + ".XXXXXX";
-    const int descriptor = mkstemp(&temp[0]);
-    if (descriptor < 0)
-        return false;
-    // A new file gets the permissions the process would create it with, an old one keeps its own.
-    struct stat status;
-    mode_t mode;
-    if (stat(path, &status) == 0) {
-        mode = status.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool written = fchmod(descriptor, mode) == 0;
-    written = close(descriptor) == 0 && written;
-    {
+    return ReplaceByRename(path, [&](const char* tempPath) {
         CFileHandle out;
-        written = written && out.CreateForWriting(temp.c_str()) && write(out);
-    }
-    if (!written || std::rename(temp.c_str(), path) != 0) {
-        unlink(temp.c_str());
-        return false;
-    }
-    return true;
+        return out.CreateForWriting(tempPath) && write(out);
+    });
 }
