@@ -135,6 +135,11 @@ CDocument* CDocManager::FindOpenDocument(LPCTSTR path) const
 
 CDocument* CDocManager::OpenDocumentFile(LPCTSTR path)
 {
+    return OpenDocumentFile(path, DocumentLoader());
+}
+
+CDocument* CDocManager::OpenDocumentFile(LPCTSTR path, const DocumentLoader& load)
+{
     if (path == nullptr || *path == '\0')
         return nullptr;
     CString full = FullPathOf(path);
@@ -159,7 +164,7 @@ CDocument* CDocManager::OpenDocumentFile(LPCTSTR path)
     }
     if (best == nullptr)
         return nullptr;
-    return best->OpenDocumentFile(full);
+    return best->OpenDocumentFile(full, TRUE, load);
 }
 
 BOOL CDocManager::SaveAllModified()

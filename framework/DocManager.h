@@ -3,12 +3,12 @@
 
 #include "framework/CString.h"
 #include "framework/CmdTarget.h"
+#include "framework/DocTemplate.h"
 #include "framework/List.h"
 
 #include <memory>
 
 class CCmdUI;
-class CDocTemplate;
 class CDocument;
 class CRecentFileList;
 
@@ -42,6 +42,8 @@ public:
     // Opens path in the template that suits it best; a document already open is only
     // activated. Null when the file could not be opened (the failure was reported).
     virtual CDocument* OpenDocumentFile(LPCTSTR path);
+    // The same, with load (when set) filling a new document in place of its OnOpenDocument.
+    CDocument* OpenDocumentFile(LPCTSTR path, const DocumentLoader& load);
     // Asks to save each modified document; FALSE when the user cancelled one.
     virtual BOOL SaveAllModified();
     // Saves every modified document (asking for names of untitled ones); FALSE when one

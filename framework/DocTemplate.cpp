@@ -194,7 +194,7 @@ void CMultiDocTemplate::SetDefaultTitle(CDocument* document)
     document->SetTitle(title);
 }
 
-CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible)
+CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible, const DocumentLoader& load)
 {
     CDocument* document = CreateNewDocument();
     if (document == nullptr) {
@@ -213,7 +213,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible)
     }
     if (path == nullptr) {
         SetDefaultTitle(document);
-        if (!document->OnNewDocument()) {
+        if (!(load ? load(*document, nullptr) : document->OnNewDocument())) {
             // Destroying the frame takes its views and, with them, the document.
             frame->DestroyWindow();
             return nullptr;
@@ -221,7 +221,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible)
         ++m_nUntitledCount;
     } else {
         CWaitCursor wait;
-        if (!document->OnOpenDocument(path)) {
+        if (!(load ? load(*document, path) : document->OnOpenDocument(path))) {
             frame->DestroyWindow();
             return nullptr;
         }

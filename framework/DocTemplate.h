@@ -6,8 +6,15 @@
 #include "framework/List.h"
 #include "framework/RuntimeClass.h"
 
+#include <functional>
+
 class CDocument;
 class CFrameWnd;
+
+// Fills a document a template has just made, in place of its OnOpenDocument (path) or, with
+// path null, its OnNewDocument: an opener that has more to say than a path passes one.
+// FALSE after a failure it reported; the new frame then goes away.
+using DocumentLoader = std::function<BOOL(CDocument& document, LPCTSTR path)>;
 
 // Binds a document class, a frame class and a view class under one resource id, whose
 // string is the document string: "window title\ndocument name\nnew-file name\nfilter
@@ -63,7 +70,12 @@ public:
     virtual void SetDefaultTitle(CDocument* document) = 0;
     // A new document (path null) or the file at path, in a new frame; null after a failure
     // that was reported.
-    virtual CDocument* OpenDocumentFile(LPCTSTR path, BOOL makeVisible = TRUE) = 0;
+    CDocument* OpenDocumentFile(LPCTSTR path, BOOL makeVisible = TRUE)
+    {
+        return OpenDocumentFile(path, makeVisible, DocumentLoader());
+    }
+    // The same, with load (when set) filling the document in place of its own open or new.
+    virtual CDocument* OpenDocumentFile(LPCTSTR path, BOOL makeVisible, const DocumentLoader& load) = 0;
 
     // Asks to save each modified document; FALSE when the user cancelled one.
     virtual BOOL SaveAllModified();
@@ -93,7 +105,8 @@ public:
     void AddDocument(CDocument* document) override;
     void RemoveDocument(CDocument* document) override;
     void SetDefaultTitle(CDocument* document) override;
-    CDocument* OpenDocumentFile(LPCTSTR path, BOOL makeVisible = TRUE) override;
+    using CDocTemplate::OpenDocumentFile;
+    CDocument* OpenDocumentFile(LPCTSTR path, BOOL makeVisible, const DocumentLoader& load) override;
 
     HMENU m_hMenuShared = nullptr;
     HACCEL m_hAccelTable = nullptr;

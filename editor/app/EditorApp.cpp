@@ -56,6 +56,7 @@
 #define PREFERENCES_OPENING_ROW(id, page, fontTab) {id, page, fontTab},
 
 BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_FILE_OPEN_TEMPLATE, OnFileOpenTemplate)
     ON_COMMAND(ID_FILE_REMOTE_OPEN, OnRemoteOpen)
@@ -398,17 +399,15 @@ CDocument* CEditorApp::OpenDocumentFile(LPCTSTR path)
 
 CWrenDoc* CEditorApp::OpenFileAtLine(const char* path, int line, const WINDOWPLACEMENT* placement)
 {
-    DocumentServices().pendingRemoteAccount = -1;
-    DocumentServices().pendingRemotePath.Empty();
-    return OpenCachedCopy(path, line, placement);
+    return OpenRequested(COpenRequest::LocalFile(path), line, placement);
 }
 
-CWrenDoc* CEditorApp::OpenCachedCopy(const CString& path, int line, const WINDOWPLACEMENT* placement)
+CWrenDoc* CEditorApp::OpenRequested(const COpenRequest& request, int line, const WINDOWPLACEMENT* placement)
 {
     CWrenDoc* document = nullptr;
     {
         CScopedViewPlacement pending(placement);
-        document = dynamic_cast<CWrenDoc*>(CDocApp::OpenDocumentFile(path));
+        document = dynamic_cast<CWrenDoc*>(m_docManager.OpenDocumentFile(request.path, OpenRequestLoader(request)));
     }
     if (document == nullptr)
         return nullptr;
@@ -482,8 +481,23 @@ void CEditorApp::OnFileOpenTemplate()
     if (result != IDOK)
         return;
     settings.lastFileFilter = TypeFromFilterIndex(settings, static_cast<int>(dialog.m_ofn.nFilterIndex) - 1);
-    DocumentServices().pendingTemplatePath = dialog.GetPathName();
-    m_pMainWnd->PostMessage(WM_COMMAND, ID_FILE_NEW);
+    OpenRequestQueue::Request request;
+    request.path = dialog.GetPathName();
+    request.fromTemplate = true;
+    m_pMainWnd->PostMessage(WM_COMMAND, m_openRequests.Post(request));
+}
+
+void CEditorApp::OnFileNew()
+{
+    OpenRequestQueue::Request request;
+    if (!m_openRequests.Take(OpenRequestQueue::kFileNewCommand, request)) {
+        m_docManager.OnFileNew();
+        return;
+    }
+    POSITION at = GetFirstDocTemplatePosition();
+    if (at != nullptr)
+        GetNextDocTemplate(at)->OpenDocumentFile(nullptr, TRUE,
+                                                 OpenRequestLoader(COpenRequest::NewFromTemplate(request.path)));
 }
 
 void CEditorApp::ConnectRemoteFiles()
@@ -544,9 +558,6 @@ CWrenDoc* CEditorApp::OpenRemoteFile(int account, const CString& remotePath, int
         ShowFormatted(IDS_REMOTE_CACHE_FAILED, MB_ICONSTOP, cachePath);
         return nullptr;
     }
-    CDocumentServices& services = DocumentServices();
-    services.pendingRemoteAccount = account;
-    services.pendingRemotePath = remotePath;
     if (FindOpenDocument(cachePath) == nullptr) {
         if (record.host.IsEmpty())
             return nullptr;
@@ -564,7 +575,7 @@ CWrenDoc* CEditorApp::OpenRemoteFile(int account, const CString& remotePath, int
         if (!record.passwordSaved)
             remote->MarkPasswordGiven(account);
     }
-    return OpenCachedCopy(cachePath, line, placement);
+    return OpenRequested(COpenRequest::RemoteFile(account, remotePath, cachePath), line, placement);
 }
 
 // ---- changed files ----

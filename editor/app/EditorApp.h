@@ -25,6 +25,7 @@ class CFtpRemoteFiles;
 class OutputCommands;
 class CMainFrame;
 class CWrenDoc;
+struct COpenRequest;
 class CWrenView;
 class CCmdUI;
 
@@ -149,6 +150,8 @@ public:
     void SetRemoteFileDialog(IRemoteFileDialog* dialog) { m_remoteDialog = dialog; }
 
 protected:
+    // A new document, from the template a queued request names when there is one.
+    void OnFileNew();
     void OnFileOpen();
     void OnFileOpenTemplate();
     void OnRemoteOpen();
@@ -192,7 +195,8 @@ private:
     void ApplyDocumentServices();
     void RunWelcome();
     void OpenTargets(const std::vector<CommandLineTarget>& targets);
-    CWrenDoc* OpenCachedCopy(const CString& cachePath, int line, const WINDOWPLACEMENT* placement);
+    // Opens (or activates) the file the request names, then as OpenFileAtLine.
+    CWrenDoc* OpenRequested(const COpenRequest& request, int line, const WINDOWPLACEMENT* placement);
     void SaveFtpAccountTable();
     void ConnectRemoteFiles();
     void ConnectOutputCommands();

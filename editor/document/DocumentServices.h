@@ -119,13 +119,6 @@ struct CDocumentServices {
     IDocumentShell* shell = nullptr;
     IDocumentSummaryDialog* summaryDialog = nullptr;
     IProgressSink* progress = nullptr;
-    // The remote identity of the document being opened or saved next: who opens or saves
-    // sets it first, OnOpenDocument and OnSaveDocument copy it (-1: a local file).
-    int pendingRemoteAccount = -1;
-    CString pendingRemotePath;
-    // The template the next new document starts from (the new-from-template command sets
-    // it); the new document reads it as ANSI with CR LF line ends and empties it.
-    CString pendingTemplatePath;
 };
 
 CDocumentServices& DocumentServices();

@@ -93,7 +93,58 @@ bool CWrenDoc::GetAccount(int index, CRemoteAccount& account) const
 
 // ---- opening ----
 
+COpenRequest COpenRequest::LocalFile(const CString& path)
+{
+    COpenRequest request;
+    request.path = path;
+    return request;
+}
+
+COpenRequest COpenRequest::RemoteFile(int account, const CString& remotePath, const CString& cachePath)
+{
+    COpenRequest request;
+    request.path = cachePath;
+    request.remoteAccount = account;
+    request.remotePath = remotePath;
+    return request;
+}
+
+COpenRequest COpenRequest::NewFromTemplate(const CString& templatePath)
+{
+    COpenRequest request;
+    request.templatePath = templatePath;
+    return request;
+}
+
+DocumentLoader OpenRequestLoader(const COpenRequest& request)
+{
+    return [request](CDocument& document, LPCTSTR path) -> BOOL {
+        auto* doc = dynamic_cast<CWrenDoc*>(&document);
+        if (doc == nullptr)
+            return path != nullptr ? document.OnOpenDocument(path) : document.OnNewDocument();
+        // The framework hands the path in its full form, the one the document is known by.
+        COpenRequest opened = request;
+        opened.path = path != nullptr ? path : "";
+        return doc->Open(opened);
+    };
+}
+
 BOOL CWrenDoc::OnNewDocument()
+{
+    return Open(COpenRequest());
+}
+
+BOOL CWrenDoc::OnOpenDocument(LPCTSTR path)
+{
+    return Open(COpenRequest::LocalFile(path));
+}
+
+BOOL CWrenDoc::Open(const COpenRequest& request)
+{
+    return request.path.IsEmpty() ? OpenNew(request.templatePath) : OpenFile(request);
+}
+
+BOOL CWrenDoc::OpenNew(const CString& templatePath)
 {
     m_remoteAccount = -1;
     m_remotePath.Empty();
@@ -101,8 +152,6 @@ BOOL CWrenDoc::OnNewDocument()
     m_strPathName.Empty();
     m_fileStatus = CFileStatus();
     m_attributes = 128;
-    const CString templatePath = DocumentServices().pendingTemplatePath;
-    DocumentServices().pendingTemplatePath.Empty();
     if (!templatePath.IsEmpty()) {
         if (m_text.LoadFromFile(templatePath, kEncodingAnsi))
             m_text.SetLineEnd(kLineEndDos);
@@ -120,12 +169,12 @@ BOOL CWrenDoc::OnNewDocument()
     return TRUE;
 }
 
-BOOL CWrenDoc::OnOpenDocument(LPCTSTR path)
+BOOL CWrenDoc::OpenFile(const COpenRequest& request)
 {
-    CDocumentServices& services = DocumentServices();
-    m_remoteAccount = services.pendingRemoteAccount;
-    m_remotePath = services.pendingRemotePath;
-    if (services.settings.backupMode == 2 && !IsRemote() && FileExists(path) && !Backup(path))
+    const CString& path = request.path;
+    m_remoteAccount = request.remoteAccount < 0 ? -1 : request.remoteAccount;
+    m_remotePath = IsRemote() ? request.remotePath : CString();
+    if (DocumentServices().settings.backupMode == 2 && !IsRemote() && FileExists(path) && !Backup(path))
         AfxMessageBox(kBackupFailedText);
     if (!ProbeFile(*this, path, CFile::modeRead | CFile::shareDenyNone, FALSE))
         return FALSE;
@@ -226,8 +275,6 @@ BOOL CWrenDoc::Reload(EncodingCode encoding)
 
 BOOL CWrenDoc::ReloadLocal(LPCTSTR path, LineIndex line, EncodingCode encoding)
 {
-    DocumentServices().pendingRemoteAccount = -1;
-    DocumentServices().pendingRemotePath.Empty();
     return ReopenAt(path, line, encoding);
 }
 
@@ -287,11 +334,15 @@ void CWrenDoc::RunSaveTransform(int (CTextDocument::*transform)())
 
 BOOL CWrenDoc::OnSaveDocument(LPCTSTR path)
 {
+    return SaveFile(path, -1, CString());
+}
+
+BOOL CWrenDoc::SaveFile(const CString& path, int remoteAccount, const CString& remotePath)
+{
     const CString target = path;
     if (!CheckWritable(target) || !AskSaveOverReplacedCharacters(target))
         return FALSE;
     CDocumentServices& services = DocumentServices();
-    const int remoteAccount = services.pendingRemoteAccount;
     const bool remote = remoteAccount >= 0;
     if (services.settings.backupMode == 1 && !remote && FileExists(target) && !Backup(target))
         AfxMessageBox(kBackupFailedText);
@@ -314,8 +365,8 @@ BOOL CWrenDoc::OnSaveDocument(LPCTSTR path)
     m_text.MarkSaved();
     m_text.ForgetReplacedCharacters();
     const CString oldPath = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
-    m_remoteAccount = remoteAccount;
-    m_remotePath = services.pendingRemotePath;
+    m_remoteAccount = remote ? remoteAccount : -1;
+    m_remotePath = remote ? remotePath : CString();
     StoreFileStatus(target);
     if (m_syntaxAuto && ExtensionOf(oldPath) != ExtensionOf(target)) {
         DetectSyntaxType(target);
@@ -372,8 +423,6 @@ BOOL CWrenDoc::SaveAs()
 
 BOOL CWrenDoc::SaveLocal(LPCTSTR path)
 {
-    DocumentServices().pendingRemoteAccount = -1;
-    DocumentServices().pendingRemotePath.Empty();
     const CString target = path;
     if (!OnSaveDocument(target))
         return FALSE;

@@ -4,10 +4,25 @@
 #include "editor/document/DocumentServices.h"
 #include "editor/document/TextDocument.h"
 #include "editor/res/resource.h"
+#include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/File.h"
 
 class CCmdUI;
+
+// What one open of a document asks for. With a path: that file, local, or the cache copy of
+// the file remotePath on the server of the FTP account remoteAccount (-1: local). Without
+// one: a new document, holding templatePath's text when a template is named.
+struct COpenRequest {
+    CString path;
+    int remoteAccount = -1;
+    CString remotePath;
+    CString templatePath;
+
+    static COpenRequest LocalFile(const CString& path);
+    static COpenRequest RemoteFile(int account, const CString& remotePath, const CString& cachePath);
+    static COpenRequest NewFromTemplate(const CString& templatePath);
+};
 
 // The framework document of one open file. It owns the text core (lines, formats, logs,
 // language files, watchers: the one modified flag lives there) and adds what reaches
@@ -30,11 +45,15 @@ public:
     void SetPathName(LPCTSTR path, BOOL addToMRU = TRUE) override;
     BOOL IsModified() override { return m_text.IsModified(); }
     void SetModifiedFlag(BOOL modified = TRUE) override { m_text.SetModifiedFlag(modified); }
+    // An empty new document.
     BOOL OnNewDocument() override;
-    // Fails (the new frame goes away) when the file cannot be read whole.
+    // The local file at path.
     BOOL OnOpenDocument(LPCTSTR path) override;
-    // The document counts as saved only once its text reached the disk: a failed save
-    // leaves it modified with its save point where it was.
+    // Opens what the request names; a file fails (the new frame goes away) when it cannot be
+    // read whole.
+    BOOL Open(const COpenRequest& request);
+    // Saves to path as a local file. The document counts as saved only once its text reached
+    // the disk: a failed save leaves it modified with its save point where it was.
     BOOL OnSaveDocument(LPCTSTR path) override;
     BOOL SaveModified() override;
     BOOL DoFileSave() override;
@@ -123,6 +142,10 @@ private:
     // 54017, 54019, 54020: whether the file at path may be written.
     bool CheckWritable(LPCTSTR path);
     bool StoreFileStatus(LPCTSTR path);
+    BOOL OpenNew(const CString& templatePath);
+    BOOL OpenFile(const COpenRequest& request);
+    // OnSaveDocument for a file local (account -1) or the cache copy of a remote one.
+    BOOL SaveFile(const CString& path, int remoteAccount, const CString& remotePath);
     bool AskSaveOverReplacedCharacters(LPCTSTR path);
     bool GetAccount(int index, CRemoteAccount& account) const;
     // The account's URL form followed by the remote path.
@@ -140,6 +163,10 @@ private:
     CString m_remotePath;
     bool m_syntaxAuto = true;
 };
+
+// The framework's open sequence (frame, view, path, activation of a document already open)
+// with the request in place of the bare path.
+DocumentLoader OpenRequestLoader(const COpenRequest& request);
 
 // Message 53016's limit: columns are 16-bit.
 const int kOverlongLineLimit = 32767;

@@ -20,12 +20,6 @@ void ShowWithPath(const char* format, const CString& path)
     AfxMessageBox(message);
 }
 
-void SetPending(int account, const CString& remotePath)
-{
-    DocumentServices().pendingRemoteAccount = account;
-    DocumentServices().pendingRemotePath = remotePath;
-}
-
 } // namespace
 
 CString RemoteCacheFile(const CString& accountName, const CString& remotePath)
@@ -67,8 +61,7 @@ BOOL CWrenDoc::SaveRemote(int account, const CString& remotePath)
         m_text.SetSavePointDepth(savePoint);
         UpdateAllViews(nullptr);
     };
-    SetPending(account, remotePath);
-    if (!OnSaveDocument(cachePath))
+    if (!SaveFile(cachePath, account, remotePath))
         return FALSE;
     SetPathName(cachePath, TRUE);
     // An anonymous account has no user name; without a host there is nowhere to upload.
@@ -96,7 +89,6 @@ BOOL CWrenDoc::SaveRemote(int account, const CString& remotePath)
 BOOL CWrenDoc::ReloadRemote(int account, const CString& remotePath, long long size, LineIndex line,
                             EncodingCode encoding)
 {
-    SetPending(account, remotePath);
     CRemoteAccount record;
     if (!GetAccount(account, record) || record.host.IsEmpty() || m_strPathName.IsEmpty() ||
         !EnsurePassword(account, record))

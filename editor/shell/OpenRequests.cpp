@@ -1,16 +1,22 @@
 #include "editor/shell/OpenRequests.h"
 
+unsigned OpenRequestQueue::CommandFor(const Request& request)
+{
+    if (request.fromTemplate)
+        return kFileNewCommand;
+    return request.account < 0 ? kFileOpenCommand : kRemoteOpenCommand;
+}
+
 unsigned OpenRequestQueue::Post(const Request& request)
 {
     m_requests.push_back(request);
-    return request.account < 0 ? kFileOpenCommand : kRemoteOpenCommand;
+    return CommandFor(request);
 }
 
 bool OpenRequestQueue::Take(unsigned command, Request& request)
 {
-    bool remote = command == kRemoteOpenCommand;
     for (auto it = m_requests.begin(); it != m_requests.end(); ++it) {
-        if ((it->account >= 0) == remote) {
+        if (CommandFor(*it) == command) {
             request = *it;
             m_requests.erase(it);
             return true;

@@ -5,20 +5,23 @@
 #include "framework/CString.h"
 
 // Requests to open a file that other parts of the IDE post (output-window jumps, the
-// history, finished conversions, the workspace bar). Each request is queued and posts one
-// File Open (local) or Remote Open command; each such command takes the oldest request of
-// its kind, so requests made in a row all open, in order.
+// history, finished conversions, the workspace bar, the new-from-template command). Each
+// request is queued and posts one File Open (local), Remote Open or File New (template)
+// command; each such command takes the oldest request of its kind, so requests made in a
+// row all open, in order.
 class OpenRequestQueue {
 public:
     // The commands that take requests.
     static constexpr unsigned kFileOpenCommand = ID_FILE_OPEN;
     static constexpr unsigned kRemoteOpenCommand = ID_FILE_REMOTE_OPEN;
+    static constexpr unsigned kFileNewCommand = ID_FILE_NEW;
 
     struct Request {
         int account = -1;  // FTP account; -1 for a local file
         CString path;
         int size = 0;  // remote file length
         int line = 0;  // 0: the caret stays where the view puts it
+        bool fromTemplate = false;  // path is the template a new document starts from
     };
 
     // Queues a request; returns the command to post for it.
@@ -29,5 +32,7 @@ public:
     bool IsEmpty() const { return m_requests.empty(); }
 
 private:
+    static unsigned CommandFor(const Request& request);
+
     std::deque<Request> m_requests;
 };

@@ -246,15 +246,20 @@ TEST_F(WrenDocTest, NewDocumentFromNothingOrFromATemplate)
     EXPECT_EQ(kLineEndDos, m_doc.GetText().GetLineEnd());
     EXPECT_EQ(128u, m_doc.GetFileAttributes());
 
-    DocumentServices().pendingTemplatePath = m_dir.WriteFile("模板.c", "int main()\n{\n}\n").c_str();
+    const std::string templatePath = m_dir.WriteFile("模板.c", "int main()\n{\n}\n");
     CWrenDoc fromTemplate;
     fromTemplate.m_bAutoDelete = FALSE;
-    ASSERT_TRUE(fromTemplate.OnNewDocument());
+    ASSERT_TRUE(fromTemplate.Open(COpenRequest::NewFromTemplate(templatePath.c_str())));
     EXPECT_EQ(4, fromTemplate.GetText().GetLineCount());
     EXPECT_EQ(kLineEndDos, fromTemplate.GetText().GetLineEnd());
     EXPECT_FALSE(fromTemplate.GetText().GetLanguageFiles().GetSpecFileName().empty());
     EXPECT_TRUE(fromTemplate.GetPathName().IsEmpty());
-    EXPECT_TRUE(DocumentServices().pendingTemplatePath.IsEmpty());
+
+    // The template went with its request: the next new document is empty.
+    CWrenDoc next;
+    next.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(next.OnNewDocument());
+    EXPECT_EQ(1, next.GetText().GetLineCount());
 }
 
 // A link naming a keyword file that is missing: the document says so and keeps colouring
@@ -406,6 +411,38 @@ TEST_F(WrenDocTest, RemoteSaveUploadsTheCacheCopy)
     ASSERT_TRUE(m_doc.Reload(kEncodingUnknown));
     EXPECT_EQ(1, m_remote.passwordPrompts);
     EXPECT_EQ(CString("remote"), CString(m_doc.GetText().GetLine(0)->GetText()));
+}
+
+// A remote open or save handed its account on to whichever document opened or saved next
+// through the framework's calls, which then took a local file for a remote one.
+TEST_F(WrenDocTest, RemoteOpenAndSaveLeaveTheNextLocalFileLocal)
+{
+    CRemoteAccount account;
+    account.host = "127.0.0.1";
+    account.user = "moyu";
+    m_remote.accounts.push_back(account);
+    const CString cache = m_doc.RemoteCachePath(0, "/r.墨");
+    ::CreateDirectoryA((m_dir / "cache").c_str(), nullptr);
+    ::CreateDirectoryA((m_dir / "cache\\moyu@127.0.0.1").c_str(), nullptr);
+    FakeRemoteFiles::TempDirWrite(cache, "remote");
+    ASSERT_TRUE(m_doc.Open(COpenRequest::RemoteFile(0, "/r.墨", cache)));
+    EXPECT_TRUE(m_doc.IsRemote());
+    EXPECT_EQ(CString("/r.墨"), m_doc.GetRemotePath());
+
+    const std::string local = m_dir.WriteFile("local.墨", "local");
+    CWrenDoc opened;
+    opened.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(opened.OnOpenDocument(local.c_str()));
+    EXPECT_FALSE(opened.IsRemote());
+    EXPECT_TRUE(opened.GetRemotePath().IsEmpty());
+
+    ASSERT_TRUE(m_doc.SaveRemote(0, "/r.墨"));
+    CWrenDoc saved;
+    saved.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(saved.OnNewDocument());
+    ASSERT_TRUE(saved.OnSaveDocument((m_dir / "saved.墨").c_str()));
+    EXPECT_FALSE(saved.IsRemote());
+    EXPECT_EQ(1u, m_remote.transfers.size()) << "only the remote document uploads";
 }
 
 // Every failing remote save leaves the modified flag and the save point as they were.

@@ -59,9 +59,7 @@ protected:
             return false;
         }
         m_remote.MarkPasswordGiven(0);
-        DocumentServices().pendingRemoteAccount = 0;
-        DocumentServices().pendingRemotePath = remotePath;
-        if (!doc.OnOpenDocument(cache))
+        if (!doc.Open(COpenRequest::RemoteFile(0, remotePath, cache)))
             return false;
         doc.SetPathName(cache, FALSE);
         return true;

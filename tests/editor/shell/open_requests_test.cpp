@@ -22,7 +22,12 @@ TEST(OpenRequests, EveryPostedRequestOpensInOrder)
     remote.path = "/srv/x.墨";
     remote.size = 99;
     posted.insert(posted.begin() + 1, queue.Post(remote));
-    EXPECT_EQ(posted, (std::vector<unsigned>{ID_FILE_OPEN, ID_FILE_REMOTE_OPEN, ID_FILE_OPEN, ID_FILE_OPEN}));
+    OpenRequestQueue::Request fromTemplate;
+    fromTemplate.path = "模板.c";
+    fromTemplate.fromTemplate = true;
+    posted.push_back(queue.Post(fromTemplate));
+    EXPECT_EQ(posted, (std::vector<unsigned>{ID_FILE_OPEN, ID_FILE_REMOTE_OPEN, ID_FILE_OPEN, ID_FILE_OPEN,
+                                             ID_FILE_NEW}));
 
     // Each posted command takes the oldest request of its kind.
     std::vector<std::string> opened;
@@ -32,7 +37,8 @@ TEST(OpenRequests, EveryPostedRequestOpensInOrder)
         opened.push_back(std::string((LPCTSTR)request.path) + "@" + std::to_string(request.account) + ":" +
                          std::to_string(request.line));
     }
-    EXPECT_EQ(opened, (std::vector<std::string>{"一.c@-1:7", "/srv/x.墨@2:0", "二.c@-1:7", "三.c@-1:7"}));
+    EXPECT_EQ(opened,
+              (std::vector<std::string>{"一.c@-1:7", "/srv/x.墨@2:0", "二.c@-1:7", "三.c@-1:7", "模板.c@-1:0"}));
 
     // With nothing queued the command asks the user.
     OpenRequestQueue::Request none;

@@ -50,6 +50,29 @@ TEST_F(DocViewTest, OpeningAnOpenFileActivatesItsDocument)
     EXPECT_EQ(Manager().FindOpenDocument(CString(m_dir.Path().c_str()) + "\\c.tdoc"), nullptr);
 }
 
+// An opener with more to say than a path fills the new document itself; the manager still
+// matches, activates an open document and makes and drops frames.
+TEST_F(DocViewTest, ALoaderOpensInPlaceOfTheDocumentsOwnOpen)
+{
+    CString path = WriteDoc("a.tdoc", "a");
+    std::vector<CString> loaded;
+    auto load = [&loaded](CDocument&, LPCTSTR given) -> BOOL {
+        loaded.push_back(given);
+        return TRUE;
+    };
+    CDocument* a = Manager().OpenDocumentFile(path, load);
+    ASSERT_NE(a, nullptr);
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_STREQ(loaded[0], path);
+    EXPECT_STREQ(a->GetPathName(), path);
+    EXPECT_EQ(Manager().OpenDocumentFile(path, load), a);
+    EXPECT_EQ(loaded.size(), 1u) << "an open document is only activated";
+
+    EXPECT_EQ(Manager().OpenDocumentFile(WriteDoc("b.tdoc", "b"), [](CDocument&, LPCTSTR) { return FALSE; }),
+              nullptr);
+    EXPECT_EQ(DocumentCount(), 1);
+}
+
 TEST_F(DocViewTest, DocumentIterationVisitsEveryOpenDocumentInOrder)
 {
     CTestDoc* a = Open(WriteDoc("a.tdoc", "a"));
