@@ -3,6 +3,7 @@
 #include "editor/app/EditorApp.h"
 
 #include "editor/app/MainFrame.h"
+#include "editor/settings/EditorSettings.h"
 #include "editor/viewwindow/ViewOptions.h"
 #include "editor/viewwindow/WrenView.h"
 #include "framework/CmdUI.h"
@@ -24,7 +25,7 @@ void CEditorApp::OnViewOption(UINT id)
 {
     CMainFrame* frame = GetMainFrame();
     auto* active = frame ? dynamic_cast<CWrenView*>(frame->GetActiveEditorView()) : nullptr;
-    if (RunViewOptionCommand(id, GetOpenViews(), active))
+    if (RunViewOptionCommand(TheEditorSettings(), id, GetOpenViews(), active))
         SaveEditorConfig();
     if (frame) {
         frame->SetColumnModePane(TheEditingModes().columnMode);
@@ -34,7 +35,7 @@ void CEditorApp::OnViewOption(UINT id)
 
 void CEditorApp::OnUpdateViewOption(CCmdUI* cmdUI)
 {
-    const ViewOptionState state = GetViewOptionState(cmdUI->m_nID);
+    const ViewOptionState state = GetViewOptionState(TheEditorSettings(), cmdUI->m_nID);
     if (state.check >= 0)
         cmdUI->SetCheck(state.check);
     if (state.radio >= 0)

@@ -31,10 +31,10 @@ namespace {
 const int kSpacings[] = {100, 110, 120, 150, 200};
 const int kTabSizes[] = {2, 4, 8, 16};
 
-// The on/off settings by command.
-int* Switch(UINT id)
+// The on/off settings by command (const for a const block).
+template <class ViewSettings>
+auto Switch(ViewSettings& view, UINT id) -> decltype(&view.showLineNumbers)
 {
-    CViewSettings& view = TheEditorSettings().view;
     switch (id) {
     case ID_VIEW_LINE_NUMBERS: return &view.showLineNumbers;
     case ID_VIEW_SHOW_SPACES: return &view.showSpaces;
@@ -56,14 +56,13 @@ bool IsFixedPitchSlot(const LOGFONTA& font) { return (font.lfPitchAndFamily & 3)
 
 // Column mode on turns wrapping off everywhere; with a proportional screen font the fixed
 // substitute takes its place while the mode lasts.
-void ToggleColumnMode(const std::vector<CWrenView*>& views)
+void ToggleColumnMode(const CEditorSettings& settings, const std::vector<CWrenView*>& views)
 {
     CEditingModes& modes = TheEditingModes();
     modes.columnMode = !modes.columnMode;
     if (modes.columnMode)
         for (CWrenView* view : views)
             view->TurnWrapOff();
-    const CEditorSettings& settings = TheEditorSettings();
     if (!IsFixedPitchSlot(settings.screenFonts[settings.screenFontSlot]))
         ApplyViewSettings(views);
     InvalidateAll(views);
@@ -71,11 +70,11 @@ void ToggleColumnMode(const std::vector<CWrenView*>& views)
 
 } // namespace
 
-bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenView* active)
+bool RunViewOptionCommand(CEditorSettings& settings, UINT id, const std::vector<CWrenView*>& views,
+                          CWrenView* active)
 {
-    CEditorSettings& settings = TheEditorSettings();
     if (id == ID_EDIT_COLUMN_MODE) {
-        ToggleColumnMode(views);
+        ToggleColumnMode(settings, views);
         if (active)
             active->PlaceCaret();
         return false;
@@ -86,7 +85,7 @@ bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenVi
             active->PlaceCaret();
         return false;
     }
-    if (int* value = Switch(id)) {
+    if (int* value = Switch(settings.view, id)) {
         *value = !*value;
         InvalidateAll(views);
     } else if (id >= ID_VIEW_SCREEN_FONT_DEFAULT && id <= ID_VIEW_SCREEN_FONT_5) {
@@ -105,9 +104,8 @@ bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenVi
     return true;
 }
 
-ViewOptionState GetViewOptionState(UINT id)
+ViewOptionState GetViewOptionState(const CEditorSettings& settings, UINT id)
 {
-    const CEditorSettings& settings = TheEditorSettings();
     ViewOptionState state;
     auto fontText = [&state](const LOGFONTA& font, int slot) {
         const int points = std::abs(font.lfHeight) / 10;
@@ -120,7 +118,7 @@ ViewOptionState GetViewOptionState(UINT id)
         state.check = TheEditingModes().columnMode;
     } else if (id == ID_EDIT_OVERWRITE) {
         state.check = TheEditingModes().overwriteMode;
-    } else if (const int* value = Switch(id)) {
+    } else if (const int* value = Switch(settings.view, id)) {
         state.check = *value != 0;
     } else if (id >= ID_VIEW_SCREEN_FONT_DEFAULT && id <= ID_VIEW_SCREEN_FONT_5) {
         const int slot = (int)(id - ID_VIEW_SCREEN_FONT_DEFAULT);

@@ -7,6 +7,7 @@
 #include "framework/CString.h"
 
 class CWrenView;
+struct CEditorSettings;
 
 // The steps the view option commands share, over every open view.
 
@@ -23,10 +24,11 @@ void ApplyViewSettings(const std::vector<CWrenView*>& views);
 // The view option commands: column mode, overwrite, line numbers, the six screen font slots,
 // the four printer font slots, the five line spacings, the four tab sizes, and the
 // show-spaces, show-tabs, show-line-ends, bold-keyword and italic-comment switches.
-// Changes the setting over every open view; active is the view whose caret shows the mode
-// (may be null). Returns whether the configuration file is to be written now: column mode
-// and overwrite are not saved.
-bool RunViewOptionCommand(UINT id, const std::vector<CWrenView*>& views, CWrenView* active);
+// Changes the setting in settings (the block the views read) over every open view; active is
+// the view whose caret shows the mode (may be null). Returns whether the configuration file
+// is to be written now: column mode and overwrite are not saved.
+bool RunViewOptionCommand(CEditorSettings& settings, UINT id, const std::vector<CWrenView*>& views,
+                          CWrenView* active);
 
 // What an option command's menu item shows: a check mark or a radio mark (-1: neither), and
 // for a font slot the menu text with the slot's face and size.
@@ -35,4 +37,4 @@ struct ViewOptionState {
     int radio = -1;
     CString text;
 };
-ViewOptionState GetViewOptionState(UINT id);
+ViewOptionState GetViewOptionState(const CEditorSettings& settings, UINT id);

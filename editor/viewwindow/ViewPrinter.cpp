@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor/settings/EditorSettings.h"
 #include "editor/view/DateTimeText.h"
 #include "editor/view/RangeState.h"
 #include "editor/view/ViewMetrics.h"
@@ -22,12 +21,10 @@ int TextWidth(HDC dc, const std::string& text)
     return size.cx;
 }
 
-// A font of the printer slot for a device in tenths of a millimetre: the slot keeps its
-// size in tenths of a point.
-HFONT CreatePrinterFont(bool italic)
+// The printer font for a device in tenths of a millimetre: the settings keep its size in
+// tenths of a point.
+HFONT CreatePrinterFont(LOGFONTA font, bool italic)
 {
-    const CEditorSettings& settings = TheEditorSettings();
-    LOGFONTA font = settings.printerFonts[std::max(0, std::min(settings.printerFontSlot, kFontSlotCount - 1))];
     font.lfHeight = -::MulDiv(std::abs(font.lfHeight), 254, 720);
     font.lfWidth = 0;
     font.lfItalic = italic ? TRUE : FALSE;
@@ -52,8 +49,8 @@ int CViewPrinter::Begin(HDC printer, bool selectionOnly)
     const CViewSettings& settings = m_engine.GetSettings();
     ::SetMapMode(printer, MM_LOMETRIC);
     m_page = ComputePageRect(::GetDeviceCaps(printer, HORZSIZE), ::GetDeviceCaps(printer, VERTSIZE), settings);
-    m_normal = CreatePrinterFont(false);
-    m_italic = CreatePrinterFont(true);
+    m_normal = CreatePrinterFont(m_font, false);
+    m_italic = CreatePrinterFont(m_font, true);
     ScopedSelectObject font(printer, m_normal ? (HGDIOBJ)m_normal : ::GetStockObject(SYSTEM_FONT));
     CDeviceMetrics metrics(printer);
     m_lineHeight = PrinterLineHeight(metrics, settings);

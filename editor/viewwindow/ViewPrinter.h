@@ -10,7 +10,8 @@
 // footer, line numbers and, when asked for, the screen's colours.
 class CViewPrinter {
 public:
-    explicit CViewPrinter(CViewEngine& engine) : m_engine(engine) {}
+    // font: the printer font as the settings keep it, its height in tenths of a point.
+    CViewPrinter(CViewEngine& engine, const LOGFONTA& font) : m_engine(engine), m_font(font) {}
     ~CViewPrinter() { End(); }
     CViewPrinter(const CViewPrinter&) = delete;
     CViewPrinter& operator=(const CViewPrinter&) = delete;
@@ -36,6 +37,7 @@ private:
     const CDisplayLine* SeekPage(int page, RangeState& state);
 
     CViewEngine& m_engine;
+    const LOGFONTA m_font;
     HFONT m_normal = nullptr;
     HFONT m_italic = nullptr;
     PageRect m_page;

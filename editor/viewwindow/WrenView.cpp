@@ -28,8 +28,6 @@ CEditingModes& TheEditingModes()
 
 namespace {
 
-const CViewSettings& Settings() { return TheEditorSettings().view; }
-
 
 const WINDOWPLACEMENT* g_pendingPlacement = nullptr;
 
@@ -56,7 +54,7 @@ CScopedViewPlacement::CScopedViewPlacement(const WINDOWPLACEMENT* placement) { g
 
 CScopedViewPlacement::~CScopedViewPlacement() { g_pendingPlacement = nullptr; }
 
-CWrenView::CWrenView() = default;
+CWrenView::CWrenView() : m_settings(TheEditorSettings()) {}
 
 CWrenView::~CWrenView() = default;
 
@@ -131,7 +129,7 @@ void CWrenView::OnInitialUpdate()
     if (!m_engine) {
         CreateViewBackBuffer(0, 0);
         m_engine = std::make_unique<CViewEngine>(GetDocument()->GetText(), m_screenMetrics, *this, *this,
-                                                 Settings(), TheEditingModes());
+                                                 m_settings.view, TheEditingModes());
         m_actions = std::make_unique<CEditActions>(*m_engine);
         m_prompts = std::make_unique<CSearchPrompts>(this);
         m_groups = std::make_unique<CEditGroups>(*m_actions, *m_prompts);
@@ -629,7 +627,7 @@ void CWrenView::OnTypedChar(char ch)
     RunEdit([&] {
         m_commands->DoTypeChar(ch);
         recorder.RecordChar((unsigned char)ch);
-        if (Settings().autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
+        if (m_settings.view.autoCloseBrackets && (ch == '{' || ch == '[' || ch == '(')) {
             // The closing bracket and the step back are steps of their own, so a replay
             // (which types only what was recorded) leaves the same pair.
             const char closing[2] = {ch == '{' ? '}' : ch == '[' ? ']' : ')', 0};
@@ -663,7 +661,7 @@ void CWrenView::OnTypedDoubleByte(char lead, char trail)
     RunEdit([&] {
         m_commands->DoTypeString(CString(text));
         recorder.RecordString(text);
-        if (!Settings().autoCloseBrackets)
+        if (!m_settings.view.autoCloseBrackets)
             return;
         for (const auto& pair : kPairs)
             if (pair[0] == code) {

@@ -20,6 +20,7 @@
 
 class CWrenDoc;
 class PositionHistory;
+struct CEditorSettings;
 class CSearchPrompts;
 class CCmdUI;
 
@@ -94,8 +95,12 @@ class CWrenView : public CView, public IViewHost, public IClipboard, public Pale
     DECLARE_DYNCREATE(CWrenView)
 
 public:
+    // The framework makes views by class, with nothing to hand them: a view takes the
+    // process-wide settings block here, once, and reads every setting through it.
     CWrenView();
     ~CWrenView() override;
+
+    CEditorSettings& GetEditorSettings() const { return m_settings; }
 
     CWrenDoc* GetDocument() const;
     // Null until the first layout (OnInitialUpdate).
@@ -361,6 +366,7 @@ private:
     PixelY BandTarget() const;
     static const PixelY kNoBand = -1;
 
+    CEditorSettings& m_settings;
     CDeviceMetrics m_screenMetrics;
     std::unique_ptr<CViewEngine> m_engine;
     std::unique_ptr<CEditActions> m_actions;

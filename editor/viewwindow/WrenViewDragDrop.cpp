@@ -65,7 +65,7 @@ HGLOBAL TextBlock(const CStringLineList& lines)
 bool CWrenView::TryStartDrag(UINT flags, CPoint point)
 {
     CViewEngine& engine = *m_engine;
-    if (!TheEditorSettings().view.dragDropEditing || (flags & MK_SHIFT) || !engine.IsSelectionActive() ||
+    if (!m_settings.view.dragDropEditing || (flags & MK_SHIFT) || !engine.IsSelectionActive() ||
         !engine.IsSelectionSaved() || InGutter(point) || !engine.IsPointInSelection(point.x, point.y))
         return false;
     CStringLineList lines;

@@ -40,7 +40,7 @@ private:
 void CWrenView::OnInsertFile()
 {
     InsertFileMemory& memory = TheInsertFileMemory();
-    const CString filter = BuildFileFilter(TheEditorSettings());
+    const CString filter = BuildFileFilter(m_settings);
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, filter, this);
     dialog.m_ofn.lpstrTitle = "插入文件";
     dialog.m_ofn.nFilterIndex = memory.filterIndex;

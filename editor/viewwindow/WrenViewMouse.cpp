@@ -14,8 +14,6 @@
 
 namespace {
 
-const CViewSettings& Settings() { return TheEditorSettings().view; }
-
 // The extension with its dot, compared without case; empty without one.
 bool HasExtension(const char* name, const char* const* extensions)
 {
@@ -290,7 +288,7 @@ BOOL CWrenView::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
     HCURSOR cursor = nullptr;
     if (InGutter(point))
         cursor = pointer(IDC_MARGIN_ARROW, IDC_ARROW);
-    else if (Settings().dragDropEditing && m_engine->IsSelectionActive() && !m_engine->IsMouseSelecting() &&
+    else if (m_settings.view.dragDropEditing && m_engine->IsSelectionActive() && !m_engine->IsMouseSelecting() &&
              m_engine->IsPointInSelection(point.x, point.y))
         cursor = pointer(IDC_DRAG_MOVE, IDC_ARROW);
     else if (TheMacroRecorder().IsRecording())

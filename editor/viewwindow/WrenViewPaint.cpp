@@ -11,8 +11,6 @@
 
 namespace {
 
-const CViewSettings& Settings() { return TheEditorSettings().view; }
-
 // The one off-screen bitmap all views paint through, with the screen fonts selected into it.
 // Views paint one at a time on the main thread, which is what makes sharing it safe.
 class CBackBuffer {
@@ -362,14 +360,14 @@ PixelY CWrenView::BandTarget() const
 
 bool CWrenView::BandWanted() const
 {
-    const CViewSettings& settings = Settings();
+    const CViewSettings& settings = m_settings.view;
     return settings.highlightCurrentLine ||
            settings.colors[CViewSettings::kColorCurrentLine] != settings.colors[CViewSettings::kColorBackground];
 }
 
 void CWrenView::PaintLines(HDC dc)
 {
-    const CViewSettings& settings = Settings();
+    const CViewSettings& settings = m_settings.view;
     const uint32_t* colors = settings.colors;
     CViewEngine& engine = *m_engine;
     const CMetricCache& metrics = engine.GetMetrics();
@@ -576,7 +574,7 @@ void CWrenView::PaintSelection(HDC dc)
 void CWrenView::PaintCurrentLine(HDC dc)
 {
     CViewEngine& engine = *m_engine;
-    const CViewSettings& settings = Settings();
+    const CViewSettings& settings = m_settings.view;
     const int yc = engine.GetCaretY() - engine.GetScrollY();
     const int fontHeight = engine.GetMetrics().GetFontHeight();
     const int gutter = engine.GetGutterWidth();
@@ -605,7 +603,7 @@ void CWrenView::PaintCurrentLine(HDC dc)
 
 void CWrenView::PaintColumnMarkers(HDC dc)
 {
-    const CViewSettings& settings = Settings();
+    const CViewSettings& settings = m_settings.view;
     CViewEngine& engine = *m_engine;
     const int gutter = engine.GetGutterWidth();
     const int average = engine.GetAverageCharWidth();

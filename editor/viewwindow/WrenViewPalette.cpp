@@ -72,7 +72,7 @@ void CWrenView::OnPendingInsert()
     PendingInsertText().Empty();
     if (!m_groups || text.empty())
         return;
-    if (!TheEditorSettings().vocabularyWithComment)
+    if (!m_settings.vocabularyWithComment)
         text = RemoveInsertHints(text);
     for (const PendingInsertStep& step : SplitPendingInsert(text)) {
         m_groups->RunAction([&] {
@@ -97,7 +97,7 @@ void CWrenView::OnPendingInsert()
 // line when the document's prompt table has entries for it.
 LRESULT CWrenView::OnPromptRequest(WPARAM, LPARAM)
 {
-    if (!m_engine || !TheEditorSettings().view.vocabularyPopup)
+    if (!m_engine || !m_settings.view.vocabularyPopup)
         return 1;
     const int tableIndex = GetCompanionKind();
     IPromptHost* host = PromptHost();

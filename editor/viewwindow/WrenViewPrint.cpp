@@ -1,7 +1,10 @@
 #include "editor/viewwindow/WrenView.h"
 
 #include "editor/document/WrenDoc.h"
+#include "editor/settings/EditorSettings.h"
 #include "framework/Dc.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -28,7 +31,8 @@ void CWrenView::OnBeginPrinting(CDC* dc, CPrintInfo* info)
 {
     if (!m_engine || !dc)
         return;
-    m_printer = std::make_unique<CViewPrinter>(*m_engine);
+    const int slot = std::max(0, std::min(m_settings.printerFontSlot, kFontSlotCount - 1));
+    m_printer = std::make_unique<CViewPrinter>(*m_engine, m_settings.printerFonts[slot]);
     const int pages = m_printer->Begin(dc->GetSafeHdc(), info->PrintSelection() != FALSE);
     info->SetMinPage(1);
     info->SetMaxPage((UINT)pages);

@@ -743,29 +743,29 @@ TEST_F(WrenViewTest, OptionCommandsChangeTheirSettingAndShowIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
         view->GetEngine()->SetCaretToDocPosition(2, 0);
-        EXPECT_TRUE(RunViewOptionCommand(c.id, views, view)) << "written to the configuration at once";
+        EXPECT_TRUE(RunViewOptionCommand(TheEditorSettings(), c.id, views, view)) << "written to the configuration at once";
         EXPECT_EQ(c.field ? settings.*c.field : settings.view.*c.option, c.expected);
-        const ViewOptionState state = GetViewOptionState(c.id);
+        const ViewOptionState state = GetViewOptionState(TheEditorSettings(), c.id);
         EXPECT_EQ(c.radio ? state.radio : state.check, c.radio ? 1 : c.expected);
         EXPECT_EQ(view->GetEngine()->GetCaretDocPosition(), (DocPosition{2, 0}));
         EXPECT_TRUE(view->GetEngine()->Check());
     }
-    EXPECT_EQ(GetViewOptionState(ID_VIEW_SCREEN_FONT_DEFAULT).radio, 0);
+    EXPECT_EQ(GetViewOptionState(TheEditorSettings(), ID_VIEW_SCREEN_FONT_DEFAULT).radio, 0);
     const std::string face = settings.screenFonts[0].lfFaceName;
-    EXPECT_EQ(std::string(GetViewOptionState(ID_VIEW_SCREEN_FONT_DEFAULT).text), "缺省(&D) (" + face + ", 9)");
-    EXPECT_EQ(std::string(GetViewOptionState(ID_VIEW_SCREEN_FONT_3).text).rfind("定制(&3) (", 0), 0u);
+    EXPECT_EQ(std::string(GetViewOptionState(TheEditorSettings(), ID_VIEW_SCREEN_FONT_DEFAULT).text), "缺省(&D) (" + face + ", 9)");
+    EXPECT_EQ(std::string(GetViewOptionState(TheEditorSettings(), ID_VIEW_SCREEN_FONT_3).text).rfind("定制(&3) (", 0), 0u);
 
     // Column mode and overwrite are not saved; column mode turns wrapping off.
     Post(view, WM_COMMAND, ID_VIEW_WORD_WRAP);
     PumpPending();
     ASSERT_TRUE(view->GetEngine()->IsWordWrap());
-    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_COLUMN_MODE, views, view));
+    EXPECT_FALSE(RunViewOptionCommand(TheEditorSettings(), ID_EDIT_COLUMN_MODE, views, view));
     EXPECT_TRUE(TheEditingModes().columnMode);
     EXPECT_FALSE(view->GetEngine()->IsWordWrap());
-    EXPECT_EQ(GetViewOptionState(ID_EDIT_COLUMN_MODE).check, 1);
-    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_COLUMN_MODE, views, view));
+    EXPECT_EQ(GetViewOptionState(TheEditorSettings(), ID_EDIT_COLUMN_MODE).check, 1);
+    EXPECT_FALSE(RunViewOptionCommand(TheEditorSettings(), ID_EDIT_COLUMN_MODE, views, view));
     EXPECT_FALSE(TheEditingModes().columnMode);
-    EXPECT_FALSE(RunViewOptionCommand(ID_EDIT_OVERWRITE, views, view));
+    EXPECT_FALSE(RunViewOptionCommand(TheEditorSettings(), ID_EDIT_OVERWRITE, views, view));
     EXPECT_TRUE(TheEditingModes().overwriteMode);
     settings = saved;
     ApplyViewSettings(views);
@@ -889,7 +889,7 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
         CWrenView* view = Show();
         ASSERT_NE(view, nullptr);
         const std::vector<CWrenView*> views = {view};
-        RunViewOptionCommand(41036, views, view);
+        RunViewOptionCommand(TheEditorSettings(), 41036, views, view);
         ASSERT_TRUE(TheEditingModes().columnMode);
         CViewEngine& engine = *view->GetEngine();
         engine.SetCaretToDocPosition(0, c.from);
@@ -967,7 +967,7 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
         PumpPending();
         for (int r = 0; r < 3; ++r)
             EXPECT_EQ(Line(top + r), text[top + r].substr(rows[r].size())) << "cut what was copied";
-        RunViewOptionCommand(41036, views, view);
+        RunViewOptionCommand(TheEditorSettings(), 41036, views, view);
         settings = saved;
         Close();
     }
