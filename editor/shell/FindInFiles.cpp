@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
 #include "editor/document/FileHandle.h"
+#include "editor/util/ByteScan.h"
 #include "framework/Gbk.h"
 #include "editor/util/PathUtil.h"
 #include "editor/util/TextSearch.h"
@@ -28,26 +30,6 @@ bool IsOneOf(const CString& extension, std::initializer_list<const char*> list)
     return false;
 }
 
-// Bytes that mark a file as binary: the search stops at the line holding one.
-bool IsBinaryByte(unsigned char byte)
-{
-    return byte == 0x07 || byte == 0x08 || byte == 0x7F || byte == 0xFF;
-}
-
-const char* FindBinaryByte(const char* from, const char* end)
-{
-    for (; from < end; ++from) {
-        if (IsBinaryByte((unsigned char)*from))
-            break;
-    }
-    return from;
-}
-
-bool IsAsciiLetter(unsigned char byte)
-{
-    return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
-}
-
 // Entries the search passes over: hidden ones, and folders that lead elsewhere.
 bool IsPassedOver(const CFileFind& entry)
 {
@@ -55,6 +37,27 @@ bool IsPassedOver(const CFileFind& entry)
 }
 
 const size_t kReadSize = 256 * 1024;
+
+void AppendNumber(std::string& out, int number)
+{
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, result.ptr);
+}
+
+// "file(line,column): text", put together by hand: it runs once per hit, and a hit-heavy
+// search spends much of its time here.
+void BuildHitLine(std::string& out, const CString& path, int lineNumber, int column, const char* line,
+                  size_t length)
+{
+    out.assign((LPCTSTR)path, (size_t)path.GetLength());
+    out += '(';
+    AppendNumber(out, lineNumber);
+    out += ',';
+    AppendNumber(out, column);
+    out += "): ";
+    out.append(line, length);
+}
 
 } // namespace
 
@@ -127,11 +130,36 @@ bool FileSearch::Prepare(const char* text, int mode)
     if (m_text.IsEmpty())
         return false;
     if (!m_regex) {
-        m_exactBytes = m_matchCase || std::none_of(text, text + strlen(text), [](char c) { return IsAsciiLetter(c); });
+        m_scan = LiteralScan(std::string(text), !m_matchCase);
         return true;
     }
     m_pattern = RewriteFindPattern(text, m_matchCase);
-    return m_engine.Compile(m_pattern) != nullptr;
+    if (m_engine.Compile(m_pattern) == nullptr)
+        return false;
+    // The longest literal is looked for in the buffer, the others on the lines it finds.
+    std::vector<std::string> literals = m_engine.RequiredLiterals();
+    m_otherLiterals.clear();
+    if (literals.empty()) {
+        m_scan = LiteralScan();
+        return true;
+    }
+    const auto longest = std::max_element(literals.begin(), literals.end(),
+                                          [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    m_scan = LiteralScan(*longest, !m_matchCase);
+    for (auto literal = literals.begin(); literal != literals.end(); ++literal) {
+        if (literal != longest)
+            m_otherLiterals.emplace_back(*literal, !m_matchCase);
+    }
+    return true;
+}
+
+bool FileSearch::HoldsOtherLiterals(const char* line, const char* lineEnd) const
+{
+    for (const LiteralScan& literal : m_otherLiterals) {
+        if (literal.Next(line, lineEnd) == lineEnd)
+            return false;
+    }
+    return true;
 }
 
 int FileSearch::FindInLine(const char* line)
@@ -139,31 +167,6 @@ int FileSearch::FindInLine(const char* line)
     if (m_regex)
         return FindRegexForward(line, m_pattern, m_engine, 0, m_wholeWord, m_matchCase);
     return FindTextForward(line, m_text, 0, m_wholeWord, m_matchCase);
-}
-
-const char* FileSearch::NextCandidate(const char* from, const char* end) const
-{
-    if (m_regex)
-        return from;
-    const char* text = m_text;
-    const size_t length = (size_t)m_text.GetLength();
-    const unsigned char first = (unsigned char)text[0];
-    if (!m_exactBytes) {  // the first byte in either case begins it; the line search decides
-        const bool letter = IsAsciiLetter(first);
-        const char* lower = (const char*)memchr(from, letter ? first | 0x20 : first, (size_t)(end - from));
-        if (!letter)
-            return lower ? lower : end;
-        const char* upper = (const char*)memchr(from, first & ~0x20, (size_t)((lower ? lower : end) - from));
-        return upper ? upper : lower ? lower : end;
-    }
-    // Anywhere, even inside a character: this only spares lines that cannot hold a hit.
-    for (const char* p = from; (p = (const char*)memchr(p, first, (size_t)(end - p))) != nullptr; ++p) {
-        if ((size_t)(end - p) < length)
-            break;
-        if (memcmp(p, text, length) == 0)
-            return p;
-    }
-    return end;
 }
 
 int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
@@ -179,7 +182,7 @@ int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
     bool ended = false;
     size_t held = 0;        // bytes of an unfinished line at the buffer's front
     std::string& buffer = m_buffer;
-    CString hit;
+    std::string& hit = m_hitLine;
     while (!ended) {
         buffer.resize(held + kReadSize + 1);
         size_t got = 0;
@@ -189,9 +192,10 @@ int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
         char* line = &buffer[0];
         char* const end = line + held + got;
         const char* binary = FindBinaryByte(line, end);
-        const char* candidate = NextCandidate(line, end);
+        const char* candidate = m_scan.Next(line, end);
         while (line < end) {
-            char* newline = (char*)memchr(line, '\n', (size_t)(end - line));
+            char* const found = (char*)FindByte(line, end, '\n');
+            char* const newline = found < end ? found : nullptr;
             if (newline == nullptr && !ended) {
                 // An unfinished line: kept for the next read unless already too long.
                 if (!skipping && end - line <= kMaxSearchedLine)  // room for a CR
@@ -219,16 +223,18 @@ int FileSearch::SearchFile(const CString& path, FindInFilesSink& sink)
             if (length >= (size_t)kMaxSearchedLine) {
                 sink.LineTooLong(path, lineNumber);
             } else if (candidate < lineEnd) {
-                const char saved = line[length];
-                line[length] = '\0';
-                const int column = FindInLine(line);
-                if (column >= 0) {
-                    hit.Format("%s(%d,%d): %s", (LPCTSTR)path, lineNumber, column + 1, line);
-                    sink.HitLine(hit);
-                    ++hits;
+                if (HoldsOtherLiterals(line, lineEnd)) {
+                    const char saved = line[length];
+                    line[length] = '\0';
+                    const int column = FindInLine(line);
+                    if (column >= 0) {
+                        BuildHitLine(hit, path, lineNumber, column + 1, line, length);
+                        sink.HitLine(hit.c_str());
+                        ++hits;
+                    }
+                    line[length] = saved;
                 }
-                line[length] = saved;
-                candidate = NextCandidate(next, end);
+                candidate = m_scan.Next(next, end);
             }
             line = next;
         }

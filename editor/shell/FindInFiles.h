@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 
+#include "editor/util/ByteScan.h"
 #include "editor/util/RegexEngine.h"
 #include "framework/Collections.h"
 #include "framework/CString.h"
@@ -66,18 +68,21 @@ private:
     int SearchTree(const CString& folder, const char* types, bool subFolders, int depth, FindInFilesSink& sink);
     // Column of the line's first hit, or -1; line is zero-terminated.
     int FindInLine(const char* line);
-    // The first place at or after from where a plain hit could begin (end when there is
-    // none; from itself for a regular expression): lines before it need no search.
-    const char* NextCandidate(const char* from, const char* end) const;
+    // Whether [line, lineEnd) holds every literal of the expression besides the scanned one.
+    bool HoldsOtherLiterals(const char* line, const char* lineEnd) const;
 
     CString m_text;     // as given
     CString m_pattern;  // the compiled form of a regular expression
     bool m_wholeWord = false;
     bool m_matchCase = false;
     bool m_regex = false;
-    bool m_exactBytes = false;  // a plain hit holds the text's bytes as they are
     CRegexEngine m_engine;
+    // Finds the lines that can hold a hit: those with the text, or with the literal every
+    // match of the expression holds; the search of the line decides.
+    LiteralScan m_scan;
+    std::vector<LiteralScan> m_otherLiterals;
     std::string m_buffer;
+    std::string m_hitLine;
 };
 
 // The search of the command: the listed project files when scope asks for them and a

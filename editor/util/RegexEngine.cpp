@@ -201,6 +201,68 @@ void CRegexEngine::Optimize(unsigned flags)
     }
 }
 
+// Walks the nodes every match passes through, in order: a BRANCH with one alternative is
+// entered, one with several is passed over to where its alternatives join (what they hold is
+// not required, nor is a loop's body after its first pass); STAR repeats may be empty; PLUS
+// over a literal byte takes that byte at least once, so it ends one run and starts the next.
+std::vector<std::string> CRegexEngine::RequiredLiterals() const
+{
+    std::vector<std::string> runs;
+    if (!m_compiled || !m_program) return runs;
+    std::string run;
+    auto endRun = [&]() {
+        if (!run.empty()) runs.push_back(run);
+        run.clear();
+    };
+    // Every step moves forward through the program, so this bound is never reached by a
+    // program Compile made; it only keeps a damaged one from looping.
+    size_t steps = m_programSize;
+    for (NodeOffset scan = 0; scan != kNoNode && scan + kRegexNodeSize <= m_programSize && steps-- > 0;) {
+        unsigned char op = Op(scan);
+        NodeOffset next = Next(scan);
+        switch (op) {
+        case kOpBranch:
+            if (next == kNoNode || Op(next) != kOpBranch) {
+                next = scan + kRegexNodeSize;
+                break;
+            }
+            endRun();
+            while (next != kNoNode && Op(next) == kOpBranch) next = Next(next);
+            break;
+        case kOpExactly:
+            run += reinterpret_cast<const char*>(Operand(scan));
+            break;
+        case kOpPlus: {
+            NodeOffset operand = scan + kRegexNodeSize;
+            bool literal = Op(operand) == kOpExactly;
+            if (literal) run += static_cast<char>(*Operand(operand));
+            endRun();
+            if (literal) run += static_cast<char>(*Operand(operand));
+            break;
+        }
+        case kOpNothing:
+            break;
+        case kOpStar:
+        case kOpAny:
+        case kOpAnyOf:
+        case kOpAnyBut:
+        case kOpBol:
+        case kOpEol:
+            endRun();
+            break;
+        default:
+            if ((op > kOpOpen && op < kOpOpen + kRegexGroupCount) ||
+                (op > kOpClose && op < kOpClose + kRegexGroupCount))
+                break;  // OPEN n, CLOSE n
+            endRun();  // END, or BACK on a damaged program
+            return runs;
+        }
+        scan = next;
+    }
+    endRun();
+    return runs;
+}
+
 // expression = branch { '|' branch }; in a group also the OPEN and CLOSE around it.
 CRegexEngine::NodeOffset CRegexEngine::ParseExpression(bool inGroup, unsigned* flags)
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CString;
@@ -82,6 +83,13 @@ public:
     // to the match's end must exist, and keeps the copy from there: a search in a lower-cased
     // copy of a line then yields the line's own text for the match and its groups.
     void RebaseMatch(const char* searchedSubject, const char* subject);
+
+    // The runs of bytes every match holds, in the order they stand, read from the program:
+    // literals behind '?' or '*', in one of several alternatives or inside a loop do not
+    // count, and zero-width nodes (groups, NOTHING) do not split a run. None when no literal
+    // is required or nothing is compiled. A byte search for them passes over text that
+    // cannot match.
+    std::vector<std::string> RequiredLiterals() const;
 
     // The compiled program (null before a successful compile) and its size in bytes.
     const unsigned char* GetProgram() const { return m_program; }

@@ -1,6 +1,7 @@
 // The regular-expression engine and the four line searches. Input: a flags byte, then the
 // pattern up to the first line break, then the replacement template up to the next, then
 // the searched line (a zero byte ends it, as in a document line).
+#include "editor/util/ByteScan.h"
 #include "editor/util/RegexEngine.h"
 #include "editor/util/TextSearch.h"
 #include "framework/CString.h"
@@ -50,6 +51,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const size_t end = (size_t)found + (size_t)engine.GetMatchLength();
             if (end >= starts.size() || !starts[(size_t)found] || !starts[end])
                 abort();
+            // Every literal the program requires stands in the match, where the byte scan of
+            // find in files finds it, in either case too.
+            const std::string match = text.substr((size_t)found, end - (size_t)found);
+            for (const std::string& literal : engine.RequiredLiterals()) {
+                if (match.find(literal) == std::string::npos)
+                    abort();
+                const char* matchEnd = match.data() + match.size();
+                if (LiteralScan(literal, !matchCase).Next(match.data(), matchEnd) == matchEnd)
+                    abort();
+            }
             engine.GetMatchText(result);
             engine.GetReplacementText(replacement.c_str(), result);
         }

@@ -126,6 +126,46 @@ TEST(FindInFiles, PlainWholeWordCaseAndRegularExpressions)
     EXPECT_FALSE(FindInFiles("a(", "*.*", tree.root.c_str(), 0, kFindRegex, nullptr, out, count));
 }
 
+// The lines that can hold a hit are found with a byte search over the whole buffer, which
+// also stops inside double-byte characters; only hits that begin on a character count.
+TEST(FindInFiles, TrailBytesAreNeverTheStartOfAHit)
+{
+    TempDir dir;
+    dir.WriteFile("陷阱.c", "\xB0\x41" "bc\n"              // the trail byte 0x41 is no 'A'
+                            "\xB0\x41" "bc Abc\n"
+                            "\x81\xBC\xC6\x31\n"          // 计 (BC C6) across two characters
+                            "x计1\n"
+                            "\xB0\x41" "BC_abc abc\n"
+                            "xbc\n");
+    using Lines = std::vector<std::string>;
+    const struct {
+        const char* text;
+        int mode;
+        Lines expected;
+    } kCases[] = {
+        {"abc", kFindRegex, {"陷阱.c(2,6): \xB0\x41" "bc Abc", "陷阱.c(5,6): \xB0\x41" "BC_abc abc"}},
+        {"abc", 0, {"陷阱.c(2,6): \xB0\x41" "bc Abc", "陷阱.c(5,6): \xB0\x41" "BC_abc abc"}},
+        {"abc", kFindRegex | kFindWholeWord, {"陷阱.c(2,6): \xB0\x41" "bc Abc", "陷阱.c(5,10): \xB0\x41" "BC_abc abc"}},
+        {"abc", kFindWholeWord, {"陷阱.c(2,6): \xB0\x41" "bc Abc", "陷阱.c(5,10): \xB0\x41" "BC_abc abc"}},
+        {"Abc", kFindMatchCase, {"陷阱.c(2,6): \xB0\x41" "bc Abc"}},
+        {"Abc", kFindRegex | kFindMatchCase, {"陷阱.c(2,6): \xB0\x41" "bc Abc"}},
+        {"计[0-9]", kFindRegex, {"陷阱.c(4,2): x计1"}},
+        {"计", kFindMatchCase, {"陷阱.c(4,2): x计1"}},
+        // The 'a' is optional: "bc" alone is required, and it stands on a character.
+        {"a?bc", kFindRegex,
+         {"陷阱.c(1,3): \xB0\x41" "bc", "陷阱.c(2,3): \xB0\x41" "bc Abc", "陷阱.c(5,3): \xB0\x41" "BC_abc abc",
+          "陷阱.c(6,2): xbc"}},
+    };
+    for (const auto& c : kCases) {
+        OutputLines out;
+        out.root = dir.Path();
+        int hits = 0;
+        ASSERT_TRUE(FindInFiles(c.text, "*.c", dir.Path().c_str(), 0, c.mode, nullptr, out, hits)) << c.text;
+        EXPECT_EQ(c.expected, out.lines) << c.text << " " << c.mode;
+        EXPECT_EQ((int)c.expected.size(), hits) << c.text << " " << c.mode;
+    }
+}
+
 TEST(FindInFiles, LinesTooLongToSearch)
 {
     TempDir dir;

@@ -86,6 +86,61 @@ TEST(RegexEngine, CompilesToTheNodeProgram)
     }
 }
 
+struct LiteralCase {
+    const char* pattern;
+    const char* literals;  // the required runs joined by '/', "" for none
+    const char* subject;   // a text the pattern matches
+};
+
+const LiteralCase kLiteralCases[] = {
+    {"abc", "abc", "abc"},
+    {"\\.txt", ".txt", "a.txt"},
+    {"a(b)c", "abc", "abc"},                 // groups do not split a run
+    {"^abc$", "abc", "abc"},
+    {"a.c", "a/c", "abc"},
+    {"ab*c", "a/c", "ac"},                   // the starred b may be missing
+    {"ab+c", "ab/bc", "abbbc"},              // at least one b, next to a and to c
+    {"colou?r", "colo/r", "color"},
+    {"a|b", "", "b"},                        // alternatives: neither is required
+    {"x(foo|bar)y", "x/y", "xbary"},
+    {"(foo|bar)+z", "z", "foobarz"},
+    {"(abc)+", "abc", "abcabc"},             // once at least
+    {"(abc)*d", "d", "d"},
+    {"(abc)?", "", "x"},
+    {"[abc]+", "", "cab"},
+    {".*", "", ""},
+    {"计数器[0-9]+ 加", "计数器/ 加", "计数器12 加"},
+    {"中+", "中", "中中"},                   // a double-byte character loops as a group
+    {"a中*b", "a/b", "ab"},
+    {"调试标记点?", "调试标记", "调试标记"},
+};
+
+std::string JoinedLiterals(const CRegexEngine& engine)
+{
+    std::string joined;
+    for (const std::string& literal : engine.RequiredLiterals())
+        joined += (joined.empty() ? "" : "/") + literal;
+    return joined;
+}
+
+TEST(RegexEngine, RequiredLiteralsAreInEveryMatch)
+{
+    for (const LiteralCase& c : kLiteralCases) {
+        CRegexEngine engine;
+        ASSERT_EQ(engine.Compile(c.pattern), &engine) << c.pattern;
+        EXPECT_EQ(JoinedLiterals(engine), c.literals) << c.pattern;
+        ASSERT_GE(engine.Find(c.subject), 0) << c.pattern;
+        CString match;
+        engine.GetMatchText(match);
+        for (const std::string& literal : engine.RequiredLiterals())
+            EXPECT_NE(std::string(match, match.GetLength()).find(literal), std::string::npos) << c.pattern;
+    }
+    CRegexEngine engine;
+    EXPECT_TRUE(engine.RequiredLiterals().empty());
+    EXPECT_EQ(engine.Compile("a("), nullptr);
+    EXPECT_TRUE(engine.RequiredLiterals().empty());
+}
+
 TEST(RegexEngine, NextOffsetsAreLowByteFirstAndBackPointsBackwards)
 {
     CRegexEngine engine;
