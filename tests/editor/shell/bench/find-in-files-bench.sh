@@ -17,12 +17,16 @@ cat "$(find "$tree" -type f | head -1)" >/dev/null; find "$tree" -type f -exec c
 
 word=$(printf '调试标记' | iconv -f UTF-8 -t GBK)
 regex=$(printf '计数器[0-9]+ 加' | iconv -f UTF-8 -t GBK)
+# The best of three runs: the machine is shared.
 timed() {
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null || true
-  end=$(date +%s.%N)
-  printf '%.3f s' "$(echo "$end - $start" | bc)"
+  local start end best=
+  for _ in 1 2 3; do
+    start=$(date +%s.%N)
+    "$@" >/dev/null || true
+    end=$(date +%s.%N)
+    best=$(echo "$end - $start" | bc | awk -v b="$best" '{ print (b == "" || $1 < b) ? $1 : b }')
+  done
+  printf '%.3f s' "$best"
 }
 echo "grep plain      $(LC_ALL=C timed grep -rnF --include='*.墨' "$word" "$tree")"
 echo "grep whole word $(LC_ALL=C timed grep -rnwF --include='*.墨' "$word" "$tree")"
