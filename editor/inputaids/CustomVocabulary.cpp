@@ -1,6 +1,6 @@
 #include "editor/inputaids/CustomVocabulary.h"
 
-#include "editor/inputaids/TextLines.h"
+#include "editor/settings/TextSettings.h"
 #include "editor/util/FileReplacing.h"
 #include "framework/AppEnvironment.h"
 
@@ -29,12 +29,15 @@ void CCustomVocabulary::InitDefaults()
 
 bool CCustomVocabulary::Load(const char* path)
 {
+    CStringArray lines;
+    if (!ReadTextLines(path, lines, (int)kLineBufferSize - 1))
+        return false;
     int stored = 0;
-    return ReadTextLines(path, kLineBufferSize, [&](const char* line, size_t length) {
-        if (length > 0)
-            m_words[stored++].assign(line, length);
-        return stored < kSize;
-    });
+    for (int i = 0; i < lines.GetSize() && stored < kSize; ++i) {
+        if (!lines[i].IsEmpty())
+            m_words[stored++].assign(lines[i], (size_t)lines[i].GetLength());
+    }
+    return true;
 }
 
 bool CCustomVocabulary::Save(const char* path) const

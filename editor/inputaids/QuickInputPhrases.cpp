@@ -1,6 +1,6 @@
 #include "editor/inputaids/QuickInputPhrases.h"
 
-#include "editor/inputaids/TextLines.h"
+#include "editor/settings/TextSettings.h"
 #include "editor/util/FileReplacing.h"
 #include "framework/AppEnvironment.h"
 
@@ -9,6 +9,9 @@
 #include <string>
 
 namespace {
+// A longer line of the file becomes several phrases.
+const int kLongestPhraseLine = 2047;
+
 // Blanks are ASCII bytes, never the trail byte of a double-byte character.
 bool IsBlank(char c)
 {
@@ -24,7 +27,11 @@ CString QuickInputPhrasesPath()
 std::vector<CString> ReadQuickInputPhrases(const char* path)
 {
     std::vector<CString> phrases;
-    ReadTextLines(path, 2048, [&](const char* line, size_t length) {
+    CStringArray lines;
+    ReadTextLines(path, lines, kLongestPhraseLine);
+    for (int i = 0; i < lines.GetSize(); ++i) {
+        const char* line = lines[i];
+        size_t length = (size_t)lines[i].GetLength();
         size_t begin = 0;
         while (begin < length && IsBlank(line[begin]))
             ++begin;
@@ -32,8 +39,7 @@ std::vector<CString> ReadQuickInputPhrases(const char* path)
             --length;
         if (length > begin)
             phrases.emplace_back(line + begin, (int)(length - begin));
-        return true;
-    });
+    }
     return phrases;
 }
 

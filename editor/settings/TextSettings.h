@@ -6,9 +6,13 @@
 // default folder for new files) and the line reading they share. Values never keep the
 // CR or LF that ended their line.
 
-// Reads every line of a text file, of any length, without its line end (LF, CR LF or a
-// stray CR). False when the file cannot be opened.
-bool ReadTextLines(const char* path, CStringArray& lines);
+// Reads the lines of a GBK text file, the one line rule of every text file the IDE reads: a
+// line ends at a line feed (the file's last line may lack one), the carriage returns before
+// it are dropped (CR LF, and a stray CR at the end of a line), and a zero byte ends the
+// line's text (with a lead byte it cut from its trail). With longestLine above 0 a longer line
+// comes as several lines of at most that many bytes, each ending on a whole character.
+// False, with no lines, when the file cannot be opened or read.
+bool ReadTextLines(const char* path, CStringArray& lines, int longestLine = 0);
 // Writes the bytes as they are (no line-end translation) in place of the file's, through a
 // temporary file beside it: a failure leaves the old file whole.
 bool WriteFileBytes(const char* path, const CString& bytes);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -87,6 +88,45 @@ TEST(UserSettings, FileLinesLoseTheirLineEnds)
     EXPECT_EQ(S(lines[0]), longLine);
     EXPECT_EQ(S(lines[1]), "");
     EXPECT_EQ(S(lines[2]), "末");
+}
+
+// The settings files and the input aids' files read their lines by the same rule.
+TEST(TextLines, EveryFileEndsItsLinesTheSameWay)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int longest;
+        std::vector<std::string> lines;
+    };
+    const std::string words(2000, 'w');
+    const Case cases[] = {
+        {"empty file", "", 0, {}},
+        {"LF, CR LF and no end", "a\nb\r\nc", 0, {"a", "b", "c"}},
+        {"returns before the end", "a\r\r\n\r\n", 0, {"a", ""}},
+        {"a return inside stays", "a\rb\n", 0, {"a\rb"}},
+        {"zero byte ends the text", std::string("ab\0cd\nef\n", 9), 0, {"ab", "ef"}},
+        {"zero byte cuts a lead byte", std::string("ab\xB0\0x\n", 6), 0, {"ab"}},
+        {"long lines whole", words + words + "\n", 0, {words + words}},
+        {"long lines in pieces", words + words + "\n", 2047, {words + words.substr(0, 47), words.substr(0, 1953)}},
+        {"pieces keep characters whole", std::string(2048, '\xB0') + "\n", 2047,
+         {std::string(2046, '\xB0'), std::string(2, '\xB0')}},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.WriteFile("lines", c.bytes);
+        CStringArray lines;
+        ASSERT_TRUE(ReadTextLines(path.c_str(), lines, c.longest));
+        std::vector<std::string> read;
+        for (int i = 0; i < lines.GetSize(); ++i)
+            read.push_back(S(lines[i]));
+        EXPECT_EQ(read, c.lines);
+    }
+    CStringArray lines;
+    lines.Add("kept");
+    EXPECT_FALSE(ReadTextLines((dir / "missing").c_str(), lines));
+    EXPECT_EQ(lines.GetSize(), 0);
 }
 
 TEST(DefaultFolderFile, RoundTripAndRejections)
