@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "framework/MessageBox.h"
 
 namespace {
@@ -19,6 +21,9 @@ public:
 
 int main(int argc, char** argv)
 {
+    // A pipe gets whole buffers from the C runtime: a program that crashed or was ended would
+    // take its last results, the ones that tell what went wrong, with it.
+    setvbuf(stdout, nullptr, _IONBF, 0);
     ::testing::InitGoogleTest(&argc, argv);
     UnexpectedMessageBoxGuard guard;
     SetMessageBoxHook(&guard);
