@@ -3,6 +3,7 @@
 #include "framework/MessageBox.h"
 #include "CStringPrinter.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -159,15 +160,14 @@ TEST(CFileStatus, FullPrecisionTellsTwoWritesWithinASecondApart)
     EXPECT_STREQ(first.m_szFullName, path.c_str());
     EXPECT_EQ(first.m_attribute & CFile::directory, 0);
 
-    // Wait for a new tick of the file-system clock without crossing into the next second.
+    // Rewritten until the file-system clock ticks on, a few milliseconds later: well within
+    // the second.
     CFileStatus second;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        Sleep(15);
+    EXPECT_TRUE(WaitUntil([&] {
         dir.WriteFile("s.txt", "two!");
-        ASSERT_TRUE(CFile::GetStatus(path.c_str(), second));
-        if (CompareFileTime(&first.m_lastWriteTime, &second.m_lastWriteTime) != 0)
-            break;
-    }
+        return CFile::GetStatus(path.c_str(), second) &&
+               CompareFileTime(&first.m_lastWriteTime, &second.m_lastWriteTime) != 0;
+    }));
     EXPECT_NE(CompareFileTime(&first.m_lastWriteTime, &second.m_lastWriteTime), 0);
     EXPECT_EQ(second.m_size, 4);
     EXPECT_EQ(second.m_mtime, CTime(second.m_lastWriteTime));

@@ -2,6 +2,7 @@
 #include "editor/res/resource.h"
 #include "framework/DialogDriver.h"
 #include "tests/framework/controls/PopupMenuDriver.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -178,12 +179,7 @@ TEST(FindDialogTest, TokenButtonShowsTheFindTokensMenu)
             ::PostMessage(popup, WM_KEYDOWN, VK_RETURN, 0);
         });
         d.Click(IDC_FIND_TOKENS);
-        MSG msg;
-        for (int n = 0; n < 50 && d.GetText(IDC_FIND_TEXT).IsEmpty(); ++n) {
-            while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessage(&msg);
-            ::Sleep(10);
-        }
+        PumpUntil([&] { return !d.GetText(IDC_FIND_TEXT).IsEmpty(); });
         text = d.GetText(IDC_FIND_TEXT);
         d.PressCancel();
     }};

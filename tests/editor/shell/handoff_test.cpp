@@ -15,6 +15,7 @@
 #include "editor/shell/CommandArgs.h"
 #include "framework/FileSpaceLimit.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 namespace {
 
@@ -200,8 +201,7 @@ TEST(Handoff, HandOffWakesTheFirstInstanceOrReportsItGone)
     InstanceSlot slot = {(LONG)first.Id(), 0};
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(HandOff(slot, channel, FormatHandoffLine("C:\\w", ("f" + std::to_string(i) + ".墨").c_str())));
-    for (int wait = 0; wait < 500 && first.HandoffsSeen() < 3; ++wait)
-        ::Sleep(10);
+    WaitUntil([&] { return first.HandoffsSeen() >= 3; });
     EXPECT_EQ(first.HandoffsSeen(), 3);
 
     first.Stop();

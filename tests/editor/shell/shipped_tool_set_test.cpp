@@ -10,6 +10,7 @@
 #include "editor/settings/UserTools.h"
 #include "editor/shell/CapturedProcess.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 namespace {
 
@@ -69,11 +70,10 @@ TEST(UserTools, ShippedToolSetConvertsThroughTheStagedConverter)
         CollectingSink sink;
         CapturedProcessState state(sink);
         ASSERT_EQ(kStartOk, state.Start(tool.command, tool.arguments, tool.folder, true, true));
-        for (int tick = 0; tick < 1500 && !sink.ended; ++tick) {
+        ASSERT_TRUE(WaitUntil([&] {
             state.Poll();
-            ::Sleep(sink.ended ? 0 : 20);
-        }
-        ASSERT_TRUE(sink.ended);
+            return sink.ended;
+        }));
         EXPECT_EQ(0u, sink.exitCode);
         CStringArray lines, files;
         for (const std::string& line : sink.lines)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@
 #include "framework/SplitterWnd.h"
 #include "framework/WinApp.h"
 #include "pdf_jobs.h"
+#include "wait.h"
 #include "real_input.h"
 #include "staged_program_folder.h"
 #include "temp_dir.h"
@@ -825,11 +827,10 @@ TEST_F(WrenViewTest, DraggedSelectionMovesWithinAPaneAndBetweenPanes)
             ::Sleep(100);
             SendMouse(MOUSEEVENTF_LEFTUP);
         });
-        const DWORD until = ::GetTickCount() + 3000;
-        while (::GetTickCount() < until && Line(0) == "alpha beta gamma") {
+        WaitUntil([&] {
             PumpPending();
-            ::Sleep(10);
-        }
+            return Line(0) != "alpha beta gamma";
+        });
         hand.join();
         PumpPending();
         EXPECT_EQ(Line(0), c.line0);
@@ -901,12 +902,10 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
         keys.insert(keys.end(), (size_t)c.rights, (WORD)VK_RIGHT);
         PressKeys(VK_SHIFT, keys);
         const LineIndex to = c.vertical == VK_DOWN ? c.from + 2 : c.from - 2;
-        const DWORD until = ::GetTickCount() + 10000;
-        while (::GetTickCount() < until &&
-               (engine.GetCaretDocPosition().line != to || engine.GetCaretDocPosition().column == 0)) {
+        WaitUntil([&] {
             PumpPending();
-            ::Sleep(10);
-        }
+            return engine.GetCaretDocPosition().line == to && engine.GetCaretDocPosition().column != 0;
+        });
         ASSERT_EQ(engine.GetCaretDocPosition().line, to);
         ASSERT_NE(engine.GetCaretDocPosition().column, 0);
         view->UpdateWindow();
@@ -975,7 +974,7 @@ TEST_F(WrenViewTest, ColumnBlockCopiesAndCutsWhatItHighlights)
 
 struct MenuWatch {
     DWORD thread;
-    UINT firstItem = 0;  // the first command of the pop-up that opened; 0 while none did
+    std::atomic<UINT> firstItem{0};  // the first command of the pop-up that opened; 0 while none did
 };
 
 BOOL CALLBACK CloseShownMenu(HWND window, LPARAM data)
@@ -1030,20 +1029,19 @@ TEST_F(WrenViewTest, RightClickOpensTheContextMenuOfThePlace)
         ::SetCursorPos(point.x, point.y);
         MenuWatch watch{::GetCurrentThreadId()};
         std::thread watcher([&] {
-            for (int waited = 0; waited < 10000 && watch.firstItem == 0; waited += 20) {
+            WaitUntil([&] {
                 ::EnumThreadWindows(watch.thread, CloseShownMenu, reinterpret_cast<LPARAM>(&watch));
-                ::Sleep(20);
-            }
+                return watch.firstItem != 0;
+            });
         });
         PressMouseAt(point, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
-        const DWORD until = ::GetTickCount() + 10000;
-        while (::GetTickCount() < until && watch.firstItem == 0) {
+        WaitUntil([&] {
             PumpPending();
-            ::Sleep(10);
-        }
+            return watch.firstItem != 0;
+        });
         watcher.join();
         PumpPending();
-        EXPECT_EQ(watch.firstItem, ::GetMenuItemID(::GetSubMenu(menu, c.popup), 0)) << "no menu or the wrong one";
+        EXPECT_EQ(watch.firstItem.load(), ::GetMenuItemID(::GetSubMenu(menu, c.popup), 0)) << "no menu or the wrong one";
         EXPECT_EQ(engine.IsSelectionActive(), c.popup == 2) << "a click inside a selection keeps it";
         Close();
     }

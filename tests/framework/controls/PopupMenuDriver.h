@@ -5,6 +5,8 @@
 #include <functional>
 #include <thread>
 
+#include "wait.h"
+
 // Drives a tracked popup menu, whose loop runs out of reach of the framework's dialog
 // driver, from a second thread: waits until a popup menu window of the given thread is
 // visible and runs the action on it (which may post keys to it).
@@ -36,11 +38,10 @@ private:
     void Run(DWORD uiThread, const std::function<void(HWND)>& action)
     {
         HWND popup = nullptr;
-        for (int tries = 0; tries < 400 && !popup; ++tries) {
-            ::Sleep(25);
-            ::EnumThreadWindows(uiThread, &FindPopup, (LPARAM)&popup);
-        }
-        if (!popup)
+        if (!WaitUntil([&] {
+                ::EnumThreadWindows(uiThread, &FindPopup, (LPARAM)&popup);
+                return popup != nullptr;
+            }))
             return;
         m_found = true;
         action(popup);

@@ -2,6 +2,7 @@
 
 #include "framework/Socket.h"
 #include "child_process.h"
+#include "wait.h"
 
 #include <cstdio>
 
@@ -50,8 +51,7 @@ LocalFtpServer::LocalFtpServer(const char* encoding)
         return;
     // Python starts in a fraction of a second; a machine busy with a parallel build may
     // take much longer.
-    for (int i = 0; i < 400 && !Exists(m_dir / "port"); ++i)
-        Sleep(50);
+    WaitUntil([&] { return Exists(m_dir / "port"); });
     std::string port = TempDir::ReadFile(m_dir / "port");
     m_port = (UINT)atoi(port.c_str());
 }
@@ -61,8 +61,7 @@ LocalFtpServer::~LocalFtpServer()
     if (!m_port)
         return;
     m_dir.WriteFile("stop", "");
-    for (int i = 0; i < 100 && Exists(m_dir / "port"); ++i)
-        Sleep(50);
+    WaitUntil([&] { return !Exists(m_dir / "port"); });
 }
 
 ScriptedPeer::ScriptedPeer(Script script, DWORD deadlineMs) : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr))

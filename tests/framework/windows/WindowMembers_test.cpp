@@ -2,6 +2,7 @@
 
 #include "framework/Wnd.h"
 #include "WindowTestSupport.h"
+#include "wait.h"
 
 namespace {
 
@@ -50,10 +51,10 @@ TEST(WindowMembers, TimersArriveThroughTheMessagePump)
     ShapedWindow window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(window.SetTimer(32781, 1), 32781u);
-    for (int wait = 0; wait < 100 && window.ticks.empty(); ++wait) {
-        ::Sleep(5);
+    WaitUntil([&] {
         PumpPending();
-    }
+        return !window.ticks.empty();
+    });
     EXPECT_EQ(window.ticks, std::vector<UINT_PTR>{32781});
 }
 

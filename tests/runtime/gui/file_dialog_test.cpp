@@ -49,20 +49,20 @@ public:
 private:
     void Run()
     {
-        for (int i = 0; i < 500; ++i) {
-            FoundDialog found = {m_title, nullptr};
+        FoundDialog found = {m_title, nullptr};
+        // Visible, and its thread takes messages: its initialisation is over.
+        const bool ready = WaitUntil([&] {
             EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&found));
-            // Visible, and its thread takes messages: its initialisation is over.
             DWORD_PTR answer = 0;
-            if (found.window && SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) {
-                SetDlgItemTextA(found.window, kFileNameCombo, m_name.c_str());
-                PostMessageA(found.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(found.window, IDOK)));
-                m_answered = true;
-                return;
-            }
-            Sleep(20);
-        }
+            return found.window &&
+                   SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_NORMAL, kStuckMilliseconds, &answer);
+        });
+        if (!ready)
+            return;
+        SetDlgItemTextA(found.window, kFileNameCombo, m_name.c_str());
+        PostMessageA(found.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(found.window, IDOK)));
+        m_answered = true;
     }
 
     const char* m_title;

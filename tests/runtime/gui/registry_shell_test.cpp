@@ -6,6 +6,7 @@
 #include <string>
 
 #include "temp_dir.h"
+#include "wait.h"
 #include "runtime/源码/外壳支持.h"
 #include "runtime/源码/视窗.h"
 
@@ -208,12 +209,9 @@ TEST_F(BrowserCommandTest, OpenDocumentFallsBackToTheBrowserWithTheQuotedName)
     std::string target = temp / "not yet here";
     INT_PTR result = WndOpenDocument(target.c_str(), SW_HIDE);
     EXPECT_GT(result, 31);
-    bool created = false;
-    for (int i = 0; i < 250 && !created; ++i, Sleep(20))
-        created = GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_TRUE(created);
-    for (int i = 0; i < 50 && !DeleteFileA(target.c_str()); ++i)
-        Sleep(20);
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    // The shell may still hold the file it has just written.
+    WaitUntil([&] { return DeleteFileA(target.c_str()) != FALSE; });
 }
 
 // A file type of the test's own whose print, explore and open verbs each leave a file
@@ -242,13 +240,9 @@ protected:
         RegDeleteKeyA(HKEY_CLASSES_ROOT, m_class.c_str());
         RegDeleteKeyA(HKEY_CLASSES_ROOT, m_extension.c_str());
     }
-    static bool AppearsWithin(const std::string& file, int milliseconds)
+    static bool Appears(const std::string& file)
     {
-        for (int waited = 0; waited < milliseconds; waited += 20, Sleep(20)) {
-            if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
-                return true;
-        }
-        return false;
+        return WaitUntil([&] { return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES; });
     }
 
     const std::string m_extension = "." + OwnName("moyuverb");
@@ -269,9 +263,8 @@ TEST_F(ShellVerbTest, VerbWordsReachTheirShellVerbs)
         HINSTANCE result = WndShellExecute(nullptr, c.word, document.c_str(), nullptr,
                                            m_temp.Path().c_str(), SW_HIDE);
         EXPECT_GT(reinterpret_cast<INT_PTR>(result), 32) << c.verb;
-        EXPECT_TRUE(AppearsWithin(mark, 5000)) << c.verb;
-        for (int i = 0; i < 50 && !DeleteFileA(mark.c_str()); ++i)
-            Sleep(20);
+        EXPECT_TRUE(Appears(mark)) << c.verb;
+        WaitUntil([&] { return DeleteFileA(mark.c_str()) != FALSE; });
     }
 }
 

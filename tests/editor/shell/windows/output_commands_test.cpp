@@ -5,6 +5,7 @@
 #include "editor/shell/FindInFiles.h"
 #include "editor/shell/OutputCommands.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 #include <string>
 #include <vector>
@@ -110,12 +111,12 @@ protected:
     // Ticks as the frame's timer would until the capture has ended.
     bool WaitForEnd()
     {
-        for (int tick = 0; tick < 1500 && m_host.poll; ++tick) {
+        WaitUntil([&] {
             PumpPending();
-            ::Sleep(20);
             if (m_host.poll)
                 m_host.poll();
-        }
+            return !m_host.poll;
+        });
         PumpPending();
         return !m_host.poll && !m_commands->IsCaptureActive();
     }
