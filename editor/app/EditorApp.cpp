@@ -1,11 +1,12 @@
 #include "editor/app/EditorApp.h"
 
-#include "editor/dialogs/FindInFilesDlg.h"
-#include "editor/app/AppOutputHost.h"
 
 #include "editor/dialogs/AboutDlg.h"
 #include "editor/dialogs/FtpRemoteFiles.h"
 #include "editor/dialogs/SmallDialogs.h"
+#include "editor/inputaids/PaletteBars.h"
+#include "editor/shell/HelpPages.h"
+#include "editor/util/ShellHelpers.h"
 #include "editor/inputaids/CustomVocabulary.h"
 #include "editor/inputaids/VocabularyList.h"
 #include "editor/document/WrenDoc.h"
@@ -29,6 +30,7 @@
 #include "editor/util/PathUtil.h"
 #include "editor/util/ScopedFlag.h"
 #include "framework/AppEnvironment.h"
+#include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/CommonControls.h"
 #include "framework/CommonDialogs.h"
@@ -66,35 +68,6 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     PREFERENCES_OPENINGS(PREFERENCES_MAP_ENTRY)
-    ON_COMMAND(ID_PROJECT_BUILD, OnBuild)
-    ON_COMMAND(ID_PROJECT_RUN, OnRun)
-    ON_COMMAND_RANGE(ID_TOOL_SLOT_10, ID_TOOL_SLOT_9, OnToolSlot)
-    ON_COMMAND_RANGE(ID_TOOL_SLOT_EXTRA_FIRST, ID_TOOL_SLOT_EXTRA_LAST, OnToolSlot)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SLOT_10, ID_TOOL_SLOT_9, OnUpdateToolSlot)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SLOT_EXTRA_FIRST, ID_TOOL_SLOT_EXTRA_LAST, OnUpdateToolSlot)
-    ON_COMMAND(ID_SEND_CHILD_INPUT, OnSendChildInput)
-    ON_COMMAND(ID_KILL_CHILD, OnKillChild)
-    ON_UPDATE_COMMAND_UI(ID_SEND_CHILD_INPUT, OnUpdateChildCommand)
-    ON_UPDATE_COMMAND_UI(ID_KILL_CHILD, OnUpdateChildCommand)
-    ON_COMMAND(ID_FIND_IN_FILES, OnFindInFiles)
-    ON_COMMAND_RANGE(ID_EDIT_COLUMN_MODE, ID_EDIT_COLUMN_MODE, OnViewOption)
-    ON_COMMAND_RANGE(ID_EDIT_OVERWRITE, ID_EDIT_OVERWRITE, OnViewOption)
-    ON_COMMAND_RANGE(ID_VIEW_LINE_NUMBERS, ID_VIEW_LINE_NUMBERS, OnViewOption)
-    ON_COMMAND_RANGE(ID_VIEW_SCREEN_FONT_DEFAULT, ID_VIEW_PRINTER_FONT_3, OnViewOption)
-    ON_COMMAND_RANGE(ID_VIEW_SPACING_100, ID_VIEW_SPACING_200, OnViewOption)
-    ON_COMMAND_RANGE(ID_VIEW_TAB_SIZE_2, ID_VIEW_TAB_SIZE_16, OnViewOption)
-    ON_COMMAND_RANGE(ID_VIEW_SHOW_SPACES, ID_VIEW_ITALIC_COMMENTS, OnViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_COLUMN_MODE, ID_EDIT_COLUMN_MODE, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LINE_NUMBERS, ID_VIEW_LINE_NUMBERS, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SCREEN_FONT_DEFAULT, ID_VIEW_PRINTER_FONT_3, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SPACING_100, ID_VIEW_SPACING_200, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TAB_SIZE_2, ID_VIEW_TAB_SIZE_16, OnUpdateViewOption)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_SHOW_SPACES, ID_VIEW_ITALIC_COMMENTS, OnUpdateViewOption)
-    ON_COMMAND_RANGE(ID_DIR_OPEN, ID_DIR_EXECUTE, OnDirectoryCommand)
-    ON_COMMAND_RANGE(ID_DIR_COPY, ID_DIR_REFRESH, OnDirectoryCommand)
-    ON_COMMAND_RANGE(ID_PROJECT_NEW, ID_PROJECT_RENAME_ITEM, OnProjectCommand)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_PROJECT_NEW, ID_PROJECT_ADD_ALL_OPEN, OnUpdateProjectCommand)
-    ON_COMMAND(ID_PROJECT_SETTINGS, OnProjectSettings)
     ON_COMMAND_RANGE(ID_HELP_GUIDE, ID_HELP_SPONSOR, OnHelpPage)
     ON_COMMAND_RANGE(ID_HELP_TUTORIAL, ID_HELP_FORUM, OnHelpPage)
     ON_COMMAND_RANGE(ID_VIEW_TYPES_BAR, ID_VIEW_TYPES_BAR, OnPaletteToggle)
@@ -104,14 +77,16 @@ BEGIN_MESSAGE_MAP(CEditorApp, CDocApp)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LETTERS_BAR, ID_VIEW_LETTERS_BAR, OnUpdatePaletteToggle)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_OPERATORS_BAR, ID_VIEW_OPERATORS_BAR, OnUpdatePaletteToggle)
     ON_COMMAND(ID_TOOLS_RESET_DEFAULTS, OnResetDefaults)
-    ON_COMMAND_RANGE(ID_VOCABULARY_TABLE_FIRST, ID_VOCABULARY_TABLE_LAST, OnVocabularyTable)
-    ON_COMMAND_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnLoadToolSet)
-    ON_COMMAND_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnLoadMacroSet)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnUpdateToolSet)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnUpdateMacroSet)
 END_MESSAGE_MAP()
 
 namespace {
+
+struct PaletteToggle {
+    UINT command;
+    UINT bar;
+};
+const PaletteToggle kPaletteToggles[] = {{ID_VIEW_TYPES_BAR, kTypesBarId}, {ID_VIEW_LETTERS_BAR, kLettersBarId},
+    {ID_VIEW_OPERATORS_BAR, kOperatorsBarId}};
 
 const char kDefaultFolderFile[] = "项目目录.文本";
 const char kUserSettingsFile[] = "用户.设置";
@@ -133,8 +108,24 @@ CEditorApp* TheEditorApp()
     return dynamic_cast<CEditorApp*>(AfxGetApp());
 }
 
-CEditorApp::CEditorApp(const CRuntimeClass* viewClass) : CDocApp("墨语言编辑器"), m_viewClass(viewClass) {}
+CEditorApp::CEditorApp(const CRuntimeClass* viewClass)
+    : CDocApp("墨语言编辑器"), m_viewClass(viewClass), m_buildCommands(*this), m_viewOptionCommands(*this),
+      m_setCommands(*this), m_workspaceCommands(*this)
+{
+}
+
 CEditorApp::~CEditorApp() = default;
+
+// Each command target of the application is offered the command before the application's
+// own map; their ids do not overlap.
+BOOL CEditorApp::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo)
+{
+    CCmdTarget* const targets[] = {&m_buildCommands, &m_viewOptionCommands, &m_setCommands, &m_workspaceCommands};
+    for (CCmdTarget* target : targets)
+        if (target->OnCmdMsg(id, code, extra, handlerInfo))
+            return TRUE;
+    return CDocApp::OnCmdMsg(id, code, extra, handlerInfo);
+}
 
 // ---- start-up and exit ----
 
@@ -196,8 +187,8 @@ BOOL CEditorApp::InitInstance()
     if (!CreateMainFrame())
         return FALSE;
     ConnectRemoteFiles();
-    ConnectOutputCommands();
-    SetViewShell(this);
+    m_buildCommands.Connect(*GetMainFrame(), m_userSettings.outputMaxLines);
+    SetViewShell(&m_buildCommands);
 
     if (!settings.initialWorkingFolder.IsEmpty()) {
         ::SetCurrentDirectoryA(settings.initialWorkingFolder);
@@ -214,7 +205,7 @@ BOOL CEditorApp::InitInstance()
     frame->LoadBarState(ProfileSection("状态栏状态"));
     frame->ShowWindow(m_nCmdShow == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW);
     frame->UpdateWindow();
-    AttachWorkspaceBar(frame->GetWorkspaceBar());
+    m_workspaceCommands.Attach(frame->GetWorkspaceBar(), m_lastWorkspacePath);
 
     if (takeOverHandoff)
         ReadHandoffFile();
@@ -312,6 +303,21 @@ void CEditorApp::SaveEditorConfig()
     SaveConfig(ProgramFilePath(kEditorConfigFile), TheEditorSettings());
 }
 
+CString CEditorApp::GetOpenProjectPath() const
+{
+    return m_workspaceCommands.OpenProjectPath();
+}
+
+void CEditorApp::SaveWorkspaceState()
+{
+    m_workspaceCommands.SaveState();
+}
+
+void CEditorApp::RefreshPanelFilters()
+{
+    m_workspaceCommands.RefreshPanelFilters();
+}
+
 CMainFrame* CEditorApp::GetMainFrame() const
 {
     return dynamic_cast<CMainFrame*>(m_pMainWnd);
@@ -344,8 +350,8 @@ void CEditorApp::OpenTargets(const std::vector<CommandLineTarget>& targets)
 {
     for (const CommandLineTarget& target : targets) {
         if (target.project) {
-            if (m_projects != nullptr)
-                m_projects->SwitchToProject(target.path);
+            if (ProjectCommands* projects = m_workspaceCommands.Projects())
+                projects->SwitchToProject(target.path);
             continue;
         }
         OpenFileAtLine(target.path, target.line);
@@ -710,6 +716,18 @@ void CEditorApp::SetMultiInstance(bool allowed)
         WriteProfileString(section, "", value);
 }
 
+std::vector<CWrenView*> CEditorApp::GetOpenViews() const
+{
+    std::vector<CWrenView*> views;
+    for (POSITION at = GetFirstDocument(); at != nullptr;) {
+        CDocument* document = GetNextDocument(at);
+        for (POSITION view = document->GetFirstViewPosition(); view != nullptr;)
+            if (auto* wren = dynamic_cast<CWrenView*>(document->GetNextView(view)))
+                views.push_back(wren);
+    }
+    return views;
+}
+
 void CEditorApp::ApplyToOpenViews()
 {
     ApplyViewSettings(GetOpenViews());
@@ -748,4 +766,52 @@ void CEditorApp::OnAppAbout()
     CAboutDlg dialog(m_pMainWnd);
     dialog.m_versionText = GetExeTitle() + "2.0";
     dialog.DoModal();
+}
+
+// ---- help, palettes and the default settings ----
+
+void CEditorApp::OnHelpPage(UINT id)
+{
+    const CString folder = GetInstallationFolder();
+    if (IsHelpPageMissing(id, folder) || !OpenHelpPage(id, folder, &ShellOpenDocument))
+        AfxMessageBox(HelpPageFailureMessage(id, folder), MB_ICONEXCLAMATION);
+}
+
+void CEditorApp::OnPaletteToggle(UINT id)
+{
+    CMainFrame* frame = GetMainFrame();
+    for (const PaletteToggle& toggle : kPaletteToggles) {
+        CControlBar* bar = frame != nullptr && toggle.command == id ? frame->GetControlBar(toggle.bar) : nullptr;
+        if (bar != nullptr) {
+            frame->ShowControlBar(bar, !bar->IsWindowVisible(), FALSE);
+            frame->RecalcLayout();
+        }
+    }
+}
+
+void CEditorApp::OnUpdatePaletteToggle(CCmdUI* cmdUI)
+{
+    CMainFrame* frame = GetMainFrame();
+    for (const PaletteToggle& toggle : kPaletteToggles) {
+        CControlBar* bar = frame != nullptr && toggle.command == cmdUI->m_nID ? frame->GetControlBar(toggle.bar) : nullptr;
+        if (bar != nullptr)
+            cmdUI->SetCheck(bar->IsWindowVisible());
+    }
+}
+
+// Every setting and colour the user chose goes at once, so the user is asked first; the
+// open windows then show the defaults as the preferences' Apply would.
+void CEditorApp::OnResetDefaults()
+{
+    if (AfxMessageBox("要恢复系统缺省配置吗?\n\n当前的编辑器配置和配色将被缺省值替换.",
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
+    CEditorSettings& settings = TheEditorSettings();
+    ResetConfigDefaults(settings);
+    SaveEditorConfig();
+    ResetColorDefaults(settings);
+    SaveColorScheme(ProgramFilePath(kColorSchemeFile), settings.view.colors);
+    RefreshOutputFont();
+    RefreshPanelFilters();
+    ApplyToOpenViews();
 }

@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include "editor/app/BuildCommands.h"
+#include "editor/app/SetCommands.h"
+#include "editor/app/ViewOptionCommands.h"
+#include "editor/app/WorkspaceCommands.h"
 #include "editor/dialogs/DocumentDialogs.h"
 #include "editor/dialogs/PreferencesDlg.h"
 #include "editor/document/DocumentServices.h"
@@ -8,9 +12,7 @@
 #include "editor/shell/CommandArgs.h"
 #include "editor/shell/Handoff.h"
 #include "editor/shell/OpenRequests.h"
-#include "editor/shell/ProjectCommands.h"
 #include "editor/settings/TextSettings.h"
-#include "editor/viewwindow/ViewShell.h"
 #include "framework/Collections.h"
 #include "framework/DocApp.h"
 #include "framework/RuntimeClass.h"
@@ -18,11 +20,8 @@
 #include <memory>
 #include <vector>
 
-class AppOutputHost;
 class CDocument;
-class CFindInFilesDlg;
 class CFtpRemoteFiles;
-class OutputCommands;
 class CMainFrame;
 class CWrenDoc;
 struct COpenRequest;
@@ -46,8 +45,10 @@ public:
 };
 
 // The editor's application object: start-up and exit, the single instance with its
-// hand-off, the command line, and the one road by which files reach the editor.
-class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost, public ProjectHost, public IViewShell {
+// hand-off, the command line, and the one road by which files reach the editor. Its build,
+// view option, tool and macro set, and workspace commands are command targets of their own,
+// offered each command before the application's own map.
+class CEditorApp : public CDocApp, public IDocumentShell, public PreferencesHost {
 public:
     // viewClass: the views of the document windows.
     explicit CEditorApp(const CRuntimeClass* viewClass);
@@ -57,12 +58,14 @@ public:
     int ExitInstance() override;
     // Hand-offs are taken at rest, never under an open menu or a modal dialog.
     BOOL OnIdle(LONG count) override;
+    // Offers each command to the application's command targets, then to its own map.
+    BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     CDocument* OpenDocumentFile(LPCTSTR path) override;
 
     // ---- documents ----
     POSITION GetFirstDocument() const;
     CDocument* GetNextDocument(POSITION& position) const;
-    int CountDocuments() const override;
+    int CountDocuments() const;
     CDocument* FindOpenDocument(const char* path) const;
 
     // ---- opening files ----
@@ -72,8 +75,8 @@ public:
     CWrenDoc* OpenRemoteFile(int account, const CString& remotePath, int size, int line,
                              const WINDOWPLACEMENT* placement = nullptr);
     // Queue a request and post the command that serves it.
-    void PostOpenFile(const char* path, int line) override;
-    void PostRemoteOpen(int account, const char* path, int size, int line) override;
+    void PostOpenFile(const char* path, int line);
+    void PostRemoteOpen(int account, const char* path, int size, int line);
     int ProcessCommandLine(const CCommandArgs& args);
     // Reads and empties the hand-off file and opens what its lines name.
     void ReadHandoffFile();
@@ -93,16 +96,6 @@ public:
     void ShowFormats() override;
     void PostReload() override;
 
-    // ---- IViewShell (EditorAppBuild.cpp) ----
-    // Searches and writes the hits to the output window; false when the regular expression
-    // does not compile. The view's selection searches call it directly.
-    bool FindInFiles(const char* text, const char* types, const CString& folder, int scope, int mode) override;
-    bool IsOutputBusy() override;
-    void BeginOutputReport() override;
-    void EndOutputReport() override;
-    void AppendOutputLine(const char* line) override;
-    std::vector<CWrenView*> OpenDocumentViews() override;
-
     // ---- PreferencesHost ----
     bool MultiInstance() const override { return m_multiInstance; }
     void SetMultiInstance(bool allowed) override;
@@ -112,30 +105,10 @@ public:
     // Gives the workspace bar's folder panel the filter list and its remembered filter.
     void RefreshPanelFilters() override;
 
-    // ---- workspace bar and projects ----
-    // The frame's workspace bar: filled, synchronised with the saved folder, and the last
-    // workspace reopened. The project and directory commands act on it.
-    void AttachWorkspaceBar(CWorkspaceBar& bar);
+    // ---- workspace ----
     // At exit: the browsed and working folders and the workspace for the next start, and the
     // open project or the default workspace saved.
     void SaveWorkspaceState();
-    ProjectCommands* GetProjects() { return m_projects.get(); }
-    // The vocabulary tree shows the shipped table of the kind (1 to 4), which is remembered
-    // whether or not it could be read.
-    bool LoadVocabularyTable(int kind);
-    int GetVocabularyKind() const { return m_vocabularyKind; }
-
-    // ---- ProjectHost ----
-    std::vector<WorkspaceDocument> OpenDocuments() override;
-    bool ActiveDocument(WorkspaceDocument& document) override;
-    void OpenListedDocument(const WorkspaceDocument& document) override;
-    bool SaveModifiedDocuments() override;
-    void CloseDocuments() override;
-    bool ChooseProjectFile(bool create, CString& path) override;
-    bool ChooseFilesToAdd(std::vector<CString>& paths) override;
-    bool AskCategoryName(CString& name) override;
-    CString ProgramFolder() override;
-    CString VersionTag() override;
 
     void SaveEditorConfig();
     // Every editor view of every open document.
@@ -161,32 +134,10 @@ protected:
     void OnHistoryForward();
     void OnAppAbout();
     void OnPreferences(UINT id);
-    // Build, run, tools and find in files (EditorAppBuild.cpp).
-    void OnBuild();
-    void OnRun();
-    void OnToolSlot(UINT id);
-    void OnUpdateToolSlot(CCmdUI* cmdUI);
-    void OnSendChildInput();
-    void OnKillChild();
-    void OnUpdateChildCommand(CCmdUI* cmdUI);
-    void OnFindInFiles();
-    // The view option commands (EditorAppViewOptions.cpp).
-    void OnViewOption(UINT id);
-    void OnUpdateViewOption(CCmdUI* cmdUI);
-    void OnDirectoryCommand(UINT id);
-    void OnProjectCommand(UINT id);
-    void OnUpdateProjectCommand(CCmdUI* cmdUI);
-    void OnProjectSettings();
     void OnHelpPage(UINT id);
     void OnPaletteToggle(UINT id);
     void OnUpdatePaletteToggle(CCmdUI* cmdUI);
     void OnResetDefaults();
-    void OnVocabularyTable(UINT id);
-    // The tool-set and macro-set menus (EditorAppSets.cpp).
-    void OnLoadToolSet(UINT id);
-    void OnLoadMacroSet(UINT id);
-    void OnUpdateToolSet(CCmdUI* cmdUI);
-    void OnUpdateMacroSet(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -199,14 +150,6 @@ private:
     CWrenDoc* OpenRequested(const COpenRequest& request, int line, const WINDOWPLACEMENT* placement);
     void SaveFtpAccountTable();
     void ConnectRemoteFiles();
-    void ConnectOutputCommands();
-    // The find-in-files dialog's text, types and folder from the active view.
-    void PrepareFindInFiles(CFindInFilesDlg& dialog);
-    // A document with a path as a workspace lists it; false for one without a path.
-    bool DescribeDocument(CDocument* document, WorkspaceDocument& described);
-    // The sets of the program's tool folder found again and their menu rebuilt.
-    void RefreshToolSets();
-    void RefreshMacroSets();
 
     const CRuntimeClass* m_viewClass;
     CString m_startFolder;
@@ -226,17 +169,10 @@ private:
     std::unique_ptr<CFtpRemoteFiles> m_remoteFiles;
     std::unique_ptr<IRemoteFileDialog> m_ftpDialog;
     CDocumentSummaryDialog m_summaryDialog;
-    std::unique_ptr<AppOutputHost> m_outputHost;
-    std::unique_ptr<OutputCommands> m_outputCommands;
-    std::unique_ptr<CFindInFilesDlg> m_findInFilesDlg;
-    CWorkspaceBar* m_workspaceBar = nullptr;
-    std::unique_ptr<ProjectCommands> m_projects;
-    CString m_lastProjectFolder;
-    // The table the vocabulary tree was last asked to show; 0 before the first request.
-    int m_vocabularyKind = 0;
-    // The set files the tool-set and macro-set menus list, in menu order.
-    CStringArray m_toolSetFiles;
-    CStringArray m_macroSetFiles;
+    CBuildCommands m_buildCommands;
+    CViewOptionCommands m_viewOptionCommands;
+    CSetCommands m_setCommands;
+    CWorkspaceCommands m_workspaceCommands;
 };
 
 // The running editor, or null outside it (tests of the window-free parts).

@@ -1,6 +1,7 @@
 // Every command the IDE handles can be reached, and every command its menus, accelerators
 // and tool bars send has a handler. The resources are the program's own; the handlers are
-// the message maps of the application, the frames, the view and the document.
+// the message maps of the application and its command targets, the frames, the view and the
+// document.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,9 +16,13 @@
 #include "editor/document/WrenDoc.h"
 #include "editor/inputaids/PaletteBars.h"
 #include "editor/res/resource.h"
+#include "editor/app/BuildCommands.h"
 #include "editor/app/ChildFrame.h"
 #include "editor/app/EditorApp.h"
 #include "editor/app/MainFrame.h"
+#include "editor/app/SetCommands.h"
+#include "editor/app/ViewOptionCommands.h"
+#include "editor/app/WorkspaceCommands.h"
 #include "editor/viewwindow/WrenView.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlBar.h"
@@ -48,6 +53,11 @@ IdSet HandledCommands()
 {
     IdSet ids;
     AddCommands(MapProbe<CEditorApp>::Get(), ids);
+    // The application's own command targets, offered each command before the application.
+    AddCommands(MapProbe<CBuildCommands>::Get(), ids);
+    AddCommands(MapProbe<CViewOptionCommands>::Get(), ids);
+    AddCommands(MapProbe<CSetCommands>::Get(), ids);
+    AddCommands(MapProbe<CWorkspaceCommands>::Get(), ids);
     AddCommands(MapProbe<CMainFrame>::Get(), ids);
     AddCommands(MapProbe<CChildFrame>::Get(), ids);
     AddCommands(MapProbe<CWrenView>::Get(), ids);

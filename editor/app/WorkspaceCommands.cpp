@@ -1,22 +1,17 @@
-// The application's commands over the workspace bar (directory page, project and vocabulary
-// tables), the project settings, the help and sponsor pages, the palette toggles, the reset of
-// the settings, and the workspace kept across runs.
+#include "editor/app/WorkspaceCommands.h"
+
 #include "editor/app/EditorApp.h"
 
 #include "editor/dialogs/ProjectSettingsDlg.h"
 #include "editor/dialogs/SmallDialogs.h"
 #include "editor/document/WrenDoc.h"
-#include "editor/inputaids/PaletteBars.h"
 #include "editor/res/resource.h"
 #include "editor/settings/EditorSettings.h"
 #include "editor/shell/FileNaming.h"
-#include "editor/shell/HelpPages.h"
-#include "editor/settings/SettingsFiles.h"
 #include "editor/settings/ShellFolders.h"
 #include "editor/app/MainFrame.h"
 #include "editor/app/StartupVocabulary.h"
 #include "editor/util/PathUtil.h"
-#include "editor/util/ShellHelpers.h"
 #include "editor/viewwindow/WrenView.h"
 #include "framework/AppEnvironment.h"
 #include "framework/CmdUI.h"
@@ -36,44 +31,56 @@ CString LoadText(UINT id)
     return text;
 }
 
-struct PaletteToggle {
-    UINT command;
-    UINT bar;
-};
-const PaletteToggle kPaletteToggles[] = {{ID_VIEW_TYPES_BAR, kTypesBarId}, {ID_VIEW_LETTERS_BAR, kLettersBarId},
-    {ID_VIEW_OPERATORS_BAR, kOperatorsBarId}};
-
 } // namespace
+
+BEGIN_MESSAGE_MAP(CWorkspaceCommands, CCmdTarget)
+    ON_COMMAND_RANGE(ID_DIR_OPEN, ID_DIR_EXECUTE, OnDirectoryCommand)
+    ON_COMMAND_RANGE(ID_DIR_COPY, ID_DIR_REFRESH, OnDirectoryCommand)
+    ON_COMMAND_RANGE(ID_PROJECT_NEW, ID_PROJECT_RENAME_ITEM, OnProjectCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_PROJECT_NEW, ID_PROJECT_ADD_ALL_OPEN, OnUpdateProjectCommand)
+    ON_COMMAND(ID_PROJECT_SETTINGS, OnProjectSettings)
+    ON_COMMAND_RANGE(ID_VOCABULARY_TABLE_FIRST, ID_VOCABULARY_TABLE_LAST, OnVocabularyTable)
+END_MESSAGE_MAP()
+
+CWorkspaceCommands::CWorkspaceCommands(CEditorApp& app) : m_app(app) {}
+
+CWorkspaceCommands::~CWorkspaceCommands() = default;
 
 // ---- the workspace bar ----
 
-void CEditorApp::AttachWorkspaceBar(CWorkspaceBar& bar)
+void CWorkspaceCommands::Attach(CWorkspaceBar& bar, const CString& lastWorkspace)
 {
     m_workspaceBar = &bar;
     m_projects = std::make_unique<ProjectCommands>(bar, *this);
-    m_projects->m_lastWorkspacePath = m_lastWorkspacePath;
+    m_projects->m_lastWorkspacePath = lastWorkspace;
     bar.FillDriveList();
     RefreshPanelFilters();
-    CString browsed = GetProfileString(ProfileSection("浏览目录"), "", "");
+    CString browsed = m_app.GetProfileString(ProfileSection("浏览目录"), "", "");
     bar.SyncToPath(browsed.IsEmpty() ? CurrentFolder() : browsed);
     if (TheEditorSettings().reopenWorkspaceAtStart)
         m_projects->ReopenWorkspace();
 }
 
-void CEditorApp::SaveWorkspaceState()
+void CWorkspaceCommands::SaveState()
 {
     if (m_projects == nullptr)
         return;
-    WriteProfileString(ProfileSection("浏览目录"), "", m_workspaceBar->GetSelectedFolder());
-    WriteProfileString(ProfileSection("工作目录"), "", CurrentFolder());
-    WriteProfileString(ProfileSection("工作区"), "", m_projects->WorkspaceToRemember());
+    m_app.WriteProfileString(ProfileSection("浏览目录"), "", m_workspaceBar->GetSelectedFolder());
+    m_app.WriteProfileString(ProfileSection("工作目录"), "", CurrentFolder());
+    m_app.WriteProfileString(ProfileSection("工作区"), "", m_projects->WorkspaceToRemember());
     if (m_projects->IsProjectOpen())
         m_projects->SaveProject();
     else
         m_projects->SaveDefaultWorkspace();
 }
 
-void CEditorApp::RefreshPanelFilters()
+// Without an open project the commands work on the active document.
+CString CWorkspaceCommands::OpenProjectPath() const
+{
+    return m_projects != nullptr && m_projects->IsProjectOpen() ? m_projects->ProjectPath() : CString();
+}
+
+void CWorkspaceCommands::RefreshPanelFilters()
 {
     if (m_workspaceBar == nullptr)
         return;
@@ -87,18 +94,18 @@ void CEditorApp::RefreshPanelFilters()
 
 // ---- ProjectHost ----
 
-std::vector<WorkspaceDocument> CEditorApp::OpenDocuments()
+std::vector<WorkspaceDocument> CWorkspaceCommands::OpenDocuments()
 {
     std::vector<WorkspaceDocument> documents;
-    for (POSITION at = GetFirstDocument(); at != nullptr;) {
+    for (POSITION at = m_app.GetFirstDocument(); at != nullptr;) {
         WorkspaceDocument document;
-        if (DescribeDocument(GetNextDocument(at), document))
+        if (DescribeDocument(m_app.GetNextDocument(at), document))
             documents.push_back(document);
     }
     return documents;
 }
 
-bool CEditorApp::DescribeDocument(CDocument* document, WorkspaceDocument& described)
+bool CWorkspaceCommands::DescribeDocument(CDocument* document, WorkspaceDocument& described)
 {
     auto* wren = dynamic_cast<CWrenDoc*>(document);
     if (wren == nullptr || wren->GetPathName().IsEmpty())
@@ -131,13 +138,28 @@ bool CEditorApp::DescribeDocument(CDocument* document, WorkspaceDocument& descri
     return true;
 }
 
-bool CEditorApp::ActiveDocument(WorkspaceDocument& document)
+int CWorkspaceCommands::CountDocuments() const
 {
-    CMainFrame* frame = GetMainFrame();
+    return m_app.CountDocuments();
+}
+
+void CWorkspaceCommands::PostOpenFile(const char* path, int line)
+{
+    m_app.PostOpenFile(path, line);
+}
+
+void CWorkspaceCommands::PostRemoteOpen(int account, const char* path, int length, int line)
+{
+    m_app.PostRemoteOpen(account, path, length, line);
+}
+
+bool CWorkspaceCommands::ActiveDocument(WorkspaceDocument& document)
+{
+    CMainFrame* frame = m_app.GetMainFrame();
     return frame != nullptr && DescribeDocument(frame->GetActiveEditorDoc(), document);
 }
 
-void CEditorApp::OpenListedDocument(const WorkspaceDocument& document)
+void CWorkspaceCommands::OpenListedDocument(const WorkspaceDocument& document)
 {
     WINDOWPLACEMENT placement = {sizeof placement};
     const auto& p = document.placement;
@@ -150,26 +172,26 @@ void CEditorApp::OpenListedDocument(const WorkspaceDocument& document)
     // The recorded length is what the file had when the list was written; the server's
     // file may have changed since, so it is no measure of a whole download.
     if (document.account >= 0)
-        OpenRemoteFile(document.account, document.path, 0, document.line, where);
+        m_app.OpenRemoteFile(document.account, document.path, 0, document.line, where);
     else
-        OpenFileAtLine(document.path, document.line, where);
+        m_app.OpenFileAtLine(document.path, document.line, where);
 }
 
-bool CEditorApp::SaveModifiedDocuments()
+bool CWorkspaceCommands::SaveModifiedDocuments()
 {
-    return SaveAllModified() != FALSE;
+    return m_app.SaveAllModified() != FALSE;
 }
 
-void CEditorApp::CloseDocuments()
+void CWorkspaceCommands::CloseDocuments()
 {
-    CloseAllDocuments(FALSE);
+    m_app.CloseAllDocuments(FALSE);
 }
 
-bool CEditorApp::ChooseProjectFile(bool create, CString& path)
+bool CWorkspaceCommands::ChooseProjectFile(bool create, CString& path)
 {
     CString filter = LoadText(IDS_PROJECT_FILTER);
     DWORD flags = OFN_HIDEREADONLY | (create ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    CFileDialog dialog(create ? FALSE : TRUE, ".项目", nullptr, flags, filter, m_pMainWnd);
+    CFileDialog dialog(create ? FALSE : TRUE, ".项目", nullptr, flags, filter, m_app.m_pMainWnd);
     CString title = LoadText(create ? IDS_NEW_PROJECT_TITLE : IDS_OPEN_PROJECT_TITLE);
     CString folder = m_lastProjectFolder.IsEmpty() ? CurrentFolder() : m_lastProjectFolder;
     dialog.m_ofn.lpstrTitle = title;
@@ -184,12 +206,12 @@ bool CEditorApp::ChooseProjectFile(bool create, CString& path)
     return true;
 }
 
-bool CEditorApp::ChooseFilesToAdd(std::vector<CString>& paths)
+bool CWorkspaceCommands::ChooseFilesToAdd(std::vector<CString>& paths)
 {
     CEditorSettings& settings = TheEditorSettings();
     CString filter = BuildFileFilter(settings);
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT, filter,
-                       m_pMainWnd);
+                       m_app.m_pMainWnd);
     std::vector<char> names(64 * 1024);
     dialog.m_ofn.lpstrFile = names.data();
     dialog.m_ofn.nMaxFile = static_cast<DWORD>(names.size());
@@ -203,28 +225,28 @@ bool CEditorApp::ChooseFilesToAdd(std::vector<CString>& paths)
     return !paths.empty();
 }
 
-bool CEditorApp::AskCategoryName(CString& name)
+bool CWorkspaceCommands::AskCategoryName(CString& name)
 {
-    CUserInputDlg dialog(IDS_ASK_USER_CATEGORY, m_pMainWnd);
+    CUserInputDlg dialog(IDS_ASK_USER_CATEGORY, m_app.m_pMainWnd);
     if (dialog.DoModal() != IDOK)
         return false;
     name = dialog.m_answer;
     return !name.IsEmpty();
 }
 
-CString CEditorApp::ProgramFolder()
+CString CWorkspaceCommands::ProgramFolder()
 {
     return GetProgramFolder();
 }
 
-CString CEditorApp::VersionTag()
+CString CWorkspaceCommands::VersionTag()
 {
     return kVersionTag;
 }
 
 // ---- commands ----
 
-void CEditorApp::OnDirectoryCommand(UINT id)
+void CWorkspaceCommands::OnDirectoryCommand(UINT id)
 {
     if (m_workspaceBar == nullptr)
         return;
@@ -243,14 +265,14 @@ void CEditorApp::OnDirectoryCommand(UINT id)
         CString folder;
         if (bar.SetSelectedAsWorkDir(folder)) {
             TheEditorSettings().initialWorkingFolder = folder;
-            SaveEditorConfig();
+            m_app.SaveEditorConfig();
         }
         break;
     }
     }
 }
 
-void CEditorApp::OnProjectCommand(UINT id)
+void CWorkspaceCommands::OnProjectCommand(UINT id)
 {
     if (m_projects == nullptr)
         return;
@@ -277,15 +299,15 @@ void CEditorApp::OnProjectCommand(UINT id)
             (m_projects.get()->*entry.command)();
 }
 
-void CEditorApp::OnUpdateProjectCommand(CCmdUI* cmdUI)
+void CWorkspaceCommands::OnUpdateProjectCommand(CCmdUI* cmdUI)
 {
     bool open = m_projects != nullptr && m_projects->IsProjectOpen();
     switch (cmdUI->m_nID) {
     case ID_PROJECT_ADD_CURRENT:
-        cmdUI->Enable(open && GetMainFrame() != nullptr && GetMainFrame()->GetActiveEditorDoc() != nullptr);
+        cmdUI->Enable(open && m_app.GetMainFrame() != nullptr && m_app.GetMainFrame()->GetActiveEditorDoc() != nullptr);
         break;
     case ID_PROJECT_ADD_ALL_OPEN:
-        cmdUI->Enable(open && CountDocuments() > 0);
+        cmdUI->Enable(open && m_app.CountDocuments() > 0);
         break;
     case ID_PROJECT_NEW:
     case ID_PROJECT_OPEN:
@@ -297,13 +319,13 @@ void CEditorApp::OnUpdateProjectCommand(CCmdUI* cmdUI)
     }
 }
 
-void CEditorApp::OnProjectSettings()
+void CWorkspaceCommands::OnProjectSettings()
 {
     CString path;
     if (m_projects != nullptr && m_projects->IsProjectOpen()) {
         path = m_projects->ProjectPath();
     } else {
-        CMainFrame* frame = GetMainFrame();
+        CMainFrame* frame = m_app.GetMainFrame();
         CDocument* document = frame != nullptr ? frame->GetActiveEditorDoc() : nullptr;
         if (document == nullptr) {
             AfxMessageBox("无打开的文档", MB_ICONEXCLAMATION);
@@ -315,64 +337,14 @@ void CEditorApp::OnProjectSettings()
         if (path.IsEmpty())
             return;
     }
-    EditProjectSettings(path, m_pMainWnd);
-}
-
-void CEditorApp::OnHelpPage(UINT id)
-{
-    const CString folder = GetInstallationFolder();
-    if (IsHelpPageMissing(id, folder) || !OpenHelpPage(id, folder, &ShellOpenDocument))
-        AfxMessageBox(HelpPageFailureMessage(id, folder), MB_ICONEXCLAMATION);
-}
-
-void CEditorApp::OnPaletteToggle(UINT id)
-{
-    CMainFrame* frame = GetMainFrame();
-    for (const PaletteToggle& toggle : kPaletteToggles) {
-        CControlBar* bar = frame != nullptr && toggle.command == id ? frame->GetControlBar(toggle.bar) : nullptr;
-        if (bar != nullptr) {
-            frame->ShowControlBar(bar, !bar->IsWindowVisible(), FALSE);
-            frame->RecalcLayout();
-        }
-    }
-}
-
-void CEditorApp::OnUpdatePaletteToggle(CCmdUI* cmdUI)
-{
-    CMainFrame* frame = GetMainFrame();
-    for (const PaletteToggle& toggle : kPaletteToggles) {
-        CControlBar* bar = frame != nullptr && toggle.command == cmdUI->m_nID ? frame->GetControlBar(toggle.bar) : nullptr;
-        if (bar != nullptr)
-            cmdUI->SetCheck(bar->IsWindowVisible());
-    }
+    EditProjectSettings(path, m_app.m_pMainWnd);
 }
 
 // ---- the vocabulary tree ----
 
-bool CEditorApp::LoadVocabularyTable(int kind)
+void CWorkspaceCommands::OnVocabularyTable(UINT id)
 {
-    m_vocabularyKind = kind;
-    return m_workspaceBar != nullptr && ::LoadVocabularyTable(*m_workspaceBar, kind);
+    if (m_workspaceBar != nullptr)
+        LoadVocabularyTable(*m_workspaceBar, static_cast<int>(id - ID_VOCABULARY_TABLE_FIRST) + 1);
 }
 
-void CEditorApp::OnVocabularyTable(UINT id)
-{
-    LoadVocabularyTable(static_cast<int>(id - ID_VOCABULARY_TABLE_FIRST) + 1);
-}
-
-// Every setting and colour the user chose goes at once, so the user is asked first; the
-// open windows then show the defaults as the preferences' Apply would.
-void CEditorApp::OnResetDefaults()
-{
-    if (AfxMessageBox("要恢复系统缺省配置吗?\n\n当前的编辑器配置和配色将被缺省值替换.",
-                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;
-    CEditorSettings& settings = TheEditorSettings();
-    ResetConfigDefaults(settings);
-    SaveEditorConfig();
-    ResetColorDefaults(settings);
-    SaveColorScheme(ProgramFilePath(kColorSchemeFile), settings.view.colors);
-    RefreshOutputFont();
-    RefreshPanelFilters();
-    ApplyToOpenViews();
-}

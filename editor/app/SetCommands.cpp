@@ -1,5 +1,5 @@
-// The tool-set and macro-set menus: the sets found in the program's tool folder, listed by
-// file title, and loading one into the tool or macro table.
+#include "editor/app/SetCommands.h"
+
 #include "editor/app/EditorApp.h"
 
 #include "editor/res/resource.h"
@@ -39,23 +39,30 @@ void LoadSet(SetFileLoad (*load)(const char*, Table&), const CStringArray& files
 
 } // namespace
 
-void CEditorApp::RefreshToolSets()
+BEGIN_MESSAGE_MAP(CSetCommands, CCmdTarget)
+    ON_COMMAND_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnLoadToolSet)
+    ON_COMMAND_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnLoadMacroSet)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_SET_FIRST, ID_TOOL_SET_FIRST + kMaxToolSets - 1, OnUpdateToolSet)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_MACRO_SET_FIRST, ID_MACRO_SET_FIRST + kMaxMacroSets - 1, OnUpdateMacroSet)
+END_MESSAGE_MAP()
+
+void CSetCommands::RefreshToolSets()
 {
     LoadToolSets(GetProgramFolder(), m_toolSetFiles);
-    if (CMainFrame* frame = GetMainFrame())
+    if (CMainFrame* frame = m_app.GetMainFrame())
         frame->RebuildUserToolMenu(FileTitles(m_toolSetFiles));
 }
 
-void CEditorApp::RefreshMacroSets()
+void CSetCommands::RefreshMacroSets()
 {
     LoadMacroSets(GetProgramFolder(), m_macroSetFiles);
-    if (CMainFrame* frame = GetMainFrame())
+    if (CMainFrame* frame = m_app.GetMainFrame())
         frame->RebuildUserMacroMenu(FileTitles(m_macroSetFiles));
 }
 
 // A set command normally comes from the menu its update built; sent without the menu ever
 // shown, it finds the sets first.
-void CEditorApp::OnLoadToolSet(UINT id)
+void CSetCommands::OnLoadToolSet(UINT id)
 {
     const int n = (int)id - ID_TOOL_SET_FIRST;
     if (n >= m_toolSetFiles.GetSize())
@@ -63,7 +70,7 @@ void CEditorApp::OnLoadToolSet(UINT id)
     LoadSet(LoadToolFile, m_toolSetFiles, n, TheUserTools());
 }
 
-void CEditorApp::OnLoadMacroSet(UINT id)
+void CSetCommands::OnLoadMacroSet(UINT id)
 {
     const int n = (int)id - ID_MACRO_SET_FIRST;
     if (n >= m_macroSetFiles.GetSize())
@@ -71,7 +78,7 @@ void CEditorApp::OnLoadMacroSet(UINT id)
     LoadSet(LoadMacroFile, m_macroSetFiles, n, TheUserMacros());
 }
 
-void CEditorApp::OnUpdateToolSet(CCmdUI* cmdUI)
+void CSetCommands::OnUpdateToolSet(CCmdUI* cmdUI)
 {
     const int n = (int)cmdUI->m_nID - ID_TOOL_SET_FIRST;
     if (n == 0)
@@ -79,7 +86,7 @@ void CEditorApp::OnUpdateToolSet(CCmdUI* cmdUI)
     cmdUI->Enable(n < m_toolSetFiles.GetSize());
 }
 
-void CEditorApp::OnUpdateMacroSet(CCmdUI* cmdUI)
+void CSetCommands::OnUpdateMacroSet(CCmdUI* cmdUI)
 {
     const int n = (int)cmdUI->m_nID - ID_MACRO_SET_FIRST;
     if (n == 0)
