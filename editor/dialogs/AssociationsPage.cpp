@@ -69,6 +69,16 @@ bool ListHolds(CDialog& dialog, int listId, const CString& text)
 
 } // namespace
 
+BEGIN_MESSAGE_MAP(CAssociationsPage, CCmdTarget)
+    ON_LBN_SELCHANGE(IDC_ALL_EXTENSIONS, OnAllExtensionsSelChange)
+    ON_LBN_SELCHANGE(IDC_EDITED_EXTENSIONS, OnEditedExtensionsSelChange)
+    ON_BN_CLICKED(IDC_ASSOCIATE_EXTENSION, OnAssociate)
+    ON_BN_CLICKED(IDC_RESTORE_EXTENSION, OnRestore)
+    ON_EN_KILLFOCUS(IDC_ASSOCIATION_DESCRIPTION, OnFieldLeft)
+    ON_EN_KILLFOCUS(IDC_ASSOCIATION_COMMAND, OnFieldLeft)
+    ON_EN_KILLFOCUS(IDC_ASSOCIATION_ICON, OnFieldLeft)
+END_MESSAGE_MAP()
+
 CString& CAssociationsPage::CurrentExtension()
 {
     static CString extension;

@@ -1,11 +1,12 @@
 #pragma once
+#include "framework/CmdTarget.h"
 #include "framework/Dialog.h"
 
 // The preferences dialog's file-associations page: every registered extension, the IDE's
 // own, and the file type of the one chosen, which the user can edit, associate with the IDE
-// and restore. The preferences dialog owns the controls and forwards its steps and their
-// notifications here. Every change is written when it is made.
-class CAssociationsPage {
+// and restore. The preferences dialog owns the controls and runs its steps; the controls'
+// notifications reach it through its message map. Every change is written when it is made.
+class CAssociationsPage : public CCmdTarget {
 public:
     explicit CAssociationsPage(CDialog& dialog) : m_dialog(dialog) {}
 
@@ -35,6 +36,8 @@ private:
 
     CDialog& m_dialog;
     bool m_loaded = false;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The shell switches of the preferences dialog's tools page: the Explorer context-menu

@@ -100,6 +100,8 @@ BOOL CPreferencesDlg::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINF
     for (CPreferencesPage* page : m_pages)
         if (page->OnCmdMsg(id, code, extra, handlerInfo))
             return TRUE;
+    if (m_associations.OnCmdMsg(id, code, extra, handlerInfo))
+        return TRUE;
     return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
 }
 

@@ -2,6 +2,7 @@
 #include "editor/res/resource.h"
 #include "editor/settings/KeyboardMacros.h"
 #include "editor/settings/UserTools.h"
+#include "editor/util/Registry.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBox.h"
 #include "temp_dir.h"
@@ -235,6 +236,40 @@ TEST_F(PreferencesTest, EveryCheckBoxOfEveryPageReachesItsSettingOnOk)
     });
     for (const Case& c : cases)
         EXPECT_EQ(1, setting(c)) << c.id;
+}
+
+// The 关联 page's lists and buttons reached no handler in the preferences dialog: choosing an
+// extension showed nothing and 关联 associated nothing.
+TEST_F(PreferencesTest, AssociationsPageAnswersItsListsAndButtons)
+{
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, ".zzq", nullptr, "zzqfile"));
+    ASSERT_TRUE(RegWriteString(HKEY_CLASSES_ROOT, "zzqfile", nullptr, "ZZQ 图纸"));
+    PreferencesPage() = 7;
+    CString chosen, description;
+    bool associated = false, restored = false;
+    Run([&](DialogDriver& d) {
+        const int row = (int)::SendDlgItemMessage(d.Dialog(), IDC_ALL_EXTENSIONS, LB_FINDSTRINGEXACT, (WPARAM)-1,
+                                                  (LPARAM) ".zzq");
+        ASSERT_GE(row, 0);
+        d.Select(IDC_ALL_EXTENSIONS, row);
+        chosen = d.GetText(IDC_EXTENSION);
+        description = d.GetText(IDC_ASSOCIATION_DESCRIPTION);
+        d.Click(IDC_ASSOCIATE_EXTENSION);
+        associated = d.GetItemText(IDC_EDITED_EXTENSIONS, d.GetSelection(IDC_EDITED_EXTENSIONS)) == ".zzq";
+        d.Click(IDC_RESTORE_EXTENSION);
+        restored = ::SendDlgItemMessage(d.Dialog(), IDC_EDITED_EXTENSIONS, LB_FINDSTRINGEXACT, (WPARAM)-1,
+                                        (LPARAM) ".zzq") == LB_ERR;
+        d.PressCancel();
+    });
+    EXPECT_STREQ(".zzq", chosen);
+    EXPECT_STREQ("ZZQ 图纸", description);
+    EXPECT_TRUE(associated);
+    EXPECT_TRUE(restored);
+    CString type;
+    RegReadString(HKEY_CLASSES_ROOT, ".zzq", nullptr, type);
+    EXPECT_STREQ("zzqfile", type);
+    RegRemoveKey(HKEY_CLASSES_ROOT, ".zzq");
+    RegRemoveKey(HKEY_CLASSES_ROOT, "zzqfile");
 }
 
 TEST_F(PreferencesTest, ThePageLastShownOpensNextTimeAndShowsOnlyItsControls)
