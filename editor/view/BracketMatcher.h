@@ -50,14 +50,14 @@ struct BracketMatchCells {
 // caret bracket's segment (the average character width where there is none).
 BracketMatchCells BracketCellsOf(const CViewEngine& view, const BracketMatch& match);
 
-// Where a cell's mark goes in client coordinates: the bottom eighth of the cell's line
-// height, under the bracket.
+// A rectangle in a view's client coordinates.
 struct ClientRect {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
 };
+// Where a cell's mark goes: the bottom eighth of the font height, under the bracket.
 ClientRect BracketMarkRect(const CViewEngine& view, const BracketMatchCells& cells, int cell);
 // Whether the whole cell lies in the text area (right of the gutter, inside the client
 // area) at the view's scroll offsets; a cell cut by an edge is not drawn.

@@ -22,8 +22,7 @@ public:
 
 // Replays a keyboard macro into one view. Every step goes through the command bodies that
 // the user's keys and commands reach, with the process-wide replaying flag set, so nothing
-// of it is recorded and refusals stay silent; the whole replay is one edit group, so one
-// undo takes it back.
+// of it is recorded; the whole replay is one edit group, so one undo takes it back.
 class CMacroPlayer : private MacroReplayTarget {
 public:
     CMacroPlayer(CEditCommands& commands, CSearchCommands& search, CEditGroups& groups, IViewPrompts& prompts,

@@ -130,7 +130,6 @@ public:
     // ---- lifecycle and layout ----
     void ResetLayout();
     void ReformatDocument();
-    void UpdateScrollBars();
     void PlaceCaret();
 
     // ---- text at the caret ----
@@ -138,7 +137,6 @@ public:
     CString GetCaretCodeText() const;
     CString GetWordAtCaret() const;
     CString GetVocabularyWordAtCaret() const;
-    CString GetWordAfterCaretWord() const;
     CString GetSelectedTextOnLine() const;
     // What the selection searches look for: the selected text within one line, else the word
     // at the caret, or the longer vocabulary word ending at the caret when that word is a
@@ -154,22 +152,12 @@ public:
     CWnd* PickerOwner() override { return this; }
     // The palette commands by their listed ids, before the view's own map (WrenViewPalette.cpp).
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
-    // Evaluates the caret line with the line calculator and inserts the result below it;
-    // the caller holds the edit group.
-    void EvaluateCaretLine();
-    // The line-evaluation command's body: the selection dropped, the caret line evaluated.
-    void DoEvaluateLine();
     void UpdateAllOtherViews();
     // Sends the wrap toggle when this view wraps; returns whether it did.
     int TurnWrapOff();
     void BeepIf(int flag);
 
     // ---- position history ----
-    // The caret's place is recorded unless it lies near the last one recorded: searches
-    // pass kNearSearchLines, mouse jumps kNearMouseLines.
-    static const int kNearSearchLines = 3;
-    static const int kNearMouseLines = 20;
-    void RecordCaretPositionIfFar(int distance);
     // The main frame's explicit push: afterwards the caret's place is the last recorded.
     void PushPositionHistory();
     void PushPositionHistoryFar();
@@ -194,15 +182,9 @@ public:
     bool PutText(const char* bytes, int length) override;
     bool GetText(std::string& bytes) override;
 
-    // ---- keyboard macros and tool keys (WrenViewMacros.cpp) ----
-    // A user tool's or a macro slot's hot key posts its command; true when one matched.
-    bool MatchToolHotKey(const MSG& msg);
-    bool MatchMacroHotKey(const MSG& msg);
 
-    // The caret keys and typed characters, as the key translation hands them on.
+    // A caret key as the key translation hands it on.
     void OnCaretKey(int key, int modifiers);
-    void OnTypedChar(char ch);
-    void OnTypedDoubleByte(char lead, char trail);
 
     // The text the last status-text call showed (the main frame's first pane when there is one).
     const CString& GetLastStatusText() const { return m_statusText; }
@@ -220,20 +202,12 @@ public:
     // Messages the view posts and accepts.
     static const UINT kMsgPromptRequest = WM_USER + 111;
     static const UINT kMsgPromptAccept = WM_USER + 112;
-    static const UINT kAutoScrollTimer = 32781;
-
-    // After an opening parenthesis was typed at open in a file with a vocabulary: the status
-    // bar shows the vocabulary entry of the name (the word before it), until the caret leaves
-    // the call.
-    void ShowCallTipOfCallAt(DocPosition open, const char* name);
-    // After a click on a name that opens a call: the status bar shows the name's entry.
-    void ShowCallTipOfCaretWord();
 
     // Accepts exactly one prompt-accept message: the view's own popup calls this before it
     // posts the entry, so a foreign post of the message is ignored.
     void ExpectPromptAccept(const char* entry) override;
 
-protected:
+private:
     int OnCreate(LPCREATESTRUCT createStruct);
     void OnDestroy();
     BOOL OnEraseBkgnd(CDC* dc);
@@ -304,6 +278,32 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static const UINT kAutoScrollTimer = 32781;
+    void UpdateScrollBars();
+    CString GetWordAfterCaretWord() const;
+    // Evaluates the caret line with the line calculator and inserts the result below it;
+    // the caller holds the edit group.
+    void EvaluateCaretLine();
+    // The line-evaluation command's body: the selection dropped, the caret line evaluated.
+    void DoEvaluateLine();
+    // The caret's place is recorded unless it lies near the last one recorded: searches
+    // pass kNearSearchLines, mouse jumps kNearMouseLines.
+    static const int kNearSearchLines = 3;
+    static const int kNearMouseLines = 20;
+    void RecordCaretPositionIfFar(int distance);
+    // A user tool's or a macro slot's hot key posts its command; true when one matched
+    // (WrenViewMacros.cpp).
+    bool MatchToolHotKey(const MSG& msg);
+    bool MatchMacroHotKey(const MSG& msg);
+    // Typed characters, as the key translation hands them on.
+    void OnTypedChar(char ch);
+    void OnTypedDoubleByte(char lead, char trail);
+    // After an opening parenthesis was typed at open in a file with a vocabulary: the status
+    // bar shows the vocabulary entry of the name (the word before it), until the caret leaves
+    // the call.
+    void ShowCallTipOfCallAt(DocPosition open, const char* name);
+    // After a click on a name that opens a call: the status bar shows the name's entry.
+    void ShowCallTipOfCaretWord();
     // The end of every edit: redo emptied and the save point checked inside the action
     // protocol; here the caret is shown and every view repainted.
     template <class Body> void RunEdit(Body body);
